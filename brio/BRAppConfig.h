@@ -1,0 +1,92 @@
+#pragma once
+
+#include "brio/BRString.h"
+#include "brio/BRValue.h"
+
+#include <map>
+
+namespace brio {
+
+// Where a setting lives. Only the current user's own settings exist: they must be writable
+// by an ordinary user, since the program saves settings whenever its window closes.
+enum class BRRegistryHive { User = 1 };
+
+// The product record: the title and the four parts of the version.
+class BRAppInfo {
+public:
+    BRAppInfo() = default;
+    BRAppInfo(const BRString& title, int majorVersion, int minorVersion, int revision, int build);
+
+    const BRString& title() const { return m_title; }
+    int majorVersion() const { return m_majorVersion; }
+    int minorVersion() const { return m_minorVersion; }
+    int revision() const { return m_revision; }
+    int build() const { return m_build; }
+
+private:
+    BRString m_title;
+    int m_majorVersion = 0;
+    int m_minorVersion = 0;
+    int m_revision = 0;
+    int m_build = 0;
+};
+
+// The product's identity values and its persistent named settings.
+//
+// Settings go to the per-user file $XDG_CONFIG_HOME/<product>/<product>.conf, one
+// "name=value" line each; the section "" is the file's top level. Every get yields its
+// default when the store holds nothing usable under the name (no file, an unreadable or
+// garbled file, a text where an integer belongs); every set is written at once and fails
+// silently when it cannot be stored.
+class BRAppConfig {
+public:
+    // An empty appDirectoryOverride means the folder of the running program.
+    explicit BRAppConfig(const BRString& appDirectoryOverride = BRString());
+    virtual ~BRAppConfig();
+
+    BRAppConfig(const BRAppConfig&) = delete;
+    BRAppConfig& operator=(const BRAppConfig&) = delete;
+
+    const BRString& appDirectory() const { return m_appDirectory; }
+    // The shared-data folder of an installed copy (<appDirectory>/../share/ovatron) when there
+    // is one, otherwise appDirectory: a build tree and a relocated install both work.
+    BRString installDirectory() const;
+
+    void setProductValue(const BRString& key, const BRValue& value);
+    // The value under key as text; empty when there is none.
+    BRString getProductString(const BRString& key) const;
+    // The value under key as a 32-bit integer; 0 when there is none, or it is not a number
+    // or one outside that range.
+    int getProductInt32(const BRString& key) const;
+    // Reads an INI file of KEY=value lines; its values replace those set before under the
+    // same keys. Values that look like integers are kept as integers. A missing or
+    // unreadable file loads nothing.
+    void loadProductInfo(const BRString& path);
+
+    void setProductInfo(const BRAppInfo& info) { m_productInfo = info; }
+    const BRAppInfo& productInfo() const { return m_productInfo; }
+
+    // Opens the settings of productName. Before this, gets yield their defaults and sets
+    // do nothing.
+    void init(const BRString& productName);
+
+    virtual int getRegistryInteger(const BRString& section, const BRString& name,
+                                   int defaultValue, BRRegistryHive hive);
+    virtual void setRegistryInteger(const BRString& section, const BRString& name, int value,
+                                    BRRegistryHive hive);
+    virtual BRString getRegistryString(const BRString& section, const BRString& name,
+                                       const BRString& defaultValue, BRRegistryHive hive);
+    virtual void setRegistryString(const BRString& section, const BRString& name,
+                                   const BRString& value, BRRegistryHive hive);
+
+private:
+    // Whether a settings call for name in hive can reach the store at all.
+    bool settingsOpen(const BRString& name, BRRegistryHive hive) const;
+
+    BRString m_appDirectory;
+    BRString m_productName;
+    std::map<BRString, BRValue> m_productValues;
+    BRAppInfo m_productInfo;
+};
+
+}  // namespace brio

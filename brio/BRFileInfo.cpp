@@ -1,0 +1,18 @@
+#include "brio/BRFileInfo.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace brio {
+
+bool BRFileInfo::isFile(const BRString& path)
+{
+    if (path.empty())
+        return false;
+    std::error_code error;
+    const std::filesystem::file_status status =
+        std::filesystem::status(std::filesystem::path(path.toUtf8()), error);
+    return !error && std::filesystem::is_regular_file(status);
+}
+
+}  // namespace brio

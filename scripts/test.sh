@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Ovatron twice (plain, and with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test in both trees. Any failure, or any
+# sanitizer report, fails the run.
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+jobs="$(nproc)"
+bash "$top/scripts/install-deps.sh"
+
+build_and_test() {
+  local tree="$1"; shift
+  cmake -S "$top" -B "$tree" -G Ninja "$@" >/dev/null
+  cmake --build "$tree" -j "$jobs"
+  ctest --test-dir "$tree" --output-on-failure -j "$jobs"
+}
+
+build_and_test "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Sanitizer reports end the test process with an error, so ctest counts them as failures.
+export ASAN_OPTIONS="abort_on_error=0:halt_on_error=1:detect_leaks=1:suppressions=$top/tests/sanitizer/lsan.supp"
+export LSAN_OPTIONS="suppressions=$top/tests/sanitizer/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+build_and_test "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DOVATRON_SANITIZE=ON -DOVATRON_BUILD_BENCH=OFF

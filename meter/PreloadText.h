@@ -1,0 +1,12 @@
+#pragma once
+
+#include "brio/BRString.h"
+#include "brio/BRStringArray.h"
+
+// The preload list as the operator edits it: one name a line, lines separated by
+// carriage return and line feed, no break after the last.
+brio::BRString preloadTextFromList(const brio::BRStringArray& list);
+
+// Replaces the list with the names of the text, in order. Blank lines and lines of
+// nothing but spaces and tabs are dropped; every other character is kept as typed.
+void rebuildListFromText(brio::BRStringArray& list, brio::BRString text);

@@ -1,0 +1,235 @@
+// The league-table and summary-screen commands, the preload list and the menu rules, as
+// they act on the meter in each state.
+#include "meter/MenuRules.h"
+#include "meter/MeterCommands.h"
+#include "meter/MeterCore.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Rows = std::vector<std::pair<std::string, int>>;
+constexpr TickInput kSpaceHeld{.listening = true, .spaceDown = true};
+
+Rows rows(const MeterCore& meter)
+{
+    Rows result;
+    for (int i = 0; i < meter.leagueTable().count(); ++i)
+        result.emplace_back(meter.leagueTable().entry(i).name.toUtf8(), meter.leagueTable().entry(i).score);
+    return result;
+}
+
+void startTurn(MeterCore& meter, const std::string& name)
+{
+    for (char c : name)
+        meter.onChar(c);
+    meter.onChar(MeterCore::kEnter);
+}
+
+// Plays whole turns that end on Enter, each with the given number of ticks with SPACE held.
+void playTurns(MeterCore& meter, const std::vector<std::pair<std::string, int>>& turns)
+{
+    for (const auto& [name, heldTicks] : turns) {
+        startTurn(meter, name);
+        for (int i = 0; i < heldTicks; ++i)
+            meter.tick(kSpaceHeld);
+        meter.onChar(MeterCore::kEnter);
+    }
+}
+
+void preload(MeterCore& meter, const std::vector<std::string>& names)
+{
+    meter.preloadList().clear();
+    for (const auto& name : names)
+        meter.preloadList().add(brio::BRString::fromUtf8(name));
+    meter.restartWithPreloadList();
+}
+
+TEST(ClearLeagueTable, InNameEntryEmptiesTheTableAndTheTypedName)
+{
+    MeterCore meter(1, 0);
+    playTurns(meter, {{"Ana", 3}, {"Ben", 5}});
+    meter.onChar('X');
+    meter.clearLeagueTable();
+    EXPECT_EQ(meter.leagueTable().count(), 0);
+    EXPECT_TRUE(meter.typedName().empty());
+    EXPECT_EQ(meter.state(), NameEntry);
+}
+
+TEST(ClearLeagueTable, DuringATurnKeepsTheContestantAsTheOnlyEntry)
+{
+    MeterCore meter(1, 0);
+    playTurns(meter, {{"Ana", 30}, {"Ben", 20}, {"Cal", 10}, {"Dee", 4}});
+    startTurn(meter, "Eve");
+    for (int i = 0; i < 6; ++i)
+        meter.tick(kSpaceHeld);
+    ASSERT_EQ(meter.currentIndex(), 3);  // 18 passes Dee's 12
+    meter.clearLeagueTable();
+    EXPECT_EQ(rows(meter), (Rows{{"Eve", 18}}));
+    EXPECT_EQ(meter.currentIndex(), 0);
+    EXPECT_EQ(meter.level(), 0);
+    EXPECT_EQ(meter.peak(), 0);
+    EXPECT_EQ(meter.state(), Measuring);
+    // The peak restarts, so the first rise writes 3 into the kept entry.
+    meter.tick(kSpaceHeld);
+    EXPECT_EQ(rows(meter), (Rows{{"Eve", 3}}));
+}
+
+TEST(ClearLeagueTable, OnTheSummaryScreenKeepsTheContestantShown)
+{
+    MeterCore meter(1, 0);
+    playTurns(meter, {{"Ana", 30}});
+    meter.toggleSummaryScreen();
+    startTurn(meter, "Ben");
+    meter.tick(kSpaceHeld);
+    meter.onChar(MeterCore::kEnter);
+    ASSERT_EQ(meter.state(), Summary);
+    meter.clearLeagueTable();
+    EXPECT_EQ(rows(meter), (Rows{{"Ben", 3}}));
+    EXPECT_EQ(meter.currentIndex(), 0);
+    EXPECT_EQ(meter.state(), Summary);
+}
+
+TEST(ClearLeagueTable, WithTheTableOffLeavesTheEntriesButResetsTheMeter)
+{
+    MeterCore meter(1, 0);
+    playTurns(meter, {{"Ana", 3}});
+    meter.toggleLeagueTable();
+    ASSERT_EQ(meter.useLeagueTable(), 0);
+    for (int i = 0; i < 4; ++i)
+        meter.tick(kSpaceHeld);
+    meter.clearLeagueTable();
+    EXPECT_EQ(rows(meter), (Rows{{"Ana", 9}}));
+    EXPECT_EQ(meter.level(), 0);
+    EXPECT_EQ(meter.peak(), 0);
+}
+
+TEST(ToggleLeagueTable, OffRunsTheMeterContinuouslyAndOnAgainStartsEmpty)
+{
+    MeterCore meter(1, 0);
+    playTurns(meter, {{"Ana", 3}});
+    meter.toggleLeagueTable();
+    EXPECT_EQ(meter.state(), Measuring);
+    EXPECT_EQ(meter.leagueTable().count(), 1);  // kept in memory, not shown
+    meter.toggleLeagueTable();
+    EXPECT_EQ(meter.useLeagueTable(), 1);
+    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.leagueTable().count(), 0);
+}
+
+TEST(ToggleLeagueTable, OffDuringATurnStopsUpdatingTheEntry)
+{
+    MeterCore meter(1, 1);
+    startTurn(meter, "Ana");
+    meter.tick(kSpaceHeld);
+    meter.toggleLeagueTable();
+    for (int i = 0; i < 5; ++i)
+        meter.tick(kSpaceHeld);
+    EXPECT_EQ(meter.level(), 15);
+    EXPECT_EQ(rows(meter), (Rows{{"Ana", 3}}));
+}
+
+TEST(ToggleLeagueTable, AStoredValueOfFiveCountsAsOnAndTurnsOff)
+{
+    MeterCore meter(5, 1);
+    EXPECT_EQ(meter.state(), NameEntry);
+    meter.toggleLeagueTable();
+    EXPECT_EQ(meter.useLeagueTable(), 0);
+}
+
+TEST(ToggleSummaryScreen, FlipsOnlyWhileTheTableIsInUse)
+{
+    MeterCore meter(1, 1);
+    meter.toggleSummaryScreen();
+    EXPECT_EQ(meter.showSummaryScreen(), 0);
+    meter.toggleSummaryScreen();
+    EXPECT_EQ(meter.showSummaryScreen(), 1);
+    meter.toggleLeagueTable();
+    meter.toggleSummaryScreen();
+    EXPECT_EQ(meter.showSummaryScreen(), 1);
+}
+
+TEST(PreloadList, ConfirmingInNameEntryStartsTheFirstNameAtOnce)
+{
+    MeterCore meter(1, 0);
+    playTurns(meter, {{"Old", 3}});
+    preload(meter, {"Ana", "Ben", "Cal"});
+    EXPECT_EQ(rows(meter), (Rows{{"Ana", 0}}));
+    EXPECT_EQ(meter.currentIndex(), 0);
+    EXPECT_EQ(meter.state(), Measuring);
+    EXPECT_EQ(meter.level(), 0);
+    ASSERT_EQ(meter.preloadList().size(), 2u);
+    EXPECT_EQ(meter.preloadList()[0], brio::BRString("Ben"));
+    EXPECT_EQ(meter.preloadList()[1], brio::BRString("Cal"));
+}
+
+TEST(PreloadList, ConfirmingDuringATurnKeepsThatContestantAboveTheFirstName)
+{
+    MeterCore meter(1, 0);
+    playTurns(meter, {{"Ana", 40}, {"Ben", 30}, {"Cal", 20}});
+    startTurn(meter, "Dee");
+    for (int i = 0; i < 7; ++i)
+        meter.tick(kSpaceHeld);
+    preload(meter, {"Eve"});
+    EXPECT_EQ(rows(meter), (Rows{{"Dee", 21}, {"Eve", 0}}));
+    EXPECT_EQ(meter.currentIndex(), 1);
+    EXPECT_EQ(meter.preloadList().size(), 0u);
+}
+
+TEST(PreloadList, ThreeNamesAreTakenFromTheSummaryScreenAndTheFourthEnterReturnsToNameEntry)
+{
+    MeterCore meter(1, 1);
+    preload(meter, {"Ana", "Ben", "Cal"});
+    for (const char* expected : {"Ben", "Cal"}) {
+        meter.tick(kSpaceHeld);
+        meter.onChar(MeterCore::kEnter);
+        ASSERT_EQ(meter.state(), Summary);
+        EXPECT_TRUE(meter.onChar(MeterCore::kEnter));
+        EXPECT_EQ(meter.state(), Measuring);
+        EXPECT_EQ(meter.leagueTable().entry(meter.currentIndex()).name, brio::BRString(expected));
+        EXPECT_EQ(meter.leagueTable().entry(meter.currentIndex()).score, 0);
+        EXPECT_EQ(meter.level(), 0);
+        EXPECT_EQ(meter.peak(), 0);
+    }
+    EXPECT_EQ(meter.leagueTable().count(), 3);
+    meter.onChar(MeterCore::kEnter);
+    meter.onChar(MeterCore::kEnter);
+    EXPECT_EQ(meter.state(), NameEntry);
+}
+
+TEST(PreloadList, ConfirmingAnEmptyListOnlyClears)
+{
+    MeterCore meter(1, 0);
+    playTurns(meter, {{"Ana", 3}});
+    preload(meter, {});
+    EXPECT_EQ(meter.leagueTable().count(), 0);
+    EXPECT_EQ(meter.state(), NameEntry);
+}
+
+TEST(MenuRules, FollowTheLeagueTableAndSummarySettings)
+{
+    MeterCore meter(1, 1);
+    auto rule = [&](int id) { return meterMenuRule(id, meter).value(); };
+    EXPECT_TRUE(rule(ID_USE_LEAGUE_TABLE).checked);
+    EXPECT_TRUE(rule(ID_CLEAR_LEAGUE_TABLE).enabled);
+    EXPECT_TRUE(rule(ID_EDIT_PRELOAD_LIST).enabled);
+    EXPECT_TRUE(rule(ID_SHOW_SUMMARY_SCREEN).enabled);
+    EXPECT_TRUE(rule(ID_SHOW_SUMMARY_SCREEN).checked);
+    EXPECT_TRUE(rule(ID_EDIT_FONT).enabled);
+
+    meter.toggleLeagueTable();
+    EXPECT_FALSE(rule(ID_USE_LEAGUE_TABLE).checked);
+    EXPECT_TRUE(rule(ID_USE_LEAGUE_TABLE).enabled);
+    EXPECT_FALSE(rule(ID_CLEAR_LEAGUE_TABLE).enabled);
+    EXPECT_FALSE(rule(ID_EDIT_PRELOAD_LIST).enabled);
+    EXPECT_FALSE(rule(ID_SHOW_SUMMARY_SCREEN).enabled);
+    EXPECT_TRUE(rule(ID_SHOW_SUMMARY_SCREEN).checked);  // the stored choice, though greyed
+    EXPECT_TRUE(rule(ID_EDIT_FONT).enabled);
+    EXPECT_FALSE(meterMenuRule(ID_BACKGROUND_COLOR, meter).has_value());
+}
+
+}  // namespace

@@ -1,0 +1,265 @@
+// A contestant's turn as the operator drives it: typed names, Enter, ticks with SPACE held
+// and released, Esc, and the summary screen.
+#include "meter/LevelDynamics.h"
+#include "meter/MeterCore.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr TickInput kSpaceHeld{.listening = true, .spaceDown = true};
+constexpr TickInput kSpaceUp{.listening = true, .spaceDown = false};
+constexpr TickInput kHeldWithoutFocus{.listening = false, .spaceDown = true};
+
+void type(MeterCore& meter, const std::string& text)
+{
+    for (char c : text)
+        meter.onChar(static_cast<unsigned char>(c));
+}
+
+void startTurn(MeterCore& meter, const std::string& name)
+{
+    type(meter, name);
+    meter.onChar(MeterCore::kEnter);
+}
+
+void ticks(MeterCore& meter, int count, TickInput input)
+{
+    for (int i = 0; i < count; ++i)
+        meter.tick(input);
+}
+
+std::vector<std::pair<std::string, int>> table(const MeterCore& meter)
+{
+    std::vector<std::pair<std::string, int>> rows;
+    for (int i = 0; i < meter.leagueTable().count(); ++i)
+        rows.emplace_back(meter.leagueTable().entry(i).name.toUtf8(), meter.leagueTable().entry(i).score);
+    return rows;
+}
+
+using Rows = std::vector<std::pair<std::string, int>>;
+
+TEST(MeterTurn, StartsInNameEntryWithTheTableAndInMeasuringWithout)
+{
+    MeterCore withTable(1, 1);
+    EXPECT_EQ(withTable.state(), NameEntry);
+    EXPECT_EQ(withTable.currentIndex(), -1);
+    MeterCore withoutTable(0, 1);
+    EXPECT_EQ(withoutTable.state(), Measuring);
+    EXPECT_EQ(withoutTable.level(), 0);
+    EXPECT_EQ(withoutTable.peak(), 0);
+}
+
+TEST(MeterTurn, TypingBuildsTheNameAndBackspaceRemovesTheLastCharacter)
+{
+    MeterCore meter(1, 1);
+    EXPECT_FALSE(meter.onChar(MeterCore::kBackspace));  // nothing to remove
+    type(meter, "Ana B");
+    EXPECT_EQ(meter.typedName(), brio::BRString("Ana B"));
+    EXPECT_TRUE(meter.onChar(MeterCore::kBackspace));
+    EXPECT_EQ(meter.typedName(), brio::BRString("Ana "));
+    EXPECT_TRUE(meter.onChar('~'));
+    EXPECT_TRUE(meter.onChar(' '));
+    EXPECT_EQ(meter.typedName(), brio::BRString("Ana ~ "));
+}
+
+TEST(MeterTurn, CharactersOutsideThePrintableRangeAreIgnoredInEveryState)
+{
+    MeterCore meter(1, 1);
+    for (int code : {0, 7, 9, 10, 31, 127, 128, 0xE9, 0x20AC}) {
+        EXPECT_FALSE(meter.onChar(code)) << code;
+    }
+    EXPECT_TRUE(meter.typedName().empty());
+    startTurn(meter, "Ana");
+    EXPECT_FALSE(meter.onChar('x'));
+    EXPECT_FALSE(meter.onChar(MeterCore::kBackspace));
+    EXPECT_TRUE(meter.typedName().empty());
+}
+
+TEST(MeterTurn, EnterOnAnEmptyNameDoesNothing)
+{
+    MeterCore meter(1, 1);
+    EXPECT_FALSE(meter.onChar(MeterCore::kEnter));
+    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.leagueTable().count(), 0);
+}
+
+TEST(MeterTurn, EnterStartsTheContestantWithoutRepaintingAndTheFirstTickRepaints)
+{
+    MeterCore meter(1, 1);
+    type(meter, "Ana");
+    EXPECT_FALSE(meter.onChar(MeterCore::kEnter));
+    EXPECT_EQ(meter.state(), Measuring);
+    EXPECT_TRUE(meter.typedName().empty());
+    EXPECT_EQ(meter.currentIndex(), 0);
+    EXPECT_EQ(table(meter), (Rows{{"Ana", 0}}));
+    EXPECT_TRUE(meter.tick(kSpaceUp));  // every tick in Measuring repaints, even with no change
+}
+
+TEST(MeterTurn, HoldingSpaceClimbsByThreeThenTwoThenOneAndStopsAtOneHundred)
+{
+    MeterCore meter(1, 1);
+    startTurn(meter, "Ana");
+    std::vector<int> levels;
+    for (int i = 0; i < 75; ++i) {
+        meter.tick(kSpaceHeld);
+        levels.push_back(meter.level());
+    }
+    const std::vector<int> start(levels.begin(), levels.begin() + 10);
+    EXPECT_EQ(start, (std::vector<int>{3, 6, 9, 12, 15, 18, 21, 23, 25, 27}));
+    EXPECT_EQ(levels[20], 49);
+    EXPECT_EQ(levels[21], 51);
+    EXPECT_EQ(levels[22], 52);
+    EXPECT_EQ(levels[70], 100);  // 71 ticks from 0 to 100
+    EXPECT_EQ(levels[69], 99);
+    EXPECT_EQ(levels[74], 100);
+    EXPECT_EQ(meter.peak(), 100);
+    EXPECT_EQ(table(meter), (Rows{{"Ana", 100}}));
+}
+
+TEST(MeterTurn, ReleasingSpaceLetsTheLevelSinkToZeroWhileThePeakStays)
+{
+    MeterCore meter(1, 1);
+    startTurn(meter, "Ana");
+    while (meter.level() < 40)
+        meter.tick(kSpaceHeld);
+    ASSERT_EQ(meter.level(), 41);  // 39 + 2
+    meter.tick(kSpaceUp);
+    EXPECT_EQ(meter.level(), 40);
+    ticks(meter, 39, kSpaceUp);
+    EXPECT_EQ(meter.level(), 1);
+    ticks(meter, 5, kSpaceUp);
+    EXPECT_EQ(meter.level(), 0);
+    EXPECT_EQ(meter.peak(), 41);
+    EXPECT_EQ(table(meter), (Rows{{"Ana", 41}}));
+}
+
+TEST(MeterTurn, SpaceCountsAsReleasedWhileTheMeterDoesNotHaveTheFocus)
+{
+    MeterCore meter(1, 1);
+    startTurn(meter, "Ana");
+    ticks(meter, 5, kSpaceHeld);
+    ASSERT_EQ(meter.level(), 15);
+    meter.tick(kHeldWithoutFocus);
+    EXPECT_EQ(meter.level(), 14);
+    EXPECT_EQ(meter.peak(), 15);
+}
+
+TEST(MeterTurn, TicksOutsideMeasuringDoNothingAndAskForNoRepaint)
+{
+    MeterCore meter(1, 1);
+    EXPECT_FALSE(meter.tick(kSpaceHeld));
+    EXPECT_EQ(meter.level(), 0);
+    startTurn(meter, "Ana");
+    ticks(meter, 3, kSpaceHeld);
+    EXPECT_TRUE(meter.onChar(MeterCore::kEnter));
+    ASSERT_EQ(meter.state(), Summary);
+    EXPECT_FALSE(meter.tick(kSpaceHeld));
+    EXPECT_EQ(meter.level(), 9);  // frozen on the summary screen
+    EXPECT_EQ(meter.peak(), 9);
+    EXPECT_EQ(meter.currentIndex(), 0);
+}
+
+TEST(MeterTurn, EnterWithoutTheSummaryScreenGoesBackToNameEntry)
+{
+    MeterCore meter(1, 0);
+    startTurn(meter, "Ana");
+    ticks(meter, 3, kSpaceHeld);
+    EXPECT_TRUE(meter.onChar(MeterCore::kEnter));
+    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.level(), 0);
+    EXPECT_EQ(meter.peak(), 0);
+    EXPECT_EQ(meter.currentIndex(), -1);
+    EXPECT_EQ(table(meter), (Rows{{"Ana", 9}}));
+}
+
+TEST(MeterTurn, EnterOnTheSummaryScreenWithNothingPreloadedGoesBackToNameEntry)
+{
+    MeterCore meter(1, 1);
+    startTurn(meter, "Ana");
+    meter.onChar(MeterCore::kEnter);
+    EXPECT_TRUE(meter.onChar(MeterCore::kEnter));
+    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.currentIndex(), -1);
+}
+
+TEST(MeterTurn, EscAbandonsTheTurnButTheEntryKeepsItsScore)
+{
+    MeterCore meter(1, 1);
+    startTurn(meter, "Ana");
+    ticks(meter, 10, kSpaceHeld);
+    EXPECT_TRUE(meter.onChar(MeterCore::kEscape));
+    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.currentIndex(), -1);
+    EXPECT_EQ(meter.level(), 0);
+    EXPECT_EQ(meter.peak(), 0);
+    // The next contestant goes below, and above as soon as the score is strictly higher.
+    startTurn(meter, "Ben");
+    ticks(meter, 10, kSpaceHeld);
+    EXPECT_EQ(table(meter), (Rows{{"Ana", 27}, {"Ben", 27}}));
+    meter.tick(kSpaceHeld);
+    EXPECT_EQ(table(meter), (Rows{{"Ben", 29}, {"Ana", 27}}));
+    EXPECT_EQ(meter.currentIndex(), 0);
+}
+
+TEST(MeterTurn, EscInNameEntryEmptiesTheTypedName)
+{
+    MeterCore meter(1, 1);
+    type(meter, "Ana");
+    EXPECT_TRUE(meter.onChar(MeterCore::kEscape));
+    EXPECT_TRUE(meter.typedName().empty());
+    EXPECT_EQ(meter.state(), NameEntry);
+}
+
+TEST(MeterTurn, WithoutTheTableEnterAndEscOnlyResetAndNoNamesAreTaken)
+{
+    MeterCore meter(0, 1);
+    type(meter, "Ana");
+    EXPECT_TRUE(meter.typedName().empty());
+    ticks(meter, 10, kSpaceHeld);
+    EXPECT_EQ(meter.level(), 27);
+    EXPECT_TRUE(meter.onChar(MeterCore::kEnter));
+    EXPECT_EQ(meter.state(), Measuring);
+    EXPECT_EQ(meter.level(), 0);
+    ticks(meter, 2, kSpaceHeld);
+    EXPECT_TRUE(meter.onChar(MeterCore::kEscape));
+    EXPECT_EQ(meter.state(), Measuring);
+    EXPECT_EQ(meter.peak(), 0);
+    EXPECT_EQ(meter.leagueTable().count(), 0);
+}
+
+TEST(MeterTurn, TwoContestantsWithTheSameNameGetTwoEntries)
+{
+    MeterCore meter(1, 0);
+    startTurn(meter, "Ana");
+    meter.onChar(MeterCore::kEnter);
+    startTurn(meter, "Ana");
+    EXPECT_EQ(table(meter), (Rows{{"Ana", 0}, {"Ana", 0}}));
+    EXPECT_EQ(meter.currentIndex(), 1);
+}
+
+TEST(MeterTurn, AHugeNameIsKeptWhole)
+{
+    MeterCore meter(1, 1);
+    const std::string name(100000, 'n');
+    startTurn(meter, name);
+    EXPECT_EQ(meter.leagueTable().entry(0).name.length(), 100000);
+}
+
+TEST(LevelDynamics, StepsNeverCarryTheLevelPastTheTop)
+{
+    EXPECT_EQ(level::next(19, true), 22);
+    EXPECT_EQ(level::next(49, true), 51);
+    EXPECT_EQ(level::next(99, true), 100);
+    EXPECT_EQ(level::next(100, true), 100);
+    EXPECT_EQ(level::next(0, false), 0);
+    EXPECT_EQ(level::next(1, false), 0);
+    for (int l = 0; l <= 100; ++l)
+        EXPECT_LE(level::next(l, true), 100) << l;
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+// The preload list as text and back: one name a line, separated by carriage return and
+// line feed.
+#include "meter/PreloadText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+brio::BRStringArray listOf(const std::vector<std::string>& names)
+{
+    brio::BRStringArray list;
+    for (const auto& name : names)
+        list.add(brio::BRString::fromUtf8(name));
+    return list;
+}
+
+std::vector<std::string> namesOf(const brio::BRStringArray& list)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < static_cast<int>(list.size()); ++i)
+        names.push_back(list[i].toUtf8());
+    return names;
+}
+
+std::vector<std::string> parse(const std::string& text)
+{
+    brio::BRStringArray list = listOf({"stale"});
+    rebuildListFromText(list, brio::BRString::fromUtf8(text));
+    return namesOf(list);
+}
+
+TEST(PreloadText, NamesAreJoinedByLineBreaksWithNoneAfterTheLast)
+{
+    EXPECT_EQ(preloadTextFromList(listOf({"Ana", "Ben"})), brio::BRString("Ana\r\nBen"));
+    EXPECT_EQ(preloadTextFromList(listOf({"Ana"})), brio::BRString("Ana"));
+    EXPECT_TRUE(preloadTextFromList(listOf({})).empty());
+}
+
+TEST(PreloadText, BlankLinesAndTheEmptyEndAreDropped)
+{
+    EXPECT_EQ(parse("Ana\r\n   \r\n\r\nBen\r\n"), (std::vector<std::string>{"Ana", "Ben"}));
+    EXPECT_EQ(parse("\t \r\n\r\n"), std::vector<std::string>{});
+    EXPECT_EQ(parse(""), std::vector<std::string>{});
+}
+
+TEST(PreloadText, NamesKeepEveryCharacterButTheSurroundingBlanks)
+{
+    EXPECT_EQ(parse("  Zoë & Åsa \t\r\nJosé\r\nA  B"),
+              (std::vector<std::string>{"Zoë & Åsa", "José", "A  B"}));
+}
+
+TEST(PreloadText, OnlyTheCarriageReturnLineFeedPairSeparatesLines)
+{
+    EXPECT_EQ(parse("Ana\nBen"), (std::vector<std::string>{"Ana\nBen"}));
+}
+
+TEST(PreloadText, TextAndListRoundTrip)
+{
+    const std::vector<std::string> names{"Ana", "Ben Cal", "Dee-Eve"};
+    brio::BRStringArray list;
+    rebuildListFromText(list, preloadTextFromList(listOf(names)));
+    EXPECT_EQ(namesOf(list), names);
+}
+
+}  // namespace

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "brio/BRAppConfig.h"
+
+// The program's configuration store. The program keeps exactly one, built with the product
+// values before anything else runs (see ProductConfig.h).
+class AppConfig : public brio::BRAppConfig {
+public:
+    using brio::BRAppConfig::BRAppConfig;
+};
+
+// Every setting of the program lives in the top level of the current user's store.
+inline const char kSettingsSection[] = "";
+inline constexpr brio::BRRegistryHive kSettingsHive = brio::BRRegistryHive::User;

@@ -1,0 +1,104 @@
+#include "meter/DisplaySettings.h"
+
+#include "app/AppConfig.h"
+
+#include <cmath>
+#include <limits>
+
+using brio::BRAppConfig;
+using brio::BRString;
+
+namespace {
+
+int readInteger(BRAppConfig& config, const char* key, int defaultValue)
+{
+    return config.getRegistryInteger(kSettingsSection, key, defaultValue, kSettingsHive);
+}
+
+void writeInteger(BRAppConfig& config, const char* key, int value)
+{
+    config.setRegistryInteger(kSettingsSection, key, value, kSettingsHive);
+}
+
+// Colours are stored as the integer with the same 32 bits.
+std::uint32_t readColor(BRAppConfig& config, const char* key, std::uint32_t defaultValue)
+{
+    return static_cast<std::uint32_t>(readInteger(config, key, static_cast<int>(defaultValue)));
+}
+
+void writeColor(BRAppConfig& config, const char* key, std::uint32_t color)
+{
+    writeInteger(config, key, static_cast<int>(color));
+}
+
+}  // namespace
+
+DisplaySettings loadDisplaySettings(BRAppConfig& config)
+{
+    DisplaySettings settings{};
+    settings.fontName =
+        config.getRegistryString(kSettingsSection, kFontNameKey, kDefaultFontName, kSettingsHive);
+    settings.fontColor = readColor(config, kFontColorKey, kDefaultFontColor);
+    settings.fontStyle = readInteger(config, kFontStyleKey, kDefaultFontStyle);
+    settings.fontSize = readInteger(config, kFontSizeKey, kDefaultFontSize);
+    settings.useLeagueTable = readInteger(config, kUseLeagueTableKey, kDefaultUseLeagueTable);
+    settings.showSummaryScreen =
+        readInteger(config, kShowSummaryScreenKey, kDefaultShowSummaryScreen);
+    settings.backgroundColor = readColor(config, kBackgroundColorKey, kDefaultBackgroundColor);
+    return settings;
+}
+
+void storeFont(BRAppConfig& config, const BRString& face, int sizeTenths, int style,
+               std::uint32_t color)
+{
+    config.setRegistryString(kSettingsSection, kFontNameKey, face, kSettingsHive);
+    writeInteger(config, kFontSizeKey, sizeTenths);
+    writeInteger(config, kFontStyleKey, style);
+    writeColor(config, kFontColorKey, color);
+}
+
+void storeUseLeagueTable(BRAppConfig& config, int useLeagueTable)
+{
+    writeInteger(config, kUseLeagueTableKey, useLeagueTable);
+}
+
+void storeShowSummaryScreen(BRAppConfig& config, int showSummaryScreen)
+{
+    writeInteger(config, kShowSummaryScreenKey, showSummaryScreen);
+}
+
+void storeBackgroundColor(BRAppConfig& config, std::uint32_t color)
+{
+    writeColor(config, kBackgroundColorKey, color);
+}
+
+int fontStyleBits(int weight, bool italic, bool underline)
+{
+    int style = 0;
+    if (italic)
+        style |= kFontStyleItalic;
+    if (weight > kNormalFontWeight)
+        style |= kFontStyleBold;
+    if (underline)
+        style |= kFontStyleUnderline;
+    return style;
+}
+
+double fontPointSize(int sizeTenths)
+{
+    return sizeTenths / 10.0;
+}
+
+int dialogStartPoints(double size)
+{
+    // Converting a double outside int's range is undefined, so such sizes are pinned first.
+    if (std::isnan(size))
+        return 0;
+    constexpr double lowest = std::numeric_limits<int>::min();
+    constexpr double highest = std::numeric_limits<int>::max();
+    if (size <= lowest)
+        return std::numeric_limits<int>::min();
+    if (size >= highest)
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(size);
+}

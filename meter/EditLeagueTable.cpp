@@ -1,0 +1,95 @@
+#include "meter/EditLeagueTable.h"
+
+#include "meter/DDXText.h"
+#include "meter/DialogTemplate.h"
+#include "meter/PreloadText.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// The dialog's template, in dialog units.
+constexpr int kDialogWidth = 244;
+constexpr int kDialogHeight = 183;
+constexpr int kMargin = 7;
+constexpr int kLabelToEdit = 1;
+constexpr int kEditToButtons = 4;
+constexpr int kEditWidth = 230;
+constexpr int kEditHeight = 139;
+constexpr int kButtonWidth = 50;
+constexpr int kButtonHeight = 14;
+constexpr int kButtonGap = 4;
+
+const char kCaption[] = "Edit League Table";
+const char kPrompt[] = "Enter the names to be loaded into the league table, one entry per line.";
+
+QPushButton* makeButton(const char* caption, QWidget* parent)
+{
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setMinimumSize(dialogUnitsToPixels(kButtonWidth, kButtonHeight));
+    return button;
+}
+}  // namespace
+
+EditLeagueTable::EditLeagueTable(brio::BRStringArray* list, QWidget* parent)
+    : QDialog(parent, kModalFrameFlags),
+      m_list(list),
+      m_text(preloadTextFromList(*list)),
+      m_edit(new QPlainTextEdit(this)),
+      m_ok(makeButton("OK", this)),
+      m_cancel(makeButton("Cancel", this))
+{
+    setWindowTitle(QString::fromLatin1(kCaption));
+
+    auto* prompt = new QLabel(QString::fromLatin1(kPrompt), this);
+    prompt->setTextFormat(Qt::PlainText);
+    prompt->setWordWrap(true);
+
+    // Long names scroll sideways rather than wrap, so that every line is one name. Tab moves
+    // on to the buttons, as in any dialog; Enter stays in the box and starts a new line.
+    m_edit->setObjectName(QStringLiteral("names"));
+    m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_edit->setTabChangesFocus(true);
+    m_edit->setMinimumSize(dialogUnitsToPixels(kEditWidth, kEditHeight) / 2);
+
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &EditLeagueTable::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &EditLeagueTable::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(dialogUnitsToPixels(kButtonGap));
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    const int margin = dialogUnitsToPixels(kMargin);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(0);
+    layout->addWidget(prompt);
+    layout->addSpacing(dialogUnitsToPixels(kLabelToEdit));
+    layout->addWidget(m_edit, 1);
+    layout->addSpacing(dialogUnitsToPixels(kEditToButtons));
+    layout->addLayout(buttons);
+
+    resize(dialogUnitsToPixels(kDialogWidth, kDialogHeight).expandedTo(minimumSizeHint()));
+    DoDataExchange(false);
+    m_edit->setFocus();
+}
+
+EditLeagueTable::~EditLeagueTable() = default;
+
+void EditLeagueTable::DoDataExchange(bool saveAndValidate)
+{
+    DDX_Text(saveAndValidate, m_edit, m_text);
+}
+
+void EditLeagueTable::accept()
+{
+    DoDataExchange(true);
+    rebuildListFromText(*m_list, m_text);
+    QDialog::accept();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+
+// Where each part of the meter display goes, as pure arithmetic on the client rectangle,
+// the marker sizes and the text metrics. Rectangles follow the Windows convention: right
+// and bottom are one past the last pixel. Divisions truncate toward zero.
+namespace layout {
+
+inline constexpr int kScaleWidth = 200;
+inline constexpr int kNameScoreGap = 5;
+inline constexpr int kRowSpacing = 1;
+
+struct Size {
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct MarkerSizes {
+    Size level;
+    Size peak;
+};
+
+// Left edge of the meter group (level marker, scale, peak marker): the view's left edge
+// beside the league table, else centred, even when that puts it left of the view.
+int meterOrigin(const Rect& view, bool useLeagueTable, const MarkerSizes& markers);
+
+// The scale spans the view less half a level marker at each end; beside the league table
+// its top is lowered by one text line (textHeight).
+Rect scaleRect(const Rect& view, int origin, const MarkerSizes& markers, bool useLeagueTable,
+               int textHeight);
+
+// The level marker's middle lies on the scale's bottom at level 0 and on its top at 100.
+Rect levelMarkerRect(const Rect& view, const Rect& scale, int origin, Size marker, int level);
+// The peak marker stands right of the scale; its bottom edge follows the same rule.
+Rect peakMarkerRect(const Rect& view, const Rect& scale, Size marker, int peak);
+
+// League-table text metrics: the width and height of the score-column sample.
+struct TableMetrics {
+    int scoreWidth = 0;
+    int rowHeight = 0;
+};
+
+// Right edge of the score column: the view's right edge, or in the summary screen just
+// right of the middle so that the scores start at the middle of the view.
+int scoreColumnRight(const Rect& view, bool summary, int scoreWidth);
+
+// Top of league-table row `row`; rows follow each other from the view's top.
+int rowTop(const Rect& view, int rowHeight, int row);
+// The score of a row, right-aligned in the score column.
+Rect scoreRect(int columnRight, const TableMetrics& metrics, int top);
+// The name of a row ends kNameScoreGap left of the score column and is exactly as wide as
+// the name, so a long name runs off the left edge instead of being shortened.
+Rect nameRect(int columnRight, const TableMetrics& metrics, int nameWidth, int top);
+
+// Rows [first, end) of a table of `count` rows have some part between bandTop and bandBottom.
+struct RowRange {
+    int first = 0;
+    int end = 0;
+    friend bool operator==(const RowRange&, const RowRange&) = default;
+};
+RowRange visibleRows(const Rect& view, int rowHeight, int count, int bandTop, int bandBottom);
+
+}  // namespace layout

@@ -1,0 +1,27 @@
+#include "support/TestEnvironment.h"
+#include "support/UiTestFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+
+namespace {
+
+// Also guards the tests that do not derive from UiTest against leftover modal windows.
+class ModalDialogGuard : public testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo&) override { ovatron::test::failOnLeftoverModals(); }
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ovatron::test::prepare(argc, argv);
+    QApplication app(argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new ModalDialogGuard);
+    return RUN_ALL_TESTS();
+}

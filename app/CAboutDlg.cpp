@@ -1,0 +1,88 @@
+#include "app/CAboutDlg.h"
+
+#include "meter/DialogTemplate.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// The dialog's template, in dialog units.
+constexpr int kDialogWidth = 170;
+constexpr int kDialogHeight = 62;
+constexpr int kOuterMargin = 14;   // left of the icon, above it
+constexpr int kButtonMargin = 7;   // right of and below the OK button
+constexpr int kIconToText = 7;
+constexpr int kLineSpacing = 4;
+constexpr int kTextToButton = 7;
+constexpr int kButtonWidth = 50;
+constexpr int kButtonHeight = 14;
+constexpr int kIconPixels = 32;
+
+const char kTitle[] = "About Ovatron";
+// The version belongs to this dialog, not to the product values.
+const char kNameAndVersion[] = "Ovatron, Version 1.0";
+const char kTagLine[] = "The applause meter for live events.";
+const char* const kIconFiles[] = {":/icon/ovatron-32.png", ":/icon/ovatron-64.png"};
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const char* file : kIconFiles)
+        icon.addFile(QString::fromLatin1(file));
+    return icon.isNull() ? QApplication::windowIcon() : icon;
+}
+
+QLabel* plainLabel(const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+}  // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : QDialog(parent, kModalFrameFlags), m_ok(new QPushButton(QStringLiteral("OK"), this))
+{
+    setWindowTitle(QString::fromLatin1(kTitle));
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("icon"));
+    icon->setPixmap(programIcon().pixmap(kIconPixels, kIconPixels));
+    icon->setFixedSize(kIconPixels, kIconPixels);
+
+    m_ok->setDefault(true);
+    m_ok->setMinimumSize(dialogUnitsToPixels(kButtonWidth, kButtonHeight));
+    connect(m_ok, &QPushButton::clicked, this, &CAboutDlg::accept);
+
+    auto* lines = new QVBoxLayout;
+    lines->setSpacing(dialogUnitsToPixels(kLineSpacing));
+    lines->addWidget(plainLabel(kNameAndVersion, this));
+    lines->addWidget(plainLabel(kTagLine, this));
+    lines->addStretch();
+
+    auto* identity = new QHBoxLayout;
+    identity->setSpacing(dialogUnitsToPixels(kIconToText));
+    identity->addWidget(icon, 0, Qt::AlignTop);
+    identity->addLayout(lines, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+
+    auto* layout = new QVBoxLayout(this);
+    const int outer = dialogUnitsToPixels(kOuterMargin);
+    const int inner = dialogUnitsToPixels(kButtonMargin);
+    layout->setContentsMargins(outer, outer, inner, inner);
+    layout->setSpacing(dialogUnitsToPixels(kTextToButton));
+    layout->addLayout(identity, 1);
+    layout->addLayout(buttons);
+
+    // The box keeps the size it was drawn at, grown only when the desktop's font needs more.
+    setFixedSize(dialogUnitsToPixels(kDialogWidth, kDialogHeight).expandedTo(sizeHint()));
+}
+
+CAboutDlg::~CAboutDlg() = default;

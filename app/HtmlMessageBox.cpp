@@ -1,0 +1,32 @@
+#include "app/HtmlMessageBox.h"
+
+#include <QMessageBox>
+
+namespace {
+constexpr unsigned kIconMask = 0xF0;
+const char kTitle[] = "Ovatron";
+
+QMessageBox::Icon iconOf(unsigned style)
+{
+    switch (style & kIconMask) {
+    case kMessageIconError:
+        return QMessageBox::Critical;
+    case kMessageIconQuestion:
+        return QMessageBox::Question;
+    case kMessageIconWarning:
+        return QMessageBox::Warning;
+    case kMessageIconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+}  // namespace
+
+int HtmlMessageBox(const QString& text, unsigned style, unsigned /*helpId*/,
+                   double /*timeoutSeconds*/, QWidget* parent)
+{
+    QMessageBox box(iconOf(style), QString::fromLatin1(kTitle), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::RichText);
+    return box.exec();
+}

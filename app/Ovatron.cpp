@@ -1,0 +1,65 @@
+#include "app/Ovatron.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "app/HelpViewer.h"
+
+namespace {
+constexpr int kIconSizes[] = {16, 32, 48, 64, 96, 128, 256};
+const char kHelpPage[] = "index.html";
+}  // namespace
+
+QIcon Ovatron::programIcon()
+{
+    QIcon icon;
+    for (int size : kIconSizes)
+        icon.addFile(QStringLiteral(":/icon/ovatron-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+bool Ovatron::InitInstance()
+{
+    auto* frame = new CMainFrame;
+    m_pMainWnd = frame;
+    if (!frame->LoadFrame()) {
+        delete frame;
+        return false;
+    }
+    frame->RestorePlacement();
+    return true;
+}
+
+bool Ovatron::OnCmdMsg(int id)
+{
+    switch (id) {
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        return true;
+    case ID_HELP_CONTENTS:
+    case ID_HELP_INDEX:
+    case ID_HELP_USING:
+    case ID_CONTEXT_HELP:
+    case ID_HELP:
+        OnHelpContents();
+        return true;
+    case ID_APP_EXIT:
+        // Exactly as the close box: the window saves its placement on the way.
+        if (m_pMainWnd)
+            m_pMainWnd->close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Ovatron::OnAppAbout()
+{
+    CAboutDlg dialog;
+    dialog.exec();
+}
+
+void Ovatron::OnHelpContents()
+{
+    ShowHelpPage(kHelpPage);
+}

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Starts the real program under Xvfb with openbox and drives it with real key presses:
+# a name, Enter, SPACE held for about 1.5 s and released, Enter for the summary screen;
+# checks screenshots, then closes the window and checks that a second start restores the
+# placement. Usage: run_e2e.sh OVATRON SHOT_PROBE
+set -euo pipefail
+
+ovatron="$1"
+probe="$2"
+for tool in Xvfb openbox xdotool import; do
+  command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh installs it)"; exit 1; }
+done
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# A display of our own; Xvfb reports the number it took.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+export XDG_CONFIG_HOME="$work/config"
+export HOME="$work"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+mkdir -p "$XDG_CONFIG_HOME"
+
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 1
+
+start_program() {
+  "$ovatron" >"$work/ovatron.log" 2>&1 &
+  program=$!
+  pids+=("$program")
+  window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
+    || fail "the main window did not appear"
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+  sleep 0.5
+}
+
+shot() {
+  import -window "$window" "$work/$1.png"
+  "$probe" "$work/$1.png" >"$work/$1.txt"
+  echo "$1: $(tr '\n' ' ' <"$work/$1.txt")"
+}
+
+value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
+
+start_program
+xdotool type --delay 50 "Ana"
+xdotool key Return
+sleep 0.3
+xdotool keydown space
+sleep 1.5
+shot holding
+xdotool keyup space
+sleep 2.6
+shot released
+
+height="$(value released height)"
+held_level="$(value holding level_row)"
+rest_level="$(value released level_row)"
+rest_peak="$(value released peak_row)"
+[ "$held_level" -ge 0 ] || fail "no level marker while SPACE was held"
+[ "$rest_level" -ge 0 ] || fail "no level marker after release"
+[ "$rest_peak" -ge 0 ] || fail "no peak marker"
+[ "$held_level" -lt $((height / 4)) ] || fail "the level did not rise to the top (row $held_level of $height)"
+[ "$rest_level" -gt $((height * 3 / 4)) ] || fail "the level did not fall back (row $rest_level of $height)"
+[ "$rest_peak" -lt $((height / 4)) ] || fail "the peak marker did not stay at the top (row $rest_peak)"
+[ "$(value released highlight_right)" -gt 20 ] || fail "the contestant's row is not highlighted"
+
+xdotool key Return
+sleep 0.3
+shot summary
+[ "$(value summary level_row)" -lt 0 ] || fail "the meter is still shown on the summary screen"
+[ "$(value summary highlight_middle)" -gt 20 ] || fail "the summary screen does not show the contestant in the middle"
+
+# Move and resize, close with the close box's path, and start again.
+xdotool windowsize --sync "$window" 700 500
+xdotool windowmove --sync "$window" 120 90
+sleep 0.5
+read -r before_w before_h < <(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+# openbox's Alt+F4 asks the window to close, as its close box does.
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+xdotool key alt+F4
+for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program" 2>/dev/null && fail "the program did not end when its window closed"
+settings="$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
+[ -f "$settings" ] || fail "closing wrote no settings"
+grep -q '^width=' "$settings" || fail "closing did not save the placement"
+echo "saved: $(tr '\n' ' ' <"$settings")"
+
+start_program
+read -r after_w after_h < <(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+[ "$after_w" = "$before_w" ] && [ "$after_h" = "$before_h" ] \
+  || fail "the placement was not restored (${before_w}x${before_h} before, ${after_w}x${after_h} after)"
+echo "1 passed, 0 failed"

@@ -1,0 +1,120 @@
+// The Edit Preload List command of the meter view: the dialog, then the restarted table.
+#include "meter/ChildView.h"
+#include "meter/EditLeagueTable.h"
+#include "meter/MeterCommands.h"
+#include "support/UiTestFixture.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using ovatron::test::answerNextModal;
+using ovatron::test::UiTest;
+using Rows = std::vector<std::pair<std::string, int>>;
+
+Rows rows(const ChildView& view)
+{
+    Rows result;
+    const LeagueTable& table = view.meter().leagueTable();
+    for (int i = 0; i < table.count(); ++i)
+        result.emplace_back(table.entry(i).name.toUtf8(), table.entry(i).score);
+    return result;
+}
+
+// Answers the preload dialog with this text, by OK or by Cancel.
+void answerPreloadDialog(const QString& text, bool confirm)
+{
+    answerNextModal([text, confirm](QWidget* modal) {
+        auto* dialog = qobject_cast<EditLeagueTable*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->editBox()->setPlainText(text);
+        QTest::mouseClick(confirm ? dialog->okButton() : dialog->cancelButton(), Qt::LeftButton);
+    });
+}
+
+void playTurn(ChildView& view, const char* name, int heldTicks)
+{
+    QTest::keyClicks(&view, name);
+    QTest::keyClick(&view, Qt::Key_Return);
+    for (int i = 0; i < heldTicks; ++i)
+        view.meter().tick({true, true});
+}
+
+class PreloadCommandTest : public UiTest {};
+
+TEST_F(PreloadCommandTest, ConfirmingInNameEntryStartsTheFirstNameAndKeepsTheRest)
+{
+    ChildView view;
+    playTurn(view, "Old", 3);
+    QTest::keyClick(&view, Qt::Key_Escape);
+    answerPreloadDialog("Ana\n\nBen\n   \nCal\n", true);
+    EXPECT_TRUE(view.OnCmdMsg(ID_EDIT_PRELOAD_LIST));
+    EXPECT_EQ(rows(view), (Rows{{"Ana", 0}}));
+    EXPECT_EQ(view.meter().state(), Measuring);
+    ASSERT_EQ(view.meter().preloadList().size(), 2u);
+    EXPECT_EQ(view.meter().preloadList()[0], brio::BRString("Ben"));
+
+    // Reopening shows only the names still waiting.
+    answerNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<EditLeagueTable*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->editBox()->toPlainText(), QStringLiteral("Ben\nCal"));
+        QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+    });
+    view.OnCmdMsg(ID_EDIT_PRELOAD_LIST);
+}
+
+TEST_F(PreloadCommandTest, ConfirmingDuringATurnKeepsThatContestantAboveTheFirstName)
+{
+    ChildView view;
+    playTurn(view, "Dee", 7);
+    answerPreloadDialog("Ana", true);
+    view.OnCmdMsg(ID_EDIT_PRELOAD_LIST);
+    EXPECT_EQ(rows(view), (Rows{{"Dee", 21}, {"Ana", 0}}));
+    EXPECT_EQ(view.meter().currentIndex(), 1);
+}
+
+TEST_F(PreloadCommandTest, CancelLeavesListTableAndStateAsTheyWere)
+{
+    ChildView view;
+    playTurn(view, "Dee", 2);
+    answerPreloadDialog("Ana\nBen", false);
+    view.OnCmdMsg(ID_EDIT_PRELOAD_LIST);
+    EXPECT_EQ(rows(view), (Rows{{"Dee", 6}}));
+    EXPECT_EQ(view.meter().preloadList().size(), 0u);
+    EXPECT_EQ(view.meter().level(), 6);
+}
+
+TEST_F(PreloadCommandTest, EnterOnTheSummaryScreenTakesTheNextNameUntilNoneWait)
+{
+    ChildView view;
+    answerPreloadDialog("Ana\nBen\nCal", true);
+    view.OnCmdMsg(ID_EDIT_PRELOAD_LIST);
+    for (const char* next : {"Ben", "Cal"}) {
+        view.meter().tick({true, true});
+        QTest::keyClick(&view, Qt::Key_Return);
+        ASSERT_EQ(view.meter().state(), Summary);
+        QTest::keyClick(&view, Qt::Key_Return);
+        EXPECT_EQ(view.meter().leagueTable().entry(view.meter().currentIndex()).name, brio::BRString(next));
+    }
+    QTest::keyClick(&view, Qt::Key_Return);
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(view.meter().state(), NameEntry);
+    EXPECT_EQ(view.meter().preloadList().size(), 0u);
+}
+
+TEST_F(PreloadCommandTest, WithTheTableOffTheCommandOpensNoDialog)
+{
+    ChildView view;
+    view.OnCmdMsg(ID_USE_LEAGUE_TABLE);
+    EXPECT_TRUE(view.OnCmdMsg(ID_EDIT_PRELOAD_LIST));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+}  // namespace

@@ -1,8 +1,8 @@
 #include "app/CAboutDlg.h"
 
+#include "app/ProgramIcon.h"
 #include "meter/DialogTemplate.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -18,23 +18,12 @@ constexpr int kButtonMargin = 7;   // right of and below the OK button
 constexpr int kIconToText = 7;
 constexpr int kLineSpacing = 4;
 constexpr int kTextToButton = 7;
-constexpr int kButtonWidth = 50;
-constexpr int kButtonHeight = 14;
 constexpr int kIconPixels = 32;
 
 const char kTitle[] = "About Ovatron";
 // The version belongs to this dialog, not to the product values.
 const char kNameAndVersion[] = "Ovatron, Version 1.0";
 const char kTagLine[] = "The applause meter for live events.";
-const char* const kIconFiles[] = {":/icon/ovatron-32.png", ":/icon/ovatron-64.png"};
-
-QIcon programIcon()
-{
-    QIcon icon;
-    for (const char* file : kIconFiles)
-        icon.addFile(QString::fromLatin1(file));
-    return icon.isNull() ? QApplication::windowIcon() : icon;
-}
 
 QLabel* plainLabel(const char* text, QWidget* parent)
 {
@@ -45,7 +34,7 @@ QLabel* plainLabel(const char* text, QWidget* parent)
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent)
-    : QDialog(parent, kModalFrameFlags), m_ok(new QPushButton(QStringLiteral("OK"), this))
+    : QDialog(parent, kModalFrameFlags), m_ok(templateButton("OK", this))
 {
     setWindowTitle(QString::fromLatin1(kTitle));
 
@@ -55,7 +44,6 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     icon->setFixedSize(kIconPixels, kIconPixels);
 
     m_ok->setDefault(true);
-    m_ok->setMinimumSize(dialogUnitsToPixels(kButtonWidth, kButtonHeight));
     connect(m_ok, &QPushButton::clicked, this, &CAboutDlg::accept);
 
     auto* lines = new QVBoxLayout;

@@ -4,6 +4,7 @@
 #include "app/MenuTable.h"
 #include "app/Ovatron.h"
 #include "app/PlacementPlan.h"
+#include "app/ProgramIcon.h"
 #include "app/TheConfig.h"
 
 #include <QAction>
@@ -43,7 +44,7 @@ CMainFrame::CMainFrame() : m_bFullScreen(loadFullScreenFlag(theConfig))
 bool CMainFrame::LoadFrame()
 {
     setWindowTitle(QString::fromUtf8(kWindowTitle));
-    setWindowIcon(Ovatron::programIcon());
+    setWindowIcon(programIcon());
     resize(kDefaultSize);
     loadMenu();
     installAccelerators();

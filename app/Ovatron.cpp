@@ -6,17 +6,8 @@
 #include "app/HelpViewer.h"
 
 namespace {
-constexpr int kIconSizes[] = {16, 32, 48, 64, 96, 128, 256};
 const char kHelpPage[] = "index.html";
 }  // namespace
-
-QIcon Ovatron::programIcon()
-{
-    QIcon icon;
-    for (int size : kIconSizes)
-        icon.addFile(QStringLiteral(":/icon/ovatron-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
 
 bool Ovatron::InitInstance()
 {

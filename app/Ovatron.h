@@ -2,7 +2,6 @@
 
 #include "app/CMainFrame.h"
 
-#include <QIcon>
 #include <QPointer>
 
 // The application object: creates the main window at start and answers the help, About
@@ -24,8 +23,6 @@ public:
     CMainFrame* mainWindow() const { return m_pMainWnd; }
     // Lets a test hand in a window of its own making.
     void setMainWindow(CMainFrame* frame) { m_pMainWnd = frame; }
-
-    static QIcon programIcon();
 
 private:
     QPointer<CMainFrame> m_pMainWnd;

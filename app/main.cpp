@@ -1,21 +1,39 @@
 #include "app/Ovatron.h"
+#include "app/ProgramIcon.h"
 
 #include <QApplication>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// Qt ends the program with an abort when it cannot reach a display; say so in one line and
-// leave with an ordinary failure instead.
-void reportFatalMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+// What Qt says while it connects to the display, held back so that a failure reads as
+// one line rather than Qt's abort.
+QStringList& startupMessages()
 {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "ovatron: cannot start: %s\n", qPrintable(message.section('\n', 0, 0)));
-        std::_Exit(EXIT_FAILURE);
+    static QStringList messages;
+    return messages;
+}
+
+void holdStartupMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        startupMessages().append(message);
+        return;
     }
-    std::fprintf(stderr, "%s\n", qPrintable(message));
+    const QString reason = startupMessages().isEmpty() ? message.section('\n', 0, 0) : startupMessages().first();
+    std::fprintf(stderr, "ovatron: cannot open the display: %s\n", qPrintable(reason));
+    std::_Exit(EXIT_FAILURE);
+}
+
+void releaseStartupMessages()
+{
+    qInstallMessageHandler(nullptr);
+    for (const QString& message : startupMessages())
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    startupMessages().clear();
 }
 
 bool displayAvailable()
@@ -35,12 +53,12 @@ int main(int argc, char** argv)
                              "start Ovatron from a desktop session.\n");
         return EXIT_FAILURE;
     }
-    qInstallMessageHandler(reportFatalMessages);
+    qInstallMessageHandler(holdStartupMessages);
     QApplication app(argc, argv);
-    qInstallMessageHandler(nullptr);
+    releaseStartupMessages();
     QApplication::setApplicationName(QStringLiteral("Ovatron"));
     QApplication::setApplicationVersion(QStringLiteral(OVATRON_FILE_VERSION));
-    QApplication::setWindowIcon(Ovatron::programIcon());
+    QApplication::setWindowIcon(programIcon());
     if (!theApp.InitInstance())
         return EXIT_FAILURE;
     return QApplication::exec();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPushButton>
 #include <QSize>
 #include <Qt>
 
@@ -20,3 +21,13 @@ constexpr QSize dialogUnitsToPixels(int width, int height)
 inline constexpr Qt::WindowFlags kModalFrameFlags = Qt::Dialog | Qt::CustomizeWindowHint |
                                                     Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                                     Qt::WindowCloseButtonHint;
+
+// A push button of the templates' standard size, 50 by 14 dialog units.
+inline QPushButton* templateButton(const char* caption, QWidget* parent)
+{
+    constexpr int kButtonWidth = 50;
+    constexpr int kButtonHeight = 14;
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setMinimumSize(dialogUnitsToPixels(kButtonWidth, kButtonHeight));
+    return button;
+}

@@ -19,19 +19,10 @@ constexpr int kLabelToEdit = 1;
 constexpr int kEditToButtons = 4;
 constexpr int kEditWidth = 230;
 constexpr int kEditHeight = 139;
-constexpr int kButtonWidth = 50;
-constexpr int kButtonHeight = 14;
 constexpr int kButtonGap = 4;
 
 const char kCaption[] = "Edit League Table";
 const char kPrompt[] = "Enter the names to be loaded into the league table, one entry per line.";
-
-QPushButton* makeButton(const char* caption, QWidget* parent)
-{
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setMinimumSize(dialogUnitsToPixels(kButtonWidth, kButtonHeight));
-    return button;
-}
 }  // namespace
 
 EditLeagueTable::EditLeagueTable(brio::BRStringArray* list, QWidget* parent)
@@ -39,8 +30,8 @@ EditLeagueTable::EditLeagueTable(brio::BRStringArray* list, QWidget* parent)
       m_list(list),
       m_text(preloadTextFromList(*list)),
       m_edit(new QPlainTextEdit(this)),
-      m_ok(makeButton("OK", this)),
-      m_cancel(makeButton("Cancel", this))
+      m_ok(templateButton("OK", this)),
+      m_cancel(templateButton("Cancel", this))
 {
     setWindowTitle(QString::fromLatin1(kCaption));
 

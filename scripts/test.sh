@@ -17,7 +17,7 @@ build_and_test() {
 build_and_test "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 # Sanitizer reports end the test process with an error, so ctest counts them as failures.
-export ASAN_OPTIONS="abort_on_error=0:halt_on_error=1:detect_leaks=1:suppressions=$top/tests/sanitizer/lsan.supp"
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
 export LSAN_OPTIONS="suppressions=$top/tests/sanitizer/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 build_and_test "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DOVATRON_SANITIZE=ON -DOVATRON_BUILD_BENCH=OFF

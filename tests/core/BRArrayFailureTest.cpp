@@ -40,20 +40,6 @@ void expectRaisedBy(const BRException& e, const char* typeName, int line, std::u
     EXPECT_STREQ(e.what(), typeName);
 }
 
-std::vector<int> valuesOf(const BRArray<Tracked>& array)
-{
-    std::vector<int> values;
-    for (int i = 0; i < static_cast<int>(array.size()); ++i)
-        values.push_back(array.at(i).value());
-    return values;
-}
-
-void appendValues(BRArray<Tracked>& array, const std::vector<int>& values)
-{
-    for (int value : values)
-        array.insert(Tracked(value), static_cast<int>(array.size()));
-}
-
 class BRArrayFailureTest : public testing::Test {
 protected:
     void SetUp() override

@@ -18,20 +18,6 @@ static_assert(!std::is_copy_assignable_v<BRArray<int>>, "one owner per block");
 
 constexpr std::size_t kFirstBlock = 128;  // room for 8 Tracked elements
 
-std::vector<int> valuesOf(const BRArray<Tracked>& array)
-{
-    std::vector<int> values;
-    for (int i = 0; i < static_cast<int>(array.size()); ++i)
-        values.push_back(array.at(i).value());
-    return values;
-}
-
-void appendValues(BRArray<Tracked>& array, const std::vector<int>& values)
-{
-    for (int value : values)
-        array.insert(Tracked(value), static_cast<int>(array.size()));
-}
-
 class BRArrayTest : public testing::Test {
 protected:
     void SetUp() override { Tracked::resetCounts(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "brio/BRArray.h"
+
 #include <vector>
 
 namespace brio::test {
@@ -64,5 +66,20 @@ private:
     const Tracked* m_self;
     int* m_value;
 };
+
+// The values of an array's elements, in order.
+inline std::vector<int> valuesOf(const BRArray<Tracked>& array)
+{
+    std::vector<int> values;
+    for (int i = 0; i < static_cast<int>(array.size()); ++i)
+        values.push_back(array.at(i).value());
+    return values;
+}
+
+inline void appendValues(BRArray<Tracked>& array, const std::vector<int>& values)
+{
+    for (int value : values)
+        array.insert(Tracked(value), static_cast<int>(array.size()));
+}
 
 }  // namespace brio::test

@@ -1,6 +1,7 @@
 // The league table: best first, ties never overtake, and the current entry followed as it
 // moves up.
 #include "meter/LeagueTable.h"
+#include "support/NameLists.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +11,11 @@
 
 namespace {
 
-using Rows = std::vector<std::pair<std::string, int>>;
+using ovatron::test::Rows;
 
 Rows rows(const LeagueTable& table)
 {
-    Rows result;
-    for (int i = 0; i < table.count(); ++i)
-        result.emplace_back(table.entry(i).name.toUtf8(), table.entry(i).score);
-    return result;
+    return ovatron::test::rowsOf(table);
 }
 
 // Starts each contestant and lets the score rise to the given value, in order.

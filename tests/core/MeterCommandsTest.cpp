@@ -3,6 +3,7 @@
 #include "meter/MenuRules.h"
 #include "meter/MeterCommands.h"
 #include "meter/MeterCore.h"
+#include "support/NameLists.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,12 @@
 
 namespace {
 
-using Rows = std::vector<std::pair<std::string, int>>;
+using ovatron::test::Rows;
 constexpr TickInput kSpaceHeld{.listening = true, .spaceDown = true};
 
 Rows rows(const MeterCore& meter)
 {
-    Rows result;
-    for (int i = 0; i < meter.leagueTable().count(); ++i)
-        result.emplace_back(meter.leagueTable().entry(i).name.toUtf8(), meter.leagueTable().entry(i).score);
-    return result;
+    return ovatron::test::rowsOf(meter.leagueTable());
 }
 
 void startTurn(MeterCore& meter, const std::string& name)

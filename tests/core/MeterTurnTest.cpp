@@ -2,6 +2,7 @@
 // and released, Esc, and the summary screen.
 #include "meter/LevelDynamics.h"
 #include "meter/MeterCore.h"
+#include "support/NameLists.h"
 
 #include <gtest/gtest.h>
 
@@ -33,15 +34,12 @@ void ticks(MeterCore& meter, int count, TickInput input)
         meter.tick(input);
 }
 
-std::vector<std::pair<std::string, int>> table(const MeterCore& meter)
-{
-    std::vector<std::pair<std::string, int>> rows;
-    for (int i = 0; i < meter.leagueTable().count(); ++i)
-        rows.emplace_back(meter.leagueTable().entry(i).name.toUtf8(), meter.leagueTable().entry(i).score);
-    return rows;
-}
+using ovatron::test::Rows;
 
-using Rows = std::vector<std::pair<std::string, int>>;
+Rows table(const MeterCore& meter)
+{
+    return ovatron::test::rowsOf(meter.leagueTable());
+}
 
 TEST(MeterTurn, StartsInNameEntryWithTheTableAndInMeasuringWithout)
 {

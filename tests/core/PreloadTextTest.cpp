@@ -1,6 +1,7 @@
 // The preload list as text and back: one name a line, separated by carriage return and
 // line feed.
 #include "meter/PreloadText.h"
+#include "support/NameLists.h"
 
 #include <gtest/gtest.h>
 
@@ -9,21 +10,8 @@
 
 namespace {
 
-brio::BRStringArray listOf(const std::vector<std::string>& names)
-{
-    brio::BRStringArray list;
-    for (const auto& name : names)
-        list.add(brio::BRString::fromUtf8(name));
-    return list;
-}
-
-std::vector<std::string> namesOf(const brio::BRStringArray& list)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < static_cast<int>(list.size()); ++i)
-        names.push_back(list[i].toUtf8());
-    return names;
-}
+using ovatron::test::listOf;
+using ovatron::test::namesOf;
 
 std::vector<std::string> parse(const std::string& text)
 {

@@ -2,6 +2,7 @@
 #include "meter/DDXText.h"
 #include "meter/EditLeagueTable.h"
 
+#include "support/NameLists.h"
 #include "support/UiTestFixture.h"
 
 #include <gtest/gtest.h>
@@ -19,23 +20,9 @@ namespace {
 using ovatron::test::answerNextModal;
 using ovatron::test::UiTest;
 
-brio::BRStringArray listOf(const std::vector<std::string>& names)
-{
-    brio::BRStringArray list;
-    for (const auto& name : names)
-        list.add(brio::BRString::fromUtf8(name));
-    return list;
-}
-
-std::vector<std::string> namesOf(const brio::BRStringArray& list)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < static_cast<int>(list.size()); ++i)
-        names.push_back(list[i].toUtf8());
-    return names;
-}
-
-using Names = std::vector<std::string>;
+using ovatron::test::listOf;
+using ovatron::test::Names;
+using ovatron::test::namesOf;
 
 class EditLeagueTableTest : public UiTest {};
 

@@ -2,6 +2,7 @@
 #include "meter/ChildView.h"
 #include "meter/EditLeagueTable.h"
 #include "meter/MeterCommands.h"
+#include "support/NameLists.h"
 #include "support/UiTestFixture.h"
 
 #include <QPlainTextEdit>
@@ -16,15 +17,11 @@ namespace {
 
 using ovatron::test::answerNextModal;
 using ovatron::test::UiTest;
-using Rows = std::vector<std::pair<std::string, int>>;
+using ovatron::test::Rows;
 
 Rows rows(const ChildView& view)
 {
-    Rows result;
-    const LeagueTable& table = view.meter().leagueTable();
-    for (int i = 0; i < table.count(); ++i)
-        result.emplace_back(table.entry(i).name.toUtf8(), table.entry(i).score);
-    return result;
+    return ovatron::test::rowsOf(view.meter().leagueTable());
 }
 
 // Answers the preload dialog with this text, by OK or by Cancel.

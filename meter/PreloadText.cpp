@@ -1,8 +1,9 @@
 #include "meter/PreloadText.h"
 
+#include <string_view>
+
 namespace {
-constexpr const char* kLineBreak = "\r\n";
-constexpr int kLineBreakLength = 2;
+constexpr const char16_t* kLineBreak = u"\r\n";
 constexpr const char* kBlanks = " \t";
 }  // namespace
 
@@ -20,18 +21,19 @@ brio::BRString preloadTextFromList(const brio::BRStringArray& list)
 void rebuildListFromText(brio::BRStringArray& list, brio::BRString text)
 {
     list.clear();
-    while (!text.empty()) {
-        brio::BRString line;
-        const int lineEnd = text.first(kLineBreak);
-        if (lineEnd >= 0) {
-            line = text.left(lineEnd);
-            text.remove(0, lineEnd + kLineBreakLength);
-        } else {
-            line = text;
-            text = brio::BRString();
-        }
+    // Walk the text with a moving start rather than cutting each line off its front,
+    // so that a pasted list of many thousands of names takes linear time.
+    const std::u16string_view all(text.utf16());
+    const std::u16string_view lineBreak(kLineBreak);
+    std::size_t start = 0;
+    while (start < all.size()) {
+        std::size_t lineEnd = all.find(lineBreak, start);
+        if (lineEnd == std::u16string_view::npos)
+            lineEnd = all.size();
+        brio::BRString line(all.data() + start, lineEnd - start);
         line.strip(kBlanks, brio::BRString::StripBoth);
         if (!line.empty())
             list.add(line);
+        start = lineEnd + lineBreak.size();
     }
 }

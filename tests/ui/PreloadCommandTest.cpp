@@ -85,7 +85,11 @@ TEST_F(PreloadCommandTest, CancelLeavesListTableAndStateAsTheyWere)
     view.OnCmdMsg(ID_EDIT_PRELOAD_LIST);
     EXPECT_EQ(rows(view), (Rows{{"Dee", 6}}));
     EXPECT_EQ(view.meter().preloadList().size(), 0u);
-    EXPECT_EQ(view.meter().level(), 6);
+    EXPECT_EQ(view.meter().state(), Measuring);
+    EXPECT_EQ(view.meter().peak(), 6);
+    // The view's timer keeps running behind the dialog, which holds the focus, so
+    // the level may have fallen a step or two but never risen.
+    EXPECT_LE(view.meter().level(), 6);
 }
 
 TEST_F(PreloadCommandTest, EnterOnTheSummaryScreenTakesTheNextNameUntilNoneWait)

@@ -137,6 +137,9 @@ void CMainFrame::ToggleFullScreen()
 void CMainFrame::savePlacement()
 {
     const QRect normal = normalGeometry();
+    // A window that was never laid out has no normal rectangle; keep what is stored.
+    if (!normal.isValid())
+        return;
     const Qt::WindowStates states = windowState();
     int showState = kShowNormal;
     if (states & Qt::WindowMinimized)

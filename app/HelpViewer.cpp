@@ -4,6 +4,7 @@
 #include "app/TheConfig.h"
 #include "brio/BRStringQt.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 
@@ -28,7 +29,8 @@ HelpActions desktopHelpActions()
     HelpActions actions;
     actions.open = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     actions.showMissing = [](const QString& message) {
-        HtmlMessageBox(message, kMissingStyle, kNoHelpTopic, kMissingTimeoutSeconds);
+        HtmlMessageBox(message, kMissingStyle, kNoHelpTopic, kMissingTimeoutSeconds,
+                       QApplication::activeWindow());
     };
     return actions;
 }

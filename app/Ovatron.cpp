@@ -46,7 +46,8 @@ bool Ovatron::OnCmdMsg(int id)
 
 void Ovatron::OnAppAbout()
 {
-    CAboutDlg dialog;
+    // Owned by the main window so that it stays above it and centres on it.
+    CAboutDlg dialog(m_pMainWnd);
     dialog.exec();
 }
 

@@ -125,12 +125,17 @@ TEST_F(ShowHelpPageTest, TheMissingPageMessageIsAWarningWithOneOkButton)
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttonCount = 0;
+    QWidget* owner = nullptr;
+    QWidget window;
+    window.show();
+    QApplication::setActiveWindow(&window);
     answerNextModal([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         ASSERT_NE(box, nullptr);
         text = box->text();
         icon = box->icon();
         buttonCount = static_cast<int>(box->buttons().size());
+        owner = box->parentWidget();
         box->button(QMessageBox::Ok)->click();
     });
 
@@ -139,6 +144,7 @@ TEST_F(ShowHelpPageTest, TheMissingPageMessageIsAWarningWithOneOkButton)
     EXPECT_EQ(text, QStringLiteral("Can't find help file"));
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(buttonCount, 1);
+    EXPECT_EQ(owner, &window);  // stays above the window that asked for help
     EXPECT_TRUE(opened.empty());
 }
 

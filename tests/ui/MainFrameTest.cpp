@@ -20,6 +20,7 @@
 
 namespace {
 
+using ovatron::test::answerNextModal;
 using ovatron::test::UiTest;
 
 int stored(const char* key)
@@ -232,6 +233,18 @@ TEST_F(MainFrameTest, AViewOutsideTheMainWindowIgnoresDoubleClicksAndKeepsTheArr
     QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(stored("fullscreen"), -1);
+}
+
+TEST_F(MainFrameTest, TheAboutBoxIsOwnedByTheMainWindow)
+{
+    CMainFrame* frame = startFrame();
+    QWidget* owner = nullptr;
+    answerNextModal([&](QWidget* modal) {
+        owner = modal->parentWidget();
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
+    EXPECT_TRUE(theApp.OnCmdMsg(ID_APP_ABOUT));
+    EXPECT_EQ(owner, frame);
 }
 
 TEST_F(MainFrameTest, ClosingSavesTheNormalRectangleAndTheNextStartRestoresIt)

@@ -12,3 +12,14 @@ public:
 // Every setting of the program lives in the top level of the current user's store.
 inline const char kSettingsSection[] = "";
 inline constexpr brio::BRRegistryHive kSettingsHive = brio::BRRegistryHive::User;
+
+// An integer setting of the program, or defaultValue when the store holds none.
+inline int readSetting(brio::BRAppConfig& config, const char* key, int defaultValue)
+{
+    return config.getRegistryInteger(kSettingsSection, key, defaultValue, kSettingsHive);
+}
+
+inline void writeSetting(brio::BRAppConfig& config, const char* key, int value)
+{
+    config.setRegistryInteger(kSettingsSection, key, value, kSettingsHive);
+}

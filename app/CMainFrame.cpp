@@ -4,6 +4,7 @@
 #include "app/MenuTable.h"
 #include "app/Ovatron.h"
 #include "app/PlacementPlan.h"
+#include "app/ProductConfig.h"
 #include "app/ProgramIcon.h"
 #include "app/TheConfig.h"
 
@@ -18,7 +19,6 @@
 
 namespace {
 
-const char kWindowTitle[] = "Ovatron";
 // The size of a first start, before anything is stored; the window system places it.
 constexpr QSize kDefaultSize(1024, 720);
 
@@ -43,7 +43,7 @@ CMainFrame::CMainFrame() : m_bFullScreen(loadFullScreenFlag(theConfig))
 
 bool CMainFrame::LoadFrame()
 {
-    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setWindowTitle(QString::fromUtf8(kProductName));
     setWindowIcon(programIcon());
     resize(kDefaultSize);
     loadMenu();

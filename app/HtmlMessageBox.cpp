@@ -1,10 +1,11 @@
 #include "app/HtmlMessageBox.h"
 
+#include "app/ProductConfig.h"
+
 #include <QMessageBox>
 
 namespace {
 constexpr unsigned kIconMask = 0xF0;
-const char kTitle[] = "Ovatron";
 
 QMessageBox::Icon iconOf(unsigned style)
 {
@@ -26,7 +27,7 @@ QMessageBox::Icon iconOf(unsigned style)
 int HtmlMessageBox(const QString& text, unsigned style, unsigned /*helpId*/,
                    double /*timeoutSeconds*/, QWidget* parent)
 {
-    QMessageBox box(iconOf(style), QString::fromLatin1(kTitle), text, QMessageBox::Ok, parent);
+    QMessageBox box(iconOf(style), QString::fromUtf8(kProductName), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::RichText);
     return box.exec();
 }

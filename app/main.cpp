@@ -1,4 +1,5 @@
 #include "app/Ovatron.h"
+#include "app/ProductConfig.h"
 #include "app/ProgramIcon.h"
 
 #include <QApplication>
@@ -56,7 +57,7 @@ int main(int argc, char** argv)
     qInstallMessageHandler(holdStartupMessages);
     QApplication app(argc, argv);
     releaseStartupMessages();
-    QApplication::setApplicationName(QStringLiteral("Ovatron"));
+    QApplication::setApplicationName(QString::fromUtf8(kProductName));
     QApplication::setApplicationVersion(QStringLiteral(OVATRON_FILE_VERSION));
     QApplication::setWindowIcon(programIcon());
     if (!theApp.InitInstance())

@@ -63,7 +63,7 @@ FontChoice fontDialogStart(const GFont& font)
 {
     FontChoice start;
     start.face = font.font().family();
-    const std::int64_t tenths = std::int64_t{dialogStartPoints(font.size())} * 10;
+    const std::int64_t tenths = std::int64_t{dialogStartPoints(font.size())} * kTenthsPerPoint;
     start.sizeTenths = static_cast<int>(std::clamp<std::int64_t>(
         tenths, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     start.weight = (font.style() & kFontStyleBold) ? QFont::Bold : QFont::Normal;

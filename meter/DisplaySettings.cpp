@@ -10,25 +10,15 @@ using brio::BRString;
 
 namespace {
 
-int readInteger(BRAppConfig& config, const char* key, int defaultValue)
-{
-    return config.getRegistryInteger(kSettingsSection, key, defaultValue, kSettingsHive);
-}
-
-void writeInteger(BRAppConfig& config, const char* key, int value)
-{
-    config.setRegistryInteger(kSettingsSection, key, value, kSettingsHive);
-}
-
 // Colours are stored as the integer with the same 32 bits.
 std::uint32_t readColor(BRAppConfig& config, const char* key, std::uint32_t defaultValue)
 {
-    return static_cast<std::uint32_t>(readInteger(config, key, static_cast<int>(defaultValue)));
+    return static_cast<std::uint32_t>(readSetting(config, key, static_cast<int>(defaultValue)));
 }
 
 void writeColor(BRAppConfig& config, const char* key, std::uint32_t color)
 {
-    writeInteger(config, key, static_cast<int>(color));
+    writeSetting(config, key, static_cast<int>(color));
 }
 
 }  // namespace
@@ -39,11 +29,11 @@ DisplaySettings loadDisplaySettings(BRAppConfig& config)
     settings.fontName =
         config.getRegistryString(kSettingsSection, kFontNameKey, kDefaultFontName, kSettingsHive);
     settings.fontColor = readColor(config, kFontColorKey, kDefaultFontColor);
-    settings.fontStyle = readInteger(config, kFontStyleKey, kDefaultFontStyle);
-    settings.fontSize = readInteger(config, kFontSizeKey, kDefaultFontSize);
-    settings.useLeagueTable = readInteger(config, kUseLeagueTableKey, kDefaultUseLeagueTable);
+    settings.fontStyle = readSetting(config, kFontStyleKey, kDefaultFontStyle);
+    settings.fontSize = readSetting(config, kFontSizeKey, kDefaultFontSize);
+    settings.useLeagueTable = readSetting(config, kUseLeagueTableKey, kDefaultUseLeagueTable);
     settings.showSummaryScreen =
-        readInteger(config, kShowSummaryScreenKey, kDefaultShowSummaryScreen);
+        readSetting(config, kShowSummaryScreenKey, kDefaultShowSummaryScreen);
     settings.backgroundColor = readColor(config, kBackgroundColorKey, kDefaultBackgroundColor);
     return settings;
 }
@@ -52,19 +42,19 @@ void storeFont(BRAppConfig& config, const BRString& face, int sizeTenths, int st
                std::uint32_t color)
 {
     config.setRegistryString(kSettingsSection, kFontNameKey, face, kSettingsHive);
-    writeInteger(config, kFontSizeKey, sizeTenths);
-    writeInteger(config, kFontStyleKey, style);
+    writeSetting(config, kFontSizeKey, sizeTenths);
+    writeSetting(config, kFontStyleKey, style);
     writeColor(config, kFontColorKey, color);
 }
 
 void storeUseLeagueTable(BRAppConfig& config, int useLeagueTable)
 {
-    writeInteger(config, kUseLeagueTableKey, useLeagueTable);
+    writeSetting(config, kUseLeagueTableKey, useLeagueTable);
 }
 
 void storeShowSummaryScreen(BRAppConfig& config, int showSummaryScreen)
 {
-    writeInteger(config, kShowSummaryScreenKey, showSummaryScreen);
+    writeSetting(config, kShowSummaryScreenKey, showSummaryScreen);
 }
 
 void storeBackgroundColor(BRAppConfig& config, std::uint32_t color)
@@ -82,11 +72,6 @@ int fontStyleBits(int weight, bool italic, bool underline)
     if (underline)
         style |= kFontStyleUnderline;
     return style;
-}
-
-double fontPointSize(int sizeTenths)
-{
-    return sizeTenths / 10.0;
 }
 
 int dialogStartPoints(double size)

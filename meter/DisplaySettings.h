@@ -2,6 +2,7 @@
 
 #include "brio/BRAppConfig.h"
 #include "brio/BRString.h"
+#include "meter/FontUnits.h"
 
 #include <cstdint>
 
@@ -22,10 +23,6 @@ inline constexpr int kDefaultUseLeagueTable = 1;
 inline constexpr int kDefaultShowSummaryScreen = 1;
 inline constexpr std::uint32_t kDefaultBackgroundColor = 0x00FFFFFF;  // white
 
-// Font style bits, as stored and as the display font takes them.
-inline constexpr int kFontStyleBold = 1;
-inline constexpr int kFontStyleItalic = 2;
-inline constexpr int kFontStyleUnderline = 4;
 // Font weights above this one count as bold.
 inline constexpr int kNormalFontWeight = 400;
 
@@ -52,7 +49,5 @@ void storeBackgroundColor(brio::BRAppConfig& config, std::uint32_t color);
 
 // The style bits of a chosen font; strike-out and every other attribute are not kept.
 int fontStyleBits(int weight, bool italic, bool underline);
-// The font's size in points from a stored size in tenths of a point.
-double fontPointSize(int sizeTenths);
 // The whole points at which the font dialog starts for a font of this size (10.5 gives 10).
 int dialogStartPoints(double size);

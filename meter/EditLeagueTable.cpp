@@ -20,6 +20,8 @@ constexpr int kEditToButtons = 4;
 constexpr int kEditWidth = 230;
 constexpr int kEditHeight = 139;
 constexpr int kButtonGap = 4;
+// The dialog opens at its template size; the operator may shrink the names box to half of it.
+constexpr int kEditShrinkDivisor = 2;
 
 const char kCaption[] = "Edit League Table";
 const char kPrompt[] = "Enter the names to be loaded into the league table, one entry per line.";
@@ -44,7 +46,7 @@ EditLeagueTable::EditLeagueTable(brio::BRStringArray* list, QWidget* parent)
     m_edit->setObjectName(QStringLiteral("names"));
     m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_edit->setTabChangesFocus(true);
-    m_edit->setMinimumSize(dialogUnitsToPixels(kEditWidth, kEditHeight) / 2);
+    m_edit->setMinimumSize(dialogUnitsToPixels(kEditWidth, kEditHeight) / kEditShrinkDivisor);
 
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &EditLeagueTable::accept);

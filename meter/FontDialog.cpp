@@ -1,5 +1,6 @@
 #include "meter/FontDialog.h"
 
+#include "meter/FontUnits.h"
 #include "meter/GFont.h"
 
 #include <QCheckBox>
@@ -15,11 +16,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 namespace {
 
-constexpr double kSmallestPoints = 1.0;
 constexpr double kLargestPoints = 999.9;
 constexpr int kSizeDecimals = 1;  // the size is kept in tenths of a point
 constexpr int kSwatchSize = 16;
@@ -62,8 +61,8 @@ FontDialog::FontDialog(const FontChoice& start, QWidget* parent)
     m_face->setEditable(true);
     m_face->setCurrentText(start.face);
     m_size->setDecimals(kSizeDecimals);
-    m_size->setRange(kSmallestPoints, kLargestPoints);
-    m_size->setValue(start.sizeTenths / 10.0);
+    m_size->setRange(kSmallestFontPoints, kLargestPoints);
+    m_size->setValue(fontPointSize(start.sizeTenths));
     m_bold->setChecked(start.weight > QFont::Normal);
     m_italic->setChecked(start.italic);
     m_underline->setChecked(start.underline);
@@ -116,7 +115,7 @@ FontChoice FontDialog::choice() const
     chosen.face = m_face->currentText().trimmed();
     if (chosen.face.isEmpty())  // a face must be named; an emptied box keeps the first one
         chosen.face = m_startFace;
-    chosen.sizeTenths = static_cast<int>(std::lround(m_size->value() * 10.0));
+    chosen.sizeTenths = tenthsFromPoints(m_size->value());
     chosen.weight = m_bold->isChecked() ? QFont::Bold : QFont::Normal;
     chosen.italic = m_italic->isChecked();
     chosen.underline = m_underline->isChecked();
@@ -143,7 +142,7 @@ void FontDialog::updatePreview()
 {
     const FontChoice chosen = choice();
     QFont font(chosen.face);
-    font.setPointSizeF(chosen.sizeTenths / 10.0);
+    font.setPointSizeF(fontPointSize(chosen.sizeTenths));
     font.setWeight(static_cast<QFont::Weight>(chosen.weight));
     font.setItalic(chosen.italic);
     font.setUnderline(chosen.underline);

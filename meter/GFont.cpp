@@ -1,23 +1,19 @@
 #include "meter/GFont.h"
 
 #include "brio/BRStringQt.h"
+#include "meter/FontUnits.h"
 
 #include <QPainter>
 #include <QPen>
-
-namespace {
-// Qt refuses point sizes of zero or below; such a stored size shows the smallest font.
-constexpr double kSmallestPoints = 1.0;
-}  // namespace
 
 GFont::GFont(const brio::BRString& face, double points, int style, std::uint32_t colorRef)
     : m_points(points), m_style(style), m_colorRef(colorRef)
 {
     m_font.setFamily(brio::toQString(face));
-    m_font.setPointSizeF(points > 0.0 ? points : kSmallestPoints);
-    m_font.setBold((style & kBold) != 0);
-    m_font.setItalic((style & kItalic) != 0);
-    m_font.setUnderline((style & kUnderline) != 0);
+    m_font.setPointSizeF(points > 0.0 ? points : kSmallestFontPoints);
+    m_font.setBold((style & kFontStyleBold) != 0);
+    m_font.setItalic((style & kFontStyleItalic) != 0);
+    m_font.setUnderline((style & kFontStyleUnderline) != 0);
 }
 
 QColor GFont::color() const

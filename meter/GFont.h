@@ -12,10 +12,6 @@ class QPainter;
 // The display font: face, size in points, style bits and colour, realised once as a QFont.
 class GFont {
 public:
-    static constexpr int kBold = 1;
-    static constexpr int kItalic = 2;
-    static constexpr int kUnderline = 4;
-
     GFont() = default;
     GFont(const brio::BRString& face, double points, int style, std::uint32_t colorRef);
     virtual ~GFont() = default;

@@ -19,12 +19,11 @@ public:
     void OnAppAbout();
     void OnHelpContents();
 
-    // The main window while it exists; it deletes itself when closed.
-    CMainFrame* mainWindow() const { return m_pMainWnd; }
     // Lets a test hand in a window of its own making.
     void setMainWindow(CMainFrame* frame) { m_pMainWnd = frame; }
 
 private:
+    // The main window while it exists; it deletes itself when closed.
     QPointer<CMainFrame> m_pMainWnd;
 };
 

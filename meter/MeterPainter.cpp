@@ -85,9 +85,13 @@ private:
     void drawText(const layout::Rect& rect, const QString& text, Horizontal horizontal,
                   Vertical vertical)
     {
-        if (text.isEmpty())
-            return;
-        const MeterTextCache::Text& laidOut = m_texts.get(text);
+        if (!text.isEmpty())
+            drawText(rect, m_texts.get(text), horizontal, vertical);
+    }
+
+    void drawText(const layout::Rect& rect, const MeterTextCache::Text& laidOut,
+                  Horizontal horizontal, Vertical vertical)
+    {
         const int x = horizontal == Horizontal::Right ? rect.right - laidOut.width : rect.left;
         const int y =
             vertical == Vertical::Centre ? rect.top + (rect.height() - m_lineHeight) / 2 : rect.top;
@@ -162,9 +166,8 @@ private:
                  Vertical::Top);
         if (entry.name.empty())
             return;
-        const QString name = brio::toQString(entry.name);
-        const int nameWidth = textExtent(name).width;
-        drawText(layout::nameRect(columnRight, table, nameWidth, top), name, Horizontal::Right,
+        const MeterTextCache::Text& name = m_texts.get(brio::toQString(entry.name));
+        drawText(layout::nameRect(columnRight, table, name.width, top), name, Horizontal::Right,
                  Vertical::Top);
     }
 

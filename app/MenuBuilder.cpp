@@ -37,9 +37,11 @@ void fillMenu(QMenu& menu, std::span<const MenuItem> items, CommandTarget& targe
         QAction* action = menu.addAction(QString::fromUtf8(item.caption));
         action->setProperty(kCommandIdProperty, item.id);
         const int id = item.id;
-        QObject::connect(action, &QAction::triggered, &menu, [&target, id]() { target.OnCmdMsg(id); });
+        QObject::connect(action, &QAction::triggered, &menu,
+                         [&target, id]() { target.OnCmdMsg(id); });
     }
-    QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&menu, &target]() { applyMenuRules(menu, target); });
+    QObject::connect(&menu, &QMenu::aboutToShow, &menu,
+                     [&menu, &target]() { applyMenuRules(menu, target); });
 }
 
 void fillMenuBar(QMenuBar& bar, std::span<const MenuPopup> popups, CommandTarget& target)

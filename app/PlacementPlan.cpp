@@ -2,6 +2,18 @@
 
 #include <algorithm>
 
+namespace {
+
+// How far two runs [start, start + length) share; wide enough that no sum overflows.
+long long overlap(int start, int length, int otherStart, int otherLength)
+{
+    const long long from = std::max<long long>(start, otherStart);
+    const long long to = std::min(0LL + start + length, 0LL + otherStart + otherLength);
+    return to - from;
+}
+
+}  // namespace
+
 bool isReachable(const WindowRect& rect, std::span<const WindowRect> screens)
 {
     if (rect.width <= 0 || rect.height <= 0)
@@ -9,11 +21,8 @@ bool isReachable(const WindowRect& rect, std::span<const WindowRect> screens)
     const int needWidth = std::min(kMinimumVisible, rect.width);
     const int needHeight = std::min(kMinimumVisible, rect.height);
     return std::any_of(screens.begin(), screens.end(), [&](const WindowRect& screen) {
-        const long long left = std::max<long long>(rect.x, screen.x);
-        const long long right = std::min<long long>(0LL + rect.x + rect.width, 0LL + screen.x + screen.width);
-        const long long top = std::max<long long>(rect.y, screen.y);
-        const long long bottom = std::min<long long>(0LL + rect.y + rect.height, 0LL + screen.y + screen.height);
-        return right - left >= needWidth && bottom - top >= needHeight;
+        return overlap(rect.x, rect.width, screen.x, screen.width) >= needWidth &&
+               overlap(rect.y, rect.height, screen.y, screen.height) >= needHeight;
     });
 }
 

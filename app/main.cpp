@@ -24,7 +24,8 @@ void holdStartupMessages(QtMsgType type, const QMessageLogContext&, const QStrin
         startupMessages().append(message);
         return;
     }
-    const QString reason = startupMessages().isEmpty() ? message.section('\n', 0, 0) : startupMessages().first();
+    const QString reason =
+        startupMessages().isEmpty() ? message.section('\n', 0, 0) : startupMessages().first();
     std::fprintf(stderr, "ovatron: cannot open the display: %s\n", qPrintable(reason));
     std::_Exit(EXIT_FAILURE);
 }

@@ -139,6 +139,23 @@ private:
     QSettings m_settings;
 };
 
+// The stored value of section/name, or none when the store is closed to the call, cannot
+// be read or lacks the key.
+std::optional<QVariant> storedValue(bool open, const BRString& productName,
+                                    const BRString& section, const BRString& name)
+{
+    if (!open)
+        return std::nullopt;
+    return UserSettings(productName).read(settingsKey(section, name));
+}
+
+void storeValue(bool open, const BRString& productName, const BRString& section,
+                const BRString& name, const QVariant& value)
+{
+    if (open)
+        UserSettings(productName).write(settingsKey(section, name), value);
+}
+
 // A value written by this run is still an int in memory; one read from the file is text.
 std::optional<int> integerOf(const QVariant& value)
 {
@@ -254,38 +271,31 @@ bool BRAppConfig::settingsOpen(const BRString& name, BRRegistryHive hive) const
 int BRAppConfig::getRegistryInteger(const BRString& section, const BRString& name,
                                     int defaultValue, BRRegistryHive hive)
 {
-    if (!settingsOpen(name, hive))
-        return defaultValue;
-    const std::optional<QVariant> stored = UserSettings(m_productName).read(settingsKey(section, name));
-    if (!stored)
-        return defaultValue;
-    return integerOf(*stored).value_or(defaultValue);
+    const std::optional<QVariant> stored =
+        storedValue(settingsOpen(name, hive), m_productName, section, name);
+    const std::optional<int> number = stored ? integerOf(*stored) : std::nullopt;
+    return number.value_or(defaultValue);
 }
 
 void BRAppConfig::setRegistryInteger(const BRString& section, const BRString& name, int value,
                                      BRRegistryHive hive)
 {
-    if (settingsOpen(name, hive))
-        UserSettings(m_productName).write(settingsKey(section, name), value);
+    storeValue(settingsOpen(name, hive), m_productName, section, name, value);
 }
 
 BRString BRAppConfig::getRegistryString(const BRString& section, const BRString& name,
                                         const BRString& defaultValue, BRRegistryHive hive)
 {
-    if (!settingsOpen(name, hive))
-        return defaultValue;
-    const std::optional<QVariant> stored = UserSettings(m_productName).read(settingsKey(section, name));
-    if (!stored)
-        return defaultValue;
-    const std::optional<QString> text = textOf(*stored);
+    const std::optional<QVariant> stored =
+        storedValue(settingsOpen(name, hive), m_productName, section, name);
+    const std::optional<QString> text = stored ? textOf(*stored) : std::nullopt;
     return text ? fromQString(*text) : defaultValue;
 }
 
 void BRAppConfig::setRegistryString(const BRString& section, const BRString& name,
                                     const BRString& value, BRRegistryHive hive)
 {
-    if (settingsOpen(name, hive))
-        UserSettings(m_productName).write(settingsKey(section, name), toQString(value));
+    storeValue(settingsOpen(name, hive), m_productName, section, name, toQString(value));
 }
 
 }  // namespace brio

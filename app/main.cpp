@@ -1,6 +1,8 @@
-#include "app/Ovatron.h"
-#include "app/ProductConfig.h"
-#include "app/ProgramIcon.h"
+#include "app/Application.h"
+#include "core/AppConfig.h"
+#include "core/ProductConfig.h"
+#include "core/Version.h"
+#include "widgets/ProgramIcon.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -59,9 +61,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     releaseStartupMessages();
     QApplication::setApplicationName(QString::fromUtf8(kProductName));
-    QApplication::setApplicationVersion(QStringLiteral(OVATRON_FILE_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(version::kText));
     QApplication::setWindowIcon(programIcon());
-    if (!theApp.InitInstance())
-        return EXIT_FAILURE;
+
+    // The store first, the application object second; they go in the reverse order.
+    AppConfig config;
+    buildProductConfig(config);
+    Application application(config);
+    application.start();
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "meter/PreloadText.h"
+#include "core/PreloadText.h"
 
 // Turning the operator's edited text back into the running order must stay linear
 // in its length: a pasted list of a hundred thousand names is parsed at once.

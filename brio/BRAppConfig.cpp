@@ -21,9 +21,6 @@
 namespace brio {
 namespace {
 
-// Relative to the program's folder, where an installed copy keeps its shared data.
-const char kInstalledDataFolder[] = "/../share/ovatron";
-
 // The folder of the running program. /proc/self/exe works from the first instruction on,
 // long before any application object exists; the current folder is the last resort.
 QString programDirectory()
@@ -207,15 +204,6 @@ BRAppConfig::BRAppConfig(const BRString& appDirectoryOverride)
 }
 
 BRAppConfig::~BRAppConfig() = default;
-
-BRString BRAppConfig::installDirectory() const
-{
-    const QString installed =
-        QDir::cleanPath(toQString(m_appDirectory) + QLatin1String(kInstalledDataFolder));
-    if (QFileInfo(installed).isDir())
-        return fromQString(installed);
-    return m_appDirectory;
-}
 
 void BRAppConfig::setProductValue(const BRString& key, const BRValue& value)
 {

@@ -48,9 +48,6 @@ public:
     BRAppConfig& operator=(const BRAppConfig&) = delete;
 
     const BRString& appDirectory() const { return m_appDirectory; }
-    // The shared-data folder of an installed copy (<appDirectory>/../share/ovatron) when there
-    // is one, otherwise appDirectory: a build tree and a relocated install both work.
-    BRString installDirectory() const;
 
     void setProductValue(const BRString& key, const BRValue& value);
     // The value under key as text; empty when there is none.

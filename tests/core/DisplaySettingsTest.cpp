@@ -1,4 +1,4 @@
-#include "meter/DisplaySettings.h"
+#include "core/DisplaySettings.h"
 #include "support/RecordingConfig.h"
 #include "support/SettingsFileAccess.h"
 
@@ -29,8 +29,8 @@ TEST(DisplaySettingsLoad, EmptyStoreGivesTheDefaults)
     EXPECT_EQ(settings.fontSize, 240);
     EXPECT_EQ(settings.fontStyle, 1);
     EXPECT_EQ(settings.fontColor, 0x00000000u);
-    EXPECT_EQ(settings.useLeagueTable, 1);
-    EXPECT_EQ(settings.showSummaryScreen, 1);
+    EXPECT_TRUE(settings.useLeagueTable);
+    EXPECT_TRUE(settings.showSummaryScreen);
     EXPECT_EQ(settings.backgroundColor, 0x00FFFFFFu);
 }
 
@@ -50,8 +50,8 @@ TEST(DisplaySettingsLoad, StoredValuesAreTakenUnchecked)
                                   "FontColor=16777216\n"));
     RecordingConfig config;
     const DisplaySettings settings = loadDisplaySettings(config);
-    EXPECT_EQ(settings.useLeagueTable, 5);
-    EXPECT_EQ(settings.showSummaryScreen, -1);
+    EXPECT_TRUE(settings.useLeagueTable);
+    EXPECT_TRUE(settings.showSummaryScreen);
     EXPECT_EQ(settings.fontSize, 0);
     EXPECT_EQ(settings.fontStyle, 255);
     EXPECT_EQ(settings.fontName, BRString("No Such Font"));
@@ -103,8 +103,8 @@ TEST(DisplaySettingsStore, StoredSettingsAreLoadedInALaterRun)
     EXPECT_EQ(settings.fontSize, 105);
     EXPECT_EQ(settings.fontStyle, 6);
     EXPECT_EQ(settings.fontColor, 0x00123456u);
-    EXPECT_EQ(settings.useLeagueTable, 0);
-    EXPECT_EQ(settings.showSummaryScreen, 5);
+    EXPECT_FALSE(settings.useLeagueTable);
+    EXPECT_TRUE(settings.showSummaryScreen);
     EXPECT_EQ(settings.backgroundColor, 0x00ABCDEFu);
 }
 

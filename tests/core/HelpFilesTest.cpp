@@ -1,5 +1,5 @@
 // Where the help page is looked for, and what counts as a web address.
-#include "app/HelpFiles.h"
+#include "core/HelpFiles.h"
 
 #include "brio/BRAppConfig.h"
 #include "brio/BRStringQt.h"
@@ -39,7 +39,7 @@ protected:
 
     void TearDown() override { QDir::setCurrent(previousWorkingFolder); }
 
-    BRString find(const char* page = "index.html") const { return FindHelpFile(page, folders); }
+    BRString find(const char* page = "index.html") const { return findHelpFile(page, folders); }
 
     static BRString pageIn(const QTemporaryDir& folder, const char* page = "index.html")
     {

@@ -1,6 +1,6 @@
 // The league table: best first, ties never overtake, and the current entry followed as it
 // moves up.
-#include "meter/LeagueTable.h"
+#include "core/LeagueTable.h"
 #include "support/NameLists.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The league-table and summary-screen commands, the preload list and the menu rules, as
 // they act on the meter in each state.
-#include "meter/MenuRules.h"
-#include "meter/MeterCommands.h"
-#include "meter/MeterCore.h"
+#include "core/MenuRules.h"
+#include "core/Command.h"
+#include "core/MeterCore.h"
 #include "support/NameLists.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ TEST(ClearLeagueTable, InNameEntryEmptiesTheTableAndTheTypedName)
     meter.clearLeagueTable();
     EXPECT_EQ(meter.leagueTable().count(), 0);
     EXPECT_TRUE(meter.typedName().empty());
-    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.state(), MeterState::NameEntry);
 }
 
 TEST(ClearLeagueTable, DuringATurnKeepsTheContestantAsTheOnlyEntry)
@@ -71,7 +71,7 @@ TEST(ClearLeagueTable, DuringATurnKeepsTheContestantAsTheOnlyEntry)
     EXPECT_EQ(meter.currentIndex(), 0);
     EXPECT_EQ(meter.level(), 0);
     EXPECT_EQ(meter.peak(), 0);
-    EXPECT_EQ(meter.state(), Measuring);
+    EXPECT_EQ(meter.state(), MeterState::Measuring);
     // The peak restarts, so the first rise writes 3 into the kept entry.
     meter.tick(kSpaceHeld);
     EXPECT_EQ(rows(meter), (Rows{{"Eve", 3}}));
@@ -85,11 +85,11 @@ TEST(ClearLeagueTable, OnTheSummaryScreenKeepsTheContestantShown)
     startTurn(meter, "Ben");
     meter.tick(kSpaceHeld);
     meter.onChar(MeterCore::kEnter);
-    ASSERT_EQ(meter.state(), Summary);
+    ASSERT_EQ(meter.state(), MeterState::Summary);
     meter.clearLeagueTable();
     EXPECT_EQ(rows(meter), (Rows{{"Ben", 3}}));
     EXPECT_EQ(meter.currentIndex(), 0);
-    EXPECT_EQ(meter.state(), Summary);
+    EXPECT_EQ(meter.state(), MeterState::Summary);
 }
 
 TEST(ClearLeagueTable, WithTheTableOffLeavesTheEntriesButResetsTheMeter)
@@ -111,11 +111,11 @@ TEST(ToggleLeagueTable, OffRunsTheMeterContinuouslyAndOnAgainStartsEmpty)
     MeterCore meter(1, 0);
     playTurns(meter, {{"Ana", 3}});
     meter.toggleLeagueTable();
-    EXPECT_EQ(meter.state(), Measuring);
+    EXPECT_EQ(meter.state(), MeterState::Measuring);
     EXPECT_EQ(meter.leagueTable().count(), 1);  // kept in memory, not shown
     meter.toggleLeagueTable();
     EXPECT_EQ(meter.useLeagueTable(), 1);
-    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.state(), MeterState::NameEntry);
     EXPECT_EQ(meter.leagueTable().count(), 0);
 }
 
@@ -134,7 +134,7 @@ TEST(ToggleLeagueTable, OffDuringATurnStopsUpdatingTheEntry)
 TEST(ToggleLeagueTable, AStoredValueOfFiveCountsAsOnAndTurnsOff)
 {
     MeterCore meter(5, 1);
-    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.state(), MeterState::NameEntry);
     meter.toggleLeagueTable();
     EXPECT_EQ(meter.useLeagueTable(), 0);
 }
@@ -158,7 +158,7 @@ TEST(PreloadList, ConfirmingInNameEntryStartsTheFirstNameAtOnce)
     preload(meter, {"Ana", "Ben", "Cal"});
     EXPECT_EQ(rows(meter), (Rows{{"Ana", 0}}));
     EXPECT_EQ(meter.currentIndex(), 0);
-    EXPECT_EQ(meter.state(), Measuring);
+    EXPECT_EQ(meter.state(), MeterState::Measuring);
     EXPECT_EQ(meter.level(), 0);
     ASSERT_EQ(meter.preloadList().size(), 2u);
     EXPECT_EQ(meter.preloadList()[0], brio::BRString("Ben"));
@@ -185,9 +185,9 @@ TEST(PreloadList, ThreeNamesAreTakenFromTheSummaryScreenAndTheFourthEnterReturns
     for (const char* expected : {"Ben", "Cal"}) {
         meter.tick(kSpaceHeld);
         meter.onChar(MeterCore::kEnter);
-        ASSERT_EQ(meter.state(), Summary);
+        ASSERT_EQ(meter.state(), MeterState::Summary);
         EXPECT_TRUE(meter.onChar(MeterCore::kEnter));
-        EXPECT_EQ(meter.state(), Measuring);
+        EXPECT_EQ(meter.state(), MeterState::Measuring);
         EXPECT_EQ(meter.leagueTable().entry(meter.currentIndex()).name, brio::BRString(expected));
         EXPECT_EQ(meter.leagueTable().entry(meter.currentIndex()).score, 0);
         EXPECT_EQ(meter.level(), 0);
@@ -196,7 +196,7 @@ TEST(PreloadList, ThreeNamesAreTakenFromTheSummaryScreenAndTheFourthEnterReturns
     EXPECT_EQ(meter.leagueTable().count(), 3);
     meter.onChar(MeterCore::kEnter);
     meter.onChar(MeterCore::kEnter);
-    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.state(), MeterState::NameEntry);
 }
 
 TEST(PreloadList, ConfirmingAnEmptyListOnlyClears)
@@ -205,29 +205,29 @@ TEST(PreloadList, ConfirmingAnEmptyListOnlyClears)
     playTurns(meter, {{"Ana", 3}});
     preload(meter, {});
     EXPECT_EQ(meter.leagueTable().count(), 0);
-    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.state(), MeterState::NameEntry);
 }
 
 TEST(MenuRules, FollowTheLeagueTableAndSummarySettings)
 {
     MeterCore meter(1, 1);
-    auto rule = [&](int id) { return meterMenuRule(id, meter).value(); };
-    EXPECT_TRUE(rule(ID_USE_LEAGUE_TABLE).checked);
-    EXPECT_TRUE(rule(ID_CLEAR_LEAGUE_TABLE).enabled);
-    EXPECT_TRUE(rule(ID_EDIT_PRELOAD_LIST).enabled);
-    EXPECT_TRUE(rule(ID_SHOW_SUMMARY_SCREEN).enabled);
-    EXPECT_TRUE(rule(ID_SHOW_SUMMARY_SCREEN).checked);
-    EXPECT_TRUE(rule(ID_EDIT_FONT).enabled);
+    auto rule = [&](Command command) { return commandState(command, meter).value(); };
+    EXPECT_TRUE(rule(Command::UseLeagueTable).checked);
+    EXPECT_TRUE(rule(Command::ClearLeagueTable).enabled);
+    EXPECT_TRUE(rule(Command::EditPreloadList).enabled);
+    EXPECT_TRUE(rule(Command::ShowSummaryScreen).enabled);
+    EXPECT_TRUE(rule(Command::ShowSummaryScreen).checked);
+    EXPECT_TRUE(rule(Command::EditFont).enabled);
 
     meter.toggleLeagueTable();
-    EXPECT_FALSE(rule(ID_USE_LEAGUE_TABLE).checked);
-    EXPECT_TRUE(rule(ID_USE_LEAGUE_TABLE).enabled);
-    EXPECT_FALSE(rule(ID_CLEAR_LEAGUE_TABLE).enabled);
-    EXPECT_FALSE(rule(ID_EDIT_PRELOAD_LIST).enabled);
-    EXPECT_FALSE(rule(ID_SHOW_SUMMARY_SCREEN).enabled);
-    EXPECT_TRUE(rule(ID_SHOW_SUMMARY_SCREEN).checked);  // the stored choice, though greyed
-    EXPECT_TRUE(rule(ID_EDIT_FONT).enabled);
-    EXPECT_FALSE(meterMenuRule(ID_BACKGROUND_COLOR, meter).has_value());
+    EXPECT_FALSE(rule(Command::UseLeagueTable).checked);
+    EXPECT_TRUE(rule(Command::UseLeagueTable).enabled);
+    EXPECT_FALSE(rule(Command::ClearLeagueTable).enabled);
+    EXPECT_FALSE(rule(Command::EditPreloadList).enabled);
+    EXPECT_FALSE(rule(Command::ShowSummaryScreen).enabled);
+    EXPECT_TRUE(rule(Command::ShowSummaryScreen).checked);  // the stored choice, though greyed
+    EXPECT_TRUE(rule(Command::EditFont).enabled);
+    EXPECT_FALSE(commandState(Command::BackgroundColor, meter).has_value());
 }
 
 }  // namespace

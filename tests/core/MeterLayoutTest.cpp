@@ -1,4 +1,4 @@
-#include "meter/MeterLayout.h"
+#include "core/MeterLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A contestant's turn as the operator drives it: typed names, Enter, ticks with SPACE held
 // and released, Esc, and the summary screen.
-#include "meter/LevelDynamics.h"
-#include "meter/MeterCore.h"
+#include "core/LevelDynamics.h"
+#include "core/MeterCore.h"
 #include "support/NameLists.h"
 
 #include <gtest/gtest.h>
@@ -44,10 +44,10 @@ Rows table(const MeterCore& meter)
 TEST(MeterTurn, StartsInNameEntryWithTheTableAndInMeasuringWithout)
 {
     MeterCore withTable(1, 1);
-    EXPECT_EQ(withTable.state(), NameEntry);
+    EXPECT_EQ(withTable.state(), MeterState::NameEntry);
     EXPECT_EQ(withTable.currentIndex(), -1);
     MeterCore withoutTable(0, 1);
-    EXPECT_EQ(withoutTable.state(), Measuring);
+    EXPECT_EQ(withoutTable.state(), MeterState::Measuring);
     EXPECT_EQ(withoutTable.level(), 0);
     EXPECT_EQ(withoutTable.peak(), 0);
 }
@@ -82,7 +82,7 @@ TEST(MeterTurn, EnterOnAnEmptyNameDoesNothing)
 {
     MeterCore meter(1, 1);
     EXPECT_FALSE(meter.onChar(MeterCore::kEnter));
-    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.state(), MeterState::NameEntry);
     EXPECT_EQ(meter.leagueTable().count(), 0);
 }
 
@@ -91,7 +91,7 @@ TEST(MeterTurn, EnterStartsTheContestantWithoutRepaintingAndTheFirstTickRepaints
     MeterCore meter(1, 1);
     type(meter, "Ana");
     EXPECT_FALSE(meter.onChar(MeterCore::kEnter));
-    EXPECT_EQ(meter.state(), Measuring);
+    EXPECT_EQ(meter.state(), MeterState::Measuring);
     EXPECT_TRUE(meter.typedName().empty());
     EXPECT_EQ(meter.currentIndex(), 0);
     EXPECT_EQ(table(meter), (Rows{{"Ana", 0}}));
@@ -155,7 +155,7 @@ TEST(MeterTurn, TicksOutsideMeasuringDoNothingAndAskForNoRepaint)
     startTurn(meter, "Ana");
     ticks(meter, 3, kSpaceHeld);
     EXPECT_TRUE(meter.onChar(MeterCore::kEnter));
-    ASSERT_EQ(meter.state(), Summary);
+    ASSERT_EQ(meter.state(), MeterState::Summary);
     EXPECT_FALSE(meter.tick(kSpaceHeld));
     EXPECT_EQ(meter.level(), 9);  // frozen on the summary screen
     EXPECT_EQ(meter.peak(), 9);
@@ -168,7 +168,7 @@ TEST(MeterTurn, EnterWithoutTheSummaryScreenGoesBackToNameEntry)
     startTurn(meter, "Ana");
     ticks(meter, 3, kSpaceHeld);
     EXPECT_TRUE(meter.onChar(MeterCore::kEnter));
-    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.state(), MeterState::NameEntry);
     EXPECT_EQ(meter.level(), 0);
     EXPECT_EQ(meter.peak(), 0);
     EXPECT_EQ(meter.currentIndex(), -1);
@@ -181,7 +181,7 @@ TEST(MeterTurn, EnterOnTheSummaryScreenWithNothingPreloadedGoesBackToNameEntry)
     startTurn(meter, "Ana");
     meter.onChar(MeterCore::kEnter);
     EXPECT_TRUE(meter.onChar(MeterCore::kEnter));
-    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.state(), MeterState::NameEntry);
     EXPECT_EQ(meter.currentIndex(), -1);
 }
 
@@ -191,7 +191,7 @@ TEST(MeterTurn, EscAbandonsTheTurnButTheEntryKeepsItsScore)
     startTurn(meter, "Ana");
     ticks(meter, 10, kSpaceHeld);
     EXPECT_TRUE(meter.onChar(MeterCore::kEscape));
-    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.state(), MeterState::NameEntry);
     EXPECT_EQ(meter.currentIndex(), -1);
     EXPECT_EQ(meter.level(), 0);
     EXPECT_EQ(meter.peak(), 0);
@@ -210,7 +210,7 @@ TEST(MeterTurn, EscInNameEntryEmptiesTheTypedName)
     type(meter, "Ana");
     EXPECT_TRUE(meter.onChar(MeterCore::kEscape));
     EXPECT_TRUE(meter.typedName().empty());
-    EXPECT_EQ(meter.state(), NameEntry);
+    EXPECT_EQ(meter.state(), MeterState::NameEntry);
 }
 
 TEST(MeterTurn, WithoutTheTableEnterAndEscOnlyResetAndNoNamesAreTaken)
@@ -221,11 +221,11 @@ TEST(MeterTurn, WithoutTheTableEnterAndEscOnlyResetAndNoNamesAreTaken)
     ticks(meter, 10, kSpaceHeld);
     EXPECT_EQ(meter.level(), 27);
     EXPECT_TRUE(meter.onChar(MeterCore::kEnter));
-    EXPECT_EQ(meter.state(), Measuring);
+    EXPECT_EQ(meter.state(), MeterState::Measuring);
     EXPECT_EQ(meter.level(), 0);
     ticks(meter, 2, kSpaceHeld);
     EXPECT_TRUE(meter.onChar(MeterCore::kEscape));
-    EXPECT_EQ(meter.state(), Measuring);
+    EXPECT_EQ(meter.state(), MeterState::Measuring);
     EXPECT_EQ(meter.peak(), 0);
     EXPECT_EQ(meter.leagueTable().count(), 0);
 }

@@ -1,5 +1,5 @@
 // How the main window comes up from what was stored when it last closed.
-#include "app/PlacementPlan.h"
+#include "core/PlacementPlan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/PlacementSettings.h"
+#include "core/PlacementSettings.h"
 #include "support/RecordingConfig.h"
 #include "support/SettingsFileAccess.h"
 

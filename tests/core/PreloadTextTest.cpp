@@ -1,6 +1,6 @@
 // The preload list as text and back: one name a line, separated by carriage return and
 // line feed.
-#include "meter/PreloadText.h"
+#include "core/PreloadText.h"
 #include "support/NameLists.h"
 
 #include <gtest/gtest.h>

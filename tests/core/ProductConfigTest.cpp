@@ -1,5 +1,5 @@
-#include "app/AppConfig.h"
-#include "app/ProductConfig.h"
+#include "core/AppConfig.h"
+#include "core/ProductConfig.h"
 #include "brio/BRAppConfig.h"
 #include "brio/BRStringQt.h"
 #include "brio/BRValue.h"

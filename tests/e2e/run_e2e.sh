@@ -8,7 +8,8 @@ set -euo pipefail
 ovatron="$1"
 probe="$2"
 for tool in Xvfb openbox xdotool import; do
-  command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh installs it)"; exit 1; }
+  # Without the tools the test is skipped, not failed (ctest reads 77 as skipped).
+  command -v "$tool" >/dev/null || { echo "skipped: missing $tool (scripts/install-deps.sh installs it)"; exit 77; }
 done
 
 work="$(mktemp -d)"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "brio/BRStringArray.h"
-#include "meter/LeagueTable.h"
+#include "core/LeagueTable.h"
 
 #include <string>
 #include <utility>

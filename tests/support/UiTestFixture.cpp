@@ -8,6 +8,14 @@
 
 namespace ovatron::test {
 
+AppConfig& testSettings()
+{
+    static AppConfig settings;
+    static const bool opened = (settings.init("Ovatron"), true);
+    (void)opened;
+    return settings;
+}
+
 void UiTest::processEvents(int milliseconds)
 {
     QDeadlineTimer deadline(milliseconds);

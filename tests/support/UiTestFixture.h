@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/AppConfig.h"
+
 #include <gtest/gtest.h>
 
 #include <QWidget>
@@ -16,6 +18,10 @@ protected:
     // Lets queued events and timers run for a while.
     static void processEvents(int milliseconds = 0);
 };
+
+// The settings store handed to the views and windows under test: the real one, in the
+// temporary settings folder that every test starts empty.
+AppConfig& testSettings();
 
 // Runs `answer` on the next modal dialog once it is open (for tests of commands that open
 // one). Fails the test when no modal dialog opens within the timeout.

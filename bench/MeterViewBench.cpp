@@ -1,0 +1,141 @@
+// Painting the meter view, the work of every 20 ms tick while a contestant is measured.
+#include "core/AppConfig.h"
+#include "core/ProductConfig.h"
+#include "widgets/MeterView.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// The store every benchmarked view reads: the real one, in the benchmarks' own settings folder.
+AppConfig& benchSettings()
+{
+    static AppConfig settings;
+    static const bool opened = (settings.init(kProductName), true);
+    (void)opened;
+    return settings;
+}
+
+void typeName(MeterCore& meter, const std::string& name)
+{
+    for (unsigned char character : name)
+        meter.onChar(character);
+}
+
+// A view in Measuring with the league table: `entries` finished contestants (one of every
+// hundred with a score, the rest at 0) and a current contestant at level 60 above them.
+std::unique_ptr<MeterView> measuringView(int entries)
+{
+    auto view = std::make_unique<MeterView>(benchSettings());
+    MeterCore& meter = view->meter();
+    for (int i = 0; i < entries - 1; ++i) {
+        typeName(meter, "Contestant " + std::to_string(i));
+        meter.onChar(MeterCore::kEnter);
+        if (i % 100 == 0) {
+            for (int tick = 0; tick < 10 + i % 50; ++tick)
+                meter.tick(TickInput{true, true});
+        }
+        meter.onChar(MeterCore::kEscape);
+    }
+    typeName(meter, "Current Contestant");
+    meter.onChar(MeterCore::kEnter);
+    while (meter.level() < 60)
+        meter.tick(TickInput{true, true});
+    return view;
+}
+
+// One frame as the screen gets it: a painter over a picture that lives on (the backing
+// store), the whole view drawn.
+void BM_PaintMeasuring(benchmark::State& state)
+{
+    const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const auto view = measuringView(static_cast<int>(state.range(2)));
+    QImage frame(size, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&frame);
+        view->drawView(painter, frame.rect());
+        painter.end();
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    state.SetLabel(QStringLiteral("%1x%2, %3 entries")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(state.range(2))
+                       .toStdString());
+}
+BENCHMARK(BM_PaintMeasuring)
+    ->ArgsProduct({{1920}, {1080}, {10, 1000, 100000}})
+    ->ArgsProduct({{3840}, {2160}, {10, 1000, 100000}})
+    ->Unit(benchmark::kMicrosecond);
+
+// The same frame through the off-screen seam, which makes a new picture every time.
+void BM_RenderToImage(benchmark::State& state)
+{
+    const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const auto view = measuringView(static_cast<int>(state.range(2)));
+    for (auto _ : state) {
+        QImage frame = view->renderToImage(size);
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+}
+BENCHMARK(BM_RenderToImage)
+    ->Args({1920, 1080, 1000})
+    ->Args({3840, 2160, 1000})
+    ->Unit(benchmark::kMicrosecond);
+
+// A whole turn of the meter's clock: Enter, SPACE held from 0 to 100 (71 ticks), released
+// back to 0 (100 ticks), Esc. The table is emptied now and then so that it does not grow
+// without bound.
+void BM_TurnOfTicks(benchmark::State& state)
+{
+    MeterView view(benchSettings());
+    MeterCore& meter = view.meter();
+    long turns = 0;
+    for (auto _ : state) {
+        if (++turns % 1000 == 0)
+            meter.clearLeagueTable();
+        typeName(meter, "A");
+        meter.onChar(MeterCore::kEnter);
+        for (int tick = 0; tick < 71; ++tick)
+            meter.tick(TickInput{true, true});
+        for (int tick = 0; tick < 100; ++tick)
+            meter.tick(TickInput{true, false});
+        meter.onChar(MeterCore::kEscape);
+        benchmark::DoNotOptimize(meter.peak());
+    }
+}
+BENCHMARK(BM_TurnOfTicks)->Unit(benchmark::kMicrosecond);
+
+// The same turn with a full-HD frame painted after every tick, as the screen does, beside
+// a table of 1000 entries.
+void BM_TurnOfTicksWithPaint(benchmark::State& state)
+{
+    const auto view = measuringView(1000);
+    MeterCore& meter = view->meter();
+    meter.onChar(MeterCore::kEscape);
+    QImage frame(QSize(1920, 1080), QImage::Format_RGB32);
+    const auto paint = [&] {
+        QPainter painter(&frame);
+        view->drawView(painter, frame.rect());
+    };
+    for (auto _ : state) {
+        typeName(meter, "A");
+        meter.onChar(MeterCore::kEnter);
+        for (int tick = 0; tick < 171; ++tick) {
+            meter.tick(TickInput{true, tick < 71});
+            paint();
+        }
+        meter.onChar(MeterCore::kEscape);
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+}
+BENCHMARK(BM_TurnOfTicksWithPaint)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,13 @@
+# Each layer sees only itself and the layers below it. A layer's include folder in the build
+# tree holds links to exactly those source folders, so "widgets/MeterView.h" included from the
+# core does not resolve and the build fails.
+function(ovatron_layer_includes target)
+  set(root "${CMAKE_BINARY_DIR}/layers/${target}")
+  file(MAKE_DIRECTORY "${root}")
+  foreach(folder IN LISTS ARGN)
+    if(NOT EXISTS "${root}/${folder}")
+      file(CREATE_LINK "${PROJECT_SOURCE_DIR}/${folder}" "${root}/${folder}" SYMBOLIC)
+    endif()
+  endforeach()
+  target_include_directories(${target} PUBLIC "${root}")
+endfunction()

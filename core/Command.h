@@ -1,0 +1,22 @@
+#pragma once
+
+// Every command of the program: what the menus, the context menu and the accelerators send.
+enum class Command {
+    EditFont,
+    UseLeagueTable,
+    ClearLeagueTable,
+    EditPreloadList,
+    ShowSummaryScreen,
+    BackgroundColor,  // no menu item carries it
+    HelpContents,
+    About,
+    Exit,
+    // Standard editing and pane commands that only the accelerators send; nothing handles them,
+    // so their keys never reach the meter as typing.
+    EditCopy,
+    EditCut,
+    EditPaste,
+    EditUndo,
+    NextPane,
+    PreviousPane,
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "brio/BRAppConfig.h"
+#include "brio/BRString.h"
+#include "core/FontUnits.h"
+
+#include <cstdint>
+
+// The meter view's seven display settings: their keys in the store and their defaults.
+inline const char kFontNameKey[] = "FontName";
+inline const char kFontSizeKey[] = "FontSize";
+inline const char kFontStyleKey[] = "FontStyle";
+inline const char kFontColorKey[] = "FontColor";
+inline const char kUseLeagueTableKey[] = "UseLeagueTable";
+inline const char kShowSummaryScreenKey[] = "ShowSummaryScreen";
+inline const char kBackgroundColorKey[] = "BackgroundColor";
+
+inline const char kDefaultFontName[] = "Comic Sans MS";
+inline constexpr int kDefaultFontSize = 240;  // tenths of a point
+inline constexpr int kDefaultFontStyle = 1;   // bold
+inline constexpr std::uint32_t kDefaultFontColor = 0x00000000;        // black, 0x00BBGGRR
+inline constexpr int kDefaultUseLeagueTable = 1;
+inline constexpr int kDefaultShowSummaryScreen = 1;
+inline constexpr std::uint32_t kDefaultBackgroundColor = 0x00FFFFFF;  // white
+
+// Font weights above this one count as bold.
+inline constexpr int kNormalFontWeight = 400;
+
+// The settings as stored, taken as they are: nothing read is validated or clamped. Colours
+// are 0x00BBGGRR, as the store keeps them.
+struct DisplaySettings {
+    brio::BRString fontName;
+    int fontSize;  // tenths of a point
+    int fontStyle;
+    std::uint32_t fontColor;
+    bool useLeagueTable;     // stored as 0 off, any other value on
+    bool showSummaryScreen;
+    std::uint32_t backgroundColor;
+};
+
+// Reads the seven settings, each with its default when the store holds none.
+DisplaySettings loadDisplaySettings(brio::BRAppConfig& config);
+
+// Stores a confirmed font choice: face name, size in tenths of a point, style bits, colour.
+void storeFont(brio::BRAppConfig& config, const brio::BRString& face, int sizeTenths, int style,
+               std::uint32_t color);
+void storeUseLeagueTable(brio::BRAppConfig& config, bool useLeagueTable);
+void storeShowSummaryScreen(brio::BRAppConfig& config, bool showSummaryScreen);
+void storeBackgroundColor(brio::BRAppConfig& config, std::uint32_t color);
+
+// The style bits of a chosen font; strike-out and every other attribute are not kept.
+int fontStyleBits(int weight, bool italic, bool underline);
+// The whole points at which the font dialog starts for a font of this size (10.5 gives 10).
+int dialogStartPoints(double size);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "brio/BRArray.h"
+#include "core/Score.h"
+
+// The event's ranking, best first. Among equal scores the contestant who started earlier
+// stands higher. Lives in memory only.
+class LeagueTable {
+public:
+    int count() const { return static_cast<int>(m_entries.size()); }
+    const Score& entry(int index) const { return m_entries.at(index); }
+    bool contains(int index) const { return index >= 0 && index < count(); }
+
+    // Appends an entry with score 0 at the end, whatever the scores above it, and returns
+    // its index.
+    int startContestant(const brio::BRString& name);
+
+    // Writes the new peak into the current entry and moves it up past every entry directly
+    // above with a strictly lower score; returns the entry's new index.
+    int moveCurrentEntryUp(int current, int peak);
+
+    void clear();
+
+    // Empties the table but for the entry at current, which becomes the only entry;
+    // returns its new index, 0.
+    int clearKeeping(int current);
+
+private:
+    brio::BRArray<Score> m_entries;
+};
+
+// Where an entry whose score has just risen to peak comes to rest: it passes every entry
+// directly above with a strictly lower score, so a tie never overtakes.
+template <typename ScoreAt>
+int risenPosition(int current, int peak, ScoreAt scoreAt)
+{
+    int position = current;
+    while (position > 0 && scoreAt(position - 1) < peak)
+        --position;
+    return position;
+}

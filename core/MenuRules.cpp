@@ -1,0 +1,21 @@
+#include "core/MenuRules.h"
+
+std::optional<CommandState> commandState(Command command, const MeterCore& meter)
+{
+    const bool tableInUse = meter.useLeagueTable();
+    switch (command) {
+    case Command::EditFont:
+        // The font can be changed in every state; its item carries no check mark.
+        return CommandState{};
+    case Command::UseLeagueTable:
+        return CommandState{.enabled = true, .checked = tableInUse};
+    case Command::ClearLeagueTable:
+    case Command::EditPreloadList:
+        return CommandState{.enabled = tableInUse, .checked = false};
+    case Command::ShowSummaryScreen:
+        // The check mark shows the stored choice even while the item is greyed.
+        return CommandState{.enabled = tableInUse, .checked = meter.showSummaryScreen()};
+    default:
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/Command.h"
+#include "core/MeterCore.h"
+
+#include <optional>
+
+// How a command's menu item shows: enabled or greyed, with or without a check mark.
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;
+    friend bool operator==(const CommandState&, const CommandState&) = default;
+};
+
+// The rule for a command's menu item, asked each time a menu holding it opens; none for
+// commands without a rule, which stay as they are.
+std::optional<CommandState> commandState(Command command, const MeterCore& meter);

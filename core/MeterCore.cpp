@@ -1,0 +1,126 @@
+#include "core/MeterCore.h"
+
+#include "core/LevelDynamics.h"
+
+MeterCore::MeterCore(bool useLeagueTable, bool showSummaryScreen)
+    : m_useLeagueTable(useLeagueTable), m_showSummaryScreen(showSummaryScreen)
+{
+    m_state = restingState();
+}
+
+bool MeterCore::onChar(int code)
+{
+    if (code == kEnter)
+        return onEnter();
+    if (code == kEscape) {
+        reset();
+        return true;
+    }
+    if (m_state != MeterState::NameEntry)
+        return false;
+    if (code == kBackspace) {
+        if (m_typedName.empty())
+            return false;
+        m_typedName.remove(m_typedName.length() - 1);
+        return true;
+    }
+    if (code >= kFirstPrintable && code <= kLastPrintable) {
+        m_typedName += code;
+        return true;
+    }
+    return false;
+}
+
+bool MeterCore::onEnter()
+{
+    if (m_state == MeterState::NameEntry) {
+        if (m_typedName.empty())
+            return false;
+        startContestant(m_typedName);
+        return false;  // the first tick of the turn repaints
+    }
+    if (!m_useLeagueTable) {
+        reset();
+    } else if (m_state == MeterState::Measuring && m_showSummaryScreen) {
+        m_state = MeterState::Summary;
+    } else if (m_state == MeterState::Summary && m_preloadList.size() > 0) {
+        takeNextPreloadedName();
+    } else {
+        reset();
+    }
+    return true;
+}
+
+bool MeterCore::tick(TickInput input)
+{
+    if (m_state != MeterState::Measuring)
+        return false;
+    const bool rising = input.listening && input.spaceDown;
+    m_level = level::next(m_level, rising);
+    if (rising && m_level > m_peak) {
+        m_peak = m_level;
+        if (m_useLeagueTable && m_table.contains(m_currentIndex))
+            m_currentIndex = m_table.moveCurrentEntryUp(m_currentIndex, m_peak);
+    }
+    return true;
+}
+
+void MeterCore::reset()
+{
+    m_level = 0;
+    m_peak = 0;
+    m_typedName = brio::BRString();
+    m_currentIndex = -1;
+    m_state = restingState();
+}
+
+void MeterCore::startContestant(const brio::BRString& name)
+{
+    m_currentIndex = m_table.startContestant(name);
+    m_typedName = brio::BRString();
+    m_state = MeterState::Measuring;
+}
+
+void MeterCore::takeNextPreloadedName()
+{
+    startContestant(m_preloadList[0]);
+    m_preloadList.remove(0, 1);
+    m_level = 0;
+    m_peak = 0;
+}
+
+void MeterCore::clearLeagueTable()
+{
+    if (m_useLeagueTable) {
+        // A turn under way keeps its contestant, now as the only entry.
+        if (turnUnderWay() && m_table.contains(m_currentIndex))
+            m_currentIndex = m_table.clearKeeping(m_currentIndex);
+        else
+            m_table.clear();
+    }
+    m_typedName = brio::BRString();
+    m_level = 0;
+    m_peak = 0;
+}
+
+void MeterCore::toggleLeagueTable()
+{
+    m_useLeagueTable = !m_useLeagueTable;
+    m_state = restingState();
+    clearLeagueTable();
+}
+
+void MeterCore::toggleSummaryScreen()
+{
+    if (m_useLeagueTable)
+        m_showSummaryScreen = !m_showSummaryScreen;
+}
+
+void MeterCore::restartWithPreloadList()
+{
+    if (!m_useLeagueTable)
+        return;
+    clearLeagueTable();
+    if (m_preloadList.size() > 0)
+        takeNextPreloadedName();
+}

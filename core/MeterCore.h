@@ -1,0 +1,72 @@
+#pragma once
+
+#include "brio/BRString.h"
+#include "brio/BRStringArray.h"
+#include "core/LeagueTable.h"
+#include "core/MeterState.h"
+
+// What one timer tick is given to work with. The meter listens only while the view or one
+// of its ancestors has the keyboard focus; today the applause is the SPACE key.
+struct TickInput {
+    bool listening = false;
+    bool spaceDown = false;
+};
+
+// The applause meter of one event, free of any window: the state machine, the level
+// dynamics, the league table and the preload list. Each event reports whether the display
+// must be repainted.
+class MeterCore {
+public:
+    // Character codes the meter acts on.
+    static constexpr int kBackspace = 8;
+    static constexpr int kEnter = 13;
+    static constexpr int kEscape = 27;
+    static constexpr int kFirstPrintable = 32;
+    static constexpr int kLastPrintable = 126;
+
+    MeterCore(bool useLeagueTable, bool showSummaryScreen);
+
+    bool onChar(int code);
+    bool tick(TickInput input);
+
+    // Back to the start of a turn; an abandoned entry keeps the score it reached.
+    void reset();
+
+    // The league-table commands. Both always need a repaint.
+    void toggleLeagueTable();
+    void clearLeagueTable();
+    // Flips the summary screen while the league table is in use; needs no repaint.
+    void toggleSummaryScreen();
+
+    // After the operator confirmed a new preload list: restarts the table and starts the
+    // first waiting name, if any. Always needs a repaint.
+    void restartWithPreloadList();
+
+    int level() const { return m_level; }
+    int peak() const { return m_peak; }
+    const brio::BRString& typedName() const { return m_typedName; }
+    MeterState state() const { return m_state; }
+    const LeagueTable& leagueTable() const { return m_table; }
+    int currentIndex() const { return m_currentIndex; }
+    bool useLeagueTable() const { return m_useLeagueTable; }
+    bool showSummaryScreen() const { return m_showSummaryScreen; }
+    const brio::BRStringArray& preloadList() const { return m_preloadList; }
+    brio::BRStringArray& preloadList() { return m_preloadList; }
+
+private:
+    bool onEnter();
+    void startContestant(const brio::BRString& name);
+    void takeNextPreloadedName();
+    MeterState restingState() const { return m_useLeagueTable ? MeterState::NameEntry : MeterState::Measuring; }
+    bool turnUnderWay() const { return m_state == MeterState::Measuring || m_state == MeterState::Summary; }
+
+    int m_level = 0;
+    int m_peak = 0;
+    brio::BRString m_typedName;
+    MeterState m_state = MeterState::NameEntry;
+    LeagueTable m_table;
+    int m_currentIndex = -1;
+    bool m_useLeagueTable;
+    brio::BRStringArray m_preloadList;
+    bool m_showSummaryScreen;
+};

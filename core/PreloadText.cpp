@@ -1,0 +1,39 @@
+#include "core/PreloadText.h"
+
+#include <string_view>
+
+namespace {
+constexpr const char16_t* kLineBreak = u"\r\n";
+constexpr const char* kBlanks = " \t";
+}  // namespace
+
+brio::BRString preloadTextFromList(const brio::BRStringArray& list)
+{
+    brio::BRString text;
+    for (int i = 0; i < static_cast<int>(list.size()); ++i) {
+        if (i > 0)
+            text += kLineBreak;
+        text += list[i];
+    }
+    return text;
+}
+
+void rebuildListFromText(brio::BRStringArray& list, brio::BRString text)
+{
+    list.clear();
+    // Walk the text with a moving start rather than cutting each line off its front,
+    // so that a pasted list of many thousands of names takes linear time.
+    const std::u16string_view all(text.utf16());
+    const std::u16string_view lineBreak(kLineBreak);
+    std::size_t start = 0;
+    while (start < all.size()) {
+        std::size_t lineEnd = all.find(lineBreak, start);
+        if (lineEnd == std::u16string_view::npos)
+            lineEnd = all.size();
+        brio::BRString line(all.data() + start, lineEnd - start);
+        line.strip(kBlanks, brio::BRString::StripBoth);
+        if (!line.empty())
+            list.add(line);
+        start = lineEnd + lineBreak.size();
+    }
+}

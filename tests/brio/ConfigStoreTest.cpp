@@ -1,0 +1,380 @@
+#include "brio/BRAppConfig.h"
+#include "brio/BRStringQt.h"
+#include "support/SettingsFileAccess.h"
+#include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <unistd.h>
+
+using brio::BRAppConfig;
+using brio::BRRegistryHive;
+using brio::BRString;
+using namespace ovatron::test;
+
+namespace {
+
+constexpr BRRegistryHive kUser = BRRegistryHive::User;
+
+// A store as the program has it after start-up.
+class OpenStore : public BRAppConfig {
+public:
+    OpenStore() { init("Ovatron"); }
+};
+
+// Permission bits do not keep root out, so tests that rely on them cannot run as root.
+bool permissionsBindUs()
+{
+    return geteuid() != 0;
+}
+
+QString configFolder()
+{
+    return QFileInfo(settingsFile()).path();
+}
+
+}  // namespace
+
+// --- Getting and setting ----------------------------------------------------------------
+
+TEST(ConfigStore, EmptyStoreYieldsTheDefaults)
+{
+    OpenStore store;
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", -7, kUser), -7);
+    EXPECT_EQ(store.getRegistryString("", "FontName", "Comic Sans MS", kUser),
+              BRString("Comic Sans MS"));
+    EXPECT_FALSE(QFile::exists(settingsFile()));
+}
+
+TEST(ConfigStore, IntegerIsReturnedInTheSameRun)
+{
+    OpenStore store;
+    store.setRegistryInteger("", "FontSize", 105, kUser);
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 105);
+}
+
+TEST(ConfigStore, ValuesSurviveIntoALaterRun)
+{
+    {
+        OpenStore earlierRun;
+        earlierRun.setRegistryInteger("", "width", -640, kUser);
+        earlierRun.setRegistryString("", "FontName", "Arial Black", kUser);
+    }
+    ASSERT_TRUE(startLaterRun());
+    OpenStore laterRun;
+    EXPECT_EQ(laterRun.getRegistryInteger("", "width", 0, kUser), -640);
+    EXPECT_EQ(laterRun.getRegistryString("", "FontName", "x", kUser), BRString("Arial Black"));
+}
+
+TEST(ConfigStore, EachSetIsOnDiskAtOnceUnderItsOwnNameAtTheTopLevel)
+{
+    OpenStore store;
+    store.setRegistryInteger("", "xpos", 17, kUser);
+    store.setRegistryString("", "FontName", "Verdana", kUser);
+    EXPECT_EQ(readSettingsFile(), QByteArray("[General]\nFontName=Verdana\nxpos=17\n"));
+}
+
+TEST(ConfigStore, LaterSetReplacesTheEarlierValue)
+{
+    OpenStore store;
+    store.setRegistryInteger("", "state", 3, kUser);
+    store.setRegistryInteger("", "state", 1, kUser);
+    ASSERT_TRUE(startLaterRun());
+    EXPECT_EQ(OpenStore().getRegistryInteger("", "state", 0, kUser), 1);
+}
+
+TEST(ConfigStore, ColourAboveTheSignedRangeKeepsItsThirtyTwoBits)
+{
+    for (const std::uint32_t colour : {0xFFFFFFFFu, 0x80000000u, 0x00FFFFFFu}) {
+        OpenStore().setRegistryInteger("", "BackgroundColor", static_cast<int>(colour), kUser);
+        ASSERT_TRUE(startLaterRun());
+        const int stored = OpenStore().getRegistryInteger("", "BackgroundColor", 0, kUser);
+        EXPECT_EQ(static_cast<std::uint32_t>(stored), colour);
+    }
+}
+
+TEST(ConfigStore, OddCharactersInATextRoundTrip)
+{
+    const BRString odd = BRString::fromUtf8("Ünï, \"côdé\"; a=b \\ [x] @y #z 文字");
+    OpenStore().setRegistryString("", "FontName", odd, kUser);
+    ASSERT_TRUE(startLaterRun());
+    EXPECT_EQ(OpenStore().getRegistryString("", "FontName", "x", kUser), odd);
+}
+
+TEST(ConfigStore, HugeTextRoundTrips)
+{
+    const BRString huge = brio::fromQString(QString(100000, QLatin1Char('w')));
+    OpenStore().setRegistryString("", "FontName", huge, kUser);
+    ASSERT_TRUE(startLaterRun());
+    EXPECT_EQ(OpenStore().getRegistryString("", "FontName", "x", kUser), huge);
+}
+
+TEST(ConfigStore, IntegerStoredAsTextOrTextAsIntegerIsReadByItsMeaning)
+{
+    OpenStore store;
+    store.setRegistryString("", "FontSize", "120", kUser);
+    store.setRegistryInteger("", "Count", 42, kUser);
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 120);
+    EXPECT_EQ(store.getRegistryString("", "Count", "x", kUser), BRString("42"));
+    ASSERT_TRUE(startLaterRun());
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 120);
+    EXPECT_EQ(OpenStore().getRegistryString("", "Count", "x", kUser), BRString("42"));
+}
+
+TEST(ConfigStore, NamedSectionIsKeptApartFromTheTopLevel)
+{
+    OpenStore store;
+    store.setRegistryInteger("Window", "xpos", 5, kUser);
+    EXPECT_EQ(store.getRegistryInteger("", "xpos", -1, kUser), -1);
+    ASSERT_TRUE(startLaterRun());
+    EXPECT_EQ(store.getRegistryInteger("", "xpos", -1, kUser), -1);
+    EXPECT_EQ(OpenStore().getRegistryInteger("Window", "xpos", -1, kUser), 5);
+}
+
+TEST(ConfigStore, EmptyNameIsNeitherStoredNorFound)
+{
+    OpenStore store;
+    store.setRegistryInteger("", "", 5, kUser);
+    EXPECT_EQ(store.getRegistryInteger("", "", -1, kUser), -1);
+    EXPECT_FALSE(QFile::exists(settingsFile()));
+}
+
+TEST(ConfigStore, UnknownHiveReachesNothing)
+{
+    const auto otherHive = static_cast<BRRegistryHive>(2);
+    OpenStore store;
+    store.setRegistryInteger("", "xpos", 5, otherHive);
+    EXPECT_FALSE(QFile::exists(settingsFile()));
+    store.setRegistryInteger("", "xpos", 5, kUser);
+    EXPECT_EQ(store.getRegistryInteger("", "xpos", -1, otherHive), -1);
+}
+
+// --- Before init ------------------------------------------------------------------------
+
+TEST(ConfigStoreBeforeInit, GetsYieldDefaultsEvenWhenValuesAreStored)
+{
+    OpenStore().setRegistryInteger("", "FontSize", 105, kUser);
+    BRAppConfig unopened;
+    EXPECT_EQ(unopened.getRegistryInteger("", "FontSize", 240, kUser), 240);
+    EXPECT_EQ(unopened.getRegistryString("", "FontName", "d", kUser), BRString("d"));
+}
+
+TEST(ConfigStoreBeforeInit, SetsStoreNothing)
+{
+    BRAppConfig store;
+    store.setRegistryInteger("", "FontSize", 105, kUser);
+    store.setRegistryString("", "FontName", "Arial", kUser);
+    EXPECT_FALSE(QFile::exists(settingsFile()));
+
+    store.init("Ovatron");
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+}
+
+TEST(ConfigStoreBeforeInit, EmptyProductNameLeavesTheSettingsClosed)
+{
+    BRAppConfig store;
+    store.init("");
+    store.setRegistryInteger("", "FontSize", 105, kUser);
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+    EXPECT_TRUE(QDir(configHome()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+// --- Bad settings files -----------------------------------------------------------------
+
+TEST(ConfigStoreBadFile, BinaryJunkGivesTheDefaults)
+{
+    QByteArray junk;
+    for (int i = 0; i < 4096; ++i)
+        junk.append(static_cast<char>((i * 131 + 7) % 256));
+    ASSERT_TRUE(writeSettingsFile(junk));
+
+    OpenStore store;
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+    EXPECT_EQ(store.getRegistryString("", "FontName", "Comic Sans MS", kUser),
+              BRString("Comic Sans MS"));
+}
+
+TEST(ConfigStoreBadFile, FormatErrorAnywhereDiscardsTheWholeFileForEveryRead)
+{
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontSize=105\nFontName=Arial\n[broken\nx=1\n"));
+    // Qt reports the error only on its first parse; later reads come from its memory.
+    for (int run = 0; run < 2; ++run) {
+        OpenStore store;
+        for (int read = 0; read < 2; ++read) {
+            EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+            EXPECT_EQ(store.getRegistryString("", "FontName", "Comic Sans MS", kUser),
+                      BRString("Comic Sans MS"));
+        }
+    }
+}
+
+TEST(ConfigStoreBadFile, FormatErrorInAnotherSectionAlsoDiscardsTheFile)
+{
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontSize=105\n[Other]\nno equals sign here\n"));
+    OpenStore store;
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+}
+
+TEST(ConfigStoreBadFile, SetOnAGarbledFileRewritesItReadably)
+{
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontSize=105\n[broken\nx=1\n"));
+    OpenStore store;
+    ASSERT_EQ(store.getRegistryInteger("", "FontStyle", 1, kUser), 1);
+    store.setRegistryInteger("", "FontStyle", 2, kUser);
+    EXPECT_EQ(store.getRegistryInteger("", "FontStyle", 1, kUser), 2);
+    ASSERT_TRUE(startLaterRun());
+    EXPECT_EQ(OpenStore().getRegistryInteger("", "FontStyle", 1, kUser), 2);
+}
+
+TEST(ConfigStoreBadFile, TextWhereAnIntegerBelongsGivesTheDefault)
+{
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontSize=large\nFontStyle=12abc\nxpos=\nypos=1.5\n"
+                                  "width=0x20\nheight=7\n"));
+    OpenStore store;
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+    EXPECT_EQ(store.getRegistryInteger("", "FontStyle", 1, kUser), 1);
+    EXPECT_EQ(store.getRegistryInteger("", "xpos", -3, kUser), -3);
+    EXPECT_EQ(store.getRegistryInteger("", "ypos", -3, kUser), -3);
+    EXPECT_EQ(store.getRegistryInteger("", "width", -3, kUser), -3);
+    EXPECT_EQ(store.getRegistryInteger("", "height", -3, kUser), 7);
+}
+
+TEST(ConfigStoreBadFile, NumberOutsideTheIntegerRangeGivesTheDefault)
+{
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontColor=4294967295\nFontSize=-2147483649\n"
+                                  "width=99999999999999999999999\n"));
+    OpenStore store;
+    EXPECT_EQ(store.getRegistryInteger("", "FontColor", 0, kUser), 0);
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+    EXPECT_EQ(store.getRegistryInteger("", "width", 0, kUser), 0);
+}
+
+TEST(ConfigStoreBadFile, ListWhereATextBelongsGivesTheDefault)
+{
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontName=Arial, Bold\n"));
+    OpenStore store;
+    EXPECT_EQ(store.getRegistryString("", "FontName", "Comic Sans MS", kUser),
+              BRString("Comic Sans MS"));
+}
+
+TEST(ConfigStoreBadFile, SetAfterJunkIsStoredAndReadBackLater)
+{
+    ASSERT_TRUE(writeSettingsFile(QByteArray("\x01\xff[[[=\n\x00\x00=\xfe", 12)));
+    OpenStore().setRegistryInteger("", "FontSize", 105, kUser);
+    ASSERT_TRUE(startLaterRun());
+    EXPECT_EQ(OpenStore().getRegistryInteger("", "FontSize", 240, kUser), 105);
+}
+
+TEST(ConfigStoreBadFile, UnreadableFileGivesTheDefaults)
+{
+    if (!permissionsBindUs())
+        GTEST_SKIP() << "running as root: a file without read permission is still readable";
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontSize=105\n"));
+    ASSERT_TRUE(QFile::setPermissions(settingsFile(), QFileDevice::Permissions()));
+
+    OpenStore store;
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+    store.setRegistryInteger("", "FontSize", 120, kUser);
+    QFile::setPermissions(settingsFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(readSettingsFile(), QByteArray("[General]\nFontSize=105\n"));
+}
+
+TEST(ConfigStoreBadFile, FolderInPlaceOfTheFileGivesDefaultsAndAbsorbsSets)
+{
+    ASSERT_TRUE(QDir().mkpath(settingsFile()));
+
+    OpenStore store;
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+    EXPECT_EQ(store.getRegistryString("", "FontName", "Comic Sans MS", kUser),
+              BRString("Comic Sans MS"));
+    store.setRegistryInteger("", "FontSize", 120, kUser);
+    store.setRegistryString("", "FontName", "Arial", kUser);
+    EXPECT_TRUE(QFileInfo(settingsFile()).isDir());
+    EXPECT_EQ(OpenStore().getRegistryInteger("", "FontSize", 240, kUser), 240);
+}
+
+// --- Stores that cannot be written --------------------------------------------------------
+
+TEST(ConfigStoreReadOnly, ReadOnlyFolderKeepsTheOldFileIntact)
+{
+    if (!permissionsBindUs())
+        GTEST_SKIP() << "running as root: a read-only folder is still writable";
+    OpenStore().setRegistryInteger("", "FontSize", 105, kUser);
+    const QByteArray before = readSettingsFile();
+    ASSERT_FALSE(before.isEmpty());
+    ASSERT_TRUE(QFile::setPermissions(configFolder(),
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+    OpenStore store;
+    store.setRegistryInteger("", "FontSize", 120, kUser);
+    store.setRegistryString("", "FontName", "Arial", kUser);
+
+    EXPECT_EQ(readSettingsFile(), before);
+    EXPECT_EQ(QDir(configFolder()).entryList(QDir::Files), QStringList{"Ovatron.conf"});
+}
+
+TEST(ConfigStoreReadOnly, FileInPlaceOfTheFolderMakesSetsFailQuietly)
+{
+    const QByteArray blocker("not a folder\n");
+    // The fresh-store cleanup only removes folders, so this file goes by itself.
+    const struct RemoveOnExit {
+        ~RemoveOnExit() { QFile::remove(configFolder()); }
+    } removeBlocker;
+    {
+        QFile file(configFolder());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(blocker), blocker.size());
+    }
+
+    OpenStore store;
+    store.setRegistryInteger("", "FontSize", 120, kUser);
+    store.setRegistryString("", "FontName", "Arial", kUser);
+
+    QFile file(configFolder());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), blocker);
+    EXPECT_EQ(OpenStore().getRegistryInteger("", "FontSize", 240, kUser), 240);
+}
+
+TEST(ConfigStoreReadOnly, FailedSetIsForgottenAndNeverStoredLater)
+{
+    ASSERT_TRUE(QDir().mkpath(settingsFile()));
+    OpenStore store;
+    store.setRegistryInteger("", "FontSize", 120, kUser);
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+
+    ASSERT_TRUE(QDir(settingsFile()).removeRecursively());
+    store.setRegistryInteger("", "FontStyle", 2, kUser);
+    EXPECT_EQ(OpenStore().getRegistryInteger("", "FontSize", 240, kUser), 240);
+    const QByteArray onDisk = readSettingsFile();
+    EXPECT_TRUE(onDisk.contains("FontStyle=2"));
+    EXPECT_FALSE(onDisk.contains("FontSize"));
+}
+
+// --- Folders ----------------------------------------------------------------------------
+
+TEST(ConfigStoreFolders, AppDirectoryIsTheRunningProgramsFolderByDefault)
+{
+    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    ASSERT_FALSE(program.isEmpty());
+    EXPECT_EQ(brio::toQString(BRAppConfig().appDirectory()), QFileInfo(program).path());
+}
+
+TEST(ConfigStoreFolders, OverrideIsMadeAbsolute)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    EXPECT_EQ(brio::toQString(BRAppConfig(brio::fromQString(root.path() + "/bin/")).appDirectory()),
+              root.path() + "/bin");
+    EXPECT_EQ(brio::toQString(BRAppConfig("relative/bin").appDirectory()),
+              QDir::current().absoluteFilePath("relative/bin"));
+}

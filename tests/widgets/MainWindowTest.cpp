@@ -1,0 +1,345 @@
+// The main window: its named actions in both menus and on their keys, the menu rules,
+// full-screen mode and the placement kept across runs.
+#include "widgets/MainWindow.h"
+#include "core/PlacementSettings.h"
+#include "support/UiTestFixture.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using ovatron::test::answerNextModal;
+using ovatron::test::testSettings;
+using ovatron::test::UiTest;
+
+int stored(const char* key)
+{
+    return testSettings().getRegistryInteger(kSettingsSection, key, -1, kSettingsHive);
+}
+
+void store(const char* key, int value)
+{
+    testSettings().setRegistryInteger(kSettingsSection, key, value, kSettingsHive);
+}
+
+// Counts the key presses, other than lone modifier keys, that reach a widget.
+class KeyCounter : public QObject {
+public:
+    int presses = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            const bool modifierOnly = key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt;
+            presses += modifierOnly ? 0 : 1;
+        }
+        return false;
+    }
+};
+
+class MainWindowTest : public UiTest {
+protected:
+    // A main window as the application makes it; it deletes itself when closed.
+    MainWindow* startFrame()
+    {
+        auto* frame = new MainWindow(testSettings());
+        frames.append(frame);
+        frame->restorePlacement();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(frame));
+        QApplication::setActiveWindow(frame);
+        return frame;
+    }
+
+    static QAction* menuAction(QMenu& menu, const char* name)
+    {
+        for (QAction* action : menu.actions())
+            if (!action->isSeparator() && action->objectName() == QLatin1String(name))
+                return action;
+        return nullptr;
+    }
+
+    static void run(MainWindow& frame, Command command)
+    {
+        frame.commands().action(command)->trigger();
+    }
+
+    static QMenu* popup(MainWindow& frame, const QString& title)
+    {
+        for (QAction* action : frame.menuBar()->actions())
+            if (action->text() == title)
+                return action->menu();
+        return nullptr;
+    }
+
+    // Opens a menu's rules as its opening would, and returns the named action.
+    static QAction* shownItem(QMenu& menu, const char* name)
+    {
+        emit menu.aboutToShow();
+        return menuAction(menu, name);
+    }
+
+    void TearDown() override
+    {
+        for (const QPointer<MainWindow>& frame : frames)
+            delete frame.data();
+        UiTest::TearDown();
+    }
+
+    QList<QPointer<MainWindow>> frames;
+};
+
+TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
+{
+    MainWindow* frame = startFrame();
+    EXPECT_EQ(frame->windowTitle(), "Ovatron");
+    QStringList titles;
+    for (QAction* action : frame->menuBar()->actions())
+        titles << action->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Help"}));
+    QStringList edit;
+    for (QAction* action : popup(*frame, "&Edit")->actions())
+        edit << action->text();
+    EXPECT_EQ(edit, (QStringList{"&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
+                                 "&Show Summary Screen"}));
+}
+
+TEST_F(MainWindowTest, AViewCommandReachesTheViewFromTheMainMenuAndItsAction)
+{
+    MainWindow* frame = startFrame();
+    ASSERT_EQ(frame->view().meter().useLeagueTable(), 1);
+    menuAction(*popup(*frame, "&Edit"), "useLeagueTable")->trigger();
+    EXPECT_EQ(frame->view().meter().useLeagueTable(), 0);
+    EXPECT_EQ(stored("UseLeagueTable"), 0);
+    run(*frame, Command::UseLeagueTable);
+    EXPECT_EQ(frame->view().meter().useLeagueTable(), 1);
+    run(*frame, Command::EditCopy);  // the editing commands do nothing
+    EXPECT_EQ(frame->view().meter().useLeagueTable(), 1);
+    EXPECT_EQ(stored("UseLeagueTable"), 1);
+}
+
+TEST_F(MainWindowTest, AViewCommandReachesTheViewFromTheContextMenu)
+{
+    MainWindow* frame = startFrame();
+    bool sawMenu = false;
+    QTimer::singleShot(50, [&]() {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        sawMenu = true;
+        QAction* clear = menuAction(*menu, "clearLeagueTable");
+        ASSERT_NE(clear, nullptr);
+        EXPECT_TRUE(clear->isEnabled());
+        EXPECT_TRUE(menuAction(*menu, "useLeagueTable")->isChecked());
+        menuAction(*menu, "useLeagueTable")->trigger();
+        menu->close();
+    });
+    QTest::mouseClick(&frame->view(), Qt::RightButton, {}, QPoint(200, 150));
+    processEvents(100);
+    EXPECT_TRUE(sawMenu);
+    EXPECT_EQ(frame->view().meter().useLeagueTable(), 0);
+}
+
+TEST_F(MainWindowTest, MenuRulesSetCheckMarksAndEnabledStatesWhenAMenuOpens)
+{
+    MainWindow* frame = startFrame();
+    QMenu& edit = *popup(*frame, "&Edit");
+    EXPECT_TRUE(shownItem(edit, "useLeagueTable")->isChecked());
+    EXPECT_TRUE(shownItem(edit, "clearLeagueTable")->isEnabled());
+    EXPECT_TRUE(shownItem(edit, "showSummaryScreen")->isChecked());
+
+    run(*frame, Command::UseLeagueTable);
+    EXPECT_FALSE(shownItem(edit, "useLeagueTable")->isChecked());
+    EXPECT_FALSE(shownItem(edit, "clearLeagueTable")->isEnabled());
+    EXPECT_FALSE(shownItem(edit, "editPreloadList")->isEnabled());
+    QAction* summary = shownItem(edit, "showSummaryScreen");
+    EXPECT_FALSE(summary->isEnabled());
+    EXPECT_TRUE(summary->isChecked());
+    EXPECT_TRUE(shownItem(edit, "editFont")->isEnabled());
+}
+
+TEST_F(MainWindowTest, AcceleratorsSwallowTheirKeys)
+{
+    MainWindow* frame = startFrame();
+    MeterView& view = frame->view();
+    view.setFocus();
+    QTest::keyClicks(&view, "Ana");
+    ASSERT_EQ(view.meter().typedName(), brio::BRString("Ana"));
+    KeyCounter counter;
+    view.installEventFilter(&counter);
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_C, Qt::ControlModifier},       {Qt::Key_V, Qt::ControlModifier},
+        {Qt::Key_X, Qt::ControlModifier},       {Qt::Key_Z, Qt::ControlModifier},
+        {Qt::Key_Backspace, Qt::AltModifier},   {Qt::Key_Insert, Qt::ShiftModifier},
+        {Qt::Key_Insert, Qt::ControlModifier},  {Qt::Key_Delete, Qt::ShiftModifier},
+        {Qt::Key_F6, Qt::NoModifier},           {Qt::Key_F6, Qt::ShiftModifier},
+    };
+    for (const auto& [key, modifiers] : keys)
+        QTest::keyClick(&view, key, modifiers);
+    view.removeEventFilter(&counter);
+    EXPECT_EQ(counter.presses, 0);
+    EXPECT_EQ(view.meter().typedName(), brio::BRString("Ana"));
+}
+
+TEST_F(MainWindowTest, TheViewHasTheKeyboardFocus)
+{
+    MainWindow* frame = startFrame();
+    frame->setFocus();
+    EXPECT_TRUE(frame->view().hasFocus());
+    EXPECT_TRUE(frame->view().listening());
+}
+
+TEST_F(MainWindowTest, FullScreenModeTakesTheMenuAwayHidesThePointerAndIsStored)
+{
+    MainWindow* frame = startFrame();
+    frame->toggleFullScreen();
+    processEvents(50);
+    EXPECT_TRUE(frame->isFullScreenMode());
+    EXPECT_TRUE(frame->isFullScreen());
+    EXPECT_EQ(frame->menuWidget(), nullptr);
+    EXPECT_EQ(frame->view().cursor().shape(), Qt::BlankCursor);
+    EXPECT_EQ(stored("fullscreen"), 1);
+
+    frame->toggleFullScreen();
+    processEvents(50);
+    EXPECT_FALSE(frame->isFullScreen());
+    EXPECT_FALSE(frame->isMaximized());
+    ASSERT_NE(frame->menuWidget(), nullptr);
+    EXPECT_EQ(frame->menuBar()->actions().size(), 3);
+    EXPECT_EQ(frame->view().cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(stored("fullscreen"), 0);
+}
+
+TEST_F(MainWindowTest, DoubleClickTogglesFullScreenMode)
+{
+    MainWindow* frame = startFrame();
+    QTest::mouseDClick(&frame->view(), Qt::LeftButton, {}, QPoint(100, 100));
+    processEvents(50);
+    EXPECT_TRUE(frame->isFullScreenMode());
+    QTest::mouseDClick(&frame->view(), Qt::LeftButton, {}, QPoint(100, 100));
+    processEvents(50);
+    EXPECT_FALSE(frame->isFullScreenMode());
+}
+
+TEST_F(MainWindowTest, AViewOutsideTheMainWindowIgnoresDoubleClicksAndKeepsTheArrow)
+{
+    MeterView view(testSettings());
+    view.resize(300, 200);
+    view.show();
+    QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(stored("fullscreen"), -1);
+}
+
+TEST_F(MainWindowTest, TheAboutBoxIsOwnedByTheMainWindow)
+{
+    MainWindow* frame = startFrame();
+    QWidget* owner = nullptr;
+    answerNextModal([&](QWidget* modal) {
+        owner = modal->parentWidget();
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
+    run(*frame, Command::About);
+    EXPECT_EQ(owner, frame);
+}
+
+TEST_F(MainWindowTest, ClosingSavesTheNormalRectangleAndTheNextStartRestoresIt)
+{
+    MainWindow* frame = startFrame();
+    frame->setGeometry(120, 90, 640, 480);
+    processEvents(50);
+    const QRect before = frame->normalGeometry();
+    QPointer<MainWindow> watch(frame);
+    run(*frame, Command::Exit);
+    processEvents(50);
+    EXPECT_TRUE(watch.isNull());  // the window deletes itself
+    EXPECT_EQ(stored("xpos"), before.x());
+    EXPECT_EQ(stored("ypos"), before.y());
+    EXPECT_EQ(stored("width"), before.width());
+    EXPECT_EQ(stored("height"), before.height());
+    EXPECT_EQ(stored("state"), kShowNormal);
+
+    MainWindow* again = startFrame();
+    EXPECT_EQ(again->geometry(), before);
+    EXPECT_FALSE(again->isMaximized());
+}
+
+TEST_F(MainWindowTest, AMaximisedCloseStoresStateThreeAndTheNormalRectangle)
+{
+    MainWindow* frame = startFrame();
+    frame->setGeometry(100, 100, 500, 400);
+    processEvents(50);
+    frame->showMaximized();
+    processEvents(50);
+    frame->close();
+    processEvents(50);
+    EXPECT_EQ(stored("state"), kShowMaximised);
+    EXPECT_EQ(stored("width"), 500);
+    EXPECT_EQ(stored("height"), 400);
+    MainWindow* again = startFrame();
+    processEvents(50);
+    EXPECT_TRUE(again->isMaximized());
+    EXPECT_EQ(again->normalGeometry().size(), QSize(500, 400));
+}
+
+TEST_F(MainWindowTest, AMinimisedCloseComesBackNormal)
+{
+    MainWindow* frame = startFrame();
+    frame->setGeometry(100, 100, 500, 400);
+    processEvents(50);
+    frame->showMaximized();
+    frame->showMinimized();
+    processEvents(50);
+    frame->close();
+    processEvents(50);
+    EXPECT_EQ(stored("state"), kShowNormal);
+    MainWindow* again = startFrame();
+    EXPECT_FALSE(again->isMaximized());
+    EXPECT_FALSE(again->isMinimized());
+    EXPECT_EQ(again->geometry().size(), QSize(500, 400));
+}
+
+TEST_F(MainWindowTest, AFullScreenCloseComesBackInFullScreenMode)
+{
+    MainWindow* frame = startFrame();
+    frame->toggleFullScreen();
+    processEvents(50);
+    frame->close();
+    processEvents(50);
+    EXPECT_EQ(stored("state"), kShowMaximised);
+    MainWindow* again = startFrame();
+    processEvents(50);
+    EXPECT_TRUE(again->isFullScreenMode());
+    EXPECT_TRUE(again->isFullScreen());
+    EXPECT_EQ(again->menuWidget(), nullptr);
+}
+
+TEST_F(MainWindowTest, AStoredRectangleOffEveryScreenIsNotUsed)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    store("xpos", screen.right() + 500);
+    store("ypos", 100);
+    store("width", 600);
+    store("height", 400);
+    store("state", kShowNormal);
+    MainWindow* frame = startFrame();
+    EXPECT_TRUE(frame->geometry().intersects(screen));
+}
+
+TEST_F(MainWindowTest, FullScreenFlagWithoutAStoredSizeStartsInFullScreenMode)
+{
+    store("fullscreen", 1);
+    MainWindow* frame = startFrame();
+    processEvents(50);
+    EXPECT_TRUE(frame->isFullScreen());
+    EXPECT_EQ(frame->menuWidget(), nullptr);
+    EXPECT_EQ(frame->view().cursor().shape(), Qt::BlankCursor);
+}
+
+}  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+// The About box: the program's icon, name and version, and OK.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+    ~AboutDialog() override;
+
+    QPushButton* okButton() const { return m_ok; }
+
+private:
+    QPushButton* m_ok;
+};

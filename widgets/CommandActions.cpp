@@ -1,0 +1,106 @@
+#include "widgets/CommandActions.h"
+
+#include "core/MenuRules.h"
+#include "widgets/MainWindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QString translatedCaption(const char* caption)
+{
+    return caption ? QCoreApplication::translate("CommandTable", caption) : QString();
+}
+
+QList<QKeySequence> shortcutsOf(const CommandEntry& entry)
+{
+    QList<QKeySequence> keys;
+    for (const char* key : entry.shortcuts) {
+        if (key)
+            keys.append(QKeySequence(QString::fromLatin1(key), QKeySequence::PortableText));
+    }
+    return keys;
+}
+
+}  // namespace
+
+CommandActions::CommandActions(MainWindow& window) : QObject(&window), m_window(window)
+{
+    for (const CommandEntry& entry : commandTable()) {
+        auto makeAction = [&](const char* caption) {
+            auto* action = new QAction(translatedCaption(caption), &window);
+            action->setObjectName(QString::fromLatin1(entry.name));
+            if (entry.run) {
+                const auto run = entry.run;
+                connect(action, &QAction::triggered, &window, [run, &window]() { run(window); });
+            }
+            return action;
+        };
+        QAction* action = makeAction(entry.caption);
+        const QList<QKeySequence> keys = shortcutsOf(entry);
+        if (!keys.isEmpty()) {
+            // Taken by the window even while the menu bar is away in full-screen mode.
+            action->setShortcuts(keys);
+            action->setShortcutContext(Qt::WindowShortcut);
+            window.addAction(action);
+        }
+        m_actions.emplace(entry.command, action);
+        m_contextActions.emplace(entry.command,
+                                 entry.contextCaption ? makeAction(entry.contextCaption) : action);
+    }
+}
+
+QAction* CommandActions::action(Command command) const
+{
+    return m_actions.at(command);
+}
+
+QAction* CommandActions::contextAction(Command command) const
+{
+    return m_contextActions.at(command);
+}
+
+void CommandActions::fillMenuBar(QMenuBar& bar) const
+{
+    for (const MenuPopup& popup : mainMenuLayout()) {
+        QMenu* menu = bar.addMenu(translatedCaption(popup.caption));
+        fillMenu(*menu, popup.items, m_actions);
+    }
+}
+
+void CommandActions::fillContextMenu(QMenu& menu) const
+{
+    fillMenu(menu, contextMenuLayout(), m_contextActions);
+}
+
+void CommandActions::fillMenu(QMenu& menu, MenuItems items,
+                              const std::map<Command, QAction*>& actions) const
+{
+    for (const std::optional<Command>& item : items) {
+        if (item)
+            menu.addAction(actions.at(*item));
+        else
+            menu.addSeparator();
+    }
+    connect(&menu, &QMenu::aboutToShow, &menu,
+            [this]() { applyRules(m_window.view().meter()); });
+}
+
+void CommandActions::applyRules(const MeterCore& meter) const
+{
+    for (const auto* actions : {&m_actions, &m_contextActions}) {
+        for (const auto& [command, action] : *actions) {
+            const std::optional<CommandState> state = commandState(command, meter);
+            if (!state)
+                continue;
+            action->setEnabled(state->enabled);
+            // As the menus always looked: a check mark where checked, no box where not.
+            action->setCheckable(state->checked);
+            action->setChecked(state->checked);
+        }
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/Command.h"
+#include "widgets/CommandTable.h"
+
+#include <QObject>
+
+#include <map>
+
+class MainWindow;
+class MeterCore;
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The program's commands as named QActions, made from the command table: one action per
+// command for the menu bar and the keys, and one for the context menu where its caption
+// differs. Enabled states and check marks follow the menu rules each time a menu opens.
+class CommandActions : public QObject {
+    Q_OBJECT
+public:
+    // The actions belong to the window; those with keys work wherever its focus is, with or
+    // without the menu bar.
+    explicit CommandActions(MainWindow& window);
+
+    QAction* action(Command command) const;
+    QAction* contextAction(Command command) const;
+
+    // Fills a fresh menu bar, or the context menu, from the layouts.
+    void fillMenuBar(QMenuBar& bar) const;
+    void fillContextMenu(QMenu& menu) const;
+
+    // Sets every action that has a menu rule as the rule says for this meter.
+    void applyRules(const MeterCore& meter) const;
+
+private:
+    void fillMenu(QMenu& menu, MenuItems items, const std::map<Command, QAction*>& actions) const;
+
+    MainWindow& m_window;
+    std::map<Command, QAction*> m_actions;
+    std::map<Command, QAction*> m_contextActions;
+};

@@ -1,0 +1,82 @@
+#include "widgets/CommandTable.h"
+
+#include "widgets/MainWindow.h"
+
+#include <QtGlobal>
+
+namespace {
+
+constexpr CommandEntry kCommands[] = {
+    {Command::EditFont, "editFont", QT_TRANSLATE_NOOP("CommandTable", "&Font"),
+     QT_TRANSLATE_NOOP("CommandTable", "Edit &Font"), {},
+     [](MainWindow& window) { window.view().editFont(); }},
+    {Command::UseLeagueTable, "useLeagueTable",
+     QT_TRANSLATE_NOOP("CommandTable", "&Use League Table"), nullptr, {},
+     [](MainWindow& window) { window.view().toggleLeagueTable(); }},
+    {Command::ClearLeagueTable, "clearLeagueTable",
+     QT_TRANSLATE_NOOP("CommandTable", "&Clear League Table"), nullptr, {},
+     [](MainWindow& window) { window.view().clearLeagueTable(); }},
+    {Command::EditPreloadList, "editPreloadList",
+     QT_TRANSLATE_NOOP("CommandTable", "&Edit Preload List"), nullptr, {},
+     [](MainWindow& window) { window.view().editPreloadList(); }},
+    {Command::ShowSummaryScreen, "showSummaryScreen",
+     QT_TRANSLATE_NOOP("CommandTable", "&Show Summary Screen"), nullptr, {},
+     [](MainWindow& window) { window.view().toggleSummaryScreen(); }},
+    {Command::BackgroundColor, "backgroundColor", nullptr, nullptr, {},
+     [](MainWindow& window) { window.view().chooseBackgroundColor(); }},
+    {Command::HelpContents, "helpContents", QT_TRANSLATE_NOOP("CommandTable", "&Contents..."),
+     QT_TRANSLATE_NOOP("CommandTable", "&Help..."), {},
+     [](MainWindow& window) { window.showHelpContents(); }},
+    {Command::About, "about", QT_TRANSLATE_NOOP("CommandTable", "&About Ovatron..."), nullptr, {},
+     [](MainWindow& window) { window.showAbout(); }},
+    // Exactly as the close box: the window saves its placement on the way.
+    {Command::Exit, "exit", QT_TRANSLATE_NOOP("CommandTable", "E&xit"), nullptr, {},
+     [](MainWindow& window) { window.close(); }},
+    {Command::EditCopy, "editCopy", nullptr, nullptr, {"Ctrl+C", "Ctrl+Ins"}, nullptr},
+    {Command::EditPaste, "editPaste", nullptr, nullptr, {"Ctrl+V", "Shift+Ins"}, nullptr},
+    {Command::EditCut, "editCut", nullptr, nullptr, {"Ctrl+X", "Shift+Del"}, nullptr},
+    {Command::EditUndo, "editUndo", nullptr, nullptr, {"Ctrl+Z", "Alt+Backspace"}, nullptr},
+    {Command::NextPane, "nextPane", nullptr, nullptr, {"F6", nullptr}, nullptr},
+    {Command::PreviousPane, "previousPane", nullptr, nullptr, {"Shift+F6", nullptr}, nullptr},
+};
+
+constexpr std::optional<Command> kSeparator;
+
+constexpr std::optional<Command> kFileItems[] = {Command::Exit};
+
+constexpr std::optional<Command> kEditItems[] = {
+    Command::EditFont,        Command::UseLeagueTable,    Command::ClearLeagueTable,
+    Command::EditPreloadList, Command::ShowSummaryScreen,
+};
+
+constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparator,
+                                                 Command::About};
+
+constexpr MenuPopup kMainMenu[] = {
+    {QT_TRANSLATE_NOOP("CommandTable", "&File"), kFileItems},
+    {QT_TRANSLATE_NOOP("CommandTable", "&Edit"), kEditItems},
+    {QT_TRANSLATE_NOOP("CommandTable", "&Help"), kHelpItems},
+};
+
+constexpr std::optional<Command> kContextItems[] = {
+    Command::EditFont,     Command::UseLeagueTable, Command::ClearLeagueTable,
+    Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
+    Command::HelpContents, Command::About,           Command::Exit,
+};
+
+}  // namespace
+
+std::span<const CommandEntry> commandTable()
+{
+    return kCommands;
+}
+
+std::span<const MenuPopup> mainMenuLayout()
+{
+    return kMainMenu;
+}
+
+MenuItems contextMenuLayout()
+{
+    return kContextItems;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/Command.h"
+
+#include <array>
+#include <optional>
+#include <span>
+
+class MainWindow;
+
+// One command as the operator meets it. Captions are translated in the "CommandTable"
+// context; "&" marks the mnemonic.
+struct CommandEntry {
+    Command command;
+    const char* name;            // the action's object name
+    const char* caption;         // in the menu bar
+    const char* contextCaption;  // in the context menu, where it differs; else nullptr
+    std::array<const char*, 2> shortcuts;  // QKeySequence's portable text; nullptr for none
+    void (*run)(MainWindow& window);       // nullptr: the keys are taken and nothing happens
+};
+
+// Every command of the program, each once.
+std::span<const CommandEntry> commandTable();
+
+// A menu's items in order; an empty item is a separator.
+using MenuItems = std::span<const std::optional<Command>>;
+
+struct MenuPopup {
+    const char* caption;
+    MenuItems items;
+};
+
+// The menu bar of the main window, and the popup the right button opens over the meter.
+std::span<const MenuPopup> mainMenuLayout();
+MenuItems contextMenuLayout();

@@ -1,0 +1,13 @@
+#include "widgets/MessageBox.h"
+
+#include "core/ProductConfig.h"
+
+#include <QMessageBox>
+
+int showWarningMessage(const QString& text, QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kProductName), text, QMessageBox::Ok,
+                    parent);
+    box.setTextFormat(Qt::RichText);
+    return box.exec();
+}

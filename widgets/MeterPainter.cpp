@@ -1,0 +1,225 @@
+#include "widgets/MeterPainter.h"
+
+#include "brio/BRStringQt.h"
+#include "widgets/DisplayFont.h"
+#include "core/MeterCore.h"
+#include "widgets/ScaledPicture.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+namespace {
+
+constexpr QLatin1String kScoreSample("9999 ");  // its extent sizes the score column
+constexpr QLatin1String kHeightSample("X");     // its height lowers the scale
+// The name line's prompt, translated.
+QString namePrefix()
+{
+    return QCoreApplication::translate("MeterPainter", "Name: ");
+}
+constexpr QLatin1Char kCursorBar('|');
+
+QRect toQRect(const layout::Rect& rect)
+{
+    return QRect(rect.left, rect.top, rect.width(), rect.height());
+}
+
+layout::Rect fromQRect(const QRect& rect)
+{
+    return layout::Rect{rect.left(), rect.top(), rect.left() + rect.width(),
+                        rect.top() + rect.height()};
+}
+
+// Every text is drawn on one line: line breaks and tabs count as spaces.
+QString singleLine(const QString& text)
+{
+    QString line = text;
+    for (QChar& character : line) {
+        if (character == QLatin1Char('\n') || character == QLatin1Char('\r') ||
+            character == QLatin1Char('\t') || character == QChar::LineSeparator ||
+            character == QChar::ParagraphSeparator)
+            character = QLatin1Char(' ');
+    }
+    return line;
+}
+
+enum class Horizontal { Left, Right };
+enum class Vertical { Top, Centre };
+
+// The paint of one frame, step by step, in the order the display is built up.
+class MeterPainter {
+public:
+    MeterPainter(QPainter& painter, const QRect& client, const MeterScene& scene)
+        : m_painter(painter),
+          m_view(fromQRect(client)),
+          m_scene(scene),
+          m_meter(scene.meter),
+          m_texts(scene.texts)
+    {
+    }
+
+    void paint()
+    {
+        drawBackground();
+        m_painter.setBackgroundMode(Qt::TransparentMode);
+        m_scene.font.select(m_painter);
+        m_texts.useFontOf(m_painter);
+        m_lineHeight = m_painter.fontMetrics().height();
+        if (tableInUse() && m_meter.state() == MeterState::NameEntry)
+            drawNameLine();
+        if (m_meter.state() == MeterState::Measuring)
+            drawMeter();
+        if (tableInUse())
+            drawLeagueTable();
+    }
+
+private:
+    bool tableInUse() const { return m_meter.useLeagueTable() != 0; }
+
+    layout::Size textExtent(const QString& text)
+    {
+        return layout::Size{m_texts.get(text).width, m_lineHeight};
+    }
+
+    // One line of text in rect, clipped to it, with no "&" mnemonics.
+    void drawText(const layout::Rect& rect, const QString& text, Horizontal horizontal,
+                  Vertical vertical)
+    {
+        if (!text.isEmpty())
+            drawText(rect, m_texts.get(text), horizontal, vertical);
+    }
+
+    void drawText(const layout::Rect& rect, const MeterTextCache::Text& laidOut,
+                  Horizontal horizontal, Vertical vertical)
+    {
+        const int x = horizontal == Horizontal::Right ? rect.right - laidOut.width : rect.left;
+        const int y =
+            vertical == Vertical::Centre ? rect.top + (rect.height() - m_lineHeight) / 2 : rect.top;
+        m_painter.setClipRect(toQRect(rect));
+        m_painter.drawStaticText(QPoint(x, y), laidOut.laidOut);
+        m_painter.setClipping(false);
+    }
+
+    void drawBackground()
+    {
+        m_painter.fillRect(toQRect(m_view), m_scene.backgroundColor);
+    }
+
+    void drawNameLine()
+    {
+        const QString line = namePrefix() + brio::toQString(m_meter.typedName()) + kCursorBar;
+        drawText(m_view, line, Horizontal::Left, Vertical::Top);
+    }
+
+    void drawMeter()
+    {
+        const layout::MarkerSizes& markers = m_scene.markerSizes;
+        const int origin = layout::meterOrigin(m_view, tableInUse(), markers);
+        const int textHeight = textExtent(QString(kHeightSample)).height;
+        const layout::Rect scale =
+            layout::scaleRect(m_view, origin, markers, tableInUse(), textHeight);
+        drawScale(scale);
+        drawLevelMarker(layout::levelMarkerRect(m_view, scale, origin, markers.level,
+                                                m_meter.level()));
+        drawPeakMarker(layout::peakMarkerRect(m_view, scale, markers.peak, m_meter.peak()));
+    }
+
+    void drawScale(const layout::Rect& scale) { m_scene.scale.draw(m_painter, toQRect(scale)); }
+
+    void drawLevelMarker(const layout::Rect& marker)
+    {
+        m_scene.levelMarker.draw(m_painter, toQRect(marker));
+        drawText(marker, QLatin1Char(' ') + QString::number(m_meter.level()), Horizontal::Left,
+                 Vertical::Centre);
+    }
+
+    void drawPeakMarker(const layout::Rect& marker)
+    {
+        m_scene.peakMarker.draw(m_painter, toQRect(marker));
+        drawText(marker, QString::number(m_meter.peak()) + QLatin1Char(' '), Horizontal::Right,
+                 Vertical::Centre);
+    }
+
+    void drawLeagueTable()
+    {
+        const layout::Size sample = textExtent(QString(kScoreSample));
+        const layout::TableMetrics table{sample.width, sample.height};
+        const int columnRight =
+            layout::scoreColumnRight(m_view, m_meter.state() == MeterState::Summary, table.scoreWidth);
+        const LeagueTable& entries = m_meter.leagueTable();
+        // Rows wholly outside the view would be clipped away entirely: they are skipped.
+        const layout::RowRange rows = layout::visibleRows(m_view, table.rowHeight,
+                                                          entries.count(), m_view.top,
+                                                          m_view.bottom);
+        for (int row = rows.first; row < rows.end; ++row)
+            drawRow(table, columnRight, row, entries.entry(row));
+    }
+
+    void drawRow(const layout::TableMetrics& table, int columnRight, int row,
+                 const Score& entry)
+    {
+        const bool current = row == m_meter.currentIndex();
+        m_painter.setPen(current ? kHighlightColor : kRowColor);
+        const int top = layout::rowTop(m_view, table.rowHeight, row);
+        drawText(layout::scoreRect(columnRight, table, top),
+                 QString::number(entry.score) + QLatin1Char(' '), Horizontal::Right,
+                 Vertical::Top);
+        if (entry.name.empty())
+            return;
+        const MeterTextCache::Text& name = m_texts.get(brio::toQString(entry.name));
+        drawText(layout::nameRect(columnRight, table, name.width, top), name, Horizontal::Right,
+                 Vertical::Top);
+    }
+
+    QPainter& m_painter;
+    const layout::Rect m_view;
+    const MeterScene& m_scene;
+    const MeterCore& m_meter;
+    MeterTextCache& m_texts;
+    int m_lineHeight = 0;
+};
+
+}  // namespace
+
+void MeterTextCache::useFontOf(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    const QSize dotsPerInch =
+        device ? QSize(device->logicalDpiX(), device->logicalDpiY()) : QSize();
+    if (painter.font() == m_font && dotsPerInch == m_dotsPerInch)
+        return;
+    // The painter's font is resolved for its device, so it lays texts out at its resolution.
+    m_font = painter.font();
+    m_dotsPerInch = dotsPerInch;
+    m_texts.clear();
+}
+
+const MeterTextCache::Text& MeterTextCache::get(const QString& text)
+{
+    const auto found = m_texts.constFind(text);
+    if (found != m_texts.constEnd())
+        return *found;
+    // A full cache starts afresh: the texts of the next frames come back at once.
+    if (m_texts.size() >= kMaximumTexts)
+        m_texts.clear();
+    const QString line = singleLine(text);
+    Text laidOut;
+    laidOut.laidOut.setText(line);
+    laidOut.laidOut.setTextFormat(Qt::PlainText);
+    laidOut.laidOut.prepare(QTransform(), m_font);
+    laidOut.width = QFontMetrics(m_font).horizontalAdvance(line);
+    return *m_texts.insert(text, laidOut);
+}
+
+void paintMeter(QPainter& painter, const QRect& client, const MeterScene& scene)
+{
+    // The text clips are the paint's own: the painter is handed back as it came.
+    painter.save();
+    MeterPainter(painter, client, scene).paint();
+    painter.restore();
+}

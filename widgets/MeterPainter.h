@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/MeterLayout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QSize>
+#include <QStaticText>
+#include <QString>
+
+
+class DisplayFont;
+class MeterCore;
+class QPainter;
+class QRect;
+class ScaledPicture;
+
+// Colours of the league table's rows.
+inline constexpr QColor kHighlightColor(0, 0, 200);  // blue: the current contestant
+inline constexpr QColor kRowColor(0, 0, 0);          // black: every other row
+
+// Texts of the display laid out once and kept between frames: shaping text is the dearest
+// part of a paint, and from one tick to the next nearly every text stays the same.
+class MeterTextCache {
+public:
+    struct Text {
+        QStaticText laidOut;
+        int width = 0;  // the advance width, trailing spaces included
+    };
+
+    // Lays texts out in the painter's font for its device from now on; texts laid out for
+    // another font or another resolution are dropped.
+    void useFontOf(const QPainter& painter);
+    const Text& get(const QString& text);
+
+private:
+    // Enough for every text of a full screen and the scores 0 to 100 several times over.
+    static constexpr qsizetype kMaximumTexts = 1024;
+
+    QFont m_font;
+    QSize m_dotsPerInch;
+    QHash<QString, Text> m_texts;
+};
+
+// Everything one frame of the meter display shows.
+struct MeterScene {
+    const MeterCore& meter;
+    const DisplayFont& font;
+    QColor backgroundColor;
+    const ScaledPicture& levelMarker;
+    const ScaledPicture& peakMarker;
+    const ScaledPicture& scale;
+    layout::MarkerSizes markerSizes;
+    MeterTextCache& texts;
+};
+
+// Draws the whole display for the scene into the client rectangle, covering every pixel of
+// it, so nothing needs erasing first.
+void paintMeter(QPainter& painter, const QRect& client, const MeterScene& scene);

@@ -1,0 +1,276 @@
+#include "widgets/MeterView.h"
+
+#include "brio/BRStringQt.h"
+#include "core/DisplaySettings.h"
+#include "widgets/PreloadDialog.h"
+#include "widgets/MeterPainter.h"
+#include "widgets/OffscreenImage.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimerEvent>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+ScaledPicture loadedImage(int resourceId)
+{
+    ScaledPicture image;
+    image.load(resourceId);  // a missing picture draws nothing and measures 0 x 0
+    return image;
+}
+
+layout::Size sizeOf(const ScaledPicture& image)
+{
+    const QSize size = image.size();
+    return layout::Size{size.width(), size.height()};
+}
+
+// The character a key press gives the meter: Enter, Esc, Backspace and the printable
+// characters 32 to 126; none for every other key, and none while Ctrl, Alt or Meta is held
+// (those keys belong to shortcuts and menus).
+std::optional<int> meterCharacter(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return MeterCore::kEnter;
+    case Qt::Key_Escape:
+        return MeterCore::kEscape;
+    case Qt::Key_Backspace:
+        return MeterCore::kBackspace;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.size() != 1)
+        return std::nullopt;
+    const int code = text.at(0).unicode();
+    if (code < MeterCore::kFirstPrintable || code > MeterCore::kLastPrintable)
+        return std::nullopt;
+    return code;
+}
+
+// The font dialog opens on the display font, its size cut to whole points.
+FontChoice fontDialogStart(const DisplayFont& font)
+{
+    FontChoice start;
+    start.face = font.font().family();
+    const std::int64_t tenths = std::int64_t{dialogStartPoints(font.size())} * kTenthsPerPoint;
+    start.sizeTenths = static_cast<int>(std::clamp<std::int64_t>(
+        tenths, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    start.weight = (font.style() & kFontStyleBold) ? QFont::Bold : QFont::Normal;
+    start.italic = (font.style() & kFontStyleItalic) != 0;
+    start.underline = (font.style() & kFontStyleUnderline) != 0;
+    start.color = font.color();
+    return start;
+}
+
+}  // namespace
+
+MeterView::MeterView(brio::BRAppConfig& settings, QWidget* parent)
+    : MeterView(settings, loadDisplaySettings(settings), parent)
+{
+}
+
+MeterView::MeterView(brio::BRAppConfig& settings, const DisplaySettings& stored, QWidget* parent)
+    : QWidget(parent),
+      m_settings(settings),
+      m_dialogs(standardViewDialogs()),
+      m_font(brio::toQString(stored.fontName), fontPointSize(stored.fontSize), stored.fontStyle,
+             colorFromColorRef(stored.fontColor)),
+      m_backgroundColor(colorFromColorRef(stored.backgroundColor)),
+      m_levelMarker(loadedImage(kLevelMarkerImage)),
+      m_peakMarker(loadedImage(kPeakMarkerImage)),
+      m_scale(loadedImage(kScaleImage)),
+      m_markerSizes{sizeOf(m_levelMarker), sizeOf(m_peakMarker)},
+      m_meter(stored.useLeagueTable, stored.showSummaryScreen)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    // Every paint covers the whole view, so the background is never erased first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+    m_timerId = startTimer(kTickMilliseconds, Qt::PreciseTimer);
+}
+
+MeterView::~MeterView()
+{
+    if (m_timerId != 0)
+        killTimer(m_timerId);
+}
+
+void MeterView::drawView(QPainter& painter, const QRect& client) const
+{
+    const MeterScene scene{m_meter,      m_font,  m_backgroundColor, m_levelMarker,
+                           m_peakMarker, m_scale, m_markerSizes,     m_texts};
+    paintMeter(painter, client, scene);
+}
+
+QImage MeterView::renderToImage(const QSize& size) const
+{
+    OffscreenImage offscreen(size);
+    if (offscreen.painter().isActive())
+        drawView(offscreen.painter(), offscreen.area());
+    return offscreen.finish();
+}
+
+void MeterView::tickOnce()
+{
+    repaintIf(m_meter.tick(tickInput()));
+}
+
+bool MeterView::listening() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || !isActiveWindow())
+        return false;
+    for (const QWidget* widget = this; widget != nullptr; widget = widget->parentWidget()) {
+        if (widget == focus)
+            return true;
+    }
+    return false;
+}
+
+TickInput MeterView::tickInput() const
+{
+    return TickInput{listening(), m_spaceDown};
+}
+
+void MeterView::repaintIf(bool needed)
+{
+    if (needed)
+        update();
+}
+
+void MeterView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    drawView(painter, rect());
+}
+
+void MeterView::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_timerId) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    tickOnce();
+}
+
+void MeterView::keyPressEvent(QKeyEvent* event)
+{
+    // SPACE is also a key state that the clock reads; a held key's repeats keep it down.
+    if (event->key() == Qt::Key_Space)
+        m_spaceDown = true;
+    const std::optional<int> code = meterCharacter(*event);
+    if (!code) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    repaintIf(m_meter.onChar(*code));
+}
+
+void MeterView::keyReleaseEvent(QKeyEvent* event)
+{
+    // The releases that auto-repeat interleaves do not let go of the key.
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        m_spaceDown = false;
+        event->accept();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void MeterView::focusOutEvent(QFocusEvent* event)
+{
+    // The release of a key held while the focus leaves never arrives here.
+    m_spaceDown = false;
+    QWidget::focusOutEvent(event);
+}
+
+void MeterView::editFont()
+{
+    if (!m_dialogs.chooseFont)
+        return;
+    const std::optional<FontChoice> chosen = m_dialogs.chooseFont(this, fontDialogStart(m_font));
+    if (!chosen)
+        return;
+    // Strike-out and the exact weight are not kept: only the three style bits are.
+    const int style = fontStyleBits(chosen->weight, chosen->italic, chosen->underline);
+    m_font = DisplayFont(chosen->face, fontPointSize(chosen->sizeTenths), style, chosen->color);
+    storeFont(m_settings, brio::fromQString(chosen->face), chosen->sizeTenths, style,
+              colorRefFromColor(chosen->color));
+    update();
+}
+
+void MeterView::toggleLeagueTable()
+{
+    m_meter.toggleLeagueTable();
+    update();
+    storeUseLeagueTable(m_settings, m_meter.useLeagueTable());
+}
+
+void MeterView::clearLeagueTable()
+{
+    m_meter.clearLeagueTable();
+    update();
+}
+
+void MeterView::toggleSummaryScreen()
+{
+    // Takes effect at the next Enter after a measurement; nothing on screen changes now.
+    m_meter.toggleSummaryScreen();
+    storeShowSummaryScreen(m_settings, m_meter.showSummaryScreen());
+}
+
+void MeterView::editPreloadList()
+{
+    if (m_meter.useLeagueTable()) {
+        PreloadDialog dialog(&m_meter.preloadList(), this);
+        if (dialog.exec() == QDialog::Accepted)
+            m_meter.restartWithPreloadList();
+    }
+    update();
+}
+
+void MeterView::chooseBackgroundColor()
+{
+    if (!m_dialogs.chooseColor)
+        return;
+    const std::optional<QColor> chosen = m_dialogs.chooseColor(this, m_backgroundColor);
+    if (!chosen)
+        return;
+    m_backgroundColor = *chosen;
+    storeBackgroundColor(m_settings, colorRefFromColor(m_backgroundColor));
+    update();
+}
+
+void MeterView::setPointerHidden(bool hidden)
+{
+    setCursor(hidden ? Qt::BlankCursor : Qt::ArrowCursor);
+}
+
+void MeterView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::RightButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    emit contextMenuRequested(event->globalPosition().toPoint());
+}
+
+void MeterView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    emit fullScreenToggleRequested();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+#include <vector>
+
+class QPainter;
+
+// A picture from the program's resources, found by its number (":/images/<id>.jpg"), and
+// drawn scaled into a rectangle. Scaled copies are kept by target size, so a frame only
+// copies pixels. A picture that did not load has size 0 x 0 and draws nothing.
+class ScaledPicture {
+public:
+    ScaledPicture() = default;
+
+    // Loads the picture with this number; false when there is none.
+    bool load(int resourceId);
+    bool isNull() const { return m_original.isNull(); }
+    QSize size() const { return m_original.size(); }
+
+    void draw(QPainter& painter, const QRect& target) const;
+
+private:
+    const QImage& scaledTo(const QSize& size) const;
+
+    // Few target sizes are in use at once (one per window size and layout); older ones go.
+    static constexpr std::size_t kCachedSizes = 4;
+
+    struct Scaled {
+        QSize size;
+        QImage image;
+    };
+
+    QImage m_original;
+    mutable std::vector<Scaled> m_scaled;  // most recently used first
+};

@@ -1,0 +1,28 @@
+#include "widgets/ViewDialogs.h"
+
+#include <QColorDialog>
+
+namespace {
+
+std::optional<FontChoice> runFontDialog(QWidget* parent, const FontChoice& start)
+{
+    FontDialog dialog(start, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+std::optional<QColor> runColorDialog(QWidget* parent, const QColor& start)
+{
+    const QColor chosen = QColorDialog::getColor(start, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+}  // namespace
+
+ViewDialogs standardViewDialogs()
+{
+    return ViewDialogs{runFontDialog, runColorDialog};
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "widgets/FontDialog.h"
+
+#include <QColor>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// The modal choosers that the view's commands open. Each returns the confirmed choice, or
+// nothing when the operator cancels. Tests replace them to answer without a dialog.
+struct ViewDialogs {
+    std::function<std::optional<FontChoice>(QWidget* parent, const FontChoice& start)> chooseFont;
+    std::function<std::optional<QColor>(QWidget* parent, const QColor& start)> chooseColor;
+};
+
+// The real dialogs: the font dialog and Qt's colour dialog.
+ViewDialogs standardViewDialogs();

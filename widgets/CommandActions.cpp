@@ -59,11 +59,6 @@ QAction* CommandActions::action(Command command) const
     return m_actions.at(command);
 }
 
-QAction* CommandActions::contextAction(Command command) const
-{
-    return m_contextActions.at(command);
-}
-
 void CommandActions::fillMenuBar(QMenuBar& bar) const
 {
     for (const MenuPopup& popup : mainMenuLayout()) {

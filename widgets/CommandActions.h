@@ -24,7 +24,6 @@ public:
     explicit CommandActions(MainWindow& window);
 
     QAction* action(Command command) const;
-    QAction* contextAction(Command command) const;
 
     // Fills a fresh menu bar, or the context menu, from the layouts.
     void fillMenuBar(QMenuBar& bar) const;

@@ -18,8 +18,17 @@ Rect viewOf(int width, int height)
 
 TEST(MeterGroupOrigin, IsCentredWithoutTheLeagueTable)
 {
-    // 163 + 200 + 163 = 526 pixels, centred in 1000.
-    EXPECT_EQ(meterOrigin(viewOf(1000, 600), false, kMarkers), 237);
+    // 163 + 200 + 163 = 526 pixels, centred in 1000, measured from the view's left edge.
+    const struct {
+        Rect view;
+        int origin;
+    } cases[] = {
+        {viewOf(1000, 600), 237},
+        {Rect{30, 0, 1030, 600}, 267},
+        {Rect{-40, 10, 960, 610}, 197},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(meterOrigin(c.view, false, kMarkers), c.origin) << "left edge " << c.view.left;
 }
 
 TEST(MeterGroupOrigin, IsTheLeftEdgeBesideTheLeagueTable)

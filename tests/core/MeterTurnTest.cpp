@@ -3,6 +3,7 @@
 #include "core/LevelDynamics.h"
 #include "core/MeterCore.h"
 #include "support/NameLists.h"
+#include "support/TickLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -123,8 +124,10 @@ TEST(MeterTurn, ReleasingSpaceLetsTheLevelSinkToZeroWhileThePeakStays)
 {
     MeterCore meter(1, 1);
     startTurn(meter, "Ana");
-    while (meter.level() < 40)
+    for (int tick = 0; meter.level() < 40; ++tick) {
+        ASSERT_LT(tick, ovatron::test::kTickLimit) << "the level never reached 40";
         meter.tick(kSpaceHeld);
+    }
     ASSERT_EQ(meter.level(), 41);  // 39 + 2
     meter.tick(kSpaceUp);
     EXPECT_EQ(meter.level(), 40);
@@ -248,14 +251,25 @@ TEST(MeterTurn, AHugeNameIsKeptWhole)
     EXPECT_EQ(meter.leagueTable().entry(0).name.length(), 100000);
 }
 
+TEST(LevelDynamics, OneTickFromEachBoundaryOfTheSteps)
+{
+    // Stop-start applause lands on 20 and 50 exactly: the larger step ends below them.
+    struct Step {
+        int from;
+        bool rising;
+        int to;
+    };
+    const Step steps[] = {
+        {19, true, 22}, {20, true, 22}, {49, true, 51},  {50, true, 51},
+        {99, true, 100}, {100, true, 100}, {0, false, 0}, {1, false, 0},
+    };
+    for (const Step& step : steps)
+        EXPECT_EQ(level::next(step.from, step.rising), step.to)
+            << step.from << (step.rising ? " rising" : " falling");
+}
+
 TEST(LevelDynamics, StepsNeverCarryTheLevelPastTheTop)
 {
-    EXPECT_EQ(level::next(19, true), 22);
-    EXPECT_EQ(level::next(49, true), 51);
-    EXPECT_EQ(level::next(99, true), 100);
-    EXPECT_EQ(level::next(100, true), 100);
-    EXPECT_EQ(level::next(0, false), 0);
-    EXPECT_EQ(level::next(1, false), 0);
     for (int l = 0; l <= 100; ++l)
         EXPECT_LE(level::next(l, true), 100) << l;
 }

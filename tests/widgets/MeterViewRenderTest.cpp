@@ -61,8 +61,10 @@ QRect columnAt(int x, const QSize& size)
 
 void riseTo(MeterView& view, int peak)
 {
-    while (view.meter().peak() < peak)
+    for (int tick = 0; view.meter().peak() < peak; ++tick) {
+        ASSERT_LT(tick, ovatron::test::kTickLimit) << "the peak never reached " << peak;
         view.meter().tick(TickInput{true, true});
+    }
 }
 
 void fall(MeterView& view, int ticks)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/TickLimit.h"
 #include "support/UiTestFixture.h"
 #include "widgets/MeterView.h"
 
@@ -50,8 +51,10 @@ inline void addFinishedEntry(MeterView& view, const std::string& name, int score
 {
     typeIntoMeter(view, name);
     view.meter().onChar(MeterCore::kEnter);
-    while (view.meter().peak() < score)
+    for (int tick = 0; view.meter().peak() < score; ++tick) {
+        ASSERT_LT(tick, kTickLimit) << "the peak never reached " << score;
         view.meter().tick(TickInput{true, true});
+    }
     view.meter().onChar(MeterCore::kEscape);
 }
 

@@ -12,8 +12,10 @@
 
 class DisplayFont;
 class MeterCore;
+class QFont;
 class QPainter;
 class QRect;
+class QRegion;
 class ScaledPicture;
 
 // Colours of the league table's rows.
@@ -52,9 +54,16 @@ struct MeterScene {
     const ScaledPicture& peakMarker;
     const ScaledPicture& scale;
     layout::MarkerSizes markerSizes;
+    layout::TableMetrics text;  // from displayTextMetrics, so that every frame lays out alike
     MeterTextCache& texts;
 };
 
-// Draws the whole display for the scene into the client rectangle, covering every pixel of
-// it, so nothing needs erasing first.
-void paintMeter(QPainter& painter, const QRect& client, const MeterScene& scene);
+// A text line's height and the score column's width in this font, resolved for its device.
+layout::TableMetrics displayTextMetrics(const QFont& font);
+
+// Draws the part of the display for the scene that lies in region, inside the client
+// rectangle, covering every pixel of it, so nothing needs erasing first. Only the steps that
+// reach into the region are drawn, and nothing outside it is touched; every pixel inside
+// comes out as a paint of the whole display would make it.
+void paintMeter(QPainter& painter, const QRect& client, const QRegion& region,
+                const MeterScene& scene);

@@ -2,6 +2,7 @@
 
 #include "brio/BRStringQt.h"
 #include "core/DisplaySettings.h"
+#include "widgets/LayoutRects.h"
 #include "widgets/PreloadDialog.h"
 #include "widgets/MeterPainter.h"
 #include "widgets/OffscreenImage.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimerEvent>
 
@@ -28,6 +30,14 @@ layout::Size sizeOf(const ScaledPicture& image)
 {
     const QSize size = image.size();
     return layout::Size{size.width(), size.height()};
+}
+
+QRegion regionOf(const std::vector<layout::Rect>& rects)
+{
+    QRegion region;
+    for (const layout::Rect& rect : rects)
+        region += toQRect(rect);
+    return region;
 }
 
 // The character a key press gives the meter: Enter, Esc, Backspace and the printable
@@ -93,9 +103,10 @@ MeterView::MeterView(brio::BRAppConfig& settings, const DisplaySettings& stored,
       m_meter(stored.useLeagueTable, stored.showSummaryScreen)
 {
     setFocusPolicy(Qt::StrongFocus);
-    // Every paint covers the whole view, so the background is never erased first.
+    // Every paint covers the whole of its region, so the background is never erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
+    refreshLook();
     m_timerId = startTimer(kTickMilliseconds, Qt::PreciseTimer);
 }
 
@@ -107,9 +118,15 @@ MeterView::~MeterView()
 
 void MeterView::drawView(QPainter& painter, const QRect& client) const
 {
-    const MeterScene scene{m_meter,      m_font,  m_backgroundColor, m_levelMarker,
-                           m_peakMarker, m_scale, m_markerSizes,     m_texts};
-    paintMeter(painter, client, scene);
+    drawView(painter, client, QRegion(client));
+}
+
+void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& region) const
+{
+    const MeterScene scene{m_meter,       m_font,       m_backgroundColor, m_levelMarker,
+                           m_peakMarker,  m_scale,      m_markerSizes,     m_look.text,
+                           m_texts};
+    paintMeter(painter, client, region, scene);
 }
 
 QImage MeterView::renderToImage(const QSize& size) const
@@ -145,13 +162,48 @@ TickInput MeterView::tickInput() const
 void MeterView::repaintIf(bool needed)
 {
     if (needed)
-        update();
+        showChanges();
 }
 
-void MeterView::paintEvent(QPaintEvent*)
+void MeterView::refreshLook()
+{
+    // As a painter on a widget sets a font: resolved against the widget's own, for this device.
+    const QFont painted(m_font.font().resolve(QFont(font(), this)), this);
+    m_look = FrameLook{painted.key(), m_font.color().rgba(), m_backgroundColor.rgba(),
+                       m_markerSizes, displayTextMetrics(painted)};
+    showChanges();
+}
+
+void MeterView::showChanges()
+{
+    FrameSnapshot now = snapshotOf(m_meter, toLayoutRect(rect()), m_look);
+    const QRegion changed = regionOf(changedRects(m_shown, now));
+    m_shown = std::move(now);
+    if (changed.isEmpty())
+        return;
+    update(changed);
+    emit repaintRequested(changed);
+}
+
+void MeterView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    drawView(painter, rect());
+    drawView(painter, rect(), event->region());
+}
+
+void MeterView::resizeEvent(QResizeEvent* event)
+{
+    // Qt repaints a resized view whole. A view shown for the first time is resized too, so
+    // its text is measured again on its screen.
+    QWidget::resizeEvent(event);
+    refreshLook();
+}
+
+void MeterView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        refreshLook();
 }
 
 void MeterView::timerEvent(QTimerEvent* event)
@@ -207,20 +259,20 @@ void MeterView::editFont()
     m_font = DisplayFont(chosen->face, fontPointSize(chosen->sizeTenths), style, chosen->color);
     storeFont(m_settings, brio::fromQString(chosen->face), chosen->sizeTenths, style,
               colorRefFromColor(chosen->color));
-    update();
+    refreshLook();
 }
 
 void MeterView::toggleLeagueTable()
 {
     m_meter.toggleLeagueTable();
-    update();
+    showChanges();
     storeUseLeagueTable(m_settings, m_meter.useLeagueTable());
 }
 
 void MeterView::clearLeagueTable()
 {
     m_meter.clearLeagueTable();
-    update();
+    showChanges();
 }
 
 void MeterView::toggleSummaryScreen()
@@ -237,7 +289,7 @@ void MeterView::editPreloadList()
         if (dialog.exec() == QDialog::Accepted)
             m_meter.restartWithPreloadList();
     }
-    update();
+    showChanges();
 }
 
 void MeterView::chooseBackgroundColor()
@@ -249,7 +301,7 @@ void MeterView::chooseBackgroundColor()
         return;
     m_backgroundColor = *chosen;
     storeBackgroundColor(m_settings, colorRefFromColor(m_backgroundColor));
-    update();
+    refreshLook();
 }
 
 void MeterView::setPointerHidden(bool hidden)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FrameSnapshot.h"
 #include "core/MeterCore.h"
 #include "core/MeterLayout.h"
 #include "widgets/DisplayFont.h"
@@ -9,6 +10,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRegion>
 #include <QSize>
 #include <QWidget>
 
@@ -41,13 +43,20 @@ public:
     const QColor& backgroundColor() const { return m_backgroundColor; }
     const layout::MarkerSizes& markerSizes() const { return m_markerSizes; }
 
-    // The whole display drawn into client, as each paint draws it.
+    // The whole display drawn into client.
     void drawView(QPainter& painter, const QRect& client) const;
+    // The part of the display in region drawn into client, as each paint draws it; inside
+    // the region the pixels are those of the whole display, outside it nothing is touched.
+    void drawView(QPainter& painter, const QRect& client, const QRegion& region) const;
     // The display as it would look in a view of this size.
     QImage renderToImage(const QSize& size) const;
 
     // One tick of the meter's clock, exactly as the timer runs it.
     void tickOnce();
+    // Asks for a repaint of the parts of the view whose pixels differ from the frame last
+    // asked for, and of nothing when none do. Whoever changes the meter through meter()
+    // calls this afterwards; the view's own events and commands do.
+    void showChanges();
     // Whether the meter listens: the view or a window containing it has the keyboard focus,
     // in the active window.
     bool listening() const;
@@ -68,6 +77,8 @@ public slots:
     void editPreloadList();
 
 signals:
+    // The parts of the view just asked to be repainted (see showChanges).
+    void repaintRequested(const QRegion& region);
     // The right button: the holding window opens its context menu at this point.
     void contextMenuRequested(const QPoint& globalPos);
     // A left double-click: the holding window switches full-screen mode.
@@ -75,6 +86,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -87,6 +100,9 @@ private:
 
     TickInput tickInput() const;
     void repaintIf(bool needed);
+    // Works out the look of the display again, from the font and colours as a painter on this
+    // view sees them, and shows the change.
+    void refreshLook();
 
     brio::BRAppConfig& m_settings;
     ViewDialogs m_dialogs;
@@ -98,6 +114,10 @@ private:
     layout::MarkerSizes m_markerSizes;
     mutable MeterTextCache m_texts;  // filled by painting
     MeterCore m_meter;
+    // Kept between ticks: working it out shapes text. Every frame, on screen or in a picture,
+    // is laid out with it, so a frame and the changes asked for always agree.
+    FrameLook m_look;
+    FrameSnapshot m_shown;  // the frame last asked for
     int m_timerId = 0;
     bool m_spaceDown = false;
 };

@@ -42,7 +42,10 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     setCentralWidget(&m_view);
     setFocusProxy(&m_view);
     setWindowTitle(QString::fromUtf8(kProductName));
-    setWindowIcon(programIcon());
+    // Windows show the application's icon, which main() sets; a second copy would keep every
+    // size of it decoded twice.
+    if (QGuiApplication::windowIcon().isNull())
+        setWindowIcon(programIcon());
     resize(kDefaultSize);
     loadMenuBar();
     connect(&m_view, &MeterView::contextMenuRequested, this, &MainWindow::showContextMenu);

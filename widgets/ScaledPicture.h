@@ -25,8 +25,10 @@ public:
 private:
     const QImage& scaledTo(const QSize& size) const;
 
-    // Few target sizes are in use at once (one per window size and layout); older ones go.
-    static constexpr std::size_t kCachedSizes = 4;
+    // One target size is in use at a time (the scale's, for the view's size and layout); a
+    // copy for another size is seldom drawn again (a resized window, a toggled table), so it
+    // goes rather than stay decoded beside the one in use.
+    static constexpr std::size_t kCachedSizes = 1;
 
     struct Scaled {
         QSize size;

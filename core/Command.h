@@ -8,6 +8,7 @@ enum class Command {
     EditPreloadList,
     ShowSummaryScreen,
     BackgroundColor,  // no menu item carries it
+    AudienceScreen,
     HelpContents,
     About,
     Exit,

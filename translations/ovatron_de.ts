@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>AudienceWindow</name>
+    <message>
+        <source>%1 Audience Screen</source>
+        <translation>%1 Publikumsbildschirm</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>The applause meter for live events.</source>
@@ -97,6 +104,14 @@
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>&amp;Audience Screen</source>
+        <translation>&amp;Publikumsbildschirm</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
 </context>
 <context>
     <name>FontDialog</name>
@@ -161,6 +176,33 @@
     <message>
         <source>Name: </source>
         <translation>Name: </translation>
+    </message>
+</context>
+<context>
+    <name>OperatorStrip</name>
+    <message>
+        <source>Meter running (no league table)</source>
+        <translation>Messer läuft (ohne Rangliste)</translation>
+    </message>
+    <message>
+        <source>Name entry</source>
+        <translation>Namenseingabe</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Summary screen</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Next: nobody waiting</source>
+        <translation>Als Nächstes: niemand wartet</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Als Nächstes: %1</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>AudienceWindow</name>
+    <message>
+        <source>%1 Audience Screen</source>
+        <translation>%1 - Écran du public</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>The applause meter for live events.</source>
@@ -97,6 +104,14 @@
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
+    <message>
+        <source>&amp;Audience Screen</source>
+        <translation>Écran du &amp;public</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
 </context>
 <context>
     <name>FontDialog</name>
@@ -161,6 +176,33 @@
     <message>
         <source>Name: </source>
         <translation>Nom : </translation>
+    </message>
+</context>
+<context>
+    <name>OperatorStrip</name>
+    <message>
+        <source>Meter running (no league table)</source>
+        <translation>Mesure en continu (sans classement)</translation>
+    </message>
+    <message>
+        <source>Name entry</source>
+        <translation>Saisie du nom</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>Summary screen</source>
+        <translation>Récapitulatif</translation>
+    </message>
+    <message>
+        <source>Next: nobody waiting</source>
+        <translation>Suivant : personne en attente</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Suivant : %1</translation>
     </message>
 </context>
 <context>

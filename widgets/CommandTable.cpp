@@ -24,6 +24,9 @@ constexpr CommandEntry kCommands[] = {
      [](MainWindow& window) { window.view().toggleSummaryScreen(); }},
     {Command::BackgroundColor, "backgroundColor", nullptr, nullptr, {},
      [](MainWindow& window) { window.view().chooseBackgroundColor(); }},
+    {Command::AudienceScreen, "audienceScreen",
+     QT_TRANSLATE_NOOP("CommandTable", "&Audience Screen"), nullptr, {"F5", nullptr},
+     [](MainWindow& window) { window.toggleAudienceScreen(); }},
     {Command::HelpContents, "helpContents", QT_TRANSLATE_NOOP("CommandTable", "&Contents..."),
      QT_TRANSLATE_NOOP("CommandTable", "&Help..."), {},
      [](MainWindow& window) { window.showHelpContents(); }},
@@ -49,18 +52,21 @@ constexpr std::optional<Command> kEditItems[] = {
     Command::EditPreloadList, Command::ShowSummaryScreen,
 };
 
+constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen};
+
 constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparator,
                                                  Command::About};
 
 constexpr MenuPopup kMainMenu[] = {
     {QT_TRANSLATE_NOOP("CommandTable", "&File"), kFileItems},
     {QT_TRANSLATE_NOOP("CommandTable", "&Edit"), kEditItems},
+    {QT_TRANSLATE_NOOP("CommandTable", "&View"), kViewItems},
     {QT_TRANSLATE_NOOP("CommandTable", "&Help"), kHelpItems},
 };
 
 constexpr std::optional<Command> kContextItems[] = {
     Command::EditFont,     Command::UseLeagueTable, Command::ClearLeagueTable,
-    Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
+    Command::EditPreloadList, Command::ShowSummaryScreen, Command::AudienceScreen, kSeparator,
     Command::HelpContents, Command::About,           Command::Exit,
 };
 

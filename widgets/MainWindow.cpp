@@ -1,9 +1,15 @@
 #include "widgets/MainWindow.h"
 
+#include "core/AppConfig.h"
+#include "core/AudienceScreen.h"
+#include "core/MenuRules.h"
 #include "core/PlacementPlan.h"
 #include "core/ProductConfig.h"
+#include "brio/BRStringQt.h"
 #include "widgets/AboutDialog.h"
+#include "widgets/AudienceWindow.h"
 #include "widgets/HelpViewer.h"
+#include "widgets/OperatorStrip.h"
 #include "widgets/ProgramIcon.h"
 
 #include <QCloseEvent>
@@ -11,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 
 #include <vector>
 
@@ -20,13 +27,24 @@ namespace {
 constexpr QSize kDefaultSize(1024, 720);
 const char kHelpPage[] = "index.html";
 
+WindowRect windowRectOf(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
 std::vector<WindowRect> availableScreens()
 {
     std::vector<WindowRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        screens.push_back({area.x(), area.y(), area.width(), area.height()});
-    }
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back(windowRectOf(screen->availableGeometry()));
+    return screens;
+}
+
+std::vector<ScreenInfo> screenInfos()
+{
+    std::vector<ScreenInfo> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back({screen->name(), windowRectOf(screen->geometry())});
     return screens;
 }
 
@@ -36,7 +54,8 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     : m_settings(settings),
       m_view(settings),
       m_commands(new CommandActions(*this)),
-      m_fullScreen(loadFullScreenFlag(settings))
+      m_fullScreen(loadFullScreenFlag(settings)),
+      m_strip(new OperatorStrip(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setCentralWidget(&m_view);
@@ -47,7 +66,101 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     loadMenuBar();
     connect(&m_view, &MeterView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(&m_view, &MeterView::fullScreenToggleRequested, this, &MainWindow::toggleFullScreen);
+    connect(&m_view, &MeterView::displayChanged, this, [this]() {
+        if (m_audience && m_audience->isVisible())
+            m_audience->update();
+        showOperatorStrip();
+    });
+    connect(qApp, &QGuiApplication::screenAdded, this, [this]() { placeAudienceWindow(true); });
+    connect(qApp, &QGuiApplication::screenRemoved, this, [this]() {
+        placeAudienceWindow(true);
+        keepOnAScreen();
+    });
+    statusBar()->addWidget(m_strip, 1);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->hide();
     m_view.setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+CommandContext MainWindow::commandContext() const
+{
+    return CommandContext{m_view.meter(), isAudienceScreenOpen()};
+}
+
+bool MainWindow::isAudienceScreenOpen() const
+{
+    return m_audience && m_audience->isVisible();
+}
+
+void MainWindow::toggleAudienceScreen()
+{
+    const bool open = !isAudienceScreenOpen();
+    writeSetting(m_settings, kShowAudienceScreenKey, open ? 1 : 0);
+    if (open)
+        openAudienceScreen();
+    else
+        closeAudienceScreen();
+}
+
+void MainWindow::openAudienceScreen()
+{
+    if (!m_audience) {
+        m_audience = std::make_unique<AudienceWindow>(m_view);
+        connect(m_audience.get(), &AudienceWindow::closeRequested, this, [this]() {
+            writeSetting(m_settings, kShowAudienceScreenKey, 0);
+            closeAudienceScreen();
+        });
+    }
+    placeAudienceWindow(false);
+}
+
+void MainWindow::closeAudienceScreen()
+{
+    if (m_audience)
+        m_audience->hide();
+    statusBar()->hide();
+    activateWindow();
+    m_view.setFocus();
+}
+
+void MainWindow::placeAudienceWindow(bool screensChanged)
+{
+    if (!m_audience || (screensChanged && !m_audience->isVisible()))
+        return;
+    const std::vector<ScreenInfo> screens = screenInfos();
+    const QString stored = brio::toQString(m_settings.getRegistryString(
+        kSettingsSection, kAudienceScreenKey, brio::BRString(), kSettingsHive));
+    const AudiencePlacement placement =
+        chooseAudienceScreen(screens, windowRectOf(frameGeometry()), stored);
+    const bool fullScreen = placement.kind == AudiencePlacement::Kind::FullScreen;
+    // A projector pulled out leaves only the operator's screen: the audience window goes.
+    if (placement.screen < 0 || (screensChanged && !fullScreen)) {
+        closeAudienceScreen();
+        return;
+    }
+    m_audience->showOn(QGuiApplication::screens().at(placement.screen), fullScreen);
+    showOperatorStrip();
+    statusBar()->show();
+    // The operator keeps the keyboard: the meter listens only while this window has it.
+    activateWindow();
+    m_view.setFocus();
+}
+
+void MainWindow::keepOnAScreen()
+{
+    const std::vector<WindowRect> screens = availableScreens();
+    if (screens.empty() || isReachable(windowRectOf(frameGeometry()), screens))
+        return;
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    move(area.topLeft());
+}
+
+void MainWindow::showOperatorStrip()
+{
+    if (isAudienceScreenOpen())
+        m_strip->showMeter(m_view.meter());
 }
 
 void MainWindow::loadMenuBar()
@@ -87,6 +200,8 @@ void MainWindow::restorePlacement()
     else
         showNormal();
     m_view.setPointerHidden(m_fullScreen);
+    if (readSetting(m_settings, kShowAudienceScreenKey, 0) != 0)
+        openAudienceScreen();
 }
 
 void MainWindow::toggleFullScreen()
@@ -133,5 +248,8 @@ void MainWindow::savePlacement()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     savePlacement();
+    // The audience screen goes with the program; whether it was open stays stored.
+    if (m_audience)
+        m_audience->hide();
     event->accept();
 }

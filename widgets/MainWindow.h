@@ -6,9 +6,14 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 namespace brio {
 class BRAppConfig;
 }
+class AudienceWindow;
+class OperatorStrip;
+struct CommandContext;
 
 // The program's only top-level window: the meter view as its one pane, the menu bar and the
 // command keys, the remembered placement, and full-screen mode.
@@ -17,18 +22,26 @@ class MainWindow : public QMainWindow {
 public:
     // Title, icon, menu bar and keys; the settings store must outlive the window.
     explicit MainWindow(brio::BRAppConfig& settings);
+    ~MainWindow() override;
 
-    // Applies the stored placement and shows the window.
+    // Applies the stored placement and shows the window, and the audience screen when it was
+    // open at the end of the last run.
     void restorePlacement();
 
     MeterView& view() { return m_view; }
     const CommandActions& commands() const { return *m_commands; }
     bool isFullScreenMode() const { return m_fullScreen; }
+    bool isAudienceScreenOpen() const;
+    // The audience's window while it exists (for tests).
+    const AudienceWindow* audienceWindow() const { return m_audience.get(); }
+    // What the menu rules look at now.
+    CommandContext commandContext() const;
     // Tests replace the desktop's help program and message box.
     void setHelpActions(HelpActions actions) { m_helpActions = std::move(actions); }
 
 public slots:
     void toggleFullScreen();
+    void toggleAudienceScreen();
     void showHelpContents();
     void showAbout();
 
@@ -40,10 +53,19 @@ private:
     void enterFullScreenLook();
     void showContextMenu(const QPoint& globalPos);
     void savePlacement();
+    void openAudienceScreen();
+    void closeAudienceScreen();
+    // Puts the audience window on the screen chosen for it now; closes it when only the
+    // operator's screen is left after a projector went away.
+    void placeAudienceWindow(bool screensChanged);
+    void keepOnAScreen();
+    void showOperatorStrip();
 
     brio::BRAppConfig& m_settings;
     MeterView m_view;
     CommandActions* m_commands;  // owned by the window, as Qt objects are
-    HelpActions m_helpActions = desktopHelpActions();
     bool m_fullScreen;
+    OperatorStrip* m_strip;  // at the foot of the window while the audience screen is open
+    HelpActions m_helpActions = desktopHelpActions();
+    std::unique_ptr<AudienceWindow> m_audience;
 };

@@ -107,8 +107,13 @@ MeterView::~MeterView()
 
 void MeterView::drawView(QPainter& painter, const QRect& client) const
 {
+    drawView(painter, client, m_texts);
+}
+
+void MeterView::drawView(QPainter& painter, const QRect& client, MeterTextCache& texts) const
+{
     const MeterScene scene{m_meter,      m_font,  m_backgroundColor, m_levelMarker,
-                           m_peakMarker, m_scale, m_markerSizes,     m_texts};
+                           m_peakMarker, m_scale, m_markerSizes,     texts};
     paintMeter(painter, client, scene);
 }
 
@@ -145,7 +150,13 @@ TickInput MeterView::tickInput() const
 void MeterView::repaintIf(bool needed)
 {
     if (needed)
-        update();
+        refresh();
+}
+
+void MeterView::refresh()
+{
+    update();
+    emit displayChanged();
 }
 
 void MeterView::paintEvent(QPaintEvent*)
@@ -207,20 +218,20 @@ void MeterView::editFont()
     m_font = DisplayFont(chosen->face, fontPointSize(chosen->sizeTenths), style, chosen->color);
     storeFont(m_settings, brio::fromQString(chosen->face), chosen->sizeTenths, style,
               colorRefFromColor(chosen->color));
-    update();
+    refresh();
 }
 
 void MeterView::toggleLeagueTable()
 {
     m_meter.toggleLeagueTable();
-    update();
+    refresh();
     storeUseLeagueTable(m_settings, m_meter.useLeagueTable());
 }
 
 void MeterView::clearLeagueTable()
 {
     m_meter.clearLeagueTable();
-    update();
+    refresh();
 }
 
 void MeterView::toggleSummaryScreen()
@@ -237,7 +248,7 @@ void MeterView::editPreloadList()
         if (dialog.exec() == QDialog::Accepted)
             m_meter.restartWithPreloadList();
     }
-    update();
+    refresh();
 }
 
 void MeterView::chooseBackgroundColor()
@@ -249,7 +260,7 @@ void MeterView::chooseBackgroundColor()
         return;
     m_backgroundColor = *chosen;
     storeBackgroundColor(m_settings, colorRefFromColor(m_backgroundColor));
-    update();
+    refresh();
 }
 
 void MeterView::setPointerHidden(bool hidden)

@@ -41,8 +41,10 @@ public:
     const QColor& backgroundColor() const { return m_backgroundColor; }
     const layout::MarkerSizes& markerSizes() const { return m_markerSizes; }
 
-    // The whole display drawn into client, as each paint draws it.
+    // The whole display drawn into client, as each paint draws it. Another display of the same
+    // meter (the audience's) brings its own text cache, laid out for its own screen.
     void drawView(QPainter& painter, const QRect& client) const;
+    void drawView(QPainter& painter, const QRect& client, MeterTextCache& texts) const;
     // The display as it would look in a view of this size.
     QImage renderToImage(const QSize& size) const;
 
@@ -72,6 +74,9 @@ signals:
     void contextMenuRequested(const QPoint& globalPos);
     // A left double-click: the holding window switches full-screen mode.
     void fullScreenToggleRequested();
+    // Something on the display changed (and the view repaints): other displays of the meter
+    // follow.
+    void displayChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,6 +92,7 @@ private:
 
     TickInput tickInput() const;
     void repaintIf(bool needed);
+    void refresh();
 
     brio::BRAppConfig& m_settings;
     ViewDialogs m_dialogs;

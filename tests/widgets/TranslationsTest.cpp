@@ -42,11 +42,14 @@ TEST_P(TranslationsTest, MenusDialogsAndTheCommandLineSpeakTheLanguage)
 INSTANTIATE_TEST_SUITE_P(
     Languages, TranslationsTest,
     testing::Values(
-        Language{"de_DE", {"&Datei", "&Bearbeiten", "&Hilfe"}, "Über Ovatron",
+        Language{"de_DE", {"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"}, "Über Ovatron",
                  "Der Applausmesser für Live-Veranstaltungen."},
-        Language{"fr_FR", {"&Fichier", "&Édition", "&Aide"}, "À propos d'Ovatron",
+        Language{"fr_FR", {"&Fichier", "&Édition", "&Affichage", "&Aide"}, "À propos d'Ovatron",
                  "L'applaudimètre pour les événements en direct."},
-        Language{"en_GB", {"&File", "&Edit", "&Help"}, "About Ovatron",
-                 "The applause meter for live events."}));
+        Language{"en_GB", {"&File", "&Edit", "&View", "&Help"}, "About Ovatron",
+                 "The applause meter for live events."}),
+    [](const testing::TestParamInfo<Language>& info) {
+        return std::string(info.param.locale);
+    });
 
 }  // namespace

@@ -1,0 +1,66 @@
+#include "widgets/AudienceWindow.h"
+
+#include "core/ProductConfig.h"
+#include "widgets/MeterView.h"
+#include "widgets/ProgramIcon.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+// An ordinary audience window on the operator's only screen starts at this size.
+constexpr QSize kOrdinarySize(800, 500);
+}  // namespace
+
+AudienceWindow::AudienceWindow(const MeterView& source) : m_source(source)
+{
+    setWindowTitle(tr("%1 Audience Screen").arg(QString::fromUtf8(kProductName)));
+    setWindowIcon(programIcon());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::ClickFocus);
+    resize(kOrdinarySize);
+}
+
+void AudienceWindow::showOn(QScreen* screen, bool fullScreen)
+{
+    setCursor(fullScreen ? Qt::BlankCursor : Qt::ArrowCursor);
+    if (!screen)
+        return;
+    if (fullScreen) {
+        setScreen(screen);
+        setGeometry(screen->geometry());
+        showFullScreen();
+        return;
+    }
+    if (isFullScreen())
+        showNormal();
+    setScreen(screen);
+    const QRect area = screen->availableGeometry();
+    move(area.center() - rect().center());
+    show();
+}
+
+void AudienceWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    m_source.drawView(painter, rect(), m_texts);
+}
+
+void AudienceWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        emit closeRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void AudienceWindow::closeEvent(QCloseEvent* event)
+{
+    // The main window decides: it hides this window and keeps its menu item in step.
+    event->ignore();
+    emit closeRequested();
+}

@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-comic-neue
   xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils
+  libx11-dev libxdamage-dev libxfixes-dev
   weston qt6-wayland
   pulseaudio pulseaudio-utils sox
   desktop-file-utils appstream reuse dpkg-dev

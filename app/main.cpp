@@ -4,9 +4,11 @@
 #include "core/ProductConfig.h"
 #include "core/Version.h"
 #include "widgets/ProgramIcon.h"
+#include "widgets/ResultsExport.h"
 #include "widgets/Translations.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -90,6 +92,19 @@ CommandLineRequest readCommandLine(int& argc, char** argv)
     return parseCommandLine(QCoreApplication::arguments());
 }
 
+// `ovatron --export FILE`: the latest event's results, with no window and no display needed.
+int exportWithoutWindow(int& argc, char** argv, const QString& file)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // a PDF needs fonts, not a screen
+    QGuiApplication app(argc, argv);
+    setIdentity();
+    const Translations translations;
+    const CommandLineExport result = exportLatestEvent(file);
+    if (result.exitCode != 0)
+        printLine(stderr, QStringLiteral("ovatron: ") + result.message);
+    return result.exitCode;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -104,6 +119,7 @@ int main(int argc, char** argv)
         printLine(stderr, QStringLiteral("ovatron: ") + request.text);
         return kUsageError;
     case CommandLineRequest::Action::Export:
+        return exportWithoutWindow(argc, argv, request.exportFile);
     case CommandLineRequest::Action::Run:
         break;
     }

@@ -9,6 +9,8 @@ enum class Command {
     ShowSummaryScreen,
     BackgroundColor,  // no menu item carries it
     AudienceScreen,
+    ExportResults,
+    PrintResults,
     HelpContents,
     About,
     Exit,

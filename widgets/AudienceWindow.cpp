@@ -29,6 +29,13 @@ void AudienceWindow::showOn(QScreen* screen, bool fullScreen)
     setCursor(fullScreen ? Qt::BlankCursor : Qt::ArrowCursor);
     if (!screen)
         return;
+    // Full screen before the audience, nobody clicks it: it must never draw the keyboard away
+    // from the operator, whose window the meter listens to. (Window flags apply from the next
+    // show on.)
+    if (testAttribute(Qt::WA_WState_Created) &&
+        windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus) != fullScreen)
+        hide();
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus, fullScreen);
     if (fullScreen) {
         setScreen(screen);
         setGeometry(screen->geometry());
@@ -55,7 +62,13 @@ void AudienceWindow::keyPressEvent(QKeyEvent* event)
         emit closeRequested();
         return;
     }
-    QWidget::keyPressEvent(event);
+    // Typing belongs to the operator's window: it takes the keyboard back, with this key.
+    emit keyForOperator(*event);
+}
+
+void AudienceWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    emit keyForOperator(*event);
 }
 
 void AudienceWindow::closeEvent(QCloseEvent* event)

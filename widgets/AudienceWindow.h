@@ -22,10 +22,13 @@ public:
 signals:
     // Esc while the window has the focus, or its close box: the operator wants it gone.
     void closeRequested();
+    // Any other key that reached this window (the operator clicked it): for the operator's.
+    void keyForOperator(const QKeyEvent& event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

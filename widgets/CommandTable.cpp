@@ -32,6 +32,11 @@ constexpr CommandEntry kCommands[] = {
      [](MainWindow& window) { window.showHelpContents(); }},
     {Command::About, "about", QT_TRANSLATE_NOOP("CommandTable", "&About Ovatron..."), nullptr, {},
      [](MainWindow& window) { window.showAbout(); }},
+    {Command::ExportResults, "exportResults",
+     QT_TRANSLATE_NOOP("CommandTable", "&Export Results..."), nullptr, {},
+     [](MainWindow& window) { window.exportResults(); }},
+    {Command::PrintResults, "printResults", QT_TRANSLATE_NOOP("CommandTable", "&Print..."),
+     nullptr, {"Ctrl+P", nullptr}, [](MainWindow& window) { window.printResults(); }},
     // Exactly as the close box: the window saves its placement on the way.
     {Command::Exit, "exit", QT_TRANSLATE_NOOP("CommandTable", "E&xit"), nullptr, {},
      [](MainWindow& window) { window.close(); }},
@@ -45,7 +50,8 @@ constexpr CommandEntry kCommands[] = {
 
 constexpr std::optional<Command> kSeparator;
 
-constexpr std::optional<Command> kFileItems[] = {Command::Exit};
+constexpr std::optional<Command> kFileItems[] = {Command::ExportResults, Command::PrintResults,
+                                                 kSeparator, Command::Exit};
 
 constexpr std::optional<Command> kEditItems[] = {
     Command::EditFont,        Command::UseLeagueTable,    Command::ClearLeagueTable,

@@ -9,13 +9,20 @@
 #include "widgets/AboutDialog.h"
 #include "widgets/AudienceWindow.h"
 #include "widgets/HelpViewer.h"
+#include "widgets/MessageBox.h"
+#include "widgets/MeterResults.h"
 #include "widgets/OperatorStrip.h"
+#include "widgets/ResultsExport.h"
+#include "widgets/ResultsSheet.h"
 #include "widgets/ProgramIcon.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -25,6 +32,8 @@ namespace {
 
 // The size of a first start, before anything is stored; the window system places it.
 constexpr QSize kDefaultSize(1024, 720);
+// How long a notice stays at the foot of the window.
+constexpr int kNoticeMilliseconds = 20000;
 const char kHelpPage[] = "index.html";
 
 WindowRect windowRectOf(const QRect& rect)
@@ -79,6 +88,7 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     statusBar()->addWidget(m_strip, 1);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->hide();
+    connect(statusBar(), &QStatusBar::messageChanged, this, &MainWindow::hideFootUnlessNeeded);
     m_view.setFocus();
 }
 
@@ -112,6 +122,14 @@ void MainWindow::openAudienceScreen()
             writeSetting(m_settings, kShowAudienceScreenKey, 0);
             closeAudienceScreen();
         });
+        connect(m_audience.get(), &AudienceWindow::keyForOperator, this,
+                [this](const QKeyEvent& event) {
+                    activateWindow();
+                    m_view.setFocus();
+                    QKeyEvent copy(event.type(), event.key(), event.modifiers(), event.text(),
+                                   event.isAutoRepeat(), event.count());
+                    QCoreApplication::sendEvent(&m_view, &copy);
+                });
     }
     placeAudienceWindow(false);
 }
@@ -120,7 +138,7 @@ void MainWindow::closeAudienceScreen()
 {
     if (m_audience)
         m_audience->hide();
-    statusBar()->hide();
+    hideFootUnlessNeeded();
     activateWindow();
     m_view.setFocus();
 }
@@ -155,6 +173,43 @@ void MainWindow::keepOnAScreen()
         return;
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     move(area.topLeft());
+}
+
+void MainWindow::showNotice(const QString& text)
+{
+    statusBar()->show();
+    statusBar()->showMessage(text, kNoticeMilliseconds);
+}
+
+void MainWindow::hideFootUnlessNeeded()
+{
+    if (!isAudienceScreenOpen() && statusBar()->currentMessage().isEmpty())
+        statusBar()->hide();
+}
+
+bool MainWindow::exportResultsTo(const QString& path)
+{
+    const ExportResult result = ::exportResults(resultsOf(m_view.meter(), m_eventStarted), path);
+    if (!result.succeeded)
+        showWarningMessage(result.error.toHtmlEscaped(), this);
+    return result.succeeded;
+}
+
+void MainWindow::exportResults()
+{
+    const QString path = m_resultsDialogs.chooseExportFile(this);
+    if (!path.isEmpty())
+        exportResultsTo(path);
+}
+
+void MainWindow::printResults()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (!m_resultsDialogs.setUpPrinter(this, printer))
+        return;
+    if (!ResultsSheet(resultsOf(m_view.meter(), m_eventStarted)).print(printer))
+        showWarningMessage(tr("The results could not be printed."), this);
 }
 
 void MainWindow::showOperatorStrip()
@@ -251,5 +306,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The audience screen goes with the program; whether it was open stays stored.
     if (m_audience)
         m_audience->hide();
+    emit closing();
     event->accept();
 }

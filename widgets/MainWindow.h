@@ -3,6 +3,9 @@
 #include "widgets/CommandActions.h"
 #include "widgets/HelpViewer.h"
 #include "widgets/MeterView.h"
+#include "widgets/ResultsDialogs.h"
+
+#include <QDateTime>
 
 #include <QMainWindow>
 
@@ -36,14 +39,29 @@ public:
     const AudienceWindow* audienceWindow() const { return m_audience.get(); }
     // What the menu rules look at now.
     CommandContext commandContext() const;
-    // Tests replace the desktop's help program and message box.
+    // Tests replace the desktop's help program and message box, and the export and print
+    // dialogs.
     void setHelpActions(HelpActions actions) { m_helpActions = std::move(actions); }
+    void setResultsDialogs(ResultsDialogs dialogs) { m_resultsDialogs = std::move(dialogs); }
+    // When the event began, for the results sheet.
+    void setEventStarted(const QDateTime& started) { m_eventStarted = started; }
+
+    // Writes the league table to the file (.csv or .pdf); the operator is told when it fails.
+    bool exportResultsTo(const QString& path);
+    // A one-line message for the operator at the foot of the window, for a while.
+    void showNotice(const QString& text);
 
 public slots:
     void toggleFullScreen();
     void toggleAudienceScreen();
+    void exportResults();
+    void printResults();
     void showHelpContents();
     void showAbout();
+
+signals:
+    // The operator closes the program (File > Exit or the close box).
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,6 +78,7 @@ private:
     void placeAudienceWindow(bool screensChanged);
     void keepOnAScreen();
     void showOperatorStrip();
+    void hideFootUnlessNeeded();
 
     brio::BRAppConfig& m_settings;
     MeterView m_view;
@@ -68,4 +87,6 @@ private:
     OperatorStrip* m_strip;  // at the foot of the window while the audience screen is open
     HelpActions m_helpActions = desktopHelpActions();
     std::unique_ptr<AudienceWindow> m_audience;
+    ResultsDialogs m_resultsDialogs = standardResultsDialogs();
+    QDateTime m_eventStarted = QDateTime::currentDateTime();
 };

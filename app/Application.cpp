@@ -1,13 +1,87 @@
 #include "app/Application.h"
 
-void Application::start()
+#include "brio/BRStringQt.h"
+#include "store/StoreLocation.h"
+#include "widgets/MeterResults.h"
+#include "widgets/ResumeQuestion.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+
+namespace {
+
+// The contestant who started last: the one with the highest order of entry.
+QString lastContestant(const StoredEvent& event)
 {
-    m_window = new MainWindow(m_config);
-    m_window->restorePlacement();
+    const auto last = std::max_element(
+        event.entries.begin(), event.entries.end(),
+        [](const StoredEntry& a, const StoredEntry& b) { return a.order < b.order; });
+    return last == event.entries.end() ? QString() : last->name;
+}
+
+brio::BRStringArray waitingNames(const StoredEvent& event)
+{
+    brio::BRStringArray names;
+    for (qsizetype index = std::max(0, event.preloadPosition); index < event.preloadList.size();
+         ++index)
+        names.add(brio::fromQString(event.preloadList.at(index)));
+    return names;
+}
+
+}  // namespace
+
+Application::Application(AppConfig& config)
+    : m_config(config), m_recorder(defaultDatabasePath()), m_journal(m_recorder)
+{
 }
 
 Application::~Application()
 {
     // A window still open when the event loop ends goes before the store it writes to.
     delete m_window.data();
+}
+
+void Application::start()
+{
+    const StoreStatus status = m_recorder.open();
+    m_window = new MainWindow(m_config);
+    m_window->restorePlacement();
+    QObject::connect(m_window, &MainWindow::closing, m_window, [this]() { endEvent(); });
+    // The failure is told once, whenever it comes; the show goes on without saving.
+    QObject::connect(&m_recorder, &EventRecorder::savingFailed, m_window,
+                     [this](const QString& message) {
+                         if (m_window)
+                             m_window->showNotice(message);
+                     });
+    beginOrResumeEvent();
+    if (!status.message.isEmpty())
+        m_window->showNotice(status.message);
+    m_window->view().meter().setJournal(&m_journal);
+}
+
+void Application::beginOrResumeEvent()
+{
+    const std::optional<StoredEvent> last = m_recorder.latestEvent();
+    if (last && needsResumeOffer(*last) &&
+        askToResume(m_window, static_cast<int>(last->entries.size()), lastContestant(*last))) {
+        m_window->view().meter().restoreEvent(scoresOf(*last), waitingNames(*last),
+                                              last->nextOrder);
+        m_recorder.resumeEvent(last->id);
+        m_journal.resumeWithPreloadList(
+            last->preloadList.mid(std::max(0, last->preloadPosition)));
+        m_window->setEventStarted(last->started);
+        m_window->view().showChanges();
+        return;
+    }
+    const QDateTime started = QDateTime::currentDateTime();
+    m_recorder.beginEvent(started);
+    m_window->setEventStarted(started);
+}
+
+void Application::endEvent()
+{
+    m_window->view().meter().setJournal(nullptr);
+    m_recorder.eventEnded();
+    m_recorder.flush();
 }

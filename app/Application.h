@@ -1,15 +1,18 @@
 #pragma once
 
 #include "core/AppConfig.h"
+#include "store/EventRecorder.h"
+#include "store/RecorderJournal.h"
 #include "widgets/MainWindow.h"
 
 #include <QPointer>
 
-// The application object: made in main() after the configuration store, it creates, places and
-// shows the main window, which deletes itself when closed.
+// The application object: made in main() after the configuration store, it opens the event
+// store, creates, places and shows the main window (which deletes itself when closed), offers
+// to resume an event that was cut off, and records the show as it happens.
 class Application {
 public:
-    explicit Application(AppConfig& config) : m_config(config) {}
+    explicit Application(AppConfig& config);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -17,6 +20,14 @@ public:
     void start();
 
 private:
+    // Resumes the last event or begins a new one; the operator is asked when the last one was
+    // cut off with results in it.
+    void beginOrResumeEvent();
+    // File > Exit or the close box: the event needs no resume offer next time.
+    void endEvent();
+
     AppConfig& m_config;
+    EventRecorder m_recorder;
+    RecorderJournal m_journal;
     QPointer<MainWindow> m_window;
 };

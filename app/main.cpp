@@ -1,10 +1,15 @@
 #include "app/Application.h"
 #include "core/AppConfig.h"
+#include "core/CommandLine.h"
 #include "core/ProductConfig.h"
 #include "core/Version.h"
 #include "widgets/ProgramIcon.h"
+#include "widgets/ResultsExport.h"
+#include "widgets/Translations.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -12,32 +17,49 @@
 
 namespace {
 
-// What Qt says while it connects to the display, held back so that a failure reads as
-// one line rather than Qt's abort.
-QStringList& startupMessages()
+// The exit status of a command line that could not be understood.
+constexpr int kUsageError = 2;
+
+// What start-up may have to say without a display, worded while the translations are at hand.
+struct StartupMessages {
+    QString noDisplay;
+    QString cannotOpenDisplay;
+    QStringList heldBack;  // what Qt says while it connects to the display
+};
+
+// The message handler is a plain function, so what it needs lives here, made on first use.
+StartupMessages& startupMessages()
 {
-    static QStringList messages;
+    static StartupMessages messages;
     return messages;
 }
 
+void printLine(std::FILE* stream, const QString& text)
+{
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+}
+
+// Holds back what Qt says while it connects to the display, so that a failure reads as one
+// line rather than Qt's abort.
 void holdStartupMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
+    StartupMessages& messages = startupMessages();
     if (type != QtFatalMsg) {
-        startupMessages().append(message);
+        messages.heldBack.append(message);
         return;
     }
     const QString reason =
-        startupMessages().isEmpty() ? message.section('\n', 0, 0) : startupMessages().first();
-    std::fprintf(stderr, "ovatron: cannot open the display: %s\n", qPrintable(reason));
+        messages.heldBack.isEmpty() ? message.section('\n', 0, 0) : messages.heldBack.first();
+    printLine(stderr, messages.cannotOpenDisplay.arg(reason));
     std::_Exit(EXIT_FAILURE);
 }
 
 void releaseStartupMessages()
 {
     qInstallMessageHandler(nullptr);
-    for (const QString& message : startupMessages())
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-    startupMessages().clear();
+    for (const QString& message : startupMessages().heldBack)
+        printLine(stderr, message);
+    startupMessages().heldBack.clear();
 }
 
 bool displayAvailable()
@@ -45,24 +67,74 @@ bool displayAvailable()
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform && *platform)
         return true;  // the caller chose a platform (offscreen, for instance)
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+    const auto set = [](const char* name) { const char* value = std::getenv(name); return value && *value; };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+void setIdentity()
+{
+    QCoreApplication::setApplicationName(QString::fromUtf8(kProductName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(version::kText));
+}
+
+// Reads the command line with Qt Core alone: help, the version and mistakes need no display.
+CommandLineRequest readCommandLine(int& argc, char** argv)
+{
+    QCoreApplication core(argc, argv);
+    setIdentity();
+    const Translations translations;
+    StartupMessages& messages = startupMessages();
+    messages.noDisplay = QCoreApplication::translate(
+        "Startup", "ovatron: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                   "start Ovatron from a desktop session.");
+    messages.cannotOpenDisplay =
+        QCoreApplication::translate("Startup", "ovatron: cannot open the display: %1");
+    return parseCommandLine(QCoreApplication::arguments());
+}
+
+// `ovatron --export FILE`: the latest event's results, with no window and no display needed.
+int exportWithoutWindow(int& argc, char** argv, const QString& file)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // a PDF needs fonts, not a screen
+    QGuiApplication app(argc, argv);
+    setIdentity();
+    const Translations translations;
+    const CommandLineExport result = exportLatestEvent(file);
+    if (result.exitCode != 0)
+        printLine(stderr, QStringLiteral("ovatron: ") + result.message);
+    return result.exitCode;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const CommandLineRequest request = readCommandLine(argc, argv);
+    switch (request.action) {
+    case CommandLineRequest::Action::ShowHelp:
+    case CommandLineRequest::Action::ShowVersion:
+        printLine(stdout, request.text.trimmed());
+        return EXIT_SUCCESS;
+    case CommandLineRequest::Action::Error:
+        printLine(stderr, QStringLiteral("ovatron: ") + request.text);
+        return kUsageError;
+    case CommandLineRequest::Action::Export:
+        return exportWithoutWindow(argc, argv, request.exportFile);
+    case CommandLineRequest::Action::Run:
+        break;
+    }
+
     if (!displayAvailable()) {
-        std::fprintf(stderr, "ovatron: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-                             "start Ovatron from a desktop session.\n");
+        printLine(stderr, startupMessages().noDisplay);
         return EXIT_FAILURE;
     }
     qInstallMessageHandler(holdStartupMessages);
     QApplication app(argc, argv);
     releaseStartupMessages();
-    QApplication::setApplicationName(QString::fromUtf8(kProductName));
-    QApplication::setApplicationVersion(QString::fromLatin1(version::kText));
+    setIdentity();
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ovatron.Ovatron"));
     QApplication::setWindowIcon(programIcon());
+    const Translations translations;
 
     // The store first, the application object second; they go in the reverse order.
     AppConfig config;

@@ -8,6 +8,9 @@ enum class Command {
     EditPreloadList,
     ShowSummaryScreen,
     BackgroundColor,  // no menu item carries it
+    AudienceScreen,
+    ExportResults,
+    PrintResults,
     HelpContents,
     About,
     Exit,

@@ -2,13 +2,19 @@
 
 #include "brio/BRWriteLock.h"
 
-int LeagueTable::startContestant(const brio::BRString& name)
+int LeagueTable::startContestant(const brio::BRString& name, std::int64_t order)
 {
     const int index = count();
     Score& entry = m_entries[index];  // the growing access appends the new entry
     entry.score = 0;
     entry.name = name;
+    entry.order = order;
     return index;
+}
+
+void LeagueTable::restoreEntry(const Score& entry)
+{
+    m_entries[count()] = entry;
 }
 
 int LeagueTable::moveCurrentEntryUp(int current, int peak)

@@ -13,7 +13,10 @@ public:
 
     // Appends an entry with score 0 at the end, whatever the scores above it, and returns
     // its index.
-    int startContestant(const brio::BRString& name);
+    int startContestant(const brio::BRString& name, std::int64_t order = 0);
+
+    // Appends an entry as it stood in a stored event; entries come best first.
+    void restoreEntry(const Score& entry);
 
     // Writes the new peak into the current entry and moves it up past every entry directly
     // above with a strictly lower score; returns the entry's new index.

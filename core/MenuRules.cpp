@@ -1,7 +1,8 @@
 #include "core/MenuRules.h"
 
-std::optional<CommandState> commandState(Command command, const MeterCore& meter)
+std::optional<CommandState> commandState(Command command, const CommandContext& context)
 {
+    const MeterCore& meter = context.meter;
     const bool tableInUse = meter.useLeagueTable();
     switch (command) {
     case Command::EditFont:
@@ -15,6 +16,8 @@ std::optional<CommandState> commandState(Command command, const MeterCore& meter
     case Command::ShowSummaryScreen:
         // The check mark shows the stored choice even while the item is greyed.
         return CommandState{.enabled = tableInUse, .checked = meter.showSummaryScreen()};
+    case Command::AudienceScreen:
+        return CommandState{.enabled = true, .checked = context.audienceScreenOpen};
     default:
         return std::nullopt;
     }

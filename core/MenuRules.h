@@ -12,6 +12,12 @@ struct CommandState {
     friend bool operator==(const CommandState&, const CommandState&) = default;
 };
 
+// What the menu rules look at: the meter, and what the main window has open.
+struct CommandContext {
+    const MeterCore& meter;
+    bool audienceScreenOpen = false;
+};
+
 // The rule for a command's menu item, asked each time a menu holding it opens; none for
 // commands without a rule, which stay as they are.
-std::optional<CommandState> commandState(Command command, const MeterCore& meter);
+std::optional<CommandState> commandState(Command command, const CommandContext& context);

@@ -42,6 +42,7 @@ bool MeterCore::onEnter()
     if (!m_useLeagueTable) {
         reset();
     } else if (m_state == MeterState::Measuring && m_showSummaryScreen) {
+        endTurn();
         m_state = MeterState::Summary;
     } else if (m_state == MeterState::Summary && m_preloadList.size() > 0) {
         takeNextPreloadedName();
@@ -59,14 +60,18 @@ bool MeterCore::tick(TickInput input)
     m_level = level::next(m_level, rising);
     if (rising && m_level > m_peak) {
         m_peak = m_level;
-        if (m_useLeagueTable && m_table.contains(m_currentIndex))
+        if (m_useLeagueTable && m_table.contains(m_currentIndex)) {
             m_currentIndex = m_table.moveCurrentEntryUp(m_currentIndex, m_peak);
+            if (m_journal)
+                m_journal->scoreRaised(m_table.entry(m_currentIndex).order, m_peak);
+        }
     }
     return true;
 }
 
 void MeterCore::reset()
 {
+    endTurn();
     m_level = 0;
     m_peak = 0;
     m_typedName = brio::BRString();
@@ -76,7 +81,12 @@ void MeterCore::reset()
 
 void MeterCore::startContestant(const brio::BRString& name)
 {
-    m_currentIndex = m_table.startContestant(name);
+    endTurn();
+    const std::int64_t order = m_nextOrder++;
+    m_currentIndex = m_table.startContestant(name, order);
+    m_turnOf = order;
+    if (m_journal)
+        m_journal->contestantStarted(order, name);
     m_typedName = brio::BRString();
     m_state = MeterState::Measuring;
 }
@@ -85,6 +95,9 @@ void MeterCore::takeNextPreloadedName()
 {
     startContestant(m_preloadList[0]);
     m_preloadList.remove(0, 1);
+    ++m_preloadTaken;
+    if (m_journal)
+        m_journal->preloadNameTaken(m_preloadTaken);
     m_level = 0;
     m_peak = 0;
 }
@@ -93,10 +106,15 @@ void MeterCore::clearLeagueTable()
 {
     if (m_useLeagueTable) {
         // A turn under way keeps its contestant, now as the only entry.
-        if (turnUnderWay() && m_table.contains(m_currentIndex))
+        std::optional<std::int64_t> kept;
+        if (turnUnderWay() && m_table.contains(m_currentIndex)) {
+            kept = m_table.entry(m_currentIndex).order;
             m_currentIndex = m_table.clearKeeping(m_currentIndex);
-        else
+        } else {
             m_table.clear();
+        }
+        if (m_journal)
+            m_journal->tableCleared(kept);
     }
     m_typedName = brio::BRString();
     m_level = 0;
@@ -105,6 +123,7 @@ void MeterCore::clearLeagueTable()
 
 void MeterCore::toggleLeagueTable()
 {
+    endTurn();
     m_useLeagueTable = !m_useLeagueTable;
     m_state = restingState();
     clearLeagueTable();
@@ -121,6 +140,28 @@ void MeterCore::restartWithPreloadList()
     if (!m_useLeagueTable)
         return;
     clearLeagueTable();
+    m_preloadTaken = 0;
+    if (m_journal)
+        m_journal->preloadListSet(m_preloadList);
     if (m_preloadList.size() > 0)
         takeNextPreloadedName();
+}
+
+void MeterCore::endTurn()
+{
+    if (m_turnOf && m_journal)
+        m_journal->turnEnded(*m_turnOf);
+    m_turnOf.reset();
+}
+
+void MeterCore::restoreEvent(const std::vector<Score>& entries,
+                             const brio::BRStringArray& waiting, std::int64_t nextOrder)
+{
+    reset();
+    m_table.clear();
+    for (const Score& entry : entries)
+        m_table.restoreEntry(entry);
+    m_preloadList = waiting;
+    m_preloadTaken = 0;
+    m_nextOrder = nextOrder;
 }

@@ -3,7 +3,12 @@
 #include "brio/BRString.h"
 #include "brio/BRStringArray.h"
 #include "core/LeagueTable.h"
+#include "core/MeterJournal.h"
 #include "core/MeterState.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 // What one timer tick is given to work with. The meter listens only while the view or one
 // of its ancestors has the keyboard focus; today the applause is the SPACE key.
@@ -25,6 +30,15 @@ public:
     static constexpr int kLastPrintable = 126;
 
     MeterCore(bool useLeagueTable, bool showSummaryScreen);
+
+    // Tells the journal, from now on, of every change worth recording; null for none. The
+    // journal must outlive the meter or be taken away first.
+    void setJournal(MeterJournal* journal) { m_journal = journal; }
+
+    // Brings back a stored event's table (best first) and waiting names, in name entry; the
+    // next contestant gets the order nextOrder.
+    void restoreEvent(const std::vector<Score>& entries, const brio::BRStringArray& waiting,
+                      std::int64_t nextOrder);
 
     bool onChar(int code);
     bool tick(TickInput input);
@@ -57,6 +71,8 @@ private:
     bool onEnter();
     void startContestant(const brio::BRString& name);
     void takeNextPreloadedName();
+    // The current contestant's turn is over (its entry stays); tells the journal once.
+    void endTurn();
     MeterState restingState() const { return m_useLeagueTable ? MeterState::NameEntry : MeterState::Measuring; }
     bool turnUnderWay() const { return m_state == MeterState::Measuring || m_state == MeterState::Summary; }
 
@@ -69,4 +85,8 @@ private:
     bool m_useLeagueTable;
     brio::BRStringArray m_preloadList;
     bool m_showSummaryScreen;
+    MeterJournal* m_journal = nullptr;
+    std::int64_t m_nextOrder = 0;          // the next contestant's order of entry
+    std::optional<std::int64_t> m_turnOf;  // whose turn is under way, for the journal
+    int m_preloadTaken = 0;                // names taken from the list last confirmed
 };

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 
-// One league-table entry: a contestant's name and the peak level of the turn (0 to 100).
+// One league-table entry: a contestant's name, the peak level of the turn (0 to 100), and
+// the contestant's order of entry in the event (from 0), which names the entry for the record.
 struct Score {
     brio::BRString name;
     std::int32_t score = 0;
+    std::int64_t order = 0;
 };

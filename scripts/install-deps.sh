@@ -6,9 +6,15 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  qt6-multimedia-dev libebur128-dev libqt6sql6-sqlite
   libgtest-dev libbenchmark-dev
-  fonts-dejavu-core
-  xvfb xauth openbox xdotool imagemagick x11-utils
+  fonts-dejavu-core fonts-comic-neue
+  xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils
+  libx11-dev libxdamage-dev libxfixes-dev
+  weston qt6-wayland
+  pulseaudio pulseaudio-utils sox
+  desktop-file-utils appstream reuse dpkg-dev
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Ovatron twice (plain, and with AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test in both trees. Any failure, or any
-# sanitizer report, fails the run.
+# UndefinedBehaviorSanitizer) and runs every test in both trees; builds, installs and tries
+# the Debian package. Any failure, or any sanitizer report, fails the run.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
@@ -14,7 +14,12 @@ build_and_test() {
   ctest --test-dir "$tree" --output-on-failure -j "$jobs"
 }
 
-build_and_test "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The plain tree is configured for /usr, where the Debian package installs the program.
+build_and_test "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
+
+# The Debian package: built, installed with apt, its program's --version and the end-to-end
+# turn run against the installed copy, then removed again.
+bash "$top/scripts/package-test.sh" "$top/build"
 
 # Sanitizer reports end the test process with an error, so ctest counts them as failures.
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"

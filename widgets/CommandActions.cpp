@@ -82,14 +82,14 @@ void CommandActions::fillMenu(QMenu& menu, MenuItems items,
             menu.addSeparator();
     }
     connect(&menu, &QMenu::aboutToShow, &menu,
-            [this]() { applyRules(m_window.view().meter()); });
+            [this]() { applyRules(m_window.commandContext()); });
 }
 
-void CommandActions::applyRules(const MeterCore& meter) const
+void CommandActions::applyRules(const CommandContext& context) const
 {
     for (const auto* actions : {&m_actions, &m_contextActions}) {
         for (const auto& [command, action] : *actions) {
-            const std::optional<CommandState> state = commandState(command, meter);
+            const std::optional<CommandState> state = commandState(command, context);
             if (!state)
                 continue;
             action->setEnabled(state->enabled);

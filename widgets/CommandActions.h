@@ -8,7 +8,7 @@
 #include <map>
 
 class MainWindow;
-class MeterCore;
+struct CommandContext;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -29,8 +29,8 @@ public:
     void fillMenuBar(QMenuBar& bar) const;
     void fillContextMenu(QMenu& menu) const;
 
-    // Sets every action that has a menu rule as the rule says for this meter.
-    void applyRules(const MeterCore& meter) const;
+    // Sets every action that has a menu rule as the rule says.
+    void applyRules(const CommandContext& context) const;
 
 private:
     void fillMenu(QMenu& menu, MenuItems items, const std::map<Command, QAction*>& actions) const;

@@ -24,11 +24,19 @@ constexpr CommandEntry kCommands[] = {
      [](MainWindow& window) { window.view().toggleSummaryScreen(); }},
     {Command::BackgroundColor, "backgroundColor", nullptr, nullptr, {},
      [](MainWindow& window) { window.view().chooseBackgroundColor(); }},
+    {Command::AudienceScreen, "audienceScreen",
+     QT_TRANSLATE_NOOP("CommandTable", "&Audience Screen"), nullptr, {"F5", nullptr},
+     [](MainWindow& window) { window.toggleAudienceScreen(); }},
     {Command::HelpContents, "helpContents", QT_TRANSLATE_NOOP("CommandTable", "&Contents..."),
      QT_TRANSLATE_NOOP("CommandTable", "&Help..."), {},
      [](MainWindow& window) { window.showHelpContents(); }},
     {Command::About, "about", QT_TRANSLATE_NOOP("CommandTable", "&About Ovatron..."), nullptr, {},
      [](MainWindow& window) { window.showAbout(); }},
+    {Command::ExportResults, "exportResults",
+     QT_TRANSLATE_NOOP("CommandTable", "&Export Results..."), nullptr, {},
+     [](MainWindow& window) { window.exportResults(); }},
+    {Command::PrintResults, "printResults", QT_TRANSLATE_NOOP("CommandTable", "&Print..."),
+     nullptr, {"Ctrl+P", nullptr}, [](MainWindow& window) { window.printResults(); }},
     // Exactly as the close box: the window saves its placement on the way.
     {Command::Exit, "exit", QT_TRANSLATE_NOOP("CommandTable", "E&xit"), nullptr, {},
      [](MainWindow& window) { window.close(); }},
@@ -42,12 +50,15 @@ constexpr CommandEntry kCommands[] = {
 
 constexpr std::optional<Command> kSeparator;
 
-constexpr std::optional<Command> kFileItems[] = {Command::Exit};
+constexpr std::optional<Command> kFileItems[] = {Command::ExportResults, Command::PrintResults,
+                                                 kSeparator, Command::Exit};
 
 constexpr std::optional<Command> kEditItems[] = {
     Command::EditFont,        Command::UseLeagueTable,    Command::ClearLeagueTable,
     Command::EditPreloadList, Command::ShowSummaryScreen,
 };
+
+constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen};
 
 constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparator,
                                                  Command::About};
@@ -55,12 +66,13 @@ constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparat
 constexpr MenuPopup kMainMenu[] = {
     {QT_TRANSLATE_NOOP("CommandTable", "&File"), kFileItems},
     {QT_TRANSLATE_NOOP("CommandTable", "&Edit"), kEditItems},
+    {QT_TRANSLATE_NOOP("CommandTable", "&View"), kViewItems},
     {QT_TRANSLATE_NOOP("CommandTable", "&Help"), kHelpItems},
 };
 
 constexpr std::optional<Command> kContextItems[] = {
     Command::EditFont,     Command::UseLeagueTable, Command::ClearLeagueTable,
-    Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
+    Command::EditPreloadList, Command::ShowSummaryScreen, Command::AudienceScreen, kSeparator,
     Command::HelpContents, Command::About,           Command::Exit,
 };
 

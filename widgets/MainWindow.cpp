@@ -1,16 +1,30 @@
 #include "widgets/MainWindow.h"
 
+#include "core/AppConfig.h"
+#include "core/AudienceScreen.h"
+#include "core/MenuRules.h"
 #include "core/PlacementPlan.h"
 #include "core/ProductConfig.h"
+#include "brio/BRStringQt.h"
 #include "widgets/AboutDialog.h"
+#include "widgets/AudienceWindow.h"
 #include "widgets/HelpViewer.h"
+#include "widgets/MessageBox.h"
+#include "widgets/MeterResults.h"
+#include "widgets/OperatorStrip.h"
+#include "widgets/ResultsExport.h"
+#include "widgets/ResultsSheet.h"
 #include "widgets/ProgramIcon.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
+#include <QStatusBar>
 
 #include <vector>
 
@@ -18,15 +32,28 @@ namespace {
 
 // The size of a first start, before anything is stored; the window system places it.
 constexpr QSize kDefaultSize(1024, 720);
+// How long a notice stays at the foot of the window.
+constexpr int kNoticeMilliseconds = 20000;
 const char kHelpPage[] = "index.html";
+
+WindowRect windowRectOf(const QRect& rect)
+{
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
 
 std::vector<WindowRect> availableScreens()
 {
     std::vector<WindowRect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        screens.push_back({area.x(), area.y(), area.width(), area.height()});
-    }
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back(windowRectOf(screen->availableGeometry()));
+    return screens;
+}
+
+std::vector<ScreenInfo> screenInfos()
+{
+    std::vector<ScreenInfo> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back({screen->name(), windowRectOf(screen->geometry())});
     return screens;
 }
 
@@ -36,21 +63,161 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     : m_settings(settings),
       m_view(settings),
       m_commands(new CommandActions(*this)),
-      m_fullScreen(loadFullScreenFlag(settings))
+      m_fullScreen(loadFullScreenFlag(settings)),
+      m_strip(new OperatorStrip(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setCentralWidget(&m_view);
     setFocusProxy(&m_view);
     setWindowTitle(QString::fromUtf8(kProductName));
-    // Windows show the application's icon, which main() sets; a second copy would keep every
-    // size of it decoded twice.
-    if (QGuiApplication::windowIcon().isNull())
-        setWindowIcon(programIcon());
+    setWindowIcon(programIcon());
     resize(kDefaultSize);
     loadMenuBar();
     connect(&m_view, &MeterView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(&m_view, &MeterView::fullScreenToggleRequested, this, &MainWindow::toggleFullScreen);
+    connect(&m_view, &MeterView::displayChanged, this, [this]() {
+        // Hidden too, so that the frame it last asked for stays the one it shows when it
+        // comes back.
+        if (m_audience)
+            m_audience->showChanges();
+        showOperatorStrip();
+    });
+    connect(qApp, &QGuiApplication::screenAdded, this, [this]() { placeAudienceWindow(true); });
+    connect(qApp, &QGuiApplication::screenRemoved, this, [this]() {
+        placeAudienceWindow(true);
+        keepOnAScreen();
+    });
+    statusBar()->addWidget(m_strip, 1);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->hide();
+    connect(statusBar(), &QStatusBar::messageChanged, this, &MainWindow::hideFootUnlessNeeded);
     m_view.setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+CommandContext MainWindow::commandContext() const
+{
+    return CommandContext{m_view.meter(), isAudienceScreenOpen()};
+}
+
+bool MainWindow::isAudienceScreenOpen() const
+{
+    return m_audience && m_audience->isVisible();
+}
+
+void MainWindow::toggleAudienceScreen()
+{
+    const bool open = !isAudienceScreenOpen();
+    writeSetting(m_settings, kShowAudienceScreenKey, open ? 1 : 0);
+    if (open)
+        openAudienceScreen();
+    else
+        closeAudienceScreen();
+}
+
+void MainWindow::openAudienceScreen()
+{
+    if (!m_audience) {
+        m_audience = std::make_unique<AudienceWindow>(m_view);
+        connect(m_audience.get(), &AudienceWindow::closeRequested, this, [this]() {
+            writeSetting(m_settings, kShowAudienceScreenKey, 0);
+            closeAudienceScreen();
+        });
+        connect(m_audience.get(), &AudienceWindow::keyForOperator, this,
+                [this](const QKeyEvent& event) {
+                    activateWindow();
+                    m_view.setFocus();
+                    QKeyEvent copy(event.type(), event.key(), event.modifiers(), event.text(),
+                                   event.isAutoRepeat(), event.count());
+                    QCoreApplication::sendEvent(&m_view, &copy);
+                });
+    }
+    placeAudienceWindow(false);
+}
+
+void MainWindow::closeAudienceScreen()
+{
+    if (m_audience)
+        m_audience->hide();
+    hideFootUnlessNeeded();
+    activateWindow();
+    m_view.setFocus();
+}
+
+void MainWindow::placeAudienceWindow(bool screensChanged)
+{
+    if (!m_audience || (screensChanged && !m_audience->isVisible()))
+        return;
+    const std::vector<ScreenInfo> screens = screenInfos();
+    const QString stored = brio::toQString(m_settings.getRegistryString(
+        kSettingsSection, kAudienceScreenKey, brio::BRString(), kSettingsHive));
+    const AudiencePlacement placement =
+        chooseAudienceScreen(screens, windowRectOf(frameGeometry()), stored);
+    const bool fullScreen = placement.kind == AudiencePlacement::Kind::FullScreen;
+    // A projector pulled out leaves only the operator's screen: the audience window goes.
+    if (placement.screen < 0 || (screensChanged && !fullScreen)) {
+        closeAudienceScreen();
+        return;
+    }
+    m_audience->showOn(QGuiApplication::screens().at(placement.screen), fullScreen);
+    showOperatorStrip();
+    statusBar()->show();
+    // The operator keeps the keyboard: the meter listens only while this window has it.
+    activateWindow();
+    m_view.setFocus();
+}
+
+void MainWindow::keepOnAScreen()
+{
+    const std::vector<WindowRect> screens = availableScreens();
+    if (screens.empty() || isReachable(windowRectOf(frameGeometry()), screens))
+        return;
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    move(area.topLeft());
+}
+
+void MainWindow::showNotice(const QString& text)
+{
+    statusBar()->show();
+    statusBar()->showMessage(text, kNoticeMilliseconds);
+}
+
+void MainWindow::hideFootUnlessNeeded()
+{
+    if (!isAudienceScreenOpen() && statusBar()->currentMessage().isEmpty())
+        statusBar()->hide();
+}
+
+bool MainWindow::exportResultsTo(const QString& path)
+{
+    const ExportResult result = ::exportResults(resultsOf(m_view.meter(), m_eventStarted), path);
+    if (!result.succeeded)
+        showWarningMessage(result.error.toHtmlEscaped(), this);
+    return result.succeeded;
+}
+
+void MainWindow::exportResults()
+{
+    const QString path = m_resultsDialogs.chooseExportFile(this);
+    if (!path.isEmpty())
+        exportResultsTo(path);
+}
+
+void MainWindow::printResults()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (!m_resultsDialogs.setUpPrinter(this, printer))
+        return;
+    if (!ResultsSheet(resultsOf(m_view.meter(), m_eventStarted)).print(printer))
+        showWarningMessage(tr("The results could not be printed."), this);
+}
+
+void MainWindow::showOperatorStrip()
+{
+    if (isAudienceScreenOpen())
+        m_strip->showMeter(m_view.meter());
 }
 
 void MainWindow::loadMenuBar()
@@ -90,6 +257,8 @@ void MainWindow::restorePlacement()
     else
         showNormal();
     m_view.setPointerHidden(m_fullScreen);
+    if (readSetting(m_settings, kShowAudienceScreenKey, 0) != 0)
+        openAudienceScreen();
 }
 
 void MainWindow::toggleFullScreen()
@@ -136,5 +305,9 @@ void MainWindow::savePlacement()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     savePlacement();
+    // The audience screen goes with the program; whether it was open stays stored.
+    if (m_audience)
+        m_audience->hide();
+    emit closing();
     event->accept();
 }

@@ -3,12 +3,20 @@
 #include "widgets/CommandActions.h"
 #include "widgets/HelpViewer.h"
 #include "widgets/MeterView.h"
+#include "widgets/ResultsDialogs.h"
+
+#include <QDateTime>
 
 #include <QMainWindow>
+
+#include <memory>
 
 namespace brio {
 class BRAppConfig;
 }
+class AudienceWindow;
+class OperatorStrip;
+struct CommandContext;
 
 // The program's only top-level window: the meter view as its one pane, the menu bar and the
 // command keys, the remembered placement, and full-screen mode.
@@ -17,20 +25,43 @@ class MainWindow : public QMainWindow {
 public:
     // Title, icon, menu bar and keys; the settings store must outlive the window.
     explicit MainWindow(brio::BRAppConfig& settings);
+    ~MainWindow() override;
 
-    // Applies the stored placement and shows the window.
+    // Applies the stored placement and shows the window, and the audience screen when it was
+    // open at the end of the last run.
     void restorePlacement();
 
     MeterView& view() { return m_view; }
     const CommandActions& commands() const { return *m_commands; }
     bool isFullScreenMode() const { return m_fullScreen; }
-    // Tests replace the desktop's help program and message box.
+    bool isAudienceScreenOpen() const;
+    // The audience's window while it exists (for tests).
+    const AudienceWindow* audienceWindow() const { return m_audience.get(); }
+    // What the menu rules look at now.
+    CommandContext commandContext() const;
+    // Tests replace the desktop's help program and message box, and the export and print
+    // dialogs.
     void setHelpActions(HelpActions actions) { m_helpActions = std::move(actions); }
+    void setResultsDialogs(ResultsDialogs dialogs) { m_resultsDialogs = std::move(dialogs); }
+    // When the event began, for the results sheet.
+    void setEventStarted(const QDateTime& started) { m_eventStarted = started; }
+
+    // Writes the league table to the file (.csv or .pdf); the operator is told when it fails.
+    bool exportResultsTo(const QString& path);
+    // A one-line message for the operator at the foot of the window, for a while.
+    void showNotice(const QString& text);
 
 public slots:
     void toggleFullScreen();
+    void toggleAudienceScreen();
+    void exportResults();
+    void printResults();
     void showHelpContents();
     void showAbout();
+
+signals:
+    // The operator closes the program (File > Exit or the close box).
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -40,10 +71,22 @@ private:
     void enterFullScreenLook();
     void showContextMenu(const QPoint& globalPos);
     void savePlacement();
+    void openAudienceScreen();
+    void closeAudienceScreen();
+    // Puts the audience window on the screen chosen for it now; closes it when only the
+    // operator's screen is left after a projector went away.
+    void placeAudienceWindow(bool screensChanged);
+    void keepOnAScreen();
+    void showOperatorStrip();
+    void hideFootUnlessNeeded();
 
     brio::BRAppConfig& m_settings;
     MeterView m_view;
     CommandActions* m_commands;  // owned by the window, as Qt objects are
-    HelpActions m_helpActions = desktopHelpActions();
     bool m_fullScreen;
+    OperatorStrip* m_strip;  // at the foot of the window while the audience screen is open
+    HelpActions m_helpActions = desktopHelpActions();
+    std::unique_ptr<AudienceWindow> m_audience;
+    ResultsDialogs m_resultsDialogs = standardResultsDialogs();
+    QDateTime m_eventStarted = QDateTime::currentDateTime();
 };

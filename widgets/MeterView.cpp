@@ -2,7 +2,6 @@
 
 #include "brio/BRStringQt.h"
 #include "core/DisplaySettings.h"
-#include "widgets/LayoutRects.h"
 #include "widgets/PreloadDialog.h"
 #include "widgets/MeterPainter.h"
 #include "widgets/OffscreenImage.h"
@@ -30,14 +29,6 @@ layout::Size sizeOf(const ScaledPicture& image)
 {
     const QSize size = image.size();
     return layout::Size{size.width(), size.height()};
-}
-
-QRegion regionOf(const std::vector<layout::Rect>& rects)
-{
-    QRegion region;
-    for (const layout::Rect& rect : rects)
-        region += toQRect(rect);
-    return region;
 }
 
 // The character a key press gives the meter: Enter, Esc, Backspace and the printable
@@ -123,9 +114,15 @@ void MeterView::drawView(QPainter& painter, const QRect& client) const
 
 void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& region) const
 {
-    const MeterScene scene{m_meter,       m_font,       m_backgroundColor, m_levelMarker,
-                           m_peakMarker,  m_scale,      m_markerSizes,     m_look.text,
-                           m_texts};
+    drawView(painter, client, region, m_look, m_texts);
+}
+
+void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& region,
+                         const FrameLook& look, MeterTextCache& texts) const
+{
+    const MeterScene scene{m_meter,       m_font,  m_backgroundColor, m_levelMarker,
+                           m_peakMarker,  m_scale, m_markerSizes,     look.text,
+                           texts};
     paintMeter(painter, client, region, scene);
 }
 
@@ -165,24 +162,28 @@ void MeterView::repaintIf(bool needed)
         showChanges();
 }
 
+FrameLook MeterView::lookOn(const QWidget& display) const
+{
+    // As a painter on a widget sets a font: resolved against the widget's own, for its screen.
+    const QFont painted(m_font.font().resolve(QFont(display.font(), &display)), &display);
+    return FrameLook{painted.key(), m_font.color().rgba(), m_backgroundColor.rgba(),
+                     m_markerSizes, displayTextMetrics(painted)};
+}
+
 void MeterView::refreshLook()
 {
-    // As a painter on a widget sets a font: resolved against the widget's own, for this device.
-    const QFont painted(m_font.font().resolve(QFont(font(), this)), this);
-    m_look = FrameLook{painted.key(), m_font.color().rgba(), m_backgroundColor.rgba(),
-                       m_markerSizes, displayTextMetrics(painted)};
+    m_look = lookOn(*this);
     showChanges();
 }
 
 void MeterView::showChanges()
 {
-    FrameSnapshot now = snapshotOf(m_meter, toLayoutRect(rect()), m_look);
-    const QRegion changed = regionOf(changedRects(m_shown, now));
-    m_shown = std::move(now);
+    const QRegion changed = m_shown.advance(m_meter, rect(), m_look);
     if (changed.isEmpty())
         return;
     update(changed);
     emit repaintRequested(changed);
+    emit displayChanged();
 }
 
 void MeterView::paintEvent(QPaintEvent* event)
@@ -286,8 +287,10 @@ void MeterView::editPreloadList()
 {
     if (m_meter.useLeagueTable()) {
         PreloadDialog dialog(&m_meter.preloadList(), this);
-        if (dialog.exec() == QDialog::Accepted)
+        if (dialog.exec() == QDialog::Accepted) {
             m_meter.restartWithPreloadList();
+            emit displayChanged();  // the waiting names, which other displays show
+        }
     }
     showChanges();
 }

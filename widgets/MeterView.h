@@ -6,6 +6,7 @@
 #include "widgets/DisplayFont.h"
 #include "widgets/MeterPainter.h"
 #include "widgets/ScaledPicture.h"
+#include "widgets/ShownFrame.h"
 #include "widgets/ViewDialogs.h"
 
 #include <QColor>
@@ -48,6 +49,13 @@ public:
     // The part of the display in region drawn into client, as each paint draws it; inside
     // the region the pixels are those of the whole display, outside it nothing is touched.
     void drawView(QPainter& painter, const QRect& client, const QRegion& region) const;
+    // The same for another display of the meter (the audience's), in its own look and with
+    // its own text cache, both for its own screen.
+    void drawView(QPainter& painter, const QRect& client, const QRegion& region,
+                  const FrameLook& look, MeterTextCache& texts) const;
+    // The look of the display as a painter on this widget draws it: the display font and
+    // colours, the pictures' sizes, and the text measured on the widget's screen.
+    FrameLook lookOn(const QWidget& display) const;
     // The display as it would look in a view of this size.
     QImage renderToImage(const QSize& size) const;
 
@@ -83,6 +91,9 @@ signals:
     void contextMenuRequested(const QPoint& globalPos);
     // A left double-click: the holding window switches full-screen mode.
     void fullScreenToggleRequested();
+    // The frame changed (and the view repaints), or the waiting names did: other displays
+    // of the meter follow.
+    void displayChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -100,8 +111,7 @@ private:
 
     TickInput tickInput() const;
     void repaintIf(bool needed);
-    // Works out the look of the display again, from the font and colours as a painter on this
-    // view sees them, and shows the change.
+    // Works out the look of the display again and shows the change.
     void refreshLook();
 
     brio::BRAppConfig& m_settings;
@@ -117,7 +127,7 @@ private:
     // Kept between ticks: working it out shapes text. Every frame, on screen or in a picture,
     // is laid out with it, so a frame and the changes asked for always agree.
     FrameLook m_look;
-    FrameSnapshot m_shown;  // the frame last asked for
+    ShownFrame m_shown;
     int m_timerId = 0;
     bool m_spaceDown = false;
 };

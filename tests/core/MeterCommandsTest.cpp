@@ -211,7 +211,7 @@ TEST(PreloadList, ConfirmingAnEmptyListOnlyClears)
 TEST(MenuRules, FollowTheLeagueTableAndSummarySettings)
 {
     MeterCore meter(1, 1);
-    auto rule = [&](Command command) { return commandState(command, meter).value(); };
+    auto rule = [&](Command command) { return commandState(command, {meter}).value(); };
     EXPECT_TRUE(rule(Command::UseLeagueTable).checked);
     EXPECT_TRUE(rule(Command::ClearLeagueTable).enabled);
     EXPECT_TRUE(rule(Command::EditPreloadList).enabled);
@@ -227,7 +227,18 @@ TEST(MenuRules, FollowTheLeagueTableAndSummarySettings)
     EXPECT_FALSE(rule(Command::ShowSummaryScreen).enabled);
     EXPECT_TRUE(rule(Command::ShowSummaryScreen).checked);  // the stored choice, though greyed
     EXPECT_TRUE(rule(Command::EditFont).enabled);
-    EXPECT_FALSE(commandState(Command::BackgroundColor, meter).has_value());
+    EXPECT_FALSE(commandState(Command::BackgroundColor, {meter}).has_value());
+}
+
+TEST(MenuRules, TheAudienceScreenItemIsCheckedWhileItsWindowIsOpen)
+{
+    const MeterCore meter(true, true);
+    for (const bool open : {false, true}) {
+        const std::optional<CommandState> state =
+            commandState(Command::AudienceScreen, {meter, open});
+        ASSERT_TRUE(state.has_value());
+        EXPECT_EQ(*state, (CommandState{.enabled = true, .checked = open}));
+    }
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QAudioDevice>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The microphones the system offers, named as the settings store them.
+namespace audio {
+
+struct InputDevice {
+    QString id;           // stored as "MicrophoneDevice"
+    QString description;  // what the operator sees
+    bool isDefault = false;
+};
+
+QList<InputDevice> inputDevices();
+
+// The device with this id, or the system's default for an empty id; none when absent.
+std::optional<QAudioDevice> findInputDevice(const QString& id);
+
+QString deviceId(const QAudioDevice& device);
+
+}  // namespace audio

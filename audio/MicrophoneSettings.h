@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// What the program stores about the microphone, and the calibration that turns the room's
+// loudness into a meter level.
+namespace audio {
+
+inline const char kMicrophoneFloorKey[] = "MicrophoneFloor";    // LUFS, one decimal
+inline const char kMicrophoneRangeKey[] = "MicrophoneRange";    // LU
+inline const char kMicrophoneDeviceKey[] = "MicrophoneDevice";  // device id; empty = default
+
+// A room nobody has measured: a quiet living room reads about this loud.
+inline constexpr double kDefaultFloorLufs = -50.0;
+// From the room at rest to a full house cheering.
+inline constexpr double kDefaultRangeLu = 30.0;
+// A range narrower than this would turn a cough into a full score.
+inline constexpr double kMinimumRangeLu = 1.0;
+
+struct MicrophoneCalibration {
+    double floorLufs = kDefaultFloorLufs;  // the loudness that reads as level 0
+    double rangeLu = kDefaultRangeLu;      // how much louder than the floor reads as 100
+};
+
+}  // namespace audio

@@ -1,0 +1,64 @@
+#include "core/CommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+}  // namespace
+
+CommandLineRequest parseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(translated(QT_TRANSLATE_NOOP("CommandLine", "The applause meter for live events.")));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption exportTo(
+        QStringList{QStringLiteral("export")},
+        translated(QT_TRANSLATE_NOOP("CommandLine", "Write the results of the latest event to FILE (.csv or .pdf) and stop, "
+                   "without opening a window.")),
+        translated(QT_TRANSLATE_NOOP("CommandLine", "FILE")));
+    const QCommandLineOption audioFile(
+        QStringList{QStringLiteral("audio-file")},
+        translated(QT_TRANSLATE_NOOP("CommandLine", "Measure the sound of the WAV file FILE, played in a loop, instead of the "
+                   "microphone (for rehearsals and tests).")),
+        translated(QT_TRANSLATE_NOOP("CommandLine", "FILE")));
+    parser.addOption(exportTo);
+    parser.addOption(audioFile);
+
+    CommandLineRequest request;
+    if (!parser.parse(arguments)) {
+        request.action = CommandLineRequest::Action::Error;
+        request.text = parser.errorText();
+        return request;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        request.action = CommandLineRequest::Action::Error;
+        request.text =
+            translated(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument: %1")).arg(parser.positionalArguments().first());
+        return request;
+    }
+    if (parser.isSet(help)) {
+        request.action = CommandLineRequest::Action::ShowHelp;
+        request.text = parser.helpText();
+        return request;
+    }
+    if (parser.isSet(version)) {
+        request.action = CommandLineRequest::Action::ShowVersion;
+        request.text = QCoreApplication::applicationName() + QLatin1Char(' ') +
+                       QCoreApplication::applicationVersion();
+        return request;
+    }
+    request.audioFile = parser.value(audioFile);
+    if (parser.isSet(exportTo)) {
+        request.action = CommandLineRequest::Action::Export;
+        request.exportFile = parser.value(exportTo);
+    }
+    return request;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the operator asked for on the command line.
+struct CommandLineRequest {
+    enum class Action {
+        Run,          // start the program's window
+        ShowHelp,     // print the options and stop
+        ShowVersion,  // print the version and stop
+        Export,       // write the latest event's results to exportFile and stop
+        Error,        // print error and stop with a failure
+    };
+    Action action = Action::Run;
+    QString exportFile;  // with Export: a .csv or .pdf file
+    QString audioFile;   // a WAV file that stands in for the microphone; empty for none
+    QString text;        // with ShowHelp, ShowVersion or Error: what to print
+};
+
+// Reads the arguments (the program's name first, as QCoreApplication::arguments() gives
+// them). Help and errors are worded in the installed translation; the version is the
+// application's version.
+CommandLineRequest parseCommandLine(const QStringList& arguments);

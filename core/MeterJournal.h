@@ -1,0 +1,24 @@
+#pragma once
+
+#include "brio/BRString.h"
+#include "brio/BRStringArray.h"
+
+#include <cstdint>
+#include <optional>
+
+// Whoever keeps a record of the event hears of each change as the meter makes it. Contestants
+// are known by their order of entry, which never changes while they move up the table. Every
+// call must be cheap: the meter's 20 ms tick makes them.
+class MeterJournal {
+public:
+    virtual ~MeterJournal() = default;
+    virtual void contestantStarted(std::int64_t order, const brio::BRString& name) = 0;
+    virtual void scoreRaised(std::int64_t order, int score) = 0;
+    virtual void turnEnded(std::int64_t order) = 0;
+    // The table was emptied; keptOrder, when given, stays as its only entry.
+    virtual void tableCleared(std::optional<std::int64_t> keptOrder) = 0;
+    // The operator confirmed a new preload list (waiting names, in order).
+    virtual void preloadListSet(const brio::BRStringArray& names) = 0;
+    // The first waiting name was taken: `taken` names of the confirmed list are gone now.
+    virtual void preloadNameTaken(int taken) = 0;
+};

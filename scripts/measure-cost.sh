@@ -1,0 +1,350 @@
+#!/usr/bin/env bash
+# Measures what Ovatron's drawing costs, beside a bare Qt window that repaints in full every
+# 20 ms: CPU (the program plus the X server, per cent of one core), the pixels redrawn
+# (Mpixel/s, from the DAMAGE extension) and memory (RSS, PSS), in three phases of a turn:
+#   held    SPACE held after the level reached 100
+#   moving  SPACE pressed and released in a rhythm, so that the level keeps moving
+#   idle    no turn: the name entry is shown
+# and the time from starting the program to its window being seen. Each figure is the median
+# of the runs (each column on its own); each run starts the program afresh.
+#
+# Everything runs on an Xvfb of its own (local socket only, no TCP) with openbox, and with
+# key auto-repeat off so that a held SPACE stays one press rather than a stream of repeats.
+# The program's window is full screen, through its own settings file.
+#
+# Usage: measure-cost.sh [--size WxH] [--seconds N] [--runs N] [--tools DIR] PROGRAM
+#   --size     screen size (default 1600x1000)
+#   --seconds  length of each measured phase (default 10)
+#   --runs     runs per phase; the median is shown (default 3)
+#   --tools    the build tree's tools folder with ovatron_bare_window and
+#              ovatron_damage_probe (default: PROGRAM's folder/../tools)
+set -euo pipefail
+
+usage() {
+  awk '/^# Usage:/ { on = 1 } on && !/^#/ { exit } on { sub(/^# ?/, ""); print }' "$0"
+}
+
+usage_error() {
+  usage >&2
+  exit 2
+}
+
+die() {
+  echo "measure-cost: $*" >&2
+  exit 1
+}
+
+size=1600x1000
+seconds=10
+runs=3
+tools=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --size) [ $# -ge 2 ] || usage_error; size="$2"; shift 2 ;;
+    --seconds) [ $# -ge 2 ] || usage_error; seconds="$2"; shift 2 ;;
+    --runs) [ $# -ge 2 ] || usage_error; runs="$2"; shift 2 ;;
+    --tools) [ $# -ge 2 ] || usage_error; tools="$2"; shift 2 ;;
+    -h|--help) usage; exit 0 ;;
+    --) shift; break ;;
+    -*) echo "measure-cost: unknown option $1" >&2; usage_error ;;
+    *) break ;;
+  esac
+done
+[ $# -eq 1 ] || usage_error
+program="$1"
+
+[[ "$size" =~ ^([0-9]{2,5})x([0-9]{2,5})$ ]] || die "--size wants WIDTHxHEIGHT, for instance 1600x1000, not '$size'"
+screen_width="${BASH_REMATCH[1]}"
+screen_height="${BASH_REMATCH[2]}"
+[[ "$seconds" =~ ^[0-9]+$ ]] && [ "$seconds" -ge 1 ] && [ "$seconds" -le 3600 ] \
+  || die "--seconds wants a whole number from 1 to 3600, not '$seconds'"
+[[ "$runs" =~ ^[0-9]+$ ]] && [ "$runs" -ge 1 ] && [ "$runs" -le 99 ] \
+  || die "--runs wants a whole number from 1 to 99, not '$runs'"
+[ -f "$program" ] && [ -x "$program" ] || die "no program to run at '$program'"
+program="$(cd "$(dirname "$program")" && pwd)/$(basename "$program")"
+[ -n "$tools" ] || tools="$(dirname "$(dirname "$program")")/tools"
+bare="$tools/bare-window/ovatron_bare_window"
+probe="$tools/damage-probe/ovatron_damage_probe"
+for tool in "$bare" "$probe"; do
+  [ -x "$tool" ] || die "missing $tool; build it with: cmake --build TREE --target ovatron_bare_window ovatron_damage_probe (or point --tools at the tree's tools folder)"
+done
+for command in Xvfb openbox xdotool xset xprop; do
+  command -v "$command" >/dev/null \
+    || die "missing $command (packages: xvfb openbox xdotool x11-xserver-utils x11-utils)"
+done
+
+# Timings and the level's climb (1.5 s to the top) are those of the program; the settle
+# times let a freshly started window finish its first layout before anything is counted.
+readonly settle_seconds=1.5
+readonly climb_seconds=2
+readonly rhythm_down_seconds=0.6
+readonly rhythm_up_seconds=0.6
+readonly start_count=5
+readonly window_timeout=30
+readonly clock_ticks="$(getconf CLK_TCK)"
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/measure-cost.XXXXXX")"
+pids=()
+# Everything started is ended by its own pid, newest first, however the script ends.
+cleanup() {
+  local i
+  trap - INT TERM
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null || true
+  done
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    wait "${pids[i]}" 2>/dev/null || true
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'echo "measure-cost: interrupted" >&2; exit 130' INT
+trap 'exit 143' TERM
+# The programs' runtime folder too, so that nothing of theirs outlives the measurement.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+forget_pid() {
+  local keep=() pid
+  for pid in "${pids[@]}"; do [ "$pid" = "$1" ] || keep+=("$pid"); done
+  pids=("${keep[@]}")
+}
+
+# Runs a command in the background and waits for it, so that Ctrl-C and kill are handled
+# at once and the command is ended with the rest.
+run_waited() {
+  "$@" &
+  local pid=$!
+  pids+=("$pid")
+  local status=0
+  wait "$pid" || status=$?
+  forget_pid "$pid"
+  return "$status"
+}
+
+pause() {
+  run_waited sleep "$1"
+}
+
+stop_process() {
+  kill "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+  forget_pid "$1"
+}
+
+# --- the display ---------------------------------------------------------------------------
+
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+pids+=("$xvfb")
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || die "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM XAUTHORITY
+
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+xset r off
+
+# --- reading /proc -------------------------------------------------------------------------
+
+# utime + stime of a process, in clock ticks; the name field may hold spaces, so the fields
+# are counted from the closing parenthesis.
+cpu_ticks() {
+  local stat
+  stat="$(cat "/proc/$1/stat")" || die "process $1 is gone"
+  stat="${stat##*) }"
+  awk '{ print $12 + $13 }' <<<"$stat"
+}
+
+memory_kib() {
+  local rss pss
+  rss="$(awk '/^VmRSS:/ { print $2 }' "/proc/$1/status")"
+  pss="$(awk '/^Pss:/ { print $2 }' "/proc/$1/smaps_rollup" 2>/dev/null || true)"
+  echo "${rss:-0} ${pss:-0}"
+}
+
+value_of() {
+  sed -n "s/.*\\b$1=\\([^ ]*\\).*/\\1/p" <<<"$2"
+}
+
+# --- the program ---------------------------------------------------------------------------
+
+# A fresh settings and data folder per start, with the window full screen.
+prepare_home() {
+  local home="$work/home.$1"
+  rm -rf "$home"
+  mkdir -p "$home/config/Ovatron" "$home/data" "$home/cache"
+  printf '[General]\nfullscreen=1\n' >"$home/config/Ovatron/Ovatron.conf"
+  export XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache"
+}
+
+# Starts a program; sets app_pid and app_window (its visible window), and gives it the focus.
+start_app() {
+  local log="$1"
+  shift
+  "$@" >"$log" 2>&1 &
+  app_pid=$!
+  pids+=("$app_pid")
+  run_waited timeout "$window_timeout" xdotool search --sync --onlyvisible --pid "$app_pid" \
+    >"$work/window" 2>/dev/null || true
+  app_window="$(head -n1 "$work/window")"
+  [ -n "$app_window" ] || die "$1 showed no window within ${window_timeout} s: $(tail -n 3 "$log")"
+  xdotool windowactivate --sync "$app_window" >/dev/null 2>&1 || xdotool windowfocus --sync "$app_window"
+  pause "$settle_seconds"
+}
+
+# Measures one phase over $seconds: appends "PHASE CPU_PROGRAM CPU_X MPIXELS FRAMES RSS PSS"
+# (per cent of one core, Mpixel/s, full-window redraws per second, KiB) to the results.
+measure_phase() {
+  local phase="$1" program_before x_before start program_after x_after end line
+  program_before="$(cpu_ticks "$app_pid")"
+  x_before="$(cpu_ticks "$xvfb")"
+  start="$EPOCHREALTIME"
+  run_waited "$probe" --window "$app_window" --seconds "$seconds" >"$work/probe.out" 2>"$work/probe.err" \
+    || die "the damage probe failed: $(cat "$work/probe.err")"
+  end="$EPOCHREALTIME"
+  program_after="$(cpu_ticks "$app_pid")"
+  x_after="$(cpu_ticks "$xvfb")"
+  line="$(cat "$work/probe.out")"
+  awk -v phase="$phase" -v p0="$program_before" -v p1="$program_after" -v x0="$x_before" \
+      -v x1="$x_after" -v t0="$start" -v t1="$end" -v hz="$clock_ticks" \
+      -v mpix="$(value_of mpixels_per_s "$line")" -v frames="$(value_of full_frames_per_s "$line")" \
+      -v memory="$(memory_kib "$app_pid")" \
+      'BEGIN { split(memory, m, " "); wall = t1 - t0
+               printf "%s %.2f %.2f %.3f %.2f %d %d\n", phase, (p1 - p0) / hz / wall * 100,
+                      (x1 - x0) / hz / wall * 100, mpix, frames, m[1], m[2] }' >>"$work/results"
+}
+
+# Presses and releases SPACE in a rhythm until ended; releases it when ended.
+space_rhythm() {
+  local sleeper=""
+  trap 'kill $sleeper 2>/dev/null; xdotool keyup space; exit 0' TERM
+  while :; do
+    xdotool keydown space
+    sleep "$rhythm_down_seconds" &
+    sleeper=$!
+    wait "$sleeper"
+    xdotool keyup space
+    sleep "$rhythm_up_seconds" &
+    sleeper=$!
+    wait "$sleeper"
+  done
+}
+
+measure_program_run() {
+  local run="$1"
+  prepare_home "program.$run"
+  start_app "$work/program.$run.log" "$program"
+  measure_phase idle
+  xdotool type --delay 50 "Ana"
+  xdotool key Return
+  pause 0.3
+  xdotool keydown space
+  pause "$climb_seconds"
+  measure_phase held
+  space_rhythm &
+  local rhythm=$!
+  pids+=("$rhythm")
+  measure_phase moving
+  stop_process "$rhythm"
+  xdotool keyup space
+  stop_process "$app_pid"
+}
+
+measure_bare_run() {
+  local run="$1"
+  prepare_home "bare.$run"
+  start_app "$work/bare.$run.log" "$bare"
+  measure_phase bare
+  stop_process "$app_pid"
+}
+
+# Start-to-window time: the probe starts the program and reports when its window is mapped
+# and when the first pixels are drawn into it (the moment it can be seen); the median of
+# $start_count starts. Appends "NAME MAP_MS PAINT_MS".
+measure_starts() {
+  local name="$1" i line
+  shift
+  for ((i = 1; i <= start_count; i++)); do
+    prepare_home "start.$name.$i"
+    run_waited "$probe" --start --timeout "$window_timeout" -- "$@" >"$work/probe.out" 2>"$work/probe.err" \
+      || die "timing the start of $1 failed: $(cat "$work/probe.err")"
+    line="$(cat "$work/probe.out")"
+    echo "$name $(value_of map_ms "$line") $(value_of paint_ms "$line")" >>"$work/starts"
+    pause 0.5
+  done
+}
+
+# --- figures -------------------------------------------------------------------------------
+
+median() {
+  sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# Median of column COLUMN (2 = CPU program, ... 7 = PSS) of a phase.
+phase_median() {
+  awk -v phase="$1" -v column="$2" '$1 == phase { print $column }' "$work/results" | median
+}
+
+start_median() {
+  awk -v name="$1" -v column="$2" '$1 == name { print $column }' "$work/starts" | median
+}
+
+print_report() {
+  local phase cpu_p cpu_x mpix frames rss pss
+  echo
+  echo "Drawing cost at ${screen_width}x${screen_height}, ${seconds} s per phase, median of ${runs} run(s)"
+  echo "program: $program"
+  echo "CPU: per cent of one core; X: the Xvfb server; frames/s: full-window redraws per second"
+  echo
+  printf '%-8s %9s %7s %9s %9s %9s %8s %8s\n' phase "CPU prog" "CPU X" "CPU sum" "Mpixel/s" "frames/s" "RSS MiB" "PSS MiB"
+  for phase in held moving idle bare; do
+    cpu_p="$(phase_median "$phase" 2)"
+    cpu_x="$(phase_median "$phase" 3)"
+    mpix="$(phase_median "$phase" 4)"
+    frames="$(phase_median "$phase" 5)"
+    rss="$(phase_median "$phase" 6)"
+    pss="$(phase_median "$phase" 7)"
+    awk -v phase="$phase" -v p="$cpu_p" -v x="$cpu_x" -v m="$mpix" -v f="$frames" -v r="$rss" -v s="$pss" \
+      'BEGIN { printf "%-8s %9.1f %7.1f %9.1f %9.2f %9.2f %8.1f %8.1f\n", phase, p, x, p + x, m, f, r / 1024, s / 1024 }'
+  done
+  echo "(bare: ovatron_bare_window, repainting in full every 20 ms)"
+  echo
+  echo "program / bare window:"
+  printf '%-8s %10s %10s %14s %14s\n' phase "CPU sum" "Mpixel/s" "RSS diff MiB" "PSS diff MiB"
+  local bare_cpu bare_mpix bare_rss bare_pss
+  bare_cpu="$(awk -v p="$(phase_median bare 2)" -v x="$(phase_median bare 3)" 'BEGIN { print p + x }')"
+  bare_mpix="$(phase_median bare 4)"
+  bare_rss="$(phase_median bare 6)"
+  bare_pss="$(phase_median bare 7)"
+  for phase in held moving idle; do
+    awk -v phase="$phase" -v p="$(phase_median "$phase" 2)" -v x="$(phase_median "$phase" 3)" \
+        -v m="$(phase_median "$phase" 4)" -v r="$(phase_median "$phase" 6)" -v s="$(phase_median "$phase" 7)" \
+        -v bc="$bare_cpu" -v bm="$bare_mpix" -v br="$bare_rss" -v bs="$bare_pss" \
+      'function ratio(a, b) { return b > 0 ? sprintf("%.2fx", a / b) : "n/a" }
+       BEGIN { printf "%-8s %10s %10s %+14.1f %+14.1f\n", phase, ratio(p + x, bc), ratio(m, bm), (r - br) / 1024, (s - bs) / 1024 }'
+  done
+  echo
+  echo "start to window (median of $start_count starts; from exec to mapped / to first pixels drawn):"
+  printf '  %-8s %8.1f ms mapped %8.1f ms drawn\n' program "$(start_median program 2)" "$(start_median program 3)"
+  printf '  %-8s %8.1f ms mapped %8.1f ms drawn\n' bare "$(start_median bare 2)" "$(start_median bare 3)"
+}
+
+: >"$work/results"
+: >"$work/starts"
+echo "measuring on display $DISPLAY (${size}), ${runs} run(s) of ${seconds} s per phase..." >&2
+for ((run = 1; run <= runs; run++)); do
+  echo "  run $run: program" >&2
+  measure_program_run "$run"
+  echo "  run $run: bare window" >&2
+  measure_bare_run "$run"
+done
+echo "  start times" >&2
+measure_starts program "$program"
+measure_starts bare "$bare"
+print_report

@@ -1,0 +1,99 @@
+#include "store/EventReader.h"
+
+#include "store/SqliteConnection.h"
+#include "store/StoredTime.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSqlQuery>
+
+namespace {
+
+QStringList preloadFromJson(const QString& json)
+{
+    QStringList names;
+    const QJsonArray array = QJsonDocument::fromJson(json.toUtf8()).array();
+    names.reserve(array.size());
+    for (const QJsonValue& name : array)
+        names.append(name.toString());
+    return names;
+}
+
+// Runs sql with the event id bound; false (and error set) when it fails.
+bool runForEvent(QSqlQuery& query, const char* sql, qint64 eventId,
+    std::optional<QSqlError>& error)
+{
+    query.setForwardOnly(true);
+    if (query.prepare(QString::fromLatin1(sql))) {
+        query.addBindValue(eventId);
+        if (query.exec())
+            return true;
+    }
+    error = query.lastError();
+    return false;
+}
+
+bool readEntries(QSqlDatabase& database, StoredEvent& event, std::optional<QSqlError>& error)
+{
+    QSqlQuery query(database);
+    if (!runForEvent(query,
+            "SELECT name, score, began_ms, ended_ms, entry_order FROM entry"
+            " WHERE event_id = ? AND cleared = 0 ORDER BY score DESC, entry_order ASC",
+            event.id, error))
+        return false;
+    while (query.next()) {
+        event.entries.push_back({query.value(0).toString(), query.value(1).toInt(),
+            timeFromStored(query.value(2)), timeFromStored(query.value(3)),
+            query.value(4).toLongLong()});
+    }
+    if (query.lastError().isValid())
+        error = query.lastError();
+    return !error;
+}
+
+bool readNextOrder(QSqlDatabase& database, StoredEvent& event, std::optional<QSqlError>& error)
+{
+    QSqlQuery query(database);
+    if (!runForEvent(query,
+            "SELECT coalesce(max(entry_order) + 1, 0) FROM entry WHERE event_id = ?", event.id,
+            error))
+        return false;
+    if (!query.next()) {
+        error = query.lastError();
+        return false;
+    }
+    event.nextOrder = query.value(0).toLongLong();
+    return true;
+}
+
+}  // namespace
+
+std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection,
+    std::optional<QSqlError>& error)
+{
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "SELECT id, started_ms, ended_cleanly, preload_list, preload_position"
+            " FROM event ORDER BY id DESC LIMIT 1"))) {
+        error = query.lastError();
+        return std::nullopt;
+    }
+    if (!query.next()) {
+        if (query.lastError().isValid())
+            error = query.lastError();
+        return std::nullopt;
+    }
+    StoredEvent event;
+    event.id = query.value(0).toLongLong();
+    event.started = timeFromStored(query.value(1));
+    event.endedCleanly = query.value(2).toBool();
+    event.preloadList = preloadFromJson(query.value(3).toString());
+    event.preloadPosition = query.value(4).toInt();
+    query.finish();
+
+    if (!readEntries(connection.database(), event, error)
+        || !readNextOrder(connection.database(), event, error))
+        return std::nullopt;
+    return event;
+}

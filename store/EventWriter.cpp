@@ -1,0 +1,139 @@
+#include "store/EventWriter.h"
+
+#include "store/SqliteConnection.h"
+#include "store/StoredTime.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <initializer_list>
+
+namespace {
+
+QSqlQuery prepared(QSqlDatabase& database, const char* sql)
+{
+    QSqlQuery query(database);
+    query.prepare(QString::fromLatin1(sql));
+    return query;
+}
+
+std::optional<QSqlError> run(QSqlQuery& query, std::initializer_list<QVariant> values)
+{
+    int index = 0;
+    for (const QVariant& value : values)
+        query.bindValue(index++, value);
+    if (!query.exec())
+        return query.lastError();
+    return std::nullopt;
+}
+
+QVariant orNull(std::optional<qint64> value)
+{
+    return value ? QVariant(*value) : QVariant();
+}
+
+}  // namespace
+
+EventWriter::EventWriter(SqliteConnection& connection)
+    : m_connection(connection)
+    , m_insertEvent(prepared(connection.database(),
+          "INSERT INTO event (started_ms) VALUES (?)"))
+    , m_resumeEvent(prepared(connection.database(),
+          "UPDATE event SET ended_cleanly = 0 WHERE id = ?"))
+    , m_insertEntry(prepared(connection.database(),
+          "INSERT INTO entry (event_id, entry_order, name, began_ms) VALUES (?, ?, ?, ?)"
+          " ON CONFLICT (event_id, entry_order) DO UPDATE"
+          " SET name = excluded.name, began_ms = excluded.began_ms"))
+    , m_updateScore(prepared(connection.database(),
+          "UPDATE entry SET score = ? WHERE event_id = ? AND entry_order = ?"))
+    , m_endTurn(prepared(connection.database(),
+          "UPDATE entry SET ended_ms = ? WHERE event_id = ? AND entry_order = ?"))
+    , m_clearTable(prepared(connection.database(),
+          "UPDATE entry SET cleared = 1"
+          " WHERE event_id = ? AND cleared = 0 AND entry_order IS NOT ?"))
+    , m_updatePreload(prepared(connection.database(),
+          "UPDATE event SET preload_list = ?, preload_position = ? WHERE id = ?"))
+    , m_endEvent(prepared(connection.database(),
+          "UPDATE event SET ended_cleanly = 1 WHERE id = ?"))
+{
+}
+
+std::optional<QSqlError> EventWriter::apply(const std::vector<StoreOperation>& batch)
+{
+    const std::optional<qint64> eventBefore = m_eventId;
+    auto error = m_connection.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    if (error)
+        return error;
+    for (const StoreOperation& operation : batch) {
+        error = std::visit([this](const auto& op) { return write(op); }, operation);
+        if (error)
+            break;
+    }
+    if (!error)
+        error = m_connection.exec(QStringLiteral("COMMIT"));
+    if (error) {
+        m_connection.exec(QStringLiteral("ROLLBACK"));
+        m_eventId = eventBefore;
+    }
+    return error;
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::BeginEvent& op)
+{
+    auto error = run(m_insertEvent, {storedTime(op.started)});
+    if (!error)
+        m_eventId = m_insertEvent.lastInsertId().toLongLong();
+    return error;
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::ResumeEvent& op)
+{
+    auto error = run(m_resumeEvent, {op.eventId});
+    if (!error && m_resumeEvent.numRowsAffected() > 0)
+        m_eventId = op.eventId;
+    return error;
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::ContestantStarted& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    return run(m_insertEntry, {*m_eventId, op.order, op.name, storedTime(op.began)});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::ScoreRaised& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    return run(m_updateScore, {op.score, *m_eventId, op.order});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::TurnEnded& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    return run(m_endTurn, {storedTime(op.ended), *m_eventId, op.order});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::TableCleared& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    return run(m_clearTable, {*m_eventId, orNull(op.keptOrder)});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::PreloadChanged& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    const QByteArray json =
+        QJsonDocument(QJsonArray::fromStringList(op.list)).toJson(QJsonDocument::Compact);
+    return run(m_updatePreload, {QString::fromUtf8(json), op.position, *m_eventId});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::EventEnded&)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    return run(m_endEvent, {*m_eventId});
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "store/StoreOperation.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <optional>
+#include <vector>
+
+class SqliteConnection;
+
+// Writes the recorder's operations into an open, up-to-date results file, keeping which
+// event they belong to. Statements are prepared once: the score of the current contestant
+// is written many times a second.
+class EventWriter {
+public:
+    explicit EventWriter(SqliteConnection& connection);
+
+    // All of batch in one transaction: either every operation is stored or none is, and on
+    // failure the writer is as it was before, so the same batch can be tried again.
+    std::optional<QSqlError> apply(const std::vector<StoreOperation>& batch);
+
+private:
+    std::optional<QSqlError> write(const StoreOp::BeginEvent& op);
+    std::optional<QSqlError> write(const StoreOp::ResumeEvent& op);
+    std::optional<QSqlError> write(const StoreOp::ContestantStarted& op);
+    std::optional<QSqlError> write(const StoreOp::ScoreRaised& op);
+    std::optional<QSqlError> write(const StoreOp::TurnEnded& op);
+    std::optional<QSqlError> write(const StoreOp::TableCleared& op);
+    std::optional<QSqlError> write(const StoreOp::PreloadChanged& op);
+    std::optional<QSqlError> write(const StoreOp::EventEnded& op);
+
+    SqliteConnection& m_connection;
+    std::optional<qint64> m_eventId;  // operations before the first event are dropped
+    QSqlQuery m_insertEvent;
+    QSqlQuery m_resumeEvent;
+    QSqlQuery m_insertEntry;
+    QSqlQuery m_updateScore;
+    QSqlQuery m_endTurn;
+    QSqlQuery m_clearTable;
+    QSqlQuery m_updatePreload;
+    QSqlQuery m_endEvent;
+};

@@ -1,0 +1,54 @@
+#include "store/RecorderJournal.h"
+
+#include "brio/BRStringQt.h"
+#include "store/EventRecorder.h"
+
+#include <QDateTime>
+
+namespace {
+QDateTime now()
+{
+    return QDateTime::currentDateTimeUtc();
+}
+}  // namespace
+
+RecorderJournal::RecorderJournal(EventRecorder& recorder) : m_recorder(recorder) {}
+
+void RecorderJournal::resumeWithPreloadList(const QStringList& waiting)
+{
+    m_preloadList = waiting;
+    m_recorder.preloadChanged(m_preloadList, 0);
+}
+
+void RecorderJournal::contestantStarted(std::int64_t order, const brio::BRString& name)
+{
+    m_recorder.contestantStarted(order, brio::toQString(name), now());
+}
+
+void RecorderJournal::scoreRaised(std::int64_t order, int score)
+{
+    m_recorder.scoreRaised(order, score);
+}
+
+void RecorderJournal::turnEnded(std::int64_t order)
+{
+    m_recorder.turnEnded(order, now());
+}
+
+void RecorderJournal::tableCleared(std::optional<std::int64_t> keptOrder)
+{
+    m_recorder.tableCleared(keptOrder);
+}
+
+void RecorderJournal::preloadListSet(const brio::BRStringArray& names)
+{
+    m_preloadList.clear();
+    for (int index = 0; index < static_cast<int>(names.size()); ++index)
+        m_preloadList << brio::toQString(names[index]);
+    m_recorder.preloadChanged(m_preloadList, 0);
+}
+
+void RecorderJournal::preloadNameTaken(int taken)
+{
+    m_recorder.preloadChanged(m_preloadList, taken);
+}

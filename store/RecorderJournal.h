@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/MeterJournal.h"
+
+#include <QStringList>
+
+class EventRecorder;
+
+// Hands the meter's changes to the event recorder, stamped with the time they happen.
+class RecorderJournal : public MeterJournal {
+public:
+    // The recorder must outlive the journal.
+    explicit RecorderJournal(EventRecorder& recorder);
+
+    // Continues a resumed event: its waiting names are the list now, none of them taken.
+    void resumeWithPreloadList(const QStringList& waiting);
+
+    void contestantStarted(std::int64_t order, const brio::BRString& name) override;
+    void scoreRaised(std::int64_t order, int score) override;
+    void turnEnded(std::int64_t order) override;
+    void tableCleared(std::optional<std::int64_t> keptOrder) override;
+    void preloadListSet(const brio::BRStringArray& names) override;
+    void preloadNameTaken(int taken) override;
+
+private:
+    EventRecorder& m_recorder;
+    QStringList m_preloadList;  // as the operator last confirmed it
+};

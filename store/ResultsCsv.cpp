@@ -1,0 +1,30 @@
+#include "store/ResultsCsv.h"
+
+#include "store/Ranking.h"
+
+namespace {
+
+constexpr QLatin1String lineEnd("\r\n");
+
+}  // namespace
+
+QString csvField(const QString& text)
+{
+    const bool needsQuotes = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
+        || text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+    if (!needsQuotes)
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QByteArray resultsCsv(const std::vector<StoredEntry>& table)
+{
+    QString text = QStringLiteral("rank,name,score") + lineEnd;
+    for (const RankedEntry& row : rankedTable(table)) {
+        text += QString::number(row.rank) + QLatin1Char(',') + csvField(row.name)
+            + QLatin1Char(',') + QString::number(row.score) + lineEnd;
+    }
+    return text.toUtf8();
+}

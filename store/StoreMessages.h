@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The one-line reasons the operator sees about the results file, translated.
+namespace StoreMessages {
+
+// "Results are not being saved: " followed by the reason.
+QString notSaving(const QString& reason);
+
+QString fileInUse();
+QString cannotWrite(const QString& path);
+QString newerVersion(const QString& path);
+QString cannotRead(const QString& path);
+QString cannotReadNorMove(const QString& path);
+QString folderNotCreated(const QString& folder);
+QString diskFull();
+QString failed(const QString& path, const QString& detail);
+QString movedAside(const QString& newPath);
+QString nothingStored();
+
+}  // namespace StoreMessages

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+// The changes the recorder queues for its worker, one struct each. An operation refers to
+// the event begun or resumed last.
+namespace StoreOp {
+
+struct BeginEvent {
+    QDateTime started;
+};
+
+struct ResumeEvent {
+    qint64 eventId = 0;
+};
+
+struct ContestantStarted {
+    qint64 order = 0;
+    QString name;
+    QDateTime began;
+};
+
+struct ScoreRaised {
+    qint64 order = 0;
+    int score = 0;
+};
+
+struct TurnEnded {
+    qint64 order = 0;
+    QDateTime ended;
+};
+
+// Marks the entries as cleared; keptOrder, when set, stays in the table.
+struct TableCleared {
+    std::optional<qint64> keptOrder;
+};
+
+struct PreloadChanged {
+    QStringList list;
+    int position = 0;
+};
+
+struct EventEnded {};
+
+}  // namespace StoreOp
+
+using StoreOperation = std::variant<StoreOp::BeginEvent, StoreOp::ResumeEvent,
+    StoreOp::ContestantStarted, StoreOp::ScoreRaised, StoreOp::TurnEnded, StoreOp::TableCleared,
+    StoreOp::PreloadChanged, StoreOp::EventEnded>;

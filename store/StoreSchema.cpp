@@ -1,0 +1,125 @@
+#include "store/StoreSchema.h"
+
+#include "store/SqliteConnection.h"
+
+#include <QHash>
+#include <QSet>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <array>
+#include <span>
+
+namespace StoreSchema {
+namespace {
+
+// Times are milliseconds since the epoch in UTC; the preload list is a JSON array of names.
+// Entries are never deleted: Clear League Table only sets cleared.
+constexpr std::array version1 = {
+    "CREATE TABLE event ("
+    " id INTEGER PRIMARY KEY,"
+    " started_ms INTEGER NOT NULL,"
+    " ended_cleanly INTEGER NOT NULL DEFAULT 0,"
+    " preload_list TEXT NOT NULL DEFAULT '[]',"
+    " preload_position INTEGER NOT NULL DEFAULT 0)",
+    "CREATE TABLE entry ("
+    " event_id INTEGER NOT NULL REFERENCES event(id),"
+    " entry_order INTEGER NOT NULL,"
+    " name TEXT NOT NULL,"
+    " score INTEGER NOT NULL DEFAULT 0,"
+    " began_ms INTEGER,"
+    " ended_ms INTEGER,"
+    " cleared INTEGER NOT NULL DEFAULT 0,"
+    " PRIMARY KEY (event_id, entry_order)) WITHOUT ROWID",
+};
+
+// steps[n] takes a file from version n to n + 1; version 2 will be one more entry.
+constexpr std::array<std::span<const char* const>, currentVersion> steps = {
+    std::span<const char* const>(version1),
+};
+
+struct RequiredColumn {
+    const char* table;
+    const char* column;
+};
+
+constexpr std::array<RequiredColumn, 12> requiredColumns = {{
+    {"event", "id"},
+    {"event", "started_ms"},
+    {"event", "ended_cleanly"},
+    {"event", "preload_list"},
+    {"event", "preload_position"},
+    {"entry", "event_id"},
+    {"entry", "entry_order"},
+    {"entry", "name"},
+    {"entry", "score"},
+    {"entry", "began_ms"},
+    {"entry", "ended_ms"},
+    {"entry", "cleared"},
+}};
+
+QSet<QString> columnsOf(SqliteConnection& connection, const QString& table,
+    std::optional<QSqlError>& error)
+{
+    QSet<QString> columns;
+    QSqlQuery query(connection.database());
+    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table))) {
+        error = query.lastError();
+        return columns;
+    }
+    while (query.next())
+        columns.insert(query.value(1).toString());
+    return columns;
+}
+
+}  // namespace
+
+int version(SqliteConnection& connection, std::optional<QSqlError>& error)
+{
+    return connection.value(QStringLiteral("PRAGMA user_version"), error).toInt();
+}
+
+bool isEmpty(SqliteConnection& connection, std::optional<QSqlError>& error)
+{
+    return connection
+               .value(QStringLiteral("SELECT count(*) FROM sqlite_schema"), error)
+               .toInt()
+        == 0;
+}
+
+bool isComplete(SqliteConnection& connection, std::optional<QSqlError>& error)
+{
+    QHash<QString, QSet<QString>> columns;
+    for (const RequiredColumn& required : requiredColumns) {
+        const QString table = QString::fromLatin1(required.table);
+        if (!columns.contains(table))
+            columns.insert(table, columnsOf(connection, table, error));
+        if (error || !columns.value(table).contains(QString::fromLatin1(required.column)))
+            return false;
+    }
+    return true;
+}
+
+std::optional<QSqlError> migrate(SqliteConnection& connection, int fromVersion)
+{
+    if (fromVersion >= currentVersion)
+        return std::nullopt;
+    if (auto error = connection.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return error;
+    for (int step = fromVersion; step < currentVersion; ++step) {
+        for (const char* statement : steps[static_cast<std::size_t>(step)]) {
+            if (auto error = connection.exec(QString::fromLatin1(statement))) {
+                connection.exec(QStringLiteral("ROLLBACK"));
+                return error;
+            }
+        }
+    }
+    auto error = connection.exec(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion));
+    if (!error)
+        error = connection.exec(QStringLiteral("COMMIT"));
+    if (error)
+        connection.exec(QStringLiteral("ROLLBACK"));
+    return error;
+}
+
+}  // namespace StoreSchema

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// One league-table entry as kept in the results file. order counts the contestants of the
+// event from 0 in the order they started; it breaks ties between equal scores.
+struct StoredEntry {
+    QString name;
+    int score = 0;
+    QDateTime began;
+    QDateTime ended;  // invalid while the turn has not ended
+    qint64 order = 0;
+
+    friend bool operator==(const StoredEntry&, const StoredEntry&) = default;
+};
+
+// One event: a show from its start to File > Exit. entries are those not cleared, best first.
+struct StoredEvent {
+    qint64 id = 0;
+    QDateTime started;
+    bool endedCleanly = false;
+    QStringList preloadList;
+    int preloadPosition = 0;
+    std::vector<StoredEntry> entries;
+    qint64 nextOrder = 0;  // for the next contestant when resuming; counts cleared entries too
+};
+
+// An event that stopped without File > Exit (a crash, a power cut) and has results is worth
+// offering to resume.
+inline bool needsResumeOffer(const StoredEvent& event)
+{
+    return !event.endedCleanly && !event.entries.empty();
+}

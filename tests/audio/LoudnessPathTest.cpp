@@ -1,0 +1,192 @@
+// Generated sound through the whole level path: bytes as a device delivers them, mono
+// mixdown, momentary loudness, the calibration mapping, the published reading.
+#include "TestSignals.h"
+
+#include "audio/LevelProcessor.h"
+#include "audio/LoudnessMapping.h"
+#include "audio/LoudnessMeter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace audio {
+namespace {
+
+using namespace audio::test;
+
+constexpr double kSineFrequency = 997.0;  // the BS.1770 reference tone
+
+// Feeds the sound in 10 ms pieces that cut frames in two, as device buffers may, and
+// collects the reading after every piece.
+std::vector<LevelReading> run(const std::vector<float>& mono, const QAudioFormat& format,
+                              const MicrophoneCalibration& calibration = {})
+{
+    LevelBoard board;
+    LevelProcessor processor(format, board, calibration);
+    const QByteArray bytes = encode(mono, format);
+    const qsizetype piece = qsizetype(framesFor(10, format.sampleRate())) * format.bytesPerFrame() + 1;
+    std::vector<LevelReading> readings;
+    for (qsizetype at = 0; at < bytes.size(); at += piece) {
+        processor.process(QByteArrayView(bytes).sliced(at, std::min(piece, bytes.size() - at)));
+        readings.push_back({board.level(), board.loudnessLufs()});
+    }
+    return readings;
+}
+
+// The loudness of the whole of a steady signal: the reference a momentary reading of it
+// should match.
+double longTermLoudness(const std::vector<float>& mono, int rate = kRate)
+{
+    LoudnessMeter meter(unsigned(rate), unsigned(mono.size() * 1000 / std::size_t(rate)));
+    meter.addFrames(mono.data(), mono.size());
+    return meter.loudness();
+}
+
+int medianLevel(std::vector<LevelReading> readings, std::size_t last)
+{
+    std::vector<int> levels;
+    for (std::size_t i = readings.size() - last; i < readings.size(); ++i)
+        levels.push_back(readings[i].level);
+    std::nth_element(levels.begin(), levels.begin() + levels.size() / 2, levels.end());
+    return levels[levels.size() / 2];
+}
+
+double peakLoudness(const std::vector<LevelReading>& readings)
+{
+    double peak = kSilenceLufs;
+    for (const LevelReading& reading : readings)
+        peak = std::max(peak, reading.loudnessLufs);
+    return peak;
+}
+
+// Formats devices deliver: the path must read each at the same loudness.
+std::vector<QAudioFormat> deviceFormats()
+{
+    return {
+        makeFormat(QAudioFormat::Int16, 1),
+        makeFormat(QAudioFormat::Float, 1),
+        makeFormat(QAudioFormat::Int16, 2, 44100),
+        makeFormat(QAudioFormat::Float, 2, 22050),
+        makeFormat(QAudioFormat::Int32, 1),
+    };
+}
+
+TEST(LoudnessMeter, ReadsTheReferenceToneAtItsLoudnessFromBothSampleTypes)
+{
+    for (const double lufs : {-10.0, -23.0, -40.0}) {
+        const std::vector<float> tone = sine(framesFor(1000), kSineFrequency, sineAmplitudeFor(lufs));
+        std::vector<std::int16_t> shorts(tone.size());
+        std::transform(tone.begin(), tone.end(), shorts.begin(),
+                       [](float s) { return std::int16_t(std::lround(s * 32767.0f)); });
+        LoudnessMeter fromFloat(kRate);
+        fromFloat.addFrames(tone.data(), tone.size());
+        LoudnessMeter fromShort(kRate);
+        fromShort.addFrames(shorts.data(), shorts.size());
+        SCOPED_TRACE(testing::Message() << lufs << " LUFS");
+        EXPECT_NEAR(fromFloat.loudness(), lufs, 0.1);
+        EXPECT_NEAR(fromShort.loudness(), lufs, 0.1);
+    }
+}
+
+TEST(LoudnessMeter, SilenceReadsAsTheFloorValueNeverNan)
+{
+    LoudnessMeter meter(kRate);
+    EXPECT_EQ(meter.loudness(), kSilenceLufs);  // nothing fed yet
+    const std::vector<float> quiet = silence(framesFor(500));
+    meter.addFrames(quiet.data(), quiet.size());
+    EXPECT_EQ(meter.loudness(), kSilenceLufs);
+    EXPECT_EQ(boundedLoudness(std::nan("")), kSilenceLufs);
+    EXPECT_EQ(LoudnessMeter(0).loudness(), kSilenceLufs);  // a device that names no rate
+}
+
+TEST(LoudnessPath, PinkNoiseAtKnownLoudnessGivesTheMappedLevel)
+{
+    const std::vector<float> noise = pinkNoise(framesFor(3000));
+    const double unitLoudness = longTermLoudness(noise);
+    // Pink noise of RMS 1 reads near 0 dB RMS in LUFS; far off means the weighting is wrong.
+    ASSERT_NEAR(unitLoudness, 0.0, 3.0);
+
+    struct Case {
+        double lufs;
+        int level;
+    };
+    const Case cases[] = {{-58.0, 0}, {-47.0, 10}, {-41.0, 30}, {-35.0, 50},
+                          {-29.0, 70}, {-23.0, 90}, {-12.0, 100}};
+    for (const QAudioFormat& format : deviceFormats()) {
+        const std::vector<float> source = pinkNoise(framesFor(3000, format.sampleRate()));
+        const double sourceLoudness = longTermLoudness(source, format.sampleRate());
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.lufs << " LUFS as " << format.sampleFormat() << " x"
+                                            << format.channelCount() << " at " << format.sampleRate());
+            const double gain = std::pow(10.0, (c.lufs - sourceLoudness) / 20.0);
+            const std::vector<LevelReading> readings = run(scaled(source, gain), format);
+            // The last two seconds: the window is full and the level is settled.
+            EXPECT_NEAR(medianLevel(readings, 200), c.level, 2);
+        }
+    }
+}
+
+TEST(LoudnessPath, SilenceGivesLevelZero)
+{
+    for (const QAudioFormat& format : deviceFormats()) {
+        const std::vector<LevelReading> readings =
+            run(silence(framesFor(1000, format.sampleRate())), format);
+        ASSERT_FALSE(readings.empty());
+        EXPECT_EQ(readings.back().level, 0);
+        EXPECT_EQ(readings.back().loudnessLufs, kSilenceLufs);
+    }
+}
+
+TEST(LoudnessPath, SoundAtFloorPlusRangeGivesFullScale)
+{
+    const MicrophoneCalibration room{-45.0, 25.0};
+    const std::vector<float> tone = sine(framesFor(1000), kSineFrequency, sineAmplitudeFor(-20.0));
+    const std::vector<LevelReading> readings = run(tone, makeFormat(QAudioFormat::Float, 1), room);
+    EXPECT_EQ(readings.back().level, 100);
+    EXPECT_EQ(medianLevel(readings, 50), 100);
+}
+
+TEST(LoudnessPath, AShortShoutPeaksClearlyBelowSustainedNoiseOfTheSameLoudness)
+{
+    const double gain = std::pow(10.0, (-20.0 - longTermLoudness(pinkNoise(framesFor(3000)))) / 20.0);
+    const std::vector<float> shout = joined(
+        joined(silence(framesFor(1000)), scaled(pinkNoise(framesFor(200)), gain)), silence(framesFor(1000)));
+    const std::vector<float> sustained = scaled(pinkNoise(framesFor(3000)), gain);
+    const QAudioFormat format = makeFormat(QAudioFormat::Int16, 1);
+    const std::vector<LevelReading> shoutReadings = run(shout, format);
+    const std::vector<LevelReading> sustainedReadings = run(sustained, format);
+
+    // 200 ms fill half the 400 ms window: about 3 LU less.
+    const double difference = peakLoudness(sustainedReadings) - peakLoudness(shoutReadings);
+    EXPECT_GT(difference, 2.0);
+    EXPECT_LT(difference, 4.5);
+    int shoutPeak = 0;
+    int sustainedPeak = 0;
+    for (const LevelReading& reading : shoutReadings)
+        shoutPeak = std::max(shoutPeak, reading.level);
+    for (const LevelReading& reading : sustainedReadings)
+        sustainedPeak = std::max(sustainedPeak, reading.level);
+    EXPECT_GE(sustainedPeak - shoutPeak, 7);
+    // And the shout's echo is gone from the reading 400 ms after it ended.
+    EXPECT_EQ(shoutReadings.back().level, 0);
+}
+
+TEST(LoudnessPath, PublishesAReadingForEveryTenMillisecondsOfSound)
+{
+    LevelBoard board;
+    LevelProcessor processor(makeFormat(QAudioFormat::Int16, 1), board, {});
+    const QByteArray second = encode(silence(framesFor(1000)), makeFormat(QAudioFormat::Int16, 1));
+    processor.process(second);
+    EXPECT_EQ(board.updates(), 100u);
+    // Pieces smaller than 10 ms add up to the same count.
+    constexpr qsizetype kPiece = 333;
+    for (qsizetype at = 0; at < second.size(); at += kPiece)
+        processor.process(QByteArrayView(second).sliced(at, std::min(kPiece, second.size() - at)));
+    EXPECT_EQ(board.updates(), 200u);
+}
+
+}  // namespace
+}  // namespace audio

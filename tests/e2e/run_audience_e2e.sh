@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The audience screen with the real program under Xvfb: with two X screens the audience window
+# covers the second one exactly and mirrors the meter while real key presses go to the
+# operator's window; with one screen it is an ordinary window.
+# Usage: run_audience_e2e.sh OVATRON SHOT_PROBE
+set -euo pipefail
+
+ovatron="$1"
+probe="$2"
+for tool in Xvfb openbox xdotool import xwininfo; do
+  command -v "$tool" >/dev/null || { echo "skipped: missing $tool (scripts/install-deps.sh installs it)"; exit 77; }
+done
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ -f "$work/ovatron.log" ] && cat "$work/ovatron.log"; exit 1; }
+
+# start_display SCREEN_ARGS...: a display of our own with openbox; sets DISPLAY.
+start_display() {
+  rm -f "$work/display"
+  Xvfb -displayfd 3 "$@" -nolisten tcp 3>"$work/display" 2>>"$work/xvfb.log" &
+  pids+=($!)
+  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  display=":$(head -n1 "$work/display")"
+  export DISPLAY="$display.0"
+  openbox >>"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  sleep 1
+}
+
+# start_program: the program with the audience screen set to open at start.
+start_program() {
+  export XDG_CONFIG_HOME="$work/config-$1" XDG_DATA_HOME="$work/data-$1" HOME="$work"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  mkdir -p "$XDG_CONFIG_HOME/Ovatron"
+  printf 'ShowAudienceScreen=1\n' >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
+  "$ovatron" >"$work/ovatron.log" 2>&1 &
+  program=$!
+  pids+=("$program")
+  window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
+    || fail "the operator's window did not appear"
+}
+
+# audience_window SCREEN: the id of the audience window on that X screen, or nothing.
+audience_window() {
+  for _ in $(seq 50); do
+    found="$(DISPLAY="$display.$1" xdotool search --onlyvisible --name 'Audience Screen' 2>/dev/null | head -n1 || true)"
+    [ -n "$found" ] && { echo "$found"; return; }
+    sleep 0.1
+  done
+}
+
+geometry() {  # geometry SCREEN WINDOW: "x y width height" of the window on the root
+  DISPLAY="$display.$1" xwininfo -id "$2" | awk '
+    /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
+
+value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
+
+# --- Two screens -------------------------------------------------------------------------
+start_display -screen 0 1600x1000x24 -screen 1 1280x720x24
+start_program two
+audience="$(audience_window 1)"
+[ -n "$audience" ] || fail "no audience window on the second screen"
+read -r ax ay aw ah < <(geometry 1 "$audience")
+[ "$ax $ay $aw $ah" = "0 0 1280 720" ] || fail "the audience window is at $ax,$ay ${aw}x${ah}, not over the whole second screen"
+echo "audience window covers screen 1: $ax,$ay ${aw}x${ah}"
+
+# Real key presses go to the operator's window; the audience screen mirrors the meter.
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+xdotool type --delay 50 "Ana"
+xdotool key Return
+sleep 0.3
+xdotool keydown space
+sleep 1.8
+DISPLAY="$display.1" import -window root "$work/audience.png"
+"$probe" "$work/audience.png" >"$work/audience.txt"
+xdotool keyup space
+echo "audience: $(tr '\n' ' ' <"$work/audience.txt")"
+[ "$(value audience width)" = 1280 ] || fail "the audience screenshot is not of the second screen"
+[ "$(value audience level_row)" -ge 0 ] && [ "$(value audience level_row)" -lt 180 ] \
+  || fail "the audience screen does not show the level at the top (row $(value audience level_row))"
+[ "$(value audience highlight_right)" -gt 20 ] || fail "the audience screen does not show the contestant's row"
+# No menu on the audience screen: its top rows are all the meter's white background.
+top="$(convert "$work/audience.png" -crop 300x20+560+0 +repage -format '%[fx:minima.intensity]' info:)"
+[ "$top" = 1 ] || fail "the audience screen's top edge is not the meter's background (a menu bar?)"
+# The operator typed into the operator's window, not into the audience's.
+active="$(xdotool getactivewindow 2>/dev/null || true)"
+[ "$active" = "$window" ] || fail "the operator's window lost the keyboard (active: $active)"
+xdotool key F5
+sleep 0.5
+[ -z "$(DISPLAY="$display.1" xdotool search --onlyvisible --name 'Audience Screen' 2>/dev/null || true)" ] \
+  || fail "F5 did not close the audience window"
+kill "$program"; wait "$program" 2>/dev/null || true
+for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+pids=()
+
+# --- One screen --------------------------------------------------------------------------
+start_display -screen 0 1280x800x24
+start_program one
+audience="$(audience_window 0)"
+[ -n "$audience" ] || fail "no audience window with one screen"
+read -r ax ay aw ah < <(geometry 0 "$audience")
+{ [ "$aw" -lt 1280 ] && [ "$ah" -lt 800 ]; } || fail "with one screen the audience window is ${aw}x${ah}, not an ordinary window"
+echo "one screen: an ordinary audience window of ${aw}x${ah} at $ax,$ay"
+echo "1 passed, 0 failed"

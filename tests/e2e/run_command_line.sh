@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The real program's command line, without a display: --help and --version answer and exit 0,
+# in the user's language; a wrong option is one line and a failure; no display is one line.
+# Usage: run_command_line.sh OVATRON
+set -uo pipefail
+ovatron="$1"
+failures=0
+check() {  # check NAME EXPECTED_STATUS PATTERN -- COMMAND...
+  local name="$1" expected="$2" pattern="$3"; shift 4
+  local output status
+  output="$("$@" 2>&1)"; status=$?
+  if [ "$status" -ne "$expected" ] || ! grep -q -- "$pattern" <<<"$output"; then
+    echo "FAIL: $name (status $status): $output"
+    failures=$((failures + 1))
+  fi
+}
+quiet=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE= LC_ALL=)
+check help 0 "--export <FILE>" -- "${quiet[@]}" LANG=C "$ovatron" --help
+check version 0 "^Ovatron [0-9]*\.[0-9]*\.[0-9]*" -- "${quiet[@]}" LANG=C "$ovatron" --version
+check german 0 "Der Applausmesser" -- "${quiet[@]}" LANG=de_DE.UTF-8 "$ovatron" --help
+check french 0 "L'applaudimètre" -- "${quiet[@]}" LANG=fr_FR.UTF-8 "$ovatron" --help
+check wrong-option 2 "Unknown option 'bogus'" -- "${quiet[@]}" LANG=C "$ovatron" --bogus
+check no-display 1 "no display found" -- "${quiet[@]}" LANG=C "$ovatron"
+if [ "$failures" -eq 0 ]; then echo "1 passed, 0 failed"; else exit 1; fi

@@ -1,0 +1,110 @@
+// The ranked table as CSV: RFC 4180 quoting, CR LF line ends, UTF-8, shared ranks for ties.
+#include "store/Ranking.h"
+#include "store/ResultsCsv.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+StoredEntry entry(const QString& name, int score, qint64 order = 0)
+{
+    StoredEntry stored;
+    stored.name = name;
+    stored.score = score;
+    stored.order = order;
+    return stored;
+}
+
+struct FieldCase {
+    const char* name;
+    QString text;
+    QString field;
+};
+
+void PrintTo(const FieldCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CsvField : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(CsvField, IsQuotedOnlyWhenItMustBe)
+{
+    EXPECT_EQ(csvField(GetParam().text).toStdString(), GetParam().field.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CsvField,
+    testing::Values(FieldCase{"Plain", QStringLiteral("Ana Smith"), QStringLiteral("Ana Smith")},
+        FieldCase{"Empty", QString(), QString()},
+        FieldCase{"SpacesKept", QStringLiteral(" Ben "), QStringLiteral(" Ben ")},
+        FieldCase{"Comma", QStringLiteral("Smith, Ana"), QStringLiteral("\"Smith, Ana\"")},
+        FieldCase{"Quote", QStringLiteral("Ana \"Ace\" Smith"),
+            QStringLiteral("\"Ana \"\"Ace\"\" Smith\"")},
+        FieldCase{"OnlyAQuote", QStringLiteral("\""), QStringLiteral("\"\"\"\"")},
+        FieldCase{"LineFeed", QStringLiteral("Ana\nSmith"), QStringLiteral("\"Ana\nSmith\"")},
+        FieldCase{"CarriageReturn", QStringLiteral("Ana\rSmith"),
+            QStringLiteral("\"Ana\rSmith\"")},
+        FieldCase{"CrLfAndComma", QStringLiteral("A,\r\nB"), QStringLiteral("\"A,\r\nB\"")},
+        FieldCase{"NonAsciiLetters", QStringLiteral("Zoë Ångström Łukasz Ōtani"),
+            QStringLiteral("Zoë Ångström Łukasz Ōtani")},
+        FieldCase{"NonAsciiWithComma", QStringLiteral("Müller, Jürgen"),
+            QStringLiteral("\"Müller, Jürgen\"")},
+        FieldCase{"Semicolon", QStringLiteral("Ana;Ben"), QStringLiteral("Ana;Ben")}),
+    [](const testing::TestParamInfo<FieldCase>& info) { return info.param.name; });
+
+TEST(ResultsCsv, HasAHeaderRanksTiesAndEndsEveryLineInCrLf)
+{
+    const std::vector<StoredEntry> table = {entry(QStringLiteral("Zoë"), 90, 3),
+        entry(QStringLiteral("Smith, \"Ace\""), 80, 0), entry(QStringLiteral("Ben\nB"), 80, 1),
+        entry(QStringLiteral("Ana"), 12, 2)};
+    const QByteArray expected = "rank,name,score\r\n"
+                                "1,Zo\xc3\xab,90\r\n"
+                                "2,\"Smith, \"\"Ace\"\"\",80\r\n"
+                                "2,\"Ben\nB\",80\r\n"
+                                "4,Ana,12\r\n";
+    EXPECT_EQ(resultsCsv(table), expected);
+}
+
+TEST(ResultsCsv, AnEmptyTableIsTheHeaderAlone)
+{
+    EXPECT_EQ(resultsCsv({}), QByteArray("rank,name,score\r\n"));
+}
+
+struct RankCase {
+    const char* name;
+    std::vector<int> scores;
+    std::vector<int> ranks;
+};
+
+void PrintTo(const RankCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CompetitionRanking : public testing::TestWithParam<RankCase> {};
+
+TEST_P(CompetitionRanking, EqualScoresShareARankAndTheNextRanksAreSkipped)
+{
+    std::vector<StoredEntry> table;
+    for (int score : GetParam().scores)
+        table.push_back(entry(QStringLiteral("x"), score));
+    std::vector<int> ranks;
+    for (const RankedEntry& row : rankedTable(table))
+        ranks.push_back(row.rank);
+    EXPECT_EQ(ranks, GetParam().ranks);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, CompetitionRanking,
+    testing::Values(RankCase{"Empty", {}, {}}, RankCase{"One", {40}, {1}},
+        RankCase{"AllDifferent", {90, 80, 70}, {1, 2, 3}},
+        RankCase{"TieInTheMiddle", {90, 80, 80, 70}, {1, 2, 2, 4}},
+        RankCase{"TieAtTheTop", {100, 100, 50}, {1, 1, 3}},
+        RankCase{"ThreeWayTieThenOne", {100, 90, 90, 90, 10}, {1, 2, 2, 2, 5}},
+        RankCase{"AllTied", {0, 0, 0}, {1, 1, 1}},
+        RankCase{"TieAtTheBottom", {60, 20, 20}, {1, 2, 2}},
+        RankCase{"NotInTableOrder", {70, 90, 70, 100}, {3, 2, 3, 1}}),
+    [](const testing::TestParamInfo<RankCase>& info) { return info.param.name; });
+
+}  // namespace

@@ -1,0 +1,300 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Ovatron</source>
+        <translation>Über Ovatron</translation>
+    </message>
+    <message>
+        <source>Ovatron, Version %1.%2</source>
+        <translation>Ovatron, Version %1.%2</translation>
+    </message>
+    <message>
+        <source>The applause meter for live events.</source>
+        <translation>Der Applausmesser für Live-Veranstaltungen.</translation>
+    </message>
+</context>
+<context>
+    <name>AudienceWindow</name>
+    <message>
+        <source>%1 Audience Screen</source>
+        <translation>%1 Publikumsbildschirm</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The applause meter for live events.</source>
+        <translation>Der Applausmesser für Live-Veranstaltungen.</translation>
+    </message>
+    <message>
+        <source>Write the results of the latest event to FILE (.csv or .pdf) and stop, without opening a window.</source>
+        <translation>Die Ergebnisse der letzten Veranstaltung in DATEI (.csv oder .pdf) schreiben und beenden, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Measure the sound of the WAV file FILE, played in a loop, instead of the microphone (for rehearsals and tests).</source>
+        <translation>Den Klang der WAV-Datei DATEI in einer Schleife messen statt des Mikrofons (für Proben und Tests).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Schrift</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Font</source>
+        <translation>&amp;Schrift ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Use League Table</source>
+        <translation>&amp;Rangliste verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Clear League Table</source>
+        <translation>Rangliste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Preload List</source>
+        <translation>&amp;Startliste bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Show Summary Screen</source>
+        <translation>&amp;Zusammenfassung zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Inhalt...</translation>
+    </message>
+    <message>
+        <source>&amp;Help...</source>
+        <translation>&amp;Hilfe...</translation>
+    </message>
+    <message>
+        <source>&amp;About Ovatron...</source>
+        <translation>Ü&amp;ber Ovatron...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Audience Screen</source>
+        <translation>&amp;Publikumsbildschirm</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+</context>
+<context>
+    <name>FontDialog</name>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Stri&amp;keout</source>
+        <translation>&amp;Durchgestrichen</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>F&amp;arbe...</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <translation>AaBbYyZz</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Schriftart:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Can&apos;t find help file</source>
+        <translation>Die Hilfedatei wurde nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>MeterPainter</name>
+    <message>
+        <source>Name: </source>
+        <translation>Name: </translation>
+    </message>
+</context>
+<context>
+    <name>OperatorStrip</name>
+    <message>
+        <source>Meter running (no league table)</source>
+        <translation>Messer läuft (ohne Rangliste)</translation>
+    </message>
+    <message>
+        <source>Name entry</source>
+        <translation>Namenseingabe</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Summary screen</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Next: nobody waiting</source>
+        <translation>Als Nächstes: niemand wartet</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Als Nächstes: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreloadDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Edit League Table</source>
+        <translation>Rangliste bearbeiten</translation>
+    </message>
+    <message>
+        <source>Enter the names to be loaded into the league table, one entry per line.</source>
+        <translation>Geben Sie die Namen für die Rangliste ein, einen pro Zeile.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsExport</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Cannot export to %1: the file name must end in .csv or .pdf.</source>
+        <translation>Export nach %1 nicht möglich: Der Dateiname muss auf .csv oder .pdf enden.</translation>
+    </message>
+    <message>
+        <source>Cannot export to %1: PDF needs the graphical part of Ovatron.</source>
+        <translation>Export nach %1 nicht möglich: PDF braucht den grafischen Teil von Ovatron.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsSheet</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Event of %1</source>
+        <translation>Veranstaltung vom %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>No results.</source>
+        <translation>Keine Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Gedruckt am %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>ovatron: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start Ovatron from a desktop session.</source>
+        <translation>ovatron: keine Anzeige gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); starten Sie Ovatron aus einer Desktop-Sitzung.</translation>
+    </message>
+    <message>
+        <source>ovatron: cannot open the display: %1</source>
+        <translation>ovatron: die Anzeige kann nicht geöffnet werden: %1</translation>
+    </message>
+</context>
+</TS>

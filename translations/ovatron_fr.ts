@@ -1,0 +1,300 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Ovatron</source>
+        <translation>À propos d&apos;Ovatron</translation>
+    </message>
+    <message>
+        <source>Ovatron, Version %1.%2</source>
+        <translation>Ovatron, version %1.%2</translation>
+    </message>
+    <message>
+        <source>The applause meter for live events.</source>
+        <translation>L&apos;applaudimètre pour les événements en direct.</translation>
+    </message>
+</context>
+<context>
+    <name>AudienceWindow</name>
+    <message>
+        <source>%1 Audience Screen</source>
+        <translation>%1 - Écran du public</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>The applause meter for live events.</source>
+        <translation>L&apos;applaudimètre pour les événements en direct.</translation>
+    </message>
+    <message>
+        <source>Write the results of the latest event to FILE (.csv or .pdf) and stop, without opening a window.</source>
+        <translation>Écrire les résultats du dernier événement dans FICHIER (.csv ou .pdf) et s&apos;arrêter, sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Measure the sound of the WAV file FILE, played in a loop, instead of the microphone (for rehearsals and tests).</source>
+        <translation>Mesurer le son du fichier WAV FICHIER, joué en boucle, au lieu du microphone (pour les répétitions et les tests).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Argument inattendu : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Police</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Font</source>
+        <translation>Modifier la &amp;police</translation>
+    </message>
+    <message>
+        <source>&amp;Use League Table</source>
+        <translation>&amp;Utiliser le classement</translation>
+    </message>
+    <message>
+        <source>&amp;Clear League Table</source>
+        <translation>&amp;Effacer le classement</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Preload List</source>
+        <translation>Modifier la liste de &amp;passage</translation>
+    </message>
+    <message>
+        <source>&amp;Show Summary Screen</source>
+        <translation>Afficher le &amp;récapitulatif</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Sommaire...</translation>
+    </message>
+    <message>
+        <source>&amp;Help...</source>
+        <translation>&amp;Aide...</translation>
+    </message>
+    <message>
+        <source>&amp;About Ovatron...</source>
+        <translation>À &amp;propos d&apos;Ovatron...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Audience Screen</source>
+        <translation>Écran du &amp;public</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+</context>
+<context>
+    <name>FontDialog</name>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Gras</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Italique</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Souligné</translation>
+    </message>
+    <message>
+        <source>Stri&amp;keout</source>
+        <translation>&amp;Barré</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Couleur...</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <translation>AaBbYyZz</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Police :</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effets</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Can&apos;t find help file</source>
+        <translation>Fichier d&apos;aide introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>MeterPainter</name>
+    <message>
+        <source>Name: </source>
+        <translation>Nom : </translation>
+    </message>
+</context>
+<context>
+    <name>OperatorStrip</name>
+    <message>
+        <source>Meter running (no league table)</source>
+        <translation>Mesure en continu (sans classement)</translation>
+    </message>
+    <message>
+        <source>Name entry</source>
+        <translation>Saisie du nom</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>Summary screen</source>
+        <translation>Récapitulatif</translation>
+    </message>
+    <message>
+        <source>Next: nobody waiting</source>
+        <translation>Suivant : personne en attente</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Suivant : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreloadDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Edit League Table</source>
+        <translation>Modifier le classement</translation>
+    </message>
+    <message>
+        <source>Enter the names to be loaded into the league table, one entry per line.</source>
+        <translation>Saisissez les noms à charger dans le classement, un par ligne.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsExport</name>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Cannot export to %1: the file name must end in .csv or .pdf.</source>
+        <translation>Impossible d&apos;exporter vers %1 : le nom du fichier doit se terminer par .csv ou .pdf.</translation>
+    </message>
+    <message>
+        <source>Cannot export to %1: PDF needs the graphical part of Ovatron.</source>
+        <translation>Impossible d&apos;exporter vers %1 : le PDF nécessite la partie graphique d&apos;Ovatron.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Impossible de lire %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsSheet</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Event of %1</source>
+        <translation>Événement du %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>No results.</source>
+        <translation>Aucun résultat.</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Imprimé le %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>ovatron: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start Ovatron from a desktop session.</source>
+        <translation>ovatron : aucun affichage trouvé (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini) ; lancez Ovatron depuis une session de bureau.</translation>
+    </message>
+    <message>
+        <source>ovatron: cannot open the display: %1</source>
+        <translation>ovatron : impossible d&apos;ouvrir l&apos;affichage : %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/Score.h"
+#include "store/StoredEvent.h"
+
+#include <vector>
+
+class MeterCore;
+
+// The meter's league table as an event to export or print: its entries best first, started
+// at `started`.
+StoredEvent resultsOf(const MeterCore& meter, const QDateTime& started);
+
+// A stored event's table as the meter keeps it, best first.
+std::vector<Score> scoresOf(const StoredEvent& event);

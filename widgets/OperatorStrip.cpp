@@ -1,0 +1,64 @@
+#include "widgets/OperatorStrip.h"
+
+#include "brio/BRStringQt.h"
+#include "core/MeterCore.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// As many waiting names as a strip can show at a glance.
+constexpr int kNamesShown = 5;
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("OperatorStrip", text);
+}
+
+QString stateText(const MeterCore& meter)
+{
+    if (!meter.useLeagueTable())
+        return translated(QT_TRANSLATE_NOOP("OperatorStrip", "Meter running (no league table)"));
+    switch (meter.state()) {
+    case MeterState::NameEntry:
+        return translated(QT_TRANSLATE_NOOP("OperatorStrip", "Name entry"));
+    case MeterState::Measuring:
+        return translated(QT_TRANSLATE_NOOP("OperatorStrip", "Measuring"));
+    case MeterState::Summary:
+        return translated(QT_TRANSLATE_NOOP("OperatorStrip", "Summary screen"));
+    }
+    return QString();
+}
+
+}  // namespace
+
+QString operatorStripText(const MeterCore& meter)
+{
+    const brio::BRStringArray& waiting = meter.preloadList();
+    QStringList names;
+    const int count = static_cast<int>(std::min<std::uint64_t>(waiting.size(), kNamesShown + 1));
+    for (int index = 0; index < count && index < kNamesShown; ++index)
+        names << brio::toQString(waiting[index]);
+    if (count > kNamesShown)
+        names << QStringLiteral("…");
+    const QString next = names.isEmpty()
+                             ? translated(QT_TRANSLATE_NOOP("OperatorStrip", "Next: nobody waiting"))
+                             : translated(QT_TRANSLATE_NOOP("OperatorStrip", "Next: %1"))
+                                   .arg(names.join(QStringLiteral(", ")));
+    return stateText(meter) + QStringLiteral("  ·  ") + next;
+}
+
+OperatorStrip::OperatorStrip(QWidget* parent) : QLabel(parent)
+{
+    setObjectName(QStringLiteral("operatorStrip"));
+    setTextFormat(Qt::PlainText);
+    setMargin(4);
+}
+
+void OperatorStrip::showMeter(const MeterCore& meter)
+{
+    setText(operatorStripText(meter));
+}

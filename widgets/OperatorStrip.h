@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+
+class MeterCore;
+
+// The slim strip at the foot of the operator's window while the audience has its own screen:
+// the state of the turn and the next names of the preload list. The audience never sees it.
+class OperatorStrip : public QLabel {
+    Q_OBJECT
+public:
+    explicit OperatorStrip(QWidget* parent = nullptr);
+
+    void showMeter(const MeterCore& meter);
+};
+
+// The strip's text for this meter: the state, then up to a few waiting names.
+QString operatorStripText(const MeterCore& meter);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// The choosers that File > Export Results... and File > Print... open. Tests replace them.
+struct ResultsDialogs {
+    // The file to export to (.csv or .pdf); empty when the operator cancels.
+    std::function<QString(QWidget* parent)> chooseExportFile;
+    // Sets the printer up through the system's print dialog; false when cancelled.
+    std::function<bool(QWidget* parent, QPrinter& printer)> setUpPrinter;
+};
+
+// The real ones: a save-file dialog and Qt's print dialog.
+ResultsDialogs standardResultsDialogs();

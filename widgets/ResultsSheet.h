@@ -1,0 +1,41 @@
+#pragma once
+
+#include "store/Ranking.h"
+#include "store/StoredEvent.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+
+#include <vector>
+
+class QPagedPaintDevice;
+class QPainter;
+
+// How many pages a table of rowCount rows takes at rowsPerPage a page; one page at least,
+// which says that there are no results.
+int sheetPageCount(int rowCount, int rowsPerPage);
+
+// The printed results of an event: the title with the event's date, then the ranked table
+// (rank, name, score), as many pages as it takes on the device's paper, with the column
+// heads on every page and the page number and printing date at the foot. The same drawing
+// goes to a PDF (QPdfWriter) and to a printer (QPrinter).
+class ResultsSheet {
+    Q_DECLARE_TR_FUNCTIONS(ResultsSheet)
+
+public:
+    explicit ResultsSheet(const StoredEvent& event,
+        const QDateTime& printed = QDateTime::currentDateTime());
+
+    // Draws every page through a painter already active on device, starting a new page on
+    // the device before each page after the first. Returns the number of pages.
+    int paint(QPainter& painter, QPagedPaintDevice& device) const;
+
+    // Paints the whole sheet onto a device of its own; false when the device cannot be
+    // painted on (a printer that cannot open its output).
+    bool print(QPagedPaintDevice& device) const;
+
+private:
+    std::vector<RankedEntry> m_rows;
+    QDateTime m_started;
+    QDateTime m_printed;
+};

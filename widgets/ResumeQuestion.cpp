@@ -1,0 +1,28 @@
+#include "widgets/ResumeQuestion.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+bool askToResume(QWidget* parent, int contestants, const QString& lastName)
+{
+    QMessageBox box(parent);
+    box.setObjectName(QStringLiteral("resumeEvent"));
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(QCoreApplication::translate("ResumeQuestion", "Resume Event"));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QCoreApplication::translate(
+                    "ResumeQuestion",
+                    "The last event did not end with File > Exit. It has %n contestant(s); the "
+                    "last was \"%1\".",
+                    nullptr, contestants)
+                    .arg(lastName));
+    box.setInformativeText(QCoreApplication::translate(
+        "ResumeQuestion", "Resume it, or start a new event? The old one stays stored."));
+    QPushButton* resume =
+        box.addButton(QCoreApplication::translate("ResumeQuestion", "Resume"), QMessageBox::AcceptRole);
+    box.addButton(QCoreApplication::translate("ResumeQuestion", "Start New"), QMessageBox::RejectRole);
+    box.setDefaultButton(resume);
+    box.exec();
+    return box.clickedButton() == resume;
+}

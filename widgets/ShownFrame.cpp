@@ -1,0 +1,15 @@
+#include "widgets/ShownFrame.h"
+
+#include "widgets/LayoutRects.h"
+
+#include <utility>
+
+QRegion ShownFrame::advance(const MeterCore& meter, const QRect& client, const FrameLook& look)
+{
+    FrameSnapshot now = snapshotOf(meter, toLayoutRect(client), look);
+    QRegion changed;
+    for (const layout::Rect& rect : changedRects(m_frame, now))
+        changed += toQRect(rect);
+    m_frame = std::move(now);
+    return changed;
+}

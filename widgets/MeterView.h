@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QImage>
 #include <QSize>
+#include <QString>
 #include <QWidget>
 
 namespace brio {
@@ -20,7 +21,8 @@ class QPainter;
 
 // The applause-meter view: the main window's only pane. It owns the meter (state, league
 // table, preload list), the display font, the pictures and the display settings; it turns
-// keys into the meter's characters, runs the meter's 20 ms clock, and paints the display.
+// keys and input-method text into the meter's keys and text, runs the meter's 20 ms clock,
+// and paints the display.
 class MeterView : public QWidget {
     Q_OBJECT
 public:
@@ -78,6 +80,8 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -98,6 +102,7 @@ private:
     layout::MarkerSizes m_markerSizes;
     mutable MeterTextCache m_texts;  // filled by painting
     MeterCore m_meter;
+    QString m_preedit;  // an input method's text being composed
     int m_timerId = 0;
     bool m_spaceDown = false;
 };

@@ -1,4 +1,5 @@
 #include "widgets/MeterView.h"
+#include "brio/BRStringQt.h"
 #include "core/DisplaySettings.h"
 #include "core/MeterLayout.h"
 #include "widgets/ScaledPicture.h"
@@ -305,16 +306,115 @@ TEST_F(MeterViewRender, AmpersandInANameIsShownAsItStands)
     EXPECT_NEAR(ampersandWidth - plainWidth, metrics.horizontalAdvance("&"), 3);
 }
 
-TEST_F(MeterViewRender, LongNameRunsOffTheLeftEdge)
+TEST_F(MeterViewRender, ALongNameEndsInAnEllipsisBeforeTheScores)
 {
+    for (const bool summary : {false, true}) {
+        MeterView view(testSettings());
+        addFinishedEntry(view, std::string(200, 'W'), 10);
+        if (summary) {
+            // The summary screen, the long name as its current contestant.
+            view.meter().preloadList().add(brio::BRString(std::u16string(200, u'W')));
+            view.meter().restartWithPreloadList();
+            view.meter().onChar(MeterCore::kEnter);
+            ASSERT_EQ(view.meter().state(), MeterState::Summary);
+        }
+        EXPECT_EQ(view.meter().leagueTable().entry(0).name.length(), 200);  // kept whole
+        const QImage image = view.renderToImage(kViewSize);
+        const QFontMetrics metrics = displayMetrics(view);
+        const int scoreWidth = metrics.horizontalAdvance("9999 ");
+        const int columnRight = summary ? 500 + scoreWidth : 1000;
+        const int nameRight = columnRight - scoreWidth - layout::kNameScoreGap;
+        const QRect row(0, 0, 1000, metrics.height());
+        const QRect name = pixelBounds(image, QRect(0, 0, nameRight + 3, row.height()), isAnyInk);
+        ASSERT_FALSE(name.isNull()) << summary;
+        EXPECT_LE(name.left(), metrics.horizontalAdvance("W")) << summary;
+        EXPECT_LE(name.right(), nameRight) << summary;
+        // Only the score's ink between the name and the score column's right edge.
+        EXPECT_EQ(pixelBounds(image, QRect(nameRight, 0, columnRight - nameRight, row.height()),
+                              isAnyInk).left(),
+                  pixelBounds(image, QRect(columnRight - scoreWidth, 0, scoreWidth, row.height()),
+                              isAnyInk).left())
+            << summary;
+        // The last pixels before the gap are the dots of "…", low on the line, not a W.
+        const int dots = metrics.horizontalAdvance(QChar(0x2026)) / 2;
+        const QRect end = pixelBounds(image, QRect(nameRight - dots, 0, dots, row.height()), isAnyInk);
+        ASSERT_FALSE(end.isNull()) << summary;
+        EXPECT_GT(end.top(), metrics.ascent() / 2) << summary;
+    }
+}
+
+namespace {
+
+// The rectangle around the ink of area, cut out of the picture.
+QImage inkOf(const QImage& image, const QRect& area)
+{
+    return image.copy(pixelBounds(image, area, isAnyInk));
+}
+
+// text as Qt draws it on its own in the display font, in the given direction.
+QImage drawnAlone(const MeterView& view, const QString& text, Qt::LayoutDirection direction)
+{
+    QImage image(kViewSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(view.displayFont().font());
+    painter.setLayoutDirection(direction);
+    painter.drawText(QRect(QPoint(0, 0), kViewSize), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.end();
+    return inkOf(image, image.rect());
+}
+
+// How far apart two pictures of ink are: the summed grey difference where they overlap.
+long long inkDistance(const QImage& first, const QImage& second)
+{
+    long long distance = 0;
+    for (int y = 0; y < std::min(first.height(), second.height()); ++y)
+        for (int x = 0; x < std::min(first.width(), second.width()); ++x)
+            distance += std::abs(qGray(first.pixel(x, y)) - qGray(second.pixel(x, y)));
+    return distance;
+}
+
+}  // namespace
+
+TEST_F(MeterViewRender, NamesInScriptsTheFontLacksShowAndEndAtTheGap)
+{
+    // The display font has none of these scripts: a fallback font draws them.
+    const char16_t* names[] = {u"\u05E9\u05E8\u05D4 \u05DB\u05D4\u05DF!",  // Hebrew
+                               u"\u0395\u03BB\u03AD\u03BD\u03B7",        // Greek
+                               u"\u0416\u0430\u043D\u043D\u0430"};       // Cyrillic
+    for (const char16_t* text : names) {
+        MeterView view(testSettings());
+        const QString name = QString::fromUtf16(text);
+        view.meter().preloadList().add(brio::fromQString(name));
+        view.meter().restartWithPreloadList();
+        const QImage image = view.renderToImage(kViewSize);
+        const QFontMetrics metrics = displayMetrics(view);
+        const int nameRight = 1000 - metrics.horizontalAdvance("9999 ") - layout::kNameScoreGap;
+        const QRect row(0, 0, nameRight, metrics.height());
+        const QRect ink = pixelBounds(image, row, isHighlightInk);
+        ASSERT_FALSE(ink.isNull()) << name.toStdString();
+        // Measured as drawn: the name ends at the gap, within a glyph's side bearing.
+        EXPECT_GE(ink.right(), nameRight - metrics.horizontalAdvance(QLatin1Char(' ')));
+        EXPECT_NEAR(ink.width(), metrics.horizontalAdvance(name), metrics.height() / 2);
+    }
+}
+
+TEST_F(MeterViewRender, ARightToLeftNameRunsInItsOwnDirection)
+{
+    // With the right-to-left paragraph direction the "!" stands at the left of the name.
     MeterView view(testSettings());
-    addFinishedEntry(view, std::string(200, 'W'), 10);
+    const QString name = QStringLiteral("\u05E9\u05E8\u05D4!");
+    addFinishedEntry(view, name.toStdString(), 10);
     const QImage image = view.renderToImage(kViewSize);
     const QFontMetrics metrics = displayMetrics(view);
-    const QRect row = pixelBounds(image, QRect(0, 0, 1000, metrics.height()), isBlackInk);
-    ASSERT_FALSE(row.isNull());
-    EXPECT_LE(row.left(), 2);
-    EXPECT_GE(row.right(), 1000 - metrics.horizontalAdvance("9999 "));
+    const int nameRight = 1000 - metrics.horizontalAdvance("9999 ") - layout::kNameScoreGap;
+    // Right of the name line, left of the score.
+    const QImage row = inkOf(image, QRect(500, 0, nameRight - 500, metrics.height()));
+    // Glyphs may sit a fraction of a pixel apart: the row is near the one and far from the other.
+    const long long toRightToLeft = inkDistance(row, drawnAlone(view, name, Qt::RightToLeft));
+    const long long toLeftToRight =
+        inkDistance(row, drawnAlone(view, QChar(0x200E) + name, Qt::LeftToRight));
+    EXPECT_LT(toRightToLeft * 4, toLeftToRight) << toRightToLeft << " against " << toLeftToRight;
 }
 
 TEST_F(MeterViewRender, RowsBelowTheViewLeaveThePictureUnchanged)
@@ -488,6 +588,27 @@ TEST(MeterTextCacheTest, AnotherFontOrResolutionLaysTheTextOutAgain)
     EXPECT_EQ(widthOn(texts, dense, font, text), atDense);
     EXPECT_EQ(widthOn(texts, normal, larger, text), inLarger);
     EXPECT_EQ(widthOn(texts, normal, font, text), atNormal);
+}
+
+TEST(MeterTextCacheTest, AFittedTextIsWholeWhenItFitsAndEndsInAnEllipsisWhenNot)
+{
+    QImage device(10, 10, QImage::Format_RGB32);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(20);
+    QPainter painter(&device);
+    painter.setFont(font);
+    MeterTextCache texts;
+    texts.useFontOf(painter);
+    const QString name = QStringLiteral("Maximiliane Zoë Müller-Lüdenscheidt");
+    const int whole = texts.get(name).width;
+    EXPECT_EQ(texts.fitted(name, whole).laidOut.text(), name);
+    for (const int room : {whole - 1, whole / 2, 40}) {
+        const MeterTextCache::Text& fitted = texts.fitted(name, room);
+        EXPECT_LE(fitted.width, room);
+        EXPECT_TRUE(fitted.laidOut.text().endsWith(QChar(0x2026))) << room;
+        EXPECT_TRUE(name.startsWith(fitted.laidOut.text().chopped(1))) << room;
+    }
+    EXPECT_EQ(texts.fitted(name, 0).width, 0);
 }
 
 TEST(MeterTextCacheTest, LineBreaksAndTabsShowAsSpaces)

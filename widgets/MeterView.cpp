@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -89,7 +91,8 @@ MeterView::MeterView(brio::BRAppConfig& settings, const DisplaySettings& stored,
       m_peakMarker(loadedImage(kPeakMarkerImage)),
       m_scale(loadedImage(kScaleImage)),
       m_markerSizes{sizeOf(m_levelMarker), sizeOf(m_peakMarker)},
-      m_meter(stored.useLeagueTable, stored.showSummaryScreen)
+      m_meter(stored.useLeagueTable, stored.showSummaryScreen),
+      m_inNameEntry(m_meter.state() == MeterState::NameEntry)
 {
     setFocusPolicy(Qt::StrongFocus);
     // Dead keys, compose sequences and input methods hand their text over as commits.
@@ -177,6 +180,7 @@ void MeterView::keyPressEvent(QKeyEvent* event)
     if (const std::optional<int> key = meterKey(*event)) {
         event->accept();
         repaintIf(m_meter.onChar(*key));
+        followNameEntry();
         return;
     }
     // A held SPACE types one space: an operator waiting for the applause types no run of
@@ -208,12 +212,30 @@ void MeterView::inputMethodEvent(QInputMethodEvent* event)
 
 QVariant MeterView::inputMethodQuery(Qt::InputMethodQuery query) const
 {
-    if (query != Qt::ImCursorRectangle)
+    switch (query) {
+    case Qt::ImEnabled:
+        // Only while a name is typed: in every other state SPACE is the applause and must
+        // reach the meter as a key, not as an input method's space.
+        return m_meter.state() == MeterState::NameEntry;
+    case Qt::ImCursorRectangle: {
+        // The end of the name line, where the input method's candidates belong.
+        const QFontMetrics metrics(m_font.font(), this);
+        const int x = metrics.horizontalAdvance(nameLineText(m_meter, m_preedit));
+        return QRect(x, 0, 1, metrics.height());
+    }
+    default:
         return QWidget::inputMethodQuery(query);
-    // The end of the name line, where the input method's candidates belong.
-    const QFontMetrics metrics(m_font.font(), this);
-    const int x = metrics.horizontalAdvance(nameLineText(m_meter, m_preedit));
-    return QRect(x, 0, 1, metrics.height());
+    }
+}
+
+void MeterView::followNameEntry()
+{
+    const bool nameEntry = m_meter.state() == MeterState::NameEntry;
+    if (nameEntry == m_inNameEntry)
+        return;
+    m_inNameEntry = nameEntry;
+    if (hasFocus())
+        QGuiApplication::inputMethod()->update(Qt::ImEnabled);
 }
 
 void MeterView::keyReleaseEvent(QKeyEvent* event)
@@ -252,6 +274,7 @@ void MeterView::editFont()
 void MeterView::toggleLeagueTable()
 {
     m_meter.toggleLeagueTable();
+    followNameEntry();
     update();
     storeUseLeagueTable(m_settings, m_meter.useLeagueTable());
 }
@@ -276,6 +299,7 @@ void MeterView::editPreloadList()
         if (dialog.exec() == QDialog::Accepted)
             m_meter.restartWithPreloadList();
     }
+    followNameEntry();
     update();
 }
 

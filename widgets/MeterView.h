@@ -91,6 +91,9 @@ private:
 
     TickInput tickInput() const;
     void repaintIf(bool needed);
+    // Tells the input method when name entry begins or ends, so that it takes part in it
+    // alone.
+    void followNameEntry();
 
     brio::BRAppConfig& m_settings;
     ViewDialogs m_dialogs;
@@ -103,6 +106,7 @@ private:
     mutable MeterTextCache m_texts;  // filled by painting
     MeterCore m_meter;
     QString m_preedit;  // an input method's text being composed
+    bool m_inNameEntry;  // as the input method was last told
     int m_timerId = 0;
     bool m_spaceDown = false;
 };

@@ -197,6 +197,12 @@ TEST_F(MeterViewInput, AnInputMethodShowsWhatItComposesAndTypesWhatItCommits)
     QTest::keyClick(view, Qt::Key_Return);
     ASSERT_EQ(view->meter().leagueTable().count(), 1);
     EXPECT_EQ(view->meter().leagueTable().entry(0).name, brio::BRString(u"\u5C71\u7530 Z\u00F6e"));
+    // While the meter runs SPACE is the applause: the input method keeps out of it.
+    QApplication::sendEvent(view, &query);
+    EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
+    QTest::keyClick(view, Qt::Key_Escape);
+    QApplication::sendEvent(view, &query);
+    EXPECT_TRUE(query.value(Qt::ImEnabled).toBool());
 }
 
 TEST_F(MeterViewInput, BackspaceRemovesTheLastCharacterAsTheReaderSeesIt)

@@ -87,20 +87,6 @@ TEST(MeterTurn, ControlCharactersAreIgnoredAndEveryOtherCharacterIsTakenInNameEn
     EXPECT_TRUE(meter.typedName().empty());
 }
 
-TEST(MeterTurn, EnterTrimsTheNameAndANameOfBlanksStartsNothing)
-{
-    MeterCore meter(1, 1);
-    type(meter, "   ");
-    EXPECT_FALSE(meter.onChar(MeterCore::kEnter));
-    EXPECT_EQ(meter.state(), MeterState::NameEntry);
-    EXPECT_EQ(meter.leagueTable().count(), 0);
-    EXPECT_EQ(meter.currentIndex(), -1);
-    type(meter, "Ana  Lee ");
-    meter.onChar(MeterCore::kEnter);
-    EXPECT_EQ(meter.state(), MeterState::Measuring);
-    EXPECT_EQ(table(meter), (Rows{{"Ana  Lee", 0}}));
-}
-
 TEST(MeterTurn, EnterOnAnEmptyNameDoesNothing)
 {
     MeterCore meter(1, 1);

@@ -308,39 +308,25 @@ TEST_F(MeterViewRender, AmpersandInANameIsShownAsItStands)
 
 TEST_F(MeterViewRender, ALongNameEndsInAnEllipsisBeforeTheScores)
 {
-    for (const bool summary : {false, true}) {
-        MeterView view(testSettings());
-        addFinishedEntry(view, std::string(200, 'W'), 10);
-        if (summary) {
-            // The summary screen, the long name as its current contestant.
-            view.meter().preloadList().add(brio::BRString(std::u16string(200, u'W')));
-            view.meter().restartWithPreloadList();
-            view.meter().onChar(MeterCore::kEnter);
-            ASSERT_EQ(view.meter().state(), MeterState::Summary);
-        }
-        EXPECT_EQ(view.meter().leagueTable().entry(0).name.length(), 200);  // kept whole
-        const QImage image = view.renderToImage(kViewSize);
-        const QFontMetrics metrics = displayMetrics(view);
-        const int scoreWidth = metrics.horizontalAdvance("9999 ");
-        const int columnRight = summary ? 500 + scoreWidth : 1000;
-        const int nameRight = columnRight - scoreWidth - layout::kNameScoreGap;
-        const QRect row(0, 0, 1000, metrics.height());
-        const QRect name = pixelBounds(image, QRect(0, 0, nameRight + 3, row.height()), isAnyInk);
-        ASSERT_FALSE(name.isNull()) << summary;
-        EXPECT_LE(name.left(), metrics.horizontalAdvance("W")) << summary;
-        EXPECT_LE(name.right(), nameRight) << summary;
-        // Only the score's ink between the name and the score column's right edge.
-        EXPECT_EQ(pixelBounds(image, QRect(nameRight, 0, columnRight - nameRight, row.height()),
-                              isAnyInk).left(),
-                  pixelBounds(image, QRect(columnRight - scoreWidth, 0, scoreWidth, row.height()),
-                              isAnyInk).left())
-            << summary;
-        // The last pixels before the gap are the dots of "…", low on the line, not a W.
-        const int dots = metrics.horizontalAdvance(QChar(0x2026)) / 2;
-        const QRect end = pixelBounds(image, QRect(nameRight - dots, 0, dots, row.height()), isAnyInk);
-        ASSERT_FALSE(end.isNull()) << summary;
-        EXPECT_GT(end.top(), metrics.ascent() / 2) << summary;
-    }
+    // On the summary screen, where the row has the view's left half to itself.
+    MeterView view(testSettings());
+    view.meter().preloadList().add(brio::BRString(std::u16string(200, u'W')));
+    view.meter().restartWithPreloadList();
+    view.meter().onChar(MeterCore::kEnter);
+    ASSERT_EQ(view.meter().state(), MeterState::Summary);
+    EXPECT_EQ(view.meter().leagueTable().entry(0).name.length(), 200);  // kept whole
+    const QImage image = view.renderToImage(kViewSize);
+    const QFontMetrics metrics = displayMetrics(view);
+    const int nameRight = 500 - layout::kNameScoreGap;
+    const QRect name = pixelBounds(image, QRect(0, 0, 500, metrics.height()), isAnyInk);
+    ASSERT_FALSE(name.isNull());
+    EXPECT_LE(name.left(), metrics.horizontalAdvance("W"));
+    EXPECT_LE(name.right(), nameRight);
+    // The last pixels before the gap are the dots of "…", low on the line, not a W.
+    const int dots = metrics.horizontalAdvance(QChar(0x2026)) / 2;
+    const QRect end = pixelBounds(image, QRect(nameRight - dots, 0, dots, metrics.height()), isAnyInk);
+    ASSERT_FALSE(end.isNull());
+    EXPECT_GT(end.top(), metrics.ascent() / 2);
 }
 
 namespace {
@@ -588,27 +574,6 @@ TEST(MeterTextCacheTest, AnotherFontOrResolutionLaysTheTextOutAgain)
     EXPECT_EQ(widthOn(texts, dense, font, text), atDense);
     EXPECT_EQ(widthOn(texts, normal, larger, text), inLarger);
     EXPECT_EQ(widthOn(texts, normal, font, text), atNormal);
-}
-
-TEST(MeterTextCacheTest, AFittedTextIsWholeWhenItFitsAndEndsInAnEllipsisWhenNot)
-{
-    QImage device(10, 10, QImage::Format_RGB32);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(20);
-    QPainter painter(&device);
-    painter.setFont(font);
-    MeterTextCache texts;
-    texts.useFontOf(painter);
-    const QString name = QStringLiteral("Maximiliane Zoë Müller-Lüdenscheidt");
-    const int whole = texts.get(name).width;
-    EXPECT_EQ(texts.fitted(name, whole).laidOut.text(), name);
-    for (const int room : {whole - 1, whole / 2, 40}) {
-        const MeterTextCache::Text& fitted = texts.fitted(name, room);
-        EXPECT_LE(fitted.width, room);
-        EXPECT_TRUE(fitted.laidOut.text().endsWith(QChar(0x2026))) << room;
-        EXPECT_TRUE(name.startsWith(fitted.laidOut.text().chopped(1))) << room;
-    }
-    EXPECT_EQ(texts.fitted(name, 0).width, 0);
 }
 
 TEST(MeterTextCacheTest, LineBreaksAndTabsShowAsSpaces)

@@ -35,14 +35,14 @@ layout::Rect fromQRect(const QRect& rect)
                         rect.top() + rect.height()};
 }
 
-// Every text is drawn on one line: line breaks and tabs count as spaces.
+// Every text is drawn on one line: line breaks, tabs and other control characters count as
+// spaces.
 QString singleLine(const QString& text)
 {
     QString line = text;
     for (QChar& character : line) {
-        if (character == QLatin1Char('\n') || character == QLatin1Char('\r') ||
-            character == QLatin1Char('\t') || character == QChar::LineSeparator ||
-            character == QChar::ParagraphSeparator)
+        if (character.category() == QChar::Other_Control ||
+            character == QChar::LineSeparator || character == QChar::ParagraphSeparator)
             character = QLatin1Char(' ');
     }
     return line;
@@ -112,8 +112,8 @@ private:
 
     void drawNameLine()
     {
-        const QString line = namePrefix() + brio::toQString(m_meter.typedName()) + kCursorBar;
-        drawText(m_view, line, Horizontal::Left, Vertical::Top);
+        drawText(m_view, nameLineText(m_meter, m_scene.preedit) + kCursorBar, Horizontal::Left,
+                 Vertical::Top);
     }
 
     void drawMeter()
@@ -171,9 +171,9 @@ private:
                  Vertical::Top);
         if (entry.name.empty())
             return;
-        const MeterTextCache::Text& name = m_texts.get(brio::toQString(entry.name));
-        drawText(layout::nameRect(columnRight, table, name.width, top), name, Horizontal::Right,
-                 Vertical::Top);
+        const layout::Rect room = layout::nameRect(m_view, columnRight, table, top);
+        drawText(room, m_texts.fitted(brio::toQString(entry.name), room.width()),
+                 Horizontal::Right, Vertical::Top);
     }
 
     QPainter& m_painter;
@@ -197,6 +197,7 @@ void MeterTextCache::useFontOf(const QPainter& painter)
     m_font = painter.font();
     m_dotsPerInch = dotsPerInch;
     m_texts.clear();
+    m_shortened.clear();
 }
 
 const MeterTextCache::Text& MeterTextCache::get(const QString& text)
@@ -207,13 +208,36 @@ const MeterTextCache::Text& MeterTextCache::get(const QString& text)
     // A full cache starts afresh: the texts of the next frames come back at once.
     if (m_texts.size() >= kMaximumTexts)
         m_texts.clear();
-    const QString line = singleLine(text);
     Text laidOut;
-    laidOut.laidOut.setText(line);
+    laidOut.laidOut.setText(singleLine(text));
     laidOut.laidOut.setTextFormat(Qt::PlainText);
     laidOut.laidOut.prepare(QTransform(), m_font);
-    laidOut.width = QFontMetrics(m_font).horizontalAdvance(line);
+    // Measured on the layout that draws it, fallback fonts included.
+    laidOut.width = qRound(laidOut.laidOut.size().width());
     return *m_texts.insert(text, laidOut);
+}
+
+const MeterTextCache::Text& MeterTextCache::fitted(const QString& text, int maxWidth)
+{
+    if (get(text).width <= maxWidth)
+        return get(text);
+    const std::pair<QString, int> key(text, maxWidth);
+    auto found = m_shortened.constFind(key);
+    if (found == m_shortened.constEnd()) {
+        if (m_shortened.size() >= kMaximumTexts)
+            m_shortened.clear();
+        // The same text engine, with the same fallback fonts, as the layout.
+        const QString shortened = maxWidth > 0
+            ? QFontMetrics(m_font).elidedText(singleLine(text), Qt::ElideRight, maxWidth)
+            : QString();
+        found = m_shortened.insert(key, shortened);
+    }
+    return get(*found);
+}
+
+QString nameLineText(const MeterCore& meter, const QString& preedit)
+{
+    return namePrefix() + brio::toQString(meter.typedName()) + preedit;
 }
 
 void paintMeter(QPainter& painter, const QRect& client, const MeterScene& scene)

@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QImage>
 #include <QSize>
+#include <QString>
 #include <QWidget>
 
 namespace brio {
@@ -20,7 +21,8 @@ class QPainter;
 
 // The applause-meter view: the main window's only pane. It owns the meter (state, league
 // table, preload list), the display font, the pictures and the display settings; it turns
-// keys into the meter's characters, runs the meter's 20 ms clock, and paints the display.
+// keys and input-method text into the meter's keys and text, runs the meter's 20 ms clock,
+// and paints the display.
 class MeterView : public QWidget {
     Q_OBJECT
 public:
@@ -83,6 +85,8 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -93,6 +97,9 @@ private:
     TickInput tickInput() const;
     void repaintIf(bool needed);
     void refresh();
+    // Tells the input method when name entry begins or ends, so that it takes part in it
+    // alone.
+    void followNameEntry();
 
     brio::BRAppConfig& m_settings;
     ViewDialogs m_dialogs;
@@ -104,6 +111,8 @@ private:
     layout::MarkerSizes m_markerSizes;
     mutable MeterTextCache m_texts;  // filled by painting
     MeterCore m_meter;
+    QString m_preedit;  // an input method's text being composed
+    bool m_inNameEntry;  // as the input method was last told
     int m_timerId = 0;
     bool m_spaceDown = false;
 };

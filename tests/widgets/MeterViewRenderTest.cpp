@@ -1,4 +1,5 @@
 #include "widgets/MeterView.h"
+#include "brio/BRStringQt.h"
 #include "core/DisplaySettings.h"
 #include "core/MeterLayout.h"
 #include "widgets/ScaledPicture.h"
@@ -305,16 +306,101 @@ TEST_F(MeterViewRender, AmpersandInANameIsShownAsItStands)
     EXPECT_NEAR(ampersandWidth - plainWidth, metrics.horizontalAdvance("&"), 3);
 }
 
-TEST_F(MeterViewRender, LongNameRunsOffTheLeftEdge)
+TEST_F(MeterViewRender, ALongNameEndsInAnEllipsisBeforeTheScores)
 {
+    // On the summary screen, where the row has the view's left half to itself.
     MeterView view(testSettings());
-    addFinishedEntry(view, std::string(200, 'W'), 10);
+    view.meter().preloadList().add(brio::BRString(std::u16string(200, u'W')));
+    view.meter().restartWithPreloadList();
+    view.meter().onChar(MeterCore::kEnter);
+    ASSERT_EQ(view.meter().state(), MeterState::Summary);
+    EXPECT_EQ(view.meter().leagueTable().entry(0).name.length(), 200);  // kept whole
     const QImage image = view.renderToImage(kViewSize);
     const QFontMetrics metrics = displayMetrics(view);
-    const QRect row = pixelBounds(image, QRect(0, 0, 1000, metrics.height()), isBlackInk);
-    ASSERT_FALSE(row.isNull());
-    EXPECT_LE(row.left(), 2);
-    EXPECT_GE(row.right(), 1000 - metrics.horizontalAdvance("9999 "));
+    const int nameRight = 500 - layout::kNameScoreGap;
+    const QRect name = pixelBounds(image, QRect(0, 0, 500, metrics.height()), isAnyInk);
+    ASSERT_FALSE(name.isNull());
+    EXPECT_LE(name.left(), metrics.horizontalAdvance("W"));
+    EXPECT_LE(name.right(), nameRight);
+    // The last pixels before the gap are the dots of "…", low on the line, not a W.
+    const int dots = metrics.horizontalAdvance(QChar(0x2026)) / 2;
+    const QRect end = pixelBounds(image, QRect(nameRight - dots, 0, dots, metrics.height()), isAnyInk);
+    ASSERT_FALSE(end.isNull());
+    EXPECT_GT(end.top(), metrics.ascent() / 2);
+}
+
+namespace {
+
+// The rectangle around the ink of area, cut out of the picture.
+QImage inkOf(const QImage& image, const QRect& area)
+{
+    return image.copy(pixelBounds(image, area, isAnyInk));
+}
+
+// text as Qt draws it on its own in the display font, in the given direction.
+QImage drawnAlone(const MeterView& view, const QString& text, Qt::LayoutDirection direction)
+{
+    QImage image(kViewSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(view.displayFont().font());
+    painter.setLayoutDirection(direction);
+    painter.drawText(QRect(QPoint(0, 0), kViewSize), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.end();
+    return inkOf(image, image.rect());
+}
+
+// How far apart two pictures of ink are: the summed grey difference where they overlap.
+long long inkDistance(const QImage& first, const QImage& second)
+{
+    long long distance = 0;
+    for (int y = 0; y < std::min(first.height(), second.height()); ++y)
+        for (int x = 0; x < std::min(first.width(), second.width()); ++x)
+            distance += std::abs(qGray(first.pixel(x, y)) - qGray(second.pixel(x, y)));
+    return distance;
+}
+
+}  // namespace
+
+TEST_F(MeterViewRender, NamesInScriptsTheFontLacksShowAndEndAtTheGap)
+{
+    // The display font has none of these scripts: a fallback font draws them.
+    const char16_t* names[] = {u"\u05E9\u05E8\u05D4 \u05DB\u05D4\u05DF!",  // Hebrew
+                               u"\u0395\u03BB\u03AD\u03BD\u03B7",        // Greek
+                               u"\u0416\u0430\u043D\u043D\u0430"};       // Cyrillic
+    for (const char16_t* text : names) {
+        MeterView view(testSettings());
+        const QString name = QString::fromUtf16(text);
+        view.meter().preloadList().add(brio::fromQString(name));
+        view.meter().restartWithPreloadList();
+        const QImage image = view.renderToImage(kViewSize);
+        const QFontMetrics metrics = displayMetrics(view);
+        const int nameRight = 1000 - metrics.horizontalAdvance("9999 ") - layout::kNameScoreGap;
+        const QRect row(0, 0, nameRight, metrics.height());
+        const QRect ink = pixelBounds(image, row, isHighlightInk);
+        ASSERT_FALSE(ink.isNull()) << name.toStdString();
+        // Measured as drawn: the name ends at the gap, within a glyph's side bearing.
+        EXPECT_GE(ink.right(), nameRight - metrics.horizontalAdvance(QLatin1Char(' ')));
+        EXPECT_NEAR(ink.width(), metrics.horizontalAdvance(name), metrics.height() / 2);
+    }
+}
+
+TEST_F(MeterViewRender, ARightToLeftNameRunsInItsOwnDirection)
+{
+    // With the right-to-left paragraph direction the "!" stands at the left of the name.
+    MeterView view(testSettings());
+    const QString name = QStringLiteral("\u05E9\u05E8\u05D4!");
+    addFinishedEntry(view, name.toStdString(), 10);
+    const QImage image = view.renderToImage(kViewSize);
+    const QFontMetrics metrics = displayMetrics(view);
+    const int nameRight = 1000 - metrics.horizontalAdvance("9999 ") - layout::kNameScoreGap;
+    // Right of the name line, left of the score.
+    const QImage row = inkOf(image, QRect(500, 0, nameRight - 500, metrics.height()));
+    // Glyphs may sit a fraction of a pixel apart: the row is near the one and far from the other.
+    const long long toRightToLeft = inkDistance(row, drawnAlone(view, name, Qt::RightToLeft));
+    const long long toLeftToRight =
+        inkDistance(row, drawnAlone(view, QChar(0x200E) + name, Qt::LeftToRight));
+    EXPECT_LT(toRightToLeft * 4, toLeftToRight) << toRightToLeft << " against " << toLeftToRight;
 }
 
 TEST_F(MeterViewRender, RowsBelowTheViewLeaveThePictureUnchanged)

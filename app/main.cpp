@@ -2,6 +2,7 @@
 #include "core/AppConfig.h"
 #include "core/ProductConfig.h"
 #include "core/Version.h"
+#include "widgets/FontSubstitutes.h"
 #include "widgets/ProgramIcon.h"
 
 #include <QApplication>
@@ -60,6 +61,7 @@ int main(int argc, char** argv)
     qInstallMessageHandler(holdStartupMessages);
     QApplication app(argc, argv);
     releaseStartupMessages();
+    installFontSubstitutes();
     QApplication::setApplicationName(QString::fromUtf8(kProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(version::kText));
     QApplication::setWindowIcon(programIcon());

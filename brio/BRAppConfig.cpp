@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryFile>
@@ -56,6 +57,29 @@ bool writableFile(const QString& path)
         return false;
     QTemporaryFile probe(file.path() + QStringLiteral("/probe.XXXXXX"));
     return probe.open();
+}
+
+bool readSettingsDevice(QIODevice& device, QSettings::SettingsMap& values)
+{
+    // A garbled file still yields what could be read, so that a write keeps it; the store's
+    // reads check the file's form themselves.
+    values = readIniText(device.readAll()).values;
+    return true;
+}
+
+bool writeSettingsDevice(QIODevice& device, const QSettings::SettingsMap& values)
+{
+    const QByteArray text = iniText(values);
+    return device.write(text) == text.size();
+}
+
+// The settings file's format for QSettings: Qt's INI format, read and written by BRIniText, so
+// that QSettings locks and replaces the file but never decodes a value.
+QSettings::Format iniTextFormat()
+{
+    static const QSettings::Format format = QSettings::registerFormat(
+        QStringLiteral("conf"), readSettingsDevice, writeSettingsDevice, Qt::CaseSensitive);
+    return format;
 }
 
 // The INI text of a file as it is on disk now; none when it cannot be read. Reading takes no

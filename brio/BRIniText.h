@@ -28,8 +28,4 @@ BRIniContents readIniText(QByteArrayView text);
 // written as such; serialized values as they were read.
 QByteArray iniText(const QSettings::SettingsMap& values);
 
-// The QSettings format of "conf" files read and written by the two functions above, so that
-// QSettings takes care of locking and replacing the file but never decodes a value.
-QSettings::Format iniTextFormat();
-
 }  // namespace brio

@@ -1,9 +1,7 @@
 #include "brio/BRIniText.h"
 
-#include <QIODevice>
-#include <QList>
-#include <QMap>
-#include <QPair>
+#include "brio/BRIniSyntax.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -13,18 +11,10 @@
 namespace brio {
 namespace {
 
-constexpr char kEscape = '\\';
-constexpr char kQuote = '"';
+using namespace ini;
+
 constexpr char kComment = ';';
 constexpr char kListSeparator = ',';
-constexpr char16_t kSectionSeparator = u'/';
-// Qt marks every value that is not plain text by a leading '@'; "@@" stands for a text that
-// starts with '@', and "@String(...)" for a text holding NUL characters.
-constexpr char16_t kTypeMark = u'@';
-const QLatin1StringView kTextMark("@String(");
-const QLatin1StringView kGeneralSection("General");
-const QLatin1StringView kEscapedGeneralSection("%General");
-const QLatin1StringView kEmptyList("@Invalid()");
 constexpr QByteArrayView kUtf8ByteOrderMark("\xef\xbb\xbf");
 
 bool isLineBreak(char c)
@@ -35,11 +25,6 @@ bool isLineBreak(char c)
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
-}
-
-bool isHexDigit(char16_t c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
 }
 
 int hexValue(char c)
@@ -160,9 +145,9 @@ QString unescapedKey(QByteArrayView escaped)
 // The section that a "[name]" line opens, as the prefix of its keys; empty for the top level.
 QString sectionPrefix(QByteArrayView name)
 {
-    if (name.compare(QByteArrayView("general"), Qt::CaseInsensitive) == 0)
+    if (name.compare(bytesOf(kGeneralSection), Qt::CaseInsensitive) == 0)
         return QString();
-    if (name.compare(QByteArrayView("%general"), Qt::CaseInsensitive) == 0)
+    if (name.compare(bytesOf(kEscapedGeneralSection), Qt::CaseInsensitive) == 0)
         return QString::fromLatin1(name.sliced(1)) + kSectionSeparator;
     return unescapedKey(name) + kSectionSeparator;
 }
@@ -324,140 +309,6 @@ QVariant valueOf(QByteArrayView raw)
     return texts.front();
 }
 
-// --- Writing ---------------------------------------------------------------------------
-
-bool isKeyCharacter(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
-           c == u'_' || c == u'-' || c == u'.';
-}
-
-QByteArray escapedKey(const QString& key)
-{
-    QByteArray escaped;
-    for (const QChar c : key) {
-        const char16_t code = c.unicode();
-        if (code == kSectionSeparator)
-            escaped += kEscape;
-        else if (isKeyCharacter(code))
-            escaped += static_cast<char>(code);
-        else if (code <= 0xFF)
-            escaped += '%' + QByteArray::number(code, 16).toUpper().rightJustified(2, '0');
-        else
-            escaped += "%U" + QByteArray::number(code, 16).toUpper().rightJustified(4, '0');
-    }
-    return escaped;
-}
-
-// The text as Qt stores it before escaping: marked when it could be taken for a typed value.
-QString storedText(const QString& text)
-{
-    if (text.contains(QChar::Null))
-        return kTextMark + text + u')';
-    if (text.startsWith(kTypeMark))
-        return kTypeMark + text;
-    return text;
-}
-
-const char* escapeOf(char16_t c)
-{
-    switch (c) {
-    case u'\0': return "\\0";
-    case u'\a': return "\\a";
-    case u'\b': return "\\b";
-    case u'\f': return "\\f";
-    case u'\n': return "\\n";
-    case u'\r': return "\\r";
-    case u'\t': return "\\t";
-    case u'\v': return "\\v";
-    case u'"': return "\\\"";
-    case u'\\': return "\\\\";
-    default: return nullptr;
-    }
-}
-
-QByteArray hexEscape(char16_t c)
-{
-    return "\\x" + QByteArray::number(c, 16);
-}
-
-// Control characters escaped, the rest in UTF-8; quoted when it holds ';', ',' or '=' or
-// starts or ends with a space. A hex digit right after "\0" or "\xNN" would extend that
-// escape, so it is escaped too.
-QByteArray escapedText(const QString& text)
-{
-    QByteArray escaped;
-    qsizetype plainStart = 0;  // characters not yet written, copied in UTF-8 at once
-    bool quote = false;
-    bool hexFollows = false;
-    const auto flushPlain = [&](qsizetype end) {
-        escaped += QStringView(text).sliced(plainStart, end - plainStart).toUtf8();
-        plainStart = end + 1;
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c == u';' || c == u',' || c == u'=')
-            quote = true;
-        if (hexFollows && isHexDigit(c)) {
-            flushPlain(i);
-            escaped += hexEscape(c);
-            continue;
-        }
-        hexFollows = false;
-        if (const char* escape = escapeOf(c)) {
-            flushPlain(i);
-            escaped += escape;
-            hexFollows = c == u'\0';
-        } else if (c <= 0x1F) {
-            flushPlain(i);
-            escaped += hexEscape(c);
-            hexFollows = true;
-        }
-    }
-    flushPlain(text.size());
-    if (quote || escaped.startsWith(' ') || escaped.endsWith(' '))
-        return kQuote + escaped + kQuote;
-    return escaped;
-}
-
-QByteArray escapedValue(const QVariant& value)
-{
-    if (value.metaType() == QMetaType::fromType<BRIniSerializedValue>())
-        return value.value<BRIniSerializedValue>().text;
-    if (value.typeId() != QMetaType::QStringList)
-        return escapedText(storedText(value.toString()));
-    const QStringList items = value.toStringList();
-    if (items.isEmpty())
-        return QByteArray(kEmptyList.data(), kEmptyList.size());
-    QByteArray escaped = escapedText(storedText(items.front()));
-    for (qsizetype i = 1; i < items.size(); ++i)
-        escaped += ", " + escapedText(storedText(items[i]));
-    return escaped;
-}
-
-QByteArray sectionLine(const QString& section)
-{
-    if (section.isEmpty())
-        return '[' + QByteArray(kGeneralSection.data()) + ']';
-    if (section.compare(kGeneralSection, Qt::CaseInsensitive) == 0)
-        return '[' + QByteArray(kEscapedGeneralSection.data()) + ']';
-    return '[' + escapedKey(section) + ']';
-}
-
-bool readSettingsFile(QIODevice& device, QSettings::SettingsMap& values)
-{
-    // A garbled file still yields what could be read, so that a write keeps it; the store's
-    // readers check the file's form themselves.
-    values = readIniText(device.readAll()).values;
-    return true;
-}
-
-bool writeSettingsFile(QIODevice& device, const QSettings::SettingsMap& values)
-{
-    const QByteArray text = iniText(values);
-    return device.write(text) == text.size();
-}
-
 }  // namespace
 
 BRIniContents readIniText(QByteArrayView text)
@@ -483,34 +334,6 @@ BRIniContents readIniText(QByteArrayView text)
         }
     }
     return contents;
-}
-
-QByteArray iniText(const QSettings::SettingsMap& values)
-{
-    // Sections in the order of their names, the top level first; keys by name within each.
-    QMap<QString, QList<QPair<QString, QVariant>>> sections;
-    for (auto value = values.cbegin(); value != values.cend(); ++value) {
-        const qsizetype separator = value.key().indexOf(kSectionSeparator);
-        const QString section = separator < 0 ? QString() : value.key().first(separator);
-        const QString name = separator < 0 ? value.key() : value.key().sliced(separator + 1);
-        sections[section].append({name, value.value()});
-    }
-    QByteArray text;
-    for (auto section = sections.cbegin(); section != sections.cend(); ++section) {
-        if (!text.isEmpty())
-            text += '\n';
-        text += sectionLine(section.key()) + '\n';
-        for (const auto& [name, value] : section.value())
-            text += escapedKey(name) + '=' + escapedValue(value) + '\n';
-    }
-    return text;
-}
-
-QSettings::Format iniTextFormat()
-{
-    static const QSettings::Format format = QSettings::registerFormat(
-        QStringLiteral("conf"), readSettingsFile, writeSettingsFile, Qt::CaseSensitive);
-    return format;
 }
 
 }  // namespace brio

@@ -129,18 +129,21 @@ private:
         drawPeakMarker(layout::peakMarkerRect(m_view, scale, markers.peak, m_meter.peak()));
     }
 
-    void drawScale(const layout::Rect& scale) { m_scene.scale.draw(m_painter, toQRect(scale)); }
+    void drawScale(const layout::Rect& scale)
+    {
+        m_scene.scale.draw(m_painter, toQRect(scale), m_scene.backgroundColor);
+    }
 
     void drawLevelMarker(const layout::Rect& marker)
     {
-        m_scene.levelMarker.draw(m_painter, toQRect(marker));
+        m_scene.levelMarker.draw(m_painter, toQRect(marker), m_scene.backgroundColor);
         drawText(marker, QLatin1Char(' ') + QString::number(m_meter.level()), Horizontal::Left,
                  Vertical::Centre);
     }
 
     void drawPeakMarker(const layout::Rect& marker)
     {
-        m_scene.peakMarker.draw(m_painter, toQRect(marker));
+        m_scene.peakMarker.draw(m_painter, toQRect(marker), m_scene.backgroundColor);
         drawText(marker, QString::number(m_meter.peak()) + QLatin1Char(' '), Horizontal::Right,
                  Vertical::Centre);
     }

@@ -162,6 +162,31 @@ TEST_F(MeterViewRender, MarkerMovesWithTheLevel)
     EXPECT_NEAR(high.center().y(), places.scale.top, 3);
 }
 
+TEST_F(MeterViewRender, OnAnyBackgroundTheArrowsHaveNoBoxAroundThem)
+{
+    storeSetting(kUseLeagueTableKey, 0);
+    for (const QColor background : {QColor(0, 0, 0), QColor(128, 128, 128), QColor(40, 0, 90)}) {
+        storeSetting(kBackgroundColorKey, static_cast<int>(colorRefFromColor(background)));
+        MeterView view(testSettings());
+        riseTo(view, 51);
+        const QImage image = view.renderToImage(kViewSize);
+        const MeterPlaces places = predictMeter(view, kViewSize);
+        // The corners of the markers' rectangles lie outside the arrows.
+        for (const layout::Rect& marker : {places.levelMarker, places.peakMarker}) {
+            const QRect box = toQRect(marker);
+            for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(),
+                                        box.bottomRight()})
+                EXPECT_EQ(image.pixelColor(corner), background)
+                    << background.name().toStdString() << " at " << corner.x() << "," << corner.y();
+        }
+        // The heads keep their colours.
+        const int levelHead = places.levelMarker.left + kLevelHeadX;
+        const int peakHead = places.peakMarker.left + kPeakHeadX;
+        EXPECT_GT(countPixels(image, columnAt(levelHead, kViewSize), isMarkerBlue), 40);
+        EXPECT_GT(countPixels(image, columnAt(peakHead, kViewSize), isMarkerGreen), 40);
+    }
+}
+
 TEST_F(MeterViewRender, NumbersSitOnTheirArrowsWithTheirSpaces)
 {
     storeSetting(kUseLeagueTableKey, 0);
@@ -464,7 +489,7 @@ TEST(ScaledPictureTest, MissingPictureMeasuresNothingAndDrawsNothing)
     target.fill(Qt::white);
     const QImage before = target;
     QPainter painter(&target);
-    missing.draw(painter, QRect(0, 0, 50, 50));
+    missing.draw(painter, QRect(0, 0, 50, 50), Qt::white);
     painter.end();
     EXPECT_EQ(target, before);
 }
@@ -476,7 +501,7 @@ TEST(ScaledPictureTest, DrawsStretchedToItsRectangle)
     QImage image(300, 600, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    scale.draw(painter, QRect(50, 40, 200, 500));
+    scale.draw(painter, QRect(50, 40, 200, 500), Qt::white);
     painter.end();
     // Red at the top, pale at the bottom, nothing outside the rectangle.
     EXPECT_GT(qRed(image.pixel(150, 41)), 180);
@@ -494,7 +519,7 @@ TEST(ScaledPictureTest, KeptCopiesDrawLikeAFreshlyLoadedPicture)
         image.fill(Qt::white);
         QPainter painter(&image);
         for (const QRect& target : targets)
-            picture.draw(painter, target);
+            picture.draw(painter, target, Qt::white);
         return image;
     };
     ScaledPicture used;
@@ -506,6 +531,27 @@ TEST(ScaledPictureTest, KeptCopiesDrawLikeAFreshlyLoadedPicture)
     ASSERT_TRUE(fresh.load(MeterView::kScaleImage));
     const std::vector<QRect> targets{QRect(50, 40, 200, 500), QRect(10, 10, 20, 30)};
     EXPECT_EQ(drawSizes(used, targets), drawSizes(fresh, targets));
+}
+
+TEST(ScaledPictureTest, HighDensityDeviceGetsTheDoubleSizePictureAsDrawn)
+{
+    ScaledPicture marker;
+    ASSERT_TRUE(marker.load(MeterView::kLevelMarkerImage));
+    QImage picture(QStringLiteral(":/images/500@2x.png"));
+    ASSERT_EQ(picture.size(), marker.size() * 2);
+    picture.setDevicePixelRatio(1.0);
+    QImage expected(picture.size(), QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    QPainter(&expected).drawImage(QPoint(0, 0), picture);
+
+    QImage device(picture.size(), QImage::Format_RGB32);
+    device.setDevicePixelRatio(2.0);
+    device.fill(Qt::black);
+    QPainter painter(&device);
+    marker.draw(painter, QRect(QPoint(0, 0), marker.size()), Qt::black);
+    painter.end();
+    device.setDevicePixelRatio(1.0);
+    EXPECT_EQ(device, expected);
 }
 
 TEST(OffscreenImageTest, HandsOverAPictureOfTheRequestedSize)

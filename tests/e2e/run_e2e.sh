@@ -108,7 +108,7 @@ read -r after_w after_h < <(xdotool getwindowgeometry "$window" | sed -n 's/.*Ge
 
 # A name typed at the name line makes the current row, at level 0.
 type_contestant() {
-  xdotool type --delay 80 "$1"
+  xdotool type --delay 120 "$1"
   xdotool key Return
   sleep 0.5
   shot "$2"
@@ -122,7 +122,7 @@ preload_contestant() {
   xdotool key e
   timeout 10 xdotool search --sync --onlyvisible --name '^Edit League Table$' >/dev/null \
     || fail "the preload list did not open"
-  xdotool type --delay 80 "$1"
+  xdotool type --delay 120 "$1"
   xdotool key Tab Return
   sleep 0.5
   shot "$2"

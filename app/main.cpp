@@ -3,6 +3,7 @@
 #include "core/CommandLine.h"
 #include "core/ProductConfig.h"
 #include "core/Version.h"
+#include "widgets/FontSubstitutes.h"
 #include "widgets/ProgramIcon.h"
 #include "widgets/ResultsExport.h"
 #include "widgets/Translations.h"
@@ -131,6 +132,7 @@ int main(int argc, char** argv)
     qInstallMessageHandler(holdStartupMessages);
     QApplication app(argc, argv);
     releaseStartupMessages();
+    installFontSubstitutes();
     setIdentity();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ovatron.Ovatron"));
     QApplication::setWindowIcon(programIcon());

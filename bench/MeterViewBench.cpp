@@ -26,18 +26,17 @@ AppConfig& benchSettings()
 
 void typeName(MeterCore& meter, const std::string& name)
 {
-    for (unsigned char character : name)
-        meter.onChar(character);
+    meter.onText(brio::BRString::fromUtf8(name));
 }
 
 // A view in Measuring with the league table: `entries` finished contestants (one of every
 // hundred with a score, the rest at 0) and a current contestant at level 60 above them.
-std::unique_ptr<MeterView> measuringView(int entries)
+std::unique_ptr<MeterView> measuringView(int entries, const std::string& name = "Contestant ")
 {
     auto view = std::make_unique<MeterView>(benchSettings());
     MeterCore& meter = view->meter();
     for (int i = 0; i < entries - 1; ++i) {
-        typeName(meter, "Contestant " + std::to_string(i));
+        typeName(meter, name + std::to_string(i));
         meter.onChar(MeterCore::kEnter);
         if (i % 100 == 0) {
             for (int tick = 0; tick < 10 + i % 50; ++tick)
@@ -75,6 +74,26 @@ BENCHMARK(BM_PaintMeasuring)
     ->ArgsProduct({{1920}, {1080}, {10, 1000, 100000}})
     ->ArgsProduct({{3840}, {2160}, {10, 1000, 100000}})
     ->Unit(benchmark::kMicrosecond);
+
+// The same full-HD frame with every name too long for its row, in Latin, Greek (from a
+// fallback font) and Hebrew: each is shortened once, and drawn from the kept texts after.
+void BM_PaintLongNames(benchmark::State& state)
+{
+    const char* const scripts[] = {"Maximiliane Zoë Müller-Lüdenscheidt ",
+                                   "Ελένη Παπαδοπούλου-Καραγιαννοπούλου ", "שרה בת-שבע כהן-לוי "};
+    std::string name;
+    for (int repeat = 0; repeat < 6; ++repeat)
+        name += scripts[state.range(0)];
+    const auto view = measuringView(1000, name);
+    QImage frame(QSize(1920, 1080), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&frame);
+        view->drawView(painter, frame.rect());
+        painter.end();
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+}
+BENCHMARK(BM_PaintLongNames)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 // The same frame through the off-screen seam, which makes a new picture every time.
 void BM_RenderToImage(benchmark::State& state)

@@ -1,12 +1,12 @@
 #include "brio/BRAppConfig.h"
 
+#include "brio/BRIniText.h"
 #include "brio/BRStringQt.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
+#include <QIODevice>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryFile>
@@ -44,45 +44,6 @@ QString settingsKey(const BRString& section, const BRString& name)
     return toQString(section) + QLatin1Char('/') + toQString(name);
 }
 
-// One version of a file on disk.
-struct FileStamp {
-    qint64 size = 0;
-    QDateTime modified;
-    friend bool operator==(const FileStamp&, const FileStamp&) = default;
-};
-
-FileStamp stampOf(const QString& path)
-{
-    const QFileInfo info(path);
-    return {info.size(), info.lastModified()};
-}
-
-// Qt parses a settings file once and serves later readers from memory until the file
-// changes, and only that parse reports a format error. Remembering which version of a file
-// was garbled makes every read of it yield defaults, not only the first.
-QHash<QString, FileStamp>& garbledFiles()
-{
-    static QHash<QString, FileStamp> files;
-    return files;
-}
-
-bool readableFile(const QSettings& settings)
-{
-    const QString path = settings.fileName();
-    switch (settings.status()) {
-    case QSettings::NoError: {
-        const auto garbled = garbledFiles().constFind(path);
-        return garbled == garbledFiles().constEnd() || *garbled != stampOf(path);
-    }
-    case QSettings::FormatError:
-        garbledFiles().insert(path, stampOf(path));
-        return false;
-    case QSettings::AccessError:
-        break;
-    }
-    return false;
-}
-
 // Qt keeps a write that it could not store pending in memory, serves it to later readers in
 // this process and stores it along with the next write that succeeds. So a write is handed to
 // Qt only when the file and its folder (where Qt also puts a lock file and the temporary
@@ -98,28 +59,63 @@ bool writableFile(const QString& path)
     return probe.open();
 }
 
-// The user's settings file of the product, read as it is on disk now.
+bool readSettingsDevice(QIODevice& device, QSettings::SettingsMap& values)
+{
+    // A garbled file still yields what could be read, so that a write keeps it; the store's
+    // reads check the file's form themselves.
+    values = readIniText(device.readAll()).values;
+    return true;
+}
+
+bool writeSettingsDevice(QIODevice& device, const QSettings::SettingsMap& values)
+{
+    const QByteArray text = iniText(values);
+    return device.write(text) == text.size();
+}
+
+// The settings file's format for QSettings: Qt's INI format, read and written by BRIniText, so
+// that QSettings locks and replaces the file but never decodes a value.
+QSettings::Format iniTextFormat()
+{
+    static const QSettings::Format format = QSettings::registerFormat(
+        QStringLiteral("conf"), readSettingsDevice, writeSettingsDevice, Qt::CaseSensitive);
+    return format;
+}
+
+// The INI text of a file as it is on disk now; none when it cannot be read. Reading takes no
+// more memory than the file's own size, whatever its values claim.
+std::optional<BRIniContents> readIniFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return readIniText(file.readAll());
+}
+
+// The user's settings file of the product, read as it is on disk now. The file is read here
+// rather than through QSettings, which serves its own earlier parse until the file changes and
+// reports a garbled file only once.
 class UserSettings {
 public:
     explicit UserSettings(const BRString& productName)
-        : m_settings(QSettings::NativeFormat, QSettings::UserScope, toQString(productName),
+        : m_settings(iniTextFormat(), QSettings::UserScope, toQString(productName),
                      toQString(productName))
     {
         // Only the user's own file counts: no organisation-wide or system-wide defaults.
         m_settings.setFallbacksEnabled(false);
     }
 
-    // The stored value, or none when the file cannot be read or parsed or lacks the key.
+    // The stored value, or none when the file cannot be read, is garbled anywhere or lacks the
+    // key.
     std::optional<QVariant> read(const QString& key) const
     {
-        // Sections are parsed on first use; parsing them all reports an error anywhere.
-        static_cast<void>(m_settings.allKeys());
-        if (!readableFile(m_settings))
+        const std::optional<BRIniContents> file = readIniFile(m_settings.fileName());
+        if (!file || !file->wellFormed)
             return std::nullopt;
-        QVariant value = m_settings.value(key);
-        if (!value.isValid())
+        const auto found = file->values.constFind(key);
+        if (found == file->values.constEnd())
             return std::nullopt;
-        return value;
+        return *found;
     }
 
     // QSettings replaces the file as a whole through a temporary copy, so a write that
@@ -153,35 +149,30 @@ void storeValue(bool open, const BRString& productName, const BRString& section,
         UserSettings(productName).write(settingsKey(section, name), value);
 }
 
-// A value written by this run is still an int in memory; one read from the file is text.
+// A stored value is a text, a list or a serialized object; only a text can be a number.
 std::optional<int> integerOf(const QVariant& value)
 {
-    if (value.typeId() == QMetaType::Int)
-        return value.toInt();
-    if (value.typeId() == QMetaType::QString) {
-        bool ok = false;
-        const int number = value.toString().toInt(&ok, 10);
-        if (ok)
-            return number;
-    }
-    return std::nullopt;
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    bool ok = false;
+    const int number = value.toString().toInt(&ok, 10);
+    return ok ? std::optional<int>(number) : std::nullopt;
 }
 
 std::optional<QString> textOf(const QVariant& value)
 {
     if (value.typeId() == QMetaType::QString)
         return value.toString();
-    if (value.typeId() == QMetaType::Int)
-        return QString::number(value.toInt());
     return std::nullopt;
 }
 
-// An INI value with unquoted commas comes back as a list; the line meant one text.
-QString productText(const QVariant& value)
+// An INI value with unquoted commas comes back as a list; the line meant one text. A
+// serialized object is no text.
+std::optional<QString> productText(const QVariant& value)
 {
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    return textOf(value);
 }
 
 }  // namespace
@@ -233,16 +224,18 @@ void BRAppConfig::loadProductInfo(const BRString& path)
 {
     if (path.empty())
         return;
-    const QSettings file(toQString(path), QSettings::IniFormat);
-    if (file.status() == QSettings::AccessError)
+    const std::optional<BRIniContents> file = readIniFile(toQString(path));
+    if (!file)
         return;
-    // A format error still leaves the lines read before it; those are kept.
-    const QStringList keys = file.allKeys();
-    for (const QString& key : keys) {
-        const QString text = productText(file.value(key));
+    // A garbled line does not spoil the others; those are kept.
+    for (auto value = file->values.cbegin(); value != file->values.cend(); ++value) {
+        const std::optional<QString> text = productText(value.value());
+        if (!text)
+            continue;
         bool isNumber = false;
-        const int number = text.toInt(&isNumber, 10);
-        setProductValue(fromQString(key), isNumber ? BRValue(number) : BRValue(fromQString(text)));
+        const int number = text->toInt(&isNumber, 10);
+        setProductValue(fromQString(value.key()),
+                        isNumber ? BRValue(number) : BRValue(fromQString(*text)));
     }
 }
 

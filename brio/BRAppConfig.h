@@ -36,8 +36,9 @@ private:
 // Settings go to the per-user file $XDG_CONFIG_HOME/<product>/<product>.conf, one
 // "name=value" line each; the section "" is the file's top level. Every get yields its
 // default when the store holds nothing usable under the name (no file, an unreadable or
-// garbled file, a text where an integer belongs); every set is written at once and fails
-// silently when it cannot be stored.
+// garbled file, a text where an integer belongs, a serialized object such as "@Variant(...)",
+// which is never decoded); every set is written at once and fails silently when it cannot be
+// stored.
 class BRAppConfig {
 public:
     // An empty appDirectoryOverride means the folder of the running program.
@@ -56,8 +57,9 @@ public:
     // or one outside that range.
     int getProductInt32(const BRString& key) const;
     // Reads an INI file of KEY=value lines; its values replace those set before under the
-    // same keys. Values that look like integers are kept as integers. A missing or
-    // unreadable file loads nothing.
+    // same keys. Values that look like integers are kept as integers; a serialized object
+    // ("@Variant(...)" and the like) is ignored as if absent. A missing or unreadable file
+    // loads nothing.
     void loadProductInfo(const BRString& path);
 
     void setProductInfo(const BRAppInfo& info) { m_productInfo = info; }

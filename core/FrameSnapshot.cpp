@@ -62,8 +62,7 @@ public:
         }
     }
 
-    // A row's score sits in the score column; its name ends left of it and may run off the
-    // view's left edge, so the name's part spans from there.
+    // A row's score sits in the score column; its name has the room left of it.
     void addRows(const FrameSnapshot& before)
     {
         const layout::TableMetrics& text = m_frame.look.text;
@@ -84,10 +83,8 @@ public:
             const int top = layout::rowTop(m_frame.view, text.rowHeight, row);
             if (recoloured || old->score != now->score)
                 add(layout::scoreRect(columnRight, text, top));
-            if (recoloured || old->name != now->name) {
-                const Rect name = layout::nameRect(columnRight, text, 0, top);
-                add(Rect{m_frame.view.left, name.top, name.right, name.bottom});
-            }
+            if (recoloured || old->name != now->name)
+                add(layout::nameRect(m_frame.view, columnRight, text, top));
         }
     }
 
@@ -106,7 +103,8 @@ private:
 
 }  // namespace
 
-FrameSnapshot snapshotOf(const MeterCore& meter, const layout::Rect& view, const FrameLook& look)
+FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const layout::Rect& view,
+                         const FrameLook& look)
 {
     FrameSnapshot frame;
     frame.view = view;
@@ -119,8 +117,10 @@ FrameSnapshot snapshotOf(const MeterCore& meter, const layout::Rect& view, const
     }
     if (!frame.useLeagueTable)
         return frame;
-    if (frame.state == MeterState::NameEntry)
+    if (frame.state == MeterState::NameEntry) {
         frame.typedName = meter.typedName();
+        frame.preedit = preedit;
+    }
     const LeagueTable& table = meter.leagueTable();
     const layout::RowRange rows =
         layout::visibleRows(view, look.text.rowHeight, table.count(), view.top, view.bottom);
@@ -141,7 +141,7 @@ std::vector<Rect> changedRects(const FrameSnapshot& before, const FrameSnapshot&
         return changed.take();
     }
     changed.addMarkers(before);
-    if (before.typedName != after.typedName)
+    if (before.typedName != after.typedName || before.preedit != after.preedit)
         changed.add(layout::nameLineRect(after.view, after.look.text.rowHeight));
     changed.addRows(before);
     return changed.take();

@@ -31,7 +31,7 @@ struct ShownRow {
 };
 
 // What the meter display shows in one frame, and nothing it does not show: the level and
-// peak only while measuring, the typed name only on the name line, the rows only while the
+// peak only while measuring, the typed name and the text being composed only on the name line, the rows only while the
 // league table is in use and only those inside the view. Two snapshots tell which pixels
 // differ without drawing either frame.
 struct FrameSnapshot {
@@ -42,11 +42,13 @@ struct FrameSnapshot {
     int level = 0;
     int peak = 0;
     brio::BRString typedName;
+    QString preedit;             // an input method's text being composed, after the name
     int firstRow = 0;            // the table index of rows.front()
     std::vector<ShownRow> rows;
 };
 
-FrameSnapshot snapshotOf(const MeterCore& meter, const layout::Rect& view, const FrameLook& look);
+FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const layout::Rect& view,
+                         const FrameLook& look);
 
 // The parts of after.view whose pixels may differ from the frame before: the whole view when
 // the view, the look, the state or the table's use changed; otherwise a marker's old and new

@@ -1,6 +1,9 @@
 #include "core/MeterCore.h"
 
 #include "core/LevelDynamics.h"
+#include "core/NameText.h"
+
+#include <limits>
 
 MeterCore::MeterCore(bool useLeagueTable, bool showSummaryScreen)
     : m_useLeagueTable(useLeagueTable), m_showSummaryScreen(showSummaryScreen)
@@ -16,25 +19,33 @@ bool MeterCore::onChar(int code)
         reset();
         return true;
     }
+    if (code == kBackspace) {
+        if (m_state != MeterState::NameEntry || m_typedName.empty())
+            return false;
+        m_typedName.remove(lastCharacterStart(m_typedName));
+        return true;
+    }
+    if (code < 0 || code > std::numeric_limits<char16_t>::max())
+        return false;
+    return onText(brio::BRString(std::u16string(1, static_cast<char16_t>(code))));
+}
+
+bool MeterCore::onText(const brio::BRString& text)
+{
     if (m_state != MeterState::NameEntry)
         return false;
-    if (code == kBackspace) {
-        if (m_typedName.empty())
-            return false;
-        m_typedName.remove(m_typedName.length() - 1);
-        return true;
-    }
-    if (code >= kFirstPrintable && code <= kLastPrintable) {
-        m_typedName += code;
-        return true;
-    }
-    return false;
+    const brio::BRString typed = nameCharacters(text);
+    if (typed.empty())
+        return false;
+    m_typedName += typed;
+    return true;
 }
 
 bool MeterCore::onEnter()
 {
     if (m_state == MeterState::NameEntry) {
-        if (m_typedName.empty())
+        // A name of nothing but blanks is no name: a held SPACE before Enter starts nothing.
+        if (withoutSurroundingBlanks(m_typedName).empty())
             return false;
         startContestant(m_typedName);
         return false;  // the first tick of the turn repaints
@@ -82,11 +93,13 @@ void MeterCore::reset()
 void MeterCore::startContestant(const brio::BRString& name)
 {
     endTurn();
+    // Typed and preloaded names enter the table here, and only here.
+    const brio::BRString entered = contestantName(name);
     const std::int64_t order = m_nextOrder++;
-    m_currentIndex = m_table.startContestant(name, order);
+    m_currentIndex = m_table.startContestant(entered, order);
     m_turnOf = order;
     if (m_journal)
-        m_journal->contestantStarted(order, name);
+        m_journal->contestantStarted(order, entered);
     m_typedName = brio::BRString();
     m_state = MeterState::Measuring;
 }
@@ -111,7 +124,7 @@ void MeterCore::clearLeagueTable()
             kept = m_table.entry(m_currentIndex).order;
             m_currentIndex = m_table.clearKeeping(m_currentIndex);
         } else {
-            m_table.clear();
+            clearTable();
         }
         if (m_journal)
             m_journal->tableCleared(kept);
@@ -119,6 +132,12 @@ void MeterCore::clearLeagueTable()
     m_typedName = brio::BRString();
     m_level = 0;
     m_peak = 0;
+}
+
+void MeterCore::clearTable()
+{
+    m_table.clear();
+    m_currentIndex = -1;
 }
 
 void MeterCore::toggleLeagueTable()
@@ -158,7 +177,7 @@ void MeterCore::restoreEvent(const std::vector<Score>& entries,
                              const brio::BRStringArray& waiting, std::int64_t nextOrder)
 {
     reset();
-    m_table.clear();
+    clearTable();
     for (const Score& entry : entries)
         m_table.restoreEntry(entry);
     m_preloadList = waiting;

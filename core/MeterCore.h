@@ -22,12 +22,10 @@ struct TickInput {
 // must be repainted.
 class MeterCore {
 public:
-    // Character codes the meter acts on.
+    // The meter's own keys.
     static constexpr int kBackspace = 8;
     static constexpr int kEnter = 13;
     static constexpr int kEscape = 27;
-    static constexpr int kFirstPrintable = 32;
-    static constexpr int kLastPrintable = 126;
 
     MeterCore(bool useLeagueTable, bool showSummaryScreen);
 
@@ -40,7 +38,11 @@ public:
     void restoreEvent(const std::vector<Score>& entries, const brio::BRStringArray& waiting,
                       std::int64_t nextOrder);
 
+    // One of the meter's keys; any other code is one UTF-16 unit of typed text.
     bool onChar(int code);
+    // Text typed or committed by an input method: in name entry its printable characters
+    // (see nameCharacters) are added to the name.
+    bool onText(const brio::BRString& text);
     bool tick(TickInput input);
 
     // Back to the start of a turn; an abandoned entry keeps the score it reached.
@@ -61,6 +63,7 @@ public:
     const brio::BRString& typedName() const { return m_typedName; }
     MeterState state() const { return m_state; }
     const LeagueTable& leagueTable() const { return m_table; }
+    // The current contestant's row, or -1 for none; never a row the table does not have.
     int currentIndex() const { return m_currentIndex; }
     bool useLeagueTable() const { return m_useLeagueTable; }
     bool showSummaryScreen() const { return m_showSummaryScreen; }
@@ -73,6 +76,8 @@ private:
     void takeNextPreloadedName();
     // The current contestant's turn is over (its entry stays); tells the journal once.
     void endTurn();
+    // Empties the table; no entry is the current one any more.
+    void clearTable();
     MeterState restingState() const { return m_useLeagueTable ? MeterState::NameEntry : MeterState::Measuring; }
     bool turnUnderWay() const { return m_state == MeterState::Measuring || m_state == MeterState::Summary; }
 

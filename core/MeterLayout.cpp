@@ -105,10 +105,12 @@ Rect scoreRect(int columnRight, const TableMetrics& metrics, int top)
     return Rect{columnRight - metrics.scoreWidth, top, columnRight, top + metrics.rowHeight};
 }
 
-Rect nameRect(int columnRight, const TableMetrics& metrics, int nameWidth, int top)
+Rect nameRect(const Rect& view, int columnRight, const TableMetrics& metrics, int top)
 {
-    const int right = columnRight - metrics.scoreWidth - kNameScoreGap;
-    return Rect{right - nameWidth, top, right, top + metrics.rowHeight};
+    const std::int64_t right =
+        std::int64_t{columnRight} - metrics.scoreWidth - kNameScoreGap;
+    const int clampedRight = std::max(view.left, clampToInt(right));
+    return Rect{view.left, top, clampedRight, top + metrics.rowHeight};
 }
 
 RowRange visibleRows(const Rect& view, int rowHeight, int count, int bandTop, int bandBottom)

@@ -74,9 +74,9 @@ int scoreColumnRight(const Rect& view, bool summary, int scoreWidth);
 int rowTop(const Rect& view, int rowHeight, int row);
 // The score of a row, right-aligned in the score column.
 Rect scoreRect(int columnRight, const TableMetrics& metrics, int top);
-// The name of a row ends kNameScoreGap left of the score column and is exactly as wide as
-// the name, so a long name runs off the left edge instead of being shortened.
-Rect nameRect(int columnRight, const TableMetrics& metrics, int nameWidth, int top);
+// The room for the name of a row: from the view's left edge to kNameScoreGap left of the
+// score column (none when the column leaves no room). A longer name is shortened to fit.
+Rect nameRect(const Rect& view, int columnRight, const TableMetrics& metrics, int top);
 
 // Rows [first, end) of a table of `count` rows have some part between bandTop and bandBottom.
 struct RowRange {

@@ -1,10 +1,11 @@
 #include "core/PreloadText.h"
 
+#include "core/NameText.h"
+
 #include <string_view>
 
 namespace {
 constexpr const char16_t* kLineBreak = u"\r\n";
-constexpr const char* kBlanks = " \t";
 }  // namespace
 
 brio::BRString preloadTextFromList(const brio::BRStringArray& list)
@@ -30,8 +31,8 @@ void rebuildListFromText(brio::BRStringArray& list, brio::BRString text)
         std::size_t lineEnd = all.find(lineBreak, start);
         if (lineEnd == std::u16string_view::npos)
             lineEnd = all.size();
-        brio::BRString line(all.data() + start, lineEnd - start);
-        line.strip(kBlanks, brio::BRString::StripBoth);
+        const brio::BRString line =
+            withoutSurroundingBlanks(brio::BRString(all.data() + start, lineEnd - start));
         if (!line.empty())
             list.add(line);
         start = lineEnd + lineBreak.size();

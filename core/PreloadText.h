@@ -7,6 +7,7 @@
 // carriage return and line feed, no break after the last.
 brio::BRString preloadTextFromList(const brio::BRStringArray& list);
 
-// Replaces the list with the names of the text, in order. Blank lines and lines of
-// nothing but spaces and tabs are dropped; every other character is kept as typed.
+// Replaces the list with the names of the text, in order, each without its surrounding
+// blanks (withoutSurroundingBlanks); blank lines are dropped; every other character is kept
+// as typed.
 void rebuildListFromText(brio::BRStringArray& list, brio::BRString text);

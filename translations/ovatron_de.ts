@@ -28,6 +28,49 @@
     </message>
 </context>
 <context>
+    <name>AudioInput</name>
+    <message>
+        <source>No microphone was found; the meter follows the keyboard.</source>
+        <translation>Kein Mikrofon gefunden; der Messer folgt der Tastatur.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is not connected; the meter follows the keyboard.</source>
+        <translation>Das Mikrofon "%1" ist nicht angeschlossen; der Messer folgt der Tastatur.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; was disconnected; the meter follows the keyboard.</source>
+        <translation>Das Mikrofon "%1" wurde getrennt; der Messer folgt der Tastatur.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; offers no sound format Ovatron can read; the meter follows the keyboard.</source>
+        <translation>Das Mikrofon "%1" bietet kein Tonformat, das Ovatron lesen kann; der Messer folgt der Tastatur.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; stopped recording; the meter follows the keyboard.</source>
+        <translation>Das Mikrofon "%1" nimmt nicht mehr auf; der Messer folgt der Tastatur.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; cannot be read.</source>
+        <translation>Die Tondatei "%1" kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is not a WAV file.</source>
+        <translation>Die Tondatei "%1" ist keine WAV-Datei.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is neither 16-bit PCM nor 32-bit float.</source>
+        <translation>Die Tondatei "%1" ist weder 16-Bit-PCM noch 32-Bit-Gleitkomma.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; holds no sound.</source>
+        <translation>Die Tondatei "%1" enthält keinen Ton.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is back; listening again.</source>
+        <translation>Das Mikrofon "%1" ist wieder da; es wird wieder gemessen.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>The applause meter for live events.</source>
@@ -112,6 +155,61 @@
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
+    <message>
+        <source>&amp;Export Results...</source>
+        <translation>Ergebnisse &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+</context>
+<context>
+    <name>EventStore</name>
+    <message>
+        <source>Results are not being saved: %1.</source>
+        <translation>Ergebnisse werden nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>the results file is in use by another copy of Ovatron</source>
+        <translation>die Ergebnisdatei wird von einer anderen Ovatron-Kopie benutzt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Ovatron</source>
+        <translation>%1 wurde von einer neueren Version von Ovatron geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, nor renamed to keep it</source>
+        <translation>%1 kann weder gelesen noch zur Aufbewahrung umbenannt werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>die Festplatte ist voll</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used (%2)</source>
+        <translation>%1 kann nicht verwendet werden (%2)</translation>
+    </message>
+    <message>
+        <source>The results file could not be read; it was kept as %1 and a new one was started.</source>
+        <translation>Die Ergebnisdatei war nicht lesbar; sie wurde als %1 aufbewahrt und eine neue begonnen.</translation>
+    </message>
+    <message>
+        <source>There are no stored results to export.</source>
+        <translation>Es gibt keine gespeicherten Ergebnisse zum Exportieren.</translation>
+    </message>
 </context>
 <context>
     <name>FontDialog</name>
@@ -172,6 +270,13 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>The results could not be printed.</source>
+        <translation>Die Ergebnisse konnten nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
     <name>MeterPainter</name>
     <message>
         <source>Name: </source>
@@ -222,6 +327,21 @@
     <message>
         <source>Enter the names to be loaded into the league table, one entry per line.</source>
         <translation>Geben Sie die Namen für die Rangliste ein, einen pro Zeile.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsDialogs</name>
+    <message>
+        <source>Spreadsheet (CSV) (*.csv)</source>
+        <translation>Tabelle (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Results sheet (PDF) (*.pdf)</source>
+        <translation>Ergebnisblatt (PDF) (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Ergebnisse exportieren</translation>
     </message>
 </context>
 <context>
@@ -284,6 +404,37 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResumeQuestion</name>
+    <message>
+        <source>Resume Event</source>
+        <translation>Veranstaltung fortsetzen</translation>
+    </message>
+    <message>
+        <source>one contestant</source>
+        <translation>einen Teilnehmer</translation>
+    </message>
+    <message>
+        <source>%1 contestants</source>
+        <translation>%1 Teilnehmer</translation>
+    </message>
+    <message>
+        <source>The last event did not end with File &gt; Exit. It has %1; the last was &quot;%2&quot;.</source>
+        <translation>Die letzte Veranstaltung wurde nicht mit Datei &gt; Beenden beendet. Sie hat %1; zuletzt war "%2" an der Reihe.</translation>
+    </message>
+    <message>
+        <source>Resume it, or start a new event? The old one stays stored.</source>
+        <translation>Fortsetzen oder eine neue Veranstaltung beginnen? Die alte bleibt gespeichert.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Start New</source>
+        <translation>Neu beginnen</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,49 @@
     </message>
 </context>
 <context>
+    <name>AudioInput</name>
+    <message>
+        <source>No microphone was found; the meter follows the keyboard.</source>
+        <translation>Aucun microphone trouvé ; la mesure suit le clavier.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is not connected; the meter follows the keyboard.</source>
+        <translation>Le microphone « %1 » n&apos;est pas branché ; la mesure suit le clavier.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; was disconnected; the meter follows the keyboard.</source>
+        <translation>Le microphone « %1 » a été débranché ; la mesure suit le clavier.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; offers no sound format Ovatron can read; the meter follows the keyboard.</source>
+        <translation>Le microphone « %1 » n&apos;offre aucun format sonore lisible par Ovatron ; la mesure suit le clavier.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; stopped recording; the meter follows the keyboard.</source>
+        <translation>Le microphone « %1 » n&apos;enregistre plus ; la mesure suit le clavier.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; cannot be read.</source>
+        <translation>Le fichier son « %1 » est illisible.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is not a WAV file.</source>
+        <translation>Le fichier son « %1 » n&apos;est pas un fichier WAV.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is neither 16-bit PCM nor 32-bit float.</source>
+        <translation>Le fichier son « %1 » n&apos;est ni en PCM 16 bits ni en flottant 32 bits.</translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; holds no sound.</source>
+        <translation>Le fichier son « %1 » ne contient aucun son.</translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is back; listening again.</source>
+        <translation>Le microphone « %1 » est de retour ; la mesure reprend.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>The applause meter for live events.</source>
@@ -112,6 +155,61 @@
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
+    <message>
+        <source>&amp;Export Results...</source>
+        <translation>&amp;Exporter les résultats...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+</context>
+<context>
+    <name>EventStore</name>
+    <message>
+        <source>Results are not being saved: %1.</source>
+        <translation>Les résultats ne sont pas enregistrés : %1.</translation>
+    </message>
+    <message>
+        <source>the results file is in use by another copy of Ovatron</source>
+        <translation>le fichier de résultats est utilisé par une autre copie d&apos;Ovatron</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Ovatron</source>
+        <translation>%1 a été écrit par une version plus récente d&apos;Ovatron</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 est illisible</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read, nor renamed to keep it</source>
+        <translation>%1 est illisible et ne peut pas être renommé pour être conservé</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used (%2)</source>
+        <translation>%1 est inutilisable (%2)</translation>
+    </message>
+    <message>
+        <source>The results file could not be read; it was kept as %1 and a new one was started.</source>
+        <translation>Le fichier de résultats était illisible ; il a été conservé sous %1 et un nouveau a été commencé.</translation>
+    </message>
+    <message>
+        <source>There are no stored results to export.</source>
+        <translation>Il n&apos;y a aucun résultat enregistré à exporter.</translation>
+    </message>
 </context>
 <context>
     <name>FontDialog</name>
@@ -172,6 +270,13 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>The results could not be printed.</source>
+        <translation>Les résultats n&apos;ont pas pu être imprimés.</translation>
+    </message>
+</context>
+<context>
     <name>MeterPainter</name>
     <message>
         <source>Name: </source>
@@ -222,6 +327,21 @@
     <message>
         <source>Enter the names to be loaded into the league table, one entry per line.</source>
         <translation>Saisissez les noms à charger dans le classement, un par ligne.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsDialogs</name>
+    <message>
+        <source>Spreadsheet (CSV) (*.csv)</source>
+        <translation>Tableur (CSV) (*.csv)</translation>
+    </message>
+    <message>
+        <source>Results sheet (PDF) (*.pdf)</source>
+        <translation>Feuille de résultats (PDF) (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Exporter les résultats</translation>
     </message>
 </context>
 <context>
@@ -284,6 +404,37 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResumeQuestion</name>
+    <message>
+        <source>Resume Event</source>
+        <translation>Reprendre l&apos;événement</translation>
+    </message>
+    <message>
+        <source>one contestant</source>
+        <translation>un candidat</translation>
+    </message>
+    <message>
+        <source>%1 contestants</source>
+        <translation>%1 candidats</translation>
+    </message>
+    <message>
+        <source>The last event did not end with File &gt; Exit. It has %1; the last was &quot;%2&quot;.</source>
+        <translation>Le dernier événement ne s&apos;est pas terminé par Fichier &gt; Quitter. Il compte %1 ; le dernier était « %2 ».</translation>
+    </message>
+    <message>
+        <source>Resume it, or start a new event? The old one stays stored.</source>
+        <translation>La reprendre ou commencer un nouvel événement ? L&apos;ancien reste enregistré.</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Start New</source>
+        <translation>Nouvel événement</translation>
     </message>
 </context>
 <context>

@@ -54,7 +54,8 @@ void AudienceWindow::showChanges()
 {
     // The look follows the operator's font and colours; measuring it is cheap beside a frame.
     m_look = m_source.lookOn(*this);
-    const QRegion changed = m_shown.advance(m_source.meter(), rect(), m_look);
+    const QRegion changed =
+        m_shown.advance(m_source.meter(), m_source.preedit(), rect(), m_look);
     if (!changed.isEmpty())
         update(changed);
 }

@@ -9,7 +9,7 @@ DisplayFont::DisplayFont(const QString& face, double points, int style, const QC
     : m_points(points), m_style(style), m_color(color)
 {
     m_font.setFamily(face);
-    m_font.setPointSizeF(points > 0.0 ? points : kSmallestFontPoints);
+    m_font.setPointSizeF(drawnFontPoints(points));
     m_font.setBold((style & kFontStyleBold) != 0);
     m_font.setItalic((style & kFontStyleItalic) != 0);
     m_font.setUnderline((style & kFontStyleUnderline) != 0);

@@ -8,7 +8,8 @@
 
 class QPainter;
 
-// The display font: face, size in points, style bits and colour, realised once as a QFont.
+// The display font: face, size in points, style bits and colour, realised once as a QFont. The
+// size is kept as given; the QFont has it within 1 to 1000 points (see drawnFontPoints).
 class DisplayFont {
 public:
     DisplayFont() = default;

@@ -27,14 +27,14 @@ QString namePrefix()
 }
 constexpr QLatin1Char kCursorBar('|');
 
-// Every text is drawn on one line: line breaks and tabs count as spaces.
+// Every text is drawn on one line: line breaks, tabs and other control characters count as
+// spaces.
 QString singleLine(const QString& text)
 {
     QString line = text;
     for (QChar& character : line) {
-        if (character == QLatin1Char('\n') || character == QLatin1Char('\r') ||
-            character == QLatin1Char('\t') || character == QChar::LineSeparator ||
-            character == QChar::ParagraphSeparator)
+        if (character.category() == QChar::Other_Control ||
+            character == QChar::LineSeparator || character == QChar::ParagraphSeparator)
             character = QLatin1Char(' ');
     }
     return line;
@@ -119,8 +119,8 @@ private:
 
     void drawNameLine(const layout::Rect& line)
     {
-        const QString text = namePrefix() + brio::toQString(m_meter.typedName()) + kCursorBar;
-        drawText(line, text, Horizontal::Left, Vertical::Top);
+        drawText(line, nameLineText(m_meter, m_scene.preedit) + kCursorBar, Horizontal::Left,
+                 Vertical::Top);
     }
 
     void drawMeter()
@@ -136,18 +136,21 @@ private:
             drawPeakMarker(meter.peakMarker);
     }
 
-    void drawScale(const layout::Rect& scale) { m_scene.scale.draw(m_painter, toQRect(scale)); }
+    void drawScale(const layout::Rect& scale)
+    {
+        m_scene.scale.draw(m_painter, toQRect(scale), m_scene.backgroundColor);
+    }
 
     void drawLevelMarker(const layout::Rect& marker)
     {
-        m_scene.levelMarker.draw(m_painter, toQRect(marker));
+        m_scene.levelMarker.draw(m_painter, toQRect(marker), m_scene.backgroundColor);
         drawText(marker, QLatin1Char(' ') + QString::number(m_meter.level()), Horizontal::Left,
                  Vertical::Centre);
     }
 
     void drawPeakMarker(const layout::Rect& marker)
     {
-        m_scene.peakMarker.draw(m_painter, toQRect(marker));
+        m_scene.peakMarker.draw(m_painter, toQRect(marker), m_scene.backgroundColor);
         drawText(marker, QString::number(m_meter.peak()) + QLatin1Char(' '), Horizontal::Right,
                  Vertical::Centre);
     }
@@ -183,10 +186,10 @@ private:
                      Vertical::Top);
         if (entry.name.empty())
             return;
-        const MeterTextCache::Text& name = m_texts.get(brio::toQString(entry.name));
-        const layout::Rect place = layout::nameRect(columnRight, table, name.width, top);
-        if (reaches(place))
-            drawText(place, name, Horizontal::Right, Vertical::Top);
+        const layout::Rect room = layout::nameRect(m_view, columnRight, table, top);
+        if (reaches(room))
+            drawText(room, m_texts.fitted(brio::toQString(entry.name), room.width()),
+                     Horizontal::Right, Vertical::Top);
     }
 
     QPainter& m_painter;
@@ -212,6 +215,7 @@ void MeterTextCache::useFontOf(const QPainter& painter)
     m_font = painter.font();
     m_dotsPerInch = dotsPerInch;
     m_texts.clear();
+    m_shortened.clear();
 }
 
 const MeterTextCache::Text& MeterTextCache::get(const QString& text)
@@ -222,13 +226,36 @@ const MeterTextCache::Text& MeterTextCache::get(const QString& text)
     // A full cache starts afresh: the texts of the next frames come back at once.
     if (m_texts.size() >= kMaximumTexts)
         m_texts.clear();
-    const QString line = singleLine(text);
     Text laidOut;
-    laidOut.laidOut.setText(line);
+    laidOut.laidOut.setText(singleLine(text));
     laidOut.laidOut.setTextFormat(Qt::PlainText);
     laidOut.laidOut.prepare(QTransform(), m_font);
-    laidOut.width = QFontMetrics(m_font).horizontalAdvance(line);
+    // Measured on the layout that draws it, fallback fonts included.
+    laidOut.width = qRound(laidOut.laidOut.size().width());
     return *m_texts.insert(text, laidOut);
+}
+
+const MeterTextCache::Text& MeterTextCache::fitted(const QString& text, int maxWidth)
+{
+    if (get(text).width <= maxWidth)
+        return get(text);
+    const std::pair<QString, int> key(text, maxWidth);
+    auto found = m_shortened.constFind(key);
+    if (found == m_shortened.constEnd()) {
+        if (m_shortened.size() >= kMaximumTexts)
+            m_shortened.clear();
+        // The same text engine, with the same fallback fonts, as the layout.
+        const QString shortened = maxWidth > 0
+            ? QFontMetrics(m_font).elidedText(singleLine(text), Qt::ElideRight, maxWidth)
+            : QString();
+        found = m_shortened.insert(key, shortened);
+    }
+    return get(*found);
+}
+
+QString nameLineText(const MeterCore& meter, const QString& preedit)
+{
+    return namePrefix() + brio::toQString(meter.typedName()) + preedit;
 }
 
 layout::TableMetrics displayTextMetrics(const QFont& font)

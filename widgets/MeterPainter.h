@@ -9,6 +9,8 @@
 #include <QStaticText>
 #include <QString>
 
+#include <utility>
+
 
 class DisplayFont;
 class MeterCore;
@@ -23,7 +25,10 @@ inline constexpr QColor kHighlightColor(0, 0, 200);  // blue: the current contes
 inline constexpr QColor kRowColor(0, 0, 0);          // black: every other row
 
 // Texts of the display laid out once and kept between frames: shaping text is the dearest
-// part of a paint, and from one tick to the next nearly every text stays the same.
+// part of a paint, and from one tick to the next nearly every text stays the same. Texts are
+// measured, shortened and drawn through the same layout, so a script that the display font
+// lacks, shown in a fallback font, measures as it is drawn; a right-to-left text runs in its
+// own direction.
 class MeterTextCache {
 public:
     struct Text {
@@ -35,6 +40,8 @@ public:
     // another font or another resolution are dropped.
     void useFontOf(const QPainter& painter);
     const Text& get(const QString& text);
+    // The text as it fits into maxWidth: whole when it fits, else cut with "…" at its end.
+    const Text& fitted(const QString& text, int maxWidth);
 
 private:
     // Enough for every text of a full screen and the scores 0 to 100 several times over.
@@ -43,6 +50,7 @@ private:
     QFont m_font;
     QSize m_dotsPerInch;
     QHash<QString, Text> m_texts;
+    QHash<std::pair<QString, int>, QString> m_shortened;  // by text and room
 };
 
 // Everything one frame of the meter display shows.
@@ -56,10 +64,15 @@ struct MeterScene {
     layout::MarkerSizes markerSizes;
     layout::TableMetrics text;  // from displayTextMetrics, so that every frame lays out alike
     MeterTextCache& texts;
+    QString preedit;  // an input method's text being composed, shown after the typed name
 };
 
 // A text line's height and the score column's width in this font, resolved for its device.
 layout::TableMetrics displayTextMetrics(const QFont& font);
+
+// The name line as drawn in name entry, without its cursor: the prompt, the typed name and
+// the text being composed.
+QString nameLineText(const MeterCore& meter, const QString& preedit);
 
 // Draws the part of the display for the scene that lies in region, inside the client
 // rectangle, covering every pixel of it, so nothing needs erasing first. Only the steps that

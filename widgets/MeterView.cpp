@@ -2,11 +2,16 @@
 
 #include "brio/BRStringQt.h"
 #include "core/DisplaySettings.h"
+#include "core/NameText.h"
 #include "widgets/PreloadDialog.h"
 #include "widgets/MeterPainter.h"
 #include "widgets/OffscreenImage.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -31,13 +36,16 @@ layout::Size sizeOf(const ScaledPicture& image)
     return layout::Size{size.width(), size.height()};
 }
 
-// The character a key press gives the meter: Enter, Esc, Backspace and the printable
-// characters 32 to 126; none for every other key, and none while Ctrl, Alt or Meta is held
-// (those keys belong to shortcuts and menus).
-std::optional<int> meterCharacter(const QKeyEvent& event)
+// Keys held with Ctrl, Alt or Meta belong to shortcuts and menus, never to the name. AltGr
+// is none of them: X11 reports it as the group switch, and its text is typed like any other.
+bool isShortcutKey(const QKeyEvent& event)
 {
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
+    return (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+}
+
+// The meter's own keys: Enter, Esc and Backspace; none for every other key.
+std::optional<int> meterKey(const QKeyEvent& event)
+{
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -47,15 +55,8 @@ std::optional<int> meterCharacter(const QKeyEvent& event)
     case Qt::Key_Backspace:
         return MeterCore::kBackspace;
     default:
-        break;
+        return std::nullopt;
     }
-    const QString text = event.text();
-    if (text.size() != 1)
-        return std::nullopt;
-    const int code = text.at(0).unicode();
-    if (code < MeterCore::kFirstPrintable || code > MeterCore::kLastPrintable)
-        return std::nullopt;
-    return code;
 }
 
 // The font dialog opens on the display font, its size cut to whole points.
@@ -91,9 +92,12 @@ MeterView::MeterView(brio::BRAppConfig& settings, const DisplaySettings& stored,
       m_peakMarker(loadedImage(kPeakMarkerImage)),
       m_scale(loadedImage(kScaleImage)),
       m_markerSizes{sizeOf(m_levelMarker), sizeOf(m_peakMarker)},
-      m_meter(stored.useLeagueTable, stored.showSummaryScreen)
+      m_meter(stored.useLeagueTable, stored.showSummaryScreen),
+      m_inNameEntry(m_meter.state() == MeterState::NameEntry)
 {
     setFocusPolicy(Qt::StrongFocus);
+    // Dead keys, compose sequences and input methods hand their text over as commits.
+    setAttribute(Qt::WA_InputMethodEnabled);
     // Every paint covers the whole of its region, so the background is never erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
@@ -120,9 +124,9 @@ void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& 
 void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& region,
                          const FrameLook& look, MeterTextCache& texts) const
 {
-    const MeterScene scene{m_meter,       m_font,  m_backgroundColor, m_levelMarker,
-                           m_peakMarker,  m_scale, m_markerSizes,     look.text,
-                           texts};
+    const MeterScene scene{m_meter,      m_font,  m_backgroundColor, m_levelMarker,
+                           m_peakMarker, m_scale, m_markerSizes,     look.text,
+                           texts,        m_preedit};
     paintMeter(painter, client, region, scene);
 }
 
@@ -178,7 +182,7 @@ void MeterView::refreshLook()
 
 void MeterView::showChanges()
 {
-    const QRegion changed = m_shown.advance(m_meter, rect(), m_look);
+    const QRegion changed = m_shown.advance(m_meter, m_preedit, rect(), m_look);
     if (changed.isEmpty())
         return;
     update(changed);
@@ -221,13 +225,69 @@ void MeterView::keyPressEvent(QKeyEvent* event)
     // SPACE is also a key state that the clock reads; a held key's repeats keep it down.
     if (event->key() == Qt::Key_Space)
         m_spaceDown = true;
-    const std::optional<int> code = meterCharacter(*event);
-    if (!code) {
+    if (isShortcutKey(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (const std::optional<int> key = meterKey(*event)) {
+        event->accept();
+        repaintIf(m_meter.onChar(*key));
+        followNameEntry();
+        return;
+    }
+    // A held SPACE types one space: an operator waiting for the applause types no run of
+    // blanks into the name.
+    if (event->key() == Qt::Key_Space && event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
+    const brio::BRString text = nameCharacters(brio::fromQString(event->text()));
+    if (text.empty()) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
-    repaintIf(m_meter.onChar(*code));
+    repaintIf(m_meter.onText(text));
+}
+
+void MeterView::inputMethodEvent(QInputMethodEvent* event)
+{
+    const bool typed = m_meter.onText(brio::fromQString(event->commitString()));
+    // The text being composed shows on the name line only.
+    const QString preedit =
+        m_meter.state() == MeterState::NameEntry ? event->preeditString() : QString();
+    const bool composing = preedit != m_preedit;
+    m_preedit = preedit;
+    event->accept();
+    repaintIf(typed || composing);
+}
+
+QVariant MeterView::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    switch (query) {
+    case Qt::ImEnabled:
+        // Only while a name is typed: in every other state SPACE is the applause and must
+        // reach the meter as a key, not as an input method's space.
+        return m_meter.state() == MeterState::NameEntry;
+    case Qt::ImCursorRectangle: {
+        // The end of the name line, where the input method's candidates belong.
+        const QFontMetrics metrics(m_font.font(), this);
+        const int x = metrics.horizontalAdvance(nameLineText(m_meter, m_preedit));
+        return QRect(x, 0, 1, metrics.height());
+    }
+    default:
+        return QWidget::inputMethodQuery(query);
+    }
+}
+
+void MeterView::followNameEntry()
+{
+    const bool nameEntry = m_meter.state() == MeterState::NameEntry;
+    if (nameEntry == m_inNameEntry)
+        return;
+    m_inNameEntry = nameEntry;
+    if (hasFocus())
+        QGuiApplication::inputMethod()->update(Qt::ImEnabled);
 }
 
 void MeterView::keyReleaseEvent(QKeyEvent* event)
@@ -266,6 +326,7 @@ void MeterView::editFont()
 void MeterView::toggleLeagueTable()
 {
     m_meter.toggleLeagueTable();
+    followNameEntry();
     showChanges();
     storeUseLeagueTable(m_settings, m_meter.useLeagueTable());
 }
@@ -292,6 +353,7 @@ void MeterView::editPreloadList()
             emit displayChanged();  // the waiting names, which other displays show
         }
     }
+    followNameEntry();
     showChanges();
 }
 

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QRegion>
 #include <QSize>
+#include <QString>
 #include <QWidget>
 
 namespace brio {
@@ -23,7 +24,8 @@ class QPainter;
 
 // The applause-meter view: the main window's only pane. It owns the meter (state, league
 // table, preload list), the display font, the pictures and the display settings; it turns
-// keys into the meter's characters, runs the meter's 20 ms clock, and paints the display.
+// keys and input-method text into the meter's keys and text, runs the meter's 20 ms clock,
+// and paints the display.
 class MeterView : public QWidget {
     Q_OBJECT
 public:
@@ -39,6 +41,8 @@ public:
     ~MeterView() override;
 
     const MeterCore& meter() const { return m_meter; }
+    // An input method's text being composed, shown on the name line after the typed name.
+    const QString& preedit() const { return m_preedit; }
     MeterCore& meter() { return m_meter; }
     const DisplayFont& displayFont() const { return m_font; }
     const QColor& backgroundColor() const { return m_backgroundColor; }
@@ -102,6 +106,8 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -113,6 +119,9 @@ private:
     void repaintIf(bool needed);
     // Works out the look of the display again and shows the change.
     void refreshLook();
+    // Tells the input method when name entry begins or ends, so that it takes part in it
+    // alone.
+    void followNameEntry();
 
     brio::BRAppConfig& m_settings;
     ViewDialogs m_dialogs;
@@ -124,6 +133,8 @@ private:
     layout::MarkerSizes m_markerSizes;
     mutable MeterTextCache m_texts;  // filled by painting
     MeterCore m_meter;
+    QString m_preedit;  // an input method's text being composed
+    bool m_inNameEntry;  // as the input method was last told
     // Kept between ticks: working it out shapes text. Every frame, on screen or in a picture,
     // is laid out with it, so a frame and the changes asked for always agree.
     FrameLook m_look;

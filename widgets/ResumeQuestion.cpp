@@ -11,12 +11,14 @@ bool askToResume(QWidget* parent, int contestants, const QString& lastName)
     box.setIcon(QMessageBox::Question);
     box.setWindowTitle(QCoreApplication::translate("ResumeQuestion", "Resume Event"));
     box.setTextFormat(Qt::PlainText);
+    const QString count =
+        contestants == 1
+            ? QCoreApplication::translate("ResumeQuestion", "one contestant")
+            : QCoreApplication::translate("ResumeQuestion", "%1 contestants").arg(contestants);
     box.setText(QCoreApplication::translate(
                     "ResumeQuestion",
-                    "The last event did not end with File > Exit. It has %n contestant(s); the "
-                    "last was \"%1\".",
-                    nullptr, contestants)
-                    .arg(lastName));
+                    "The last event did not end with File > Exit. It has %1; the last was \"%2\".")
+                    .arg(count, lastName));
     box.setInformativeText(QCoreApplication::translate(
         "ResumeQuestion", "Resume it, or start a new event? The old one stays stored."));
     QPushButton* resume =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -8,33 +9,43 @@
 
 class QPainter;
 
-// A picture from the program's resources, found by its number (":/images/<id>.jpg"), and
-// drawn scaled into a rectangle. Scaled copies are kept by target size, so a frame only
-// copies pixels. A picture that did not load has size 0 x 0 and draws nothing.
+// A picture from the program's resources, found by its number (":/images/<id>.png", and
+// ":/images/<id>@2x.png" drawn at twice the size for high-density screens), and drawn scaled
+// into a rectangle, blended over the background colour. Blended copies are kept by target
+// size and background, so a frame only copies pixels. A picture that did not load has size
+// 0 x 0 and draws nothing.
 class ScaledPicture {
 public:
     ScaledPicture() = default;
 
-    // Loads the picture with this number; false when there is none.
+    // Loads the picture with this number; false when there is none. The 2x picture is
+    // optional.
     bool load(int resourceId);
     bool isNull() const { return m_original.isNull(); }
+    // The size of the 1x picture, by which the layout places it.
     QSize size() const { return m_original.size(); }
 
-    void draw(QPainter& painter, const QRect& target) const;
+    // Draws the picture into target over background, which the target must already show:
+    // the picture's transparent parts show it. On a device of more than one pixel per unit
+    // the 2x picture is the source.
+    void draw(QPainter& painter, const QRect& target, const QColor& background) const;
 
 private:
-    const QImage& scaledTo(const QSize& size) const;
+    struct Scaled {
+        QSize size;
+        QRgb background;
+        bool fromDouble;
+        QImage image;
+    };
+
+    const QImage& scaledTo(const QSize& size, QRgb background, bool fromDouble) const;
 
     // One target size is in use at a time (the scale's, for the view's size and layout); a
     // copy for another size is seldom drawn again (a resized window, a toggled table), so it
     // goes rather than stay decoded beside the one in use.
     static constexpr std::size_t kCachedSizes = 1;
 
-    struct Scaled {
-        QSize size;
-        QImage image;
-    };
-
     QImage m_original;
+    QImage m_double;  // null when the picture has no 2x version
     mutable std::vector<Scaled> m_scaled;  // most recently used first
 };

@@ -4,9 +4,10 @@
 
 #include <utility>
 
-QRegion ShownFrame::advance(const MeterCore& meter, const QRect& client, const FrameLook& look)
+QRegion ShownFrame::advance(const MeterCore& meter, const QString& preedit, const QRect& client,
+                           const FrameLook& look)
 {
-    FrameSnapshot now = snapshotOf(meter, toLayoutRect(client), look);
+    FrameSnapshot now = snapshotOf(meter, preedit, toLayoutRect(client), look);
     QRegion changed;
     for (const layout::Rect& rect : changedRects(m_frame, now))
         changed += toQRect(rect);

@@ -13,7 +13,8 @@ class ShownFrame {
 public:
     // The parts of a display of this size and look whose pixels differ from the frame last
     // asked for, empty when none do; the meter's frame is the one asked for from now on.
-    QRegion advance(const MeterCore& meter, const QRect& client, const FrameLook& look);
+    QRegion advance(const MeterCore& meter, const QString& preedit, const QRect& client,
+                    const FrameLook& look);
 
 private:
     FrameSnapshot m_frame;

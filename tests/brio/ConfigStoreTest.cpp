@@ -302,6 +302,55 @@ TEST(ConfigStoreBadFile, FolderInPlaceOfTheFileGivesDefaultsAndAbsorbsSets)
     EXPECT_EQ(OpenStore().getRegistryInteger("", "FontSize", 240, kUser), 240);
 }
 
+// --- Serialized objects -------------------------------------------------------------------
+
+namespace {
+
+// A QVariantList whose count claims 0x60E00000 entries: 52 GB of QVariants, which Qt's own
+// reader would try to allocate at once.
+QByteArray hugeVariant()
+{
+    return "@Variant(" + QByteArray("\0\0\0\x09\x60\xe0\0\0", 8) + ')';
+}
+
+}  // namespace
+
+TEST(ConfigStoreSerializedValue, HugeVariantInATinyFileGivesTheDefaults)
+{
+    const QByteArray file = "xy=" + hugeVariant();
+    ASSERT_EQ(file.size(), 21);
+    ASSERT_TRUE(writeSettingsFile(file));
+    OpenStore store;
+    EXPECT_EQ(store.getRegistryInteger("", "xy", 7, kUser), 7);
+    EXPECT_EQ(store.getRegistryString("", "xy", "d", kUser), BRString("d"));
+    EXPECT_EQ(readSettingsFile(), file);
+}
+
+TEST(ConfigStoreSerializedValue, IsReadAsAbsentAndKeptByALaterSet)
+{
+    const QByteArray serialized[] = {hugeVariant(), "@ByteArray(120)",
+                                     "@Rect(1 2 3 4)", "@Size(5 6)", "@Point(7 8)",
+                                     "@DateTime(\\0)", "Arial, @Variant(x)"};
+    for (const QByteArray& value : serialized) {
+        const QByteArray file =
+            "[General]\nFontName=" + value + "\nFontSize=" + value + "\nFontStyle=2\n";
+        ASSERT_TRUE(writeSettingsFile(file));
+        ASSERT_TRUE(startLaterRun());
+        OpenStore store;
+        EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+        EXPECT_EQ(store.getRegistryString("", "FontName", "Comic Sans MS", kUser),
+                  BRString("Comic Sans MS"));
+        EXPECT_EQ(store.getRegistryInteger("", "FontStyle", 1, kUser), 2);
+        EXPECT_EQ(readSettingsFile(), file);
+
+        store.setRegistryInteger("", "xpos", 5, kUser);
+        const QByteArray written = readSettingsFile();
+        EXPECT_TRUE(written.contains("\nFontName=" + value + "\n")) << written.toStdString();
+        EXPECT_TRUE(written.contains("\nFontSize=" + value + "\n")) << written.toStdString();
+        EXPECT_EQ(OpenStore().getRegistryInteger("", "xpos", 0, kUser), 5);
+    }
+}
+
 // --- Stores that cannot be written --------------------------------------------------------
 
 TEST(ConfigStoreReadOnly, ReadOnlyFolderKeepsTheOldFileIntact)

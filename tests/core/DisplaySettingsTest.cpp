@@ -147,6 +147,20 @@ TEST(FontSizes, StoredTenthsBecomePoints)
     EXPECT_DOUBLE_EQ(fontPointSize(-5), -0.5);
 }
 
+TEST(FontSizes, SizeOutsideOneToAThousandPointsIsDrawnAtTheNearest)
+{
+    const struct {
+        double points;
+        double drawn;
+    } cases[] = {
+        {24.0, 24.0},   {1.0, 1.0},       {0.9, 1.0},       {0.0, 1.0},
+        {-0.5, 1.0},    {999.9, 999.9},   {1000.0, 1000.0}, {1000.1, 1000.0},
+        {214748364.7, 1000.0}, {-214748364.8, 1.0}, {std::nan(""), 1.0},
+    };
+    for (const auto& [points, drawn] : cases)
+        EXPECT_DOUBLE_EQ(drawnFontPoints(points), drawn) << points;
+}
+
 TEST(FontSizes, DialogStartsAtTheWholePointsTruncatedTowardZero)
 {
     EXPECT_EQ(dialogStartPoints(24.0), 24);

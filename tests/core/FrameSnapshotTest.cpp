@@ -80,6 +80,8 @@ TEST(ChangedRects, CoverExactlyWhatMovedOrChanged)
          {{960, 0, 1000, 20}, {0, 0, 955, 20}, {960, 21, 1000, 41}, {0, 21, 955, 41},
           {960, 42, 1000, 62}, {0, 42, 955, 62}, {960, 588, 1000, 600}, {0, 588, 955, 600}}},
         {"typing", changed([](FrameSnapshot& f) { f.typedName = "B"; }), {{0, 0, 1000, 20}}},
+        {"composing", changed([](FrameSnapshot& f) { f.preedit = QStringLiteral("´"); }),
+         {{0, 0, 1000, 20}}},
         {"size", changed([](FrameSnapshot& f) { f.view = Rect{0, 0, 3840, 2160}; }),
          {{0, 0, 3840, 2160}}},
         {"font", changed([](FrameSnapshot& f) { f.look.font = "Arial,14"; }), {{0, 0, 1000, 600}}},
@@ -130,23 +132,25 @@ TEST(FrameSnapshotOf, RecordsOnlyWhatTheDisplayShows)
     const FrameLook look{"Arial,12", 0, 0, {}, layout::TableMetrics{40, 20}};
     MeterCore meter(true, true);
     type(meter, "Ann");
-    FrameSnapshot frame = snapshotOf(meter, view, look);
+    FrameSnapshot frame = snapshotOf(meter, QStringLiteral("é"), view, look);
     EXPECT_EQ(frame.typedName, brio::BRString("Ann"));
+    EXPECT_EQ(frame.preedit, QStringLiteral("é"));
     EXPECT_TRUE(frame.rows.empty());
 
     meter.onChar(MeterCore::kEnter);
     for (int i = 0; i < 5; ++i)
         meter.tick(TickInput{true, true});
-    frame = snapshotOf(meter, view, look);
+    frame = snapshotOf(meter, QStringLiteral("é"), view, look);
     EXPECT_EQ(frame.state, MeterState::Measuring);
     EXPECT_EQ(frame.level, 15);
     EXPECT_EQ(frame.peak, 15);
     EXPECT_TRUE(frame.typedName.empty());
+    EXPECT_TRUE(frame.preedit.isEmpty());
     EXPECT_EQ(frame.rows, (std::vector<ShownRow>{{"Ann", 15, true}}));
 
     // The summary shows no meter.
     meter.onChar(MeterCore::kEnter);
-    frame = snapshotOf(meter, view, look);
+    frame = snapshotOf(meter, QString(), view, look);
     EXPECT_EQ(frame.state, MeterState::Summary);
     EXPECT_EQ(frame.level, 0);
     EXPECT_EQ(frame.peak, 0);
@@ -154,7 +158,7 @@ TEST(FrameSnapshotOf, RecordsOnlyWhatTheDisplayShows)
     // Without the table no rows and no name line.
     MeterCore alone(false, false);
     alone.tick(TickInput{true, true});
-    frame = snapshotOf(alone, view, look);
+    frame = snapshotOf(alone, QString(), view, look);
     EXPECT_EQ(frame.level, 3);
     EXPECT_TRUE(frame.rows.empty());
 }
@@ -169,7 +173,7 @@ TEST(FrameSnapshotOf, KeepsOnlyTheRowsInsideTheViewOfALongTable)
     }
     const FrameLook look{"Arial,12", 0, 0, {}, layout::TableMetrics{40, 20}};
     // 600 pixels hold rows 0 to 28, the last one cut (28 * 21 = 588).
-    const FrameSnapshot frame = snapshotOf(meter, Rect{0, 0, 1000, 600}, look);
+    const FrameSnapshot frame = snapshotOf(meter, QString(), Rect{0, 0, 1000, 600}, look);
     EXPECT_EQ(frame.firstRow, 0);
     ASSERT_EQ(frame.rows.size(), 29u);
     EXPECT_EQ(frame.rows.back().name, brio::BRString("N28"));
@@ -182,12 +186,12 @@ TEST(FrameSnapshotOf, ATurnChangesNothingWhileTheLevelRestsAndOnlyTheMarkersWhil
     MeterCore meter(true, false);
     type(meter, "Ann");
     meter.onChar(MeterCore::kEnter);
-    FrameSnapshot shown = snapshotOf(meter, view, look);
+    FrameSnapshot shown = snapshotOf(meter, QString(), view, look);
     int restingTicks = 0;
     for (int tick = 0; tick < 200; ++tick) {
         const int before = meter.level();
         meter.tick(TickInput{true, tick < 100});
-        FrameSnapshot now = snapshotOf(meter, view, look);
+        FrameSnapshot now = snapshotOf(meter, QString(), view, look);
         const std::vector<Rect> rects = changedRects(shown, now);
         if (meter.level() == before) {
             ++restingTicks;

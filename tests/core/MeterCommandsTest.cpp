@@ -16,12 +16,42 @@ namespace {
 using ovatron::test::Rows;
 constexpr TickInput kSpaceHeld{.listening = true, .spaceDown = true};
 
+// The meter, checked after every step that it drives: the current contestant is a row the
+// table has, or none.
+class CheckedMeter : public MeterCore {
+public:
+    using MeterCore::MeterCore;
+
+    bool onChar(int code) { return checked(MeterCore::onChar(code), "a key"); }
+    bool tick(TickInput input) { return checked(MeterCore::tick(input), "a tick"); }
+    void reset() { checked((MeterCore::reset(), true), "reset"); }
+    void toggleLeagueTable() { checked((MeterCore::toggleLeagueTable(), true), "toggle table"); }
+    void clearLeagueTable() { checked((MeterCore::clearLeagueTable(), true), "clear table"); }
+    void toggleSummaryScreen()
+    {
+        checked((MeterCore::toggleSummaryScreen(), true), "toggle summary");
+    }
+    void restartWithPreloadList()
+    {
+        checked((MeterCore::restartWithPreloadList(), true), "preload restart");
+    }
+
+private:
+    bool checked(bool result, const char* step) const
+    {
+        EXPECT_TRUE(currentIndex() == -1 || leagueTable().contains(currentIndex()))
+            << "after " << step << ": current " << currentIndex() << " of "
+            << leagueTable().count() << " rows";
+        return result;
+    }
+};
+
 Rows rows(const MeterCore& meter)
 {
     return ovatron::test::rowsOf(meter.leagueTable());
 }
 
-void startTurn(MeterCore& meter, const std::string& name)
+void startTurn(CheckedMeter& meter, const std::string& name)
 {
     for (char c : name)
         meter.onChar(c);
@@ -29,7 +59,7 @@ void startTurn(MeterCore& meter, const std::string& name)
 }
 
 // Plays whole turns that end on Enter, each with the given number of ticks with SPACE held.
-void playTurns(MeterCore& meter, const std::vector<std::pair<std::string, int>>& turns)
+void playTurns(CheckedMeter& meter, const std::vector<std::pair<std::string, int>>& turns)
 {
     for (const auto& [name, heldTicks] : turns) {
         startTurn(meter, name);
@@ -39,7 +69,7 @@ void playTurns(MeterCore& meter, const std::vector<std::pair<std::string, int>>&
     }
 }
 
-void preload(MeterCore& meter, const std::vector<std::string>& names)
+void preload(CheckedMeter& meter, const std::vector<std::string>& names)
 {
     meter.preloadList().clear();
     for (const auto& name : names)
@@ -49,7 +79,7 @@ void preload(MeterCore& meter, const std::vector<std::string>& names)
 
 TEST(ClearLeagueTable, InNameEntryEmptiesTheTableAndTheTypedName)
 {
-    MeterCore meter(1, 0);
+    CheckedMeter meter(1, 0);
     playTurns(meter, {{"Ana", 3}, {"Ben", 5}});
     meter.onChar('X');
     meter.clearLeagueTable();
@@ -60,7 +90,7 @@ TEST(ClearLeagueTable, InNameEntryEmptiesTheTableAndTheTypedName)
 
 TEST(ClearLeagueTable, DuringATurnKeepsTheContestantAsTheOnlyEntry)
 {
-    MeterCore meter(1, 0);
+    CheckedMeter meter(1, 0);
     playTurns(meter, {{"Ana", 30}, {"Ben", 20}, {"Cal", 10}, {"Dee", 4}});
     startTurn(meter, "Eve");
     for (int i = 0; i < 6; ++i)
@@ -79,7 +109,7 @@ TEST(ClearLeagueTable, DuringATurnKeepsTheContestantAsTheOnlyEntry)
 
 TEST(ClearLeagueTable, OnTheSummaryScreenKeepsTheContestantShown)
 {
-    MeterCore meter(1, 0);
+    CheckedMeter meter(1, 0);
     playTurns(meter, {{"Ana", 30}});
     meter.toggleSummaryScreen();
     startTurn(meter, "Ben");
@@ -94,7 +124,7 @@ TEST(ClearLeagueTable, OnTheSummaryScreenKeepsTheContestantShown)
 
 TEST(ClearLeagueTable, WithTheTableOffLeavesTheEntriesButResetsTheMeter)
 {
-    MeterCore meter(1, 0);
+    CheckedMeter meter(1, 0);
     playTurns(meter, {{"Ana", 3}});
     meter.toggleLeagueTable();
     ASSERT_EQ(meter.useLeagueTable(), 0);
@@ -108,7 +138,7 @@ TEST(ClearLeagueTable, WithTheTableOffLeavesTheEntriesButResetsTheMeter)
 
 TEST(ToggleLeagueTable, OffRunsTheMeterContinuouslyAndOnAgainStartsEmpty)
 {
-    MeterCore meter(1, 0);
+    CheckedMeter meter(1, 0);
     playTurns(meter, {{"Ana", 3}});
     meter.toggleLeagueTable();
     EXPECT_EQ(meter.state(), MeterState::Measuring);
@@ -119,9 +149,21 @@ TEST(ToggleLeagueTable, OffRunsTheMeterContinuouslyAndOnAgainStartsEmpty)
     EXPECT_EQ(meter.leagueTable().count(), 0);
 }
 
+TEST(ToggleLeagueTable, OffAndOnAgainDuringATurnLeavesNoCurrentContestant)
+{
+    CheckedMeter meter(1, 1);
+    startTurn(meter, "Ana");
+    meter.tick(kSpaceHeld);
+    meter.toggleLeagueTable();
+    meter.toggleLeagueTable();
+    EXPECT_EQ(meter.currentIndex(), -1);
+    startTurn(meter, "Ben");
+    EXPECT_EQ(rows(meter), (Rows{{"Ben", 0}}));
+}
+
 TEST(ToggleLeagueTable, OffDuringATurnStopsUpdatingTheEntry)
 {
-    MeterCore meter(1, 1);
+    CheckedMeter meter(1, 1);
     startTurn(meter, "Ana");
     meter.tick(kSpaceHeld);
     meter.toggleLeagueTable();
@@ -133,7 +175,7 @@ TEST(ToggleLeagueTable, OffDuringATurnStopsUpdatingTheEntry)
 
 TEST(ToggleLeagueTable, AStoredValueOfFiveCountsAsOnAndTurnsOff)
 {
-    MeterCore meter(5, 1);
+    CheckedMeter meter(5, 1);
     EXPECT_EQ(meter.state(), MeterState::NameEntry);
     meter.toggleLeagueTable();
     EXPECT_EQ(meter.useLeagueTable(), 0);
@@ -141,7 +183,7 @@ TEST(ToggleLeagueTable, AStoredValueOfFiveCountsAsOnAndTurnsOff)
 
 TEST(ToggleSummaryScreen, FlipsOnlyWhileTheTableIsInUse)
 {
-    MeterCore meter(1, 1);
+    CheckedMeter meter(1, 1);
     meter.toggleSummaryScreen();
     EXPECT_EQ(meter.showSummaryScreen(), 0);
     meter.toggleSummaryScreen();
@@ -153,7 +195,7 @@ TEST(ToggleSummaryScreen, FlipsOnlyWhileTheTableIsInUse)
 
 TEST(PreloadList, ConfirmingInNameEntryStartsTheFirstNameAtOnce)
 {
-    MeterCore meter(1, 0);
+    CheckedMeter meter(1, 0);
     playTurns(meter, {{"Old", 3}});
     preload(meter, {"Ana", "Ben", "Cal"});
     EXPECT_EQ(rows(meter), (Rows{{"Ana", 0}}));
@@ -167,7 +209,7 @@ TEST(PreloadList, ConfirmingInNameEntryStartsTheFirstNameAtOnce)
 
 TEST(PreloadList, ConfirmingDuringATurnKeepsThatContestantAboveTheFirstName)
 {
-    MeterCore meter(1, 0);
+    CheckedMeter meter(1, 0);
     playTurns(meter, {{"Ana", 40}, {"Ben", 30}, {"Cal", 20}});
     startTurn(meter, "Dee");
     for (int i = 0; i < 7; ++i)
@@ -180,7 +222,7 @@ TEST(PreloadList, ConfirmingDuringATurnKeepsThatContestantAboveTheFirstName)
 
 TEST(PreloadList, ThreeNamesAreTakenFromTheSummaryScreenAndTheFourthEnterReturnsToNameEntry)
 {
-    MeterCore meter(1, 1);
+    CheckedMeter meter(1, 1);
     preload(meter, {"Ana", "Ben", "Cal"});
     for (const char* expected : {"Ben", "Cal"}) {
         meter.tick(kSpaceHeld);
@@ -199,9 +241,18 @@ TEST(PreloadList, ThreeNamesAreTakenFromTheSummaryScreenAndTheFourthEnterReturns
     EXPECT_EQ(meter.state(), MeterState::NameEntry);
 }
 
+TEST(PreloadList, NamesStartTrimmedAndComposedLikeTypedOnes)
+{
+    CheckedMeter meter(1, 1);
+    meter.preloadList().clear();
+    meter.preloadList().add(brio::BRString(u"\u00A0Zoe\u0308\u3000"));
+    meter.restartWithPreloadList();
+    EXPECT_EQ(rows(meter), (Rows{{"Zoë", 0}}));
+}
+
 TEST(PreloadList, ConfirmingAnEmptyListOnlyClears)
 {
-    MeterCore meter(1, 0);
+    CheckedMeter meter(1, 0);
     playTurns(meter, {{"Ana", 3}});
     preload(meter, {});
     EXPECT_EQ(meter.leagueTable().count(), 0);
@@ -210,7 +261,7 @@ TEST(PreloadList, ConfirmingAnEmptyListOnlyClears)
 
 TEST(MenuRules, FollowTheLeagueTableAndSummarySettings)
 {
-    MeterCore meter(1, 1);
+    CheckedMeter meter(1, 1);
     auto rule = [&](Command command) { return commandState(command, {meter}).value(); };
     EXPECT_TRUE(rule(Command::UseLeagueTable).checked);
     EXPECT_TRUE(rule(Command::ClearLeagueTable).enabled);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace layout;
 
 namespace {
@@ -109,7 +111,7 @@ TEST(ScoreColumn, EndsAtTheRightEdgeOutsideTheSummary)
     const int right = scoreColumnRight(view, false, metrics.scoreWidth);
     EXPECT_EQ(right, 1000);
     EXPECT_EQ(scoreRect(right, metrics, 0), (Rect{940, 0, 1000, 37}));
-    EXPECT_EQ(nameRect(right, metrics, 100, 0).right, 935);
+    EXPECT_EQ(nameRect(view, right, metrics, 0), (Rect{0, 0, 935, 37}));
 }
 
 TEST(ScoreColumn, StartsAtTheMiddleInTheSummary)
@@ -119,7 +121,7 @@ TEST(ScoreColumn, StartsAtTheMiddleInTheSummary)
     const int right = scoreColumnRight(view, true, metrics.scoreWidth);
     EXPECT_EQ(right, 560);
     EXPECT_EQ(scoreRect(right, metrics, 0), (Rect{500, 0, 560, 37}));
-    EXPECT_EQ(nameRect(right, metrics, 100, 0).right, 495);
+    EXPECT_EQ(nameRect(view, right, metrics, 0), (Rect{0, 0, 495, 37}));
 }
 
 TEST(ScoreColumn, SummaryMiddleTruncatesAnOddWidth)
@@ -135,19 +137,24 @@ TEST(TableRows, FollowEachOtherOneRowHeightPlusOnePixelApart)
     EXPECT_EQ(rowTop(view, 37, 3), 20 + 3 * 38);
 }
 
-TEST(TableRows, NameRectIsExactlyAsWideAsTheName)
+TEST(TableRows, NameRectSpansFromTheLeftEdgeToTheGapBeforeTheScores)
 {
+    // The room is the same for every name: a longer one is shortened to fit it.
     const TableMetrics metrics{60, 37};
-    EXPECT_EQ(nameRect(1000, metrics, 120, 76), (Rect{815, 76, 935, 113}));
-    EXPECT_EQ(nameRect(1000, metrics, 0, 76).width(), 0);
-}
-
-TEST(TableRows, ALongNameRunsOffTheLeftEdge)
-{
-    const TableMetrics metrics{60, 37};
-    const Rect name = nameRect(1000, metrics, 2000, 0);
-    EXPECT_EQ(name.left, -1065);
-    EXPECT_EQ(name.width(), 2000);
+    struct Case {
+        Rect view;
+        int columnRight;
+        Rect expected;
+    };
+    const Case cases[] = {
+        {Rect{0, 0, 1000, 600}, 1000, Rect{0, 76, 935, 113}},
+        {Rect{20, 0, 1000, 600}, 1000, Rect{20, 76, 935, 113}},  // a left edge not at 0
+        {Rect{0, 0, 60, 600}, 60, Rect{0, 76, 0, 113}},          // no room left: empty
+        {Rect{0, 0, 1000, 600}, std::numeric_limits<int>::min(), Rect{0, 76, 0, 113}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(nameRect(c.view, c.columnRight, metrics, 76), c.expected) << c.view.left
+                                                                           << " " << c.columnRight;
 }
 
 TEST(VisibleRows, StopAtTheFirstRowStartingAtTheBottom)

@@ -66,15 +66,23 @@ TEST(MeterTurn, TypingBuildsTheNameAndBackspaceRemovesTheLastCharacter)
     EXPECT_EQ(meter.typedName(), brio::BRString("Ana ~ "));
 }
 
-TEST(MeterTurn, CharactersOutsideThePrintableRangeAreIgnoredInEveryState)
+TEST(MeterTurn, ControlCharactersAreIgnoredAndEveryOtherCharacterIsTakenInNameEntryOnly)
 {
     MeterCore meter(1, 1);
-    for (int code : {0, 7, 9, 10, 31, 127, 128, 0xE9, 0x20AC}) {
+    for (int code : {0, 7, 9, 10, 31, 127, 128, 0x9F, 0xD83D, 0x10000, -1}) {
         EXPECT_FALSE(meter.onChar(code)) << code;
     }
     EXPECT_TRUE(meter.typedName().empty());
+    for (int code : {0xE9, 0x20AC, 0x5D0}) {
+        EXPECT_TRUE(meter.onChar(code)) << code;
+    }
+    EXPECT_TRUE(meter.onText(brio::BRString(u"\U0001F600\u0301")));
+    EXPECT_FALSE(meter.onText(brio::BRString(u"\t\r\n")));
+    EXPECT_EQ(meter.typedName(), brio::BRString(u"\u00E9\u20AC\u05D0\U0001F600\u0301"));
+    meter.onChar(MeterCore::kEscape);
     startTurn(meter, "Ana");
     EXPECT_FALSE(meter.onChar('x'));
+    EXPECT_FALSE(meter.onText(brio::BRString(u"é")));
     EXPECT_FALSE(meter.onChar(MeterCore::kBackspace));
     EXPECT_TRUE(meter.typedName().empty());
 }

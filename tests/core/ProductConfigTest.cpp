@@ -141,6 +141,25 @@ TEST_F(ProductConfigTest, TextVersionNumberInTheProductFileCountsAsZero)
     EXPECT_EQ(config.productInfo().minorVersion(), 0);
 }
 
+TEST_F(ProductConfigTest, SerializedObjectsInTheProductFileAreIgnored)
+{
+    // The title claims a list of 0x60E00000 QVariants, 52 GB, which Qt's own reader would try
+    // to allocate at once.
+    const QByteArray file = "PRODUCT_TITLE=@Variant(" +
+                            QByteArray("\0\0\0\x09\x60\xe0\0\0", 8) +
+                            ")\nPRODUCT_BUILD=@ByteArray(200)\nPRODUCT_REVISION=@Rect(1 2 3 4)\n"
+                            "PRODUCT_COMPANY=Acme, @Size(1 2)\nPRODUCT_MINOR_VERSION=7\n";
+    writeFile(programFolder() + "/product.bcf", file);
+
+    AppConfig config(programDirectory());
+    buildProductConfig(config);
+    EXPECT_EQ(config.productInfo().title(), BRString("Ovatron Project Ovatron"));
+    EXPECT_EQ(config.productInfo().build(), 114);
+    EXPECT_EQ(config.productInfo().revision(), 8);
+    EXPECT_EQ(config.productInfo().minorVersion(), 7);
+    EXPECT_EQ(config.getProductString("PRODUCT_COMPANY"), BRString("Ovatron Project"));
+}
+
 TEST_F(ProductConfigTest, SettingsWorkOnceBuilt)
 {
     AppConfig config(programDirectory());

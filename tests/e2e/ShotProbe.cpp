@@ -1,6 +1,7 @@
 // Reads a screenshot of the meter and prints what the end-to-end test checks, one
 // "key=value" a line: where the level marker's blue and the peak marker's green sit, and
-// how many pixels carry the highlight colour of the current contestant's row.
+// how many pixels carry the highlight colour of the current contestant's row. Given two
+// screenshots, it prints how many pixels differ between them (-1 for different sizes).
 #include <QColor>
 #include <QImage>
 
@@ -52,18 +53,39 @@ int countIn(const QImage& image, int x0, int x1, const std::function<bool(QRgb)>
     return count;
 }
 
+QImage readShot(const char* path)
+{
+    return QImage(QString::fromLocal8Bit(path)).convertToFormat(QImage::Format_RGB32);
+}
+
+int differingPixels(const QImage& first, const QImage& second)
+{
+    if (first.size() != second.size())
+        return -1;
+    int count = 0;
+    for (int y = 0; y < first.height(); ++y)
+        for (int x = 0; x < first.width(); ++x)
+            count += first.pixel(x, y) != second.pixel(x, y) ? 1 : 0;
+    return count;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s SCREENSHOT.png\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s SCREENSHOT.png [OTHER.png]\n", argv[0]);
         return 2;
     }
-    const QImage image = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
-    if (image.isNull()) {
-        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+    const QImage image = readShot(argv[1]);
+    const QImage other = argc == 3 ? readShot(argv[2]) : QImage();
+    if (image.isNull() || (argc == 3 && other.isNull())) {
+        std::fprintf(stderr, "cannot read %s\n", argv[argc - 1]);
         return 2;
+    }
+    if (argc == 3) {
+        std::printf("differing=%d\n", differingPixels(image, other));
+        return 0;
     }
     const int w = image.width();
     // With the league table the meter group stands at the left edge: level marker, scale,

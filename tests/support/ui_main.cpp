@@ -1,5 +1,6 @@
 #include "support/TestEnvironment.h"
 #include "support/UiTestFixture.h"
+#include "widgets/FontSubstitutes.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     ovatron::test::prepare(argc, argv);
     QApplication app(argc, argv);
+    installFontSubstitutes();
     testing::UnitTest::GetInstance()->listeners().Append(new ModalDialogGuard);
     return RUN_ALL_TESTS();
 }

@@ -3,6 +3,8 @@
 #include "ViewTestSupport.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -124,35 +126,135 @@ TEST_F(MeterViewInput, ATurnFromTypingToEscFollowsTheKeys)
     EXPECT_GT(countPixels(reset, QRect(0, 0, 200, metrics.height()), isAnyInk), 0);
 }
 
-TEST_F(MeterViewInput, SpaceTypedInNameEntryIsPartOfTheName)
+TEST_F(MeterViewInput, EveryPrintableCharacterTheKeyboardGivesIsTypedAndShortcutsAreNot)
 {
-    QTest::keyClicks(view, "Ann Lee");
-    EXPECT_EQ(view->meter().typedName(), brio::BRString("Ann Lee"));
+    struct Key {
+        int key;
+        const char16_t* text;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Key keys[] = {
+        {Qt::Key_Z, u"Z", Qt::ShiftModifier},
+        {Qt::Key_Eacute, u"\u00E9", Qt::NoModifier},           // an accented letter
+        {Qt::Key_Dead_Diaeresis, u"", Qt::NoModifier},          // a dead key types nothing...
+        {Qt::Key_U, u"\u00FC", Qt::NoModifier},                 // ...the next key its result
+        {Qt::Key_L, u"\u0142", Qt::GroupSwitchModifier},        // AltGr on X11
+        {Qt::Key_E, u"\u20AC", Qt::GroupSwitchModifier | Qt::ShiftModifier},
+        {Qt::Key_unknown, u"\U0001D400", Qt::NoModifier},       // outside the BMP, whole
+        {Qt::Key_E, u"e", Qt::NoModifier},
+        {Qt::Key_unknown, u"\u0301", Qt::NoModifier},           // a combining mark
+        {Qt::Key_unknown, u"\u05E9", Qt::NoModifier},           // Hebrew
+        {Qt::Key_A, u"\u0001", Qt::ControlModifier},            // shortcuts and menus
+        {Qt::Key_B, u"b", Qt::AltModifier},
+        {Qt::Key_B, u"b", Qt::MetaModifier},
+        {Qt::Key_Tab, u"\t", Qt::NoModifier},                   // controls
+        {Qt::Key_Delete, u"\u007F", Qt::NoModifier},
+        {Qt::Key_F1, u"", Qt::NoModifier},
+        {Qt::Key_AsciiTilde, u"~", Qt::NoModifier},
+    };
+    for (const Key& key : keys)
+        sendKey(QEvent::KeyPress, key.key, QString::fromUtf16(key.text), key.modifiers);
+    EXPECT_EQ(view->meter().typedName(),
+              brio::BRString(u"Z\u00E9\u00FC\u0142\u20AC\U0001D400e\u0301\u05E9~"));
+}
+
+TEST_F(MeterViewInput, AnInputMethodShowsWhatItComposesAndTypesWhatItCommits)
+{
+    QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImCursorRectangle);
+    QApplication::sendEvent(view, &query);
+    EXPECT_TRUE(query.value(Qt::ImEnabled).toBool());
+    const QRect emptyCursor = query.value(Qt::ImCursorRectangle).toRect();
+    const QImage before = view->renderToImage(kViewSize);
+
+    QInputMethodEvent composing(QStringLiteral("Yam"), {});
+    QApplication::sendEvent(view, &composing);
+    EXPECT_TRUE(view->meter().typedName().empty());
+    const QImage shown = view->renderToImage(kViewSize);
+    EXPECT_NEAR(pixelBounds(shown, shown.rect(), isAnyInk).width() -
+                    pixelBounds(before, before.rect(), isAnyInk).width(),
+                displayMetrics(*view).horizontalAdvance(QStringLiteral("Yam")), 3);
+    QApplication::sendEvent(view, &query);
+    EXPECT_GT(query.value(Qt::ImCursorRectangle).toRect().left(), emptyCursor.left());
+
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("\u5C71\u7530 Z\u00F6e"));
+    QApplication::sendEvent(view, &committed);
+    EXPECT_EQ(view->meter().typedName(), brio::BRString(u"\u5C71\u7530 Z\u00F6e"));
+    QTest::keyClick(view, Qt::Key_Return);
+    ASSERT_EQ(view->meter().leagueTable().count(), 1);
+    EXPECT_EQ(view->meter().leagueTable().entry(0).name, brio::BRString(u"\u5C71\u7530 Z\u00F6e"));
+    // While the meter runs SPACE is the applause: the input method keeps out of it.
+    QApplication::sendEvent(view, &query);
+    EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
+    QTest::keyClick(view, Qt::Key_Escape);
+    QApplication::sendEvent(view, &query);
+    EXPECT_TRUE(query.value(Qt::ImEnabled).toBool());
+}
+
+TEST_F(MeterViewInput, BackspaceRemovesTheLastCharacterAsTheReaderSeesIt)
+{
+    const char16_t* lastCharacters[] = {
+        u"e\u0308\u0301",                            // a letter with two combining marks
+        u"\U0001F44D\U0001F3FD",                     // an emoji with a skin-tone modifier
+        u"\U0001F468\u200D\U0001F469\u200D\U0001F467",  // a joined family
+        u"\U0001D400",                               // a surrogate pair
+    };
+    for (const char16_t* last : lastCharacters) {
+        QTest::keyClick(view, Qt::Key_Escape);
+        QTest::keyClicks(view, "Zo");
+        // Typed as the keyboard gives it: one code a key.
+        const QString text = QString::fromUtf16(last);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const qsizetype units = text.at(i).isHighSurrogate() ? 2 : 1;
+            sendKey(QEvent::KeyPress, Qt::Key_unknown, text.mid(i, units));
+            i += units - 1;
+        }
+        ASSERT_EQ(view->meter().typedName().length(), 2 + text.size());
+        QTest::keyClick(view, Qt::Key_Backspace);
+        EXPECT_EQ(view->meter().typedName(), brio::BRString("Zo")) << text.toStdString();
+    }
+}
+
+TEST_F(MeterViewInput, AHeldSpaceTypesOneSpaceAndTypedSpacesStay)
+{
+    QTest::keyClicks(view, "Ann");
+    sendKey(QEvent::KeyPress, Qt::Key_Space, QStringLiteral(" "));
+    for (int repeat = 0; repeat < 5; ++repeat) {
+        sendKey(QEvent::KeyRelease, Qt::Key_Space, QStringLiteral(" "), Qt::NoModifier, true);
+        sendKey(QEvent::KeyPress, Qt::Key_Space, QStringLiteral(" "), Qt::NoModifier, true);
+    }
+    sendKey(QEvent::KeyRelease, Qt::Key_Space, QStringLiteral(" "));
+    QTest::keyClicks(view, "Lee  Jr");
+    EXPECT_EQ(view->meter().typedName(), brio::BRString("Ann Lee  Jr"));
     EXPECT_FALSE(view->spaceDown());
 }
 
-TEST_F(MeterViewInput, BackspaceRemovesTheLastCharacter)
+TEST_F(MeterViewInput, EnterTrimsTheNameAndABlankNameStartsNothing)
 {
-    QTest::keyClicks(view, "Bobb");
-    QTest::keyClick(view, Qt::Key_Backspace);
-    EXPECT_EQ(view->meter().typedName(), brio::BRString("Bob"));
+    QTest::keyClicks(view, "   ");
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(view->meter().state(), MeterState::NameEntry);
+    EXPECT_EQ(view->meter().leagueTable().count(), 0);
+    QTest::keyClicks(view, "Bob Lee ");
+    QTest::keyClick(view, Qt::Key_Return);
+    ASSERT_EQ(view->meter().leagueTable().count(), 1);
+    EXPECT_EQ(view->meter().leagueTable().entry(0).name, brio::BRString("Bob Lee"));
 }
 
-TEST_F(MeterViewInput, OnlyPrintableAsciiAndTheThreeControlKeysReachTheMeter)
+TEST_F(MeterViewInput, ANameTypedDecomposedOrComposedIsOneName)
 {
-    QTest::keyClicks(view, "X");
-    sendKey(QEvent::KeyPress, Qt::Key_Eacute, QStringLiteral("\u00e9"));
-    sendKey(QEvent::KeyPress, Qt::Key_Delete, QString(QChar(127)));
-    sendKey(QEvent::KeyPress, Qt::Key_A, QString(QChar(1)), Qt::ControlModifier);
-    sendKey(QEvent::KeyPress, Qt::Key_B, QStringLiteral("b"), Qt::AltModifier);
-    sendKey(QEvent::KeyPress, Qt::Key_F1, QString());
-    sendKey(QEvent::KeyPress, Qt::Key_unknown, QStringLiteral("ab"));
-    sendKey(QEvent::KeyPress, Qt::Key_Tab, QStringLiteral("\t"));
-    EXPECT_EQ(view->meter().typedName(), brio::BRString("X"));
-    // Every printable character from SPACE to '~' is taken.
-    sendKey(QEvent::KeyPress, Qt::Key_AsciiTilde, QStringLiteral("~"));
-    sendKey(QEvent::KeyPress, Qt::Key_Ampersand, QStringLiteral("&"));
-    EXPECT_EQ(view->meter().typedName(), brio::BRString("X~&"));
+    // "Zoë" with a combining diaeresis key, then with the precomposed letter.
+    QTest::keyClicks(view, "Zoe");
+    sendKey(QEvent::KeyPress, Qt::Key_unknown, QStringLiteral("\u0308"));
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClick(view, Qt::Key_Escape);
+    QTest::keyClicks(view, "Zo");
+    sendKey(QEvent::KeyPress, Qt::Key_Ediaeresis, QStringLiteral("\u00EB"));
+    QTest::keyClick(view, Qt::Key_Return);
+    const LeagueTable& table = view->meter().leagueTable();
+    ASSERT_EQ(table.count(), 2);
+    EXPECT_EQ(table.entry(0).name, brio::BRString(u"Zo\u00EB"));
+    EXPECT_EQ(table.entry(1).name, table.entry(0).name);
 }
 
 TEST_F(MeterViewInput, KeypadEnterStartsTheTurnLikeReturn)

@@ -1,4 +1,5 @@
 #include "widgets/MeterView.h"
+#include "brio/BRStringQt.h"
 #include "core/DisplaySettings.h"
 #include "core/MeterLayout.h"
 #include "widgets/ScaledPicture.h"
@@ -161,6 +162,31 @@ TEST_F(MeterViewRender, MarkerMovesWithTheLevel)
     EXPECT_NEAR(high.center().y(), places.scale.top, 3);
 }
 
+TEST_F(MeterViewRender, OnAnyBackgroundTheArrowsHaveNoBoxAroundThem)
+{
+    storeSetting(kUseLeagueTableKey, 0);
+    for (const QColor background : {QColor(0, 0, 0), QColor(128, 128, 128), QColor(40, 0, 90)}) {
+        storeSetting(kBackgroundColorKey, static_cast<int>(colorRefFromColor(background)));
+        MeterView view(testSettings());
+        riseTo(view, 51);
+        const QImage image = view.renderToImage(kViewSize);
+        const MeterPlaces places = predictMeter(view, kViewSize);
+        // The corners of the markers' rectangles lie outside the arrows.
+        for (const layout::Rect& marker : {places.levelMarker, places.peakMarker}) {
+            const QRect box = toQRect(marker);
+            for (const QPoint corner : {box.topLeft(), box.topRight(), box.bottomLeft(),
+                                        box.bottomRight()})
+                EXPECT_EQ(image.pixelColor(corner), background)
+                    << background.name().toStdString() << " at " << corner.x() << "," << corner.y();
+        }
+        // The heads keep their colours.
+        const int levelHead = places.levelMarker.left + kLevelHeadX;
+        const int peakHead = places.peakMarker.left + kPeakHeadX;
+        EXPECT_GT(countPixels(image, columnAt(levelHead, kViewSize), isMarkerBlue), 40);
+        EXPECT_GT(countPixels(image, columnAt(peakHead, kViewSize), isMarkerGreen), 40);
+    }
+}
+
 TEST_F(MeterViewRender, NumbersSitOnTheirArrowsWithTheirSpaces)
 {
     storeSetting(kUseLeagueTableKey, 0);
@@ -305,16 +331,101 @@ TEST_F(MeterViewRender, AmpersandInANameIsShownAsItStands)
     EXPECT_NEAR(ampersandWidth - plainWidth, metrics.horizontalAdvance("&"), 3);
 }
 
-TEST_F(MeterViewRender, LongNameRunsOffTheLeftEdge)
+TEST_F(MeterViewRender, ALongNameEndsInAnEllipsisBeforeTheScores)
 {
+    // On the summary screen, where the row has the view's left half to itself.
     MeterView view(testSettings());
-    addFinishedEntry(view, std::string(200, 'W'), 10);
+    view.meter().preloadList().add(brio::BRString(std::u16string(200, u'W')));
+    view.meter().restartWithPreloadList();
+    view.meter().onChar(MeterCore::kEnter);
+    ASSERT_EQ(view.meter().state(), MeterState::Summary);
+    EXPECT_EQ(view.meter().leagueTable().entry(0).name.length(), 200);  // kept whole
     const QImage image = view.renderToImage(kViewSize);
     const QFontMetrics metrics = displayMetrics(view);
-    const QRect row = pixelBounds(image, QRect(0, 0, 1000, metrics.height()), isBlackInk);
-    ASSERT_FALSE(row.isNull());
-    EXPECT_LE(row.left(), 2);
-    EXPECT_GE(row.right(), 1000 - metrics.horizontalAdvance("9999 "));
+    const int nameRight = 500 - layout::kNameScoreGap;
+    const QRect name = pixelBounds(image, QRect(0, 0, 500, metrics.height()), isAnyInk);
+    ASSERT_FALSE(name.isNull());
+    EXPECT_LE(name.left(), metrics.horizontalAdvance("W"));
+    EXPECT_LE(name.right(), nameRight);
+    // The last pixels before the gap are the dots of "…", low on the line, not a W.
+    const int dots = metrics.horizontalAdvance(QChar(0x2026)) / 2;
+    const QRect end = pixelBounds(image, QRect(nameRight - dots, 0, dots, metrics.height()), isAnyInk);
+    ASSERT_FALSE(end.isNull());
+    EXPECT_GT(end.top(), metrics.ascent() / 2);
+}
+
+namespace {
+
+// The rectangle around the ink of area, cut out of the picture.
+QImage inkOf(const QImage& image, const QRect& area)
+{
+    return image.copy(pixelBounds(image, area, isAnyInk));
+}
+
+// text as Qt draws it on its own in the display font, in the given direction.
+QImage drawnAlone(const MeterView& view, const QString& text, Qt::LayoutDirection direction)
+{
+    QImage image(kViewSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(view.displayFont().font());
+    painter.setLayoutDirection(direction);
+    painter.drawText(QRect(QPoint(0, 0), kViewSize), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.end();
+    return inkOf(image, image.rect());
+}
+
+// How far apart two pictures of ink are: the summed grey difference where they overlap.
+long long inkDistance(const QImage& first, const QImage& second)
+{
+    long long distance = 0;
+    for (int y = 0; y < std::min(first.height(), second.height()); ++y)
+        for (int x = 0; x < std::min(first.width(), second.width()); ++x)
+            distance += std::abs(qGray(first.pixel(x, y)) - qGray(second.pixel(x, y)));
+    return distance;
+}
+
+}  // namespace
+
+TEST_F(MeterViewRender, NamesInScriptsTheFontLacksShowAndEndAtTheGap)
+{
+    // The display font has none of these scripts: a fallback font draws them.
+    const char16_t* names[] = {u"\u05E9\u05E8\u05D4 \u05DB\u05D4\u05DF!",  // Hebrew
+                               u"\u0395\u03BB\u03AD\u03BD\u03B7",        // Greek
+                               u"\u0416\u0430\u043D\u043D\u0430"};       // Cyrillic
+    for (const char16_t* text : names) {
+        MeterView view(testSettings());
+        const QString name = QString::fromUtf16(text);
+        view.meter().preloadList().add(brio::fromQString(name));
+        view.meter().restartWithPreloadList();
+        const QImage image = view.renderToImage(kViewSize);
+        const QFontMetrics metrics = displayMetrics(view);
+        const int nameRight = 1000 - metrics.horizontalAdvance("9999 ") - layout::kNameScoreGap;
+        const QRect row(0, 0, nameRight, metrics.height());
+        const QRect ink = pixelBounds(image, row, isHighlightInk);
+        ASSERT_FALSE(ink.isNull()) << name.toStdString();
+        // Measured as drawn: the name ends at the gap, within a glyph's side bearing.
+        EXPECT_GE(ink.right(), nameRight - metrics.horizontalAdvance(QLatin1Char(' ')));
+        EXPECT_NEAR(ink.width(), metrics.horizontalAdvance(name), metrics.height() / 2);
+    }
+}
+
+TEST_F(MeterViewRender, ARightToLeftNameRunsInItsOwnDirection)
+{
+    // With the right-to-left paragraph direction the "!" stands at the left of the name.
+    MeterView view(testSettings());
+    const QString name = QStringLiteral("\u05E9\u05E8\u05D4!");
+    addFinishedEntry(view, name.toStdString(), 10);
+    const QImage image = view.renderToImage(kViewSize);
+    const QFontMetrics metrics = displayMetrics(view);
+    const int nameRight = 1000 - metrics.horizontalAdvance("9999 ") - layout::kNameScoreGap;
+    // Right of the name line, left of the score.
+    const QImage row = inkOf(image, QRect(500, 0, nameRight - 500, metrics.height()));
+    // Glyphs may sit a fraction of a pixel apart: the row is near the one and far from the other.
+    const long long toRightToLeft = inkDistance(row, drawnAlone(view, name, Qt::RightToLeft));
+    const long long toLeftToRight =
+        inkDistance(row, drawnAlone(view, QChar(0x200E) + name, Qt::LeftToRight));
+    EXPECT_LT(toRightToLeft * 4, toLeftToRight) << toRightToLeft << " against " << toLeftToRight;
 }
 
 TEST_F(MeterViewRender, RowsBelowTheViewLeaveThePictureUnchanged)
@@ -378,7 +489,7 @@ TEST(ScaledPictureTest, MissingPictureMeasuresNothingAndDrawsNothing)
     target.fill(Qt::white);
     const QImage before = target;
     QPainter painter(&target);
-    missing.draw(painter, QRect(0, 0, 50, 50));
+    missing.draw(painter, QRect(0, 0, 50, 50), Qt::white);
     painter.end();
     EXPECT_EQ(target, before);
 }
@@ -390,7 +501,7 @@ TEST(ScaledPictureTest, DrawsStretchedToItsRectangle)
     QImage image(300, 600, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    scale.draw(painter, QRect(50, 40, 200, 500));
+    scale.draw(painter, QRect(50, 40, 200, 500), Qt::white);
     painter.end();
     // Red at the top, pale at the bottom, nothing outside the rectangle.
     EXPECT_GT(qRed(image.pixel(150, 41)), 180);
@@ -408,7 +519,7 @@ TEST(ScaledPictureTest, KeptCopiesDrawLikeAFreshlyLoadedPicture)
         image.fill(Qt::white);
         QPainter painter(&image);
         for (const QRect& target : targets)
-            picture.draw(painter, target);
+            picture.draw(painter, target, Qt::white);
         return image;
     };
     ScaledPicture used;
@@ -420,6 +531,27 @@ TEST(ScaledPictureTest, KeptCopiesDrawLikeAFreshlyLoadedPicture)
     ASSERT_TRUE(fresh.load(MeterView::kScaleImage));
     const std::vector<QRect> targets{QRect(50, 40, 200, 500), QRect(10, 10, 20, 30)};
     EXPECT_EQ(drawSizes(used, targets), drawSizes(fresh, targets));
+}
+
+TEST(ScaledPictureTest, HighDensityDeviceGetsTheDoubleSizePictureAsDrawn)
+{
+    ScaledPicture marker;
+    ASSERT_TRUE(marker.load(MeterView::kLevelMarkerImage));
+    QImage picture(QStringLiteral(":/images/500@2x.png"));
+    ASSERT_EQ(picture.size(), marker.size() * 2);
+    picture.setDevicePixelRatio(1.0);
+    QImage expected(picture.size(), QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    QPainter(&expected).drawImage(QPoint(0, 0), picture);
+
+    QImage device(picture.size(), QImage::Format_RGB32);
+    device.setDevicePixelRatio(2.0);
+    device.fill(Qt::black);
+    QPainter painter(&device);
+    marker.draw(painter, QRect(QPoint(0, 0), marker.size()), Qt::black);
+    painter.end();
+    device.setDevicePixelRatio(1.0);
+    EXPECT_EQ(device, expected);
 }
 
 TEST(OffscreenImageTest, HandsOverAPictureOfTheRequestedSize)

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -121,6 +122,30 @@ TEST_F(MeterViewSettings, ZeroOrNegativeFontSizeStillPaints)
     typeIntoMeter(view, "Al");
     const QImage image = view.renderToImage(QSize(200, 100));
     EXPECT_EQ(image.size(), QSize(200, 100));
+}
+
+TEST_F(MeterViewSettings, AbsurdFontSizeIsDrawnAtTheNearestSizeAndStaysStored)
+{
+    const struct {
+        int storedTenths;
+        double drawnPoints;
+    } cases[] = {
+        {std::numeric_limits<int>::max(), 1000.0},
+        {10001, 1000.0},
+        {9999, 999.9},
+        {9, 1.0},
+        {std::numeric_limits<int>::min(), 1.0},
+    };
+    for (const auto& [storedTenths, drawnPoints] : cases) {
+        storeSetting(kFontSizeKey, storedTenths);
+        MeterView view(testSettings());
+        EXPECT_DOUBLE_EQ(view.displayFont().font().pointSizeF(), drawnPoints) << storedTenths;
+        EXPECT_DOUBLE_EQ(view.displayFont().size(), fontPointSize(storedTenths));
+        // The line of a font drawn at that size, not of an empty box.
+        EXPECT_GE(displayMetrics(view).height(), drawnPoints);
+        EXPECT_LT(displayMetrics(view).height(), drawnPoints * 3);
+        EXPECT_EQ(storedInteger(kFontSizeKey), storedTenths);
+    }
 }
 
 TEST_F(MeterViewSettings, UnwritableStoreLeavesTheCommandsWorkingInMemory)

@@ -38,11 +38,10 @@ inline std::string storedString(const char* key)
     return testSettings().getRegistryString(kSettingsSection, key, "<none>", kSettingsHive).toUtf8();
 }
 
-// Types characters straight into the meter, as its keys would.
+// Types UTF-8 text straight into the meter, as its keys would.
 inline void typeIntoMeter(MeterView& view, const std::string& text)
 {
-    for (unsigned char character : text)
-        view.meter().onChar(character);
+    view.meter().onText(brio::BRString::fromUtf8(text));
 }
 
 // Starts a contestant with this name from NameEntry and lifts the score to `score` by

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Results survive a crash: the real program under Xvfb, real key presses, killed with SIGKILL
+# in the middle of a turn; the next start offers "Resume Event", Enter accepts it, and the
+# league table comes back as the screen showed it before the kill. Then the export from the
+# command line finds every contestant, including a name typed with accents.
+# Usage: run_resume_e2e.sh OVATRON
+set -euo pipefail
+
+ovatron="$1"
+for tool in Xvfb openbox xdotool import convert compare; do
+  command -v "$tool" >/dev/null || { echo "skipped: missing $tool (scripts/install-deps.sh installs it)"; exit 77; }
+done
+
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; cat "$work/ovatron.log" 2>/dev/null || true; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" HOME="$work" LANG=C.UTF-8
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+mkdir -p "$XDG_CONFIG_HOME/Ovatron"
+# A fixed placement, so that the table stands at the same place in both runs.
+printf 'xpos=40\nypos=40\nwidth=1000\nheight=600\nstate=1\n' >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 1
+
+start_program() {
+  "$ovatron" >"$work/ovatron.log" 2>&1 &
+  program=$!
+  pids+=("$program")
+  window="$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1)" \
+    || fail "no window titled $1 appeared"
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+  sleep 0.5
+}
+
+# The league table's text, as a black-and-white mask: colour differs (the current contestant
+# is blue while measuring), the letters and digits must not.
+table_mask() {
+  import -window "$window" "$work/$1.png"
+  convert "$work/$1.png" -crop 420x200+560+0 +repage -colorspace Gray -threshold 80% "$work/$1-mask.png"
+}
+
+turn() {  # turn NAME SECONDS: a contestant applauded for so long, the turn left open
+  xdotool type --delay 120 "$1"
+  xdotool key Return
+  sleep 0.3
+  xdotool keydown space
+  sleep "$2"
+  xdotool keyup space
+}
+
+start_program '^Ovatron$'
+turn "Zoë Müller" 1.6
+xdotool key Escape
+turn "Ben" 0.5
+sleep 0.5   # the peak has stopped rising; the turn is still under way
+table_mask before
+kill -9 "$program"
+wait "$program" 2>/dev/null || true
+
+start_program '^Resume Event$'
+xdotool key Return   # "Resume" is the default
+window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
+  || fail "the main window did not appear after Resume"
+sleep 0.8
+table_mask after
+differing="$(compare -metric AE "$work/before-mask.png" "$work/after-mask.png" null: 2>&1 || true)"
+ink="$(convert "$work/before-mask.png" -negate -format '%[fx:round(mean*w*h)]' info:)"
+echo "league table before the kill and after resuming: $differing of $ink text pixels differ"
+# Blue and black letters anti-alias a little differently; one digit more or less would change
+# far more than this.
+[ "$ink" -gt 200 ] || fail "no league table on the screen before the kill"
+[ "$differing" -le 20 ] || fail "the resumed league table differs from the one shown before the kill"
+
+# A clean exit, then the export sees every contestant with a score.
+xdotool key alt+F4
+for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+"$ovatron" --export "$work/results.csv" || fail "the export failed"
+cat "$work/results.csv"
+grep -q '^1,Zoë Müller,[0-9]' "$work/results.csv" || fail "Zoë Müller is not first in the export"
+grep -q '^2,Ben,[1-9]' "$work/results.csv" || fail "Ben's cut-off turn lost its score"
+echo "1 passed, 0 failed"

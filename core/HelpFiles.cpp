@@ -34,7 +34,8 @@ bool staysInHelpFolder(const brio::BRString& page)
 // empty string, so that no tag can name a folder outside the help folder.
 QString languageFolder(const QString& tag)
 {
-    const QString language = tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+    const QString language =
+        tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
     if (language.size() < kShortestLanguageCode || language.size() > kLongestLanguageCode)
         return QString();
     for (const QChar letter : language) {

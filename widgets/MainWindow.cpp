@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -275,7 +276,7 @@ void MainWindow::toggleFullScreen()
 
 void MainWindow::showHelpContents()
 {
-    showHelpPage(kHelpPage, helpFoldersOf(m_settings), m_helpActions);
+    showHelpPage(kHelpPage, helpFoldersOf(m_settings), m_helpActions, QLocale().uiLanguages());
 }
 
 void MainWindow::showAbout()

@@ -1,13 +1,17 @@
 // Any bytes as the settings file: the start-up path reads the display settings and the
 // window placement without trouble, what it draws with lies within bounds, the window comes
-// up on a screen, and a setting written afterwards reads back as written.
+// up on a screen. In a well-formed file, a setting written afterwards reads back as written
+// and every other line keeps its value; a garbled one counts as holding nothing, by design.
 #include "FuzzSupport.h"
+
+#include "brio/BRIniText.h"
 
 #include "core/DisplaySettings.h"
 #include "core/PlacementPlan.h"
 #include "core/PlacementSettings.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <array>
 
@@ -41,8 +45,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (plan.showState != kShowNormal && plan.showState != kShowMaximised)
         fuzzFailure("the window comes up neither normal nor maximised");
 
+    const brio::BRIniContents before = brio::readIniText(
+        QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    if (!before.wellFormed)
+        return 0;
     storeFont(config, display.fontName, kCheckedFontSize, display.fontStyle, display.fontColor);
     if (loadDisplaySettings(config).fontSize != kCheckedFontSize)
         fuzzFailure("a setting written over this file did not read back");
+    QFile written(folder + QStringLiteral("/Ovatron.conf"));
+    if (!written.open(QIODevice::ReadOnly))
+        fuzzFailure("the settings file went away");
+    const brio::BRIniContents after = brio::readIniText(written.readAll());
+    if (!after.wellFormed)
+        fuzzFailure("writing a setting garbled the file");
+    for (auto it = before.values.cbegin(); it != before.values.cend(); ++it) {
+        const QString key = it.key();
+        if (key == QLatin1String(kFontNameKey) || key == QLatin1String(kFontSizeKey)
+            || key == QLatin1String(kFontStyleKey) || key == QLatin1String(kFontColorKey))
+            continue;
+        if (!after.values.contains(key) || after.values.value(key) != it.value())
+            fuzzFailure("writing a setting lost another line's value");
+    }
     return 0;
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any arguments: the request is one of the known actions and carries what that action needs.
 #include "FuzzSupport.h"
 

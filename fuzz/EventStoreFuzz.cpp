@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as the results file: opening it to read and taking the latest event never fails
 // hard, and neither does opening it for the show, which may move it aside and start anew.
 #include "FuzzSupport.h"

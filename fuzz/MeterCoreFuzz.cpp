@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The meter driven by any sequence of operator actions: keys, typed text, ticks with SPACE up
 // or down, the menu commands and new preload lists. Every rule of brokenMeterRule holds after
 // every step.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any text pasted into the preload dialog: the list it gives, written back as text and read
 // again, must be the same list.
 #include "FuzzSupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as the product file beside the program: loading it never fails hard, and the
 // values it gives are read back as text and numbers without trouble.
 #include "FuzzSupport.h"

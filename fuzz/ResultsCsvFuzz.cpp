@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any names in the results table: the CSV, read back by a plain RFC 4180 reader, gives every
 // name exactly, with its score, in table order.
 #include "FuzzSupport.h"

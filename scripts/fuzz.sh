@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzz target (or "all", one after another) for SECONDS each, building the clang tree
 # first when needed. Usage: scripts/fuzz.sh TARGET|all SECONDS
 # Targets: preload_text settings product_file command_line meter_core results_csv event_store.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole evening in the meter: eight hours of 20 ms ticks (1.44 million), 2 000 contestants
 // in turns of about fourteen seconds, a new preload list every hundred turns, the table
 // cleared now and then. Every rule of brokenMeterRule holds after every step, and the memory

@@ -152,6 +152,14 @@ QString sectionPrefix(QByteArrayView name)
     return unescapedKey(name) + kSectionSeparator;
 }
 
+// A key as QSettings keeps it: no empty part between, before or after its separators. Written
+// back with one, the separator before '=' would escape it ("a\=1") and garble the line.
+QString keptKey(const QString& key)
+{
+    const QString kept = key.split(kSectionSeparator, Qt::SkipEmptyParts).join(kSectionSeparator);
+    return kept.isEmpty() ? key : kept;
+}
+
 // The texts of one value: blanks around it dropped, quotes and escapes undone, and split at
 // commas outside quotes into a list.
 class ValueReader {
@@ -329,7 +337,7 @@ BRIniContents readIniText(QByteArrayView text)
         } else if (line->equals < 0) {
             contents.wellFormed = false;
         } else {
-            const QString key = prefix + unescapedKey(line->text.first(line->equals).trimmed());
+            const QString key = keptKey(prefix + unescapedKey(line->text.first(line->equals).trimmed()));
             contents.values.insert(key, valueOf(line->text.sliced(line->equals + 1)));
         }
     }

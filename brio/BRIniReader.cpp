@@ -3,6 +3,7 @@
 #include "brio/BRIniSyntax.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QVariant>
 
@@ -109,10 +110,18 @@ private:
     qsizetype m_pos = 0;
 };
 
+// UTF-8 text as it is: a piece that begins with U+FEFF keeps it (QString::fromUtf8 would
+// take it for a byte order mark and drop it).
+QString decodedUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
 // A key or section name: '\' stands for '/', "%XX" and "%UXXXX" for a character by its code.
 QString unescapedKey(QByteArrayView escaped)
 {
-    const QString text = QString::fromUtf8(escaped);
+    const QString text = decodedUtf8(escaped);
     QString key;
     key.reserve(text.size());
     for (qsizetype i = 0; i < text.size();) {
@@ -208,7 +217,7 @@ private:
         while (end < m_raw.size() && m_raw[end] != kEscape && m_raw[end] != kQuote &&
                m_raw[end] != kListSeparator)
             ++end;
-        m_current += QString::fromUtf8(m_raw.sliced(m_pos, end - m_pos));
+        m_current += decodedUtf8(m_raw.sliced(m_pos, end - m_pos));
         m_pos = end;
     }
 

@@ -158,3 +158,13 @@ TEST(IniText, KeysWithEmptyPartsSurviveAWrite)
         EXPECT_EQ(again.values, read.values) << text;
     }
 }
+
+// Found by fuzzing: a value piece that began with U+FEFF (after a comma or an escape) lost it.
+TEST(IniText, ZeroWidthNoBreakSpaceInsideAValueIsKept)
+{
+    for (const char* text : {"k=a,\xef\xbb\xbf" "b\n", "k=\\t\xef\xbb\xbf" "c\n"}) {
+        const brio::BRIniContents read = readIniText(text);
+        EXPECT_TRUE(read.values.value("k").toStringList().join(',').contains(QChar(0xFEFF))) << text;
+        EXPECT_EQ(readIniText(iniText(read.values)).values, read.values) << text;
+    }
+}

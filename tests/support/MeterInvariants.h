@@ -9,8 +9,9 @@
 // What holds of the meter after every step, whatever the operator did: the level and peak
 // within the scale, the peak never below the level while a turn is under way, the table best
 // first with ties in order of entry, and the current row one the table has, or none. Returns
-// the first rule broken, or null when all hold.
-inline const char* brokenMeterRule(const MeterCore& meter)
+// the first rule broken, or null when all hold. The level rules alone are brokenLevelRule: a
+// tick changes the table only when it raises the peak.
+inline const char* brokenLevelRule(const MeterCore& meter)
 {
     if (meter.level() < level::kMinimum || meter.level() > level::kMaximum)
         return "the level left the scale";
@@ -20,6 +21,13 @@ inline const char* brokenMeterRule(const MeterCore& meter)
         meter.state() == MeterState::Measuring || meter.state() == MeterState::Summary;
     if (turnUnderWay && meter.peak() < meter.level())
         return "the peak fell below the level during a turn";
+    return nullptr;
+}
+
+inline const char* brokenMeterRule(const MeterCore& meter)
+{
+    if (const char* broken = brokenLevelRule(meter))
+        return broken;
     const LeagueTable& table = meter.leagueTable();
     if (meter.currentIndex() != -1 && !table.contains(meter.currentIndex()))
         return "the current row is not in the table";

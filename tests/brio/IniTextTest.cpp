@@ -168,3 +168,19 @@ TEST(IniText, ZeroWidthNoBreakSpaceInsideAValueIsKept)
         EXPECT_EQ(readIniText(iniText(read.values)).values, read.values) << text;
     }
 }
+
+// Found by fuzzing: a long "\x" escape gives half a surrogate pair, which UTF-8 cannot carry;
+// written back it must read as it was.
+TEST(IniText, HalfASurrogatePairSurvivesAWrite)
+{
+    for (const char* text : {"k=\\xdddd\n", "k=a\\xd800b\n", "k=\\xdddddddddd\n", "k=\\xdc00\\xd800\n"}) {
+        const brio::BRIniContents read = readIniText(text);
+        ASSERT_TRUE(read.wellFormed) << text;
+        EXPECT_EQ(readIniText(iniText(read.values)).values, read.values)
+            << text << " written as " << iniText(read.values).constData();
+    }
+    // A whole pair stays plain UTF-8.
+    QSettings::SettingsMap pair;
+    pair.insert(QStringLiteral("k"), QString::fromUtf8("Zo\xf0\x9f\x91\x8d"));
+    EXPECT_TRUE(iniText(pair).endsWith(QByteArray("\nk=Zo\xf0\x9f\x91\x8d\n")));
+}

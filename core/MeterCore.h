@@ -11,10 +11,13 @@
 #include <vector>
 
 // What one timer tick is given to work with. The meter listens only while the view or one
-// of its ancestors has the keyboard focus; today the applause is the SPACE key.
+// of its ancestors has the keyboard focus; the applause is the SPACE key, or, while the
+// microphone is the input and hears the room, its measured level (0..100), which the level
+// follows whatever has the focus.
 struct TickInput {
     bool listening = false;
     bool spaceDown = false;
+    std::optional<int> measured;
 };
 
 // The applause meter of one event, free of any window: the state machine, the level

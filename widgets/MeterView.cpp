@@ -149,7 +149,7 @@ bool MeterView::listening() const
 
 TickInput MeterView::tickInput() const
 {
-    return TickInput{listening(), m_spaceDown};
+    return TickInput{listening(), m_spaceDown, m_measured ? m_measured() : std::nullopt};
 }
 
 void MeterView::repaintIf(bool needed)

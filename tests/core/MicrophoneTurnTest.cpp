@@ -1,0 +1,129 @@
+// The meter with the microphone as its input: the level goes toward what the room measures
+// by the keyboard's own steps, and the turn, the peak and the table work as with SPACE.
+#include "core/LevelDynamics.h"
+#include "core/MeterCore.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TickInput heard(int level, bool spaceDown = false)
+{
+    return TickInput{.listening = true, .spaceDown = spaceDown, .measured = level};
+}
+
+void startTurn(MeterCore& meter, char name)
+{
+    meter.onChar(name);
+    meter.onChar(MeterCore::kEnter);
+}
+
+int ticksToReach(MeterCore& meter, TickInput input, int level)
+{
+    int count = 0;
+    while (meter.level() != level && count < 1000) {
+        meter.tick(input);
+        ++count;
+    }
+    return count;
+}
+
+TEST(LevelToward, StepsTowardTheTargetNeverPastIt)
+{
+    struct Step {
+        int from;
+        int target;
+        int to;
+    };
+    const Step steps[] = {
+        {0, 100, 3},  {19, 100, 22}, {20, 100, 22}, {49, 100, 51}, {50, 100, 51},
+        {99, 100, 100}, {0, 2, 2},   {48, 49, 49},  {30, 30, 30},  {30, 0, 29},
+        {100, 0, 99}, {1, 0, 0},     {0, 0, 0},     {60, 59, 59},
+    };
+    for (const Step& step : steps)
+        EXPECT_EQ(level::toward(step.from, step.target), step.to)
+            << step.from << " toward " << step.target;
+}
+
+TEST(LevelToward, RisesAsFastAsSpaceHeldAndSinksAsFastAsSpaceUp)
+{
+    for (int from = 0; from < 100; ++from) {
+        EXPECT_EQ(level::toward(from, 100), level::next(from, true)) << from;
+        EXPECT_EQ(level::toward(from + 1, 0), level::next(from + 1, false)) << from;
+    }
+}
+
+TEST(MicrophoneTurn, TheRoomSetsTheScoreAndSpaceAddsNothing)
+{
+    // Same room, with and without SPACE held and with and without the focus: same turn.
+    const TickInput inputs[] = {heard(70), heard(70, true),
+                                TickInput{.listening = false, .spaceDown = true, .measured = 70}};
+    for (const TickInput& input : inputs) {
+        MeterCore meter(1, 1);
+        startTurn(meter, 'A');
+        EXPECT_EQ(ticksToReach(meter, input, 70), 41);  // 7 steps of 3, 15 of 2, 19 of 1
+        for (int i = 0; i < 10; ++i)
+            meter.tick(input);
+        EXPECT_EQ(meter.level(), 70);
+        EXPECT_EQ(meter.peak(), 70);
+        ASSERT_EQ(meter.leagueTable().size(), 1);
+        EXPECT_EQ(meter.leagueTable().entry(0).score, 70);
+    }
+}
+
+TEST(MicrophoneTurn, SilenceLetsTheLevelSinkAndThePeakStays)
+{
+    MeterCore meter(1, 1);
+    startTurn(meter, 'A');
+    ticksToReach(meter, heard(40), 40);
+    EXPECT_EQ(ticksToReach(meter, heard(0), 0), 40);
+    EXPECT_EQ(meter.peak(), 40);
+    EXPECT_EQ(meter.leagueTable().entry(0).score, 40);
+}
+
+TEST(MicrophoneTurn, ALouderContestantOvertakesInTheTableLive)
+{
+    MeterCore meter(1, 0);
+    startTurn(meter, 'A');
+    ticksToReach(meter, heard(30), 30);
+    meter.onChar(MeterCore::kEnter);
+    startTurn(meter, 'B');
+    ticksToReach(meter, heard(25), 25);
+    EXPECT_EQ(meter.currentIndex(), 1);
+    ticksToReach(meter, heard(31), 31);
+    EXPECT_EQ(meter.currentIndex(), 0);
+    EXPECT_EQ(meter.leagueTable().entry(0).score, 31);
+}
+
+TEST(MicrophoneTurn, FallingBackToTheKeyboardKeepsTheTurnGoing)
+{
+    MeterCore meter(1, 1);
+    startTurn(meter, 'A');
+    ticksToReach(meter, heard(50), 50);
+    // The device went away: the turn keeps its score and SPACE takes over.
+    meter.tick(TickInput{.listening = true, .spaceDown = true});
+    EXPECT_EQ(meter.level(), 51);
+    EXPECT_EQ(meter.leagueTable().entry(0).score, 51);
+    meter.tick(TickInput{.listening = true, .spaceDown = false});
+    EXPECT_EQ(meter.level(), 50);
+    EXPECT_EQ(meter.peak(), 51);
+}
+
+TEST(MicrophoneTurn, WithoutTheTableTheMeterFollowsTheRoomAlways)
+{
+    MeterCore meter(0, 1);
+    ASSERT_EQ(meter.state(), MeterState::Measuring);
+    ticksToReach(meter, heard(20), 20);
+    EXPECT_EQ(ticksToReach(meter, heard(10), 10), 10);
+    EXPECT_EQ(meter.peak(), 20);
+    EXPECT_EQ(meter.leagueTable().size(), 0);
+}
+
+TEST(MicrophoneTurn, NameEntryIgnoresTheRoom)
+{
+    MeterCore meter(1, 1);
+    EXPECT_FALSE(meter.tick(heard(80)));
+    EXPECT_EQ(meter.level(), 0);
+}
+
+}  // namespace

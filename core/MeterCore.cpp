@@ -63,13 +63,13 @@ bool MeterCore::onEnter()
     return true;
 }
 
-bool MeterCore::tick(TickInput input)
+bool MeterCore::tick(TickInput input, std::optional<int> measured)
 {
     if (m_state != MeterState::Measuring)
         return false;
     const int before = m_level;
-    if (input.measured)
-        m_level = level::toward(m_level, *input.measured);
+    if (measured)
+        m_level = level::toward(m_level, *measured);
     else
         m_level = level::next(m_level, input.listening && input.spaceDown);
     if (m_level > before && m_level > m_peak) {

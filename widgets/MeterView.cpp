@@ -132,7 +132,7 @@ QImage MeterView::renderToImage(const QSize& size) const
 
 void MeterView::tickOnce()
 {
-    repaintIf(m_meter.tick(tickInput()));
+    repaintIf(m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt));
 }
 
 bool MeterView::listening() const
@@ -149,7 +149,7 @@ bool MeterView::listening() const
 
 TickInput MeterView::tickInput() const
 {
-    return TickInput{listening(), m_spaceDown, m_measured ? m_measured() : std::nullopt};
+    return TickInput{listening(), m_spaceDown};
 }
 
 void MeterView::repaintIf(bool needed)

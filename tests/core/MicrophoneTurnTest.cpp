@@ -1,16 +1,15 @@
 // The meter with the microphone as its input: the level goes toward what the room measures
 // by the keyboard's own steps, and the turn, the peak and the table work as with SPACE.
 #include "core/LevelDynamics.h"
+#include "core/MenuRules.h"
 #include "core/MeterCore.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TickInput heard(int level, bool spaceDown = false)
-{
-    return TickInput{.listening = true, .spaceDown = spaceDown, .measured = level};
-}
+constexpr TickInput kSpaceHeld{.listening = true, .spaceDown = true};
+constexpr TickInput kSpaceUp{.listening = true, .spaceDown = false};
 
 void startTurn(MeterCore& meter, char name)
 {
@@ -18,11 +17,12 @@ void startTurn(MeterCore& meter, char name)
     meter.onChar(MeterCore::kEnter);
 }
 
-int ticksToReach(MeterCore& meter, TickInput input, int level)
+// Ticks with the room at `level` until the meter shows it; how many it took.
+int ticksToReach(MeterCore& meter, int level, TickInput keys = kSpaceUp)
 {
     int count = 0;
     while (meter.level() != level && count < 1000) {
-        meter.tick(input);
+        meter.tick(keys, level);
         ++count;
     }
     return count;
@@ -56,17 +56,16 @@ TEST(LevelToward, RisesAsFastAsSpaceHeldAndSinksAsFastAsSpaceUp)
 TEST(MicrophoneTurn, TheRoomSetsTheScoreAndSpaceAddsNothing)
 {
     // Same room, with and without SPACE held and with and without the focus: same turn.
-    const TickInput inputs[] = {heard(70), heard(70, true),
-                                TickInput{.listening = false, .spaceDown = true, .measured = 70}};
-    for (const TickInput& input : inputs) {
+    const TickInput inputs[] = {kSpaceUp, kSpaceHeld, {.listening = false, .spaceDown = true}};
+    for (const TickInput& keys : inputs) {
         MeterCore meter(1, 1);
         startTurn(meter, 'A');
-        EXPECT_EQ(ticksToReach(meter, input, 70), 41);  // 7 steps of 3, 15 of 2, 19 of 1
+        EXPECT_EQ(ticksToReach(meter, 70, keys), 41);  // 7 steps of 3, 15 of 2, 19 of 1
         for (int i = 0; i < 10; ++i)
-            meter.tick(input);
+            meter.tick(keys, 70);
         EXPECT_EQ(meter.level(), 70);
         EXPECT_EQ(meter.peak(), 70);
-        ASSERT_EQ(meter.leagueTable().size(), 1);
+        ASSERT_EQ(meter.leagueTable().count(), 1);
         EXPECT_EQ(meter.leagueTable().entry(0).score, 70);
     }
 }
@@ -75,8 +74,8 @@ TEST(MicrophoneTurn, SilenceLetsTheLevelSinkAndThePeakStays)
 {
     MeterCore meter(1, 1);
     startTurn(meter, 'A');
-    ticksToReach(meter, heard(40), 40);
-    EXPECT_EQ(ticksToReach(meter, heard(0), 0), 40);
+    ticksToReach(meter, 40);
+    EXPECT_EQ(ticksToReach(meter, 0), 40);
     EXPECT_EQ(meter.peak(), 40);
     EXPECT_EQ(meter.leagueTable().entry(0).score, 40);
 }
@@ -85,12 +84,12 @@ TEST(MicrophoneTurn, ALouderContestantOvertakesInTheTableLive)
 {
     MeterCore meter(1, 0);
     startTurn(meter, 'A');
-    ticksToReach(meter, heard(30), 30);
+    ticksToReach(meter, 30);
     meter.onChar(MeterCore::kEnter);
     startTurn(meter, 'B');
-    ticksToReach(meter, heard(25), 25);
+    ticksToReach(meter, 25);
     EXPECT_EQ(meter.currentIndex(), 1);
-    ticksToReach(meter, heard(31), 31);
+    ticksToReach(meter, 31);
     EXPECT_EQ(meter.currentIndex(), 0);
     EXPECT_EQ(meter.leagueTable().entry(0).score, 31);
 }
@@ -99,12 +98,12 @@ TEST(MicrophoneTurn, FallingBackToTheKeyboardKeepsTheTurnGoing)
 {
     MeterCore meter(1, 1);
     startTurn(meter, 'A');
-    ticksToReach(meter, heard(50), 50);
+    ticksToReach(meter, 50);
     // The device went away: the turn keeps its score and SPACE takes over.
-    meter.tick(TickInput{.listening = true, .spaceDown = true});
+    meter.tick(kSpaceHeld);
     EXPECT_EQ(meter.level(), 51);
     EXPECT_EQ(meter.leagueTable().entry(0).score, 51);
-    meter.tick(TickInput{.listening = true, .spaceDown = false});
+    meter.tick(kSpaceUp);
     EXPECT_EQ(meter.level(), 50);
     EXPECT_EQ(meter.peak(), 51);
 }
@@ -113,17 +112,29 @@ TEST(MicrophoneTurn, WithoutTheTableTheMeterFollowsTheRoomAlways)
 {
     MeterCore meter(0, 1);
     ASSERT_EQ(meter.state(), MeterState::Measuring);
-    ticksToReach(meter, heard(20), 20);
-    EXPECT_EQ(ticksToReach(meter, heard(10), 10), 10);
+    ticksToReach(meter, 20);
+    EXPECT_EQ(ticksToReach(meter, 10), 10);
     EXPECT_EQ(meter.peak(), 20);
-    EXPECT_EQ(meter.leagueTable().size(), 0);
+    EXPECT_EQ(meter.leagueTable().count(), 0);
 }
 
 TEST(MicrophoneTurn, NameEntryIgnoresTheRoom)
 {
     MeterCore meter(1, 1);
-    EXPECT_FALSE(meter.tick(heard(80)));
+    EXPECT_FALSE(meter.tick(kSpaceUp, 80));
     EXPECT_EQ(meter.level(), 0);
+}
+
+TEST(MicrophoneMenuRules, TheInputItemIsCheckedWhileTheMicrophoneMeasures)
+{
+    const MeterCore meter(false, true);
+    for (const bool inUse : {false, true}) {
+        const CommandContext context{meter, false, inUse};
+        EXPECT_EQ(commandState(Command::UseMicrophone, context),
+                  (CommandState{.enabled = true, .checked = inUse}));
+        EXPECT_EQ(commandState(Command::MicrophoneSettings, context),
+                  (CommandState{.enabled = true, .checked = false}));
+    }
 }
 
 }  // namespace

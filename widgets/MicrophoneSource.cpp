@@ -36,11 +36,12 @@ audio::AudioInput& MicrophoneSource::listen()
 
 void MicrophoneSource::reload()
 {
-    const QString previousDevice = m_config.deviceId;
     m_config = loadMicrophoneConfig(m_settings);
-    if (m_started && m_config.deviceId != previousDevice && m_audioFile.isEmpty())
+    // The dialog may have listened to another device than the one kept.
+    if (m_config.useMicrophone)
         start();
-    followChoice();
+    else
+        followChoice();
 }
 
 void MicrophoneSource::followChoice()

@@ -112,6 +112,22 @@
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
+    <message>
+        <source>Measure With &amp;Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Microphone...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Results...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FontDialog</name>
@@ -172,10 +188,76 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>The results could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MeterPainter</name>
     <message>
         <source>Name: </source>
         <translation>Name: </translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneDialog</name>
+    <message>
+        <source>Measure the &amp;Room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> LU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Input:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;ange above the room:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system&apos;s default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is heard: check the input and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listening to the room for 3 seconds: please keep quiet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The room is measured.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -222,6 +304,21 @@
     <message>
         <source>Enter the names to be loaded into the league table, one entry per line.</source>
         <translation>Geben Sie die Namen für die Rangliste ein, einen pro Zeile.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsDialogs</name>
+    <message>
+        <source>Spreadsheet (CSV) (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results sheet (PDF) (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -284,6 +381,32 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResumeQuestion</name>
+    <message>
+        <source>Resume Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The last event did not end with File &gt; Exit. It has %n contestant(s); the last was &quot;%1&quot;.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Resume it, or start a new event? The old one stays stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start New</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,49 @@
     </message>
 </context>
 <context>
+    <name>AudioInput</name>
+    <message>
+        <source>No microphone was found; the meter follows the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is not connected; the meter follows the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; was disconnected; the meter follows the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; offers no sound format Ovatron can read; the meter follows the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; stopped recording; the meter follows the keyboard.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is not a WAV file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; is neither 16-bit PCM nor 32-bit float.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file &quot;%1&quot; holds no sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The microphone &quot;%1&quot; is back; listening again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>The applause meter for live events.</source>

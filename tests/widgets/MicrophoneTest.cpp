@@ -8,6 +8,7 @@
 #include "widgets/MicrophoneConfig.h"
 #include "widgets/MicrophoneDialog.h"
 
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>

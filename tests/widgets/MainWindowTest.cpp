@@ -115,7 +115,8 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
     for (QAction* action : popup(*frame, "&Edit")->actions())
         edit << action->text();
     EXPECT_EQ(edit, (QStringList{"&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
-                                 "&Show Summary Screen"}));
+                                 "&Show Summary Screen", "", "Measure With &Microphone",
+                                 "&Microphone..."}));
 }
 
 TEST_F(MainWindowTest, AViewCommandReachesTheViewFromTheMainMenuAndItsAction)

@@ -31,8 +31,8 @@ brio::BRStringArray waitingNames(const StoredEvent& event)
 
 }  // namespace
 
-Application::Application(AppConfig& config)
-    : m_config(config), m_recorder(defaultDatabasePath()), m_journal(m_recorder)
+Application::Application(AppConfig& config, const QString& audioFile)
+    : m_config(config), m_audioFile(audioFile), m_recorder(defaultDatabasePath()), m_journal(m_recorder)
 {
 }
 
@@ -58,6 +58,8 @@ void Application::start()
     if (!status.message.isEmpty())
         m_window->showNotice(status.message);
     m_window->view().meter().setJournal(&m_journal);
+    // Faults of the sound input arrive as notices once the window shows.
+    m_window->microphone().begin(m_audioFile);
 }
 
 void Application::beginOrResumeEvent()

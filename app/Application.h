@@ -12,7 +12,8 @@
 // to resume an event that was cut off, and records the show as it happens.
 class Application {
 public:
-    explicit Application(AppConfig& config);
+    // audioFile: a WAV file that stands in for the microphone; empty for the device.
+    explicit Application(AppConfig& config, const QString& audioFile = {});
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -27,6 +28,7 @@ private:
     void endEvent();
 
     AppConfig& m_config;
+    QString m_audioFile;
     EventRecorder m_recorder;
     RecorderJournal m_journal;
     QPointer<MainWindow> m_window;

@@ -3,6 +3,7 @@
 #include "brio/BRIniSyntax.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QVariant>
 
@@ -109,10 +110,18 @@ private:
     qsizetype m_pos = 0;
 };
 
+// UTF-8 text as it is: a piece that begins with U+FEFF keeps it (QString::fromUtf8 would
+// take it for a byte order mark and drop it).
+QString decodedUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder(bytes);
+}
+
 // A key or section name: '\' stands for '/', "%XX" and "%UXXXX" for a character by its code.
 QString unescapedKey(QByteArrayView escaped)
 {
-    const QString text = QString::fromUtf8(escaped);
+    const QString text = decodedUtf8(escaped);
     QString key;
     key.reserve(text.size());
     for (qsizetype i = 0; i < text.size();) {
@@ -150,6 +159,14 @@ QString sectionPrefix(QByteArrayView name)
     if (name.compare(bytesOf(kEscapedGeneralSection), Qt::CaseInsensitive) == 0)
         return QString::fromLatin1(name.sliced(1)) + kSectionSeparator;
     return unescapedKey(name) + kSectionSeparator;
+}
+
+// A key as QSettings keeps it: no empty part between, before or after its separators. Written
+// back with one, the separator before '=' would escape it ("a\=1") and garble the line.
+QString keptKey(const QString& key)
+{
+    const QString kept = key.split(kSectionSeparator, Qt::SkipEmptyParts).join(kSectionSeparator);
+    return kept.isEmpty() ? key : kept;
 }
 
 // The texts of one value: blanks around it dropped, quotes and escapes undone, and split at
@@ -200,7 +217,7 @@ private:
         while (end < m_raw.size() && m_raw[end] != kEscape && m_raw[end] != kQuote &&
                m_raw[end] != kListSeparator)
             ++end;
-        m_current += QString::fromUtf8(m_raw.sliced(m_pos, end - m_pos));
+        m_current += decodedUtf8(m_raw.sliced(m_pos, end - m_pos));
         m_pos = end;
     }
 
@@ -329,7 +346,7 @@ BRIniContents readIniText(QByteArrayView text)
         } else if (line->equals < 0) {
             contents.wellFormed = false;
         } else {
-            const QString key = prefix + unescapedKey(line->text.first(line->equals).trimmed());
+            const QString key = keptKey(prefix + unescapedKey(line->text.first(line->equals).trimmed()));
             contents.values.insert(key, valueOf(line->text.sliced(line->equals + 1)));
         }
     }

@@ -71,7 +71,7 @@ QByteArray hexEscape(char16_t c)
     return "\\x" + QByteArray::number(c, 16);
 }
 
-// Control characters escaped, the rest in UTF-8; quoted when it holds ';', ',' or '=' or
+// Control characters and halves of surrogate pairs escaped, the rest in UTF-8; quoted when it holds ';', ',' or '=' or
 // starts or ends with a space. A hex digit right after "\0" or "\xNN" would extend that
 // escape, so it is escaped too.
 QByteArray escapedText(const QString& text)
@@ -94,6 +94,17 @@ QByteArray escapedText(const QString& text)
             continue;
         }
         hexFollows = false;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;  // a whole character outside the first plane: plain UTF-8
+            continue;
+        }
+        if (QChar::isSurrogate(c)) {
+            // Half a pair has no UTF-8 form; escaped, it reads back as it was.
+            flushPlain(i);
+            escaped += hexEscape(c);
+            hexFollows = true;
+            continue;
+        }
         if (const char* escape = escapeOf(c)) {
             flushPlain(i);
             escaped += escape;

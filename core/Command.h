@@ -7,6 +7,8 @@ enum class Command {
     ClearLeagueTable,
     EditPreloadList,
     ShowSummaryScreen,
+    UseMicrophone,
+    MicrophoneSettings,
     BackgroundColor,  // no menu item carries it
     AudienceScreen,
     ExportResults,

@@ -16,6 +16,10 @@ const char kHelpFolder[] = "help";
 // Relative to the program's folder, where an installed copy keeps its shared data.
 const char kInstalledDataFolder[] = "/../share/ovatron";
 const char* const kWebSchemes[] = {"http://", "https://"};
+// The language of the page at the top of the help folder; translations live in subfolders.
+const char kUntranslatedLanguage[] = "en";
+const qsizetype kShortestLanguageCode = 2;
+const qsizetype kLongestLanguageCode = 3;
 
 // A page is a name inside the help folder, perhaps in a subfolder of it; ".." would lead out.
 bool staysInHelpFolder(const brio::BRString& page)
@@ -24,6 +28,21 @@ bool staysInHelpFolder(const brio::BRString& page)
         return false;
     const QStringList parts = brio::toQString(page).split(QLatin1Char('/'));
     return !parts.contains(QStringLiteral(".."));
+}
+
+// "de-DE", "de_DE" and "DE" all give "de"; anything that is not a plain ISO 639 code gives the
+// empty string, so that no tag can name a folder outside the help folder.
+QString languageFolder(const QString& tag)
+{
+    const QString language =
+        tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+    if (language.size() < kShortestLanguageCode || language.size() > kLongestLanguageCode)
+        return QString();
+    for (const QChar letter : language) {
+        if (letter < QLatin1Char('a') || letter > QLatin1Char('z'))
+            return QString();
+    }
+    return language;
 }
 
 brio::BRString helpPath(const brio::BRString& folder, const brio::BRString& page)
@@ -72,6 +91,23 @@ brio::BRString findHelpFile(const brio::BRString& page, const HelpFolders& folde
             return candidate;
     }
     return brio::BRString();
+}
+
+brio::BRString findLocalizedHelpFile(const brio::BRString& page, const HelpFolders& folders,
+                                     const QStringList& languages)
+{
+    for (const QString& tag : languages) {
+        const QString language = languageFolder(tag);
+        if (language.isEmpty())
+            continue;
+        if (language == QLatin1String(kUntranslatedLanguage))
+            break;
+        const brio::BRString translated = findHelpFile(
+            brio::fromQString(language + QLatin1Char('/') + brio::toQString(page)), folders);
+        if (!translated.empty())
+            return translated;
+    }
+    return findHelpFile(page, folders);
 }
 
 bool isWebAddress(const brio::BRString& page)

@@ -16,6 +16,10 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
     case Command::ShowSummaryScreen:
         // The check mark shows the stored choice even while the item is greyed.
         return CommandState{.enabled = tableInUse, .checked = meter.showSummaryScreen()};
+    case Command::UseMicrophone:
+        return CommandState{.enabled = true, .checked = context.microphoneInUse};
+    case Command::MicrophoneSettings:
+        return CommandState{};
     case Command::AudienceScreen:
         return CommandState{.enabled = true, .checked = context.audienceScreenOpen};
     default:

@@ -16,6 +16,7 @@ struct CommandState {
 struct CommandContext {
     const MeterCore& meter;
     bool audienceScreenOpen = false;
+    bool microphoneInUse = false;
 };
 
 // The rule for a command's menu item, asked each time a menu holding it opens; none for

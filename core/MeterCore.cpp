@@ -63,13 +63,16 @@ bool MeterCore::onEnter()
     return true;
 }
 
-bool MeterCore::tick(TickInput input)
+bool MeterCore::tick(TickInput input, std::optional<int> measured)
 {
     if (m_state != MeterState::Measuring)
         return false;
-    const bool rising = input.listening && input.spaceDown;
-    m_level = level::next(m_level, rising);
-    if (rising && m_level > m_peak) {
+    const int before = m_level;
+    if (measured)
+        m_level = level::toward(m_level, *measured);
+    else
+        m_level = level::next(m_level, input.listening && input.spaceDown);
+    if (m_level > before && m_level > m_peak) {
         m_peak = m_level;
         if (m_useLeagueTable && m_table.contains(m_currentIndex)) {
             m_currentIndex = m_table.moveCurrentEntryUp(m_currentIndex, m_peak);

@@ -11,7 +11,8 @@
 #include <vector>
 
 // What one timer tick is given to work with. The meter listens only while the view or one
-// of its ancestors has the keyboard focus; today the applause is the SPACE key.
+// of its ancestors has the keyboard focus; the applause is the SPACE key, unless the
+// microphone measures it (see MeterCore::tick).
 struct TickInput {
     bool listening = false;
     bool spaceDown = false;
@@ -43,7 +44,9 @@ public:
     // Text typed or committed by an input method: in name entry its printable characters
     // (see nameCharacters) are added to the name.
     bool onText(const brio::BRString& text);
-    bool tick(TickInput input);
+    // One 20 ms tick. While the microphone is the input and hears the room, measured is its
+    // level (0..100): the level follows it whatever has the focus, and SPACE adds nothing.
+    bool tick(TickInput input, std::optional<int> measured = std::nullopt);
 
     // Back to the start of a turn; an abandoned entry keeps the score it reached.
     void reset();

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   qt6-multimedia-dev libebur128-dev libqt6sql6-sqlite

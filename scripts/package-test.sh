@@ -87,6 +87,9 @@ expected=(
   "/usr/share/icons/hicolor/48x48/apps/$app_id.png"
   "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
   /usr/share/ovatron/help/index.html
+  /usr/share/ovatron/help/help.css
+  /usr/share/ovatron/help/de/index.html
+  /usr/share/ovatron/help/fr/index.html
   /usr/share/doc/ovatron/copyright
 )
 for file in "${expected[@]}"; do

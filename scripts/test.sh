@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Ovatron twice (plain, and with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs every test in both trees; builds, installs and tries
-# the Debian package. Any failure, or any sanitizer report, fails the run.
+# the Debian package; runs each fuzz target for 30 seconds. Any failure, or any sanitizer report,
+# fails the run.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
@@ -26,3 +27,7 @@ export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
 export LSAN_OPTIONS="suppressions=$top/tests/sanitizer/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 build_and_test "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DOVATRON_SANITIZE=ON -DOVATRON_BUILD_BENCH=OFF
+
+# The fuzz targets in a clang tree of their own (fuzz/), each for 30 seconds on its seeds; a
+# crash or a broken check fails the run and leaves the input in build-fuzz/artifacts/.
+OVATRON_FUZZ_TREE="$top/build-fuzz" bash "$top/scripts/fuzz.sh" all 30

@@ -163,6 +163,14 @@
         <source>&amp;Print...</source>
         <translation>&amp;Drucken...</translation>
     </message>
+    <message>
+        <source>Measure With &amp;Microphone</source>
+        <translation>Mit &amp;Mikrofon messen</translation>
+    </message>
+    <message>
+        <source>&amp;Microphone...</source>
+        <translation>&amp;Mikrofon...</translation>
+    </message>
 </context>
 <context>
     <name>EventStore</name>
@@ -284,10 +292,69 @@
     </message>
 </context>
 <context>
+    <name>MicrophoneDialog</name>
+    <message>
+        <source>Measure the &amp;Room</source>
+        <translation>&amp;Raum messen</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source> LU</source>
+        <translation> LU</translation>
+    </message>
+    <message>
+        <source>&amp;Input:</source>
+        <translation>&amp;Eingang:</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Pegel:</translation>
+    </message>
+    <message>
+        <source>Room:</source>
+        <translation>Raum:</translation>
+    </message>
+    <message>
+        <source>R&amp;ange above the room:</source>
+        <translation>&amp;Bereich über dem Raum:</translation>
+    </message>
+    <message>
+        <source>Sound file %1</source>
+        <translation>Tondatei %1</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default</source>
+        <translation>Standard des Systems</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (nicht angeschlossen)</translation>
+    </message>
+    <message>
+        <source>Nothing is heard: check the input and try again.</source>
+        <translation>Nichts zu hören: Eingang prüfen und erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Listening to the room for 3 seconds: please keep quiet.</source>
+        <translation>Der Raum wird 3 Sekunden lang gemessen: bitte Ruhe.</translation>
+    </message>
+    <message>
+        <source>The room is measured.</source>
+        <translation>Der Raum ist gemessen.</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+</context>
+<context>
     <name>OperatorStrip</name>
     <message>
         <source>Meter running (no league table)</source>
-        <translation>Messer läuft (ohne Rangliste)</translation>
+        <translation>Zeiger läuft (ohne Rangliste)</translation>
     </message>
     <message>
         <source>Name entry</source>

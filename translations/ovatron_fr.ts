@@ -163,6 +163,14 @@
         <source>&amp;Print...</source>
         <translation>&amp;Imprimer...</translation>
     </message>
+    <message>
+        <source>Measure With &amp;Microphone</source>
+        <translation>Mesurer avec le &amp;microphone</translation>
+    </message>
+    <message>
+        <source>&amp;Microphone...</source>
+        <translation>&amp;Microphone...</translation>
+    </message>
 </context>
 <context>
     <name>EventStore</name>
@@ -281,6 +289,65 @@
     <message>
         <source>Name: </source>
         <translation>Nom : </translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneDialog</name>
+    <message>
+        <source>Measure the &amp;Room</source>
+        <translation>Mesurer la &amp;salle</translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source> LU</source>
+        <translation> LU</translation>
+    </message>
+    <message>
+        <source>&amp;Input:</source>
+        <translation>&amp;Entrée :</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Niveau :</translation>
+    </message>
+    <message>
+        <source>Room:</source>
+        <translation>Salle :</translation>
+    </message>
+    <message>
+        <source>R&amp;ange above the room:</source>
+        <translation>&amp;Plage au-dessus de la salle :</translation>
+    </message>
+    <message>
+        <source>Sound file %1</source>
+        <translation>Fichier son %1</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default</source>
+        <translation>Par défaut du système</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (non branché)</translation>
+    </message>
+    <message>
+        <source>Nothing is heard: check the input and try again.</source>
+        <translation>Rien n&apos;est entendu : vérifiez l&apos;entrée et réessayez.</translation>
+    </message>
+    <message>
+        <source>Listening to the room for 3 seconds: please keep quiet.</source>
+        <translation>Écoute de la salle pendant 3 secondes : silence, s&apos;il vous plaît.</translation>
+    </message>
+    <message>
+        <source>The room is measured.</source>
+        <translation>La salle est mesurée.</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
     </message>
 </context>
 <context>

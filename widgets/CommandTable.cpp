@@ -22,6 +22,12 @@ constexpr CommandEntry kCommands[] = {
     {Command::ShowSummaryScreen, "showSummaryScreen",
      QT_TRANSLATE_NOOP("CommandTable", "&Show Summary Screen"), nullptr, {},
      [](MainWindow& window) { window.view().toggleSummaryScreen(); }},
+    {Command::UseMicrophone, "useMicrophone",
+     QT_TRANSLATE_NOOP("CommandTable", "Measure With &Microphone"), nullptr, {},
+     [](MainWindow& window) { window.toggleMicrophone(); }},
+    {Command::MicrophoneSettings, "microphoneSettings",
+     QT_TRANSLATE_NOOP("CommandTable", "&Microphone..."), nullptr, {},
+     [](MainWindow& window) { window.editMicrophone(); }},
     {Command::BackgroundColor, "backgroundColor", nullptr, nullptr, {},
      [](MainWindow& window) { window.view().chooseBackgroundColor(); }},
     {Command::AudienceScreen, "audienceScreen",
@@ -55,7 +61,8 @@ constexpr std::optional<Command> kFileItems[] = {Command::ExportResults, Command
 
 constexpr std::optional<Command> kEditItems[] = {
     Command::EditFont,        Command::UseLeagueTable,    Command::ClearLeagueTable,
-    Command::EditPreloadList, Command::ShowSummaryScreen,
+    Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
+    Command::UseMicrophone,   Command::MicrophoneSettings,
 };
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen};
@@ -72,7 +79,8 @@ constexpr MenuPopup kMainMenu[] = {
 
 constexpr std::optional<Command> kContextItems[] = {
     Command::EditFont,     Command::UseLeagueTable, Command::ClearLeagueTable,
-    Command::EditPreloadList, Command::ShowSummaryScreen, Command::AudienceScreen, kSeparator,
+    Command::EditPreloadList, Command::ShowSummaryScreen, Command::UseMicrophone,
+    Command::AudienceScreen, kSeparator,
     Command::HelpContents, Command::About,           Command::Exit,
 };
 

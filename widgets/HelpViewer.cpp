@@ -24,13 +24,13 @@ QString helpFileMissingMessage()
 }
 
 void showHelpPage(const brio::BRString& page, const HelpFolders& folders,
-                  const HelpActions& actions)
+                  const HelpActions& actions, const QStringList& languages)
 {
     if (isWebAddress(page)) {
         actions.open(QUrl(brio::toQString(page)));
         return;
     }
-    const brio::BRString path = findHelpFile(page, folders);
+    const brio::BRString path = findLocalizedHelpFile(page, folders, languages);
     if (path.empty()) {
         actions.showMissing(helpFileMissingMessage());
         return;

@@ -4,6 +4,7 @@
 #include "core/HelpFiles.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -23,7 +24,9 @@ HelpActions desktopHelpActions();
 QString helpFileMissingMessage();
 
 // A web address ("http://..." or "https://...") is opened as it is. Anything else is a help
-// page looked up with findHelpFile in the given folders; a page that is found is opened as a
-// local file, one that is not gives the message "Can't find help file".
+// page looked up with findLocalizedHelpFile in the given folders, in the first of the languages
+// that has it (the English page without any); a page that is found is opened as a local file,
+// one that is not gives the message "Can't find help file".
 void showHelpPage(const brio::BRString& page, const HelpFolders& folders,
-                  const HelpActions& actions = desktopHelpActions());
+                  const HelpActions& actions = desktopHelpActions(),
+                  const QStringList& languages = QStringList());

@@ -10,6 +10,7 @@
 #include "widgets/AudienceWindow.h"
 #include "widgets/HelpViewer.h"
 #include "widgets/MessageBox.h"
+#include "widgets/MicrophoneDialog.h"
 #include "widgets/MeterResults.h"
 #include "widgets/OperatorStrip.h"
 #include "widgets/ResultsExport.h"
@@ -19,6 +20,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -61,6 +63,7 @@ std::vector<ScreenInfo> screenInfos()
 
 MainWindow::MainWindow(brio::BRAppConfig& settings)
     : m_settings(settings),
+      m_microphone(settings),
       m_view(settings),
       m_commands(new CommandActions(*this)),
       m_fullScreen(loadFullScreenFlag(settings)),
@@ -73,6 +76,8 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     setWindowIcon(programIcon());
     resize(kDefaultSize);
     loadMenuBar();
+    m_view.setMeasuredLevel([this]() { return m_microphone.reading(); });
+    connect(&m_microphone, &MicrophoneSource::notice, this, &MainWindow::showNotice);
     connect(&m_view, &MeterView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(&m_view, &MeterView::fullScreenToggleRequested, this, &MainWindow::toggleFullScreen);
     connect(&m_view, &MeterView::displayChanged, this, [this]() {
@@ -98,7 +103,19 @@ MainWindow::~MainWindow() = default;
 
 CommandContext MainWindow::commandContext() const
 {
-    return CommandContext{m_view.meter(), isAudienceScreenOpen()};
+    return CommandContext{m_view.meter(), isAudienceScreenOpen(), m_microphone.isInUse()};
+}
+
+void MainWindow::toggleMicrophone()
+{
+    m_microphone.setInUse(!m_microphone.isInUse());
+}
+
+void MainWindow::editMicrophone()
+{
+    MicrophoneDialog dialog(m_microphone.listen(), m_settings, m_microphone.audioFile(), this);
+    dialog.exec();
+    m_microphone.reload();
 }
 
 bool MainWindow::isAudienceScreenOpen() const
@@ -277,7 +294,7 @@ void MainWindow::toggleFullScreen()
 
 void MainWindow::showHelpContents()
 {
-    showHelpPage(kHelpPage, helpFoldersOf(m_settings), m_helpActions);
+    showHelpPage(kHelpPage, helpFoldersOf(m_settings), m_helpActions, QLocale().uiLanguages());
 }
 
 void MainWindow::showAbout()

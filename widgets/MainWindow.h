@@ -2,6 +2,7 @@
 
 #include "widgets/CommandActions.h"
 #include "widgets/HelpViewer.h"
+#include "widgets/MicrophoneSource.h"
 #include "widgets/MeterView.h"
 #include "widgets/ResultsDialogs.h"
 
@@ -32,6 +33,7 @@ public:
     void restorePlacement();
 
     MeterView& view() { return m_view; }
+    MicrophoneSource& microphone() { return m_microphone; }
     const CommandActions& commands() const { return *m_commands; }
     bool isFullScreenMode() const { return m_fullScreen; }
     bool isAudienceScreenOpen() const;
@@ -54,6 +56,9 @@ public:
 public slots:
     void toggleFullScreen();
     void toggleAudienceScreen();
+    // Edit > Measure With Microphone, and Edit > Microphone... (the calibration dialog).
+    void toggleMicrophone();
+    void editMicrophone();
     void exportResults();
     void printResults();
     void showHelpContents();
@@ -81,6 +86,7 @@ private:
     void hideFootUnlessNeeded();
 
     brio::BRAppConfig& m_settings;
+    MicrophoneSource m_microphone;  // before the view, which reads it on every tick
     MeterView m_view;
     CommandActions* m_commands;  // owned by the window, as Qt objects are
     bool m_fullScreen;

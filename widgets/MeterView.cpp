@@ -140,7 +140,7 @@ QImage MeterView::renderToImage(const QSize& size) const
 
 void MeterView::tickOnce()
 {
-    repaintIf(m_meter.tick(tickInput()));
+    repaintIf(m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt));
 }
 
 bool MeterView::listening() const

@@ -16,6 +16,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 namespace brio {
 class BRAppConfig;
 }
@@ -75,6 +78,12 @@ public:
     bool spaceDown() const { return m_spaceDown; }
 
     void setDialogs(ViewDialogs dialogs) { m_dialogs = std::move(dialogs); }
+    // Where each tick reads the microphone's level, without waiting; none while the keyboard
+    // measures. The function must stay callable as long as the view ticks.
+    void setMeasuredLevel(std::function<std::optional<int>()> measured)
+    {
+        m_measured = std::move(measured);
+    }
 
     // The holding window hides the pointer over the view in full-screen mode.
     void setPointerHidden(bool hidden);
@@ -141,4 +150,5 @@ private:
     ShownFrame m_shown;
     int m_timerId = 0;
     bool m_spaceDown = false;
+    std::function<std::optional<int>()> m_measured;
 };

@@ -143,3 +143,44 @@ TEST(IniText, GarbledLinesAreReportedAndTheOthersKept)
         EXPECT_EQ(read.values.value(b), QVariant("2")) << text;
     }
 }
+
+// Found by fuzzing: a key with an empty part ("[a\b]" then "=1" gives "a/b/") was written
+// back with a separator just before '=', which escapes it, so the file came back garbled and
+// every setting read as its default.
+TEST(IniText, KeysWithEmptyPartsSurviveAWrite)
+{
+    for (const char* text : {"[a\\b]\n=1\n", "[a]\nb\\\\c=1\n", "\\\\a=1\n", "[\\a]\nb=1\n"}) {
+        const brio::BRIniContents read = readIniText(text);
+        ASSERT_TRUE(read.wellFormed) << text;
+        ASSERT_EQ(read.values.size(), 1) << text;
+        const brio::BRIniContents again = readIniText(iniText(read.values));
+        EXPECT_TRUE(again.wellFormed) << text << " written as " << iniText(read.values).constData();
+        EXPECT_EQ(again.values, read.values) << text;
+    }
+}
+
+// Found by fuzzing: a value piece that began with U+FEFF (after a comma or an escape) lost it.
+TEST(IniText, ZeroWidthNoBreakSpaceInsideAValueIsKept)
+{
+    for (const char* text : {"k=a,\xef\xbb\xbf" "b\n", "k=\\t\xef\xbb\xbf" "c\n"}) {
+        const brio::BRIniContents read = readIniText(text);
+        EXPECT_TRUE(read.values.value("k").toStringList().join(',').contains(QChar(0xFEFF))) << text;
+        EXPECT_EQ(readIniText(iniText(read.values)).values, read.values) << text;
+    }
+}
+
+// Found by fuzzing: a long "\x" escape gives half a surrogate pair, which UTF-8 cannot carry;
+// written back it must read as it was.
+TEST(IniText, HalfASurrogatePairSurvivesAWrite)
+{
+    for (const char* text : {"k=\\xdddd\n", "k=a\\xd800b\n", "k=\\xdddddddddd\n", "k=\\xdc00\\xd800\n"}) {
+        const brio::BRIniContents read = readIniText(text);
+        ASSERT_TRUE(read.wellFormed) << text;
+        EXPECT_EQ(readIniText(iniText(read.values)).values, read.values)
+            << text << " written as " << iniText(read.values).constData();
+    }
+    // A whole pair stays plain UTF-8.
+    QSettings::SettingsMap pair;
+    pair.insert(QStringLiteral("k"), QString::fromUtf8("Zo\xf0\x9f\x91\x8d"));
+    EXPECT_TRUE(iniText(pair).endsWith(QByteArray("\nk=Zo\xf0\x9f\x91\x8d\n")));
+}

@@ -131,6 +131,60 @@ TEST_F(HelpFileLookup, NamesWithCharactersBeyondAsciiAreFound)
     EXPECT_EQ(find("Ü-Hilfe 李.html"), pageIn(install, "Ü-Hilfe 李.html"));
 }
 
+// The user's languages pick a translated page: German and English in the install folder, French
+// in the program's folder, Spanish only in the working folder.
+TEST_F(HelpFileLookup, TheFirstLanguageWithAPageWinsAndEnglishIsThePageItself)
+{
+    for (const char* page : {"index.html", "de/index.html"})
+        writeHelpPage(install.path(), page);
+    writeHelpPage(program.path(), "fr/index.html");
+    writeHelpPage(working.path(), "es/index.html");
+
+    struct Case {
+        QStringList languages;
+        BRString expected;
+    };
+    const Case cases[] = {
+        {{"de-DE"}, pageIn(install, "de/index.html")},
+        {{"de"}, pageIn(install, "de/index.html")},
+        {{"DE_at"}, pageIn(install, "de/index.html")},
+        // The language comes first, the folder second.
+        {{"fr-FR", "de-DE"}, pageIn(program, "fr/index.html")},
+        {{"es", "de"}, BRString("help/es/index.html")},
+        {{"it-IT", "pt", "de-CH"}, pageIn(install, "de/index.html")},
+        {{"en-GB", "de-DE"}, pageIn(install)},
+        {{"en"}, pageIn(install)},
+        {{"it"}, pageIn(install)},
+        {{}, pageIn(install)},
+        // Nothing that is not a plain language code names a folder.
+        {{"../de", "de/..", "fr/de", "", "C", "deutsch"}, pageIn(install)},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.languages.join(QLatin1Char(',')).toStdString());
+        EXPECT_EQ(findLocalizedHelpFile("index.html", folders, test.languages), test.expected);
+    }
+}
+
+TEST_F(HelpFileLookup, ATranslationFoundNowhereFallsBackToTheEnglishPage)
+{
+    writeHelpPage(program.path(), "index.html");
+    writeHelpPage(install.path(), "de/other.html");
+
+    EXPECT_EQ(findLocalizedHelpFile("index.html", folders, {"de-DE"}), pageIn(program));
+    EXPECT_TRUE(findLocalizedHelpFile("missing.html", folders, {"de-DE"}).empty());
+}
+
+TEST_F(HelpFileLookup, ATranslatedPageCannotClimbOutOfTheHelpFolder)
+{
+    QFile outside(install.path() + QStringLiteral("/secret.html"));
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+    outside.close();
+    writeHelpPage(install.path(), "de/index.html");
+
+    EXPECT_TRUE(findLocalizedHelpFile("../../secret.html", folders, {"de"}).empty());
+    EXPECT_TRUE(findLocalizedHelpFile("", folders, {"de"}).empty());
+}
+
 TEST(HelpFolders, TheStoreGivesTheInstallFolder)
 {
     QTemporaryDir root;

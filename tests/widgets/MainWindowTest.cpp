@@ -5,14 +5,21 @@
 #include "support/UiTestFixture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <vector>
 
 namespace {
 
@@ -108,7 +115,8 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
     for (QAction* action : popup(*frame, "&Edit")->actions())
         edit << action->text();
     EXPECT_EQ(edit, (QStringList{"&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
-                                 "&Show Summary Screen"}));
+                                 "&Show Summary Screen", "", "Measure With &Microphone",
+                                 "&Microphone..."}));
 }
 
 TEST_F(MainWindowTest, AViewCommandReachesTheViewFromTheMainMenuAndItsAction)
@@ -340,6 +348,58 @@ TEST_F(MainWindowTest, FullScreenFlagWithoutAStoredSizeStartsInFullScreenMode)
     EXPECT_TRUE(frame->isFullScreen());
     EXPECT_EQ(frame->menuWidget(), nullptr);
     EXPECT_EQ(frame->view().cursor().shape(), Qt::BlankCursor);
+}
+
+// Help > Contents... opens the guide in the user's language: German and French pages beside the
+// English one in the working folder's help folder, the last place the window looks.
+TEST_F(MainWindowTest, HelpContentsOpensThePageInTheUsersLanguage)
+{
+    QTemporaryDir working;
+    ASSERT_TRUE(working.isValid());
+    for (const QString page : {"index.html", "de/index.html", "fr/index.html"}) {
+        const QString path = working.path() + QStringLiteral("/help/") + page;
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    // Put back however the test ends.
+    struct Restore {
+        QString workingFolder = QDir::currentPath();
+        QLocale locale;
+        ~Restore()
+        {
+            QLocale::setDefault(locale);
+            QDir::setCurrent(workingFolder);
+        }
+    } restore;
+    ASSERT_TRUE(QDir::setCurrent(working.path()));
+
+    MainWindow* frame = startFrame();
+    std::vector<QUrl> opened;
+    std::vector<QString> missing;
+    frame->setHelpActions({[&opened](const QUrl& url) { opened.push_back(url); },
+                           [&missing](const QString& message) { missing.push_back(message); }});
+
+    const struct {
+        QLocale locale;
+        QString page;
+    } cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), QStringLiteral("/help/de/index.html")},
+        {QLocale(QLocale::German, QLocale::Switzerland), QStringLiteral("/help/de/index.html")},
+        {QLocale(QLocale::French, QLocale::Canada), QStringLiteral("/help/fr/index.html")},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), QStringLiteral("/help/index.html")},
+        {QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("/help/index.html")},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.locale.name().toStdString());
+        QLocale::setDefault(test.locale);
+        opened.clear();
+        run(*frame, Command::HelpContents);
+        ASSERT_EQ(opened.size(), 1u);
+        EXPECT_EQ(QFileInfo(opened[0].toLocalFile()).canonicalFilePath(),
+                  QFileInfo(working.path() + test.page).canonicalFilePath());
+    }
+    EXPECT_TRUE(missing.empty());
 }
 
 }  // namespace

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The microphone as the meter's input, with the real program under Xvfb and a real
+# PulseAudio server of the test's own (tests/support/pulse-server.sh): pink noise played into
+# the server's sink reaches the program through the virtual microphone; the meter climbs on
+# screen and the contestant's score enters the table; silence lets the level sink.
+# Usage: run_microphone_e2e.sh OVATRON SHOT_PROBE
+set -euo pipefail
+
+ovatron="$1"
+probe="$2"
+here="$(cd "$(dirname "$0")" && pwd)"
+for tool in Xvfb openbox xdotool import pulseaudio pactl paplay sox; do
+  command -v "$tool" >/dev/null || { echo "skipped: missing $tool (scripts/install-deps.sh installs it)"; exit 77; }
+done
+
+work="$(mktemp -d)"
+pids=()
+pulse_started=false
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  if $pulse_started; then bash "$here/../support/pulse-server.sh" stop || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ -f "$work/ovatron.log" ] && cat "$work/ovatron.log"; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" HOME="$work"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+
+# The program connects to the sound server once, so the server comes first.
+eval "$(bash "$here/../support/pulse-server.sh" start)"
+pulse_started=true
+sox -n -r 48000 -c 1 "$work/noise.wav" synth 6 pinknoise vol 0.3
+
+mkdir -p "$XDG_CONFIG_HOME/Ovatron"
+printf 'UseMicrophone=1\n' >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
+"$ovatron" >"$work/ovatron.log" 2>&1 &
+program=$!
+pids+=("$program")
+window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
+  || fail "the main window did not appear"
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+sleep 0.5
+
+shot() {
+  import -window "$window" "$work/$1.png"
+  "$probe" "$work/$1.png" >"$work/$1.txt"
+  echo "$1: $(tr '\n' ' ' <"$work/$1.txt")"
+}
+value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
+
+xdotool type --delay 50 "Ana"
+xdotool key Return
+sleep 1
+shot quiet
+paplay --device=hall "$work/noise.wav" &
+player=$!
+pids+=("$player")
+sleep 3
+shot applause
+wait "$player" || fail "paplay could not play into the test's sink"
+sleep 3
+shot silence
+
+height="$(value applause height)"
+quiet_level="$(value quiet level_row)"
+loud_level="$(value applause level_row)"
+rest_level="$(value silence level_row)"
+rest_peak="$(value silence peak_row)"
+[ "$loud_level" -ge 0 ] && [ "$rest_level" -ge 0 ] && [ "$rest_peak" -ge 0 ] \
+  || fail "no level or peak marker on the screenshots"
+[ "$quiet_level" -gt $((height * 3 / 4)) ] || fail "the silent room already moved the meter (row $quiet_level of $height)"
+[ "$loud_level" -lt $((height / 2)) ] || fail "the noise did not make the meter climb (row $loud_level of $height)"
+[ "$rest_level" -gt $((height * 3 / 4)) ] || fail "the level did not sink in silence (row $rest_level of $height)"
+[ "$rest_peak" -lt $((height / 2)) ] || fail "the peak did not stay where the noise took it (row $rest_peak)"
+[ "$(value silence highlight_right)" -gt 20 ] || fail "the contestant's row is not highlighted"
+
+# The score went into the table: the program's own export of the event says so.
+xdotool key alt+F4
+for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+"$ovatron" --export "$work/results.csv" || fail "the results could not be exported"
+echo "results: $(tr '\n' ' ' <"$work/results.csv")"
+score="$(grep -m1 'Ana' "$work/results.csv" | grep -oE '[0-9]+' | tail -n1 || true)"
+[ -n "$score" ] && [ "$score" -gt 20 ] || fail "Ana's score is not in the table (${score:-none})"
+echo "1 passed, 0 failed"

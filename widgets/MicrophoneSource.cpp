@@ -1,0 +1,71 @@
+#include "widgets/MicrophoneSource.h"
+
+MicrophoneSource::MicrophoneSource(brio::BRAppConfig& settings, QObject* parent)
+    : QObject(parent), m_settings(settings), m_config(loadMicrophoneConfig(settings))
+{
+}
+
+MicrophoneSource::~MicrophoneSource() = default;
+
+void MicrophoneSource::begin(const QString& audioFile)
+{
+    m_audioFile = audioFile;
+    followChoice();
+}
+
+void MicrophoneSource::setInUse(bool inUse)
+{
+    m_config.useMicrophone = inUse;
+    storeUseMicrophone(m_settings, inUse);
+    followChoice();
+}
+
+std::optional<int> MicrophoneSource::reading() const
+{
+    if (!m_config.useMicrophone || !m_input || !m_input->isLive())
+        return std::nullopt;
+    return m_input->level();
+}
+
+audio::AudioInput& MicrophoneSource::listen()
+{
+    if (!m_started)
+        start();
+    return *m_input;
+}
+
+void MicrophoneSource::reload()
+{
+    m_config = loadMicrophoneConfig(m_settings);
+    // The dialog may have listened to another device than the one kept.
+    if (m_config.useMicrophone)
+        start();
+    else
+        followChoice();
+}
+
+void MicrophoneSource::followChoice()
+{
+    if (m_config.useMicrophone && m_started) {
+        m_input->setCalibration(m_config.calibration);
+    } else if (m_config.useMicrophone) {
+        start();
+    } else if (m_started) {
+        m_input->stop();
+        m_started = false;
+    }
+}
+
+void MicrophoneSource::start()
+{
+    if (!m_input) {
+        m_input = std::make_unique<audio::AudioInput>();
+        connect(m_input.get(), &audio::AudioInput::failed, this, &MicrophoneSource::notice);
+        connect(m_input.get(), &audio::AudioInput::resumed, this, &MicrophoneSource::notice);
+    }
+    m_started = true;
+    if (m_audioFile.isEmpty())
+        m_input->startDevice(m_config.deviceId, m_config.calibration);
+    else
+        m_input->startFile(m_audioFile, m_config.calibration);
+}

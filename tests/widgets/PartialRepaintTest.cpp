@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The view asks for a repaint of only the parts that change. A picture painted only inside
 // those parts, as the screen is, must equal a paint of the whole display after every step.
 #include "core/DisplaySettings.h"

@@ -48,11 +48,12 @@ XConnection::Wait XConnection::waitForEvents(std::chrono::steady_clock::time_poi
 {
     using namespace std::chrono;
     for (;;) {
-        if (XPending(m_display) > 0)
-            return Wait::Events;
+        // The deadline first: events that keep coming must not hold the measurement open.
         const auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
         if (left.count() <= 0)
             return Wait::Timeout;
+        if (XPending(m_display) > 0)
+            return Wait::Events;
         pollfd fds[2] = {{ConnectionNumber(m_display), POLLIN, 0}, {stopFd, POLLIN, 0}};
         const nfds_t count = stopFd >= 0 ? 2 : 1;
         // Ceil so that the deadline itself is reached rather than spun towards.

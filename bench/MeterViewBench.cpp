@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <QString>
 
 #include <memory>
@@ -108,6 +109,66 @@ BENCHMARK(BM_RenderToImage)
     ->Args({1920, 1080, 1000})
     ->Args({3840, 2160, 1000})
     ->Unit(benchmark::kMicrosecond);
+
+// One tick while the level moves, as the screen gets it: the meter steps, the view works out
+// what changed, and only that is painted into a picture that lives on. The level swings
+// between 60 and 100 below a peak of 100, so the table stays as it is.
+void BM_PaintTickPartial(benchmark::State& state)
+{
+    const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const auto view = measuringView(static_cast<int>(state.range(2)));
+    view->resize(size);
+    QImage frame(size, QImage::Format_RGB32);
+    QRegion requested;
+    QObject::connect(view.get(), &MeterView::repaintRequested,
+                     [&requested](const QRegion& region) { requested = region; });
+    view->showChanges();
+    MeterCore& meter = view->meter();
+    bool rising = true;
+    long long pixels = 0;
+    for (auto _ : state) {
+        if (meter.level() >= 100 || meter.level() <= 60)
+            rising = meter.level() <= 60;
+        meter.tick(TickInput{true, rising});
+        view->showChanges();
+        QPainter painter(&frame);
+        view->drawView(painter, frame.rect(), requested);
+        painter.end();
+        for (const QRect& rect : requested)
+            pixels += qint64{rect.width()} * rect.height();
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    state.counters["pixels"] = benchmark::Counter(static_cast<double>(pixels) / state.iterations());
+    state.SetLabel(QStringLiteral("%1x%2, %3 entries")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(state.range(2))
+                       .toStdString());
+}
+BENCHMARK(BM_PaintTickPartial)
+    ->ArgsProduct({{1920}, {1080}, {1000, 100000}})
+    ->ArgsProduct({{3840}, {2160}, {1000, 100000}})
+    ->Unit(benchmark::kMicrosecond);
+
+// One tick with SPACE held at 100: the view finds that nothing changed and paints nothing.
+void BM_TickResting(benchmark::State& state)
+{
+    const auto view = measuringView(1000);
+    view->resize(1920, 1080);
+    MeterCore& meter = view->meter();
+    while (meter.level() < 100)
+        meter.tick(TickInput{true, true});
+    view->showChanges();
+    int requests = 0;
+    QObject::connect(view.get(), &MeterView::repaintRequested, [&requests] { ++requests; });
+    for (auto _ : state) {
+        meter.tick(TickInput{true, true});
+        view->showChanges();
+    }
+    if (requests != 0)
+        state.SkipWithError("a resting level asked for a repaint");
+}
+BENCHMARK(BM_TickResting)->Unit(benchmark::kMicrosecond);
 
 // A whole turn of the meter's clock: Enter, SPACE held from 0 to 100 (71 ticks), released
 // back to 0 (100 ticks), Esc. The table is emptied now and then so that it does not grow

@@ -72,6 +72,22 @@ Rect peakMarkerRect(const Rect& view, const Rect& scale, Size marker, int peak)
     return Rect{scale.right, bottom - marker.height, scale.right + marker.width, bottom};
 }
 
+MeterRects meterRects(const Rect& view, bool useLeagueTable, const MarkerSizes& markers,
+                      int textHeight, int level, int peak)
+{
+    const int origin = meterOrigin(view, useLeagueTable, markers);
+    MeterRects rects;
+    rects.scale = scaleRect(view, origin, markers, useLeagueTable, textHeight);
+    rects.levelMarker = levelMarkerRect(view, rects.scale, origin, markers.level, level);
+    rects.peakMarker = peakMarkerRect(view, rects.scale, markers.peak, peak);
+    return rects;
+}
+
+Rect nameLineRect(const Rect& view, int lineHeight)
+{
+    return Rect{view.left, view.top, view.right, view.top + lineHeight};
+}
+
 int scoreColumnRight(const Rect& view, bool summary, int scoreWidth)
 {
     if (summary)

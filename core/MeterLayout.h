@@ -30,6 +30,7 @@ struct Rect {
 struct MarkerSizes {
     Size level;
     Size peak;
+    friend bool operator==(const MarkerSizes&, const MarkerSizes&) = default;
 };
 
 // Left edge of the meter group (level marker, scale, peak marker): the view's left edge
@@ -46,10 +47,23 @@ Rect levelMarkerRect(const Rect& view, const Rect& scale, int origin, Size marke
 // The peak marker stands right of the scale; its bottom edge follows the same rule.
 Rect peakMarkerRect(const Rect& view, const Rect& scale, Size marker, int peak);
 
+// The meter group as drawn for a level and a peak.
+struct MeterRects {
+    Rect scale;
+    Rect levelMarker;
+    Rect peakMarker;
+};
+MeterRects meterRects(const Rect& view, bool useLeagueTable, const MarkerSizes& markers,
+                      int textHeight, int level, int peak);
+
+// The name line: one text line across the top of the view.
+Rect nameLineRect(const Rect& view, int lineHeight);
+
 // League-table text metrics: the width and height of the score-column sample.
 struct TableMetrics {
     int scoreWidth = 0;
     int rowHeight = 0;
+    friend bool operator==(const TableMetrics&, const TableMetrics&) = default;
 };
 
 // Right edge of the score column: the view's right edge, or in the summary screen just

@@ -50,10 +50,27 @@ void AudienceWindow::showOn(QScreen* screen, bool fullScreen)
     show();
 }
 
-void AudienceWindow::paintEvent(QPaintEvent*)
+void AudienceWindow::showChanges()
+{
+    // The look follows the operator's font and colours; measuring it is cheap beside a frame.
+    m_look = m_source.lookOn(*this);
+    const QRegion changed =
+        m_shown.advance(m_source.meter(), m_source.preedit(), rect(), m_look);
+    if (!changed.isEmpty())
+        update(changed);
+}
+
+void AudienceWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    m_source.drawView(painter, rect(), m_texts);
+    m_source.drawView(painter, rect(), event->region(), m_look, m_texts);
+}
+
+void AudienceWindow::resizeEvent(QResizeEvent* event)
+{
+    // Qt repaints a resized window whole; a window shown for the first time is resized too.
+    QWidget::resizeEvent(event);
+    showChanges();
 }
 
 void AudienceWindow::keyPressEvent(QKeyEvent* event)

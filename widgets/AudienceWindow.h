@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/FrameSnapshot.h"
 #include "widgets/MeterPainter.h"
+#include "widgets/ShownFrame.h"
 
 #include <QWidget>
 
@@ -19,6 +21,10 @@ public:
     // Full screen on the screen, or an ordinary window on it that the operator can drag.
     void showOn(QScreen* screen, bool fullScreen);
 
+    // Asks for a repaint of the parts of this window whose pixels differ from the frame last
+    // asked for, as the operator's view does for its own; after every change of the display.
+    void showChanges();
+
 signals:
     // Esc while the window has the focus, or its close box: the operator wants it gone.
     void closeRequested();
@@ -27,6 +33,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -34,4 +41,6 @@ protected:
 private:
     const MeterView& m_source;
     MeterTextCache m_texts;  // laid out for this window's screen
+    FrameLook m_look;        // measured on this window's screen
+    ShownFrame m_shown;
 };

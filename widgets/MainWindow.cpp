@@ -81,8 +81,10 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     connect(&m_view, &MeterView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(&m_view, &MeterView::fullScreenToggleRequested, this, &MainWindow::toggleFullScreen);
     connect(&m_view, &MeterView::displayChanged, this, [this]() {
-        if (m_audience && m_audience->isVisible())
-            m_audience->update();
+        // Hidden too, so that the frame it last asked for stays the one it shows when it
+        // comes back.
+        if (m_audience)
+            m_audience->showChanges();
         showOperatorStrip();
     });
     connect(qApp, &QGuiApplication::screenAdded, this, [this]() { placeAudienceWindow(true); });

@@ -3,6 +3,7 @@
 #include "brio/BRStringQt.h"
 #include "widgets/DisplayFont.h"
 #include "core/MeterCore.h"
+#include "widgets/LayoutRects.h"
 #include "widgets/ScaledPicture.h"
 
 #include <QCoreApplication>
@@ -11,29 +12,20 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QString>
+
+#include <algorithm>
 
 namespace {
 
 constexpr QLatin1String kScoreSample("9999 ");  // its extent sizes the score column
-constexpr QLatin1String kHeightSample("X");     // its height lowers the scale
 // The name line's prompt, translated.
 QString namePrefix()
 {
     return QCoreApplication::translate("MeterPainter", "Name: ");
 }
 constexpr QLatin1Char kCursorBar('|');
-
-QRect toQRect(const layout::Rect& rect)
-{
-    return QRect(rect.left, rect.top, rect.width(), rect.height());
-}
-
-layout::Rect fromQRect(const QRect& rect)
-{
-    return layout::Rect{rect.left(), rect.top(), rect.left() + rect.width(),
-                        rect.top() + rect.height()};
-}
 
 // Every text is drawn on one line: line breaks, tabs and other control characters count as
 // spaces.
@@ -51,27 +43,36 @@ QString singleLine(const QString& text)
 enum class Horizontal { Left, Right };
 enum class Vertical { Top, Centre };
 
-// The paint of one frame, step by step, in the order the display is built up.
+// The paint of one frame, step by step, in the order the display is built up. A step
+// whose rectangle does not reach into the region is left out.
 class MeterPainter {
 public:
-    MeterPainter(QPainter& painter, const QRect& client, const MeterScene& scene)
+    MeterPainter(QPainter& painter, const QRect& client, const QRegion& region,
+                 const MeterScene& scene)
         : m_painter(painter),
-          m_view(fromQRect(client)),
+          m_view(toLayoutRect(client)),
+          m_region(region.intersected(client)),
+          m_whole(QRegion(client).subtracted(m_region).isEmpty()),
           m_scene(scene),
           m_meter(scene.meter),
-          m_texts(scene.texts)
+          m_texts(scene.texts),
+          m_lineHeight(scene.text.rowHeight)
     {
     }
 
     void paint()
     {
+        if (m_region.isEmpty())
+            return;
+        if (!m_whole)
+            m_painter.setClipRegion(m_region);
         drawBackground();
         m_painter.setBackgroundMode(Qt::TransparentMode);
         m_scene.font.select(m_painter);
         m_texts.useFontOf(m_painter);
-        m_lineHeight = m_painter.fontMetrics().height();
-        if (tableInUse() && m_meter.state() == MeterState::NameEntry)
-            drawNameLine();
+        const layout::Rect nameLine = layout::nameLineRect(m_view, m_lineHeight);
+        if (tableInUse() && m_meter.state() == MeterState::NameEntry && reaches(nameLine))
+            drawNameLine(nameLine);
         if (m_meter.state() == MeterState::Measuring)
             drawMeter();
         if (tableInUse())
@@ -81,9 +82,9 @@ public:
 private:
     bool tableInUse() const { return m_meter.useLeagueTable() != 0; }
 
-    layout::Size textExtent(const QString& text)
+    bool reaches(const layout::Rect& rect) const
     {
-        return layout::Size{m_texts.get(text).width, m_lineHeight};
+        return m_whole || m_region.intersects(toQRect(rect));
     }
 
     // One line of text in rect, clipped to it, with no "&" mnemonics.
@@ -100,9 +101,15 @@ private:
         const int x = horizontal == Horizontal::Right ? rect.right - laidOut.width : rect.left;
         const int y =
             vertical == Vertical::Centre ? rect.top + (rect.height() - m_lineHeight) / 2 : rect.top;
-        m_painter.setClipRect(toQRect(rect));
+        if (m_whole) {
+            m_painter.setClipRect(toQRect(rect));
+            m_painter.drawStaticText(QPoint(x, y), laidOut.laidOut);
+            m_painter.setClipping(false);
+            return;
+        }
+        m_painter.setClipRegion(m_region.intersected(toQRect(rect)));
         m_painter.drawStaticText(QPoint(x, y), laidOut.laidOut);
-        m_painter.setClipping(false);
+        m_painter.setClipRegion(m_region);
     }
 
     void drawBackground()
@@ -110,23 +117,23 @@ private:
         m_painter.fillRect(toQRect(m_view), m_scene.backgroundColor);
     }
 
-    void drawNameLine()
+    void drawNameLine(const layout::Rect& line)
     {
-        drawText(m_view, nameLineText(m_meter, m_scene.preedit) + kCursorBar, Horizontal::Left,
+        drawText(line, nameLineText(m_meter, m_scene.preedit) + kCursorBar, Horizontal::Left,
                  Vertical::Top);
     }
 
     void drawMeter()
     {
-        const layout::MarkerSizes& markers = m_scene.markerSizes;
-        const int origin = layout::meterOrigin(m_view, tableInUse(), markers);
-        const int textHeight = textExtent(QString(kHeightSample)).height;
-        const layout::Rect scale =
-            layout::scaleRect(m_view, origin, markers, tableInUse(), textHeight);
-        drawScale(scale);
-        drawLevelMarker(layout::levelMarkerRect(m_view, scale, origin, markers.level,
-                                                m_meter.level()));
-        drawPeakMarker(layout::peakMarkerRect(m_view, scale, markers.peak, m_meter.peak()));
+        const layout::MeterRects meter =
+            layout::meterRects(m_view, tableInUse(), m_scene.markerSizes, m_lineHeight,
+                               m_meter.level(), m_meter.peak());
+        if (reaches(meter.scale))
+            drawScale(meter.scale);
+        if (reaches(meter.levelMarker))
+            drawLevelMarker(meter.levelMarker);
+        if (reaches(meter.peakMarker))
+            drawPeakMarker(meter.peakMarker);
     }
 
     void drawScale(const layout::Rect& scale)
@@ -150,17 +157,21 @@ private:
 
     void drawLeagueTable()
     {
-        const layout::Size sample = textExtent(QString(kScoreSample));
-        const layout::TableMetrics table{sample.width, sample.height};
+        const layout::TableMetrics& table = m_scene.text;
         const int columnRight =
             layout::scoreColumnRight(m_view, m_meter.state() == MeterState::Summary, table.scoreWidth);
         const LeagueTable& entries = m_meter.leagueTable();
-        // Rows wholly outside the view would be clipped away entirely: they are skipped.
-        const layout::RowRange rows = layout::visibleRows(m_view, table.rowHeight,
-                                                          entries.count(), m_view.top,
-                                                          m_view.bottom);
-        for (int row = rows.first; row < rows.end; ++row)
-            drawRow(table, columnRight, row, entries.entry(row));
+        // Rows wholly outside the region would be clipped away entirely: only the rows across
+        // its bands are drawn, each once. The bands come top to bottom.
+        int drawnEnd = 0;
+        for (const QRect& band : m_region) {
+            const layout::RowRange rows =
+                layout::visibleRows(m_view, table.rowHeight, entries.count(), band.top(),
+                                    band.top() + band.height());
+            for (int row = std::max(rows.first, drawnEnd); row < rows.end; ++row)
+                drawRow(table, columnRight, row, entries.entry(row));
+            drawnEnd = std::max(drawnEnd, rows.end);
+        }
     }
 
     void drawRow(const layout::TableMetrics& table, int columnRight, int row,
@@ -169,22 +180,26 @@ private:
         const bool current = row == m_meter.currentIndex();
         m_painter.setPen(current ? kHighlightColor : kRowColor);
         const int top = layout::rowTop(m_view, table.rowHeight, row);
-        drawText(layout::scoreRect(columnRight, table, top),
-                 QString::number(entry.score) + QLatin1Char(' '), Horizontal::Right,
-                 Vertical::Top);
+        const layout::Rect score = layout::scoreRect(columnRight, table, top);
+        if (reaches(score))
+            drawText(score, QString::number(entry.score) + QLatin1Char(' '), Horizontal::Right,
+                     Vertical::Top);
         if (entry.name.empty())
             return;
         const layout::Rect room = layout::nameRect(m_view, columnRight, table, top);
-        drawText(room, m_texts.fitted(brio::toQString(entry.name), room.width()),
-                 Horizontal::Right, Vertical::Top);
+        if (reaches(room))
+            drawText(room, m_texts.fitted(brio::toQString(entry.name), room.width()),
+                     Horizontal::Right, Vertical::Top);
     }
 
     QPainter& m_painter;
     const layout::Rect m_view;
+    const QRegion m_region;  // inside the view
+    const bool m_whole;      // the region is the whole view: no clip beyond the texts' own
     const MeterScene& m_scene;
     const MeterCore& m_meter;
     MeterTextCache& m_texts;
-    int m_lineHeight = 0;
+    const int m_lineHeight;
 };
 
 }  // namespace
@@ -243,10 +258,17 @@ QString nameLineText(const MeterCore& meter, const QString& preedit)
     return namePrefix() + brio::toQString(meter.typedName()) + preedit;
 }
 
-void paintMeter(QPainter& painter, const QRect& client, const MeterScene& scene)
+layout::TableMetrics displayTextMetrics(const QFont& font)
 {
-    // The text clips are the paint's own: the painter is handed back as it came.
+    const QFontMetrics metrics(font);
+    return layout::TableMetrics{metrics.horizontalAdvance(kScoreSample), metrics.height()};
+}
+
+void paintMeter(QPainter& painter, const QRect& client, const QRegion& region,
+                const MeterScene& scene)
+{
+    // The clips are the paint's own: the painter is handed back as it came.
     painter.save();
-    MeterPainter(painter, client, scene).paint();
+    MeterPainter(painter, client, region, scene).paint();
     painter.restore();
 }

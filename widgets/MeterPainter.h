@@ -14,8 +14,10 @@
 
 class DisplayFont;
 class MeterCore;
+class QFont;
 class QPainter;
 class QRect;
+class QRegion;
 class ScaledPicture;
 
 // Colours of the league table's rows.
@@ -60,14 +62,21 @@ struct MeterScene {
     const ScaledPicture& peakMarker;
     const ScaledPicture& scale;
     layout::MarkerSizes markerSizes;
+    layout::TableMetrics text;  // from displayTextMetrics, so that every frame lays out alike
     MeterTextCache& texts;
     QString preedit;  // an input method's text being composed, shown after the typed name
 };
+
+// A text line's height and the score column's width in this font, resolved for its device.
+layout::TableMetrics displayTextMetrics(const QFont& font);
 
 // The name line as drawn in name entry, without its cursor: the prompt, the typed name and
 // the text being composed.
 QString nameLineText(const MeterCore& meter, const QString& preedit);
 
-// Draws the whole display for the scene into the client rectangle, covering every pixel of
-// it, so nothing needs erasing first.
-void paintMeter(QPainter& painter, const QRect& client, const MeterScene& scene);
+// Draws the part of the display for the scene that lies in region, inside the client
+// rectangle, covering every pixel of it, so nothing needs erasing first. Only the steps that
+// reach into the region are drawn, and nothing outside it is touched; every pixel inside
+// comes out as a paint of the whole display would make it.
+void paintMeter(QPainter& painter, const QRect& client, const QRegion& region,
+                const MeterScene& scene);

@@ -14,6 +14,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimerEvent>
 
@@ -97,9 +98,10 @@ MeterView::MeterView(brio::BRAppConfig& settings, const DisplaySettings& stored,
     setFocusPolicy(Qt::StrongFocus);
     // Dead keys, compose sequences and input methods hand their text over as commits.
     setAttribute(Qt::WA_InputMethodEnabled);
-    // Every paint covers the whole view, so the background is never erased first.
+    // Every paint covers the whole of its region, so the background is never erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
+    refreshLook();
     m_timerId = startTimer(kTickMilliseconds, Qt::PreciseTimer);
 }
 
@@ -111,15 +113,21 @@ MeterView::~MeterView()
 
 void MeterView::drawView(QPainter& painter, const QRect& client) const
 {
-    drawView(painter, client, m_texts);
+    drawView(painter, client, QRegion(client));
 }
 
-void MeterView::drawView(QPainter& painter, const QRect& client, MeterTextCache& texts) const
+void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& region) const
+{
+    drawView(painter, client, region, m_look, m_texts);
+}
+
+void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& region,
+                         const FrameLook& look, MeterTextCache& texts) const
 {
     const MeterScene scene{m_meter,      m_font,  m_backgroundColor, m_levelMarker,
-                           m_peakMarker, m_scale, m_markerSizes,     texts,
-                           m_preedit};
-    paintMeter(painter, client, scene);
+                           m_peakMarker, m_scale, m_markerSizes,     look.text,
+                           texts,        m_preedit};
+    paintMeter(painter, client, region, scene);
 }
 
 QImage MeterView::renderToImage(const QSize& size) const
@@ -155,19 +163,52 @@ TickInput MeterView::tickInput() const
 void MeterView::repaintIf(bool needed)
 {
     if (needed)
-        refresh();
+        showChanges();
 }
 
-void MeterView::refresh()
+FrameLook MeterView::lookOn(const QWidget& display) const
 {
-    update();
+    // As a painter on a widget sets a font: resolved against the widget's own, for its screen.
+    const QFont painted(m_font.font().resolve(QFont(display.font(), &display)), &display);
+    return FrameLook{painted.key(), m_font.color().rgba(), m_backgroundColor.rgba(),
+                     m_markerSizes, displayTextMetrics(painted)};
+}
+
+void MeterView::refreshLook()
+{
+    m_look = lookOn(*this);
+    showChanges();
+}
+
+void MeterView::showChanges()
+{
+    const QRegion changed = m_shown.advance(m_meter, m_preedit, rect(), m_look);
+    if (changed.isEmpty())
+        return;
+    update(changed);
+    emit repaintRequested(changed);
     emit displayChanged();
 }
 
-void MeterView::paintEvent(QPaintEvent*)
+void MeterView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    drawView(painter, rect());
+    drawView(painter, rect(), event->region());
+}
+
+void MeterView::resizeEvent(QResizeEvent* event)
+{
+    // Qt repaints a resized view whole. A view shown for the first time is resized too, so
+    // its text is measured again on its screen.
+    QWidget::resizeEvent(event);
+    refreshLook();
+}
+
+void MeterView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        refreshLook();
 }
 
 void MeterView::timerEvent(QTimerEvent* event)
@@ -279,21 +320,21 @@ void MeterView::editFont()
     m_font = DisplayFont(chosen->face, fontPointSize(chosen->sizeTenths), style, chosen->color);
     storeFont(m_settings, brio::fromQString(chosen->face), chosen->sizeTenths, style,
               colorRefFromColor(chosen->color));
-    refresh();
+    refreshLook();
 }
 
 void MeterView::toggleLeagueTable()
 {
     m_meter.toggleLeagueTable();
     followNameEntry();
-    refresh();
+    showChanges();
     storeUseLeagueTable(m_settings, m_meter.useLeagueTable());
 }
 
 void MeterView::clearLeagueTable()
 {
     m_meter.clearLeagueTable();
-    refresh();
+    showChanges();
 }
 
 void MeterView::toggleSummaryScreen()
@@ -307,11 +348,13 @@ void MeterView::editPreloadList()
 {
     if (m_meter.useLeagueTable()) {
         PreloadDialog dialog(&m_meter.preloadList(), this);
-        if (dialog.exec() == QDialog::Accepted)
+        if (dialog.exec() == QDialog::Accepted) {
             m_meter.restartWithPreloadList();
+            emit displayChanged();  // the waiting names, which other displays show
+        }
     }
     followNameEntry();
-    refresh();
+    showChanges();
 }
 
 void MeterView::chooseBackgroundColor()
@@ -323,7 +366,7 @@ void MeterView::chooseBackgroundColor()
         return;
     m_backgroundColor = *chosen;
     storeBackgroundColor(m_settings, colorRefFromColor(m_backgroundColor));
-    refresh();
+    refreshLook();
 }
 
 void MeterView::setPointerHidden(bool hidden)

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "core/FrameSnapshot.h"
 #include "core/MeterCore.h"
 #include "core/MeterLayout.h"
 #include "widgets/DisplayFont.h"
 #include "widgets/MeterPainter.h"
 #include "widgets/ScaledPicture.h"
+#include "widgets/ShownFrame.h"
 #include "widgets/ViewDialogs.h"
 
 #include <QColor>
 #include <QImage>
+#include <QRegion>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -41,20 +44,34 @@ public:
     ~MeterView() override;
 
     const MeterCore& meter() const { return m_meter; }
+    // An input method's text being composed, shown on the name line after the typed name.
+    const QString& preedit() const { return m_preedit; }
     MeterCore& meter() { return m_meter; }
     const DisplayFont& displayFont() const { return m_font; }
     const QColor& backgroundColor() const { return m_backgroundColor; }
     const layout::MarkerSizes& markerSizes() const { return m_markerSizes; }
 
-    // The whole display drawn into client, as each paint draws it. Another display of the same
-    // meter (the audience's) brings its own text cache, laid out for its own screen.
+    // The whole display drawn into client.
     void drawView(QPainter& painter, const QRect& client) const;
-    void drawView(QPainter& painter, const QRect& client, MeterTextCache& texts) const;
+    // The part of the display in region drawn into client, as each paint draws it; inside
+    // the region the pixels are those of the whole display, outside it nothing is touched.
+    void drawView(QPainter& painter, const QRect& client, const QRegion& region) const;
+    // The same for another display of the meter (the audience's), in its own look and with
+    // its own text cache, both for its own screen.
+    void drawView(QPainter& painter, const QRect& client, const QRegion& region,
+                  const FrameLook& look, MeterTextCache& texts) const;
+    // The look of the display as a painter on this widget draws it: the display font and
+    // colours, the pictures' sizes, and the text measured on the widget's screen.
+    FrameLook lookOn(const QWidget& display) const;
     // The display as it would look in a view of this size.
     QImage renderToImage(const QSize& size) const;
 
     // One tick of the meter's clock, exactly as the timer runs it.
     void tickOnce();
+    // Asks for a repaint of the parts of the view whose pixels differ from the frame last
+    // asked for, and of nothing when none do. Whoever changes the meter through meter()
+    // calls this afterwards; the view's own events and commands do.
+    void showChanges();
     // Whether the meter listens: the view or a window containing it has the keyboard focus,
     // in the active window.
     bool listening() const;
@@ -81,16 +98,20 @@ public slots:
     void editPreloadList();
 
 signals:
+    // The parts of the view just asked to be repainted (see showChanges).
+    void repaintRequested(const QRegion& region);
     // The right button: the holding window opens its context menu at this point.
     void contextMenuRequested(const QPoint& globalPos);
     // A left double-click: the holding window switches full-screen mode.
     void fullScreenToggleRequested();
-    // Something on the display changed (and the view repaints): other displays of the meter
-    // follow.
+    // The frame changed (and the view repaints), or the waiting names did: other displays
+    // of the meter follow.
     void displayChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -105,7 +126,8 @@ private:
 
     TickInput tickInput() const;
     void repaintIf(bool needed);
-    void refresh();
+    // Works out the look of the display again and shows the change.
+    void refreshLook();
     // Tells the input method when name entry begins or ends, so that it takes part in it
     // alone.
     void followNameEntry();
@@ -122,6 +144,10 @@ private:
     MeterCore m_meter;
     QString m_preedit;  // an input method's text being composed
     bool m_inNameEntry;  // as the input method was last told
+    // Kept between ticks: working it out shapes text. Every frame, on screen or in a picture,
+    // is laid out with it, so a frame and the changes asked for always agree.
+    FrameLook m_look;
+    ShownFrame m_shown;
     int m_timerId = 0;
     bool m_spaceDown = false;
     std::function<std::optional<int>()> m_measured;

@@ -8,8 +8,12 @@ constexpr int kIconSizes[] = {16, 32, 48, 64, 96, 128, 256};
 
 QIcon programIcon()
 {
+    // main() makes it the application's icon first; every window after that shares its
+    // decoded pictures rather than keep each size decoded once more.
+    if (!QApplication::windowIcon().isNull())
+        return QApplication::windowIcon();
     QIcon icon;
     for (int size : kIconSizes)
         icon.addFile(QStringLiteral(":/icon/ovatron-%1.png").arg(size), QSize(size, size));
-    return icon.isNull() ? QApplication::windowIcon() : icon;
+    return icon;
 }

@@ -2,6 +2,6 @@
 
 #include <QIcon>
 
-// The program's icon in all its sizes, from the resources; the application's window icon
-// when the resources hold none.
+// The program's icon in all its sizes, from the resources; once the application has a window
+// icon (main() gives it this one), that icon, whose pictures are then decoded only once.
 QIcon programIcon();

@@ -43,10 +43,20 @@ QImage blendedOver(const QImage& picture, QRgb background)
 bool ScaledPicture::load(int resourceId)
 {
     m_scaled.clear();
+    m_resourceId = resourceId;
     m_original = loadedPicture(resourcePath(resourceId, QString()));
-    m_double = m_original.isNull() ? QImage()
-                                   : loadedPicture(resourcePath(resourceId, QStringLiteral("@2x")));
+    m_double.reset();
     return !m_original.isNull();
+}
+
+const QImage& ScaledPicture::doublePicture() const
+{
+    if (!m_double) {
+        m_double = m_original.isNull()
+                       ? QImage()
+                       : loadedPicture(resourcePath(m_resourceId, QStringLiteral("@2x")));
+    }
+    return *m_double;
 }
 
 void ScaledPicture::draw(QPainter& painter, const QRect& target, const QColor& background) const
@@ -56,7 +66,7 @@ void ScaledPicture::draw(QPainter& painter, const QRect& target, const QColor& b
     // On a high-density screen the copy is made at the device's resolution.
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const QSize deviceSize(qRound(target.width() * ratio), qRound(target.height() * ratio));
-    const bool fromDouble = ratio > 1.0 && !m_double.isNull();
+    const bool fromDouble = ratio > 1.0 && !doublePicture().isNull();
     const QImage& image = scaledTo(deviceSize, background.rgb(), fromDouble);
     if (image.isNull())
         return;
@@ -72,7 +82,7 @@ const QImage& ScaledPicture::scaledTo(const QSize& size, QRgb background, bool f
     if (found == m_scaled.end()) {
         if (m_scaled.size() >= kCachedSizes)
             m_scaled.pop_back();
-        QImage image = blendedOver(fromDouble ? m_double : m_original, background);
+        QImage image = blendedOver(fromDouble ? doublePicture() : m_original, background);
         if (image.size() != size)
             image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         m_scaled.insert(m_scaled.begin(), Scaled{size, background, fromDouble, std::move(image)});

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -19,7 +20,7 @@ public:
     ScaledPicture() = default;
 
     // Loads the picture with this number; false when there is none. The 2x picture is
-    // optional.
+    // optional, and read only once a high-density device draws the picture.
     bool load(int resourceId);
     bool isNull() const { return m_original.isNull(); }
     // The size of the 1x picture, by which the layout places it.
@@ -39,11 +40,16 @@ private:
     };
 
     const QImage& scaledTo(const QSize& size, QRgb background, bool fromDouble) const;
+    // The 2x picture, read when first wanted: a screen of one pixel per unit never wants it.
+    const QImage& doublePicture() const;
 
-    // Few target sizes are in use at once (one per window size and layout); older ones go.
-    static constexpr std::size_t kCachedSizes = 4;
+    // One target size is in use at a time (the scale's, for the view's size and layout); a
+    // copy for another size is seldom drawn again (a resized window, a toggled table), so it
+    // goes rather than stay decoded beside the one in use.
+    static constexpr std::size_t kCachedSizes = 1;
 
+    int m_resourceId = 0;
     QImage m_original;
-    QImage m_double;  // null when the picture has no 2x version
+    mutable std::optional<QImage> m_double;  // not read yet; null when there is no 2x version
     mutable std::vector<Scaled> m_scaled;  // most recently used first
 };

@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPointer>
+#include <QRegion>
 #include <QTest>
 
 namespace {
@@ -84,6 +86,48 @@ TEST_F(AudienceScreenTest, ShowsWhatTheOperatorsViewShowsAndFollowsIt)
     processEvents(50);
     EXPECT_EQ(audience->grab().toImage().convertToFormat(QImage::Format_RGB32),
               view.renderToImage(view.size()));
+}
+
+// Notes the region of every paint of a widget.
+class PaintRegions : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+TEST_F(AudienceScreenTest, WhileTheLevelFallsItRepaintsOnlyWhereTheLevelMarkerWas)
+{
+    MainWindow& operatorWindow = start();
+    toggle();
+    processEvents(50);
+    auto* audience = const_cast<AudienceWindow*>(operatorWindow.audienceWindow());
+    ASSERT_NE(audience, nullptr);
+    MeterView& view = operatorWindow.view();
+    QTest::keyClicks(&view, "Ana");
+    QTest::keyClick(&view, Qt::Key_Return);
+    for (int tick = 0; tick < 40; ++tick)
+        view.meter().tick(TickInput{true, true});
+    view.showChanges();
+    processEvents(50);
+
+    PaintRegions paints;
+    audience->installEventFilter(&paints);
+    view.meter().tick(TickInput{true, false});
+    view.showChanges();
+    processEvents(30);  // the view's own clock may let the level fall a step or two more
+    audience->removeEventFilter(&paints);
+    // Beside the table the level marker stands at the left edge; the table and the peak stay.
+    const QSize marker(view.markerSizes().level.width, view.markerSizes().level.height);
+    ASSERT_FALSE(paints.painted.isEmpty());
+    EXPECT_LE(paints.painted.boundingRect().right(), marker.width() - 1);
+    EXPECT_LT(paints.painted.boundingRect().height(), 2 * marker.height());
 }
 
 TEST_F(AudienceScreenTest, EscInTheAudienceWindowClosesItAndTheOperatorCarriesOn)

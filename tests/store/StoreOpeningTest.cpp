@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening a results file that is damaged, foreign, locked, read-only or missing: the show
 // goes on, the reason is given in one line, and no byte of an existing file is lost.
 #include "StoreTestSupport.h"

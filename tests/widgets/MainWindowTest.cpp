@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: its named actions in both menus and on their keys, the menu rules,
 // full-screen mode and the placement kept across runs.
 #include "widgets/MainWindow.h"

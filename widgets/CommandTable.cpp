@@ -26,7 +26,7 @@ constexpr CommandEntry kCommands[] = {
      QT_TRANSLATE_NOOP("CommandTable", "&Show Summary Screen"), nullptr, {},
      [](MainWindow& window) { window.view().toggleSummaryScreen(); }},
     {Command::UseMicrophone, "useMicrophone",
-     QT_TRANSLATE_NOOP("CommandTable", "Measure "Measure With &Microphone"With Microphone"), nullptr, {},
+     QT_TRANSLATE_NOOP("CommandTable", "Measure &With Microphone"), nullptr, {},
      [](MainWindow& window) { window.toggleMicrophone(); }},
     {Command::MicrophoneSettings, "microphoneSettings",
      QT_TRANSLATE_NOOP("CommandTable", "&Microphone..."), nullptr, {},

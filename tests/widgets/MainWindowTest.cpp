@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
     for (QAction* action : popup(*frame, "&Edit")->actions())
         edit << action->text();
     EXPECT_EQ(edit, (QStringList{"&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
-                                 "&Show Summary Screen", "", "Measure "Measure With &Microphone"With Microphone",
+                                 "&Show Summary Screen", "", "Measure &With Microphone",
                                  "&Microphone..."}));
 }
 

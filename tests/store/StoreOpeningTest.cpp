@@ -356,3 +356,24 @@ TEST(StoreOpening, ASecondCopyLeavesTheFileToTheFirstAndTakesOverAfterACrash)
 }
 
 }  // namespace
+
+// Found by fuzzing: a database whose version is below 0 made the migration index out of its
+// steps. Such a file is not ours: no saving, no crash, and the file is still there.
+TEST(StoreOpening, AFileWithANegativeVersionIsLeftAlone)
+{
+    const QString path = databasePath();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("negative"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = -3"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("negative"));
+    EventRecorder recorder(path);
+    EXPECT_FALSE(recorder.open().saving());
+    recorder.beginEvent(showStart());
+    recorder.flush();
+    EXPECT_TRUE(QFileInfo::exists(path));
+}

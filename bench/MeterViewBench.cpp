@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting the meter view, the work of every 20 ms tick while a contestant is measured.
 #include "core/AppConfig.h"
 #include "core/ProductConfig.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmarks paint real widgets, so they need an application object: on the offscreen
 // platform unless told otherwise, and with a settings folder of their own so that the
 // user's stored display settings neither change the figures nor get touched.

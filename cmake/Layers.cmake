@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Each layer sees only itself and the layers below it. A layer's include folder in the build
 # tree holds links to exactly those source folders, so "widgets/MeterView.h" included from the
 # core does not resolve and the build fails.

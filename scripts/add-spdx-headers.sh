@@ -35,7 +35,7 @@ comment_style() {
     CMakeLists.txt|*.cmake|*.sh|*.bash|*.py|*.desktop|*.supp|*.toml|*.yml|*.yaml|.gitignore) echo hash ;;
     *.html|*.htm|*.md|*.xml|*.ui|*.qrc) echo html ;;
     *.*) ;;
-    *) head -c 2 "$path" | grep -q '^#!' && echo hash ;;
+    *) [ "$(head -c 2 "$path" | tr -d '\0')" = '#!' ] && echo hash || true ;;
   esac
 }
 

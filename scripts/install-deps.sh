@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing Ovatron need, skipping
 # those already there. Runs apt-get as root, through sudo when needed.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures what Ovatron's drawing costs, beside a bare Qt window that repaints in full every
 # 20 ms: CPU (the program plus the X server, per cent of one core), the pixels redrawn
 # (Mpixel/s, from the DAMAGE extension) and memory (RSS, PSS), in three phases of a turn:

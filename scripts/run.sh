@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Ovatron and starts it.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Ovatron twice (plain, and with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs every test in both trees; builds, installs and tries
 # the Debian package; runs each fuzz target for 30 seconds. Any failure, or any sanitizer report,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "store/StoreSchema.h"
 
 #include "store/SqliteConnection.h"
@@ -104,6 +107,10 @@ std::optional<QSqlError> migrate(SqliteConnection& connection, int fromVersion)
 {
     if (fromVersion >= currentVersion)
         return std::nullopt;
+    // No version of ours is below 0: such a file is another program's, and no step applies.
+    if (fromVersion < 0)
+        return QSqlError(QString(), QStringLiteral("unknown schema version %1").arg(fromVersion),
+                         QSqlError::UnknownError);
     if (auto error = connection.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return error;
     for (int step = fromVersion; step < currentVersion; ++step) {

@@ -164,12 +164,12 @@
         <translation>&amp;Drucken...</translation>
     </message>
     <message>
-        <source>Measure With &amp;Microphone</source>
-        <translation>Mit &amp;Mikrofon messen</translation>
+        <source>Measure &amp;With Microphone</source>
+        <translation>Mit Mikrofon &amp;messen</translation>
     </message>
     <message>
         <source>&amp;Microphone...</source>
-        <translation>&amp;Mikrofon...</translation>
+        <translation>Mi&amp;krofon...</translation>
     </message>
 </context>
 <context>

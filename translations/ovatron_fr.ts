@@ -164,12 +164,12 @@
         <translation>&amp;Imprimer...</translation>
     </message>
     <message>
-        <source>Measure With &amp;Microphone</source>
-        <translation>Mesurer avec le &amp;microphone</translation>
+        <source>Measure &amp;With Microphone</source>
+        <translation>Mesurer &amp;avec le microphone</translation>
     </message>
     <message>
         <source>&amp;Microphone...</source>
-        <translation>&amp;Microphone...</translation>
+        <translation>Mi&amp;crophone...</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "widgets/CommandTable.h"
 
 #include "widgets/MainWindow.h"
@@ -23,7 +26,7 @@ constexpr CommandEntry kCommands[] = {
      QT_TRANSLATE_NOOP("CommandTable", "&Show Summary Screen"), nullptr, {},
      [](MainWindow& window) { window.view().toggleSummaryScreen(); }},
     {Command::UseMicrophone, "useMicrophone",
-     QT_TRANSLATE_NOOP("CommandTable", "Measure With &Microphone"), nullptr, {},
+     QT_TRANSLATE_NOOP("CommandTable", "Measure &With Microphone"), nullptr, {},
      [](MainWindow& window) { window.toggleMicrophone(); }},
     {Command::MicrophoneSettings, "microphoneSettings",
      QT_TRANSLATE_NOOP("CommandTable", "&Microphone..."), nullptr, {},

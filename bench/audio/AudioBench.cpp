@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What listening costs and how fast the meter hears: the processing cost of one second of
 // 48 kHz mono sound through loudness and mapping (as per cent of one core), the delay from
 // a sound starting to a changed level through the processing path (counted in samples), and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The results file's costs that the show feels: committing a score as the meter rises (target
 // p99 under 1 ms) and restoring an event of 10 000 contestants at start-up (under 200 ms).
 #include "store/EventDatabase.h"

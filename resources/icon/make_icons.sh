@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders ovatron.svg into ovatron-<N>.png for every icon size the program and the desktop use.
 # Uses rsvg-convert when it is installed, else ImageMagick's convert (set CONVERT to use another copy than
 # /usr/bin/convert). ImageMagick's own SVG reader is drawn at four times the size and scaled down, which gives

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Recreates the meter's three pictures in this folder, each at 1x and at 2x for high-density screens:
 #   500.png  163 x 76   (500@2x.png 326 x 152)  level marker: blue arrow pointing right
 #   501.png  163 x 76   (501@2x.png 326 x 152)  peak marker: green arrow pointing left

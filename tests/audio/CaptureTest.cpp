@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The capture path against a real PulseAudio server that each test starts for itself,
 // with pink noise played into its sink and heard from its virtual microphone "HallMic".
 #include "PulseServer.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The facade playing WAV files: the same path and the same signals as a microphone.
 #include "TestSignals.h"
 

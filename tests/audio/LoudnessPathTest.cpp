@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Generated sound through the whole level path: bytes as a device delivers them, mono
 // mixdown, momentary loudness, the calibration mapping, the published reading.
 #include "TestSignals.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The audio tests need an application object for Qt Multimedia, their own settings and data
 // folders, and a PulseAudio client that finds no server and never starts one: the capture
 // tests start the one they want, and the others must find none, whatever runs on the machine.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the help page is looked for, and what counts as a web address.
 #include "core/HelpFiles.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The league table: best first, ties never overtake, and the current entry followed as it
 // moves up.
 #include "core/LeagueTable.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The league-table and summary-screen commands, the preload list and the menu rules, as
 // they act on the meter in each state.
 #include "core/MenuRules.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A contestant's turn as the operator drives it: typed names, Enter, ticks with SPACE held
 // and released, Esc, and the summary screen.
 #include "core/LevelDynamics.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The meter with the microphone as its input: the level goes toward what the room measures
 // by the keyboard's own steps, and the turn, the peak and the table work as with SPACE.
 #include "core/LevelDynamics.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text rules of a name: which characters it takes and the blanks it loses. What
 // Backspace removes and the one form a name is kept in are tested at the view's keys.
 #include "core/NameText.h"

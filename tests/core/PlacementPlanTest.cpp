@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the main window comes up from what was stored when it last closed.
 #include "core/PlacementPlan.h"
 

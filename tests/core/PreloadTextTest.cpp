@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preload list as text and back: one name a line, separated by carriage return and
 // line feed.
 #include "core/PreloadText.h"

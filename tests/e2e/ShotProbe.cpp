@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads a screenshot of the meter and prints what the end-to-end test checks, one
 // "key=value" a line: where the level marker's blue and the peak marker's green sit, and
 // how many pixels carry the highlight colour of the current contestant's row. Given two

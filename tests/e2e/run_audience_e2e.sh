@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The audience screen with the real program under Xvfb: with two X screens the audience window
 # covers the second one exactly and mirrors the meter while real key presses go to the
 # operator's window; with one screen it is an ordinary window.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program's command line, without a display: --help and --version answer and exit 0,
 # in the user's language; a wrong option is one line and a failure; no display is one line.
 # Usage: run_command_line.sh OVATRON

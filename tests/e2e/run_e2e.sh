@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program under Xvfb with openbox and drives it with real key presses:
 # a name, Enter, SPACE held for about 1.5 s and released, Enter for the summary screen;
 # checks screenshots, then closes the window and checks that a second start restores the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The microphone as the meter's input, with the real program under Xvfb and a real
 # PulseAudio server of the test's own (tests/support/pulse-server.sh): pink noise played into
 # the server's sink reaches the program through the virtual microphone; the meter climbs on

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Results survive a crash: the real program under Xvfb, real key presses, killed with SIGKILL
 # in the middle of a turn; the next start offers "Resume Event", Enter accepts it, and the
 # league table comes back as the screen showed it before the kill. Then the export from the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the recorder writes comes back on restore: the table in order, the preload list, the
 // resume decision; cleared entries stay in the file but not in the table.
 #include "StoreTestSupport.h"

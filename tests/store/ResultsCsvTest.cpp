@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ranked table as CSV: RFC 4180 quoting, CR LF line ends, UTF-8, shared ranks for ties.
 #include "store/Ranking.h"
 #include "store/ResultsCsv.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Export of the results as CSV or PDF, printing through QPrinter, and the command-line
 // export from the results file, all on the offscreen platform.
 #include "StoreTestSupport.h"

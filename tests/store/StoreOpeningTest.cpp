@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening a results file that is damaged, foreign, locked, read-only or missing: the show
 // goes on, the reason is given in one line, and no byte of an existing file is lost.
 #include "StoreTestSupport.h"
@@ -353,3 +356,24 @@ TEST(StoreOpening, ASecondCopyLeavesTheFileToTheFirstAndTakesOverAfterACrash)
 }
 
 }  // namespace
+
+// Found by fuzzing: a database whose version is below 0 made the migration index out of its
+// steps. Such a file is not ours: no saving, no crash, and the file is still there.
+TEST(StoreOpening, AFileWithANegativeVersionIsLeftAlone)
+{
+    const QString path = databasePath();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("negative"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = -3"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("negative"));
+    EventRecorder recorder(path);
+    EXPECT_FALSE(recorder.open().saving());
+    recorder.beginEvent(showStart());
+    recorder.flush();
+    EXPECT_TRUE(QFileInfo::exists(path));
+}

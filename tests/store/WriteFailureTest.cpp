@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes that fail during the show: reported once, retried, and nothing stored is lost.
 #include "StoreTestSupport.h"
 

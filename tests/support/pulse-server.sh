@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private PulseAudio server with a virtual microphone, for tests on machines without a
 # sound card. What is played into the sink "hall" is heard from the source "hallmic", which
 # is the default source; Qt lists it as an ordinary microphone (it leaves monitors out).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window under a real Wayland compositor: it shows, enters and leaves full-screen
 // mode with the pointer hidden there, and closes cleanly. Run by run_wayland_smoke.sh.
 #include "core/AppConfig.h"

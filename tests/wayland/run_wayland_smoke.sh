@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a headless Weston of its own and runs the Wayland smoke test in it.
 # Usage: run_wayland_smoke.sh SMOKE_TEST. Skipped (77) where weston or Qt's Wayland plugin is
 # missing; the test command installs both.

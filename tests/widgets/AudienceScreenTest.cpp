@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The audience screen beside the operator's window, on Qt's offscreen platform (one screen,
 // so an ordinary window); tests/e2e/run_audience_e2e.sh covers two real screens.
 #include "core/AudienceScreen.h"

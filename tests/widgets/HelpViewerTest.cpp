@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening help: web addresses as they are, help pages as local files, and the message when
 // there is no page.
 #include "widgets/HelpViewer.h"

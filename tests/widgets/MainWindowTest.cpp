@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: its named actions in both menus and on their keys, the menu rules,
 // full-screen mode and the placement kept across runs.
 #include "widgets/MainWindow.h"
@@ -115,7 +118,7 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
     for (QAction* action : popup(*frame, "&Edit")->actions())
         edit << action->text();
     EXPECT_EQ(edit, (QStringList{"&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
-                                 "&Show Summary Screen", "", "Measure With &Microphone",
+                                 "&Show Summary Screen", "", "Measure &With Microphone",
                                  "&Microphone..."}));
 }
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The microphone in the window: its settings, its command, the fallback to the keyboard
 // when no sound server answers, and the calibration dialog on a WAV file. The widget tests' environment names a sound server that does not exist.
 #include "audio/TestSignals.h"

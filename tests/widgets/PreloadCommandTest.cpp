@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Edit Preload List command of the meter view: the dialog, then the restarted table.
 #include "widgets/MeterView.h"
 #include "widgets/PreloadDialog.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preload list dialog: the names go in one a line, and come back out on OK only.
 #include "widgets/EditBoxText.h"
 #include "widgets/PreloadDialog.h"

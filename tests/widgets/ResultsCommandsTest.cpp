@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The results leave the room: export and print from the main window, and the question that
 // offers to resume an event that was cut off.
 #include "core/Command.h"

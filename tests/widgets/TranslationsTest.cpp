@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program speaks the user's language: its own texts and Qt's, in German and French.
 #include "core/CommandLine.h"
 #include "support/UiTestFixture.h"

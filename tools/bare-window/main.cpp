@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ovatron_bare_window: the reference for measuring Ovatron's drawing cost. Full screen,
 // or a normal window of the size given with --size WIDTHxHEIGHT.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ovatron_damage_probe: the pixels an X11 window redraws over a period, or how long a
 // program takes to show its window; one machine-readable line on standard output.
 

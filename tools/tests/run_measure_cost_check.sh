@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs scripts/measure-cost.sh briefly with the bare window standing in for the program and
 # checks its report; refuses bad arguments; and interrupts a run as Ctrl-C does and checks
 # that nothing it started is left running and its temporary folder is gone.

@@ -13,6 +13,7 @@
 #include <QRegion>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -54,6 +55,15 @@ std::unique_ptr<MeterView> measuringView(int entries, const std::string& name = 
     return view;
 }
 
+std::string sizeLabel(const QSize& size, std::int64_t entries)
+{
+    return QStringLiteral("%1x%2, %3 entries")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(entries)
+        .toStdString();
+}
+
 // One frame as the screen gets it: a painter over a picture that lives on (the backing
 // store), the whole view drawn.
 void BM_PaintMeasuring(benchmark::State& state)
@@ -67,11 +77,7 @@ void BM_PaintMeasuring(benchmark::State& state)
         painter.end();
         benchmark::DoNotOptimize(frame.constBits());
     }
-    state.SetLabel(QStringLiteral("%1x%2, %3 entries")
-                       .arg(size.width())
-                       .arg(size.height())
-                       .arg(state.range(2))
-                       .toStdString());
+    state.SetLabel(sizeLabel(size, state.range(2)));
 }
 BENCHMARK(BM_PaintMeasuring)
     ->ArgsProduct({{1920}, {1080}, {10, 1000, 100000}})
@@ -142,11 +148,7 @@ void BM_PaintTickPartial(benchmark::State& state)
         benchmark::DoNotOptimize(frame.constBits());
     }
     state.counters["pixels"] = benchmark::Counter(static_cast<double>(pixels) / state.iterations());
-    state.SetLabel(QStringLiteral("%1x%2, %3 entries")
-                       .arg(size.width())
-                       .arg(size.height())
-                       .arg(state.range(2))
-                       .toStdString());
+    state.SetLabel(sizeLabel(size, state.range(2)));
 }
 BENCHMARK(BM_PaintTickPartial)
     ->ArgsProduct({{1920}, {1080}, {1000, 100000}})

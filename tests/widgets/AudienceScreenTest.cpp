@@ -36,6 +36,21 @@ protected:
 
     void toggle() { window->commands().action(Command::AudienceScreen)->trigger(); }
 
+    // Opens the audience screen and starts Ana's turn, the level lifted over `ticks` ticks.
+    AudienceWindow* openDuringATurn(int ticks)
+    {
+        toggle();
+        processEvents(50);
+        MeterView& view = window->view();
+        QTest::keyClicks(&view, "Ana");
+        QTest::keyClick(&view, Qt::Key_Return);
+        for (int tick = 0; tick < ticks; ++tick)
+            view.meter().tick(TickInput{true, true});
+        view.showChanges();
+        processEvents(50);
+        return const_cast<AudienceWindow*>(window->audienceWindow());
+    }
+
     int stored(const char* key)
     {
         return testSettings().getRegistryInteger(kSettingsSection, key, -1, kSettingsHive);
@@ -73,17 +88,9 @@ TEST_F(AudienceScreenTest, OpensBesideTheOperatorsWindowWhichKeepsTheKeyboard)
 TEST_F(AudienceScreenTest, ShowsWhatTheOperatorsViewShowsAndFollowsIt)
 {
     MainWindow& operatorWindow = start();
-    toggle();
-    processEvents(50);
-    auto* audience = const_cast<AudienceWindow*>(operatorWindow.audienceWindow());
+    AudienceWindow* audience = openDuringATurn(30);
     ASSERT_NE(audience, nullptr);
-    MeterView& view = operatorWindow.view();
-    QTest::keyClicks(&view, "Ana");
-    QTest::keyClick(&view, Qt::Key_Return);
-    for (int tick = 0; tick < 30; ++tick)
-        view.meter().tick(TickInput{true, true});
-    view.tickOnce();
-    processEvents(50);
+    const MeterView& view = operatorWindow.view();
     // The same picture at the same size: the audience window paints the operator's meter.
     audience->resize(view.size());
     processEvents(50);
@@ -108,17 +115,9 @@ protected:
 TEST_F(AudienceScreenTest, WhileTheLevelFallsItRepaintsOnlyWhereTheLevelMarkerWas)
 {
     MainWindow& operatorWindow = start();
-    toggle();
-    processEvents(50);
-    auto* audience = const_cast<AudienceWindow*>(operatorWindow.audienceWindow());
+    AudienceWindow* audience = openDuringATurn(40);
     ASSERT_NE(audience, nullptr);
     MeterView& view = operatorWindow.view();
-    QTest::keyClicks(&view, "Ana");
-    QTest::keyClick(&view, Qt::Key_Return);
-    for (int tick = 0; tick < 40; ++tick)
-        view.meter().tick(TickInput{true, true});
-    view.showChanges();
-    processEvents(50);
 
     PaintRegions paints;
     audience->installEventFilter(&paints);

@@ -22,6 +22,7 @@ bool isEmpty(const Rect& rect)
     return rect.width() <= 0 || rect.height() <= 0;
 }
 
+// Frames of another size, look or state, or with the table switched, may differ anywhere.
 bool sameWholeFrame(const FrameSnapshot& before, const FrameSnapshot& after)
 {
     return before.view == after.view && before.look == after.look &&
@@ -36,6 +37,7 @@ const ShownRow* rowAt(const FrameSnapshot& frame, int row)
     return &frame.rows[static_cast<std::size_t>(index)];
 }
 
+// The rectangles of a frame whose pixels differ from an earlier one, each cut to the view.
 class ChangedRects {
 public:
     explicit ChangedRects(const FrameSnapshot& after) : m_frame(after) {}

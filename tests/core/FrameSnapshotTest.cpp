@@ -181,31 +181,3 @@ TEST(FrameSnapshotOf, KeepsOnlyTheRowsInsideTheViewOfALongTable)
     ASSERT_EQ(frame.rows.size(), 29u);
     EXPECT_EQ(frame.rows.back().name, brio::BRString("N28"));
 }
-
-TEST(FrameSnapshotOf, ATurnChangesNothingWhileTheLevelRestsAndOnlyTheMarkersWhileItFalls)
-{
-    const Rect view{0, 0, 1000, 600};
-    const FrameLook look{"Arial,12", 0, 0, {{163, 76}, {163, 76}}, layout::TableMetrics{40, 20}};
-    MeterCore meter(true, false);
-    type(meter, "Ann");
-    meter.onChar(MeterCore::kEnter);
-    FrameSnapshot shown = snapshotOf(meter, QString(), view, look);
-    int restingTicks = 0;
-    for (int tick = 0; tick < 200; ++tick) {
-        const int before = meter.level();
-        meter.tick(TickInput{true, tick < 100});
-        FrameSnapshot now = snapshotOf(meter, QString(), view, look);
-        const std::vector<Rect> rects = changedRects(shown, now);
-        if (meter.level() == before) {
-            ++restingTicks;
-            EXPECT_TRUE(rects.empty()) << "tick " << tick;
-        } else if (tick >= 100) {
-            // Falling: the level marker's two places only, inside the marker column.
-            ASSERT_EQ(rects.size(), 2u) << "tick " << tick;
-            for (const Rect& rect : rects)
-                EXPECT_EQ(rect.right, 163) << "tick " << tick;
-        }
-        shown = std::move(now);
-    }
-    EXPECT_GT(restingTicks, 20);  // held at 100
-}

@@ -86,6 +86,12 @@ bool MeterCore::tick(TickInput input, std::optional<int> measured)
     return true;
 }
 
+bool MeterCore::tickCanChange(TickInput input) const
+{
+    return m_state == MeterState::Measuring &&
+           level::next(m_level, input.listening && input.spaceDown) != m_level;
+}
+
 void MeterCore::reset()
 {
     endTurn();

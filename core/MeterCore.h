@@ -50,6 +50,10 @@ public:
     // One 20 ms tick. While the microphone is the input and hears the room, measured is its
     // level (0..100): the level follows it whatever has the focus, and SPACE adds nothing.
     bool tick(TickInput input, std::optional<int> measured = std::nullopt);
+    // Whether a tick from the keyboard with this input could change anything: not outside a
+    // turn, nor while the level rests where the keys hold it (0 with SPACE up, 100 with SPACE
+    // held). The clock sleeps while it cannot; a microphone's level may move at any moment.
+    bool tickCanChange(TickInput input) const;
 
     // Back to the start of a turn; an abandoned entry keeps the score it reached.
     void reset();

@@ -79,7 +79,8 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     setWindowIcon(programIcon());
     resize(kDefaultSize);
     loadMenuBar();
-    m_view.setMeasuredLevel([this]() { return m_microphone.reading(); });
+    m_view.setMeasuredLevel([this]() { return m_microphone.reading(); },
+                            [this]() { return m_microphone.isInUse(); });
     connect(&m_microphone, &MicrophoneSource::notice, this, &MainWindow::showNotice);
     connect(&m_view, &MeterView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(&m_view, &MeterView::fullScreenToggleRequested, this, &MainWindow::toggleFullScreen);
@@ -112,6 +113,7 @@ CommandContext MainWindow::commandContext() const
 void MainWindow::toggleMicrophone()
 {
     m_microphone.setInUse(!m_microphone.isInUse());
+    m_view.followClock();
 }
 
 void MainWindow::editMicrophone()
@@ -119,6 +121,7 @@ void MainWindow::editMicrophone()
     MicrophoneDialog dialog(m_microphone.listen(), m_settings, m_microphone.audioFile(), this);
     dialog.exec();
     m_microphone.reload();
+    m_view.followClock();
 }
 
 bool MainWindow::isAudienceScreenOpen() const

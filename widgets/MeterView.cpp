@@ -105,7 +105,9 @@ MeterView::MeterView(brio::BRAppConfig& settings, const DisplaySettings& stored,
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
     refreshLook();
-    m_timerId = startTimer(kTickMilliseconds, Qt::PreciseTimer);
+    // Focus moving anywhere may make the meter listen or stop listening.
+    connect(qApp, &QApplication::focusChanged, this, &MeterView::followClock);
+    followClock();
 }
 
 MeterView::~MeterView()
@@ -144,6 +146,20 @@ QImage MeterView::renderToImage(const QSize& size) const
 void MeterView::tickOnce()
 {
     repaintIf(m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt));
+    followClock();
+}
+
+void MeterView::followClock()
+{
+    const bool microphone = m_meter.state() == MeterState::Measuring && m_microphoneInUse &&
+                            m_microphoneInUse();
+    const bool needed = microphone || m_meter.tickCanChange(tickInput());
+    if (needed && m_timerId == 0) {
+        m_timerId = startTimer(kTickMilliseconds, Qt::PreciseTimer);
+    } else if (!needed && m_timerId != 0) {
+        killTimer(m_timerId);
+        m_timerId = 0;
+    }
 }
 
 bool MeterView::listening() const
@@ -185,6 +201,7 @@ void MeterView::refreshLook()
 
 void MeterView::showChanges()
 {
+    followClock();
     const QRegion changed = m_shown.advance(m_meter, m_preedit, rect(), m_look);
     if (changed.isEmpty())
         return;
@@ -212,6 +229,8 @@ void MeterView::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         refreshLook();
+    else if (event->type() == QEvent::ActivationChange)
+        followClock();  // an inactive window's meter does not listen
 }
 
 void MeterView::timerEvent(QTimerEvent* event)
@@ -226,15 +245,20 @@ void MeterView::timerEvent(QTimerEvent* event)
 void MeterView::keyPressEvent(QKeyEvent* event)
 {
     // SPACE is also a key state that the clock reads; a held key's repeats keep it down.
-    if (event->key() == Qt::Key_Space)
+    if (event->key() == Qt::Key_Space) {
         m_spaceDown = true;
+        followClock();
+    }
     if (isShortcutKey(*event)) {
         QWidget::keyPressEvent(event);
         return;
     }
     if (const std::optional<int> key = meterKey(*event)) {
         event->accept();
-        repaintIf(m_meter.onChar(*key));
+        // Enter begins a turn without asking for a repaint, leaving it to the clock's first
+        // tick; a turn resting at 0 does not start the clock, so the frame is compared now.
+        m_meter.onChar(*key);
+        showChanges();
         followNameEntry();
         return;
     }
@@ -298,6 +322,7 @@ void MeterView::keyReleaseEvent(QKeyEvent* event)
     // The releases that auto-repeat interleaves do not let go of the key.
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
         m_spaceDown = false;
+        followClock();
         event->accept();
         return;
     }
@@ -308,6 +333,7 @@ void MeterView::focusOutEvent(QFocusEvent* event)
 {
     // The release of a key held while the focus leaves never arrives here.
     m_spaceDown = false;
+    followClock();
     QWidget::focusOutEvent(event);
 }
 

@@ -71,6 +71,9 @@ public:
 
     // One tick of the meter's clock, exactly as the timer runs it.
     void tickOnce();
+    // Whether the 20 ms clock runs: only while a tick could change something, so that a
+    // resting meter does not wake the program.
+    bool isTicking() const { return m_timerId != 0; }
     // Asks for a repaint of the parts of the view whose pixels differ from the frame last
     // asked for, and of nothing when none do. Whoever changes the meter through meter()
     // calls this afterwards; the view's own events and commands do.
@@ -82,11 +85,18 @@ public:
 
     void setDialogs(ViewDialogs dialogs) { m_dialogs = std::move(dialogs); }
     // Where each tick reads the microphone's level, without waiting; none while the keyboard
-    // measures. The function must stay callable as long as the view ticks.
-    void setMeasuredLevel(std::function<std::optional<int>()> measured)
+    // measures. inUse tells whether the microphone is the input, so that the clock keeps
+    // running for a level that may move at any moment. Both must stay callable as long as the
+    // view ticks; whoever switches the input calls followClock().
+    void setMeasuredLevel(std::function<std::optional<int>()> measured,
+                          std::function<bool()> inUse)
     {
         m_measured = std::move(measured);
+        m_microphoneInUse = std::move(inUse);
+        followClock();
     }
+    // Starts the clock when a tick could change something, and stops it when none could.
+    void followClock();
 
     // The holding window hides the pointer over the view in full-screen mode.
     void setPointerHidden(bool hidden);
@@ -154,4 +164,5 @@ private:
     int m_timerId = 0;
     bool m_spaceDown = false;
     std::function<std::optional<int>()> m_measured;
+    std::function<bool()> m_microphoneInUse;
 };

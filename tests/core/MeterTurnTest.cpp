@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -174,6 +175,58 @@ TEST(MeterTurn, TicksOutsideMeasuringDoNothingAndAskForNoRepaint)
     EXPECT_EQ(meter.level(), 9);  // frozen on the summary screen
     EXPECT_EQ(meter.peak(), 9);
     EXPECT_EQ(meter.currentIndex(), 0);
+}
+
+// The clock sleeps whenever a tick could change nothing: at every level of a turn, with
+// each input, in each state, a tick changes something exactly when tickCanChange says so.
+TEST(MeterTurn, ATickChangesSomethingExactlyWhenTickCanChangeSaysSo)
+{
+    const TickInput inputs[] = {kSpaceHeld, kSpaceUp, kHeldWithoutFocus};
+    // A meter cannot be copied: each trial replays the turn so far on a meter of its own.
+    std::vector<TickInput> history;
+    const auto replayed = [&history]() {
+        auto meter = std::make_unique<MeterCore>(1, 1);
+        startTurn(*meter, "Ana");
+        for (const TickInput input : history)
+            meter->tick(input);
+        return meter;
+    };
+    const auto changedByTick = [&](TickInput input) {
+        const auto meter = replayed();
+        const int level = meter->level();
+        const int peak = meter->peak();
+        const Rows before = table(*meter);
+        meter->tick(input);
+        return meter->level() != level || meter->peak() != peak || table(*meter) != before;
+    };
+    bool restedAtTop = false;
+    bool restedAtBottom = false;
+    for (const TickInput climb : {kSpaceUp, kSpaceHeld}) {
+        history.clear();
+        for (int tick = 0; tick < 200; tick += 3) {
+            const auto meter = replayed();
+            for (const TickInput input : inputs) {
+                const bool can = meter->tickCanChange(input);
+                EXPECT_EQ(can, changedByTick(input))
+                    << "level " << meter->level() << " listening " << input.listening
+                    << " space " << input.spaceDown;
+                restedAtTop |= !can && meter->level() == level::kMaximum;
+                restedAtBottom |= !can && meter->level() == level::kMinimum;
+            }
+            // SPACE as the climb has it for 90 ticks, then up; three ticks a step.
+            for (int i = 0; i < 3; ++i)
+                history.push_back(tick + i < 90 ? climb : kSpaceUp);
+        }
+    }
+    EXPECT_TRUE(restedAtTop);
+    EXPECT_TRUE(restedAtBottom);
+    MeterCore entry(1, 1);
+    EXPECT_FALSE(entry.tickCanChange(kSpaceHeld));  // name entry: no turn to tick
+    startTurn(entry, "Bo");
+    ticks(entry, 3, kSpaceHeld);
+    entry.onChar(MeterCore::kEnter);
+    ASSERT_EQ(entry.state(), MeterState::Summary);
+    EXPECT_FALSE(entry.tickCanChange(kSpaceHeld));
 }
 
 TEST(MeterTurn, EnterWithoutTheSummaryScreenGoesBackToNameEntry)

@@ -10,10 +10,12 @@
 #include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 using namespace ovatron::test;
@@ -324,6 +326,72 @@ TEST_F(MeterViewInput, TheClockRunsWhileTheWindowIsShown)
     QTest::keyRelease(view, Qt::Key_Space);
     EXPECT_TRUE(QTest::qWaitFor([this] { return view->meter().level() == 0; }, 5000));
     EXPECT_GE(view->meter().peak(), 9);
+}
+
+// A resting meter does not wake the program: the clock runs only while a tick could change
+// something, and the levels it steps through are those of a clock that never stopped.
+TEST_F(MeterViewInput, TheClockSleepsWhileTheMeterRestsAndResumesWhereItStopped)
+{
+    QSignalSpy repaints(view, &MeterView::repaintRequested);
+    EXPECT_FALSE(view->isTicking());  // name entry
+    QTest::keyClicks(view, "Ann");
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_FALSE(view->isTicking());  // at 0 with SPACE up
+    processEvents();
+    EXPECT_EQ(view->grab().toImage().convertToFormat(QImage::Format_RGB32),
+              view->renderToImage(view->size()))
+        << "the turn shows without waiting for a tick";
+
+    MeterCore reference(true, true);  // ticked every 20 ms, resting or not
+    reference.onText(brio::BRString::fromUtf8("Ann"));
+    reference.onChar(MeterCore::kEnter);
+    const auto lockstep = [&](bool spaceDown, int count) {
+        std::vector<int> expected;
+        for (int i = 0; i < count; ++i) {
+            reference.tick(TickInput{true, spaceDown});
+            expected.push_back(reference.level());
+        }
+        return expected;
+    };
+    QTest::keyPress(view, Qt::Key_Space);
+    EXPECT_TRUE(view->isTicking());
+    EXPECT_EQ(levelsOverTicks(71), lockstep(true, 71));
+    EXPECT_EQ(view->meter().level(), 100);
+    EXPECT_FALSE(view->isTicking());  // held at 100
+    lockstep(true, 50);  // the clock that never stopped keeps ticking at the top
+    repaints.clear();
+    QTest::qWait(5 * MeterView::kTickMilliseconds);
+    EXPECT_EQ(repaints.count(), 0);
+
+    QTest::keyRelease(view, Qt::Key_Space);
+    EXPECT_TRUE(view->isTicking());
+    EXPECT_EQ(levelsOverTicks(100), lockstep(false, 100));
+    EXPECT_EQ(view->meter().level(), 0);
+    EXPECT_FALSE(view->isTicking());  // back at 0
+    EXPECT_EQ(view->meter().peak(), reference.peak());
+    EXPECT_EQ(view->meter().leagueTable().entry(0).score, reference.leagueTable().entry(0).score);
+}
+
+// A microphone's level may move at any moment, so the clock keeps running for it; without
+// the microphone, the same resting turn sleeps.
+TEST_F(MeterViewInput, TheClockKeepsRunningWhileTheMicrophoneIsTheInput)
+{
+    bool microphone = true;
+    // As the microphone's source answers: a reading only while it is the input.
+    view->setMeasuredLevel(
+        [&] { return microphone ? std::optional<int>(12) : std::nullopt; },
+        [&] { return microphone; });
+    QTest::keyClicks(view, "Ann");
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_TRUE(view->isTicking());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return view->meter().level() == 12; }, 5000));
+    EXPECT_TRUE(view->isTicking());
+    microphone = false;
+    view->followClock();
+    EXPECT_TRUE(view->isTicking());  // the keyboard lets the level fall from 12
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !view->isTicking(); }, 5000));
+    view->setMeasuredLevel({}, {});
+    EXPECT_EQ(view->meter().level(), 0);
 }
 
 TEST_F(MeterViewInput, TheScreenShowsWhatTheOffScreenRenderShows)

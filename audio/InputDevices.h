@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "audio/InputDevice.h"
+
 #include <QAudioDevice>
 #include <QList>
 #include <QString>
@@ -11,12 +13,6 @@
 
 // The microphones the system offers, named as the settings store them.
 namespace audio {
-
-struct InputDevice {
-    QString id;           // stored as "MicrophoneDevice"
-    QString description;  // what the operator sees
-    bool isDefault = false;
-};
 
 QList<InputDevice> inputDevices();
 

@@ -118,7 +118,10 @@ void MainWindow::toggleMicrophone()
 
 void MainWindow::editMicrophone()
 {
-    MicrophoneDialog dialog(m_microphone.listen(), m_settings, m_microphone.audioFile(), this);
+    MicrophoneInput* input = m_microphone.listen();
+    if (input == nullptr)
+        return;  // the source has told why
+    MicrophoneDialog dialog(*input, m_settings, m_microphone.audioFile(), this);
     dialog.exec();
     m_microphone.reload();
     m_view.followClock();

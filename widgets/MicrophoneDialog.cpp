@@ -3,9 +3,9 @@
 
 #include "widgets/MicrophoneDialog.h"
 
-#include "audio/AudioInput.h"
 #include "audio/LoudnessMapping.h"
 #include "widgets/MicrophoneConfig.h"
+#include "widgets/MicrophoneInput.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -27,7 +27,7 @@ constexpr int kDialogMinimumWidth = 420;
 
 }  // namespace
 
-MicrophoneDialog::MicrophoneDialog(audio::AudioInput& input, brio::BRAppConfig& settings,
+MicrophoneDialog::MicrophoneDialog(MicrophoneInput& input, brio::BRAppConfig& settings,
                                    const QString& audioFile, QWidget* parent)
     : QDialog(parent),
       m_input(input),
@@ -71,9 +71,9 @@ MicrophoneDialog::MicrophoneDialog(audio::AudioInput& input, brio::BRAppConfig& 
     connect(buttons, &QDialogButtonBox::rejected, this, &MicrophoneDialog::reject);
     connect(m_measure, &QPushButton::clicked, this, &MicrophoneDialog::measureRoom);
     connect(m_devices, &QComboBox::activated, this, &MicrophoneDialog::listenToChosenDevice);
-    connect(&m_input, &audio::AudioInput::floorMeasured, this, &MicrophoneDialog::takeFloor);
-    connect(&m_input, &audio::AudioInput::failed, m_status, &QLabel::setText);
-    connect(&m_input, &audio::AudioInput::resumed, m_status, &QLabel::setText);
+    connect(&m_input, &MicrophoneInput::floorMeasured, this, &MicrophoneDialog::takeFloor);
+    connect(&m_input, &MicrophoneInput::failed, m_status, &QLabel::setText);
+    connect(&m_input, &MicrophoneInput::resumed, m_status, &QLabel::setText);
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &MicrophoneDialog::showLevel);
     timer->start(kLevelRefreshMs);
@@ -93,7 +93,7 @@ void MicrophoneDialog::fillDevices(const QString& storedId, const QString& audio
         return;
     }
     m_devices->addItem(tr("The system's default"), QString());
-    for (const audio::InputDevice& device : audio::AudioInput::devices())
+    for (const audio::InputDevice& device : m_input.devices())
         m_devices->addItem(device.description, device.id);
     const int stored = m_devices->findData(storedId);
     if (stored >= 0) {

@@ -7,12 +7,10 @@
 
 #include <QDialog>
 
-namespace audio {
-class AudioInput;
-}
 namespace brio {
 class BRAppConfig;
 }
+class MicrophoneInput;
 class QComboBox;
 class QLabel;
 class QProgressBar;
@@ -28,7 +26,7 @@ class MicrophoneDialog : public QDialog {
 public:
     // The input must be listening (to a device, or to the file named by audioFile, which then
     // stands in for the device list) and, like the store, outlive the dialog.
-    MicrophoneDialog(audio::AudioInput& input, brio::BRAppConfig& settings,
+    MicrophoneDialog(MicrophoneInput& input, brio::BRAppConfig& settings,
                      const QString& audioFile, QWidget* parent = nullptr);
 
     audio::MicrophoneCalibration calibration() const;
@@ -48,7 +46,7 @@ private:
     void showFloor();
     void showLevel();
 
-    audio::AudioInput& m_input;
+    MicrophoneInput& m_input;
     brio::BRAppConfig& m_settings;
     double m_floor;
     QComboBox* m_devices;

@@ -30,11 +30,11 @@ std::optional<int> MicrophoneSource::reading() const
     return m_input->level();
 }
 
-audio::AudioInput& MicrophoneSource::listen()
+MicrophoneInput* MicrophoneSource::listen()
 {
     if (!m_started)
         start();
-    return *m_input;
+    return m_input.get();
 }
 
 void MicrophoneSource::reload()
@@ -62,9 +62,14 @@ void MicrophoneSource::followChoice()
 void MicrophoneSource::start()
 {
     if (!m_input) {
-        m_input = std::make_unique<audio::AudioInput>();
-        connect(m_input.get(), &audio::AudioInput::failed, this, &MicrophoneSource::notice);
-        connect(m_input.get(), &audio::AudioInput::resumed, this, &MicrophoneSource::notice);
+        QString error;
+        m_input = MicrophoneInput::load(error);
+        if (!m_input) {
+            emit notice(error);  // the keyboard goes on measuring
+            return;
+        }
+        connect(m_input.get(), &MicrophoneInput::failed, this, &MicrophoneSource::notice);
+        connect(m_input.get(), &MicrophoneInput::resumed, this, &MicrophoneSource::notice);
     }
     m_started = true;
     if (m_audioFile.isEmpty())

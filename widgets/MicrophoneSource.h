@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "audio/AudioInput.h"
 #include "widgets/MicrophoneConfig.h"
+#include "widgets/MicrophoneInput.h"
 
 #include <QObject>
 #include <QString>
@@ -41,8 +41,9 @@ public:
     // the keyboard measures, as while no device is there.
     std::optional<int> reading() const;
 
-    // The input for the calibration dialog, listening whether or not the meter uses it.
-    audio::AudioInput& listen();
+    // The input for the calibration dialog, listening whether or not the meter uses it; none
+    // (and a notice) when the microphone's module cannot be loaded.
+    MicrophoneInput* listen();
     // Rereads the stored settings after the dialog and listens only if the meter needs it.
     void reload();
 
@@ -58,6 +59,6 @@ private:
     brio::BRAppConfig& m_settings;
     MicrophoneConfig m_config;
     QString m_audioFile;
-    std::unique_ptr<audio::AudioInput> m_input;
+    std::unique_ptr<MicrophoneInput> m_input;  // made from the module the first time it is wanted
     bool m_started = false;  // listening, or looking for the device
 };

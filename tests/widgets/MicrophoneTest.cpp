@@ -120,11 +120,13 @@ TEST_F(MicrophoneTest, WithoutASoundServerTheOperatorIsToldAndSpaceStillMeasures
 TEST_F(MicrophoneTest, TheDialogMeasuresTheRoomAndStoresTheFloorAndOnOkTheRange)
 {
     const QString file = toneFile(-35.0);
-    audio::AudioInput input;
-    input.startFile(file);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return input.isLive(); }, kSettleMs));
+    QString error;
+    const std::unique_ptr<MicrophoneInput> input = MicrophoneInput::load(error);
+    ASSERT_TRUE(input) << error.toStdString();
+    input->startFile(file, {});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return input->isLive(); }, kSettleMs));
 
-    MicrophoneDialog dialog(input, testSettings(), file);
+    MicrophoneDialog dialog(*input, testSettings(), file);
     dialog.show();
     EXPECT_FALSE(dialog.deviceBox()->isEnabled());  // the file stands in for every device
     // The default room (-50 LUFS, 30 LU) reads the tone as 50.

@@ -78,7 +78,10 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     setWindowTitle(QString::fromUtf8(kProductName));
     setWindowIcon(programIcon());
     resize(kDefaultSize);
-    loadMenuBar();
+    // A window that starts full screen shows no menu bar: it is made when the window leaves
+    // full-screen mode (the command keys work without it).
+    if (!m_fullScreen)
+        loadMenuBar();
     m_view.setMeasuredLevel([this]() { return m_microphone.reading(); },
                             [this]() { return m_microphone.isInUse(); });
     connect(&m_microphone, &MicrophoneSource::notice, this, &MainWindow::showNotice);
@@ -276,6 +279,8 @@ void MainWindow::restorePlacement()
     const PlacementPlan plan = planPlacement(loadPlacement(m_settings), m_fullScreen, screens);
     if (plan.useStoredRect)
         setGeometry(plan.rect.x, plan.rect.y, plan.rect.width, plan.rect.height);
+    if (!plan.fullScreen && !menuWidget())
+        loadMenuBar();
     if (plan.fullScreen)
         enterFullScreenLook();
     else if (plan.showState == kShowMaximised)

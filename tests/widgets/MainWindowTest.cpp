@@ -351,6 +351,12 @@ TEST_F(MainWindowTest, FullScreenFlagWithoutAStoredSizeStartsInFullScreenMode)
     EXPECT_TRUE(frame->isFullScreen());
     EXPECT_EQ(frame->menuWidget(), nullptr);
     EXPECT_EQ(frame->view().cursor().shape(), Qt::BlankCursor);
+    // The menu bar, never made at the start, comes with the window leaving full-screen mode.
+    frame->toggleFullScreen();
+    processEvents(50);
+    const auto* bar = qobject_cast<const QMenuBar*>(frame->menuWidget());
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(bar->actions().isEmpty());
 }
 
 // Help > Contents... opens the guide in the user's language: German and French pages beside the

@@ -11,6 +11,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <future>
 
 namespace {
 
@@ -47,9 +48,14 @@ Application::~Application()
 
 void Application::start()
 {
-    const StoreStatus status = m_recorder.open();
+    // Opening the results file (creating it on a first start) runs beside the making and
+    // showing of the window. It is open before the event loop runs, so before the first key,
+    // the resume question and the first result.
+    std::future<StoreStatus> opening =
+        std::async(std::launch::async, [this] { return m_recorder.open(); });
     m_window = new MainWindow(m_config);
     m_window->restorePlacement();
+    const StoreStatus status = opening.get();
     QObject::connect(m_window, &MainWindow::closing, m_window, [this]() { endEvent(); });
     // The failure is told once, whenever it comes; the show goes on without saving.
     QObject::connect(&m_recorder, &EventRecorder::savingFailed, m_window,

@@ -6,7 +6,10 @@
 #include <QApplication>
 
 namespace {
-constexpr int kIconSizes[] = {16, 32, 48, 64, 96, 128, 256};
+// The sizes a window icon is drawn at (title bar, task bar, switcher). Each is decoded at once
+// and sent to the X server with every window, so the large ones, which only the desktop
+// entry's installed icons need, are left out.
+constexpr int kIconSizes[] = {16, 32, 48, 64, 128};
 }  // namespace
 
 QIcon programIcon()

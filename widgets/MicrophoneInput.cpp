@@ -22,8 +22,13 @@ QString soundModulePath()
 
 std::unique_ptr<MicrophoneInput> MicrophoneInput::load(QString& error)
 {
+    return load(soundModulePath(), error);
+}
+
+std::unique_ptr<MicrophoneInput> MicrophoneInput::load(const QString& modulePath, QString& error)
+{
     // Loaded once and kept: unloading Qt Multimedia while the process runs is not safe.
-    QLibrary module(soundModulePath());
+    QLibrary module(modulePath);
     const auto make =
         reinterpret_cast<audio::MakeSoundInput>(module.resolve(audio::kMakeSoundInputSymbol));
     if (make == nullptr) {

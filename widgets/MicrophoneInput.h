@@ -19,6 +19,8 @@ public:
     // Loads the module (once per process) and makes an input; none, with the reason in error,
     // when the module cannot be loaded.
     static std::unique_ptr<MicrophoneInput> load(QString& error);
+    // The same from the module at this path.
+    static std::unique_ptr<MicrophoneInput> load(const QString& modulePath, QString& error);
     ~MicrophoneInput() override;
 
     QList<audio::InputDevice> devices() const { return m_input->devices(); }

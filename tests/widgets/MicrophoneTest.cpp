@@ -9,8 +9,10 @@
 #include "widgets/MainWindow.h"
 #include "widgets/MicrophoneConfig.h"
 #include "widgets/MicrophoneDialog.h"
+#include "widgets/MicrophoneInput.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -147,6 +149,24 @@ TEST_F(MicrophoneTest, TheDialogMeasuresTheRoomAndStoresTheFloorAndOnOkTheRange)
     dialog.accept();
     EXPECT_DOUBLE_EQ(loadMicrophoneConfig(testSettings()).calibration.rangeLu, 20.0);
     EXPECT_EQ(loadMicrophoneConfig(testSettings()).deviceId, QString());
+}
+
+// Without its module the microphone cannot be used: the operator is told why, in one line
+// that names the file, and nothing is made.
+TEST_F(MicrophoneTest, AModuleThatCannotBeLoadedMakesNoInputAndSaysWhy)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString notALibrary = folder.filePath(QStringLiteral("libovatron_sound.so"));
+    ASSERT_TRUE(audio::test::writeFile(notALibrary, QByteArray("not a library")));
+    for (const QString& path : {folder.filePath(QStringLiteral("missing.so")), notALibrary}) {
+        QString error;
+        EXPECT_EQ(MicrophoneInput::load(path, error), nullptr) << path.toStdString();
+        EXPECT_TRUE(error.contains(QFileInfo(path).fileName())) << error.toStdString();
+        EXPECT_FALSE(error.contains(QLatin1Char('\n'))) << error.toStdString();
+    }
+    QString error;
+    EXPECT_NE(MicrophoneInput::load(soundModulePath(), error), nullptr) << error.toStdString();
 }
 
 }  // namespace

@@ -351,6 +351,13 @@
     </message>
 </context>
 <context>
+    <name>MicrophoneInput</name>
+    <message>
+        <source>The microphone&apos;s module cannot be loaded: %1</source>
+        <translation>Das Modul des Mikrofons kann nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>OperatorStrip</name>
     <message>
         <source>Meter running (no league table)</source>

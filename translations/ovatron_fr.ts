@@ -351,6 +351,13 @@
     </message>
 </context>
 <context>
+    <name>MicrophoneInput</name>
+    <message>
+        <source>The microphone&apos;s module cannot be loaded: %1</source>
+        <translation>Le module du microphone ne peut pas être chargé : %1</translation>
+    </message>
+</context>
+<context>
     <name>OperatorStrip</name>
     <message>
         <source>Meter running (no league table)</source>

@@ -16,6 +16,7 @@
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,6 +26,9 @@
 #include <limits>
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="ovatron.ticks.info=true"): the soak reads it.
+Q_LOGGING_CATEGORY(lcTicks, "ovatron.ticks", QtWarningMsg)
 
 ScaledPicture loadedImage(int resourceId)
 {
@@ -106,6 +110,7 @@ MeterView::MeterView(brio::BRAppConfig& settings, const DisplaySettings& stored,
     setAutoFillBackground(false);
     refreshLook();
     m_timerId = startTimer(kTickMilliseconds, Qt::PreciseTimer);
+    m_clock.start();
 }
 
 MeterView::~MeterView()
@@ -220,6 +225,8 @@ void MeterView::timerEvent(QTimerEvent* event)
         QWidget::timerEvent(event);
         return;
     }
+    if (m_tickGaps.tick(std::chrono::milliseconds(m_clock.elapsed())))
+        qCInfo(lcTicks) << "largest tick gap so far:" << m_tickGaps.largest().count() << "ms";
     tickOnce();
 }
 

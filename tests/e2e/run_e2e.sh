@@ -10,36 +10,10 @@ set -euo pipefail
 
 ovatron="$1"
 probe="$2"
-for tool in Xvfb openbox xdotool import; do
-  # Without the tools the test is skipped, not failed (ctest reads 77 as skipped).
-  command -v "$tool" >/dev/null || { echo "skipped: missing $tool (scripts/install-deps.sh installs it)"; exit 77; }
-done
-
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-
-# A display of our own; Xvfb reports the number it took.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-export XDG_CONFIG_HOME="$work/config"
-export HOME="$work"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-mkdir -p "$XDG_CONFIG_HOME"
-
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
+source "$(dirname "$0")/../support/x-session.sh"
+require_tools Xvfb openbox xdotool import
+start_display
+private_folders
 
 start_program() {
   "$ovatron" >"$work/ovatron.log" 2>&1 &

@@ -27,7 +27,9 @@ start_sound_server
 export QT_LOGGING_RULES="ovatron.ticks.info=true"
 sox -n -r 48000 -c 1 "$work/noise.wav" synth 2 pinknoise vol 0.3
 
-"$ovatron" >"$work/ovatron.log" 2>&1 &
+# A crash leaves a core in the work folder, and its backtrace goes into the report.
+ulimit -c unlimited 2>/dev/null || true
+(cd "$work" && exec "$ovatron" >"$work/ovatron.log" 2>&1) &
 program=$!
 pids+=("$program")
 window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
@@ -59,6 +61,20 @@ act() {
   esac
 }
 
+# ended: the program is gone; says how it ended and, for a crash, where.
+ended() {
+  local status=0
+  wait "$program" || status=$?
+  local how="exit status $status"
+  [ "$status" -gt 128 ] && how="signal $(kill -l $((status - 128)))"
+  local core
+  core="$(ls "$work"/core* 2>/dev/null | head -n1 || true)"
+  if [ -n "$core" ] && command -v gdb >/dev/null; then
+    gdb -batch -ex "thread apply all bt 20" "$ovatron" "$core" 2>/dev/null | grep -E '^#|^Thread' | head -n 80
+  fi
+  fail "the program ended after $actions actions ($how)"
+}
+
 rss_kib() { sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\).*/\1/p' "/proc/$program/status"; }
 
 end=$((SECONDS + minutes * 60))
@@ -68,7 +84,7 @@ first_rss=""
 max_rss=0
 echo "seconds rss_kib actions"
 while [ $SECONDS -lt $end ]; do
-  kill -0 "$program" 2>/dev/null || fail "the program ended after $actions actions (crash)"
+  kill -0 "$program" 2>/dev/null || ended
   if [ $SECONDS -ge $next_check ]; then
     timeout 10 xdotool search --name '^Ovatron$' >/dev/null || fail "no answer from the window (hang)"
     rss="$(rss_kib)"
@@ -81,7 +97,7 @@ while [ $SECONDS -lt $end ]; do
   actions=$((actions + 1))
   sleep 0.05
 done
-kill -0 "$program" 2>/dev/null || fail "the program ended after $actions actions (crash)"
+kill -0 "$program" 2>/dev/null || ended
 last_rss="$(rss_kib)"
 # A dialog or menu left open by the last action goes first; then the window closes as the
 # operator closes it, which only a program whose event loop still runs can do.

@@ -158,11 +158,11 @@ std::optional<QVariant> storedValue(bool open, const BRString& productName,
     return UserSettings(productName).read(settingsKey(section, name));
 }
 
-// Whether the value is stored; a store closed to the call stores nothing and fails nothing.
-bool storeValue(bool open, const BRString& productName, const BRString& section,
-                const BRString& name, const QVariant& value)
+// Whether the value is stored.
+bool storeValue(const BRString& productName, const BRString& section, const BRString& name,
+                const QVariant& value)
 {
-    return !open || UserSettings(productName).write(settingsKey(section, name), value);
+    return UserSettings(productName).write(settingsKey(section, name), value);
 }
 
 // A stored value is a text, a list or a serialized object; only a text can be a number.
@@ -277,7 +277,8 @@ int BRAppConfig::getRegistryInteger(const BRString& section, const BRString& nam
 void BRAppConfig::setRegistryInteger(const BRString& section, const BRString& name, int value,
                                      BRRegistryHive hive)
 {
-    noteWrite(storeValue(settingsOpen(name, hive), m_productName, section, name, value));
+    if (settingsOpen(name, hive))
+        noteWrite(storeValue(m_productName, section, name, value));
 }
 
 BRString BRAppConfig::getRegistryString(const BRString& section, const BRString& name,
@@ -292,8 +293,8 @@ BRString BRAppConfig::getRegistryString(const BRString& section, const BRString&
 void BRAppConfig::setRegistryString(const BRString& section, const BRString& name,
                                     const BRString& value, BRRegistryHive hive)
 {
-    noteWrite(
-        storeValue(settingsOpen(name, hive), m_productName, section, name, toQString(value)));
+    if (settingsOpen(name, hive))
+        noteWrite(storeValue(m_productName, section, name, toQString(value)));
 }
 
 void BRAppConfig::setWriteFailureHandler(std::function<void(const BRString& path)> handler)

@@ -57,16 +57,6 @@ mount_tmpfs() {
 # fill FOLDER: a file takes every free byte of the folder's file system.
 fill() { dd if=/dev/zero of="$1/filler" bs=16k status=none 2>/dev/null || true; }
 
-start_program() {
-  "$ovatron" >"$work/ovatron.log" 2>&1 &
-  program=$!
-  pids+=("$program")
-  window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
-    || fail "the main window did not appear"
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
-  sleep 0.5
-}
-
 stop_program() {
   xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
   xdotool key alt+F4
@@ -74,12 +64,6 @@ stop_program() {
   kill -0 "$program" 2>/dev/null && fail "the program did not end when its window closed"
   wait "$program" 2>/dev/null || true
 }
-
-shot() {
-  import -window "$window" "$work/$1.png"
-  "$probe" "$work/$1.png" >"$work/$1.txt"
-}
-value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
 
 # notices TEXT: how many notices so far contain TEXT.
 notices() { grep -F 'ovatron.notices:' "$work/ovatron.log" | grep -cF -- "$1" || true; }

@@ -37,6 +37,12 @@ struct Reports {
             ++resumptions;
         });
     }
+    void expectTold(int failuresTold, int resumptionsTold)
+    {
+        std::lock_guard lock(mutex);
+        EXPECT_EQ(failures, failuresTold);
+        EXPECT_EQ(resumptions, resumptionsTold);
+    }
     std::mutex mutex;
     int failures = 0;
     int resumptions = 0;
@@ -90,11 +96,7 @@ TEST(WriteFailure, AFullDiskIsReportedOnceAndWhatWasStoredStays)
     EXPECT_EQ(recorder.status().condition, StoreCondition::Saving);
     recordContestants(recorder, {{QStringLiteral("Cal"), 99}}, 42);
     ASSERT_TRUE(recorder.flush());
-    {
-        std::lock_guard lock(reports.mutex);
-        EXPECT_EQ(reports.failures, 1);
-        EXPECT_EQ(reports.resumptions, 1);
-    }
+    reports.expectTold(1, 1);
     const std::optional<StoredEvent> event = recorder.latestEvent();
     ASSERT_TRUE(event);
     ASSERT_EQ(event->entries.size(), 43u);
@@ -132,11 +134,7 @@ TEST(WriteFailure, ARealFullDiskResumesWithEveryChangeOnceAndInOrder)
     ASSERT_TRUE(disk.makeRoom());
     ASSERT_TRUE(recorder.flush());
     EXPECT_EQ(recorder.status().condition, StoreCondition::Saving);
-    {
-        std::lock_guard lock(reports.mutex);
-        EXPECT_EQ(reports.failures, 1);
-        EXPECT_EQ(reports.resumptions, 1);
-    }
+    reports.expectTold(1, 1);
     const std::optional<StoredEvent> event = recorder.latestEvent();
     ASSERT_TRUE(event);
     ASSERT_EQ(event->entries.size(), 2u);

@@ -161,7 +161,9 @@ xdotool key F5
 wait_for_audience open
 grep -q '^ShowAudienceScreen=1$' "$settings" || fail "settings were not written once there was room"
 cp "$settings" "$work/settings-good"
-mount -o remount,ro "$XDG_CONFIG_HOME" || fail "the settings folder could not be made read-only"
+# A read-only mount of the folder (a bind remount: a user namespace may not remount the tmpfs
+# itself, whose owner it does not map).
+mount -o remount,bind,ro "$XDG_CONFIG_HOME" || fail "the settings folder could not be made read-only"
 xdotool key F5
 wait_for_audience closed
 xdotool key F5
@@ -180,7 +182,7 @@ stop_program
 cmp -s "$settings" "$work/settings-good" || fail "the read-only settings file changed"
 [ "$(notices "Settings are not being saved")" = 2 ] || fail "closing said the settings failure again"
 kill -0 "$program" 2>/dev/null && fail "the program is still running"
-mount -o remount,rw "$XDG_CONFIG_HOME"
+mount -o remount,bind,rw "$XDG_CONFIG_HOME"
 # Everything, from before the full disk and after it.
 expect_exported Ana Ben Cem Dora Emil Finn
 cp "$work/ovatron.log" "$work/first-show.log"

@@ -38,8 +38,6 @@ geometry() {  # geometry SCREEN WINDOW: "x y width height" of the window on the 
     /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
 }
 
-value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
-
 # --- Two screens -------------------------------------------------------------------------
 start_display -screen 0 1600x1000x24 -screen 1 1280x720x24
 start_program two

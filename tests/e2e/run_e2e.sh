@@ -15,24 +15,6 @@ require_tools Xvfb openbox xdotool import
 start_display
 private_folders
 
-start_program() {
-  "$ovatron" >"$work/ovatron.log" 2>&1 &
-  program=$!
-  pids+=("$program")
-  window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
-    || fail "the main window did not appear"
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
-  sleep 0.5
-}
-
-shot() {
-  import -window "$window" "$work/$1.png"
-  "$probe" "$work/$1.png" >"$work/$1.txt"
-  echo "$1: $(tr '\n' ' ' <"$work/$1.txt")"
-}
-
-value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
-
 start_program
 xdotool type --delay 50 "Ana"
 xdotool key Return

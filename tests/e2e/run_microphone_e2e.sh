@@ -20,20 +20,7 @@ start_sound_server
 sox -n -r 48000 -c 1 "$work/noise.wav" synth 6 pinknoise vol 0.3
 
 printf 'UseMicrophone=1\n' >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
-"$ovatron" >"$work/ovatron.log" 2>&1 &
-program=$!
-pids+=("$program")
-window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
-  || fail "the main window did not appear"
-xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
-sleep 0.5
-
-shot() {
-  import -window "$window" "$work/$1.png"
-  "$probe" "$work/$1.png" >"$work/$1.txt"
-  echo "$1: $(tr '\n' ' ' <"$work/$1.txt")"
-}
-value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
+start_program
 
 xdotool type --delay 50 "Ana"
 xdotool key Return

@@ -18,16 +18,6 @@ export LANG=C.UTF-8
 # A fixed placement, so that the table stands at the same place in both runs.
 printf 'xpos=40\nypos=40\nwidth=1000\nheight=600\nstate=1\n' >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
 
-start_program() {
-  "$ovatron" >"$work/ovatron.log" 2>&1 &
-  program=$!
-  pids+=("$program")
-  window="$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1)" \
-    || fail "no window titled $1 appeared"
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
-  sleep 0.5
-}
-
 # The league table's text, as a black-and-white mask: colour differs (the current contestant
 # is blue while measuring), the letters and digits must not.
 table_mask() {

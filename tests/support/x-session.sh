@@ -10,6 +10,11 @@
 #   private_folders [NAME]         XDG_CONFIG_HOME, XDG_DATA_HOME and HOME inside $work
 #   start_sound_server             tests/support/pulse-server.sh, stopped again at the end
 #   fail MESSAGE                   says what failed, shows the program's log, exits 1
+#   start_program [TITLE]          starts "$ovatron" (its log in $work/ovatron.log), waits for
+#                                  its window titled TITLE (default ^Ovatron$) and activates
+#                                  it; sets program and window
+#   shot NAME                      a screenshot of $window read by "$probe" into $work/NAME.txt
+#   value NAME KEY                 one value from that reading
 #
 # Processes go into the array pids; a caller may add its own. Set x_session_signal=KILL to
 # stop them with SIGKILL (a test that must not let the program save on the way out).
@@ -67,3 +72,21 @@ start_sound_server() {
   eval "$(bash "$x_session_support/pulse-server.sh" start)"
   x_session_sound=true
 }
+
+start_program() {
+  "$ovatron" >"$work/ovatron.log" 2>&1 &
+  program=$!
+  pids+=("$program")
+  window="$(timeout 20 xdotool search --sync --onlyvisible --name "${1:-^Ovatron\$}" | head -n1)" \
+    || fail "no window titled ${1:-Ovatron} appeared"
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+  sleep 0.5
+}
+
+shot() {
+  import -window "$window" "$work/$1.png"
+  "$probe" "$work/$1.png" >"$work/$1.txt"
+  echo "$1: $(tr '\n' ' ' <"$work/$1.txt")"
+}
+
+value() { sed -n "s/^$2=//p" "$work/$1.txt"; }

@@ -5,6 +5,7 @@
 
 #include "brio/BRStringQt.h"
 #include "store/StoreLocation.h"
+#include "store/StoreMessages.h"
 #include "widgets/MeterResults.h"
 #include "widgets/ResumeQuestion.h"
 
@@ -63,6 +64,11 @@ void Application::start()
                          if (m_window)
                              m_window->showNotice(message);
                      });
+    // What waited in memory is on disk when saving works again.
+    QObject::connect(&m_recorder, &EventRecorder::savingResumed, m_window, [this]() {
+        if (m_window)
+            m_window->showNotice(StoreMessages::savingAgain());
+    });
     beginOrResumeEvent();
     if (!status.message.isEmpty())
         m_window->showNotice(status.message);

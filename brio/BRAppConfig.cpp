@@ -20,6 +20,7 @@
 #include <limits>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace brio {
 namespace {
@@ -122,14 +123,26 @@ public:
     }
 
     // QSettings replaces the file as a whole through a temporary copy, so a write that
-    // fails leaves the old file as it was.
-    void write(const QString& key, const QVariant& value)
+    // fails (a full disk) leaves the old file as it was. Whether the value is on disk.
+    bool write(const QString& key, const QVariant& value)
     {
         if (!writableFile(m_settings.fileName()))
-            return;
+            return false;
+        const std::optional<QVariant> before = read(key);
         m_settings.setValue(key, value);
         m_settings.sync();
+        if (m_settings.status() == QSettings::NoError)
+            return true;
+        // Qt keeps the value pending and would store it with the next write that succeeds;
+        // putting back what the file holds makes the failed set forgotten.
+        if (before)
+            m_settings.setValue(key, *before);
+        else
+            m_settings.remove(key);
+        return false;
     }
+
+    QString fileName() const { return m_settings.fileName(); }
 
 private:
     QSettings m_settings;
@@ -145,11 +158,11 @@ std::optional<QVariant> storedValue(bool open, const BRString& productName,
     return UserSettings(productName).read(settingsKey(section, name));
 }
 
-void storeValue(bool open, const BRString& productName, const BRString& section,
-                const BRString& name, const QVariant& value)
+// Whether the value is stored.
+bool storeValue(const BRString& productName, const BRString& section, const BRString& name,
+                const QVariant& value)
 {
-    if (open)
-        UserSettings(productName).write(settingsKey(section, name), value);
+    return UserSettings(productName).write(settingsKey(section, name), value);
 }
 
 // A stored value is a text, a list or a serialized object; only a text can be a number.
@@ -264,7 +277,8 @@ int BRAppConfig::getRegistryInteger(const BRString& section, const BRString& nam
 void BRAppConfig::setRegistryInteger(const BRString& section, const BRString& name, int value,
                                      BRRegistryHive hive)
 {
-    storeValue(settingsOpen(name, hive), m_productName, section, name, value);
+    if (settingsOpen(name, hive))
+        noteWrite(storeValue(m_productName, section, name, value));
 }
 
 BRString BRAppConfig::getRegistryString(const BRString& section, const BRString& name,
@@ -279,7 +293,21 @@ BRString BRAppConfig::getRegistryString(const BRString& section, const BRString&
 void BRAppConfig::setRegistryString(const BRString& section, const BRString& name,
                                     const BRString& value, BRRegistryHive hive)
 {
-    storeValue(settingsOpen(name, hive), m_productName, section, name, toQString(value));
+    if (settingsOpen(name, hive))
+        noteWrite(storeValue(m_productName, section, name, toQString(value)));
+}
+
+void BRAppConfig::setWriteFailureHandler(std::function<void(const BRString& path)> handler)
+{
+    m_writeFailureHandler = std::move(handler);
+}
+
+void BRAppConfig::noteWrite(bool stored)
+{
+    const bool news = !stored && !m_writeFailing;
+    m_writeFailing = !stored;
+    if (news && m_writeFailureHandler)
+        m_writeFailureHandler(fromQString(UserSettings(m_productName).fileName()));
 }
 
 }  // namespace brio

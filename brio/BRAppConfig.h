@@ -6,6 +6,7 @@
 #include "brio/BRString.h"
 #include "brio/BRValue.h"
 
+#include <functional>
 #include <map>
 
 namespace brio {
@@ -40,8 +41,8 @@ private:
 // "name=value" line each; the section "" is the file's top level. Every get yields its
 // default when the store holds nothing usable under the name (no file, an unreadable or
 // garbled file, a text where an integer belongs, a serialized object such as "@Variant(...)",
-// which is never decoded); every set is written at once and fails silently when it cannot be
-// stored.
+// which is never decoded); every set is written at once. A set that cannot be stored leaves the
+// file as it was and is forgotten; the write-failure handler hears of it.
 class BRAppConfig {
 public:
     // An empty appDirectoryOverride means the folder of the running program.
@@ -81,7 +82,14 @@ public:
     virtual void setRegistryString(const BRString& section, const BRString& name,
                                    const BRString& value, BRRegistryHive hive);
 
+    // Called with the settings file's path when a set cannot be stored and the set before it
+    // could (or was the first): a store that stays unwritable is told of once, and again only
+    // after a set has succeeded in between. An empty handler hears nothing.
+    void setWriteFailureHandler(std::function<void(const BRString& path)> handler);
+
 private:
+    void noteWrite(bool stored);
+
     // Whether a settings call for name in hive can reach the store at all.
     bool settingsOpen(const BRString& name, BRRegistryHive hive) const;
 
@@ -89,6 +97,8 @@ private:
     BRString m_productName;
     std::map<BRString, BRValue> m_productValues;
     BRAppInfo m_productInfo;
+    std::function<void(const BRString& path)> m_writeFailureHandler;
+    bool m_writeFailing = false;
 };
 
 }  // namespace brio

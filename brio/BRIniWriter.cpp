@@ -155,7 +155,11 @@ QByteArray iniText(const QSettings::SettingsMap& values)
     // Sections in the order of their names, the top level first; keys by name within each.
     QMap<QString, QList<QPair<QString, QVariant>>> sections;
     for (auto value = values.cbegin(); value != values.cend(); ++value) {
-        const qsizetype separator = value.key().indexOf(kSectionSeparator);
+        // A name is written just before '=', where a separator at its end would escape it; a
+        // key that ends in one (a key of separators alone) is split at its last one instead.
+        const qsizetype separator = value.key().endsWith(kSectionSeparator)
+                                        ? value.key().lastIndexOf(kSectionSeparator)
+                                        : value.key().indexOf(kSectionSeparator);
         const QString section = separator < 0 ? QString() : value.key().first(separator);
         const QString name = separator < 0 ? value.key() : value.key().sliced(separator + 1);
         sections[section].append({name, value.value()});

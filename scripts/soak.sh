@@ -3,9 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real program under Xvfb and openbox for MINUTES with random operator actions:
 # names of any script typed with xdotool, SPACE held for random lengths, Enter, Esc,
-# Backspace, the context menu, full-screen toggles by double-click and the audience screen
-# (F5). Every ten seconds it records the program's resident memory and checks that the
-# program is alive and its window answers; a crash or a hang ends the run with a failure.
+# Backspace, the context menu, full-screen toggles by double-click, the audience screen (F5),
+# the preload dialog (names typed, then OK or Esc), and the microphone switched on and off
+# against a sound server of the script's own while bursts of noise play into it.
+# Every ten seconds it records the program's resident memory and checks that the program is
+# alive and its window answers; a crash or a hang ends the run with a failure. At the end the
+# program must close within ten seconds, and the script reports the largest gap between two
+# ticks of the meter's clock (the program logs each new largest one).
 # Usage: soak.sh MINUTES [OVATRON]   (default: build/app/ovatron)
 set -euo pipefail
 
@@ -13,33 +17,19 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 minutes="${1:?usage: soak.sh MINUTES [OVATRON]}"
 ovatron="${2:-$top/build/app/ovatron}"
 [ -x "$ovatron" ] || { echo "no program at $ovatron (build it first)"; exit 1; }
-for tool in Xvfb openbox xdotool; do
-  command -v "$tool" >/dev/null || { echo "missing $tool (scripts/install-deps.sh installs it)"; exit 1; }
-done
+source "$top/tests/support/x-session.sh"
+require_tools Xvfb openbox xdotool pulseaudio pactl paplay sox
+start_display
+private_folders
+# The microphone is switched on and off against a sound server of our own.
+start_sound_server
+# The program reports each new largest gap between two ticks of its clock.
+export QT_LOGGING_RULES="ovatron.ticks.info=true"
+sox -n -r 48000 -c 1 "$work/noise.wav" synth 2 pinknoise vol 0.3
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; tail -n 20 "$work/ovatron.log" || true; exit 1; }
-
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" HOME="$work"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
-
-"$ovatron" >"$work/ovatron.log" 2>&1 &
+# A crash leaves a core in the work folder, and its backtrace goes into the report.
+ulimit -c unlimited 2>/dev/null || true
+(cd "$work" && exec "$ovatron" >"$work/ovatron.log" 2>&1) &
 program=$!
 pids+=("$program")
 window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
@@ -51,7 +41,7 @@ names=("Zoë" "李雷" "Ørjan Ås" "Анна-Мария" "محمد" "Nguyễn V
 pick() { echo $((RANDOM % $1)); }
 
 act() {
-  case $(pick 12) in
+  case $(pick 15) in
     0|1) xdotool type --delay 20 "${names[$(pick ${#names[@]})]}" ;;
     2|3) xdotool key Return ;;
     4) xdotool key Escape ;;
@@ -61,7 +51,28 @@ act() {
     9) xdotool mousemove --window "$window" 300 300 click --repeat 2 --delay 80 1 ;;
     10) xdotool key F5 ;;
     11) xdotool windowactivate "$window" 2>/dev/null || true ;;
+    12) xdotool key alt+e; sleep 0.2; xdotool key w ;;
+    13) paplay --device=hall "$work/noise.wav" & ;;
+    14) xdotool key alt+e; sleep 0.2; xdotool key e; sleep 0.5
+        for _ in $(seq "$(pick 4)"); do
+          xdotool type --delay 20 "${names[$(pick ${#names[@]})]}"; xdotool key Return
+        done
+        if [ "$(pick 2)" = 0 ]; then xdotool key Tab Return; else xdotool key Escape; fi ;;
   esac
+}
+
+# ended: the program is gone; says how it ended and, for a crash, where.
+ended() {
+  local status=0
+  wait "$program" || status=$?
+  local how="exit status $status"
+  [ "$status" -gt 128 ] && how="signal $(kill -l $((status - 128)))"
+  local core
+  core="$(ls "$work"/core* 2>/dev/null | head -n1 || true)"
+  if [ -n "$core" ] && command -v gdb >/dev/null; then
+    gdb -batch -ex "thread apply all bt 20" "$ovatron" "$core" 2>/dev/null | grep -E '^#|^Thread' | head -n 80
+  fi
+  fail "the program ended after $actions actions ($how)"
 }
 
 rss_kib() { sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\).*/\1/p' "/proc/$program/status"; }
@@ -73,7 +84,7 @@ first_rss=""
 max_rss=0
 echo "seconds rss_kib actions"
 while [ $SECONDS -lt $end ]; do
-  kill -0 "$program" 2>/dev/null || fail "the program ended after $actions actions (crash)"
+  kill -0 "$program" 2>/dev/null || ended
   if [ $SECONDS -ge $next_check ]; then
     timeout 10 xdotool search --name '^Ovatron$' >/dev/null || fail "no answer from the window (hang)"
     rss="$(rss_kib)"
@@ -86,5 +97,15 @@ while [ $SECONDS -lt $end ]; do
   actions=$((actions + 1))
   sleep 0.05
 done
-kill -0 "$program" 2>/dev/null || fail "the program ended after $actions actions (crash)"
-echo "soak: $minutes min, $actions actions, no crash, no hang; RSS first $first_rss kB, last $(rss_kib) kB, most $max_rss kB"
+kill -0 "$program" 2>/dev/null || ended
+last_rss="$(rss_kib)"
+# A dialog or menu left open by the last action goes first; then the window closes as the
+# operator closes it, which only a program whose event loop still runs can do.
+xdotool key Escape Escape
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+xdotool key alt+F4
+for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program" 2>/dev/null && fail "the program did not close within ten seconds (hang)"
+wait "$program" || fail "the program ended with an error when closed"
+gap="$(sed -n 's/.*largest tick gap so far: \([0-9]*\) ms.*/\1/p' "$work/ovatron.log" | tail -n1)"
+echo "soak: $minutes min, $actions actions, no crash, no hang; RSS first $first_rss kB, last $last_rss kB, most $max_rss kB; largest tick gap ${gap:-?} ms"

@@ -133,6 +133,7 @@ std::optional<QSqlError> EventDatabase::prepareForWriting(int version)
 {
     // WAL lets a reader (the command-line export) work beside the show; NORMAL syncs at
     // checkpoints only, and a crash of the program still loses no committed transaction.
+    // The writer syncs in full what more than a rising score changes.
     std::optional<QSqlError> error;
     const QString mode =
         m_connection.value(QStringLiteral("PRAGMA journal_mode = WAL"), error).toString();

@@ -16,13 +16,19 @@ namespace {
 // meanwhile instead of hammering a full disk at every tick.
 constexpr std::chrono::milliseconds retryInterval{2000};
 
-QString failureMessage(const SqliteFailure& failure, const QString& path)
+QString failureReason(const SqliteFailure& failure, const QString& path)
 {
     if (failure.kind == SqliteFailureKind::Full)
-        return StoreMessages::notSaving(StoreMessages::diskFull());
+        return StoreMessages::diskFull();
     if (failure.kind == SqliteFailureKind::ReadOnly)
-        return StoreMessages::notSaving(StoreMessages::cannotWrite(path));
-    return StoreMessages::notSaving(StoreMessages::failed(path, failure.detail));
+        return StoreMessages::cannotWrite(path);
+    return StoreMessages::failed(path, failure.detail);
+}
+
+QString failureMessage(const SqliteFailure& failure, const QString& path)
+{
+    return StoreMessages::notSaving(failureReason(failure, path)) + QLatin1Char(' ')
+        + StoreMessages::keptUntilWritable();
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -33,6 +34,16 @@ std::optional<QSqlError> run(QSqlQuery& query, std::initializer_list<QVariant> v
 QVariant orNull(std::optional<qint64> value)
 {
     return value ? QVariant(*value) : QVariant();
+}
+
+// Rising scores come many times a second and only reach the system's cache; anything else
+// (a name, a turn's end, a cleared table) comes a few times a turn and is forced onto the
+// disk, so that a finished turn outlives a power cut or a disk that turns read-only.
+bool needsFullSync(const std::vector<StoreOperation>& batch)
+{
+    return std::any_of(batch.begin(), batch.end(), [](const StoreOperation& operation) {
+        return !std::holds_alternative<StoreOp::ScoreRaised>(operation);
+    });
 }
 
 }  // namespace
@@ -64,9 +75,16 @@ EventWriter::EventWriter(SqliteConnection& connection)
 std::optional<QSqlError> EventWriter::apply(const std::vector<StoreOperation>& batch)
 {
     const std::optional<qint64> eventBefore = m_eventId;
+    const bool fullSync = needsFullSync(batch);
+    if (fullSync) {
+        if (auto error = m_connection.exec(QStringLiteral("PRAGMA synchronous = FULL")))
+            return error;
+    }
     auto error = m_connection.exec(QStringLiteral("BEGIN IMMEDIATE"));
-    if (error)
+    if (error) {
+        restoreNormalSync(fullSync);
         return error;
+    }
     for (const StoreOperation& operation : batch) {
         error = std::visit([this](const auto& op) { return write(op); }, operation);
         if (error)
@@ -78,7 +96,14 @@ std::optional<QSqlError> EventWriter::apply(const std::vector<StoreOperation>& b
         m_connection.exec(QStringLiteral("ROLLBACK"));
         m_eventId = eventBefore;
     }
+    restoreNormalSync(fullSync);
     return error;
+}
+
+void EventWriter::restoreNormalSync(bool fullSync)
+{
+    if (fullSync)
+        m_connection.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
 }
 
 std::optional<QSqlError> EventWriter::write(const StoreOp::BeginEvent& op)

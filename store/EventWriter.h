@@ -21,10 +21,12 @@ public:
     explicit EventWriter(SqliteConnection& connection);
 
     // All of batch in one transaction: either every operation is stored or none is, and on
-    // failure the writer is as it was before, so the same batch can be tried again.
+    // failure the writer is as it was before, so the same batch can be tried again. A batch
+    // with more than rising scores is synced to the disk before this returns.
     std::optional<QSqlError> apply(const std::vector<StoreOperation>& batch);
 
 private:
+    void restoreNormalSync(bool fullSync);
     std::optional<QSqlError> write(const StoreOp::BeginEvent& op);
     std::optional<QSqlError> write(const StoreOp::ResumeEvent& op);
     std::optional<QSqlError> write(const StoreOp::ContestantStarted& op);

@@ -74,6 +74,18 @@ QString movedAside(const QString& newPath)
         .arg(shown(newPath));
 }
 
+QString keptUntilWritable()
+{
+    return QCoreApplication::translate("EventStore",
+        "Ovatron keeps them and saves them as soon as the disk takes them again.");
+}
+
+QString savingAgain()
+{
+    return QCoreApplication::translate("EventStore",
+        "Results are being saved again; none of this event's results were lost.");
+}
+
 QString nothingStored()
 {
     return QCoreApplication::translate("EventStore", "There are no stored results to export.");

@@ -20,6 +20,10 @@ QString folderNotCreated(const QString& folder);
 QString diskFull();
 QString failed(const QString& path, const QString& detail);
 QString movedAside(const QString& newPath);
+// Said after a write failure during the show: the results wait in memory.
+QString keptUntilWritable();
+// Writes work again after a failure, and what waited meanwhile is stored.
+QString savingAgain();
 QString nothingStored();
 
 }  // namespace StoreMessages

@@ -218,6 +218,14 @@
         <source>There are no stored results to export.</source>
         <translation>Es gibt keine gespeicherten Ergebnisse zum Exportieren.</translation>
     </message>
+    <message>
+        <source>Ovatron keeps them and saves them as soon as the disk takes them again.</source>
+        <translation>Ovatron behält sie und speichert sie, sobald der Datenträger sie wieder annimmt.</translation>
+    </message>
+    <message>
+        <source>Results are being saved again; none of this event&apos;s results were lost.</source>
+        <translation>Die Ergebnisse werden wieder gespeichert; keines der Ergebnisse dieser Veranstaltung ging verloren.</translation>
+    </message>
 </context>
 <context>
     <name>FontDialog</name>
@@ -282,6 +290,14 @@
     <message>
         <source>The results could not be printed.</source>
         <translation>Die Ergebnisse konnten nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Settings are not being saved: %1 cannot be written.</source>
+        <translation>Einstellungen werden nicht gespeichert: %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The audience screen was disconnected; its window is closed until View &gt; Audience Screen opens it again.</source>
+        <translation>Der Publikumsbildschirm wurde getrennt; sein Fenster bleibt geschlossen, bis Ansicht &gt; Publikumsbildschirm es wieder öffnet.</translation>
     </message>
 </context>
 <context>

@@ -218,6 +218,14 @@
         <source>There are no stored results to export.</source>
         <translation>Il n&apos;y a aucun résultat enregistré à exporter.</translation>
     </message>
+    <message>
+        <source>Ovatron keeps them and saves them as soon as the disk takes them again.</source>
+        <translation>Ovatron les conserve et les enregistre dès que le disque les accepte à nouveau.</translation>
+    </message>
+    <message>
+        <source>Results are being saved again; none of this event&apos;s results were lost.</source>
+        <translation>Les résultats sont de nouveau enregistrés ; aucun résultat de cet événement n&apos;a été perdu.</translation>
+    </message>
 </context>
 <context>
     <name>FontDialog</name>
@@ -282,6 +290,14 @@
     <message>
         <source>The results could not be printed.</source>
         <translation>Les résultats n&apos;ont pas pu être imprimés.</translation>
+    </message>
+    <message>
+        <source>Settings are not being saved: %1 cannot be written.</source>
+        <translation>Les réglages ne sont pas enregistrés : impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>The audience screen was disconnected; its window is closed until View &gt; Audience Screen opens it again.</source>
+        <translation>L&apos;écran du public a été débranché ; sa fenêtre reste fermée jusqu&apos;à ce qu&apos;Affichage &gt; Écran du public la rouvre.</translation>
     </message>
 </context>
 <context>

@@ -22,8 +22,10 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,6 +34,10 @@
 #include <QStatusBar>
 
 #include <vector>
+
+// Every notice also goes to the log, so that what the operator was told can be read after
+// the show.
+Q_LOGGING_CATEGORY(lcNotices, "ovatron.notices", QtInfoMsg)
 
 namespace {
 
@@ -103,10 +109,18 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     statusBar()->setSizeGripEnabled(false);
     statusBar()->hide();
     connect(statusBar(), &QStatusBar::messageChanged, this, &MainWindow::hideFootUnlessNeeded);
+    // The settings store tells of a failing write once, until a write succeeds again.
+    m_settings.setWriteFailureHandler([this](const brio::BRString& path) {
+        showNotice(tr("Settings are not being saved: %1 cannot be written.")
+                       .arg(QDir::toNativeSeparators(brio::toQString(path))));
+    });
     m_view.setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    m_settings.setWriteFailureHandler({});
+}
 
 CommandContext MainWindow::commandContext() const
 {
@@ -187,6 +201,9 @@ void MainWindow::placeAudienceWindow(bool screensChanged)
     // A projector pulled out leaves only the operator's screen: the audience window goes.
     if (placement.screen < 0 || (screensChanged && !fullScreen)) {
         closeAudienceScreen();
+        if (screensChanged)
+            showNotice(tr("The audience screen was disconnected; its window is closed until "
+                          "View > Audience Screen opens it again."));
         return;
     }
     m_audience->showOn(QGuiApplication::screens().at(placement.screen), fullScreen);
@@ -208,6 +225,7 @@ void MainWindow::keepOnAScreen()
 
 void MainWindow::showNotice(const QString& text)
 {
+    qCInfo(lcNotices).noquote() << text;
     statusBar()->show();
     statusBar()->showMessage(text, kNoticeMilliseconds);
 }

@@ -16,6 +16,7 @@
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,6 +26,9 @@
 #include <limits>
 
 namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="ovatron.ticks.info=true"): the soak reads it.
+Q_LOGGING_CATEGORY(lcTicks, "ovatron.ticks", QtWarningMsg)
 
 ScaledPicture loadedImage(int resourceId)
 {
@@ -105,6 +109,7 @@ MeterView::MeterView(brio::BRAppConfig& settings, const DisplaySettings& stored,
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
     refreshLook();
+    m_clock.start();
     // Focus moving anywhere may make the meter listen or stop listening.
     connect(qApp, &QApplication::focusChanged, this, &MeterView::followClock);
     followClock();
@@ -156,6 +161,7 @@ void MeterView::followClock()
     const bool needed = microphone || m_meter.tickCanChange(tickInput());
     if (needed && m_timerId == 0) {
         m_timerId = startTimer(kTickMilliseconds, Qt::PreciseTimer);
+        m_tickGaps.restart();  // the time it slept is no gap
     } else if (!needed && m_timerId != 0) {
         killTimer(m_timerId);
         m_timerId = 0;
@@ -239,6 +245,8 @@ void MeterView::timerEvent(QTimerEvent* event)
         QWidget::timerEvent(event);
         return;
     }
+    if (m_tickGaps.tick(std::chrono::milliseconds(m_clock.elapsed())))
+        qCInfo(lcTicks) << "largest tick gap so far:" << m_tickGaps.largest().count() << "ms";
     tickOnce();
 }
 

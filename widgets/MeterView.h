@@ -6,6 +6,7 @@
 #include "core/FrameSnapshot.h"
 #include "core/MeterCore.h"
 #include "core/MeterLayout.h"
+#include "core/TickGapWatch.h"
 #include "widgets/DisplayFont.h"
 #include "widgets/MeterPainter.h"
 #include "widgets/ScaledPicture.h"
@@ -13,6 +14,7 @@
 #include "widgets/ViewDialogs.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QRegion>
 #include <QSize>
@@ -162,6 +164,8 @@ private:
     FrameLook m_look;
     ShownFrame m_shown;
     int m_timerId = 0;
+    QElapsedTimer m_clock;
+    TickGapWatch m_tickGaps;
     bool m_spaceDown = false;
     std::function<std::optional<int>()> m_measured;
     std::function<bool()> m_microphoneInUse;

@@ -9,39 +9,12 @@ set -euo pipefail
 
 ovatron="$1"
 probe="$2"
-for tool in Xvfb openbox xdotool import xwininfo; do
-  command -v "$tool" >/dev/null || { echo "skipped: missing $tool (scripts/install-deps.sh installs it)"; exit 77; }
-done
+source "$(dirname "$0")/../support/x-session.sh"
+require_tools Xvfb openbox xdotool import xwininfo
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/ovatron.log" ] && cat "$work/ovatron.log"; exit 1; }
-
-# start_display SCREEN_ARGS...: a display of our own with openbox; sets DISPLAY.
-start_display() {
-  rm -f "$work/display"
-  Xvfb -displayfd 3 "$@" -nolisten tcp 3>"$work/display" 2>>"$work/xvfb.log" &
-  pids+=($!)
-  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-  [ -s "$work/display" ] || fail "Xvfb did not start"
-  display=":$(head -n1 "$work/display")"
-  export DISPLAY="$display.0"
-  openbox >>"$work/openbox.log" 2>&1 &
-  pids+=($!)
-  sleep 1
-}
-
-# start_program: the program with the audience screen set to open at start.
+# start_program NAME: the program, with folders of that name, set to open the audience screen.
 start_program() {
-  export XDG_CONFIG_HOME="$work/config-$1" XDG_DATA_HOME="$work/data-$1" HOME="$work"
-  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-  mkdir -p "$XDG_CONFIG_HOME/Ovatron"
+  private_folders "$1"
   printf 'ShowAudienceScreen=1\n' >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
   "$ovatron" >"$work/ovatron.log" 2>&1 &
   program=$!
@@ -64,8 +37,6 @@ geometry() {  # geometry SCREEN WINDOW: "x y width height" of the window on the 
     /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
     /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
 }
-
-value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
 
 # --- Two screens -------------------------------------------------------------------------
 start_display -screen 0 1600x1000x24 -screen 1 1280x720x24

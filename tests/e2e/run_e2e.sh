@@ -10,54 +10,10 @@ set -euo pipefail
 
 ovatron="$1"
 probe="$2"
-for tool in Xvfb openbox xdotool import; do
-  # Without the tools the test is skipped, not failed (ctest reads 77 as skipped).
-  command -v "$tool" >/dev/null || { echo "skipped: missing $tool (scripts/install-deps.sh installs it)"; exit 77; }
-done
-
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*"; exit 1; }
-
-# A display of our own; Xvfb reports the number it took.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-export XDG_CONFIG_HOME="$work/config"
-export HOME="$work"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-mkdir -p "$XDG_CONFIG_HOME"
-
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
-
-start_program() {
-  "$ovatron" >"$work/ovatron.log" 2>&1 &
-  program=$!
-  pids+=("$program")
-  window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
-    || fail "the main window did not appear"
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
-  sleep 0.5
-}
-
-shot() {
-  import -window "$window" "$work/$1.png"
-  "$probe" "$work/$1.png" >"$work/$1.txt"
-  echo "$1: $(tr '\n' ' ' <"$work/$1.txt")"
-}
-
-value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
+source "$(dirname "$0")/../support/x-session.sh"
+require_tools Xvfb openbox xdotool import
+start_display
+private_folders
 
 start_program
 xdotool type --delay 50 "Ana"

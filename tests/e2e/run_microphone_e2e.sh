@@ -10,54 +10,17 @@ set -euo pipefail
 
 ovatron="$1"
 probe="$2"
-here="$(cd "$(dirname "$0")" && pwd)"
-for tool in Xvfb openbox xdotool import pulseaudio pactl paplay sox; do
-  command -v "$tool" >/dev/null || { echo "skipped: missing $tool (scripts/install-deps.sh installs it)"; exit 77; }
-done
-
-work="$(mktemp -d)"
-pids=()
-pulse_started=false
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  if $pulse_started; then bash "$here/../support/pulse-server.sh" stop || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/ovatron.log" ] && cat "$work/ovatron.log"; exit 1; }
-
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" HOME="$work"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
+source "$(dirname "$0")/../support/x-session.sh"
+require_tools Xvfb openbox xdotool import pulseaudio pactl paplay sox
+start_display
+private_folders
 
 # The program connects to the sound server once, so the server comes first.
-eval "$(bash "$here/../support/pulse-server.sh" start)"
-pulse_started=true
+start_sound_server
 sox -n -r 48000 -c 1 "$work/noise.wav" synth 6 pinknoise vol 0.3
 
-mkdir -p "$XDG_CONFIG_HOME/Ovatron"
 printf 'UseMicrophone=1\n' >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
-"$ovatron" >"$work/ovatron.log" 2>&1 &
-program=$!
-pids+=("$program")
-window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
-  || fail "the main window did not appear"
-xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
-sleep 0.5
-
-shot() {
-  import -window "$window" "$work/$1.png"
-  "$probe" "$work/$1.png" >"$work/$1.txt"
-  echo "$1: $(tr '\n' ' ' <"$work/$1.txt")"
-}
-value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
+start_program
 
 xdotool type --delay 50 "Ana"
 xdotool key Return

@@ -9,43 +9,14 @@
 set -euo pipefail
 
 ovatron="$1"
-for tool in Xvfb openbox xdotool import convert compare; do
-  command -v "$tool" >/dev/null || { echo "skipped: missing $tool (scripts/install-deps.sh installs it)"; exit 77; }
-done
-
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; cat "$work/ovatron.log" 2>/dev/null || true; exit 1; }
-
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" HOME="$work" LANG=C.UTF-8
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-mkdir -p "$XDG_CONFIG_HOME/Ovatron"
+source "$(dirname "$0")/../support/x-session.sh"
+require_tools Xvfb openbox xdotool import convert compare
+x_session_signal=KILL
+start_display
+private_folders
+export LANG=C.UTF-8
 # A fixed placement, so that the table stands at the same place in both runs.
 printf 'xpos=40\nypos=40\nwidth=1000\nheight=600\nstate=1\n' >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
-
-start_program() {
-  "$ovatron" >"$work/ovatron.log" 2>&1 &
-  program=$!
-  pids+=("$program")
-  window="$(timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1)" \
-    || fail "no window titled $1 appeared"
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
-  sleep 0.5
-}
 
 # The league table's text, as a black-and-white mask: colour differs (the current contestant
 # is blue while measuring), the letters and digits must not.

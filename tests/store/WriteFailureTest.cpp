@@ -6,6 +6,7 @@
 
 #include "store/EventRecorder.h"
 #include "store/OperationQueue.h"
+#include "support/PrivateTmpfs.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,9 @@
 namespace {
 
 using namespace ovatron::test;
+
+// Room for the results file and a little more, so that a filler file can take the rest.
+constexpr qint64 kSmallDiskBytes = 1024 * 1024;
 
 // Counts the recorder's reports; they arrive on its worker thread.
 struct Reports {
@@ -32,6 +36,12 @@ struct Reports {
             std::lock_guard lock(mutex);
             ++resumptions;
         });
+    }
+    void expectTold(int failuresTold, int resumptionsTold)
+    {
+        std::lock_guard lock(mutex);
+        EXPECT_EQ(failures, failuresTold);
+        EXPECT_EQ(resumptions, resumptionsTold);
     }
     std::mutex mutex;
     int failures = 0;
@@ -86,17 +96,54 @@ TEST(WriteFailure, AFullDiskIsReportedOnceAndWhatWasStoredStays)
     EXPECT_EQ(recorder.status().condition, StoreCondition::Saving);
     recordContestants(recorder, {{QStringLiteral("Cal"), 99}}, 42);
     ASSERT_TRUE(recorder.flush());
-    {
-        std::lock_guard lock(reports.mutex);
-        EXPECT_EQ(reports.failures, 1);
-        EXPECT_EQ(reports.resumptions, 1);
-    }
+    reports.expectTold(1, 1);
     const std::optional<StoredEvent> event = recorder.latestEvent();
     ASSERT_TRUE(event);
     ASSERT_EQ(event->entries.size(), 43u);
     EXPECT_EQ(event->entries[0].name, QStringLiteral("Cal"));
     EXPECT_EQ(event->entries[1].name, QStringLiteral("Ana"));
     EXPECT_EQ(event->entries[2].name, QStringLiteral("Ben"));
+}
+
+// A real full disk under the results file: the outage is told once however often the
+// recorder tries again, and when there is room every change that waited is written once and
+// in the order it happened (a clear between contestants clears only those before it).
+TEST(WriteFailure, ARealFullDiskResumesWithEveryChangeOnceAndInOrder)
+{
+    PrivateTmpfs disk(dataFolder(), kSmallDiskBytes);
+    if (!disk.failure().isEmpty())
+        GTEST_SKIP() << disk.failure().toStdString();
+    EventRecorder recorder(databasePath());  // made after the mount, so its worker sees it
+    Reports reports(recorder);
+    ASSERT_EQ(recorder.open().condition, StoreCondition::Saving);
+    recorder.beginEvent(showStart());
+    recordContestants(recorder, {{QStringLiteral("Ana"), 60}, {QStringLiteral("Ben"), 40}});
+    ASSERT_TRUE(recorder.flush());
+
+    ASSERT_TRUE(disk.fill());
+    recordContestants(recorder, longNamedContestants(10, 2), 2);
+    EXPECT_FALSE(recorder.flush());
+    recorder.tableCleared(11);
+    recordContestants(recorder, {{QStringLiteral("Cal"), 99}}, 12);
+    EXPECT_FALSE(recorder.flush());
+    EXPECT_FALSE(recorder.flush());
+    EXPECT_EQ(recorder.status().condition, StoreCondition::WriteFailed);
+    EXPECT_TRUE(recorder.status().message.contains(QStringLiteral("the disk is full")))
+        << recorder.status().message.toStdString();
+
+    ASSERT_TRUE(disk.makeRoom());
+    ASSERT_TRUE(recorder.flush());
+    EXPECT_EQ(recorder.status().condition, StoreCondition::Saving);
+    reports.expectTold(1, 1);
+    const std::optional<StoredEvent> event = recorder.latestEvent();
+    ASSERT_TRUE(event);
+    ASSERT_EQ(event->entries.size(), 2u);
+    EXPECT_EQ(event->entries[0].name, QStringLiteral("Cal"));
+    EXPECT_EQ(event->entries[0].score, 99);
+    EXPECT_EQ(event->entries[0].order, 12);
+    EXPECT_EQ(event->entries[1].order, 11);
+    EXPECT_EQ(event->entries[1].score, 9);
+    EXPECT_EQ(event->nextOrder, 13);
 }
 
 TEST(WriteFailure, AFullDiskAtStartMeansNoSaving)

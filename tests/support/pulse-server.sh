@@ -8,6 +8,8 @@
 #   eval "$(pulse-server.sh start)"   starts a server in a new runtime folder and prints
 #                                     export XDG_RUNTIME_DIR=... and PULSE_SERVER=...;
 #                                     the program must see them
+#   pulse-server.sh start FOLDER      starts a server again in a runtime folder of this
+#                                     script whose server died: the same socket path
 #   pulse-server.sh stop              stops the server of $XDG_RUNTIME_DIR and removes the
 #                                     folder, only when this script made it
 #
@@ -21,9 +23,15 @@ marker=".ovatron-pulse-server"
 start() {
   command -v pulseaudio >/dev/null || { echo "pulse-server.sh: pulseaudio is not installed" >&2; exit 2; }
   command -v pactl >/dev/null || { echo "pulse-server.sh: pactl is not installed" >&2; exit 2; }
-  local dir
-  dir="$(mktemp -d "${TMPDIR:-/tmp}/ovatron-pulse.XXXXXX")"
-  touch "$dir/$marker"
+  local dir="${1:-}"
+  if [ -n "$dir" ]; then
+    [ -f "$dir/$marker" ] || { echo "pulse-server.sh: $dir was not made by this script" >&2; exit 2; }
+    # The dead server's pid may linger as a zombie nobody reaps; its file would stop this one.
+    rm -f "$dir/pulse/pid"
+  else
+    dir="$(mktemp -d "${TMPDIR:-/tmp}/ovatron-pulse.XXXXXX")"
+    touch "$dir/$marker"
+  fi
   export XDG_RUNTIME_DIR="$dir"
   # Root without D-Bus makes the server warn; both warnings are harmless.
   # A server whose test died without stopping it ends itself a minute after its last client.
@@ -66,7 +74,7 @@ stop_in() {
 }
 
 case "${1:-}" in
-  start) start ;;
+  start) start "${2:-}" ;;
   stop)
     [ -n "${XDG_RUNTIME_DIR:-}" ] || { echo "pulse-server.sh: XDG_RUNTIME_DIR is not set" >&2; exit 2; }
     stop_in "$XDG_RUNTIME_DIR" ;;

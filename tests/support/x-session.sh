@@ -1,0 +1,92 @@
+# SPDX-FileCopyrightText: 2026 Ovatron Project
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the scripts that drive the real program under X: a work folder that goes away
+# at the end, every process started here stopped at the end, a display of our own with
+# openbox, private settings and data folders and, when asked, a private sound server.
+#
+#   require_tools TOOL...          missing tools skip the test (exit 77; ctest reads it so)
+#   start_display [XVFB ARGS...]   an Xvfb (default one 1280x800 screen) with openbox; sets
+#                                  DISPLAY to its first screen and display to ":N"
+#   private_folders [NAME]         XDG_CONFIG_HOME, XDG_DATA_HOME and HOME inside $work
+#   start_sound_server             tests/support/pulse-server.sh, stopped again at the end
+#   fail MESSAGE                   says what failed, shows the program's log, exits 1
+#   start_program [TITLE]          starts "$ovatron" (its log in $work/ovatron.log), waits for
+#                                  its window titled TITLE (default ^Ovatron$) and activates
+#                                  it; sets program and window
+#   shot NAME                      a screenshot of $window read by "$probe" into $work/NAME.txt
+#   value NAME KEY                 one value from that reading
+#
+# Processes go into the array pids; a caller may add its own. Set x_session_signal=KILL to
+# stop them with SIGKILL (a test that must not let the program save on the way out).
+
+x_session_support="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+work="$(mktemp -d)"
+pids=()
+x_session_signal=TERM
+x_session_sound=false
+
+x_session_cleanup() {
+  for pid in "${pids[@]}"; do kill "-$x_session_signal" "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  if $x_session_sound; then bash "$x_session_support/pulse-server.sh" stop || true; fi
+  rm -rf "$work"
+}
+trap x_session_cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  if [ -f "$work/ovatron.log" ]; then tail -n 40 "$work/ovatron.log"; fi
+  exit 1
+}
+
+require_tools() {
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null \
+      || { echo "skipped: missing $tool (scripts/install-deps.sh installs it)"; exit 77; }
+  done
+}
+
+start_display() {
+  [ $# -gt 0 ] || set -- -screen 0 1280x800x24
+  rm -f "$work/display"
+  # Xvfb picks a free display and reports its number on descriptor 3.
+  Xvfb -displayfd 3 "$@" -nolisten tcp 3>"$work/display" 2>>"$work/xvfb.log" &
+  pids+=($!)
+  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  display=":$(head -n1 "$work/display")"
+  export DISPLAY="$display.0"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  openbox >>"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  sleep 1
+}
+
+private_folders() {
+  local name="${1:+-$1}"
+  export XDG_CONFIG_HOME="$work/config$name" XDG_DATA_HOME="$work/data$name" HOME="$work"
+  mkdir -p "$XDG_CONFIG_HOME/Ovatron" "$XDG_DATA_HOME"
+}
+
+start_sound_server() {
+  eval "$(bash "$x_session_support/pulse-server.sh" start)"
+  x_session_sound=true
+}
+
+start_program() {
+  "$ovatron" >"$work/ovatron.log" 2>&1 &
+  program=$!
+  pids+=("$program")
+  window="$(timeout 20 xdotool search --sync --onlyvisible --name "${1:-^Ovatron\$}" | head -n1)" \
+    || fail "no window titled ${1:-Ovatron} appeared"
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+  sleep 0.5
+}
+
+shot() {
+  import -window "$window" "$work/$1.png"
+  "$probe" "$work/$1.png" >"$work/$1.txt"
+  echo "$1: $(tr '\n' ' ' <"$work/$1.txt")"
+}
+
+value() { sed -n "s/^$2=//p" "$work/$1.txt"; }

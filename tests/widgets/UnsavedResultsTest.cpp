@@ -3,11 +3,11 @@
 
 // Closing while the results disk refuses what waits in memory: the operator is asked, and
 // the results leave only when the operator lets them go or exports them.
+#include "ViewTestSupport.h"
+
 #include "store/EventRecorder.h"
 #include "store/RecorderJournal.h"
 #include "support/PrivateTmpfs.h"
-#include "support/TickLimit.h"
-#include "support/UiTestFixture.h"
 #include "widgets/MainWindow.h"
 
 #include <QAbstractButton>
@@ -21,6 +21,7 @@
 
 namespace {
 
+using ovatron::test::addFinishedEntry;
 using ovatron::test::answerNextModal;
 using ovatron::test::PrivateTmpfs;
 using ovatron::test::testSettings;
@@ -60,17 +61,7 @@ protected:
         UiTest::TearDown();
     }
 
-    void play(const QString& name, int score)
-    {
-        MeterCore& meter = window->view().meter();
-        meter.onText(brio::BRString(name.toStdU16String().c_str()));
-        meter.onChar(MeterCore::kEnter);
-        for (int tick = 0; meter.peak() < score; ++tick) {
-            ASSERT_LT(tick, ovatron::test::kTickLimit);
-            meter.tick(TickInput{true, true});
-        }
-        meter.onChar(MeterCore::kEscape);
-    }
+    void play(const std::string& name, int score) { addFinishedEntry(window->view(), name, score); }
 
     // Closes as the close box does; true when the window went.
     bool closeWindow()
@@ -124,8 +115,8 @@ TEST_F(UnsavedResultsTest, EachAnswerClosesOnlyWhenTheResultsAreLetGoOrExported)
         if (!window)
             openWindow();
         if (window->view().meter().leagueTable().count() == 0) {
-            play(QStringLiteral("Ana"), 60);
-            play(QStringLiteral("Ben"), 30);
+            play("Ana", 60);
+            play("Ben", 30);
         }
         int checks = 0;
         window->setResultsSavedCheck([&checks]() {
@@ -203,12 +194,12 @@ TEST_F(UnsavedResultsTest, OnlyResultsTheDiskRefusesAreAskedAbout)
     RecorderJournal journal(recorder);
     window->view().meter().setJournal(&journal);
     window->setResultsSavedCheck([&recorder]() { return recorder.flush(); });
-    play(QStringLiteral("Ana"), 60);
+    play("Ana", 60);
 
     ASSERT_TRUE(disk.fill());
     // Long names, so that the results file must grow to take them.
     for (int contestant = 0; contestant < 10; ++contestant)
-        play(QStringLiteral("Contestant %1 ").arg(contestant).repeated(40), 20);
+        play(QStringLiteral("Contestant %1 ").arg(contestant).repeated(40).toStdString(), 20);
     QString title;
     answerQuestion("Cancel", title);
     EXPECT_FALSE(closeWindow());

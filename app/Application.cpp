@@ -58,6 +58,9 @@ void Application::start()
     m_window->restorePlacement();
     const StoreStatus status = opening.get();
     QObject::connect(m_window, &MainWindow::closing, m_window, [this]() { endEvent(); });
+    // One more attempt to write what waits before the window goes; the window asks the
+    // operator when the disk still refuses it.
+    m_window->setResultsSavedCheck([this]() { return m_recorder.flush(); });
     // The failure is told once, whenever it comes; the show goes on without saving.
     QObject::connect(&m_recorder, &EventRecorder::savingFailed, m_window,
                      [this](const QString& message) {

@@ -538,4 +538,31 @@
         <translation>ovatron: die Anzeige kann nicht geöffnet werden: %1</translation>
     </message>
 </context>
+<context>
+    <name>UnsavedResultsQuestion</name>
+    <message>
+        <source>Results Not Saved</source>
+        <translation>Ergebnisse nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Some results of this event are not saved: the disk refuses them.</source>
+        <translation>Einige Ergebnisse dieser Veranstaltung sind nicht gespeichert: Der Datenträger nimmt sie nicht an.</translation>
+    </message>
+    <message>
+        <source>Export them to another place before closing?</source>
+        <translation>Vor dem Schließen an einen anderen Ort exportieren?</translation>
+    </message>
+    <message>
+        <source>Export Results...</source>
+        <translation>Ergebnisse exportieren...</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>Ohne Speichern schließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
 </TS>

@@ -538,4 +538,31 @@
         <translation>ovatron : impossible d&apos;ouvrir l&apos;affichage : %1</translation>
     </message>
 </context>
+<context>
+    <name>UnsavedResultsQuestion</name>
+    <message>
+        <source>Results Not Saved</source>
+        <translation>Résultats non enregistrés</translation>
+    </message>
+    <message>
+        <source>Some results of this event are not saved: the disk refuses them.</source>
+        <translation>Certains résultats de cet événement ne sont pas enregistrés : le disque les refuse.</translation>
+    </message>
+    <message>
+        <source>Export them to another place before closing?</source>
+        <translation>Les exporter vers un autre emplacement avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>Export Results...</source>
+        <translation>Exporter les résultats...</translation>
+    </message>
+    <message>
+        <source>Close Without Saving</source>
+        <translation>Fermer sans enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
 </TS>

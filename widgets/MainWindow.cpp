@@ -19,6 +19,7 @@
 #include "widgets/ResultsExport.h"
 #include "widgets/ResultsSheet.h"
 #include "widgets/ProgramIcon.h"
+#include "widgets/UnsavedResultsQuestion.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -244,11 +245,10 @@ bool MainWindow::exportResultsTo(const QString& path)
     return result.succeeded;
 }
 
-void MainWindow::exportResults()
+bool MainWindow::exportResults()
 {
     const QString path = m_resultsDialogs.chooseExportFile(this);
-    if (!path.isEmpty())
-        exportResultsTo(path);
+    return !path.isEmpty() && exportResultsTo(path);
 }
 
 void MainWindow::printResults()
@@ -351,8 +351,29 @@ void MainWindow::savePlacement()
     ::savePlacement(m_settings, normal.x(), normal.y(), normal.width(), normal.height(), showState);
 }
 
+bool MainWindow::mayClose()
+{
+    if (!m_resultsSaved || m_resultsSaved())
+        return true;
+    switch (askAboutUnsavedResults(this)) {
+    case UnsavedResultsAnswer::Export:
+        // The export writes the table held in memory, which the refusing disk does not touch.
+        return exportResults();
+    case UnsavedResultsAnswer::CloseWithoutSaving:
+        return true;
+    case UnsavedResultsAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Asked first, so that a cancelled close leaves everything as it was.
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
     savePlacement();
     // The audience screen goes with the program; whether it was open stays stored.
     if (m_audience)

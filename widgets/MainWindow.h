@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 namespace brio {
@@ -48,6 +49,9 @@ public:
     // dialogs.
     void setHelpActions(HelpActions actions) { m_helpActions = std::move(actions); }
     void setResultsDialogs(ResultsDialogs dialogs) { m_resultsDialogs = std::move(dialogs); }
+    // Answers whether every result is on disk, after one more attempt to write what waits;
+    // while it says no, closing asks the operator first. Without one, closing never asks.
+    void setResultsSavedCheck(std::function<bool()> check) { m_resultsSaved = std::move(check); }
     // When the event began, for the results sheet.
     void setEventStarted(const QDateTime& started) { m_eventStarted = started; }
 
@@ -62,7 +66,8 @@ public slots:
     // Edit > Measure With Microphone, and Edit > Microphone... (the calibration dialog).
     void toggleMicrophone();
     void editMicrophone();
-    void exportResults();
+    // True once the chosen file is written; false when cancelled or failed.
+    bool exportResults();
     void printResults();
     void showHelpContents();
     void showAbout();
@@ -87,6 +92,8 @@ private:
     void keepOnAScreen();
     void showOperatorStrip();
     void hideFootUnlessNeeded();
+    // False when results are not on disk and the operator does not let them go.
+    bool mayClose();
 
     brio::BRAppConfig& m_settings;
     MicrophoneSource m_microphone;  // before the view, which reads it on every tick
@@ -98,4 +105,5 @@ private:
     std::unique_ptr<AudienceWindow> m_audience;
     ResultsDialogs m_resultsDialogs = standardResultsDialogs();
     QDateTime m_eventStarted = QDateTime::currentDateTime();
+    std::function<bool()> m_resultsSaved;
 };

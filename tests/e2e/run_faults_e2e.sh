@@ -8,7 +8,8 @@
 # the kernel remount it so) and the sound server is killed during a turn and started again.
 # Each time the show goes on (keys still move the meter), every result stored before the
 # fault is exported afterwards, and the program says what happened exactly once (its
-# notices are also logged under "ovatron.notices", which is what is counted here).
+# notices are also logged under "ovatron.notices", which is what is counted here). Closing
+# on the read-only disk asks, and the results that only memory holds are exported then.
 # Usage: run_faults_e2e.sh OVATRON SHOT_PROBE
 set -euo pipefail
 
@@ -62,6 +63,32 @@ stop_program() {
   xdotool key alt+F4
   for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$program" 2>/dev/null && fail "the program did not end when its window closed"
+  wait "$program" 2>/dev/null || true
+}
+
+# wait_for_window TITLE: sets found to the visible window titled TITLE, once it shows.
+wait_for_window() {
+  found="$(timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1)" \
+    || fail "no window titled \"$1\" appeared"
+}
+
+# close_with_export FILE: closing while the results disk refuses what waits must ask; the
+# answer "Export Results..." saves the table to FILE, and then the program ends.
+close_with_export() {
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+  xdotool key alt+F4
+  wait_for_window '^Results Not Saved$'
+  kill -0 "$program" 2>/dev/null || fail "the program ended before the operator answered"
+  xdotool windowactivate --sync "$found" >/dev/null 2>&1 || true
+  xdotool key Return  # the default answer: Export Results...
+  wait_for_window '^Export Results$'
+  xdotool windowactivate --sync "$found" >/dev/null 2>&1 || true
+  sleep 0.5
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+  for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$program" 2>/dev/null && fail "the program did not end after the export"
   wait "$program" 2>/dev/null || true
 }
 
@@ -250,10 +277,18 @@ else
 fi
 [ "$(notices "the meter follows the keyboard")" = 1 ] || fail "the sound server's death was said again"
 
-stop_program
 if $ext4; then
+  # The results after the fault wait in memory only: closing asks, and the operator exports
+  # them elsewhere; none may be lost.
+  close_with_export "$work/closing.csv"
+  echo "exported on closing: $(tr '\n' ' ' <"$work/closing.csv")"
+  for name in Gus Hal Ida Jo; do
+    grep -q ",$name," "$work/closing.csv" || fail "$name is missing from the export on closing"
+  done
   umount "$XDG_DATA_HOME"
   mount -o loop "$work/results.img" "$XDG_DATA_HOME"
+else
+  stop_program
 fi
 expect_exported Gus Hal
 echo "1 passed, 0 failed"

@@ -117,6 +117,8 @@ MeterView::MeterView(brio::BRAppConfig& settings, const DisplaySettings& stored,
 
 MeterView::~MeterView()
 {
+    // QWidget's destructor gives the focus away, which must not reach this half-gone view.
+    disconnect(qApp, &QApplication::focusChanged, this, &MeterView::followClock);
     if (m_timerId != 0)
         killTimer(m_timerId);
 }

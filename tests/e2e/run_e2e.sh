@@ -50,10 +50,7 @@ xdotool windowmove --sync "$window" 120 90
 sleep 0.5
 read -r before_w before_h < <(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')
 # openbox's Alt+F4 asks the window to close, as its close box does.
-xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-xdotool key alt+F4
-for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program" 2>/dev/null && fail "the program did not end when its window closed"
+stop_program
 settings="$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
 [ -f "$settings" ] || fail "closing wrote no settings"
 grep -q '^width=' "$settings" || fail "closing did not save the placement"

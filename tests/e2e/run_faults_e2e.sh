@@ -58,14 +58,6 @@ mount_tmpfs() {
 # fill FOLDER: a file takes every free byte of the folder's file system.
 fill() { dd if=/dev/zero of="$1/filler" bs=16k status=none 2>/dev/null || true; }
 
-stop_program() {
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-  xdotool key alt+F4
-  for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$program" 2>/dev/null && fail "the program did not end when its window closed"
-  wait "$program" 2>/dev/null || true
-}
-
 # wait_for_window TITLE: sets found to the visible window titled TITLE, once it shows.
 wait_for_window() {
   found="$(timeout 10 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n1)" \

@@ -29,11 +29,9 @@ shot quiet
 paplay --device=hall "$work/noise.wav" &
 player=$!
 pids+=("$player")
-sleep 3
-shot applause
+shot_until applause 5 '[ "$(value applause level_row)" -ge 0 ] && [ "$(value applause level_row)" -lt $(($(value applause height) / 2)) ]'
 wait "$player" || fail "paplay could not play into the test's sink"
-sleep 3
-shot silence
+shot_until silence 8 '[ "$(value silence level_row)" -gt $(($(value silence height) * 3 / 4)) ]'
 
 height="$(value applause height)"
 quiet_level="$(value quiet level_row)"
@@ -49,8 +47,7 @@ rest_peak="$(value silence peak_row)"
 [ "$(value silence highlight_right)" -gt 20 ] || fail "the contestant's row is not highlighted"
 
 # The score went into the table: the program's own export of the event says so.
-xdotool key alt+F4
-for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+stop_program
 "$ovatron" --export "$work/results.csv" || fail "the results could not be exported"
 echo "results: $(tr '\n' ' ' <"$work/results.csv")"
 score="$(grep -m1 'Ana' "$work/results.csv" | grep -oE '[0-9]+' | tail -n1 || true)"

@@ -14,7 +14,12 @@
 #                                  its window titled TITLE (default ^Ovatron$) and activates
 #                                  it; sets program and window
 #   shot NAME                      a screenshot of $window read by "$probe" into $work/NAME.txt
+#   shot_until NAME SECONDS TEST   shots NAME until the shell test TEST holds (it may read
+#                                  the shot with value), for at most SECONDS: a busy machine
+#                                  draws later, and the checks after it read the last shot
 #   value NAME KEY                 one value from that reading
+#   stop_program                   closes the window with Alt+F4 as an operator does; fails
+#                                  unless the program then ends within ten seconds
 #
 # Processes go into the array pids; a caller may add its own. Set x_session_signal=KILL to
 # stop them with SIGKILL (a test that must not let the program save on the way out).
@@ -89,4 +94,24 @@ shot() {
   echo "$1: $(tr '\n' ' ' <"$work/$1.txt")"
 }
 
+shot_until() {
+  local name="$1" deadline=$((SECONDS + $2))
+  shift 2
+  while :; do
+    import -window "$window" "$work/$name.png"
+    "$probe" "$work/$name.png" >"$work/$name.txt"
+    if eval "$*" 2>/dev/null || [ $SECONDS -ge $deadline ]; then break; fi
+    sleep 0.2
+  done
+  echo "$name: $(tr '\n' ' ' <"$work/$name.txt")"
+}
+
 value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
+
+stop_program() {
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+  xdotool key alt+F4
+  for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$program" 2>/dev/null && fail "the program did not end when its window closed"
+  wait "$program" 2>/dev/null || true
+}

@@ -75,6 +75,16 @@ ended() {
   fail "the program ended after $actions actions ($how)"
 }
 
+# answers: the window is found. xdotool's search walks every window, and one that closes
+# meanwhile (a menu, a dialog) fails that walk, so a single failure proves nothing.
+answers() {
+  for _ in 1 2 3; do
+    timeout 10 xdotool search --name '^Ovatron$' >/dev/null 2>&1 && return 0
+    sleep 1
+  done
+  return 1
+}
+
 rss_kib() { sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\).*/\1/p' "/proc/$program/status"; }
 
 end=$((SECONDS + minutes * 60))
@@ -86,7 +96,7 @@ echo "seconds rss_kib actions"
 while [ $SECONDS -lt $end ]; do
   kill -0 "$program" 2>/dev/null || ended
   if [ $SECONDS -ge $next_check ]; then
-    timeout 10 xdotool search --name '^Ovatron$' >/dev/null || fail "no answer from the window (hang)"
+    answers || fail "no answer from the window (hang)"
     rss="$(rss_kib)"
     first_rss="${first_rss:-$rss}"
     [ "$rss" -gt "$max_rss" ] && max_rss="$rss"

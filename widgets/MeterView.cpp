@@ -152,8 +152,11 @@ QImage MeterView::renderToImage(const QSize& size) const
 
 void MeterView::tickOnce()
 {
-    repaintIf(m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt));
-    followClock();
+    // A repaint follows the clock on its way; a tick that changed nothing must still do so.
+    if (m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt))
+        showChanges();
+    else
+        followClock();
 }
 
 void MeterView::followClock()

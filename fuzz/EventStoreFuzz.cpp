@@ -5,6 +5,7 @@
 // hard, and neither does opening it for the show, which may move it aside and start anew.
 #include "FuzzSupport.h"
 
+#include "core/LevelDynamics.h"
 #include "store/EventDatabase.h"
 
 #include <QDir>
@@ -23,8 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         EventDatabase reading;
         reading.openForReading(path);
         if (const std::optional<StoredEvent> event = reading.latestEvent(error)) {
-            for (std::size_t i = 1; i < event->entries.size(); ++i) {
-                if (event->entries[i - 1].score < event->entries[i].score)
+            for (std::size_t i = 0; i < event->entries.size(); ++i) {
+                const StoredEntry& entry = event->entries[i];
+                if (entry.score < level::kMinimum || entry.score > level::kMaximum)
+                    fuzzFailure("a stored score is off the scale");
+                if (i > 0 && event->entries[i - 1].score < entry.score)
                     fuzzFailure("the stored table is not best first");
             }
         }

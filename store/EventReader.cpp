@@ -3,12 +3,15 @@
 
 #include "store/EventReader.h"
 
+#include "core/LevelDynamics.h"
 #include "store/SqliteConnection.h"
 #include "store/StoredTime.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlQuery>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +39,22 @@ bool runForEvent(QSqlQuery& query, const char* sql, qint64 eventId,
     return false;
 }
 
+// SQLite keeps whatever a column is given, so a file written by another program may hold
+// text or numbers outside the scale; such a score reads as the nearest value on the scale.
+int scoreFromStored(const QVariant& stored)
+{
+    return std::clamp(stored.toInt(), level::kMinimum, level::kMaximum);
+}
+
+// The database orders by the stored values, which may not be the scores read from them.
+void sortBestFirst(std::vector<StoredEntry>& entries)
+{
+    std::stable_sort(entries.begin(), entries.end(),
+        [](const StoredEntry& a, const StoredEntry& b) {
+            return a.score != b.score ? a.score > b.score : a.order < b.order;
+        });
+}
+
 bool readEntries(QSqlDatabase& database, StoredEvent& event, std::optional<QSqlError>& error)
 {
     QSqlQuery query(database);
@@ -45,12 +64,13 @@ bool readEntries(QSqlDatabase& database, StoredEvent& event, std::optional<QSqlE
             event.id, error))
         return false;
     while (query.next()) {
-        event.entries.push_back({query.value(0).toString(), query.value(1).toInt(),
+        event.entries.push_back({query.value(0).toString(), scoreFromStored(query.value(1)),
             timeFromStored(query.value(2)), timeFromStored(query.value(3)),
             query.value(4).toLongLong()});
     }
     if (query.lastError().isValid())
         error = query.lastError();
+    sortBestFirst(event.entries);
     return !error;
 }
 

@@ -10,10 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 
 #include <functional>
 #include <optional>
+#include <ostream>
 
 namespace {
 
@@ -227,5 +229,63 @@ TEST(RecorderRoundTrip, AFileWithNoEventRestoresNothing)
     EXPECT_TRUE(recorder.flush());
     EXPECT_FALSE(recorder.latestEvent());
 }
+
+// Found by fuzzing: SQLite keeps any value in a column, and the file may have been changed by
+// another program. A score that is text, fractional or off the scale reads as a score on it,
+// and the table still comes back best first with ties in order of entry.
+struct StoredScoreCase {
+    const char* name;
+    const char* storedValue;  // SQL literal put in place of Ben's 60
+    Contestants table;
+};
+
+void PrintTo(const StoredScoreCase& param, std::ostream* out)
+{
+    *out << param.name;
+}
+
+class StoredScore : public testing::TestWithParam<StoredScoreCase> {};
+
+TEST_P(StoredScore, ComesBackOnTheScaleAndInOrder)
+{
+    {
+        EventRecorder recorder(databasePath());
+        ASSERT_TRUE(recorder.open().saving());
+        recorder.beginEvent(showStart());
+        recordContestants(recorder, {{QStringLiteral("Ana"), 80}, {QStringLiteral("Ben"), 60},
+                                        {QStringLiteral("Cy"), 40}});
+        ASSERT_TRUE(recorder.flush());
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "edit");
+        db.setDatabaseName(databasePath());
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec(QStringLiteral("UPDATE entry SET score = %1 WHERE name = 'Ben'")
+                                   .arg(QLatin1String(GetParam().storedValue))))
+            << query.lastError().text().toStdString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+
+    const std::optional<StoredEvent> event = restored();
+    ASSERT_TRUE(event);
+    EXPECT_EQ(tableOf(*event), GetParam().table);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, StoredScore,
+    testing::Values(
+        StoredScoreCase{"Text", "'abc'",
+            {{QStringLiteral("Ana"), 80}, {QStringLiteral("Cy"), 40}, {QStringLiteral("Ben"), 0}}},
+        StoredScoreCase{"NumberAsText", "'90'",
+            {{QStringLiteral("Ben"), 90}, {QStringLiteral("Ana"), 80}, {QStringLiteral("Cy"), 40}}},
+        StoredScoreCase{"AboveTheScale", "5000",
+            {{QStringLiteral("Ben"), 100}, {QStringLiteral("Ana"), 80}, {QStringLiteral("Cy"), 40}}},
+        StoredScoreCase{"BelowTheScale", "-7",
+            {{QStringLiteral("Ana"), 80}, {QStringLiteral("Cy"), 40}, {QStringLiteral("Ben"), 0}}},
+        StoredScoreCase{"TieWithALaterEntry", "'40'",
+            {{QStringLiteral("Ana"), 80}, {QStringLiteral("Ben"), 40}, {QStringLiteral("Cy"), 40}}},
+        StoredScoreCase{"Blob", "x'3930'",
+            {{QStringLiteral("Ben"), 90}, {QStringLiteral("Ana"), 80}, {QStringLiteral("Cy"), 40}}}),
+    [](const testing::TestParamInfo<StoredScoreCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -122,8 +122,12 @@ void EventRecorder::eventEnded()
 
 void EventRecorder::enqueue(StoreOperation operation)
 {
-    if (!m_accepting)
+    if (!m_accepting) {
+        // Remembered so that closing asks about the contestants the file never got.
+        if (std::holds_alternative<StoreOp::ContestantStarted>(operation))
+            m_resultsDropped = true;
         return;
+    }
     {
         std::lock_guard lock(m_mutex);
         m_queue.push(std::move(operation));
@@ -134,6 +138,8 @@ void EventRecorder::enqueue(StoreOperation operation)
 
 bool EventRecorder::flush()
 {
+    if (m_resultsDropped)
+        return false;
     std::unique_lock lock(m_mutex);
     const quint64 target = m_pushed;
     if (m_written >= target)

@@ -55,7 +55,8 @@ public:
     void eventEnded();
 
     // Blocks until everything queued so far is on disk (true), or one more attempt to write
-    // it has failed (false).
+    // it has failed (false). Also false, at once, when a contestant was dropped because the
+    // file was not open for saving.
     bool flush();
 
 signals:
@@ -75,6 +76,7 @@ private:
 
     const QString m_path;
     std::atomic<bool> m_accepting = false;
+    std::atomic<bool> m_resultsDropped = false;
 
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;      // the worker waits on it

@@ -204,4 +204,33 @@ TEST_F(UnsavedResultsTest, OnlyResultsTheDiskRefusesAreAskedAbout)
     EXPECT_EQ(recorder.latestEvent()->entries.size(), 11u);
 }
 
+// A results file that could not be opened at the start keeps nothing: closing asks once a
+// contestant has played, and not before.
+TEST_F(UnsavedResultsTest, ResultsOfAShowThatNeverSavedAreAskedAbout)
+{
+    QFile blocker(folder.filePath(QStringLiteral("a-file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EventRecorder recorder(blocker.fileName() + QStringLiteral("/Ovatron/events.sqlite"));
+    ASSERT_FALSE(recorder.open().saving());
+    recorder.beginEvent(QDateTime::currentDateTime());
+    RecorderJournal journal(recorder);
+    window->view().meter().setJournal(&journal);
+    window->setResultsSavedCheck([&recorder]() { return recorder.flush(); });
+    {
+        NoQuestionExpected guard;
+        EXPECT_TRUE(closeWindow());
+        EXPECT_FALSE(guard.asked) << "nothing played, nothing to lose";
+    }
+    openWindow();
+    window->view().meter().setJournal(&journal);
+    window->setResultsSavedCheck([&recorder]() { return recorder.flush(); });
+    play("Ana", 60);
+    QString title;
+    answerQuestion("Cancel", title);
+    ASSERT_FALSE(closeWindow()) << "closed without a word";
+    EXPECT_EQ(title, QStringLiteral("Results Not Saved"));
+    window->view().meter().setJournal(nullptr);
+}
+
 }  // namespace

@@ -11,6 +11,14 @@ constexpr QLatin1String lineEnd("\r\n");
 
 }  // namespace
 
+QString inertCellText(const QString& text)
+{
+    static constexpr QLatin1String formulaStarts("=+-@\t\r");
+    if (!text.isEmpty() && formulaStarts.contains(text.front()))
+        return QLatin1Char('\'') + text;
+    return text;
+}
+
 QString csvField(const QString& text)
 {
     const bool needsQuotes = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
@@ -26,7 +34,7 @@ QByteArray resultsCsv(const std::vector<StoredEntry>& table)
 {
     QString text = QStringLiteral("rank,name,score") + lineEnd;
     for (const RankedEntry& row : rankedTable(table)) {
-        text += QString::number(row.rank) + QLatin1Char(',') + csvField(row.name)
+        text += QString::number(row.rank) + QLatin1Char(',') + csvField(inertCellText(row.name))
             + QLatin1Char(',') + QString::number(row.score) + lineEnd;
     }
     return text.toUtf8();

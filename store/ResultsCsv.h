@@ -14,6 +14,11 @@
 // carriage return or a line feed, with its double quotes doubled; otherwise as it is.
 QString csvField(const QString& text);
 
+// Text that a spreadsheet opening the CSV would take for a formula (it starts with = + - @, a
+// tab or a carriage return) gets a leading apostrophe, so that a contestant's name can never
+// run as one; other text is as it is.
+QString inertCellText(const QString& text);
+
 // The ranked table as UTF-8 CSV: the header "rank,name,score", then one row per entry in
-// table order, ties sharing a rank; every line ends in CR LF.
+// table order, ties sharing a rank, names made inert; every line ends in CR LF.
 QByteArray resultsCsv(const std::vector<StoredEntry>& table);

@@ -57,6 +57,37 @@ INSTANTIATE_TEST_SUITE_P(Names, CsvField,
         FieldCase{"Semicolon", QStringLiteral("Ana;Ben"), QStringLiteral("Ana;Ben")}),
     [](const testing::TestParamInfo<FieldCase>& info) { return info.param.name; });
 
+// A spreadsheet takes a cell that starts with = + - @, a tab or a CR for a formula; such a
+// name gets a leading apostrophe in the export, and nothing else changes.
+class InertCell : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(InertCell, NeverStartsLikeAFormula)
+{
+    EXPECT_EQ(inertCellText(GetParam().text).toStdString(), GetParam().field.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, InertCell,
+    testing::Values(FieldCase{"Plain", QStringLiteral("Ana"), QStringLiteral("Ana")},
+        FieldCase{"Empty", QString(), QString()},
+        FieldCase{"Equals", QStringLiteral("=1+1"), QStringLiteral("'=1+1")},
+        FieldCase{"Plus", QStringLiteral("+44 Band"), QStringLiteral("'+44 Band")},
+        FieldCase{"Minus", QStringLiteral("-2+3"), QStringLiteral("'-2+3")},
+        FieldCase{"At", QStringLiteral("@SUM(A1)"), QStringLiteral("'@SUM(A1)")},
+        FieldCase{"Tab", QStringLiteral("\t=A1"), QStringLiteral("'\t=A1")},
+        FieldCase{"CarriageReturn", QStringLiteral("\r=A1"), QStringLiteral("'\r=A1")},
+        FieldCase{"FormulaCharacterLater", QStringLiteral("Ana=Ben-Cy"),
+            QStringLiteral("Ana=Ben-Cy")},
+        FieldCase{"LeadingSpace", QStringLiteral(" =A1"), QStringLiteral(" =A1")},
+        FieldCase{"ApostropheAlready", QStringLiteral("'Tis Us"), QStringLiteral("'Tis Us")}),
+    [](const testing::TestParamInfo<FieldCase>& info) { return info.param.name; });
+
+TEST(ResultsCsv, ANameThatLooksLikeAFormulaIsExportedInertAndStillQuoted)
+{
+    const QByteArray csv = resultsCsv({entry(QStringLiteral("=HYPERLINK(\"x\",\"y\")"), 70)});
+    EXPECT_EQ(csv.toStdString(),
+        "rank,name,score\r\n1,\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\",70\r\n");
+}
+
 TEST(ResultsCsv, HasAHeaderRanksTiesAndEndsEveryLineInCrLf)
 {
     const std::vector<StoredEntry> table = {entry(QStringLiteral("Zoë"), 90, 3),

@@ -6,6 +6,8 @@
 #include "store/EventDatabase.h"
 #include "store/StoreMessages.h"
 
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <QThread>
 
 #include <utility>
@@ -16,11 +18,19 @@ namespace {
 // meanwhile instead of hammering a full disk at every tick.
 constexpr std::chrono::milliseconds retryInterval{2000};
 
+// A disk the kernel turned read-only after an error still reads as read-write in the mount
+// table and to statvfs(), and SQLite reports an I/O error; only trying a write tells.
+bool folderRefusesWrites(const QString& path)
+{
+    QTemporaryFile probe(QFileInfo(path).path() + QStringLiteral("/.write-probe.XXXXXX"));
+    return !probe.open();
+}
+
 QString failureReason(const SqliteFailure& failure, const QString& path)
 {
     if (failure.kind == SqliteFailureKind::Full)
         return StoreMessages::diskFull();
-    if (failure.kind == SqliteFailureKind::ReadOnly)
+    if (failure.kind == SqliteFailureKind::ReadOnly || folderRefusesWrites(path))
         return StoreMessages::cannotWrite(path);
     return StoreMessages::failed(path, failure.detail);
 }

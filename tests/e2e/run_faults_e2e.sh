@@ -239,10 +239,12 @@ applauded_turn Hal
 if $ext4; then
   device="$(findmnt -n -o SOURCE "$XDG_DATA_HOME")"
   echo 1 >"/sys/fs/ext4/$(basename "$device")/trigger_fs_error"
-  findmnt -n -o OPTIONS "$XDG_DATA_HOME" | grep -q ro || fail "the ext4 image did not turn read-only"
+  # The mount table keeps saying rw (the kernel adds "emergency_ro"); a write tells.
+  ! touch "$XDG_DATA_HOME/probe" 2>/dev/null || fail "the ext4 image did not turn read-only"
   applauded_turn Ida
   sleep 2.5
   said_once "Results are not being saved" "the read-only results disk"
+  said_once "events.sqlite cannot be written" "the cause, a read-only disk,"
 fi
 
 # The sound server dies during a turn: the keyboard takes over, said once; then it comes back

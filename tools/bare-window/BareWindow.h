@@ -8,15 +8,21 @@
 
 #include <chrono>
 
-// A window that repaints all of itself on every tick, with a new colour each time: what
-// a full repaint costs in Qt with nothing else going on.
+// What the bare window redraws on every tick.
+enum class BareRepaint {
+    Full,   // all of itself, in a new colour: what a full repaint costs in Qt
+    Patch,  // one marker-sized patch with a number: the least a program that changes a few
+            // pixels every tick pays to Qt and the X server
+};
+
+// A window that repaints on every tick with nothing else going on.
 class BareWindow : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr std::chrono::milliseconds kFrameInterval{20};
 
-    explicit BareWindow(QWidget* parent = nullptr);
+    explicit BareWindow(BareRepaint repaint = BareRepaint::Full, QWidget* parent = nullptr);
 
     quint64 framesPainted() const { return m_framesPainted; }
 
@@ -24,6 +30,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const BareRepaint m_repaint;
     QTimer m_timer;
     quint64 m_frame = 0;
     quint64 m_framesPainted = 0;

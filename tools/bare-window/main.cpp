@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // ovatron_bare_window: the reference for measuring Ovatron's drawing cost. Full screen,
-// or a normal window of the size given with --size WIDTHxHEIGHT.
+// or a normal window of the size given with --size WIDTHxHEIGHT; --patch repaints one small
+// patch instead of everything.
 
 #include "BareWindow.h"
 #include "WindowSize.h"
@@ -24,9 +25,14 @@ int main(int argc, char* argv[])
         QCoreApplication::translate("BareWindow", "A normal window of this size instead of full screen."),
         QCoreApplication::translate("BareWindow", "WIDTHxHEIGHT"));
     parser.addOption(sizeOption);
+    const QCommandLineOption patchOption(
+        QStringLiteral("patch"),
+        QCoreApplication::translate("BareWindow",
+            "Repaint one small patch with a number every 20 ms instead of the whole window."));
+    parser.addOption(patchOption);
     parser.process(application);
 
-    BareWindow window;
+    BareWindow window(parser.isSet(patchOption) ? BareRepaint::Patch : BareRepaint::Full);
     if (parser.isSet(sizeOption)) {
         const auto size = parseWindowSize(parser.value(sizeOption));
         if (!size) {

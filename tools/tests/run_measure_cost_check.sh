@@ -61,7 +61,7 @@ done
 bash "$measure" --size 640x400 --seconds 1 --runs 1 --tools "$tools" "$bare" >"$work/report" 2>"$work/log" \
   || { cat "$work/log"; fail "measure-cost.sh failed"; }
 cat "$work/report"
-for phase in held moving idle bare; do
+for phase in held moving idle bare floor; do
   row="$(figure "$phase" 1)"
   [ "$row" = "$phase" ] || fail "no $phase row in the report"
   for column in 2 3 4 5 6 7 8; do
@@ -73,8 +73,12 @@ for phase in held moving idle bare; do
 done
 # The bare window redraws all of itself, whatever the machine's speed.
 positive "$(figure bare 5)" || fail "the damage probe saw no redrawn pixels of the bare window"
+positive "$(figure floor 5)" || fail "the damage probe saw no redrawn patch of the bare window"
+# A patch a frame is far less than the whole window a frame.
+awk -v patch="$(figure floor 5)" -v whole="$(figure bare 5)" 'BEGIN { exit !(patch * 4 < whole) }' \
+  || fail "the patch mode redrew about as much as a full repaint"
 # A single phase may see no clock tick; four seconds of full repaints all told will.
-positive "$(awk '$1 ~ /^(held|moving|idle|bare)$/ { sum += $4 } END { print sum + 0 }' "$work/report")" \
+positive "$(awk '$1 ~ /^(held|moving|idle|bare|floor)$/ { sum += $4 } END { print sum + 0 }' "$work/report")" \
   || fail "no CPU time counted at all"
 grep -q '^held .*x ' "$work/report" || fail "no program / bare window ratios"
 for name in program bare; do

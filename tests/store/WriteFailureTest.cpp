@@ -155,7 +155,7 @@ TEST(WriteFailure, AFullDiskAtStartMeansNoSaving)
         status = recorder.open();
         recorder.beginEvent(showStart());
         recordContestants(recorder, {{QStringLiteral("Ana"), 60}});
-        EXPECT_TRUE(recorder.flush());
+        EXPECT_FALSE(recorder.flush()) << "Ana is in no file";
     }
     EXPECT_FALSE(status.saving());
     EXPECT_TRUE(status.message.startsWith(QStringLiteral("Results are not being saved: ")))

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -432,6 +434,11 @@ public:
 };
 
 enum class Breakage { Full, ReadOnly };
+
+void PrintTo(Breakage breakage, std::ostream* out)
+{
+    *out << (breakage == Breakage::Full ? "a full disk" : "a read-only disk");
+}
 
 bool breakDisk(PrivateTmpfs& disk, Breakage breakage)
 {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 namespace {
@@ -22,6 +24,12 @@ struct Case {
     QString storedName;
     AudiencePlacement expected;
 };
+
+// Test names carry the case rather than its bytes.
+void PrintTo(const Case& c, std::ostream* out)
+{
+    *out << c.what;
+}
 
 class AudienceScreenChoice : public testing::TestWithParam<Case> {};
 

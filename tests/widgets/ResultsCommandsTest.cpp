@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <ostream>
+
 namespace {
 
 using ovatron::test::answerNextModal;
@@ -103,6 +105,11 @@ struct Answer {
     const char* button;
     bool resumes;
 };
+
+void PrintTo(const Answer& answer, std::ostream* out)
+{
+    *out << answer.button;
+}
 
 class ResumeQuestionTest : public UiTest, public testing::WithParamInterface<Answer> {};
 

@@ -10,6 +10,8 @@
 
 #include <QMenuBar>
 
+#include <ostream>
+
 namespace {
 
 using ovatron::test::testSettings;
@@ -21,6 +23,11 @@ struct Language {
     QString aboutTitle;
     QString aboutLine;
 };
+
+void PrintTo(const Language& language, std::ostream* out)
+{
+    *out << language.locale;
+}
 
 class TranslationsTest : public UiTest, public testing::WithParamInterface<Language> {};
 

@@ -3,6 +3,7 @@
 
 #include "brio/BRAppConfig.h"
 
+#include "brio/BRFileInfo.h"
 #include "brio/BRIniText.h"
 #include "brio/BRStringQt.h"
 
@@ -12,7 +13,6 @@
 #include <QIODevice>
 #include <QSettings>
 #include <QStringList>
-#include <QTemporaryFile>
 #include <QVariant>
 
 #include <cstdint>
@@ -59,8 +59,7 @@ bool writableFile(const QString& path)
         return false;
     if (file.exists() && !QFile(path).open(QIODevice::ReadWrite))
         return false;
-    QTemporaryFile probe(file.path() + QStringLiteral("/probe.XXXXXX"));
-    return probe.open();
+    return BRFileInfo::folderTakesNewFiles(fromQString(file.path()));
 }
 
 bool readSettingsDevice(QIODevice& device, QSettings::SettingsMap& values)

@@ -3,6 +3,10 @@
 
 #include "brio/BRFileInfo.h"
 
+#include "brio/BRStringQt.h"
+
+#include <QTemporaryFile>
+
 #include <filesystem>
 #include <system_error>
 
@@ -16,6 +20,12 @@ bool BRFileInfo::isFile(const BRString& path)
     const std::filesystem::file_status status =
         std::filesystem::status(std::filesystem::path(path.toUtf8()), error);
     return !error && std::filesystem::is_regular_file(status);
+}
+
+bool BRFileInfo::folderTakesNewFiles(const BRString& folder)
+{
+    QTemporaryFile probe(toQString(folder) + QStringLiteral("/.probe.XXXXXX"));
+    return probe.open();
 }
 
 }  // namespace brio

@@ -3,11 +3,12 @@
 
 #include "store/EventRecorder.h"
 
+#include "brio/BRFileInfo.h"
+#include "brio/BRStringQt.h"
 #include "store/EventDatabase.h"
 #include "store/StoreMessages.h"
 
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QThread>
 
 #include <utility>
@@ -18,19 +19,13 @@ namespace {
 // meanwhile instead of hammering a full disk at every tick.
 constexpr std::chrono::milliseconds retryInterval{2000};
 
-// A disk the kernel turned read-only after an error still reads as read-write in the mount
-// table and to statvfs(), and SQLite reports an I/O error; only trying a write tells.
-bool folderRefusesWrites(const QString& path)
-{
-    QTemporaryFile probe(QFileInfo(path).path() + QStringLiteral("/.write-probe.XXXXXX"));
-    return !probe.open();
-}
-
 QString failureReason(const SqliteFailure& failure, const QString& path)
 {
     if (failure.kind == SqliteFailureKind::Full)
         return StoreMessages::diskFull();
-    if (failure.kind == SqliteFailureKind::ReadOnly || folderRefusesWrites(path))
+    // A disk the kernel turned read-only gives SQLite an I/O error, not a read-only one.
+    if (failure.kind == SqliteFailureKind::ReadOnly
+        || !brio::BRFileInfo::folderTakesNewFiles(brio::fromQString(QFileInfo(path).path())))
         return StoreMessages::cannotWrite(path);
     return StoreMessages::failed(path, failure.detail);
 }

@@ -46,7 +46,8 @@ int scoreFromStored(const QVariant& stored)
     return std::clamp(stored.toInt(), level::kMinimum, level::kMaximum);
 }
 
-// The database orders by the stored values, which may not be the scores read from them.
+// Ranked here rather than in SQL, which would order by the stored values: they may not be
+// the scores read from them.
 void sortBestFirst(std::vector<StoredEntry>& entries)
 {
     std::stable_sort(entries.begin(), entries.end(),
@@ -60,7 +61,7 @@ bool readEntries(QSqlDatabase& database, StoredEvent& event, std::optional<QSqlE
     QSqlQuery query(database);
     if (!runForEvent(query,
             "SELECT name, score, began_ms, ended_ms, entry_order FROM entry"
-            " WHERE event_id = ? AND cleared = 0 ORDER BY score DESC, entry_order ASC",
+            " WHERE event_id = ? AND cleared = 0 ORDER BY entry_order",
             event.id, error))
         return false;
     while (query.next()) {

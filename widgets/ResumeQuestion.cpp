@@ -3,31 +3,29 @@
 
 #include "widgets/ResumeQuestion.h"
 
+#include "widgets/QuestionBox.h"
+
 #include <QCoreApplication>
-#include <QMessageBox>
-#include <QPushButton>
 
 bool askToResume(QWidget* parent, int contestants, const QString& lastName)
 {
-    QMessageBox box(parent);
-    box.setObjectName(QStringLiteral("resumeEvent"));
-    box.setIcon(QMessageBox::Question);
-    box.setWindowTitle(QCoreApplication::translate("ResumeQuestion", "Resume Event"));
-    box.setTextFormat(Qt::PlainText);
     const QString count =
         contestants == 1
             ? QCoreApplication::translate("ResumeQuestion", "one contestant")
             : QCoreApplication::translate("ResumeQuestion", "%1 contestants").arg(contestants);
-    box.setText(QCoreApplication::translate(
+    constexpr int resume = 0;
+    return askQuestion(
+               parent,
+               {QStringLiteral("resumeEvent"), QMessageBox::Question,
+                QCoreApplication::translate("ResumeQuestion", "Resume Event"),
+                QCoreApplication::translate(
                     "ResumeQuestion",
                     "The last event did not end with File > Exit. It has %1; the last was \"%2\".")
-                    .arg(count, lastName));
-    box.setInformativeText(QCoreApplication::translate(
-        "ResumeQuestion", "Resume it, or start a new event? The old one stays stored."));
-    QPushButton* resume =
-        box.addButton(QCoreApplication::translate("ResumeQuestion", "Resume"), QMessageBox::AcceptRole);
-    box.addButton(QCoreApplication::translate("ResumeQuestion", "Start New"), QMessageBox::RejectRole);
-    box.setDefaultButton(resume);
-    box.exec();
-    return box.clickedButton() == resume;
+                    .arg(count, lastName),
+                QCoreApplication::translate(
+                    "ResumeQuestion", "Resume it, or start a new event? The old one stays stored.")},
+               {{QCoreApplication::translate("ResumeQuestion", "Resume"), QMessageBox::AcceptRole},
+                {QCoreApplication::translate("ResumeQuestion", "Start New"),
+                 QMessageBox::RejectRole}},
+               resume) == resume;
 }

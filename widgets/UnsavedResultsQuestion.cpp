@@ -3,35 +3,39 @@
 
 #include "widgets/UnsavedResultsQuestion.h"
 
+#include "widgets/QuestionBox.h"
+
 #include <QCoreApplication>
-#include <QMessageBox>
-#include <QPushButton>
+
+namespace {
+
+enum Choice { ExportChoice, CloseChoice, CancelChoice };
+
+}  // namespace
 
 UnsavedResultsAnswer askAboutUnsavedResults(QWidget* parent)
 {
-    QMessageBox box(parent);
-    box.setObjectName(QStringLiteral("unsavedResults"));
-    box.setIcon(QMessageBox::Warning);
-    box.setWindowTitle(QCoreApplication::translate("UnsavedResultsQuestion", "Results Not Saved"));
-    box.setTextFormat(Qt::PlainText);
-    box.setText(QCoreApplication::translate(
-        "UnsavedResultsQuestion", "Some results of this event are not saved: the disk refuses them."));
-    box.setInformativeText(QCoreApplication::translate(
-        "UnsavedResultsQuestion", "Export them to another place before closing?"));
-    QPushButton* exportButton = box.addButton(
-        QCoreApplication::translate("UnsavedResultsQuestion", "Export Results..."),
-        QMessageBox::AcceptRole);
-    QPushButton* closeButton = box.addButton(
-        QCoreApplication::translate("UnsavedResultsQuestion", "Close Without Saving"),
-        QMessageBox::DestructiveRole);
-    QPushButton* cancelButton = box.addButton(
-        QCoreApplication::translate("UnsavedResultsQuestion", "Cancel"), QMessageBox::RejectRole);
-    box.setDefaultButton(exportButton);
-    box.setEscapeButton(cancelButton);
-    box.exec();
-    if (box.clickedButton() == exportButton)
+    const QuestionText question{
+        QStringLiteral("unsavedResults"), QMessageBox::Warning,
+        QCoreApplication::translate("UnsavedResultsQuestion", "Results Not Saved"),
+        QCoreApplication::translate("UnsavedResultsQuestion",
+                                    "Some results of this event are not saved: the disk refuses them."),
+        QCoreApplication::translate("UnsavedResultsQuestion",
+                                    "Export them to another place before closing?")};
+    const int chosen = askQuestion(
+        parent, question,
+        {{QCoreApplication::translate("UnsavedResultsQuestion", "Export Results..."),
+          QMessageBox::AcceptRole},
+         {QCoreApplication::translate("UnsavedResultsQuestion", "Close Without Saving"),
+          QMessageBox::DestructiveRole},
+         {QCoreApplication::translate("UnsavedResultsQuestion", "Cancel"), QMessageBox::RejectRole}},
+        ExportChoice, CancelChoice);
+    switch (chosen) {
+    case ExportChoice:
         return UnsavedResultsAnswer::Export;
-    if (box.clickedButton() == closeButton)
+    case CloseChoice:
         return UnsavedResultsAnswer::CloseWithoutSaving;
-    return UnsavedResultsAnswer::Cancel;
+    default:
+        return UnsavedResultsAnswer::Cancel;
+    }
 }

@@ -302,6 +302,9 @@ start_median() {
   awk -v name="$1" -v column="$2" '$1 == name { print $column }' "$work/starts" | median
 }
 
+# An awk function: a / b as "0.50x", or "n/a" when there is nothing to compare with.
+readonly awk_ratio='function ratio(a, b) { return b > 0 ? sprintf("%.2fx", a / b) : "n/a" }'
+
 print_report() {
   local phase cpu_p cpu_x mpix frames rss pss
   echo
@@ -334,12 +337,12 @@ print_report() {
     awk -v phase="$phase" -v p="$(phase_median "$phase" 2)" -v x="$(phase_median "$phase" 3)" \
         -v m="$(phase_median "$phase" 4)" -v r="$(phase_median "$phase" 6)" -v s="$(phase_median "$phase" 7)" \
         -v bc="$bare_cpu" -v bm="$bare_mpix" -v br="$bare_rss" -v bs="$bare_pss" \
-      'function ratio(a, b) { return b > 0 ? sprintf("%.2fx", a / b) : "n/a" }
+      "$awk_ratio"'
        BEGIN { printf "%-8s %10s %10s %+14.1f %+14.1f\n", phase, ratio(p + x, bc), ratio(m, bm), (r - br) / 1024, (s - bs) / 1024 }'
   done
   awk -v p="$(phase_median moving 2)" -v x="$(phase_median moving 3)" \
       -v fp="$(phase_median floor 2)" -v fx="$(phase_median floor 3)" -v bc="$bare_cpu" \
-    'function ratio(a, b) { return b > 0 ? sprintf("%.2fx", a / b) : "n/a" }
+    "$awk_ratio"'
      BEGIN { printf "floor    %10s   (moving / floor: %s)\n", ratio(fp + fx, bc), ratio(p + x, fp + fx) }'
   echo
   echo "start to window (median of $start_count starts; from exec to mapped / to first pixels drawn):"

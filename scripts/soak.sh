@@ -124,10 +124,8 @@ last_rss="$(rss_kib)"
 # A dialog or menu left open by the last action goes first; then the window closes as the
 # operator closes it, which only a program whose event loop still runs can do.
 xdotool key Escape Escape
-xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-xdotool key alt+F4
-for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$program" 2>/dev/null && fail "the program did not close within ten seconds (hang)"
-wait "$program" || fail "the program ended with an error when closed"
+close_window
+await_end "within ten seconds of closing (hang)"
+[ "$program_status" = 0 ] || fail "the program ended with exit status $program_status when closed"
 gap="$(sed -n 's/.*largest tick gap so far: \([0-9]*\) ms.*/\1/p' "$work/ovatron.log" | sort -n | tail -n1)"
 echo "soak: $minutes min, $actions actions, no crash, no hang, $restarts closed by the actions; RSS first $first_rss kB, last $last_rss kB, most $max_rss kB; largest tick gap ${gap:-?} ms"

@@ -67,8 +67,7 @@ wait_for_window() {
 # close_with_export FILE: closing while the results disk refuses what waits must ask; the
 # answer "Export Results..." saves the table to FILE, and then the program ends.
 close_with_export() {
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
-  xdotool key alt+F4
+  close_window
   wait_for_window '^Results Not Saved$'
   kill -0 "$program" 2>/dev/null || fail "the program ended before the operator answered"
   xdotool windowactivate --sync "$found" >/dev/null 2>&1 || true
@@ -79,9 +78,7 @@ close_with_export() {
   xdotool key ctrl+a
   xdotool type --delay 20 "$1"
   xdotool key Return
-  for _ in $(seq 50); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$program" 2>/dev/null && fail "the program did not end after the export"
-  wait "$program" 2>/dev/null || true
+  await_end "after the export"
 }
 
 # notices TEXT: how many notices so far contain TEXT.

@@ -18,8 +18,10 @@
 #                                  the shot with value), for at most SECONDS: a busy machine
 #                                  draws later, and the checks after it read the last shot
 #   value NAME KEY                 one value from that reading
-#   stop_program                   closes the window with Alt+F4 as an operator does; fails
-#                                  unless the program then ends within ten seconds
+#   close_window                   Alt+F4 on $window, as an operator closes it
+#   await_end WHEN                 fails ("did not end WHEN") unless the program ends within
+#                                  ten seconds; sets program_status to its exit status
+#   stop_program                   close_window, then await_end
 #
 # Processes go into the array pids; a caller may add its own. Set x_session_signal=KILL to
 # stop them with SIGKILL (a test that must not let the program save on the way out).
@@ -88,30 +90,45 @@ start_program() {
   sleep 0.5
 }
 
-shot() {
+# take_shot NAME: the screenshot and its reading, without a word.
+take_shot() {
   import -window "$window" "$work/$1.png"
   "$probe" "$work/$1.png" >"$work/$1.txt"
-  echo "$1: $(tr '\n' ' ' <"$work/$1.txt")"
+}
+
+said_shot() { echo "$1: $(tr '\n' ' ' <"$work/$1.txt")"; }
+
+shot() {
+  take_shot "$1"
+  said_shot "$1"
 }
 
 shot_until() {
   local name="$1" deadline=$((SECONDS + $2))
   shift 2
   while :; do
-    import -window "$window" "$work/$name.png"
-    "$probe" "$work/$name.png" >"$work/$name.txt"
+    take_shot "$name"
     if eval "$*" 2>/dev/null || [ $SECONDS -ge $deadline ]; then break; fi
     sleep 0.2
   done
-  echo "$name: $(tr '\n' ' ' <"$work/$name.txt")"
+  said_shot "$name"
 }
 
 value() { sed -n "s/^$2=//p" "$work/$1.txt"; }
 
-stop_program() {
+close_window() {
   xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
   xdotool key alt+F4
+}
+
+await_end() {
   for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$program" 2>/dev/null && fail "the program did not end when its window closed"
-  wait "$program" 2>/dev/null || true
+  kill -0 "$program" 2>/dev/null && fail "the program did not end $1"
+  program_status=0
+  wait "$program" 2>/dev/null || program_status=$?
+}
+
+stop_program() {
+  close_window
+  await_end "when its window closed"
 }

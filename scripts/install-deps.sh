@@ -16,7 +16,7 @@ packages=(
   libx11-dev libxdamage-dev libxfixes-dev
   weston qt6-wayland
   pulseaudio pulseaudio-utils sox
-  desktop-file-utils appstream reuse dpkg-dev
+  desktop-file-utils appstream reuse dpkg-dev file
 )
 
 missing=()

@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Ovatron Project
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build tree, installs it the way a user would, checks what it
-# installed, runs the end-to-end test against the installed program, and removes the package
-# again together with the dependencies this run pulled in. Any failed step fails the run.
+# installed, runs the end-to-end test against the installed program, and purges the package
+# again together with the dependencies this run pulled in, so that the machine's package list
+# is what it was before (checked). Any failed step fails the run.
 # Usage: package-test.sh [--skip-version] BUILD_DIR
 #   --skip-version   do not require `ovatron --version` (for builds from before it existed)
 set -euo pipefail
@@ -26,7 +27,12 @@ step() { echo "== $*"; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 if dpkg-query -W -f='${Status}' ovatron 2>/dev/null | grep -q "install ok installed"; then
-  fail "ovatron is already installed; remove it first (apt-get remove ovatron) so that this run can leave the machine as it found it"
+  fail "ovatron is already installed; remove it first (apt-get purge ovatron) so that this run can leave the machine as it found it"
+fi
+# Earlier versions of this test removed rather than purged, which left the package known to dpkg.
+if dpkg-query -W -f='${db:Status-Abbrev}' ovatron 2>/dev/null | grep -q '^rc'; then
+  step "purging the configuration an earlier run left"
+  "${apt[@]}" purge -y -qq ovatron >/dev/null
 fi
 
 # The program finds its data under the install prefix it was built with, and the package puts
@@ -48,26 +54,36 @@ echo "$deb ($(du -k "$deb" | cut -f1) KiB)"
 dpkg-deb --field "$deb" Package Version Architecture Depends
 
 installed_packages() { dpkg-query -W -f='${db:Status-Abbrev} ${binary:Package}\n' | awk '$1 == "ii" { print $2 }' | sort; }
+# Every package dpkg knows of, with its state and version: what must be the same afterwards.
+package_list() { dpkg-query -W -f='${db:Status-Abbrev} ${binary:Package} ${Version}\n' | sort; }
 before="$(mktemp)"
 pulled_in="$(mktemp)"
+list_before="$(mktemp)"
 installed_packages >"$before"
+package_list >"$list_before"
 
 cleanup() {
   local status=$?
-  if dpkg-query -W -f='${Status}' ovatron 2>/dev/null | grep -q "install ok installed"; then
-    step "removing ovatron"
-    "${apt[@]}" remove -y -qq ovatron >/dev/null || status=1
+  if dpkg-query -W ovatron >/dev/null 2>&1; then
+    # A purge, not a remove: the package has maintainer scripts, and a removed package stays
+    # known to dpkg with its configuration ("deinstall ok config-files").
+    step "purging ovatron"
+    "${apt[@]}" purge -y -qq ovatron >/dev/null || status=1
     # Only what this run brought in and nothing else needs any more.
     local leftovers
     leftovers="$(comm -12 "$pulled_in" <("${apt[@]}" -s autoremove 2>/dev/null \
       | sed -n 's/^Remv \([^ ]*\) .*/\1/p' | sed 's/:.*//' | sort))"
     if [ -n "$leftovers" ]; then
-      echo "removing the dependencies it pulled in: ${leftovers//$'\n'/ }"
+      echo "purging the dependencies it pulled in: ${leftovers//$'\n'/ }"
       # shellcheck disable=SC2086
-      "${apt[@]}" remove -y -qq $leftovers >/dev/null || status=1
+      "${apt[@]}" purge -y -qq $leftovers >/dev/null || status=1
+    fi
+    if ! package_list | diff "$list_before" - >&2; then
+      echo "FAIL: the machine's package list differs from before the package was installed (above)" >&2
+      status=1
     fi
   fi
-  rm -f "$before" "$pulled_in"
+  rm -f "$before" "$pulled_in" "$list_before"
   exit "$status"
 }
 trap cleanup EXIT

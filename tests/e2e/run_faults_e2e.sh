@@ -17,13 +17,15 @@ set -euo pipefail
 # a mount namespace of its own.
 if [ -z "${OVATRON_FAULTS_NAMESPACE:-}" ]; then
   export OVATRON_FAULTS_NAMESPACE=1
-  if [ "$(id -u)" = 0 ] && unshare --mount true 2>/dev/null; then
-    exec unshare --mount bash "$0" "$@"
+  why=""
+  if [ "$(id -u)" = 0 ]; then
+    out="$(unshare --mount true 2>&1)" && exec unshare --mount bash "$0" "$@"
+    why="unshare --mount: ${out:-failed}; "
   fi
-  if unshare --map-root-user --mount true 2>/dev/null; then
-    exec unshare --map-root-user --mount bash "$0" "$@"
-  fi
-  echo "skipped: no mount namespace of our own (unshare --mount is not allowed here)"
+  out="$(unshare --map-root-user --mount true 2>&1)" && exec unshare --map-root-user --mount bash "$0" "$@"
+  # Say what failed: in a chroot, for one, / is no mount point that could be made private,
+  # and the kernel refuses a user namespace.
+  echo "skipped: no mount namespace of our own (${why}unshare --map-root-user --mount: ${out:-failed})"
   exit 77
 fi
 

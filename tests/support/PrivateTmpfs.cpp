@@ -41,7 +41,8 @@ QString enterOwnMountNamespace()
         const uid_t uid = ::getuid();
         const gid_t gid = ::getgid();
         if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
-            return lastError("no mount namespace of our own");
+            return lastError("no mount namespace of our own (not root, and no user namespace: the "
+                             "kernel refuses one inside a chroot or where they are switched off)");
         if (!writeProcFile("/proc/self/setgroups", "deny")
             || !writeProcFile("/proc/self/uid_map", QByteArray("0 ") + QByteArray::number(uid) + " 1")
             || !writeProcFile("/proc/self/gid_map", QByteArray("0 ") + QByteArray::number(gid) + " 1"))
@@ -49,7 +50,8 @@ QString enterOwnMountNamespace()
     }
     // What is mounted from now on stays in this namespace.
     if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-        return lastError("mounts cannot be made private");
+        return lastError(errno == EINVAL ? "/ is not a mount point (a chroot?), so mounts cannot be made private"
+                                         : "mounts cannot be made private");
     return {};
 }
 

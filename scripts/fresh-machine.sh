@@ -94,6 +94,8 @@ mmdebstrap --quiet --variant=minbase --include=git,ca-certificates,sudo --mode=r
   "deb $mirror $suite main" "deb $mirror $suite-updates main" "deb $security $suite-security main"
 made=$(date +%s)
 
+# What Debian's installer sets up and minbase leaves out: the names of this host.
+printf '127.0.0.1\tlocalhost\n127.0.1.1\t%s\n::1\tlocalhost ip6-localhost ip6-loopback\n' "$(hostname)" >"$root/etc/hosts"
 chroot "$root" useradd --create-home --shell /bin/bash "$user"
 echo "$user ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/$user"
 chmod 0440 "$root/etc/sudoers.d/$user"

@@ -8,7 +8,11 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
+started=$SECONDS
+# Where the time goes, for the README's CI figures.
+phase_done() { echo "== test.sh: $1 after $((SECONDS - started)) s"; }
 bash "$top/scripts/install-deps.sh"
+phase_done "packages installed"
 
 build_and_test() {
   local tree="$1"; shift
@@ -19,17 +23,21 @@ build_and_test() {
 
 # The plain tree is configured for /usr, where the Debian package installs the program.
 build_and_test "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr
+phase_done "plain tree built and tested"
 
 # The Debian package: built, installed with apt, its program's --version and the end-to-end
 # turn run against the installed copy, then removed again.
 bash "$top/scripts/package-test.sh" "$top/build"
+phase_done "Debian package tried"
 
 # Sanitizer reports end the test process with an error, so ctest counts them as failures.
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
 export LSAN_OPTIONS="suppressions=$top/tests/sanitizer/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 build_and_test "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DOVATRON_SANITIZE=ON -DOVATRON_BUILD_BENCH=OFF
+phase_done "sanitizer tree built and tested"
 
 # The fuzz targets in a clang tree of their own (fuzz/), each for 30 seconds on its seeds; a
 # crash or a broken check fails the run and leaves the input in build-fuzz/artifacts/.
 OVATRON_FUZZ_TREE="$top/build-fuzz" bash "$top/scripts/fuzz.sh" all 30
+phase_done "fuzz targets run"

@@ -81,7 +81,7 @@ start_sound_server() {
 }
 
 start_program() {
-  "$ovatron" >"$work/ovatron.log" 2>&1 &
+  "$ovatron" ${program_args[@]+"${program_args[@]}"} >"$work/ovatron.log" 2>&1 &
   program=$!
   pids+=("$program")
   window="$(timeout 20 xdotool search --sync --onlyvisible --name "${1:-^Ovatron\$}" | head -n1)" \

@@ -58,14 +58,6 @@ int medianLevel(std::vector<LevelReading> readings, std::size_t last)
     return levels[levels.size() / 2];
 }
 
-double peakLoudness(const std::vector<LevelReading>& readings)
-{
-    double peak = kSilenceLufs;
-    for (const LevelReading& reading : readings)
-        peak = std::max(peak, reading.loudnessLufs);
-    return peak;
-}
-
 // Formats devices deliver: the path must read each at the same loudness.
 std::vector<QAudioFormat> deviceFormats()
 {

@@ -41,7 +41,8 @@ struct ScriptedDialogs {
                 colorStarts.push_back(colorRefFromColor(start));
                 return colorAnswer ? std::optional<QColor>(colorFromColorRef(*colorAnswer))
                                    : std::nullopt;
-            }};
+            },
+            {}};
     }
 };
 

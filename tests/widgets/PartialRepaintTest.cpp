@@ -208,7 +208,8 @@ TEST_F(PartialRepaint, FontBackgroundAndSizeChangesRepaintTheWholeView)
     bigger.weight = 700;
     bigger.color = QColor(120, 0, 0);
     meterView.setDialogs(ViewDialogs{[&](QWidget*, const FontChoice&) { return std::optional(bigger); },
-                                     [](QWidget*, const QColor&) { return std::optional(QColor(200, 230, 255)); }});
+                                     [](QWidget*, const QColor&) { return std::optional(QColor(200, 230, 255)); },
+                                     {}});
     const QRegion whole(QRect(0, 0, 640, 400));
     screen().takeRequested();
     meterView.editFont();
@@ -275,8 +276,9 @@ TEST_F(PartialRepaint, AnEqualTurnCountsDownAndEndsTwelveSecondsAfterEnterWhenAp
         screen().expectWholeAfter("tick " + std::to_string(ticks));
         const std::optional<int> now = meterView.meter().countdownSeconds();
         // Held at 100, only a new whole second repaints.
-        if (held && now == shown)
+        if (held && now == shown) {
             EXPECT_TRUE(screen().takeRequested().isEmpty()) << "tick " << ticks;
+        }
         shown = now;
     }
     EXPECT_NEAR(ticks, 12 * MeterCore::kTicksPerSecond, MeterCore::kTicksPerSecond / 10);

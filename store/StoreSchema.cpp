@@ -36,9 +36,16 @@ constexpr std::array version1 = {
     " PRIMARY KEY (event_id, entry_order)) WITHOUT ROWID",
 };
 
-// steps[n] takes a file from version n to n + 1; version 2 will be one more entry.
+// The operator can take a contestant out of the table and bring it back (undo); such an
+// entry stays in the file too, marked removed, apart from those a Clear League Table hid.
+constexpr std::array version2 = {
+    "ALTER TABLE entry ADD COLUMN removed INTEGER NOT NULL DEFAULT 0",
+};
+
+// steps[n] takes a file from version n to n + 1.
 constexpr std::array<std::span<const char* const>, currentVersion> steps = {
     std::span<const char* const>(version1),
+    std::span<const char* const>(version2),
 };
 
 struct RequiredColumn {
@@ -46,7 +53,7 @@ struct RequiredColumn {
     const char* column;
 };
 
-constexpr std::array<RequiredColumn, 12> requiredColumns = {{
+constexpr std::array<RequiredColumn, 13> requiredColumns = {{
     {"event", "id"},
     {"event", "started_ms"},
     {"event", "ended_cleanly"},
@@ -59,6 +66,7 @@ constexpr std::array<RequiredColumn, 12> requiredColumns = {{
     {"entry", "began_ms"},
     {"entry", "ended_ms"},
     {"entry", "cleared"},
+    {"entry", "removed"},
 }};
 
 QSet<QString> columnsOf(SqliteConnection& connection, const QString& table,

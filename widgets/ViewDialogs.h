@@ -6,6 +6,7 @@
 #include "widgets/FontDialog.h"
 
 #include <QColor>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -17,7 +18,9 @@ class QWidget;
 struct ViewDialogs {
     std::function<std::optional<FontChoice>(QWidget* parent, const FontChoice& start)> chooseFont;
     std::function<std::optional<QColor>(QWidget* parent, const QColor& start)> chooseColor;
+    // Whether the contestant of that name is to leave the league table.
+    std::function<bool(QWidget* parent, const QString& name)> confirmRemove;
 };
 
-// The real dialogs: the font dialog and Qt's colour dialog.
+// The real dialogs: the font dialog, Qt's colour dialog and the removal question.
 ViewDialogs standardViewDialogs();

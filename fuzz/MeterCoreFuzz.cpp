@@ -11,6 +11,8 @@
 #include "brio/BRStringQt.h"
 #include "core/PreloadText.h"
 
+#include <vector>
+
 namespace {
 
 enum class Step : std::uint8_t {
@@ -25,13 +27,30 @@ enum class Step : std::uint8_t {
     ToggleSummaryScreen,
     NewPreloadList,
     Reset,
+    MoveSelection,
+    Rename,
+    Remove,
+    MeasureAgain,
+    Undo,
+    Redo,
     Count,
 };
 
 constexpr int kMaxTextUnits = 12;
 constexpr int kMaxPreloadUnits = 64;
 
-void apply(MeterCore& meter, Step step, FuzzInput& input)
+// Corrections taken back and made again, as the undo history keeps them.
+struct History {
+    std::vector<Correction> done;
+    std::vector<Correction> undone;
+    void push(Correction change)
+    {
+        done.push_back(std::move(change));
+        undone.clear();
+    }
+};
+
+void apply(MeterCore& meter, Step step, FuzzInput& input, History& history)
 {
     switch (step) {
     case Step::Enter:
@@ -65,7 +84,36 @@ void apply(MeterCore& meter, Step step, FuzzInput& input)
         meter.toggleLeagueTable();
         break;
     case Step::ClearLeagueTable:
-        meter.clearLeagueTable();
+        history.push(correction::Removed{meter.clearLeagueTable()});
+        break;
+    case Step::MoveSelection:
+        meter.moveSelection((input.takeByte() & 1) != 0 ? 1 : -1);
+        break;
+    case Step::Rename:
+        meter.beginRename();
+        break;
+    case Step::Remove:
+        // As the menu allows it: outside a turn, on the row a correction acts on.
+        if (meter.correctionsAllowed() && meter.correctionRow() >= 0)
+            history.push(correction::Removed{
+                meter.removeEntries({meter.leagueTable().entry(meter.correctionRow()).order})});
+        break;
+    case Step::MeasureAgain:
+        meter.measureAgain();
+        break;
+    case Step::Undo:
+        if (meter.correctionsAllowed() && !history.done.empty()) {
+            undoCorrection(meter, history.done.back());
+            history.undone.push_back(std::move(history.done.back()));
+            history.done.pop_back();
+        }
+        break;
+    case Step::Redo:
+        if (meter.correctionsAllowed() && !history.undone.empty()) {
+            redoCorrection(meter, history.undone.back());
+            history.done.push_back(std::move(history.undone.back()));
+            history.undone.pop_back();
+        }
         break;
     case Step::ToggleSummaryScreen:
         meter.toggleSummaryScreen();
@@ -88,9 +136,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const std::uint8_t start = input.takeByte();
     MeterCore meter((start & 1) != 0, (start & 2) != 0);
+    History history;
     while (!input.atEnd()) {
         const auto step = static_cast<Step>(input.takeByte() % static_cast<int>(Step::Count));
-        apply(meter, step, input);
+        apply(meter, step, input, history);
+        if (auto finished = meter.takeCorrection())
+            history.push(std::move(*finished));
         if (const char* broken = brokenMeterRule(meter))
             fuzzFailure(broken);
     }

@@ -11,6 +11,8 @@ template <typename... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;  // older compilers need it spelled out
 
 std::vector<std::int64_t> ordersOf(const std::vector<Score>& entries)
 {

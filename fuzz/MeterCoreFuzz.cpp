@@ -48,6 +48,16 @@ struct History {
         done.push_back(std::move(change));
         undone.clear();
     }
+    // Undo or redo, as the menu allows it: the last change of one list, over to the other.
+    static void move(MeterCore& meter, std::vector<Correction>& from, std::vector<Correction>& to,
+                     void (*change)(MeterCore&, const Correction&))
+    {
+        if (!meter.correctionsAllowed() || from.empty())
+            return;
+        change(meter, from.back());
+        to.push_back(std::move(from.back()));
+        from.pop_back();
+    }
 };
 
 void apply(MeterCore& meter, Step step, FuzzInput& input, History& history)
@@ -102,18 +112,10 @@ void apply(MeterCore& meter, Step step, FuzzInput& input, History& history)
         meter.measureAgain();
         break;
     case Step::Undo:
-        if (meter.correctionsAllowed() && !history.done.empty()) {
-            undoCorrection(meter, history.done.back());
-            history.undone.push_back(std::move(history.done.back()));
-            history.done.pop_back();
-        }
+        history.move(meter, history.done, history.undone, undoCorrection);
         break;
     case Step::Redo:
-        if (meter.correctionsAllowed() && !history.undone.empty()) {
-            redoCorrection(meter, history.undone.back());
-            history.done.push_back(std::move(history.undone.back()));
-            history.undone.pop_back();
-        }
+        history.move(meter, history.undone, history.done, redoCorrection);
         break;
     case Step::ToggleSummaryScreen:
         meter.toggleSummaryScreen();

@@ -51,6 +51,7 @@ constexpr std::array<std::span<const char* const>, currentVersion> steps = {
 struct RequiredColumn {
     const char* table;
     const char* column;
+    int sinceVersion = 1;
 };
 
 constexpr std::array<RequiredColumn, 13> requiredColumns = {{
@@ -66,7 +67,7 @@ constexpr std::array<RequiredColumn, 13> requiredColumns = {{
     {"entry", "began_ms"},
     {"entry", "ended_ms"},
     {"entry", "cleared"},
-    {"entry", "removed"},
+    {"entry", "removed", 2},
 }};
 
 QSet<QString> columnsOf(SqliteConnection& connection, const QString& table,
@@ -98,10 +99,12 @@ bool isEmpty(SqliteConnection& connection, std::optional<QSqlError>& error)
         == 0;
 }
 
-bool isComplete(SqliteConnection& connection, std::optional<QSqlError>& error)
+bool isComplete(SqliteConnection& connection, std::optional<QSqlError>& error, int ofVersion)
 {
     QHash<QString, QSet<QString>> columns;
     for (const RequiredColumn& required : requiredColumns) {
+        if (required.sinceVersion > ofVersion)
+            continue;
         const QString table = QString::fromLatin1(required.table);
         if (!columns.contains(table))
             columns.insert(table, columnsOf(connection, table, error));

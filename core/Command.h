@@ -20,12 +20,17 @@ enum class Command {
     HelpContents,
     About,
     Exit,
+    // Corrections of the league table, and taking them back.
+    RenameContestant,
+    RemoveContestant,
+    MeasureAgain,
+    EditUndo,
+    EditRedo,
     // Standard editing and pane commands that only the accelerators send; nothing handles them,
     // so their keys never reach the meter as typing.
     EditCopy,
     EditCut,
     EditPaste,
-    EditUndo,
     NextPane,
     PreviousPane,
 };

@@ -86,6 +86,8 @@ public:
                 continue;
             const bool recoloured = !both || old->highlighted != now->highlighted;
             const int top = layout::rowTop(m_frame.view, text.rowHeight, row);
+            if ((old && old->selected) != (now && now->selected))
+                add(layout::rowRect(m_frame.view, columnRight, text, top));
             if (recoloured || old->score != now->score)
                 add(layout::scoreRect(columnRight, text, top));
             if (recoloured || old->name != now->name)
@@ -109,7 +111,7 @@ private:
 }  // namespace
 
 FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const layout::Rect& view,
-                         const FrameLook& look)
+                         const FrameLook& look, bool showSelection)
 {
     FrameSnapshot frame;
     frame.view = view;
@@ -134,7 +136,8 @@ FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const l
     frame.rows.reserve(static_cast<std::size_t>(rows.end - rows.first));
     for (int row = rows.first; row < rows.end; ++row) {
         const Score& entry = table.entry(row);
-        frame.rows.push_back(ShownRow{entry.name, entry.score, row == meter.currentIndex()});
+        frame.rows.push_back(ShownRow{entry.name, entry.score, row == meter.currentIndex(),
+                                      showSelection && row == meter.selectedRow()});
     }
     return frame;
 }

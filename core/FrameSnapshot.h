@@ -31,6 +31,7 @@ struct ShownRow {
     brio::BRString name;
     int score = 0;
     bool highlighted = false;
+    bool selected = false;  // framed, in the operator's display only
     friend bool operator==(const ShownRow&, const ShownRow&) = default;
 };
 
@@ -52,11 +53,13 @@ struct FrameSnapshot {
     std::vector<ShownRow> rows;
 };
 
+// showSelection: the display is the operator's, which frames the selected row.
 FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const layout::Rect& view,
-                         const FrameLook& look);
+                         const FrameLook& look, bool showSelection = false);
 
 // The parts of after.view whose pixels may differ from the frame before: the whole view when
 // the view, the look, the state or the table's use changed; otherwise a marker's old and new
 // place (its number rides on it), the name line, the countdown when its whole seconds
-// change, and the score or the name of each row that changed. Every rectangle lies inside the view; none when the two frames look alike.
+// change, the score or the name of each row that changed, and the whole row that gained or
+// lost the selection's frame. Every rectangle lies inside the view; none when the two frames look alike.
 std::vector<layout::Rect> changedRects(const FrameSnapshot& before, const FrameSnapshot& after);

@@ -46,3 +46,33 @@ int LeagueTable::clearKeeping(int current)
     m_entries.insert(kept, 0);
     return 0;
 }
+
+int LeagueTable::rowOf(std::int64_t order) const
+{
+    for (int row = 0; row < count(); ++row) {
+        if (m_entries.at(row).order == order)
+            return row;
+    }
+    return -1;
+}
+
+int LeagueTable::insertRanked(const Score& entry)
+{
+    // Best first, and among equal scores the contestant who started earlier.
+    int row = 0;
+    while (row < count()) {
+        const Score& other = m_entries.at(row);
+        if (other.score < entry.score || (other.score == entry.score && other.order > entry.order))
+            break;
+        ++row;
+    }
+    m_entries.insert(entry, row);
+    return row;
+}
+
+Score LeagueTable::removeAt(int row)
+{
+    const Score removed = m_entries.at(row);
+    m_entries.remove(row, 1);
+    return removed;
+}

@@ -27,6 +27,14 @@ public:
 
     void clear();
 
+    // The row of the contestant with this order of entry; -1 when the table has none.
+    int rowOf(std::int64_t order) const;
+    // Puts an entry where its score and order of entry rank it, and returns its row.
+    int insertRanked(const Score& entry);
+    // Takes the row out; the rows below move up.
+    Score removeAt(int row);
+    void rename(int row, const brio::BRString& name) { m_entries[row].name = name; }
+
     // Empties the table but for the entry at current, which becomes the only entry;
     // returns its new index, 0.
     int clearKeeping(int current);

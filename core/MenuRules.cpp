@@ -24,6 +24,17 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
     case Command::MicrophoneSettings:
     case Command::TurnLength:
         return CommandState{};
+    case Command::RenameContestant:
+    case Command::RemoveContestant:
+    case Command::MeasureAgain:
+        return CommandState{.enabled = meter.correctionsAllowed() && meter.correctionRow() >= 0,
+                            .checked = false};
+    case Command::EditUndo:
+        return CommandState{.enabled = meter.correctionsAllowed() && context.canUndo,
+                            .checked = false};
+    case Command::EditRedo:
+        return CommandState{.enabled = meter.correctionsAllowed() && context.canRedo,
+                            .checked = false};
     case Command::AudienceScreen:
         return CommandState{.enabled = true, .checked = context.audienceScreenOpen};
     default:

@@ -20,6 +20,8 @@ struct CommandContext {
     const MeterCore& meter;
     bool audienceScreenOpen = false;
     bool microphoneInUse = false;
+    bool canUndo = false;  // the undo history has a correction to take back
+    bool canRedo = false;
 };
 
 // The rule for a command's menu item, asked each time a menu holding it opens; none for

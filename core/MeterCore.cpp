@@ -7,7 +7,9 @@
 #include "core/NameText.h"
 #include "core/TurnSettings.h"
 
+#include <algorithm>
 #include <limits>
+#include <utility>
 
 MeterCore::MeterCore(bool useLeagueTable, bool showSummaryScreen)
     : m_useLeagueTable(useLeagueTable), m_showSummaryScreen(showSummaryScreen)
@@ -17,10 +19,16 @@ MeterCore::MeterCore(bool useLeagueTable, bool showSummaryScreen)
 
 bool MeterCore::onChar(int code)
 {
-    if (code == kEnter)
-        return onEnter();
+    if (code == kEnter) {
+        m_selectedRow = -1;
+        return m_rename ? finishRename() : onEnter();
+    }
     if (code == kEscape) {
-        reset();
+        m_selectedRow = -1;
+        if (m_rename)
+            leaveRename();  // the name stays as it was
+        else
+            reset();
         return true;
     }
     if (code == kBackspace) {
@@ -54,6 +62,8 @@ bool MeterCore::onEnter()
         startContestant(m_typedName);
         return false;  // the first tick of the turn repaints
     }
+    if (m_remeasure && m_state == MeterState::Measuring)
+        finishRemeasure();
     if (!m_useLeagueTable) {
         reset();
     } else if (m_state == MeterState::Measuring && m_showSummaryScreen) {
@@ -82,7 +92,8 @@ bool MeterCore::tick(TickInput input, std::optional<int> measured)
         m_level = level::next(m_level, input.listening && input.spaceDown);
     if (m_level > before && m_level > m_peak) {
         m_peak = m_level;
-        if (m_useLeagueTable && m_table.contains(m_currentIndex)) {
+        // Measured again, the table shows the old score until the turn ends.
+        if (m_useLeagueTable && m_table.contains(m_currentIndex) && !m_remeasure) {
             m_currentIndex = m_table.moveCurrentEntryUp(m_currentIndex, m_peak);
             if (m_journal)
                 m_journal->scoreRaised(m_table.entry(m_currentIndex).order, m_peak);
@@ -124,7 +135,9 @@ std::optional<int> MeterCore::countdownSeconds() const
 
 void MeterCore::reset()
 {
+    leaveRename();
     endTurn();
+    m_selectedRow = -1;
     m_level = 0;
     m_peak = 0;
     m_typedName = brio::BRString();
@@ -140,6 +153,8 @@ void MeterCore::startContestant(const brio::BRString& name)
     const std::int64_t order = m_nextOrder++;
     m_currentIndex = m_table.startContestant(entered, order);
     m_turnOf = order;
+    m_lastMeasured = order;
+    m_selectedRow = -1;
     if (m_journal)
         m_journal->contestantStarted(order, entered);
     m_typedName = brio::BRString();
@@ -157,13 +172,21 @@ void MeterCore::takeNextPreloadedName()
     m_peak = 0;
 }
 
-void MeterCore::clearLeagueTable()
+std::vector<Score> MeterCore::clearLeagueTable()
 {
+    leaveRename();
+    m_selectedRow = -1;
+    std::vector<Score> cleared;
     if (m_useLeagueTable) {
         // A turn under way keeps its contestant, now as the only entry.
         std::optional<std::int64_t> kept;
-        if (turnUnderWay() && m_table.contains(m_currentIndex)) {
+        if (turnUnderWay() && m_table.contains(m_currentIndex))
             kept = m_table.entry(m_currentIndex).order;
+        for (int row = 0; row < m_table.count(); ++row) {
+            if (m_table.entry(row).order != kept)
+                cleared.push_back(m_table.entry(row));
+        }
+        if (kept) {
             m_currentIndex = m_table.clearKeeping(m_currentIndex);
         } else {
             clearTable();
@@ -174,6 +197,7 @@ void MeterCore::clearLeagueTable()
     m_typedName = brio::BRString();
     m_level = 0;
     m_peak = 0;
+    return cleared;
 }
 
 void MeterCore::clearTable()
@@ -184,6 +208,7 @@ void MeterCore::clearTable()
 
 void MeterCore::toggleLeagueTable()
 {
+    leaveRename();
     endTurn();
     m_useLeagueTable = !m_useLeagueTable;
     m_state = restingState();
@@ -215,6 +240,7 @@ void MeterCore::endTurn()
     m_turnOf.reset();
     m_windowTicksLeft.reset();
     m_windowOpened = false;
+    m_remeasure.reset();  // a turn measured again and not ended by Enter keeps its old score
 }
 
 void MeterCore::restoreEvent(const std::vector<Score>& entries,
@@ -227,4 +253,173 @@ void MeterCore::restoreEvent(const std::vector<Score>& entries,
     m_preloadList = waiting;
     m_preloadTaken = 0;
     m_nextOrder = nextOrder;
+    m_lastMeasured.reset();
+    for (const Score& entry : entries) {
+        if (!m_lastMeasured || entry.order > *m_lastMeasured)
+            m_lastMeasured = entry.order;
+    }
+}
+
+bool MeterCore::correctionsAllowed() const
+{
+    return m_useLeagueTable && m_state != MeterState::Measuring && !m_rename;
+}
+
+bool MeterCore::moveSelection(int step)
+{
+    if (!correctionsAllowed() || m_table.count() == 0)
+        return false;
+    const int before = m_selectedRow;
+    if (m_selectedRow < 0)
+        m_selectedRow = step < 0 ? m_table.count() - 1 : 0;
+    else
+        m_selectedRow = std::clamp(m_selectedRow + step, 0, m_table.count() - 1);
+    return m_selectedRow != before;
+}
+
+int MeterCore::correctionRow() const
+{
+    if (m_selectedRow >= 0)
+        return m_selectedRow;
+    return m_lastMeasured ? m_table.rowOf(*m_lastMeasured) : -1;
+}
+
+bool MeterCore::beginRename()
+{
+    const int row = correctionRow();
+    if (!correctionsAllowed() || row < 0)
+        return false;
+    m_rename = Rename{m_table.entry(row).order, m_state, m_typedName};
+    m_state = MeterState::NameEntry;
+    m_typedName = m_table.entry(row).name;
+    m_selectedRow = row;  // the frame shows whose name is edited
+    return true;
+}
+
+bool MeterCore::finishRename()
+{
+    const std::int64_t order = m_rename->order;
+    const brio::BRString name = contestantName(m_typedName);
+    leaveRename();
+    const int row = m_table.rowOf(order);
+    if (name.empty() || row < 0 || name == m_table.entry(row).name)
+        return true;
+    m_finished = correction::Renamed{order, m_table.entry(row).name, name};
+    renameEntry(order, name);
+    return true;
+}
+
+void MeterCore::leaveRename()
+{
+    if (!m_rename)
+        return;
+    m_state = m_rename->returnTo;
+    m_typedName = m_rename->typedBefore;
+    m_rename.reset();
+    m_selectedRow = -1;
+}
+
+bool MeterCore::measureAgain()
+{
+    const int row = correctionRow();
+    if (!correctionsAllowed() || row < 0)
+        return false;
+    endTurn();
+    const Score& entry = m_table.entry(row);
+    m_remeasure = Remeasure{entry.order, entry.score};
+    m_turnOf = entry.order;
+    m_lastMeasured = entry.order;
+    m_currentIndex = row;
+    m_selectedRow = -1;
+    m_typedName = brio::BRString();
+    m_level = 0;
+    m_peak = 0;
+    m_state = MeterState::Measuring;
+    return true;
+}
+
+void MeterCore::finishRemeasure()
+{
+    const Remeasure remeasure = *m_remeasure;
+    m_remeasure.reset();
+    const int row = m_table.rowOf(remeasure.order);
+    if (row < 0 || m_peak == remeasure.before)
+        return;
+    m_finished = correction::Remeasured{remeasure.order, remeasure.before, m_peak};
+    setScore(remeasure.order, m_peak);
+}
+
+std::optional<Correction> MeterCore::takeCorrection()
+{
+    return std::exchange(m_finished, std::nullopt);
+}
+
+std::optional<std::int64_t> MeterCore::currentOrder() const
+{
+    if (!m_table.contains(m_currentIndex))
+        return std::nullopt;
+    return m_table.entry(m_currentIndex).order;
+}
+
+void MeterCore::afterRowsMoved(std::optional<std::int64_t> current)
+{
+    m_currentIndex = current ? m_table.rowOf(*current) : -1;
+    m_selectedRow = -1;
+}
+
+void MeterCore::renameEntry(std::int64_t order, const brio::BRString& name)
+{
+    const int row = m_table.rowOf(order);
+    if (row < 0)
+        return;
+    m_table.rename(row, name);
+    if (m_journal)
+        m_journal->entryRenamed(order, name);
+}
+
+void MeterCore::setScore(std::int64_t order, int score)
+{
+    const int row = m_table.rowOf(order);
+    if (row < 0)
+        return;
+    const std::optional<std::int64_t> current = currentOrder();
+    Score entry = m_table.removeAt(row);
+    entry.score = std::clamp(score, level::kMinimum, level::kMaximum);
+    m_table.insertRanked(entry);
+    afterRowsMoved(current);
+    if (m_journal)
+        m_journal->scoreCorrected(order, entry.score);
+}
+
+std::vector<Score> MeterCore::removeEntries(const std::vector<std::int64_t>& orders)
+{
+    const std::optional<std::int64_t> current = currentOrder();
+    std::vector<Score> removed;
+    std::vector<std::int64_t> removedOrders;
+    for (const std::int64_t order : orders) {
+        const int row = m_table.rowOf(order);
+        if (row < 0)
+            continue;
+        removed.push_back(m_table.removeAt(row));
+        removedOrders.push_back(order);
+    }
+    afterRowsMoved(current);
+    if (m_journal && !removedOrders.empty())
+        m_journal->entriesRemoved(removedOrders);
+    return removed;
+}
+
+void MeterCore::restoreEntries(const std::vector<Score>& entries)
+{
+    const std::optional<std::int64_t> current = currentOrder();
+    std::vector<std::int64_t> restored;
+    for (const Score& entry : entries) {
+        if (m_table.rowOf(entry.order) >= 0)
+            continue;
+        m_table.insertRanked(entry);
+        restored.push_back(entry.order);
+    }
+    afterRowsMoved(current);
+    if (m_journal && !restored.empty())
+        m_journal->entriesRestored(restored);
 }

@@ -5,6 +5,7 @@
 
 #include "brio/BRString.h"
 #include "brio/BRStringArray.h"
+#include "core/Correction.h"
 #include "core/LeagueTable.h"
 #include "core/MeterJournal.h"
 #include "core/MeterState.h"
@@ -70,15 +71,47 @@ public:
     // Back to the start of a turn; an abandoned entry keeps the score it reached.
     void reset();
 
-    // The league-table commands. Both always need a repaint.
+    // The league-table commands. Both always need a repaint. Clearing answers the rows it
+    // took out.
     void toggleLeagueTable();
-    void clearLeagueTable();
+    std::vector<Score> clearLeagueTable();
     // Flips the summary screen while the league table is in use; needs no repaint.
     void toggleSummaryScreen();
 
     // After the operator confirmed a new preload list: restarts the table and starts the
     // first waiting name, if any. Always needs a repaint.
     void restartWithPreloadList();
+
+    // Mending the table outside a running turn (in name entry and on the summary screen).
+    // Whether the table can be corrected now: in use, no turn running, no rename under way.
+    bool correctionsAllowed() const;
+    // Up (-1) and Down (+1) move the selection; the first Up selects the bottom row. Answers
+    // whether it moved.
+    bool moveSelection(int step);
+    // The selected row, -1 for none; Enter, Esc and the start of a turn clear it.
+    int selectedRow() const { return m_selectedRow; }
+    // The row a correction acts on: the selected one, else that of the contestant measured
+    // last; -1 for none.
+    int correctionRow() const;
+    // The name line takes that row's name for editing: Enter keeps the edited name (under the
+    // rules of a new one; a blank name changes nothing), Esc leaves it as it was. Both go back
+    // to the state the rename began in.
+    bool beginRename();
+    bool renaming() const { return m_rename.has_value(); }
+    // A new turn for that row's contestant from 0; Enter at its end puts the new peak in place
+    // of the old score, which the table shows until then; Esc keeps the old score.
+    bool measureAgain();
+    bool remeasuring() const { return m_remeasure.has_value(); }
+    // A rename or a measurement again that the keys have just finished, once.
+    std::optional<Correction> takeCorrection();
+
+    // What corrections and their undoing are made of. Each keeps the table ranked and the
+    // current contestant where it was (none, when it left the table); a contestant the table
+    // does not hold is passed over.
+    void renameEntry(std::int64_t order, const brio::BRString& name);
+    void setScore(std::int64_t order, int score);
+    std::vector<Score> removeEntries(const std::vector<std::int64_t>& orders);
+    void restoreEntries(const std::vector<Score>& entries);
 
     int level() const { return m_level; }
     int peak() const { return m_peak; }
@@ -103,6 +136,12 @@ private:
     bool windowRanOut();
     // Empties the table; no entry is the current one any more.
     void clearTable();
+    bool finishRename();
+    void leaveRename();
+    void finishRemeasure();
+    std::optional<std::int64_t> currentOrder() const;
+    // After the rows moved: the current index follows its contestant, the selection goes.
+    void afterRowsMoved(std::optional<std::int64_t> current);
     MeterState restingState() const { return m_useLeagueTable ? MeterState::NameEntry : MeterState::Measuring; }
     bool turnUnderWay() const { return m_state == MeterState::Measuring || m_state == MeterState::Summary; }
 
@@ -122,4 +161,18 @@ private:
     int m_turnTicks = 0;                   // an equal turn's length; 0 for turns until Enter
     std::optional<int> m_windowTicksLeft;  // of the equal turn's window, while it runs
     bool m_windowOpened = false;           // this turn's window has opened (it opens once)
+    int m_selectedRow = -1;
+    std::optional<std::int64_t> m_lastMeasured;  // whose turn began last
+    struct Rename {
+        std::int64_t order;
+        MeterState returnTo;
+        brio::BRString typedBefore;  // a new name half typed when the rename began
+    };
+    std::optional<Rename> m_rename;
+    struct Remeasure {
+        std::int64_t order;
+        int before;
+    };
+    std::optional<Remeasure> m_remeasure;
+    std::optional<Correction> m_finished;
 };

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // Whoever keeps a record of the event hears of each change as the meter makes it. Contestants
 // are known by their order of entry, which never changes while they move up the table. Every
@@ -24,4 +25,10 @@ public:
     virtual void preloadListSet(const brio::BRStringArray& names) = 0;
     // The first waiting name was taken: `taken` names of the confirmed list are gone now.
     virtual void preloadNameTaken(int taken) = 0;
+    // Corrections and their undoing: a contestant renamed, a score put in place of the one
+    // measured, rows taken out of the table or brought back into it.
+    virtual void entryRenamed(std::int64_t order, const brio::BRString& name) = 0;
+    virtual void scoreCorrected(std::int64_t order, int score) = 0;
+    virtual void entriesRemoved(const std::vector<std::int64_t>& orders) = 0;
+    virtual void entriesRestored(const std::vector<std::int64_t>& orders) = 0;
 };

@@ -122,6 +122,11 @@ Rect nameRect(const Rect& view, int columnRight, const TableMetrics& metrics, in
     return Rect{view.left, top, clampedRight, top + metrics.rowHeight};
 }
 
+Rect rowRect(const Rect& view, int columnRight, const TableMetrics& metrics, int top)
+{
+    return Rect{view.left, top, columnRight, top + metrics.rowHeight};
+}
+
 RowRange visibleRows(const Rect& view, int rowHeight, int count, int bandTop, int bandBottom)
 {
     // Row i spans [top_i, top_i + h) with top_i = view.top + i * step; it shows when

@@ -86,6 +86,9 @@ Rect scoreRect(int columnRight, const TableMetrics& metrics, int top);
 // score column (none when the column leaves no room). A longer name is shortened to fit.
 Rect nameRect(const Rect& view, int columnRight, const TableMetrics& metrics, int top);
 
+// A whole row, its name's room and its score, as the selection's frame surrounds it.
+Rect rowRect(const Rect& view, int columnRight, const TableMetrics& metrics, int top);
+
 // Rows [first, end) of a table of `count` rows have some part between bandTop and bandBottom.
 struct RowRange {
     int first = 0;

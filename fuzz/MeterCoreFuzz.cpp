@@ -11,6 +11,8 @@
 #include "brio/BRStringQt.h"
 #include "core/PreloadText.h"
 
+#include <vector>
+
 namespace {
 
 enum class Step : std::uint8_t {
@@ -25,13 +27,40 @@ enum class Step : std::uint8_t {
     ToggleSummaryScreen,
     NewPreloadList,
     Reset,
+    MoveSelection,
+    Rename,
+    Remove,
+    MeasureAgain,
+    Undo,
+    Redo,
     Count,
 };
 
 constexpr int kMaxTextUnits = 12;
 constexpr int kMaxPreloadUnits = 64;
 
-void apply(MeterCore& meter, Step step, FuzzInput& input)
+// Corrections taken back and made again, as the undo history keeps them.
+struct History {
+    std::vector<Correction> done;
+    std::vector<Correction> undone;
+    void push(Correction change)
+    {
+        done.push_back(std::move(change));
+        undone.clear();
+    }
+    // Undo or redo, as the menu allows it: the last change of one list, over to the other.
+    static void move(MeterCore& meter, std::vector<Correction>& from, std::vector<Correction>& to,
+                     void (*change)(MeterCore&, const Correction&))
+    {
+        if (!meter.correctionsAllowed() || from.empty())
+            return;
+        change(meter, from.back());
+        to.push_back(std::move(from.back()));
+        from.pop_back();
+    }
+};
+
+void apply(MeterCore& meter, Step step, FuzzInput& input, History& history)
 {
     switch (step) {
     case Step::Enter:
@@ -65,7 +94,28 @@ void apply(MeterCore& meter, Step step, FuzzInput& input)
         meter.toggleLeagueTable();
         break;
     case Step::ClearLeagueTable:
-        meter.clearLeagueTable();
+        history.push(correction::Removed{meter.clearLeagueTable()});
+        break;
+    case Step::MoveSelection:
+        meter.moveSelection((input.takeByte() & 1) != 0 ? 1 : -1);
+        break;
+    case Step::Rename:
+        meter.beginRename();
+        break;
+    case Step::Remove:
+        // As the menu allows it: outside a turn, on the row a correction acts on.
+        if (meter.correctionsAllowed() && meter.correctionRow() >= 0)
+            history.push(correction::Removed{
+                meter.removeEntries({meter.leagueTable().entry(meter.correctionRow()).order})});
+        break;
+    case Step::MeasureAgain:
+        meter.measureAgain();
+        break;
+    case Step::Undo:
+        history.move(meter, history.done, history.undone, undoCorrection);
+        break;
+    case Step::Redo:
+        history.move(meter, history.undone, history.done, redoCorrection);
         break;
     case Step::ToggleSummaryScreen:
         meter.toggleSummaryScreen();
@@ -88,9 +138,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const std::uint8_t start = input.takeByte();
     MeterCore meter((start & 1) != 0, (start & 2) != 0);
+    History history;
     while (!input.atEnd()) {
         const auto step = static_cast<Step>(input.takeByte() % static_cast<int>(Step::Count));
-        apply(meter, step, input);
+        apply(meter, step, input, history);
+        if (auto finished = meter.takeCorrection())
+            history.push(std::move(*finished));
         if (const char* broken = brokenMeterRule(meter))
             fuzzFailure(broken);
     }

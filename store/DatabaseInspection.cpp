@@ -42,13 +42,10 @@ Inspection inspectWith(const QString& path, SqliteConnection::Access access)
     if (version > StoreSchema::currentVersion)
         return {InspectionVerdict::NewerVersion, version, {}};
 
-    // A file of version 0 is only ours when it is empty; one of this version must have every
-    // table and column. Older versions are checked after migration.
-    bool fits = true;
-    if (version == 0)
-        fits = StoreSchema::isEmpty(connection, error);
-    else if (version == StoreSchema::currentVersion)
-        fits = StoreSchema::isComplete(connection, error);
+    // A file of version 0 is only ours when it is empty; one of a later version must have
+    // every table and column that version had (and is checked again after its migration).
+    const bool fits = version == 0 ? StoreSchema::isEmpty(connection, error)
+                                   : StoreSchema::isComplete(connection, error, version);
     if (error)
         return fromError(*error);
     if (!fits)

@@ -177,9 +177,7 @@ StoreStatus EventDatabase::openForReading(const QString& path)
     const Inspection inspection = inspectDatabase(path);
     switch (inspection.verdict) {
     case InspectionVerdict::Usable:
-        // Reading an older layout would need its migration, which a reader must not run.
-        if (inspection.version != 0 && inspection.version != StoreSchema::currentVersion)
-            return {StoreCondition::Unreadable, StoreMessages::cannotRead(path), {}};
+        // Every layout of ours is read as it stands: a reader must not run the migration.
         break;
     case InspectionVerdict::Busy:
         return {StoreCondition::Locked, StoreMessages::cannotRead(path), {}};
@@ -199,7 +197,7 @@ std::optional<StoredEvent> EventDatabase::latestEvent(std::optional<QSqlError>& 
     // Version 0 is a file with no tables yet, hence no event.
     if (!m_connection.isOpen() || m_version == 0)
         return std::nullopt;
-    return readLatestEvent(m_connection, error);
+    return readLatestEvent(m_connection, m_version, error);
 }
 
 std::optional<SqliteFailure> EventDatabase::apply(const std::vector<StoreOperation>& batch)

@@ -56,13 +56,17 @@ void sortBestFirst(std::vector<StoredEntry>& entries)
         });
 }
 
-bool readEntries(QSqlDatabase& database, StoredEvent& event, std::optional<QSqlError>& error)
+bool readEntries(QSqlDatabase& database, int schemaVersion, StoredEvent& event,
+    std::optional<QSqlError>& error)
 {
+    // Entries could be removed one by one from version 2 on.
+    const char* sql = schemaVersion >= 2
+        ? "SELECT name, score, began_ms, ended_ms, entry_order FROM entry"
+          " WHERE event_id = ? AND cleared = 0 AND removed = 0 ORDER BY entry_order"
+        : "SELECT name, score, began_ms, ended_ms, entry_order FROM entry"
+          " WHERE event_id = ? AND cleared = 0 ORDER BY entry_order";
     QSqlQuery query(database);
-    if (!runForEvent(query,
-            "SELECT name, score, began_ms, ended_ms, entry_order FROM entry"
-            " WHERE event_id = ? AND cleared = 0 ORDER BY entry_order",
-            event.id, error))
+    if (!runForEvent(query, sql, event.id, error))
         return false;
     while (query.next()) {
         event.entries.push_back({query.value(0).toString(), scoreFromStored(query.value(1)),
@@ -92,7 +96,7 @@ bool readNextOrder(QSqlDatabase& database, StoredEvent& event, std::optional<QSq
 
 }  // namespace
 
-std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection,
+std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection, int schemaVersion,
     std::optional<QSqlError>& error)
 {
     QSqlQuery query(connection.database());
@@ -116,7 +120,7 @@ std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection,
     event.preloadPosition = query.value(4).toInt();
     query.finish();
 
-    if (!readEntries(connection.database(), event, error)
+    if (!readEntries(connection.database(), schemaVersion, event, error)
         || !readNextOrder(connection.database(), event, error))
         return std::nullopt;
     return event;

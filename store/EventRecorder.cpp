@@ -120,6 +120,26 @@ void EventRecorder::preloadChanged(const QStringList& list, int position)
     enqueue(StoreOp::PreloadChanged{list, position});
 }
 
+void EventRecorder::entryRenamed(qint64 order, const QString& name)
+{
+    enqueue(StoreOp::EntryRenamed{order, name});
+}
+
+void EventRecorder::scoreCorrected(qint64 order, int score)
+{
+    enqueue(StoreOp::ScoreCorrected{order, score});
+}
+
+void EventRecorder::entriesRemoved(const QList<qint64>& orders)
+{
+    enqueue(StoreOp::EntriesRemoved{orders});
+}
+
+void EventRecorder::entriesRestored(const QList<qint64>& orders)
+{
+    enqueue(StoreOp::EntriesRestored{orders});
+}
+
 void EventRecorder::eventEnded()
 {
     enqueue(StoreOp::EventEnded{});

@@ -51,6 +51,12 @@ public:
     // given, is the contestant who stays as the only entry.
     void tableCleared(std::optional<qint64> keptOrder = std::nullopt);
     void preloadChanged(const QStringList& list, int position);
+    // Corrections: a name or a score put right, entries taken out of the table or brought
+    // back into it. Removed entries stay in the file, marked removed.
+    void entryRenamed(qint64 order, const QString& name);
+    void scoreCorrected(qint64 order, int score);
+    void entriesRemoved(const QList<qint64>& orders);
+    void entriesRestored(const QList<qint64>& orders);
     // File > Exit or closing the window: the event needs no resume offer.
     void eventEnded();
 

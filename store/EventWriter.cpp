@@ -69,6 +69,13 @@ EventWriter::EventWriter(SqliteConnection& connection)
           "UPDATE event SET preload_list = ?, preload_position = ? WHERE id = ?"))
     , m_endEvent(prepared(connection.database(),
           "UPDATE event SET ended_cleanly = 1 WHERE id = ?"))
+    , m_renameEntry(prepared(connection.database(),
+          "UPDATE entry SET name = ? WHERE event_id = ? AND entry_order = ?"))
+    , m_removeEntry(prepared(connection.database(),
+          "UPDATE entry SET removed = 1 WHERE event_id = ? AND entry_order = ?"))
+    // Back in the table, however it left: removed, or cleared with the rest.
+    , m_restoreEntry(prepared(connection.database(),
+          "UPDATE entry SET removed = 0, cleared = 0 WHERE event_id = ? AND entry_order = ?"))
 {
 }
 
@@ -164,4 +171,39 @@ std::optional<QSqlError> EventWriter::write(const StoreOp::EventEnded&)
     if (!m_eventId)
         return std::nullopt;
     return run(m_endEvent, {*m_eventId});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::EntryRenamed& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    return run(m_renameEntry, {op.name, *m_eventId, op.order});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::ScoreCorrected& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    return run(m_updateScore, {op.score, *m_eventId, op.order});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::EntriesRemoved& op)
+{
+    return writeEach(m_removeEntry, op.orders);
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::EntriesRestored& op)
+{
+    return writeEach(m_restoreEntry, op.orders);
+}
+
+std::optional<QSqlError> EventWriter::writeEach(QSqlQuery& query, const QList<qint64>& orders)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    for (const qint64 order : orders) {
+        if (auto error = run(query, {*m_eventId, order}))
+            return error;
+    }
+    return std::nullopt;
 }

@@ -35,6 +35,11 @@ private:
     std::optional<QSqlError> write(const StoreOp::TableCleared& op);
     std::optional<QSqlError> write(const StoreOp::PreloadChanged& op);
     std::optional<QSqlError> write(const StoreOp::EventEnded& op);
+    std::optional<QSqlError> write(const StoreOp::EntryRenamed& op);
+    std::optional<QSqlError> write(const StoreOp::ScoreCorrected& op);
+    std::optional<QSqlError> write(const StoreOp::EntriesRemoved& op);
+    std::optional<QSqlError> write(const StoreOp::EntriesRestored& op);
+    std::optional<QSqlError> writeEach(QSqlQuery& query, const QList<qint64>& orders);
 
     SqliteConnection& m_connection;
     std::optional<qint64> m_eventId;  // operations before the first event are dropped
@@ -46,4 +51,7 @@ private:
     QSqlQuery m_clearTable;
     QSqlQuery m_updatePreload;
     QSqlQuery m_endEvent;
+    QSqlQuery m_renameEntry;
+    QSqlQuery m_removeEntry;
+    QSqlQuery m_restoreEntry;
 };

@@ -13,6 +13,11 @@ QDateTime now()
 {
     return QDateTime::currentDateTimeUtc();
 }
+
+QList<qint64> listOf(const std::vector<std::int64_t>& orders)
+{
+    return QList<qint64>(orders.begin(), orders.end());
+}
 }  // namespace
 
 RecorderJournal::RecorderJournal(EventRecorder& recorder) : m_recorder(recorder) {}
@@ -54,4 +59,24 @@ void RecorderJournal::preloadListSet(const brio::BRStringArray& names)
 void RecorderJournal::preloadNameTaken(int taken)
 {
     m_recorder.preloadChanged(m_preloadList, taken);
+}
+
+void RecorderJournal::entryRenamed(std::int64_t order, const brio::BRString& name)
+{
+    m_recorder.entryRenamed(order, brio::toQString(name));
+}
+
+void RecorderJournal::scoreCorrected(std::int64_t order, int score)
+{
+    m_recorder.scoreCorrected(order, score);
+}
+
+void RecorderJournal::entriesRemoved(const std::vector<std::int64_t>& orders)
+{
+    m_recorder.entriesRemoved(listOf(orders));
+}
+
+void RecorderJournal::entriesRestored(const std::vector<std::int64_t>& orders)
+{
+    m_recorder.entriesRestored(listOf(orders));
 }

@@ -24,6 +24,10 @@ public:
     void tableCleared(std::optional<std::int64_t> keptOrder) override;
     void preloadListSet(const brio::BRStringArray& names) override;
     void preloadNameTaken(int taken) override;
+    void entryRenamed(std::int64_t order, const brio::BRString& name) override;
+    void scoreCorrected(std::int64_t order, int score) override;
+    void entriesRemoved(const std::vector<std::int64_t>& orders) override;
+    void entriesRestored(const std::vector<std::int64_t>& orders) override;
 
 private:
     EventRecorder& m_recorder;

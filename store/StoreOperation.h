@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -48,10 +49,31 @@ struct PreloadChanged {
     int position = 0;
 };
 
+struct EntryRenamed {
+    qint64 order = 0;
+    QString name;
+};
+
+// A score put in place of the one measured (measured again, or that undone).
+struct ScoreCorrected {
+    qint64 order = 0;
+    int score = 0;
+};
+
+// Entries taken out of the table by the operator, or brought back into it.
+struct EntriesRemoved {
+    QList<qint64> orders;
+};
+
+struct EntriesRestored {
+    QList<qint64> orders;
+};
+
 struct EventEnded {};
 
 }  // namespace StoreOp
 
 using StoreOperation = std::variant<StoreOp::BeginEvent, StoreOp::ResumeEvent,
     StoreOp::ContestantStarted, StoreOp::ScoreRaised, StoreOp::TurnEnded, StoreOp::TableCleared,
-    StoreOp::PreloadChanged, StoreOp::EventEnded>;
+    StoreOp::PreloadChanged, StoreOp::EventEnded, StoreOp::EntryRenamed, StoreOp::ScoreCorrected,
+    StoreOp::EntriesRemoved, StoreOp::EntriesRestored>;

@@ -36,17 +36,25 @@ constexpr std::array version1 = {
     " PRIMARY KEY (event_id, entry_order)) WITHOUT ROWID",
 };
 
-// steps[n] takes a file from version n to n + 1; version 2 will be one more entry.
+// The operator can take a contestant out of the table and bring it back (undo); such an
+// entry stays in the file too, marked removed, apart from those a Clear League Table hid.
+constexpr std::array version2 = {
+    "ALTER TABLE entry ADD COLUMN removed INTEGER NOT NULL DEFAULT 0",
+};
+
+// steps[n] takes a file from version n to n + 1.
 constexpr std::array<std::span<const char* const>, currentVersion> steps = {
     std::span<const char* const>(version1),
+    std::span<const char* const>(version2),
 };
 
 struct RequiredColumn {
     const char* table;
     const char* column;
+    int sinceVersion = 1;
 };
 
-constexpr std::array<RequiredColumn, 12> requiredColumns = {{
+constexpr std::array<RequiredColumn, 13> requiredColumns = {{
     {"event", "id"},
     {"event", "started_ms"},
     {"event", "ended_cleanly"},
@@ -59,6 +67,7 @@ constexpr std::array<RequiredColumn, 12> requiredColumns = {{
     {"entry", "began_ms"},
     {"entry", "ended_ms"},
     {"entry", "cleared"},
+    {"entry", "removed", 2},
 }};
 
 QSet<QString> columnsOf(SqliteConnection& connection, const QString& table,
@@ -90,10 +99,12 @@ bool isEmpty(SqliteConnection& connection, std::optional<QSqlError>& error)
         == 0;
 }
 
-bool isComplete(SqliteConnection& connection, std::optional<QSqlError>& error)
+bool isComplete(SqliteConnection& connection, std::optional<QSqlError>& error, int ofVersion)
 {
     QHash<QString, QSet<QString>> columns;
     for (const RequiredColumn& required : requiredColumns) {
+        if (required.sinceVersion > ofVersion)
+            continue;
         const QString table = QString::fromLatin1(required.table);
         if (!columns.contains(table))
             columns.insert(table, columnsOf(connection, table, error));

@@ -13,15 +13,17 @@ class SqliteConnection;
 // new and empty; each migration step brings it one version further.
 namespace StoreSchema {
 
-constexpr int currentVersion = 1;
+constexpr int currentVersion = 2;
 
 int version(SqliteConnection& connection, std::optional<QSqlError>& error);
 
 // Whether the file has no tables at all, as a new one has.
 bool isEmpty(SqliteConnection& connection, std::optional<QSqlError>& error);
 
-// Whether every table and column that this version reads and writes is there.
-bool isComplete(SqliteConnection& connection, std::optional<QSqlError>& error);
+// Whether every table and column of a file of that version (this program's, unless given) is
+// there.
+bool isComplete(SqliteConnection& connection, std::optional<QSqlError>& error,
+                int ofVersion = currentVersion);
 
 // Runs the steps from fromVersion up to currentVersion, all in one transaction, so that a
 // failure leaves the file as it was.

@@ -175,6 +175,53 @@
         <source>&amp;Turn Length</source>
         <translation>&amp;Rundenlänge</translation>
     </message>
+    <message>
+        <source>Un&amp;do %1</source>
+        <translation>Rück&amp;gängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;name Contestant...</source>
+        <translation>Teilnehmer &amp;umbenennen...</translation>
+    </message>
+    <message>
+        <source>Rem&amp;ove Contestant...</source>
+        <translation>Teilnehmer en&amp;tfernen...</translation>
+    </message>
+    <message>
+        <source>Measure A&amp;gain</source>
+        <translation>&amp;Noch einmal messen</translation>
+    </message>
+    <message>
+        <source>Un&amp;do</source>
+        <translation>Rück&amp;gängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+</context>
+<context>
+    <name>CorrectionCommands</name>
+    <message>
+        <source>Rename %1 to %2</source>
+        <translation>%1 in %2 umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Measure Again %1</source>
+        <translation>%1 noch einmal messen</translation>
+    </message>
+    <message>
+        <source>Clear League Table</source>
+        <translation>Rangliste leeren</translation>
+    </message>
 </context>
 <context>
     <name>EventStore</name>
@@ -598,6 +645,25 @@
     <message>
         <source>Each turn ends by itself this many seconds after the applause starts.</source>
         <translation>Jede Runde endet von selbst so viele Sekunden, nachdem der Applaus beginnt.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDialogs</name>
+    <message>
+        <source>Remove Contestant</source>
+        <translation>Teilnehmer entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the league table?</source>
+        <translation>%1 aus der Rangliste entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -175,6 +175,53 @@
         <source>&amp;Turn Length</source>
         <translation>&amp;Durée du passage</translation>
     </message>
+    <message>
+        <source>Un&amp;do %1</source>
+        <translation>A&amp;nnuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>Réta&amp;blir : %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;name Contestant...</source>
+        <translation>Reno&amp;mmer le candidat...</translation>
+    </message>
+    <message>
+        <source>Rem&amp;ove Contestant...</source>
+        <translation>Re&amp;tirer le candidat...</translation>
+    </message>
+    <message>
+        <source>Measure A&amp;gain</source>
+        <translation>Mesurer de nou&amp;veau</translation>
+    </message>
+    <message>
+        <source>Un&amp;do</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Réta&amp;blir</translation>
+    </message>
+</context>
+<context>
+    <name>CorrectionCommands</name>
+    <message>
+        <source>Rename %1 to %2</source>
+        <translation>Renommer %1 en %2</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Measure Again %1</source>
+        <translation>Mesurer %1 de nouveau</translation>
+    </message>
+    <message>
+        <source>Clear League Table</source>
+        <translation>Effacer le classement</translation>
+    </message>
 </context>
 <context>
     <name>EventStore</name>
@@ -598,6 +645,25 @@
     <message>
         <source>Each turn ends by itself this many seconds after the applause starts.</source>
         <translation>Chaque passage se termine de lui-même ce nombre de secondes après le début des applaudissements.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewDialogs</name>
+    <message>
+        <source>Remove Contestant</source>
+        <translation>Retirer le candidat</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the league table?</source>
+        <translation>Retirer %1 du classement ?</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

@@ -29,6 +29,15 @@ QList<QKeySequence> shortcutsOf(const CommandEntry& entry)
     return keys;
 }
 
+const char* tableCaption(Command command)
+{
+    for (const CommandEntry& entry : commandTable()) {
+        if (entry.command == command)
+            return entry.caption;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 CommandActions::CommandActions(MainWindow& window) : QObject(&window), m_window(window)
@@ -86,6 +95,16 @@ void CommandActions::fillMenu(QMenu& menu, MenuItems items,
     }
     connect(&menu, &QMenu::aboutToShow, &menu,
             [this]() { applyRules(m_window.commandContext()); });
+}
+
+void CommandActions::showUndoTexts(const QString& undo, const QString& redo) const
+{
+    const auto show = [this](Command command, const char* named, const QString& what) {
+        action(command)->setText(what.isEmpty() ? translatedCaption(tableCaption(command))
+                                                : translatedCaption(named).arg(what));
+    };
+    show(Command::EditUndo, QT_TRANSLATE_NOOP("CommandTable", "Un&do %1"), undo);
+    show(Command::EditRedo, QT_TRANSLATE_NOOP("CommandTable", "&Redo %1"), redo);
 }
 
 void CommandActions::applyRules(const CommandContext& context) const

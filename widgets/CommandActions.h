@@ -34,6 +34,8 @@ public:
 
     // Sets every action that has a menu rule as the rule says.
     void applyRules(const CommandContext& context) const;
+    // Undo and Redo name what they would take back or make again (empty: nothing).
+    void showUndoTexts(const QString& undo, const QString& redo) const;
 
 private:
     void fillMenu(QMenu& menu, MenuItems items, const std::map<Command, QAction*>& actions) const;

@@ -51,10 +51,22 @@ constexpr CommandEntry kCommands[] = {
     // Exactly as the close box: the window saves its placement on the way.
     {Command::Exit, "exit", QT_TRANSLATE_NOOP("CommandTable", "E&xit"), nullptr, {},
      [](MainWindow& window) { window.close(); }},
+    {Command::RenameContestant, "renameContestant",
+     QT_TRANSLATE_NOOP("CommandTable", "Re&name Contestant..."), nullptr, {"F2", nullptr},
+     [](MainWindow& window) { window.view().renameContestant(); }},
+    {Command::RemoveContestant, "removeContestant",
+     QT_TRANSLATE_NOOP("CommandTable", "Rem&ove Contestant..."), nullptr, {"Del", nullptr},
+     [](MainWindow& window) { window.view().removeContestant(); }},
+    {Command::MeasureAgain, "measureAgain", QT_TRANSLATE_NOOP("CommandTable", "Measure A&gain"),
+     nullptr, {"F8", nullptr}, [](MainWindow& window) { window.view().measureAgain(); }},
+    // The captions name what they take back (CommandActions::showUndoTexts).
+    {Command::EditUndo, "editUndo", QT_TRANSLATE_NOOP("CommandTable", "Un&do"), nullptr,
+     {"Ctrl+Z", "Alt+Backspace"}, [](MainWindow& window) { window.view().undo(); }},
+    {Command::EditRedo, "editRedo", QT_TRANSLATE_NOOP("CommandTable", "&Redo"), nullptr,
+     {"Ctrl+Shift+Z", nullptr}, [](MainWindow& window) { window.view().redo(); }},
     {Command::EditCopy, "editCopy", nullptr, nullptr, {"Ctrl+C", "Ctrl+Ins"}, nullptr},
     {Command::EditPaste, "editPaste", nullptr, nullptr, {"Ctrl+V", "Shift+Ins"}, nullptr},
     {Command::EditCut, "editCut", nullptr, nullptr, {"Ctrl+X", "Shift+Del"}, nullptr},
-    {Command::EditUndo, "editUndo", nullptr, nullptr, {"Ctrl+Z", "Alt+Backspace"}, nullptr},
     {Command::NextPane, "nextPane", nullptr, nullptr, {"F6", nullptr}, nullptr},
     {Command::PreviousPane, "previousPane", nullptr, nullptr, {"Shift+F6", nullptr}, nullptr},
 };
@@ -65,6 +77,9 @@ constexpr std::optional<Command> kFileItems[] = {Command::ExportResults, Command
                                                  kSeparator, Command::Exit};
 
 constexpr std::optional<Command> kEditItems[] = {
+    Command::EditUndo,        Command::EditRedo,          kSeparator,
+    Command::RenameContestant, Command::RemoveContestant, Command::MeasureAgain,
+    kSeparator,
     Command::EditFont,        Command::UseLeagueTable,    Command::ClearLeagueTable,
     Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
     Command::UseMicrophone,   Command::MicrophoneSettings,
@@ -88,6 +103,7 @@ constexpr std::optional<Command> kContextItems[] = {
     Command::EditPreloadList, Command::ShowSummaryScreen, Command::UseMicrophone,
     Command::TurnLength,
     Command::AudienceScreen, kSeparator,
+    Command::RenameContestant, Command::RemoveContestant, Command::MeasureAgain, kSeparator,
     Command::HelpContents, Command::About,           Command::Exit,
 };
 

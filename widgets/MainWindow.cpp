@@ -100,7 +100,18 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
         if (m_audience)
             m_audience->showChanges();
         showOperatorStrip();
+        followMenuRules();
     });
+    QUndoStack& corrections = m_view.corrections();
+    for (const auto changed : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(&corrections, changed, this, &MainWindow::followMenuRules);
+    const auto showUndoTexts = [this]() {
+        m_commands->showUndoTexts(m_view.corrections().undoText(),
+                                  m_view.corrections().redoText());
+    };
+    connect(&corrections, &QUndoStack::undoTextChanged, this, showUndoTexts);
+    connect(&corrections, &QUndoStack::redoTextChanged, this, showUndoTexts);
+    followMenuRules();
     connect(qApp, &QGuiApplication::screenAdded, this, [this]() { placeAudienceWindow(true); });
     connect(qApp, &QGuiApplication::screenRemoved, this, [this]() {
         placeAudienceWindow(true);
@@ -125,7 +136,15 @@ MainWindow::~MainWindow()
 
 CommandContext MainWindow::commandContext() const
 {
-    return CommandContext{m_view.meter(), isAudienceScreenOpen(), m_microphone.isInUse()};
+    return CommandContext{m_view.meter(), isAudienceScreenOpen(), m_microphone.isInUse(),
+                          m_view.corrections().canUndo(), m_view.corrections().canRedo()};
+}
+
+void MainWindow::followMenuRules()
+{
+    // The correction keys (F2, Delete, F8, Ctrl+Z) act only through enabled actions, so their
+    // states follow the meter, not only the opening of a menu.
+    m_commands->applyRules(commandContext());
 }
 
 void MainWindow::toggleMicrophone()

@@ -92,6 +92,7 @@ private:
     void keepOnAScreen();
     void showOperatorStrip();
     void hideFootUnlessNeeded();
+    void followMenuRules();
     // False when results are not on disk and the operator does not let them go.
     bool mayClose();
 

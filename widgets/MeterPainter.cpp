@@ -189,6 +189,26 @@ private:
                 drawRow(table, columnRight, row, entries.entry(row));
             drawnEnd = std::max(drawnEnd, rows.end);
         }
+        const int selected = m_meter.selectedRow();
+        if (m_scene.showSelection && entries.contains(selected)) {
+            const layout::Rect row = layout::rowRect(
+                m_view, columnRight, table, layout::rowTop(m_view, table.rowHeight, selected));
+            if (reaches(row))
+                drawSelection(row);
+        }
+    }
+
+    // A frame inside the row's edges, over its text.
+    void drawSelection(const layout::Rect& row)
+    {
+        const QRect frame = toQRect(row);
+        const int width = std::min({kSelectionWidth, frame.width(), frame.height()});
+        m_painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), width), kSelectionColor);
+        m_painter.fillRect(QRect(frame.left(), frame.bottom() + 1 - width, frame.width(), width),
+                           kSelectionColor);
+        m_painter.fillRect(QRect(frame.left(), frame.top(), width, frame.height()), kSelectionColor);
+        m_painter.fillRect(QRect(frame.right() + 1 - width, frame.top(), width, frame.height()),
+                           kSelectionColor);
     }
 
     void drawRow(const layout::TableMetrics& table, int columnRight, int row,

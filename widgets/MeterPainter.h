@@ -26,6 +26,9 @@ class ScaledPicture;
 // Colours of the league table's rows.
 inline constexpr QColor kHighlightColor(0, 0, 200);  // blue: the current contestant
 inline constexpr QColor kRowColor(0, 0, 0);          // black: every other row
+// The frame around the row the operator selected, in the operator's display only.
+inline constexpr QColor kSelectionColor(230, 120, 0);  // orange, apart from both
+inline constexpr int kSelectionWidth = 2;
 
 // Texts of the display laid out once and kept between frames: shaping text is the dearest
 // part of a paint, and from one tick to the next nearly every text stays the same. Texts are
@@ -68,6 +71,7 @@ struct MeterScene {
     layout::TableMetrics text;  // from displayTextMetrics, so that every frame lays out alike
     MeterTextCache& texts;
     QString preedit;  // an input method's text being composed, shown after the typed name
+    bool showSelection = false;  // the operator's display frames the selected row
 };
 
 // A text line's height and the score column's width in this font, resolved for its device.

@@ -7,6 +7,7 @@
 #include "core/DisplaySettings.h"
 #include "core/NameText.h"
 #include "core/TurnSettings.h"
+#include "widgets/CorrectionCommands.h"
 #include "widgets/PreloadDialog.h"
 #include "widgets/MeterPainter.h"
 #include "widgets/OffscreenImage.h"
@@ -132,15 +133,15 @@ void MeterView::drawView(QPainter& painter, const QRect& client) const
 
 void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& region) const
 {
-    drawView(painter, client, region, m_look, m_texts);
+    drawView(painter, client, region, m_look, m_texts, true);
 }
 
 void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& region,
-                         const FrameLook& look, MeterTextCache& texts) const
+                         const FrameLook& look, MeterTextCache& texts, bool showSelection) const
 {
     const MeterScene scene{m_meter,      m_font,  m_backgroundColor, m_levelMarker,
                            m_peakMarker, m_scale, m_markerSizes,     look.text,
-                           texts,        m_preedit};
+                           texts,        m_preedit, showSelection};
     paintMeter(painter, client, region, scene);
 }
 
@@ -218,7 +219,7 @@ void MeterView::refreshLook()
 void MeterView::showChanges()
 {
     followClock();
-    const QRegion changed = m_shown.advance(m_meter, m_preedit, rect(), m_look);
+    const QRegion changed = m_shown.advance(m_meter, m_preedit, rect(), m_look, true);
     if (changed.isEmpty())
         return;
     update(changed);
@@ -276,8 +277,14 @@ void MeterView::keyPressEvent(QKeyEvent* event)
         // Enter begins a turn without asking for a repaint, leaving it to the clock's first
         // tick; a turn resting at 0 does not start the clock, so the frame is compared now.
         m_meter.onChar(*key);
+        recordFinishedCorrection();
         showChanges();
         followNameEntry();
+        return;
+    }
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        event->accept();
+        repaintIf(m_meter.moveSelection(event->key() == Qt::Key_Up ? -1 : 1));
         return;
     }
     // A held SPACE types one space: an operator waiting for the applause types no run of
@@ -372,6 +379,8 @@ void MeterView::editFont()
 
 void MeterView::toggleLeagueTable()
 {
+    // The table starts afresh: nothing before it can be taken back.
+    m_corrections.clear();
     m_meter.toggleLeagueTable();
     followNameEntry();
     showChanges();
@@ -380,8 +389,64 @@ void MeterView::toggleLeagueTable()
 
 void MeterView::clearLeagueTable()
 {
-    m_meter.clearLeagueTable();
+    correction::Removed cleared{m_meter.clearLeagueTable()};
+    if (!cleared.entries.empty())
+        m_corrections.push(new ClearTableCommand(*this, cleared));
     showChanges();
+}
+
+void MeterView::renameContestant()
+{
+    m_meter.beginRename();
+    showChanges();
+    followNameEntry();
+}
+
+void MeterView::removeContestant()
+{
+    const int row = m_meter.correctionRow();
+    if (!m_meter.correctionsAllowed() || row < 0 || !m_dialogs.confirmRemove)
+        return;
+    const Score entry = m_meter.leagueTable().entry(row);
+    if (!m_dialogs.confirmRemove(this, brio::toQString(entry.name)))
+        return;
+    correction::Removed removed{m_meter.removeEntries({entry.order})};
+    m_corrections.push(new RemoveCommand(*this, removed));
+    showChanges();
+}
+
+void MeterView::measureAgain()
+{
+    m_meter.measureAgain();
+    showChanges();
+    followNameEntry();
+}
+
+void MeterView::undo()
+{
+    if (m_meter.correctionsAllowed())
+        m_corrections.undo();
+}
+
+void MeterView::redo()
+{
+    if (m_meter.correctionsAllowed())
+        m_corrections.redo();
+}
+
+void MeterView::recordFinishedCorrection()
+{
+    const std::optional<Correction> finished = m_meter.takeCorrection();
+    if (!finished)
+        return;
+    if (const auto* renamed = std::get_if<correction::Renamed>(&*finished)) {
+        m_corrections.push(new RenameCommand(*this, *renamed));
+    } else if (const auto* measured = std::get_if<correction::Remeasured>(&*finished)) {
+        const int row = m_meter.leagueTable().rowOf(measured->order);
+        const QString name = row >= 0 ? brio::toQString(m_meter.leagueTable().entry(row).name)
+                                      : QString();
+        m_corrections.push(new MeasureAgainCommand(*this, *measured, name));
+    }
 }
 
 void MeterView::toggleSummaryScreen()
@@ -396,6 +461,7 @@ void MeterView::editPreloadList()
     if (m_meter.useLeagueTable()) {
         PreloadDialog dialog(&m_meter.preloadList(), this);
         if (dialog.exec() == QDialog::Accepted) {
+            m_corrections.clear();  // a new running order starts the table afresh
             m_meter.restartWithPreloadList();
             emit displayChanged();  // the waiting names, which other displays show
         }

@@ -19,6 +19,7 @@
 #include <QRegion>
 #include <QSize>
 #include <QString>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <functional>
@@ -64,7 +65,7 @@ public:
     // The same for another display of the meter (the audience's), in its own look and with
     // its own text cache, both for its own screen.
     void drawView(QPainter& painter, const QRect& client, const QRegion& region,
-                  const FrameLook& look, MeterTextCache& texts) const;
+                  const FrameLook& look, MeterTextCache& texts, bool showSelection = false) const;
     // The look of the display as a painter on this widget draws it: the display font and
     // colours, the pictures' sizes, and the text measured on the widget's screen.
     FrameLook lookOn(const QWidget& display) const;
@@ -100,6 +101,10 @@ public:
     // Starts the clock when a tick could change something, and stops it when none could.
     void followClock();
 
+    // The corrections of the league table that Undo can take back, in order.
+    QUndoStack& corrections() { return m_corrections; }
+    const QUndoStack& corrections() const { return m_corrections; }
+
     // The holding window hides the pointer over the view in full-screen mode.
     void setPointerHidden(bool hidden);
 
@@ -115,6 +120,12 @@ public slots:
     void editTurnLength();
     // The turn length as stored now (after the Microphone dialog changed it).
     void reloadTurnLength();
+    // Corrections of the row selected, or of the contestant measured last.
+    void renameContestant();
+    void removeContestant();
+    void measureAgain();
+    void undo();
+    void redo();
 
 signals:
     // The parts of the view just asked to be repainted (see showChanges).
@@ -150,6 +161,8 @@ private:
     // Tells the input method when name entry begins or ends, so that it takes part in it
     // alone.
     void followNameEntry();
+    // Puts a rename or a measurement again that a key has just finished on the undo history.
+    void recordFinishedCorrection();
 
     brio::BRAppConfig& m_settings;
     ViewDialogs m_dialogs;
@@ -173,4 +186,5 @@ private:
     bool m_spaceDown = false;
     std::function<std::optional<int>()> m_measured;
     std::function<bool()> m_microphoneInUse;
+    QUndoStack m_corrections;
 };

@@ -8,9 +8,9 @@
 #include <utility>
 
 QRegion ShownFrame::advance(const MeterCore& meter, const QString& preedit, const QRect& client,
-                           const FrameLook& look)
+                           const FrameLook& look, bool showSelection)
 {
-    FrameSnapshot now = snapshotOf(meter, preedit, toLayoutRect(client), look);
+    FrameSnapshot now = snapshotOf(meter, preedit, toLayoutRect(client), look, showSelection);
     QRegion changed;
     for (const layout::Rect& rect : changedRects(m_frame, now))
         changed += toQRect(rect);

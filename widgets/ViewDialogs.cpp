@@ -4,8 +4,10 @@
 #include "widgets/ViewDialogs.h"
 
 #include "widgets/TurnLengthDialog.h"
+#include "widgets/QuestionBox.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 
 namespace {
 
@@ -33,9 +35,26 @@ std::optional<int> runTurnLengthDialog(QWidget* parent, int start)
     return dialog.seconds();
 }
 
+// "Remove" is the default: the operator has already pointed at the row; Esc keeps it.
+bool askRemove(QWidget* parent, const QString& name)
+{
+    const QuestionText question{
+        QStringLiteral("removeContestant"), QMessageBox::Question,
+        QCoreApplication::translate("ViewDialogs", "Remove Contestant"),
+        QCoreApplication::translate("ViewDialogs", "Remove %1 from the league table?").arg(name),
+        QString()};
+    enum { RemoveChoice, CancelChoice };
+    return askQuestion(parent, question,
+                       {{QCoreApplication::translate("ViewDialogs", "Remove"),
+                         QMessageBox::DestructiveRole},
+                        {QCoreApplication::translate("ViewDialogs", "Cancel"),
+                         QMessageBox::RejectRole}},
+                       RemoveChoice, CancelChoice) == RemoveChoice;
+}
+
 }  // namespace
 
 ViewDialogs standardViewDialogs()
 {
-    return ViewDialogs{runFontDialog, runColorDialog, runTurnLengthDialog};
+    return ViewDialogs{runFontDialog, runColorDialog, runTurnLengthDialog, askRemove};
 }

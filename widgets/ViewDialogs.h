@@ -6,6 +6,7 @@
 #include "widgets/FontDialog.h"
 
 #include <QColor>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -19,7 +20,10 @@ struct ViewDialogs {
     std::function<std::optional<QColor>(QWidget* parent, const QColor& start)> chooseColor;
     // Whole seconds of an equal turn, 0 for turns until Enter.
     std::function<std::optional<int>(QWidget* parent, int start)> chooseTurnSeconds;
+    // Whether the contestant of that name is to leave the league table.
+    std::function<bool(QWidget* parent, const QString& name)> confirmRemove;
 };
 
-// The real dialogs: the font dialog, Qt's colour dialog and the turn length's.
+// The real dialogs: the font dialog, Qt's colour dialog, the turn length's and the removal
+// question.
 ViewDialogs standardViewDialogs();

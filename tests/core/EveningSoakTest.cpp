@@ -3,7 +3,8 @@
 
 // A whole evening in the meter: eight hours of 20 ms ticks (1.44 million), 2 000 contestants
 // in turns of about fourteen seconds, a new preload list every hundred turns, the table
-// cleared now and then. Every rule of brokenMeterRule holds after every step, and the memory
+// cleared now and then, and mistakes mended on the summary screen (renamed, removed, measured
+// again, taken back and made again). Every rule of brokenMeterRule holds after every step, and the memory
 // the meter takes stays flat from the first hour to the last.
 #include "core/MeterCore.h"
 #include "core/PreloadText.h"
@@ -98,6 +99,37 @@ protected:
         }
     }
 
+    // On the summary screen now and then: a rename, a removal or a measurement again, each
+    // taken back and made again once in a while, as an operator mends a mistake.
+    void correct(int turn)
+    {
+        std::optional<Correction> change;
+        if (turn % 7 == 3) {
+            m_meter.moveSelection(-1);
+            m_meter.beginRename();
+            m_meter.onChar(MeterCore::kBackspace);
+            m_meter.onChar('x');
+            m_meter.onChar(MeterCore::kEnter);
+            change = m_meter.takeCorrection();
+        } else if (turn % 11 == 5 && m_meter.correctionRow() >= 0) {
+            change = correction::Removed{
+                m_meter.removeEntries({m_meter.leagueTable().entry(m_meter.correctionRow()).order})};
+        } else if (turn % 13 == 8 && m_meter.measureAgain()) {
+            ASSERT_NO_FATAL_FAILURE(checkRules());
+            for (int i = 0; i < 40; ++i)
+                m_meter.tick(TickInput{.listening = true, .spaceDown = i < 10});
+            m_meter.onChar(MeterCore::kEnter);  // the summary screen again
+            change = m_meter.takeCorrection();
+        }
+        ASSERT_NO_FATAL_FAILURE(checkRules());
+        if (change && turn % 3 == 0) {
+            undoCorrection(m_meter, *change);
+            ASSERT_NO_FATAL_FAILURE(checkRules());
+            redoCorrection(m_meter, *change);
+            ASSERT_NO_FATAL_FAILURE(checkRules());
+        }
+    }
+
     MeterCore m_meter{true, true};
     std::mt19937 m_random{20261208};
     long m_ticks = 0;
@@ -121,6 +153,7 @@ TEST_F(EveningSoak, EightHoursKeepEveryRuleAndFlatMemory)
             m_meter.clearLeagueTable();  // mid-turn: the contestant stays as the only entry
         m_meter.onChar(MeterCore::kEnter);  // the summary screen
         ASSERT_NO_FATAL_FAILURE(checkRules());
+        ASSERT_NO_FATAL_FAILURE(correct(turn));
         if (turn == kTurnsPerList - 1) {
             startRss = statusKiB("VmRSS");
             startPeak = statusKiB("VmHWM");

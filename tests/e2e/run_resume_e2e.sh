@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 Ovatron Project
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Results survive a crash: the real program under Xvfb, real key presses, killed with SIGKILL
-# in the middle of a turn; the next start offers "Resume Event", Enter accepts it, and the
+# in the middle of a turn, after a rename and a removal; the next start offers "Resume Event", Enter accepts it, and the
 # league table comes back as the screen showed it before the kill. Then the export from the
-# command line finds every contestant, including a name typed with accents.
+# command line finds every contestant, including a name typed with accents, the renamed one under
+# its new name and not the removed one.
 # Usage: run_resume_e2e.sh OVATRON
 set -euo pipefail
 
@@ -37,7 +38,20 @@ turn() {  # turn NAME SECONDS: a contestant applauded for so long, the turn left
 start_program '^Ovatron$'
 turn "Zoë Müller" 1.6
 xdotool key Escape
-turn "Ben" 0.5
+turn "Bem" 0.5
+xdotool key Escape
+# A name typed wrong, mended: F2 edits the contestant measured last.
+xdotool key F2 BackSpace
+xdotool type --delay 120 "n"
+xdotool key Return
+# A contestant started by mistake, removed: Delete asks, Enter takes "Remove".
+turn "Oops" 0.1
+xdotool key Escape
+xdotool key Delete
+sleep 0.5
+xdotool key Return
+sleep 0.3
+turn "Cal" 0.1
 sleep 0.5   # the peak has stopped rising; the turn is still under way
 table_mask before
 kill -9 "$program"
@@ -66,5 +80,7 @@ stop_program
 "$ovatron" --export "$work/results.csv" || fail "the export failed"
 cat "$work/results.csv"
 grep -q '^1,Zoë Müller,[0-9]' "$work/results.csv" || fail "Zoë Müller is not first in the export"
-grep -q '^2,Ben,[1-9]' "$work/results.csv" || fail "Ben's cut-off turn lost its score"
+grep -q '^2,Ben,[1-9]' "$work/results.csv" || fail "Ben's corrected name did not survive the kill"
+grep -q '^3,Cal,[1-9]' "$work/results.csv" || fail "Cal's cut-off turn lost its score"
+! grep -q 'Bem\|Oops' "$work/results.csv" || fail "the export shows a corrected name or a removed contestant"
 echo "1 passed, 0 failed"

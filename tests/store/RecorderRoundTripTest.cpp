@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -130,6 +132,62 @@ TEST(RecorderRoundTrip, ClearedEntriesStayInTheFileButLeaveTheTable)
     EXPECT_EQ(storedEntryCount(event->id), 5);
     // A resumed show numbers its next contestant past the cleared ones.
     EXPECT_EQ(event->nextOrder, 5);
+}
+
+TEST(RecorderRoundTrip, CorrectionsComeBackAfterARestart)
+{
+    {
+        EventRecorder recorder(databasePath());
+        ASSERT_TRUE(recorder.open().saving());
+        recorder.beginEvent(showStart());
+        recordContestants(recorder, {{QStringLiteral("Ana"), 60}, {QStringLiteral("Bem"), 30},
+                                     {QStringLiteral("Oops"), 5}, {QStringLiteral("Cal"), 20}});
+        recorder.entryRenamed(1, QStringLiteral("Ben"));
+        recorder.entriesRemoved({2});
+        recorder.scoreCorrected(3, 70);  // Cal measured again
+        recorder.tableCleared();
+        recorder.entriesRestored({0, 1, 3});  // the clear undone
+    }
+    const std::optional<StoredEvent> event = restored();
+    ASSERT_TRUE(event);
+    EXPECT_EQ(tableOf(*event), (Contestants{{QStringLiteral("Cal"), 70},
+                                            {QStringLiteral("Ana"), 60},
+                                            {QStringLiteral("Ben"), 30}}));
+    EXPECT_EQ(storedEntryCount(event->id), 4);
+}
+
+TEST(RecorderRoundTrip, AFileOfTheFirstLayoutResumesUnchanged)
+{
+    {
+        QDir().mkpath(QFileInfo(databasePath()).path());
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "first");
+        db.setDatabaseName(databasePath());
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        for (const char* sql : {
+                 "CREATE TABLE event (id INTEGER PRIMARY KEY, started_ms INTEGER NOT NULL,"
+                 " ended_cleanly INTEGER NOT NULL DEFAULT 0, preload_list TEXT NOT NULL DEFAULT"
+                 " '[]', preload_position INTEGER NOT NULL DEFAULT 0)",
+                 "CREATE TABLE entry (event_id INTEGER NOT NULL REFERENCES event(id),"
+                 " entry_order INTEGER NOT NULL, name TEXT NOT NULL, score INTEGER NOT NULL"
+                 " DEFAULT 0, began_ms INTEGER, ended_ms INTEGER, cleared INTEGER NOT NULL"
+                 " DEFAULT 0, PRIMARY KEY (event_id, entry_order)) WITHOUT ROWID",
+                 "INSERT INTO event (id, started_ms, preload_list, preload_position)"
+                 " VALUES (1, 0, '[\"Dee\"]', 1)",
+                 "INSERT INTO entry (event_id, entry_order, name, score, cleared)"
+                 " VALUES (1, 0, 'Ana', 40, 0), (1, 1, 'Ben', 80, 0), (1, 2, 'Old', 90, 1)",
+                 "PRAGMA user_version = 1"})
+            ASSERT_TRUE(query.exec(QString::fromLatin1(sql))) << sql;
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("first"));
+    const std::optional<StoredEvent> event = restored();
+    ASSERT_TRUE(event);
+    EXPECT_TRUE(needsResumeOffer(*event));
+    EXPECT_EQ(tableOf(*event), (Contestants{{QStringLiteral("Ben"), 80},
+                                            {QStringLiteral("Ana"), 40}}));
+    EXPECT_EQ(event->preloadList, QStringList{QStringLiteral("Dee")});
+    EXPECT_EQ(event->preloadPosition, 1);
+    EXPECT_EQ(event->nextOrder, 3);
 }
 
 TEST(RecorderRoundTrip, AResumedEventGoesOnInTheSameEvent)

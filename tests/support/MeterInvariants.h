@@ -31,6 +31,8 @@ inline const char* brokenMeterRule(const MeterCore& meter)
     const LeagueTable& table = meter.leagueTable();
     if (meter.currentIndex() != -1 && !table.contains(meter.currentIndex()))
         return "the current row is not in the table";
+    if (meter.selectedRow() != -1 && !table.contains(meter.selectedRow()))
+        return "the selected row is not in the table";
     for (int i = 0; i < table.count(); ++i) {
         const Score& entry = table.entry(i);
         if (entry.score < level::kMinimum || entry.score > level::kMaximum)

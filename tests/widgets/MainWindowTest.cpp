@@ -6,6 +6,8 @@
 #include "widgets/MainWindow.h"
 #include "core/PlacementSettings.h"
 #include "support/UiTestFixture.h"
+#include "brio/BRStringQt.h"
+#include "widgets/MeterPainter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -117,7 +119,9 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
     QStringList edit;
     for (QAction* action : popup(*frame, "&Edit")->actions())
         edit << action->text();
-    EXPECT_EQ(edit, (QStringList{"&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
+    EXPECT_EQ(edit, (QStringList{"Un&do", "&Redo", "", "Re&name Contestant...",
+                                 "Rem&ove Contestant...", "Measure A&gain", "",
+                                 "&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
                                  "&Show Summary Screen", "", "Measure &With Microphone",
                                  "&Microphone...", "&Turn Length"}));
 }
@@ -175,6 +179,70 @@ TEST_F(MainWindowTest, MenuRulesSetCheckMarksAndEnabledStatesWhenAMenuOpens)
     EXPECT_TRUE(shownItem(edit, "editFont")->isEnabled());
 }
 
+// Pixels of the selection's frame in the operator's display.
+int framePixels(const MeterView& view)
+{
+    const QImage image = view.renderToImage(view.size());
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == kSelectionColor ? 1 : 0;
+    return count;
+}
+
+TEST_F(MainWindowTest, CorrectionKeysSelectRenameRemoveAndUndoInOrder)
+{
+    MainWindow* frame = startFrame();
+    MeterView& view = frame->view();
+    view.setFocus();
+    for (const char* name : {"Ana", "Bem"}) {
+        QTest::keyClicks(&view, name);
+        QTest::keyClick(&view, Qt::Key_Return);
+        QTest::keyClick(&view, Qt::Key_Escape);
+    }
+    const auto names = [&view]() {
+        QStringList shown;
+        for (int row = 0; row < view.meter().leagueTable().count(); ++row)
+            shown << brio::toQString(view.meter().leagueTable().entry(row).name);
+        return shown;
+    };
+    QAction* undo = frame->commands().action(Command::EditUndo);
+    // F2 edits the name of the contestant measured last.
+    QTest::keyClick(&view, Qt::Key_F2);
+    QTest::keyClick(&view, Qt::Key_Backspace);
+    QTest::keyClicks(&view, "n");
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(names(), (QStringList{"Ana", "Ben"}));
+    EXPECT_EQ(undo->text(), "Un&do Rename Bem to Ben");
+    // The first Up selects the bottom row; the next one Ana, framed.
+    EXPECT_EQ(framePixels(view), 0);
+    QTest::keyClick(&view, Qt::Key_Up);
+    QTest::keyClick(&view, Qt::Key_Up);
+    EXPECT_EQ(view.meter().selectedRow(), 0);
+    EXPECT_GT(framePixels(view), 0);
+    // Delete asks, and Enter takes the default, "Remove".
+    answerNextModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    QTest::keyClick(&view, Qt::Key_Delete);
+    QApplication::setActiveWindow(frame);  // as the window system does when the box closes
+    EXPECT_EQ(names(), (QStringList{"Ben"}));
+    EXPECT_EQ(undo->text(), "Un&do Remove Ana");
+    QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(names(), (QStringList{"Ana", "Ben"}));
+    QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(names(), (QStringList{"Ana", "Bem"}));
+    EXPECT_FALSE(undo->isEnabled());
+    QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(names(), (QStringList{"Ana", "Ben"}));
+    // Esc clears a selection; a turn greys the corrections.
+    QTest::keyClick(&view, Qt::Key_Down);
+    EXPECT_EQ(view.meter().selectedRow(), 0);
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_EQ(view.meter().selectedRow(), -1);
+    QTest::keyClick(&view, Qt::Key_F8);
+    EXPECT_TRUE(view.meter().remeasuring());
+    EXPECT_FALSE(frame->commands().action(Command::RemoveContestant)->isEnabled());
+}
+
 TEST_F(MainWindowTest, AcceleratorsSwallowTheirKeys)
 {
     MainWindow* frame = startFrame();
@@ -186,8 +254,7 @@ TEST_F(MainWindowTest, AcceleratorsSwallowTheirKeys)
     view.installEventFilter(&counter);
     const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
         {Qt::Key_C, Qt::ControlModifier},       {Qt::Key_V, Qt::ControlModifier},
-        {Qt::Key_X, Qt::ControlModifier},       {Qt::Key_Z, Qt::ControlModifier},
-        {Qt::Key_Backspace, Qt::AltModifier},   {Qt::Key_Insert, Qt::ShiftModifier},
+        {Qt::Key_X, Qt::ControlModifier},       {Qt::Key_Insert, Qt::ShiftModifier},
         {Qt::Key_Insert, Qt::ControlModifier},  {Qt::Key_Delete, Qt::ShiftModifier},
         {Qt::Key_F6, Qt::NoModifier},           {Qt::Key_F6, Qt::ShiftModifier},
     };

@@ -42,7 +42,7 @@ struct ScriptedDialogs {
                 return colorAnswer ? std::optional<QColor>(colorFromColorRef(*colorAnswer))
                                    : std::nullopt;
             },
-            {}};
+            {}, {}};
     }
 };
 

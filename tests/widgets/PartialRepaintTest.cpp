@@ -209,7 +209,7 @@ TEST_F(PartialRepaint, FontBackgroundAndSizeChangesRepaintTheWholeView)
     bigger.color = QColor(120, 0, 0);
     meterView.setDialogs(ViewDialogs{[&](QWidget*, const FontChoice&) { return std::optional(bigger); },
                                      [](QWidget*, const QColor&) { return std::optional(QColor(200, 230, 255)); },
-                                     {}});
+                                     {}, {}});
     const QRegion whole(QRect(0, 0, 640, 400));
     screen().takeRequested();
     meterView.editFont();

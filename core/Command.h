@@ -14,6 +14,7 @@ enum class Command {
     MicrophoneSettings,
     BackgroundColor,  // no menu item carries it
     AudienceScreen,
+    ShowControl,
     ExportResults,
     PrintResults,
     HelpContents,

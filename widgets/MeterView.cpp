@@ -187,7 +187,27 @@ bool MeterView::listening() const
 
 TickInput MeterView::tickInput() const
 {
-    return TickInput{listening(), m_spaceDown};
+    return TickInput{listening() || m_remoteSpaceDown, m_spaceDown || m_remoteSpaceDown};
+}
+
+void MeterView::pressMeterKey(int code)
+{
+    // Enter begins a turn without asking for a repaint, leaving it to the clock's first
+    // tick; a turn resting at 0 does not start the clock, so the frame is compared now.
+    m_meter.onChar(code);
+    showChanges();
+    followNameEntry();
+}
+
+void MeterView::typeText(const QString& text)
+{
+    repaintIf(m_meter.onText(brio::fromQString(text)));
+}
+
+void MeterView::setRemoteSpaceDown(bool down)
+{
+    m_remoteSpaceDown = down;
+    followClock();
 }
 
 void MeterView::repaintIf(bool needed)
@@ -268,11 +288,7 @@ void MeterView::keyPressEvent(QKeyEvent* event)
     }
     if (const std::optional<int> key = meterKey(*event)) {
         event->accept();
-        // Enter begins a turn without asking for a repaint, leaving it to the clock's first
-        // tick; a turn resting at 0 does not start the clock, so the frame is compared now.
-        m_meter.onChar(*key);
-        showChanges();
-        followNameEntry();
+        pressMeterKey(*key);
         return;
     }
     // A held SPACE types one space: an operator waiting for the applause types no run of

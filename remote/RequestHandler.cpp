@@ -107,11 +107,17 @@ RemoteReply applause(const RemoteRequest& request)
 
 }  // namespace
 
-RequestHandler::RequestHandler(const QString& token)
-    : m_token(token.toUtf8()),
-      m_overlayPage(page(QStringLiteral("overlay.html"))),
-      m_remotePage(page(QStringLiteral("remote.html")))
+// The pages live in this static library's resources, which a program links only when asked.
+static void loadPages()
 {
+    Q_INIT_RESOURCE(remote);
+}
+
+RequestHandler::RequestHandler(const QString& token) : m_token(token.toUtf8())
+{
+    loadPages();
+    m_overlayPage = page(QStringLiteral("overlay.html"));
+    m_remotePage = page(QStringLiteral("remote.html"));
 }
 
 RemoteReply RequestHandler::handle(const RemoteRequest& request, const ShowState& state,

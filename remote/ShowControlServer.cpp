@@ -23,6 +23,9 @@ public:
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override
     {
+        // A WebSocket's request is answered by the upgrade that follows (acceptLive).
+        if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0)
+            return true;
         const QByteArray method =
             QByteArray(QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(
                            static_cast<int>(request.method())))

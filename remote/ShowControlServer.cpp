@@ -59,7 +59,7 @@ ShowControlServer::ShowControlServer(const QString& token, std::function<ShowSta
     m_http = std::make_unique<ShowControlHttp>(
         [this](const RemoteRequest& request, QTcpSocket* socket) {
             const RemoteReply reply = m_handler.handle(request, m_state(), m_clock.elapsed());
-            answer(request, socket, reply);
+            carryOut(socket, reply);
             return reply;
         });
     connect(m_http.get(), &QAbstractHttpServer::newWebSocketConnection, this,
@@ -97,7 +97,7 @@ quint16 ShowControlServer::port() const
     return m_listener->serverPort();
 }
 
-void ShowControlServer::answer(const RemoteRequest&, QTcpSocket* socket, const RemoteReply& reply)
+void ShowControlServer::carryOut(QTcpSocket* socket, const RemoteReply& reply)
 {
     if (!reply.command)
         return;

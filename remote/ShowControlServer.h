@@ -50,7 +50,8 @@ signals:
     void commandArrived(const RemoteCommand& command);
 
 private:
-    void answer(const RemoteRequest& request, QTcpSocket* socket, const RemoteReply& reply);
+    // Carries out the command a reply holds; the applause is held by the socket that asked.
+    void carryOut(QTcpSocket* socket, const RemoteReply& reply);
     void acceptLive();
     void sendIfChanged();
     void holdApplause(QTcpSocket* socket);

@@ -119,6 +119,9 @@ void ShowControlDialog::showAddresses()
     m_overlay->setText(known ? addresses.overlay : QString());
     m_remote->setText(known ? addresses.remote : QString());
     m_api->setText(known ? addresses.api : QString());
+    // Each address reads from its start, where the host and the page are.
+    for (QLineEdit* line : {m_overlay, m_remote, m_api})
+        line->setCursorPosition(0);
     m_qrCode->setPixmap(known ? QPixmap::fromImage(qrCodeImage(addresses.remote, kQrModulePixels))
                               : QPixmap());
 }

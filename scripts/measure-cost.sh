@@ -362,7 +362,7 @@ print_report() {
   echo "(bare: ovatron_bare_window, repainting in full every 20 ms;"
   echo " floor: the same window repainting only one marker-sized patch with a number every 20 ms;"
   echo " sc-held, sc-moving: show control on, nobody connected / one overlay connected)"
-  awk -v p="$(phase_median sc-moving 2)" -v p0="$(phase_median moving 2)" \
+  $show_control && awk -v p="$(phase_median sc-moving 2)" -v p0="$(phase_median moving 2)" \
       -v rate="$(awk '$1 == "messages" { print $2 }' "$work/results" | median)" "$awk_ratio"'
      BEGIN { printf "with one overlay: program CPU %.1f %% beside %.1f %% without (%s), %.1f messages/s\n",
                     p, p0, ratio(p, p0), rate }'
@@ -393,12 +393,19 @@ print_report() {
 
 : >"$work/results"
 : >"$work/starts"
+# Show control is measured where the program has it and Debian's python3-websocket can listen.
+show_control=false
+if "$program" --help 2>/dev/null | grep -q -- '--show-control' && /usr/bin/python3 -c 'import websocket' 2>/dev/null; then
+  show_control=true
+fi
 echo "measuring on display $DISPLAY (${size}), ${runs} run(s) of ${seconds} s per phase..." >&2
 for ((run = 1; run <= runs; run++)); do
   echo "  run $run: program" >&2
   measure_program_run "$run"
-  echo "  run $run: program with show control" >&2
-  measure_show_control_run "$run"
+  if $show_control; then
+    echo "  run $run: program with show control" >&2
+    measure_show_control_run "$run"
+  fi
   echo "  run $run: bare window" >&2
   measure_bare_run "$run" bare
   echo "  run $run: bare window, one patch" >&2

@@ -20,7 +20,8 @@ unsigned sampleRateOf(const QAudioFormat& format)
 LevelProcessor::LevelProcessor(const QAudioFormat& format, LevelBoard& board,
                                const MicrophoneCalibration& calibration)
     : m_decoder(format),
-      m_meter(sampleRateOf(format)),
+      // The room's sustained applause scores, not one shout near the microphone.
+      m_meter(sampleRateOf(format), kShortTermWindowMs),
       m_board(board),
       m_calibration(calibration),
       m_framesPerPublish(std::max<std::size_t>(sampleRateOf(format) / kPublishesPerSecond, 1)),

@@ -16,7 +16,7 @@
 #include <vector>
 
 // The one path every sound takes, from a device or a file: raw samples, mono floats,
-// momentary loudness, level; a reading is published for every 10 ms of sound.
+// short-term (3 s) loudness, level; a reading is published for every 10 ms of sound.
 namespace audio {
 
 inline constexpr int kPublishesPerSecond = 100;

@@ -25,12 +25,14 @@ ebur128_state* createHandle(unsigned sampleRate, unsigned windowMs)
 {
     if (sampleRate == 0)
         return nullptr;
-    ebur128_state* state = ebur128_init(1, sampleRate, EBUR128_MODE_M);
+    const bool shortTerm = windowMs >= kShortTermWindowMs;
+    ebur128_state* state = ebur128_init(1, sampleRate, shortTerm ? EBUR128_MODE_S : EBUR128_MODE_M);
     if (!state)
         return nullptr;
     // One channel counts as the centre speaker: no surround weighting.
     ebur128_set_channel(state, 0, EBUR128_CENTER);
-    if (windowMs > kMomentaryWindowMs && ebur128_set_max_window(state, windowMs) != EBUR128_SUCCESS) {
+    const unsigned modeWindowMs = shortTerm ? kShortTermWindowMs : kMomentaryWindowMs;
+    if (windowMs > modeWindowMs && ebur128_set_max_window(state, windowMs) != EBUR128_SUCCESS) {
         ebur128_destroy(&state);
         return nullptr;
     }
@@ -69,9 +71,13 @@ double LoudnessMeter::loudness() const
     if (!m_state)
         return kSilenceLufs;
     double lufs = kSilenceLufs;
-    const int result = m_windowMs == kMomentaryWindowMs
-                           ? ebur128_loudness_momentary(m_state->handle, &lufs)
-                           : ebur128_loudness_window(m_state->handle, m_windowMs, &lufs);
+    int result = EBUR128_SUCCESS;
+    if (m_windowMs == kMomentaryWindowMs)
+        result = ebur128_loudness_momentary(m_state->handle, &lufs);
+    else if (m_windowMs == kShortTermWindowMs)
+        result = ebur128_loudness_shortterm(m_state->handle, &lufs);
+    else
+        result = ebur128_loudness_window(m_state->handle, m_windowMs, &lufs);
     return result == EBUR128_SUCCESS ? boundedLoudness(lufs) : kSilenceLufs;
 }
 

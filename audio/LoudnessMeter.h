@@ -12,8 +12,9 @@ namespace audio {
 
 // What silence reads as: libebur128 answers minus infinity, and nothing downstream wants that.
 inline constexpr double kSilenceLufs = -120.0;
-// The momentary window of EBU R 128.
+// The momentary and short-term windows of EBU R 128.
 inline constexpr unsigned kMomentaryWindowMs = 400;
+inline constexpr unsigned kShortTermWindowMs = 3000;
 
 class LoudnessMeter {
 public:

@@ -26,15 +26,14 @@ QString stateName(MeterState state)
 
 }  // namespace
 
-ShowState showStateOf(const MeterCore& meter, const QString& title,
-                      std::optional<int> countdown)
+ShowState showStateOf(const MeterCore& meter, const QString& title)
 {
     ShowState shown;
     shown.state = meter.state();
     shown.typed = brio::toQString(meter.typedName());
     shown.level = meter.level();
     shown.peak = meter.peak();
-    shown.countdown = countdown;
+    shown.countdown = meter.countdownSeconds();
     shown.title = title;
     const LeagueTable& table = meter.leagueTable();
     if (meter.useLeagueTable()) {

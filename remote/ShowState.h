@@ -32,8 +32,7 @@ struct ShowState {
     QString title;     // the event's title, empty when it has none
 };
 
-ShowState showStateOf(const MeterCore& meter, const QString& title,
-                      std::optional<int> countdown);
+ShowState showStateOf(const MeterCore& meter, const QString& title);
 
 // The state as one line of JSON (UTF-8), the body of GET /api/state and of each live message.
 QByteArray showStateJson(const ShowState& state);

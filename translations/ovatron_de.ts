@@ -187,6 +187,10 @@
         <source>Show &amp;Control...</source>
         <translation>Show-&amp;Steuerung...</translation>
     </message>
+    <message>
+        <source>&amp;Turn Length</source>
+        <translation>&amp;Rundenlänge</translation>
+    </message>
 </context>
 <context>
     <name>EventStore</name>
@@ -319,12 +323,20 @@
 <context>
     <name>MeterPainter</name>
     <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
         <source>Name: </source>
         <translation>Name: </translation>
     </message>
 </context>
 <context>
     <name>MicrophoneDialog</name>
+    <message>
+        <source>&amp;Turn length:</source>
+        <translation>&amp;Rundenlänge:</translation>
+    </message>
     <message>
         <source>Measure the &amp;Room</source>
         <translation>&amp;Raum messen</translation>
@@ -660,6 +672,29 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TurnLengthDialog</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Until Enter</source>
+        <translation>Bis Eingabe</translation>
+    </message>
+    <message>
+        <source>Turn Length</source>
+        <translation>Rundenlänge</translation>
+    </message>
+    <message>
+        <source>&amp;Turn length:</source>
+        <translation>&amp;Rundenlänge:</translation>
+    </message>
+    <message>
+        <source>Each turn ends by itself this many seconds after the applause starts.</source>
+        <translation>Jede Runde endet von selbst so viele Sekunden, nachdem der Applaus beginnt.</translation>
     </message>
 </context>
 </TS>

@@ -187,6 +187,10 @@
         <source>Show &amp;Control...</source>
         <translation>&amp;Pilotage du spectacle...</translation>
     </message>
+    <message>
+        <source>&amp;Turn Length</source>
+        <translation>&amp;Durée du passage</translation>
+    </message>
 </context>
 <context>
     <name>EventStore</name>
@@ -319,12 +323,20 @@
 <context>
     <name>MeterPainter</name>
     <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
         <source>Name: </source>
         <translation>Nom : </translation>
     </message>
 </context>
 <context>
     <name>MicrophoneDialog</name>
+    <message>
+        <source>&amp;Turn length:</source>
+        <translation>&amp;Durée du passage :</translation>
+    </message>
     <message>
         <source>Measure the &amp;Room</source>
         <translation>Mesurer la &amp;salle</translation>
@@ -660,6 +672,29 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TurnLengthDialog</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Until Enter</source>
+        <translation>Jusqu'à Entrée</translation>
+    </message>
+    <message>
+        <source>Turn Length</source>
+        <translation>Durée du passage</translation>
+    </message>
+    <message>
+        <source>&amp;Turn length:</source>
+        <translation>&amp;Durée du passage :</translation>
+    </message>
+    <message>
+        <source>Each turn ends by itself this many seconds after the applause starts.</source>
+        <translation>Chaque passage se termine de lui-même ce nombre de secondes après le début des applaudissements.</translation>
     </message>
 </context>
 </TS>

@@ -31,6 +31,8 @@ constexpr CommandEntry kCommands[] = {
     {Command::MicrophoneSettings, "microphoneSettings",
      QT_TRANSLATE_NOOP("CommandTable", "&Microphone..."), nullptr, {},
      [](MainWindow& window) { window.editMicrophone(); }},
+    {Command::TurnLength, "turnLength", QT_TRANSLATE_NOOP("CommandTable", "&Turn Length"),
+     nullptr, {}, [](MainWindow& window) { window.view().editTurnLength(); }},
     {Command::BackgroundColor, "backgroundColor", nullptr, nullptr, {},
      [](MainWindow& window) { window.view().chooseBackgroundColor(); }},
     {Command::AudienceScreen, "audienceScreen",
@@ -68,6 +70,7 @@ constexpr std::optional<Command> kEditItems[] = {
     Command::EditFont,        Command::UseLeagueTable,    Command::ClearLeagueTable,
     Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
     Command::UseMicrophone,   Command::MicrophoneSettings,
+    Command::TurnLength,
 };
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::ShowControl};
@@ -85,6 +88,7 @@ constexpr MenuPopup kMainMenu[] = {
 constexpr std::optional<Command> kContextItems[] = {
     Command::EditFont,     Command::UseLeagueTable, Command::ClearLeagueTable,
     Command::EditPreloadList, Command::ShowSummaryScreen, Command::UseMicrophone,
+    Command::TurnLength,
     Command::AudienceScreen, kSeparator,
     Command::HelpContents, Command::About,           Command::Exit,
 };

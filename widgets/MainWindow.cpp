@@ -155,6 +155,7 @@ void MainWindow::editMicrophone()
     MicrophoneDialog dialog(*input, m_settings, m_microphone.audioFile(), this);
     dialog.exec();
     m_microphone.reload();
+    m_view.reloadTurnLength();
     m_view.followClock();
 }
 

@@ -29,6 +29,11 @@ QString namePrefix()
     return QCoreApplication::translate("MeterPainter", "Name: ");
 }
 constexpr QLatin1Char kCursorBar('|');
+// An equal turn's seconds left, translated.
+QString countdownText(int seconds)
+{
+    return QCoreApplication::translate("MeterPainter", "%1 s").arg(seconds);
+}
 
 // Every text is drawn on one line: line breaks, tabs and other control characters count as
 // spaces.
@@ -78,6 +83,10 @@ public:
             drawNameLine(nameLine);
         if (m_meter.state() == MeterState::Measuring)
             drawMeter();
+        const layout::Rect countdown =
+            layout::countdownRect(m_view, m_scene.markerSizes, m_lineHeight);
+        if (m_meter.state() == MeterState::Measuring && m_meter.countdownSeconds() && reaches(countdown))
+            drawCountdown(countdown, *m_meter.countdownSeconds());
         if (tableInUse())
             drawLeagueTable();
     }
@@ -156,6 +165,11 @@ private:
         m_scene.peakMarker.draw(m_painter, toQRect(marker), m_scene.backgroundColor);
         drawText(marker, QString::number(m_meter.peak()) + QLatin1Char(' '), Horizontal::Right,
                  Vertical::Centre);
+    }
+
+    void drawCountdown(const layout::Rect& line, int seconds)
+    {
+        drawText(line, countdownText(seconds), Horizontal::Left, Vertical::Top);
     }
 
     void drawLeagueTable()

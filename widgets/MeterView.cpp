@@ -6,6 +6,7 @@
 #include "brio/BRStringQt.h"
 #include "core/DisplaySettings.h"
 #include "core/NameText.h"
+#include "core/TurnSettings.h"
 #include "widgets/PreloadDialog.h"
 #include "widgets/MeterPainter.h"
 #include "widgets/OffscreenImage.h"
@@ -108,6 +109,7 @@ MeterView::MeterView(brio::BRAppConfig& settings, const DisplaySettings& stored,
     // Every paint covers the whole of its region, so the background is never erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
+    m_meter.setTurnSeconds(loadTurnSeconds(settings));
     refreshLook();
     m_clock.start();
     // Focus moving anywhere may make the meter listen or stop listening.
@@ -153,10 +155,13 @@ QImage MeterView::renderToImage(const QSize& size) const
 void MeterView::tickOnce()
 {
     // A repaint follows the clock on its way; a tick that changed nothing must still do so.
-    if (m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt))
+    // A tick may end an equal turn, and with it name entry may begin.
+    if (m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt)) {
         showChanges();
-    else
+        followNameEntry();
+    } else {
         followClock();
+    }
 }
 
 void MeterView::followClock()
@@ -413,6 +418,22 @@ void MeterView::editPreloadList()
     }
     followNameEntry();
     showChanges();
+}
+
+void MeterView::editTurnLength()
+{
+    if (!m_dialogs.chooseTurnSeconds)
+        return;
+    const std::optional<int> chosen = m_dialogs.chooseTurnSeconds(this, m_meter.turnSeconds());
+    if (!chosen)
+        return;
+    m_meter.setTurnSeconds(*chosen);
+    storeTurnSeconds(m_settings, m_meter.turnSeconds());
+}
+
+void MeterView::reloadTurnLength()
+{
+    m_meter.setTurnSeconds(loadTurnSeconds(m_settings));
 }
 
 void MeterView::chooseBackgroundColor()

@@ -117,6 +117,10 @@ public slots:
     void chooseBackgroundColor();
     void toggleSummaryScreen();
     void editPreloadList();
+    // Edit > Turn Length: the chosen length goes to the meter and the store.
+    void editTurnLength();
+    // The turn length as stored now (after the Microphone dialog changed it).
+    void reloadTurnLength();
 
 signals:
     // The parts of the view just asked to be repainted (see showChanges).

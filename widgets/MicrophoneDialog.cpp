@@ -4,8 +4,10 @@
 #include "widgets/MicrophoneDialog.h"
 
 #include "audio/LoudnessMapping.h"
+#include "core/TurnSettings.h"
 #include "widgets/MicrophoneConfig.h"
 #include "widgets/MicrophoneInput.h"
+#include "widgets/TurnLengthDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -37,7 +39,9 @@ MicrophoneDialog::MicrophoneDialog(MicrophoneInput& input, brio::BRAppConfig& se
       m_floorText(new QLabel(this)),
       m_status(new QLabel(this)),
       m_measure(new QPushButton(tr("Measure the &Room"), this)),
-      m_range(new QSpinBox(this))
+      m_range(new QSpinBox(this)),
+      m_storedTurnSeconds(loadTurnSeconds(settings)),
+      m_turnSeconds(makeTurnLengthBox(m_storedTurnSeconds, this))
 {
     setWindowTitle(tr("Microphone"));
     setMinimumWidth(kDialogMinimumWidth);
@@ -60,6 +64,7 @@ MicrophoneDialog::MicrophoneDialog(MicrophoneInput& input, brio::BRAppConfig& se
     form->addRow(tr("Level:"), m_level);
     form->addRow(tr("Room:"), floorRow);
     form->addRow(tr("R&ange above the room:"), m_range);
+    form->addRow(tr("&Turn length:"), m_turnSeconds);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* column = new QVBoxLayout(this);
     column->addLayout(form);
@@ -147,5 +152,8 @@ void MicrophoneDialog::accept()
     if (m_devices->isEnabled())
         storeMicrophoneDevice(m_settings, m_devices->currentData().toString());
     storeMicrophoneRange(m_settings, m_range->value());
+    // A stored length the program could not read stays in the file until another is chosen.
+    if (m_turnSeconds->value() != m_storedTurnSeconds)
+        storeTurnSeconds(m_settings, m_turnSeconds->value());
     QDialog::accept();
 }

@@ -18,9 +18,9 @@ class QPushButton;
 class QSpinBox;
 
 // Edit > Microphone...: the input device, a live level bar on the calibration being set up,
-// "Measure the Room" for the floor, and the range. A measured floor is stored at once (the
-// room was measured, whatever else the operator decides); OK stores the device and the
-// range, Cancel leaves them as they were.
+// "Measure the Room" for the floor, the range and the turn length. A measured floor is stored at once (the
+// room was measured, whatever else the operator decides); OK stores the device, the range
+// and the turn length, Cancel leaves them as they were.
 class MicrophoneDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,6 +34,7 @@ public:
     QProgressBar* levelBar() const { return m_level; }
     QSpinBox* rangeBox() const { return m_range; }
     QComboBox* deviceBox() const { return m_devices; }
+    QSpinBox* turnLengthBox() const { return m_turnSeconds; }
 
 public slots:
     void accept() override;
@@ -55,4 +56,6 @@ private:
     QLabel* m_status;
     QPushButton* m_measure;
     QSpinBox* m_range;
+    int m_storedTurnSeconds;
+    QSpinBox* m_turnSeconds;
 };

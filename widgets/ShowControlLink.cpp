@@ -49,7 +49,7 @@ void ShowControlLink::start(const ShowControlSettings& settings)
 {
     m_titleRead.invalidate();
     auto server = std::make_unique<ShowControlServer>(settings.token, [this]() {
-        return showStateOf(m_view.meter(), eventTitle(), std::nullopt);
+        return showStateOf(m_view.meter(), eventTitle());
     });
     if (!server->listen(QHostAddress(settings.address), static_cast<quint16>(settings.port))) {
         emit notice(tr("Show control is off: port %1 cannot be opened (%2).")

@@ -3,6 +3,8 @@
 
 #include "widgets/ViewDialogs.h"
 
+#include "widgets/TurnLengthDialog.h"
+
 #include <QColorDialog>
 
 namespace {
@@ -23,9 +25,17 @@ std::optional<QColor> runColorDialog(QWidget* parent, const QColor& start)
     return chosen;
 }
 
+std::optional<int> runTurnLengthDialog(QWidget* parent, int start)
+{
+    TurnLengthDialog dialog(start, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.seconds();
+}
+
 }  // namespace
 
 ViewDialogs standardViewDialogs()
 {
-    return ViewDialogs{runFontDialog, runColorDialog};
+    return ViewDialogs{runFontDialog, runColorDialog, runTurnLengthDialog};
 }

@@ -17,7 +17,9 @@ class QWidget;
 struct ViewDialogs {
     std::function<std::optional<FontChoice>(QWidget* parent, const FontChoice& start)> chooseFont;
     std::function<std::optional<QColor>(QWidget* parent, const QColor& start)> chooseColor;
+    // Whole seconds of an equal turn, 0 for turns until Enter.
+    std::function<std::optional<int>(QWidget* parent, int start)> chooseTurnSeconds;
 };
 
-// The real dialogs: the font dialog and Qt's colour dialog.
+// The real dialogs: the font dialog, Qt's colour dialog and the turn length's.
 ViewDialogs standardViewDialogs();

@@ -4,7 +4,8 @@
 # The microphone as the meter's input, with the real program under Xvfb and a real
 # PulseAudio server of the test's own (tests/support/pulse-server.sh): pink noise played into
 # the server's sink reaches the program through the virtual microphone; the meter climbs on
-# screen and the contestant's score enters the table; silence lets the level sink.
+# screen and the contestant's score enters the table; silence lets the level sink. Then a
+# sound file stands in for the microphone with "TurnSeconds" set: the turn ends by itself.
 # Usage: run_microphone_e2e.sh OVATRON SHOT_PROBE
 set -euo pipefail
 
@@ -52,4 +53,20 @@ stop_program
 echo "results: $(tr '\n' ' ' <"$work/results.csv")"
 score="$(grep -m1 'Ana' "$work/results.csv" | grep -oE '[0-9]+' | tail -n1 || true)"
 [ -n "$score" ] && [ "$score" -gt 20 ] || fail "Ana's score is not in the table (${score:-none})"
+
+# The file loops, so the room never falls quiet: only the 3-second window ends the turn.
+printf 'UseMicrophone=1\nTurnSeconds=3\n' >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
+sox -n -r 48000 -c 1 "$work/applause.wav" synth 2 pinknoise vol 0.3
+program_args=(--audio-file "$work/applause.wav")
+start_program
+xdotool type --delay 50 "Ben"
+xdotool key Return
+shot_until counting 3 '[ "$(value counting level_row)" -ge 0 ]'
+shot_until ended 8 '[ "$(value ended level_row)" -lt 0 ]'
+[ "$(value counting level_row)" -ge 0 ] || fail "the turn with the sound file never showed the meter"
+[ "$(value ended level_row)" -lt 0 ] || fail "the turn did not end by itself after its 3 seconds"
+stop_program
+"$ovatron" --export "$work/results.csv" || fail "the results could not be exported"
+score="$(grep -m1 'Ben' "$work/results.csv" | grep -oE '[0-9]+' | tail -n1 || true)"
+[ -n "$score" ] && [ "$score" -gt 20 ] || fail "Ben's score is not in the table (${score:-none})"
 echo "1 passed, 0 failed"

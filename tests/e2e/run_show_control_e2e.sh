@@ -16,7 +16,7 @@ python=/usr/bin/python3
 start_display
 private_folders
 port=$((20000 + RANDOM % 20000))
-ovatron_args=(--show-control "$port")
+program_args=(--show-control "$port")
 start_program
 token="$(sed -n 's/^ShowControlToken=//p' "$XDG_CONFIG_HOME/Ovatron/Ovatron.conf")"
 [ "${#token}" = 32 ] || fail "no 128-bit token was made and stored"

@@ -45,7 +45,7 @@ TEST(ShowState, SharesRanksAndNamesTheCurrentRow)
     meter.restoreEvent({{u"Ana", 80, 0}, {u"Ben", 80, 1}, {u"Cy", 50, 2}}, {}, 3);
     meter.onText(u"Dee");
     meter.onChar(MeterCore::kEnter);
-    const ShowState shown = showStateOf(meter, "Gala", std::nullopt);
+    const ShowState shown = showStateOf(meter, "Gala");
     std::vector<std::pair<int, bool>> ranks;
     for (const ShowRow& row : shown.table)
         ranks.emplace_back(row.rank, row.current);

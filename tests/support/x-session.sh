@@ -29,7 +29,6 @@
 x_session_support="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 work="$(mktemp -d)"
 pids=()
-ovatron_args=()  # options start_program gives the program
 x_session_signal=TERM
 x_session_sound=false
 
@@ -82,7 +81,7 @@ start_sound_server() {
 }
 
 start_program() {
-  "$ovatron" "${ovatron_args[@]}" >"$work/ovatron.log" 2>&1 &
+  "$ovatron" ${program_args[@]+"${program_args[@]}"} >"$work/ovatron.log" 2>&1 &
   program=$!
   pids+=("$program")
   window="$(timeout 20 xdotool search --sync --onlyvisible --name "${1:-^Ovatron\$}" | head -n1)" \

@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
         edit << action->text();
     EXPECT_EQ(edit, (QStringList{"&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
                                  "&Show Summary Screen", "", "Measure &With Microphone",
-                                 "&Microphone..."}));
+                                 "&Microphone...", "&Turn Length"}));
 }
 
 TEST_F(MainWindowTest, AViewCommandReachesTheViewFromTheMainMenuAndItsAction)

@@ -252,3 +252,34 @@ TEST_F(PartialRepaint, AFullScreenMeterBesideAHundredThousandEntriesRedrawsOnlyT
         EXPECT_GE(areaOf(requested), qint64{marker.width()} * marker.height());
     }
 }
+
+TEST_F(PartialRepaint, AnEqualTurnCountsDownAndEndsTwelveSecondsAfterEnterWhenApplauseStartsAtTwo)
+{
+    storeSetting(kShowSummaryScreenKey, 1);
+    storeSetting("TurnSeconds", 10);
+    MeterView& meterView = start(QSize(800, 500));
+    typeName("Ada");
+    key(MeterCore::kEnter, "Enter");
+    int ticks = 0;
+    // Two seconds of silence open no window: the turn runs as long as nobody applauds.
+    for (; ticks < 2 * MeterCore::kTicksPerSecond; ++ticks)
+        tick(false);
+    EXPECT_FALSE(meterView.meter().countdownSeconds());
+    std::optional<int> shown;
+    while (meterView.meter().state() == MeterState::Measuring && !HasFailure()) {
+        ASSERT_LT(ticks, 20 * MeterCore::kTicksPerSecond) << "the turn never ended";
+        screen().takeRequested();
+        const bool held = meterView.meter().level() == 100;
+        tick(true);
+        ++ticks;
+        screen().expectWholeAfter("tick " + std::to_string(ticks));
+        const std::optional<int> now = meterView.meter().countdownSeconds();
+        // Held at 100, only a new whole second repaints.
+        if (held && now == shown)
+            EXPECT_TRUE(screen().takeRequested().isEmpty()) << "tick " << ticks;
+        shown = now;
+    }
+    EXPECT_NEAR(ticks, 12 * MeterCore::kTicksPerSecond, MeterCore::kTicksPerSecond / 10);
+    EXPECT_EQ(meterView.meter().state(), MeterState::Summary);
+    EXPECT_EQ(meterView.meter().leagueTable().entry(0).score, 100);
+}

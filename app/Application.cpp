@@ -36,8 +36,9 @@ brio::BRStringArray waitingNames(const StoredEvent& event)
 
 }  // namespace
 
-Application::Application(AppConfig& config, const QString& audioFile)
-    : m_config(config), m_audioFile(audioFile), m_recorder(defaultDatabasePath()), m_journal(m_recorder)
+Application::Application(AppConfig& config, const QString& audioFile,
+                         std::optional<int> showControlPort)
+    : m_config(config), m_audioFile(audioFile), m_showControlPort(showControlPort), m_recorder(defaultDatabasePath()), m_journal(m_recorder)
 {
 }
 
@@ -78,6 +79,8 @@ void Application::start()
     m_window->view().meter().setJournal(&m_journal);
     // Faults of the sound input arrive as notices once the window shows.
     m_window->microphone().begin(m_audioFile);
+    if (m_showControlPort)
+        m_window->showControl().startForThisRun(*m_showControlPort);
 }
 
 void Application::beginOrResumeEvent()

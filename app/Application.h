@@ -10,13 +10,17 @@
 
 #include <QPointer>
 
+#include <optional>
+
 // The application object: made in main() after the configuration store, it opens the event
 // store, creates, places and shows the main window (which deletes itself when closed), offers
 // to resume an event that was cut off, and records the show as it happens.
 class Application {
 public:
     // audioFile: a WAV file that stands in for the microphone; empty for the device.
-    explicit Application(AppConfig& config, const QString& audioFile = {});
+    // showControlPort: show control on for this run, on that port.
+    explicit Application(AppConfig& config, const QString& audioFile = {},
+                         std::optional<int> showControlPort = std::nullopt);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -32,6 +36,7 @@ private:
 
     AppConfig& m_config;
     QString m_audioFile;
+    std::optional<int> m_showControlPort;
     EventRecorder m_recorder;
     RecorderJournal m_journal;
     QPointer<MainWindow> m_window;

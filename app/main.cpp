@@ -144,7 +144,7 @@ int main(int argc, char** argv)
     // The store first, the application object second; they go in the reverse order.
     AppConfig config;
     buildProductConfig(config);
-    Application application(config, request.audioFile);
+    Application application(config, request.audioFile, request.showControlPort);
     application.start();
     return QApplication::exec();
 }

@@ -15,6 +15,7 @@ enum class Command {
     TurnLength,
     BackgroundColor,  // no menu item carries it
     AudienceScreen,
+    ShowControl,
     ExportResults,
     PrintResults,
     HelpContents,

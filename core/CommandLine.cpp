@@ -32,8 +32,14 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
         translated(QT_TRANSLATE_NOOP("CommandLine", "Measure the sound of the WAV file FILE, played in a loop, instead of the "
                    "microphone (for rehearsals and tests).")),
         translated(QT_TRANSLATE_NOOP("CommandLine", "FILE")));
+    const QCommandLineOption showControl(
+        QStringList{QStringLiteral("show-control")},
+        translated(QT_TRANSLATE_NOOP("CommandLine", "Switch show control on for this run, on PORT, for "
+                   "this computer only (127.0.0.1).")),
+        translated(QT_TRANSLATE_NOOP("CommandLine", "PORT")));
     parser.addOption(exportTo);
     parser.addOption(audioFile);
+    parser.addOption(showControl);
 
     CommandLineRequest request;
     if (!parser.parse(arguments)) {
@@ -59,6 +65,17 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
         return request;
     }
     request.audioFile = parser.value(audioFile);
+    if (parser.isSet(showControl)) {
+        bool number = false;
+        const int port = parser.value(showControl).toInt(&number);
+        if (!number || port < 1 || port > 65535) {
+            request.action = CommandLineRequest::Action::Error;
+            request.text = translated(QT_TRANSLATE_NOOP("CommandLine", "Not a port (1 to 65535): %1"))
+                               .arg(parser.value(showControl));
+            return request;
+        }
+        request.showControlPort = port;
+    }
     if (parser.isSet(exportTo)) {
         request.action = CommandLineRequest::Action::Export;
         request.exportFile = parser.value(exportTo);

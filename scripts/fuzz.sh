@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one fuzz target (or "all", one after another) for SECONDS each, building the clang tree
 # first when needed. Usage: scripts/fuzz.sh TARGET|all SECONDS
-# Targets: preload_text settings product_file command_line meter_core results_csv event_store.
+# Targets: preload_text settings product_file command_line meter_core results_csv event_store
+# remote_request.
 # New inputs go to a scratch corpus beside the build tree, so the seeds in fuzz/corpus stay
 # small; a crash leaves its input in the build tree's artifacts/ folder and fails the run.
 set -euo pipefail
@@ -11,7 +12,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 target="${1:?usage: fuzz.sh TARGET|all SECONDS}"
 seconds="${2:?usage: fuzz.sh TARGET|all SECONDS}"
 tree="${OVATRON_FUZZ_TREE:-$top/build-fuzz}"
-all_targets=(preload_text settings product_file command_line meter_core results_csv event_store)
+all_targets=(preload_text settings product_file command_line meter_core results_csv event_store remote_request)
 
 if [ ! -f "$tree/build.ninja" ]; then
   cmake -S "$top" -B "$tree" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \

@@ -260,6 +260,42 @@ measure_program_run() {
   stop_process "$app_pid"
 }
 
+# Show control on: the level held at 100 with nobody connected (phase sc-held), then the
+# level moving with one overlay's live WebSocket connected (phase sc-moving), whose messages
+# a listener counts (appended as "messages PER_SECOND" to the results).
+measure_show_control_run() {
+  local run="$1" port=$((20000 + RANDOM % 20000)) token listener
+  prepare_home "show.$run"
+  start_app "$work/show.$run.log" "$program" --show-control "$port"
+  token="$(sed -n 's/^ShowControlToken=//p' "$XDG_CONFIG_HOME/Ovatron/Ovatron.conf")"
+  xdotool type --delay 50 "Ana"
+  xdotool key Return
+  pause 0.3
+  xdotool keydown space
+  pause "$climb_seconds"
+  measure_phase sc-held
+  /usr/bin/python3 -c '
+import sys, time, websocket
+live = websocket.create_connection(sys.argv[1]); live.recv()
+count, start = 0, time.time()
+while time.time() - start < float(sys.argv[2]):
+    live.settimeout(max(0.01, float(sys.argv[2]) - (time.time() - start)))
+    try: live.recv(); count += 1
+    except websocket.WebSocketTimeoutException: break
+print("messages %.2f" % (count / (time.time() - start)))' \
+    "ws://127.0.0.1:$port/api/live?token=$token" "$seconds" >>"$work/results" &
+  listener=$!
+  pids+=("$listener")
+  space_rhythm &
+  local rhythm=$!
+  pids+=("$rhythm")
+  measure_phase sc-moving
+  wait "$listener" || true
+  stop_process "$rhythm"
+  xdotool keyup space
+  stop_process "$app_pid"
+}
+
 # The bare window repainting in full (phase bare), or only one marker-sized patch with a
 # number (phase floor: what Qt and the X server take for any small change every 20 ms).
 measure_bare_run() {
@@ -313,7 +349,7 @@ print_report() {
   echo "CPU: per cent of one core; X: the Xvfb server; frames/s: full-window redraws per second"
   echo
   printf '%-8s %9s %7s %9s %9s %9s %8s %8s\n' phase "CPU prog" "CPU X" "CPU sum" "Mpixel/s" "frames/s" "RSS MiB" "PSS MiB"
-  for phase in held moving idle bare floor; do
+  for phase in held moving idle bare floor sc-held sc-moving; do
     cpu_p="$(phase_median "$phase" 2)"
     cpu_x="$(phase_median "$phase" 3)"
     mpix="$(phase_median "$phase" 4)"
@@ -324,7 +360,12 @@ print_report() {
       'BEGIN { printf "%-8s %9.1f %7.1f %9.1f %9.2f %9.2f %8.1f %8.1f\n", phase, p, x, p + x, m, f, r / 1024, s / 1024 }'
   done
   echo "(bare: ovatron_bare_window, repainting in full every 20 ms;"
-  echo " floor: the same window repainting only one marker-sized patch with a number every 20 ms)"
+  echo " floor: the same window repainting only one marker-sized patch with a number every 20 ms;"
+  echo " sc-held, sc-moving: show control on, nobody connected / one overlay connected)"
+  $show_control && awk -v p="$(phase_median sc-moving 2)" -v p0="$(phase_median moving 2)" \
+      -v rate="$(awk '$1 == "messages" { print $2 }' "$work/results" | median)" "$awk_ratio"'
+     BEGIN { printf "with one overlay: program CPU %.1f %% beside %.1f %% without (%s), %.1f messages/s\n",
+                    p, p0, ratio(p, p0), rate }'
   echo
   echo "program / bare window:"
   printf '%-8s %10s %10s %14s %14s\n' phase "CPU sum" "Mpixel/s" "RSS diff MiB" "PSS diff MiB"
@@ -352,10 +393,19 @@ print_report() {
 
 : >"$work/results"
 : >"$work/starts"
+# Show control is measured where the program has it and Debian's python3-websocket can listen.
+show_control=false
+if "$program" --help 2>/dev/null | grep -q -- '--show-control' && /usr/bin/python3 -c 'import websocket' 2>/dev/null; then
+  show_control=true
+fi
 echo "measuring on display $DISPLAY (${size}), ${runs} run(s) of ${seconds} s per phase..." >&2
 for ((run = 1; run <= runs; run++)); do
   echo "  run $run: program" >&2
   measure_program_run "$run"
+  if $show_control; then
+    echo "  run $run: program with show control" >&2
+    measure_show_control_run "$run"
+  fi
   echo "  run $run: bare window" >&2
   measure_bare_run "$run" bare
   echo "  run $run: bare window, one patch" >&2

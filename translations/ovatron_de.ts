@@ -35,39 +35,39 @@
     </message>
     <message>
         <source>The microphone &quot;%1&quot; is not connected; the meter follows the keyboard.</source>
-        <translation>Das Mikrofon "%1" ist nicht angeschlossen; der Messer folgt der Tastatur.</translation>
+        <translation>Das Mikrofon &quot;%1&quot; ist nicht angeschlossen; der Messer folgt der Tastatur.</translation>
     </message>
     <message>
         <source>The microphone &quot;%1&quot; was disconnected; the meter follows the keyboard.</source>
-        <translation>Das Mikrofon "%1" wurde getrennt; der Messer folgt der Tastatur.</translation>
+        <translation>Das Mikrofon &quot;%1&quot; wurde getrennt; der Messer folgt der Tastatur.</translation>
     </message>
     <message>
         <source>The microphone &quot;%1&quot; offers no sound format Ovatron can read; the meter follows the keyboard.</source>
-        <translation>Das Mikrofon "%1" bietet kein Tonformat, das Ovatron lesen kann; der Messer folgt der Tastatur.</translation>
+        <translation>Das Mikrofon &quot;%1&quot; bietet kein Tonformat, das Ovatron lesen kann; der Messer folgt der Tastatur.</translation>
     </message>
     <message>
         <source>The microphone &quot;%1&quot; stopped recording; the meter follows the keyboard.</source>
-        <translation>Das Mikrofon "%1" nimmt nicht mehr auf; der Messer folgt der Tastatur.</translation>
+        <translation>Das Mikrofon &quot;%1&quot; nimmt nicht mehr auf; der Messer folgt der Tastatur.</translation>
     </message>
     <message>
         <source>The sound file &quot;%1&quot; cannot be read.</source>
-        <translation>Die Tondatei "%1" kann nicht gelesen werden.</translation>
+        <translation>Die Tondatei &quot;%1&quot; kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The sound file &quot;%1&quot; is not a WAV file.</source>
-        <translation>Die Tondatei "%1" ist keine WAV-Datei.</translation>
+        <translation>Die Tondatei &quot;%1&quot; ist keine WAV-Datei.</translation>
     </message>
     <message>
         <source>The sound file &quot;%1&quot; is neither 16-bit PCM nor 32-bit float.</source>
-        <translation>Die Tondatei "%1" ist weder 16-Bit-PCM noch 32-Bit-Gleitkomma.</translation>
+        <translation>Die Tondatei &quot;%1&quot; ist weder 16-Bit-PCM noch 32-Bit-Gleitkomma.</translation>
     </message>
     <message>
         <source>The sound file &quot;%1&quot; holds no sound.</source>
-        <translation>Die Tondatei "%1" enthält keinen Ton.</translation>
+        <translation>Die Tondatei &quot;%1&quot; enthält keinen Ton.</translation>
     </message>
     <message>
         <source>The microphone &quot;%1&quot; is back; listening again.</source>
-        <translation>Das Mikrofon "%1" ist wieder da; es wird wieder gemessen.</translation>
+        <translation>Das Mikrofon &quot;%1&quot; ist wieder da; es wird wieder gemessen.</translation>
     </message>
 </context>
 <context>
@@ -91,6 +91,18 @@
     <message>
         <source>Unexpected argument: %1</source>
         <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>Switch show control on for this run, on PORT, for this computer only (127.0.0.1).</source>
+        <translation>Die Show-Steuerung für diesen Lauf auf PORT einschalten, nur für diesen Computer (127.0.0.1).</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>Not a port (1 to 65535): %1</source>
+        <translation>Kein Port (1 bis 65535): %1</translation>
     </message>
 </context>
 <context>
@@ -170,6 +182,10 @@
     <message>
         <source>&amp;Microphone...</source>
         <translation>Mi&amp;krofon...</translation>
+    </message>
+    <message>
+        <source>Show &amp;Control...</source>
+        <translation>Show-&amp;Steuerung...</translation>
     </message>
     <message>
         <source>&amp;Turn Length</source>
@@ -479,6 +495,33 @@
     </message>
 </context>
 <context>
+    <name>RemotePage</name>
+    <message>
+        <source>Start Next</source>
+        <translation>Nächste starten</translation>
+    </message>
+    <message>
+        <source>End Turn</source>
+        <translation>Runde beenden</translation>
+    </message>
+    <message>
+        <source>Abandon</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Hold to Applaud</source>
+        <translation>Halten zum Applaudieren</translation>
+    </message>
+    <message>
+        <source>Next contestant&apos;s name</source>
+        <translation>Name der nächsten Person</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+</context>
+<context>
     <name>ResultsDialogs</name>
     <message>
         <source>Spreadsheet (CSV) (*.csv)</source>
@@ -571,7 +614,7 @@
     </message>
     <message>
         <source>The last event did not end with File &gt; Exit. It has %1; the last was &quot;%2&quot;.</source>
-        <translation>Die letzte Veranstaltung wurde nicht mit Datei &gt; Beenden beendet. Sie hat %1; zuletzt war "%2" an der Reihe.</translation>
+        <translation>Die letzte Veranstaltung wurde nicht mit Datei &gt; Beenden beendet. Sie hat %1; zuletzt war &quot;%2&quot; an der Reihe.</translation>
     </message>
     <message>
         <source>Resume it, or start a new event? The old one stays stored.</source>
@@ -584,6 +627,60 @@
     <message>
         <source>Start New</source>
         <translation>Neu beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>ShowControlDialog</name>
+    <message>
+        <source>&amp;Let remotes control the show</source>
+        <translation>&amp;Fernsteuerung der Show erlauben</translation>
+    </message>
+    <message>
+        <source>Show Control</source>
+        <translation>Show-Steuerung</translation>
+    </message>
+    <message>
+        <source>This computer only (127.0.0.1)</source>
+        <translation>Nur dieser Computer (127.0.0.1)</translation>
+    </message>
+    <message>
+        <source>The local network (0.0.0.0)</source>
+        <translation>Das lokale Netz (0.0.0.0)</translation>
+    </message>
+    <message>
+        <source>&amp;New Token</source>
+        <translation>&amp;Neues Token</translation>
+    </message>
+    <message>
+        <source>&amp;Who may connect:</source>
+        <translation>&amp;Wer sich verbinden darf:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>Access token:</source>
+        <translation>Zugangstoken:</translation>
+    </message>
+    <message>
+        <source>Stream overlay:</source>
+        <translation>Stream-Overlay:</translation>
+    </message>
+    <message>
+        <source>Phone remote:</source>
+        <translation>Handy-Fernbedienung:</translation>
+    </message>
+    <message>
+        <source>API:</source>
+        <translation>API:</translation>
+    </message>
+</context>
+<context>
+    <name>ShowControlLink</name>
+    <message>
+        <source>Show control is off: port %1 cannot be opened (%2).</source>
+        <translation>Die Show-Steuerung ist aus: Port %1 lässt sich nicht öffnen (%2).</translation>
     </message>
 </context>
 <context>

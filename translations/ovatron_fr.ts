@@ -92,6 +92,18 @@
         <source>Unexpected argument: %1</source>
         <translation>Argument inattendu : %1</translation>
     </message>
+    <message>
+        <source>Switch show control on for this run, on PORT, for this computer only (127.0.0.1).</source>
+        <translation>Activer le pilotage du spectacle pour cette exécution, sur PORT, pour cet ordinateur seulement (127.0.0.1).</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>Not a port (1 to 65535): %1</source>
+        <translation>Ce n&apos;est pas un port (1 à 65535) : %1</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -170,6 +182,10 @@
     <message>
         <source>&amp;Microphone...</source>
         <translation>Mi&amp;crophone...</translation>
+    </message>
+    <message>
+        <source>Show &amp;Control...</source>
+        <translation>&amp;Pilotage du spectacle...</translation>
     </message>
     <message>
         <source>&amp;Turn Length</source>
@@ -479,6 +495,33 @@
     </message>
 </context>
 <context>
+    <name>RemotePage</name>
+    <message>
+        <source>Start Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>End Turn</source>
+        <translation>Fin du passage</translation>
+    </message>
+    <message>
+        <source>Abandon</source>
+        <translation>Abandon</translation>
+    </message>
+    <message>
+        <source>Hold to Applaud</source>
+        <translation>Maintenir pour applaudir</translation>
+    </message>
+    <message>
+        <source>Next contestant&apos;s name</source>
+        <translation>Nom du prochain candidat</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Non connecté</translation>
+    </message>
+</context>
+<context>
     <name>ResultsDialogs</name>
     <message>
         <source>Spreadsheet (CSV) (*.csv)</source>
@@ -584,6 +627,60 @@
     <message>
         <source>Start New</source>
         <translation>Nouvel événement</translation>
+    </message>
+</context>
+<context>
+    <name>ShowControlDialog</name>
+    <message>
+        <source>&amp;Let remotes control the show</source>
+        <translation>&amp;Laisser les télécommandes piloter le spectacle</translation>
+    </message>
+    <message>
+        <source>Show Control</source>
+        <translation>Pilotage du spectacle</translation>
+    </message>
+    <message>
+        <source>This computer only (127.0.0.1)</source>
+        <translation>Cet ordinateur seulement (127.0.0.1)</translation>
+    </message>
+    <message>
+        <source>The local network (0.0.0.0)</source>
+        <translation>Le réseau local (0.0.0.0)</translation>
+    </message>
+    <message>
+        <source>&amp;New Token</source>
+        <translation>&amp;Nouveau jeton</translation>
+    </message>
+    <message>
+        <source>&amp;Who may connect:</source>
+        <translation>&amp;Qui peut se connecter :</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port :</translation>
+    </message>
+    <message>
+        <source>Access token:</source>
+        <translation>Jeton d&apos;accès :</translation>
+    </message>
+    <message>
+        <source>Stream overlay:</source>
+        <translation>Incrustation pour le direct :</translation>
+    </message>
+    <message>
+        <source>Phone remote:</source>
+        <translation>Télécommande sur téléphone :</translation>
+    </message>
+    <message>
+        <source>API:</source>
+        <translation>API :</translation>
+    </message>
+</context>
+<context>
+    <name>ShowControlLink</name>
+    <message>
+        <source>Show control is off: port %1 cannot be opened (%2).</source>
+        <translation>Le pilotage du spectacle est désactivé : le port %1 ne peut pas être ouvert (%2).</translation>
     </message>
 </context>
 <context>

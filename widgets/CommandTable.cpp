@@ -38,6 +38,8 @@ constexpr CommandEntry kCommands[] = {
     {Command::AudienceScreen, "audienceScreen",
      QT_TRANSLATE_NOOP("CommandTable", "&Audience Screen"), nullptr, {"F5", nullptr},
      [](MainWindow& window) { window.toggleAudienceScreen(); }},
+    {Command::ShowControl, "showControl", QT_TRANSLATE_NOOP("CommandTable", "Show &Control..."),
+     nullptr, {}, [](MainWindow& window) { window.editShowControl(); }},
     {Command::HelpContents, "helpContents", QT_TRANSLATE_NOOP("CommandTable", "&Contents..."),
      QT_TRANSLATE_NOOP("CommandTable", "&Help..."), {},
      [](MainWindow& window) { window.showHelpContents(); }},
@@ -86,7 +88,7 @@ constexpr std::optional<Command> kEditItems[] = {
     Command::TurnLength,
 };
 
-constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen};
+constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::ShowControl};
 
 constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparator,
                                                  Command::About};

@@ -18,6 +18,7 @@
 #include "widgets/OperatorStrip.h"
 #include "widgets/ResultsExport.h"
 #include "widgets/ResultsSheet.h"
+#include "widgets/ShowControlDialog.h"
 #include "widgets/ProgramIcon.h"
 #include "widgets/UnsavedResultsQuestion.h"
 
@@ -75,6 +76,7 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     : m_settings(settings),
       m_microphone(settings),
       m_view(settings),
+      m_showControl(settings, m_view),
       m_commands(new CommandActions(*this)),
       m_fullScreen(loadFullScreenFlag(settings)),
       m_strip(new OperatorStrip(this))
@@ -92,6 +94,8 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     m_view.setMeasuredLevel([this]() { return m_microphone.reading(); },
                             [this]() { return m_microphone.isInUse(); });
     connect(&m_microphone, &MicrophoneSource::notice, this, &MainWindow::showNotice);
+    connect(&m_showControl, &ShowControlLink::notice, this, &MainWindow::showNotice);
+    m_showControl.followSettings();
     connect(&m_view, &MeterView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(&m_view, &MeterView::fullScreenToggleRequested, this, &MainWindow::toggleFullScreen);
     connect(&m_view, &MeterView::displayChanged, this, [this]() {
@@ -151,6 +155,15 @@ void MainWindow::toggleMicrophone()
 {
     m_microphone.setInUse(!m_microphone.isInUse());
     m_view.followClock();
+}
+
+void MainWindow::editShowControl()
+{
+    ShowControlDialog dialog(loadShowControlSettings(m_settings), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    storeShowControlSettings(m_settings, dialog.settings());
+    m_showControl.followSettings();
 }
 
 void MainWindow::editMicrophone()

@@ -8,6 +8,7 @@
 #include "widgets/MicrophoneSource.h"
 #include "widgets/MeterView.h"
 #include "widgets/ResultsDialogs.h"
+#include "widgets/ShowControlLink.h"
 
 #include <QDateTime>
 
@@ -38,6 +39,7 @@ public:
 
     MeterView& view() { return m_view; }
     MicrophoneSource& microphone() { return m_microphone; }
+    ShowControlLink& showControl() { return m_showControl; }
     const CommandActions& commands() const { return *m_commands; }
     bool isFullScreenMode() const { return m_fullScreen; }
     bool isAudienceScreenOpen() const;
@@ -66,6 +68,8 @@ public slots:
     // Edit > Measure With Microphone, and Edit > Microphone... (the calibration dialog).
     void toggleMicrophone();
     void editMicrophone();
+    // View > Show Control...: the dialog, and the server following what it sets.
+    void editShowControl();
     // True once the chosen file is written; false when cancelled or failed.
     bool exportResults();
     void printResults();
@@ -99,6 +103,7 @@ private:
     brio::BRAppConfig& m_settings;
     MicrophoneSource m_microphone;  // before the view, which reads it on every tick
     MeterView m_view;
+    ShowControlLink m_showControl;  // after the view, whose meter it reports and drives
     CommandActions* m_commands;  // owned by the window, as Qt objects are
     bool m_fullScreen;
     OperatorStrip* m_strip;  // at the foot of the window while the audience screen is open

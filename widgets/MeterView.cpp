@@ -193,7 +193,28 @@ bool MeterView::listening() const
 
 TickInput MeterView::tickInput() const
 {
-    return TickInput{listening(), m_spaceDown};
+    return TickInput{listening() || m_remoteSpaceDown, m_spaceDown || m_remoteSpaceDown};
+}
+
+void MeterView::pressMeterKey(int code)
+{
+    // Enter begins a turn without asking for a repaint, leaving it to the clock's first
+    // tick; a turn resting at 0 does not start the clock, so the frame is compared now.
+    m_meter.onChar(code);
+    recordFinishedCorrection();
+    showChanges();
+    followNameEntry();
+}
+
+void MeterView::typeText(const QString& text)
+{
+    repaintIf(m_meter.onText(brio::fromQString(text)));
+}
+
+void MeterView::setRemoteSpaceDown(bool down)
+{
+    m_remoteSpaceDown = down;
+    followClock();
 }
 
 void MeterView::repaintIf(bool needed)
@@ -274,12 +295,7 @@ void MeterView::keyPressEvent(QKeyEvent* event)
     }
     if (const std::optional<int> key = meterKey(*event)) {
         event->accept();
-        // Enter begins a turn without asking for a repaint, leaving it to the clock's first
-        // tick; a turn resting at 0 does not start the clock, so the frame is compared now.
-        m_meter.onChar(*key);
-        recordFinishedCorrection();
-        showChanges();
-        followNameEntry();
+        pressMeterKey(*key);
         return;
     }
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {

@@ -86,6 +86,12 @@ public:
     bool listening() const;
     bool spaceDown() const { return m_spaceDown; }
 
+    // A remote's keys, as if pressed here: one of the meter's keys (MeterCore::kEnter, ...),
+    // a name typed, and SPACE held or let go. A remote's SPACE counts whatever has the focus.
+    void pressMeterKey(int code);
+    void typeText(const QString& text);
+    void setRemoteSpaceDown(bool down);
+
     void setDialogs(ViewDialogs dialogs) { m_dialogs = std::move(dialogs); }
     // Where each tick reads the microphone's level, without waiting; none while the keyboard
     // measures. inUse tells whether the microphone is the input, so that the clock keeps
@@ -184,6 +190,7 @@ private:
     QElapsedTimer m_clock;
     TickGapWatch m_tickGaps;
     bool m_spaceDown = false;
+    bool m_remoteSpaceDown = false;
     std::function<std::optional<int>()> m_measured;
     std::function<bool()> m_microphoneInUse;
     QUndoStack m_corrections;

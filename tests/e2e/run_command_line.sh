@@ -22,5 +22,6 @@ check version 0 "^Ovatron [0-9]*\.[0-9]*\.[0-9]*" -- "${quiet[@]}" LANG=C "$ovat
 check german 0 "Der Applausmesser" -- "${quiet[@]}" LANG=de_DE.UTF-8 "$ovatron" --help
 check french 0 "L'applaudimètre" -- "${quiet[@]}" LANG=fr_FR.UTF-8 "$ovatron" --help
 check wrong-option 2 "Unknown option 'bogus'" -- "${quiet[@]}" LANG=C "$ovatron" --bogus
+check bad-port 2 "Not a port (1 to 65535): 70000" -- "${quiet[@]}" LANG=C "$ovatron" --show-control 70000
 check no-display 1 "no display found" -- "${quiet[@]}" LANG=C "$ovatron"
 if [ "$failures" -eq 0 ]; then echo "1 passed, 0 failed"; else exit 1; fi

@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "remote/LoginThrottle.h"
+#include "remote/RemoteCommand.h"
+#include "remote/ShowState.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// One HTTP request as it arrived, whatever it holds.
+struct RemoteRequest {
+    QByteArray method;  // "GET", "POST", ...
+    QString path;
+    QList<QPair<QByteArray, QByteArray>> headers;
+    QString query;  // percent-encoded, without the "?"
+    QByteArray body;
+    QString peer;  // the address it came from
+};
+
+// The answer, and the command for the meter when the request was one it may carry out now.
+struct RemoteReply {
+    // The status that accepts a WebSocket on /api/live; the server upgrades the connection.
+    static constexpr int kSwitchingProtocols = 101;
+
+    int status = 200;
+    QByteArray contentType = "application/json";
+    QByteArray body;
+    std::optional<RemoteCommand> command;
+};
+
+// Answers show control's requests without any socket: the token, the limits, the API and the
+// pages. It never writes the token anywhere.
+class RequestHandler {
+public:
+    static constexpr qsizetype kMaxBody = 4096;
+
+    explicit RequestHandler(const QString& token);
+
+    // now: milliseconds on a steady clock, for the throttle of wrong tokens.
+    RemoteReply handle(const RemoteRequest& request, const ShowState& state, std::int64_t now);
+
+private:
+    RemoteReply route(const RemoteRequest& request, const ShowState& state) const;
+    bool carriesToken(const RemoteRequest& request) const;
+
+    QByteArray m_token;
+    LoginThrottle m_throttle;
+    QByteArray m_overlayPage;
+    QByteArray m_remotePage;
+};

@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "remote/RemoteCommand.h"
+#include "remote/RequestHandler.h"
+#include "remote/ShowState.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class ConnectionLimit;
+class QTcpSocket;
+class QWebSocket;
+class ShowControlHttp;
+
+// Show control while it is on: listens for the API, the pages and the live WebSocket, and
+// hands the meter the commands that arrive. Made when switched on and deleted when off, so
+// that nothing of it runs otherwise.
+class ShowControlServer : public QObject {
+    Q_OBJECT
+public:
+    // After this long without a word from the remote that holds the applause down, it is let go.
+    static constexpr int kApplauseSilenceMs = 2000;
+
+    // state gives what the show looks like now, whenever asked.
+    ShowControlServer(const QString& token, std::function<ShowState()> state,
+                      QObject* parent = nullptr);
+    ~ShowControlServer() override;
+
+    // False, with errorString(), when the port cannot be had.
+    bool listen(const QHostAddress& address, quint16 port);
+    QString errorString() const;
+    quint16 port() const;
+
+    // Something the show displays may have changed: the live connections hear of it once
+    // at the next tick, if it did. Costs nothing while nobody listens.
+    void stateMayHaveChanged();
+
+signals:
+    void commandArrived(const RemoteCommand& command);
+
+private:
+    // Carries out the command a reply holds; the applause is held by the socket that asked.
+    void carryOut(QTcpSocket* socket, const RemoteReply& reply);
+    void acceptLive();
+    void sendIfChanged();
+    void holdApplause(QTcpSocket* socket);
+    void releaseApplause();
+
+    std::function<ShowState()> m_state;
+    RequestHandler m_handler;
+    QElapsedTimer m_clock;
+    ConnectionLimit* m_listener;  // owned by this object, as Qt objects are
+    std::unique_ptr<ShowControlHttp> m_http;
+    std::vector<std::unique_ptr<QWebSocket>> m_live;
+    QByteArray m_lastSent;
+    QTimer m_tick;
+    // The connection whose "down" holds the applause, and the silence that lets it go.
+    QPointer<QTcpSocket> m_applauseFrom;
+    QMetaObject::Connection m_applauseClosed;
+    QTimer m_applauseSilence;
+    bool m_applauseDown = false;
+};

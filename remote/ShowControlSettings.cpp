@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "remote/ShowControlSettings.h"
+
+#include "remote/AccessToken.h"
+
+#include "brio/BRStringQt.h"
+#include "core/AppConfig.h"
+
+namespace {
+
+QString readText(brio::BRAppConfig& config, const char* key)
+{
+    return brio::toQString(
+        config.getRegistryString(kSettingsSection, key, brio::BRString(), kSettingsHive));
+}
+
+void writeText(brio::BRAppConfig& config, const char* key, const QString& value)
+{
+    config.setRegistryString(kSettingsSection, key, brio::fromQString(value), kSettingsHive);
+}
+
+}  // namespace
+
+ShowControlSettings loadShowControlSettings(brio::BRAppConfig& config)
+{
+    ShowControlSettings settings;
+    settings.on = readSetting(config, kShowControlKey, 0) != 0;
+    const QString address = readText(config, kShowControlAddressKey);
+    if (address == QLatin1String(kLocalNetworkAddress))
+        settings.address = address;
+    const int port = readSetting(config, kShowControlPortKey, kDefaultShowControlPort);
+    if (port >= 1 && port <= 65535)
+        settings.port = port;
+    settings.token = readText(config, kShowControlTokenKey);
+    return settings;
+}
+
+void storeShowControlSettings(brio::BRAppConfig& config, const ShowControlSettings& settings)
+{
+    writeSetting(config, kShowControlKey, settings.on ? 1 : 0);
+    writeText(config, kShowControlAddressKey, settings.address);
+    writeSetting(config, kShowControlPortKey, settings.port);
+    writeText(config, kShowControlTokenKey, settings.token);
+}
+
+ShowControlSettings withToken(brio::BRAppConfig& config, ShowControlSettings settings)
+{
+    if (settings.token.isEmpty()) {
+        settings.token = newAccessToken();
+        writeText(config, kShowControlTokenKey, settings.token);
+    }
+    return settings;
+}
+
+QString loadEventTitle(brio::BRAppConfig& config)
+{
+    return readText(config, kEventTitleKey);
+}
+
+ShowControlAddresses showControlAddresses(const QString& host, int port, const QString& token)
+{
+    const QString base = QStringLiteral("http://%1:%2").arg(host).arg(port);
+    const QString withToken = QStringLiteral("?token=") + token;
+    return ShowControlAddresses{base + QStringLiteral("/overlay") + withToken,
+                                base + QStringLiteral("/remote") + withToken,
+                                base + QStringLiteral("/api/state") + withToken};
+}

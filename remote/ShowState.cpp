@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "remote/ShowState.h"
+
+#include "brio/BRStringQt.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+QString stateName(MeterState state)
+{
+    switch (state) {
+    case MeterState::Measuring:
+        return QStringLiteral("measuring");
+    case MeterState::Summary:
+        return QStringLiteral("summary");
+    case MeterState::NameEntry:
+        break;
+    }
+    return QStringLiteral("name-entry");
+}
+
+}  // namespace
+
+ShowState showStateOf(const MeterCore& meter, const QString& title)
+{
+    ShowState shown;
+    shown.state = meter.state();
+    shown.typed = brio::toQString(meter.typedName());
+    shown.level = meter.level();
+    shown.peak = meter.peak();
+    shown.countdown = meter.countdownSeconds();
+    shown.title = title;
+    const LeagueTable& table = meter.leagueTable();
+    if (meter.useLeagueTable()) {
+        for (int index = 0; index < table.count(); ++index) {
+            const Score& entry = table.entry(index);
+            // The table is best first: a row scoring as the one above shares its rank.
+            const bool tied = index > 0 && shown.table.back().score == entry.score;
+            shown.table.push_back(ShowRow{tied ? shown.table.back().rank : index + 1,
+                                          brio::toQString(entry.name), entry.score,
+                                          index == meter.currentIndex()});
+        }
+    }
+    const brio::BRStringArray& waiting = meter.preloadList();
+    for (std::uint64_t index = 0; index < waiting.size(); ++index)
+        shown.next.append(brio::toQString(waiting[static_cast<int>(index)]));
+    return shown;
+}
+
+QByteArray showStateJson(const ShowState& state)
+{
+    QJsonArray rows;
+    for (const ShowRow& row : state.table)
+        rows.append(QJsonObject{{"rank", row.rank},
+                                {"name", row.name},
+                                {"score", row.score},
+                                {"current", row.current}});
+    const QJsonObject object{
+        {"state", stateName(state.state)},
+        {"typed", state.typed},
+        {"level", state.level},
+        {"peak", state.peak},
+        {"countdown", state.countdown ? QJsonValue(*state.countdown) : QJsonValue()},
+        {"table", rows},
+        {"next", QJsonArray::fromStringList(state.next)},
+        {"title", state.title},
+    };
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}

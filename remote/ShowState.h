@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/MeterCore.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// One row of the league table as show control reports it.
+struct ShowRow {
+    int rank = 0;  // equal scores share a rank
+    QString name;
+    int score = 0;
+    bool current = false;
+};
+
+// Everything a remote display or controller is told about the show.
+struct ShowState {
+    MeterState state = MeterState::NameEntry;
+    QString typed;
+    int level = 0;
+    int peak = 0;
+    std::optional<int> countdown;  // seconds left in the turn, when it has a limit
+    std::vector<ShowRow> table;
+    QStringList next;  // the waiting preloaded names
+    QString title;     // the event's title, empty when it has none
+};
+
+ShowState showStateOf(const MeterCore& meter, const QString& title);
+
+// The state as one line of JSON (UTF-8), the body of GET /api/state and of each live message.
+QByteArray showStateJson(const ShowState& state);

@@ -14,6 +14,9 @@ enum class Command {
     MicrophoneSettings,
     BackgroundColor,  // no menu item carries it
     AudienceScreen,
+    EventSettings,
+    ShowWinners,
+    EndWinners,  // Esc while the winners show; no menu item carries it
     ExportResults,
     PrintResults,
     HelpContents,

@@ -20,6 +20,7 @@ struct CommandContext {
     const MeterCore& meter;
     bool audienceScreenOpen = false;
     bool microphoneInUse = false;
+    bool winnersShowing = false;
 };
 
 // The rule for a command's menu item, asked each time a menu holding it opens; none for

@@ -36,6 +36,12 @@ constexpr CommandEntry kCommands[] = {
     {Command::AudienceScreen, "audienceScreen",
      QT_TRANSLATE_NOOP("CommandTable", "&Audience Screen"), nullptr, {"F5", nullptr},
      [](MainWindow& window) { window.toggleAudienceScreen(); }},
+    {Command::EventSettings, "eventSettings", QT_TRANSLATE_NOOP("CommandTable", "E&vent..."),
+     nullptr, {}, [](MainWindow& window) { window.editEvent(); }},
+    {Command::ShowWinners, "showWinners", QT_TRANSLATE_NOOP("CommandTable", "Show &Winners"),
+     nullptr, {}, [](MainWindow& window) { window.toggleWinners(); }},
+    {Command::EndWinners, "endWinners", nullptr, nullptr, {"Esc", nullptr},
+     [](MainWindow& window) { window.toggleWinners(); }},
     {Command::HelpContents, "helpContents", QT_TRANSLATE_NOOP("CommandTable", "&Contents..."),
      QT_TRANSLATE_NOOP("CommandTable", "&Help..."), {},
      [](MainWindow& window) { window.showHelpContents(); }},
@@ -68,7 +74,8 @@ constexpr std::optional<Command> kEditItems[] = {
     Command::UseMicrophone,   Command::MicrophoneSettings,
 };
 
-constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen};
+constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,
+                                                 Command::ShowWinners};
 
 constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparator,
                                                  Command::About};
@@ -83,7 +90,7 @@ constexpr MenuPopup kMainMenu[] = {
 constexpr std::optional<Command> kContextItems[] = {
     Command::EditFont,     Command::UseLeagueTable, Command::ClearLeagueTable,
     Command::EditPreloadList, Command::ShowSummaryScreen, Command::UseMicrophone,
-    Command::AudienceScreen, kSeparator,
+    Command::AudienceScreen, Command::ShowWinners, kSeparator,
     Command::HelpContents, Command::About,           Command::Exit,
 };
 

@@ -12,6 +12,7 @@ enum class Command {
     ShowSummaryScreen,
     UseMicrophone,
     MicrophoneSettings,
+    TurnLength,
     BackgroundColor,  // no menu item carries it
     AudienceScreen,
     EventSettings,

@@ -119,6 +119,7 @@ FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const l
     if (frame.state == MeterState::Measuring) {
         frame.level = meter.level();
         frame.peak = meter.peak();
+        frame.countdown = meter.countdownSeconds();
     }
     if (!frame.useLeagueTable)
         return frame;
@@ -146,6 +147,8 @@ std::vector<Rect> changedRects(const FrameSnapshot& before, const FrameSnapshot&
         return changed.take();
     }
     changed.addMarkers(before);
+    if (before.countdown != after.countdown)
+        changed.add(layout::countdownRect(after.view, after.look.markers, after.look.text.rowHeight));
     if (before.typedName != after.typedName || before.preedit != after.preedit)
         changed.add(layout::nameLineRect(after.view, after.look.text.rowHeight));
     changed.addRows(before);

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class MeterCore;
@@ -44,6 +45,7 @@ struct FrameSnapshot {
     bool useLeagueTable = false;
     int level = 0;
     int peak = 0;
+    std::optional<int> countdown;  // whole seconds left of an equal turn, while one runs
     brio::BRString typedName;
     QString preedit;             // an input method's text being composed, after the name
     int firstRow = 0;            // the table index of rows.front()
@@ -55,6 +57,6 @@ FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const l
 
 // The parts of after.view whose pixels may differ from the frame before: the whole view when
 // the view, the look, the state or the table's use changed; otherwise a marker's old and new
-// place (its number rides on it), the name line, and the score or the name of each row that
-// changed. Every rectangle lies inside the view; none when the two frames look alike.
+// place (its number rides on it), the name line, the countdown when its whole seconds
+// change, and the score or the name of each row that changed. Every rectangle lies inside the view; none when the two frames look alike.
 std::vector<layout::Rect> changedRects(const FrameSnapshot& before, const FrameSnapshot& after);

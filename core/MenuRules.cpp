@@ -22,6 +22,7 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
     case Command::UseMicrophone:
         return CommandState{.enabled = true, .checked = context.microphoneInUse};
     case Command::MicrophoneSettings:
+    case Command::TurnLength:
         return CommandState{};
     case Command::AudienceScreen:
         return CommandState{.enabled = true, .checked = context.audienceScreenOpen};

@@ -5,6 +5,7 @@
 
 #include "core/LevelDynamics.h"
 #include "core/NameText.h"
+#include "core/TurnSettings.h"
 
 #include <limits>
 
@@ -70,6 +71,10 @@ bool MeterCore::tick(TickInput input, std::optional<int> measured)
 {
     if (m_state != MeterState::Measuring)
         return false;
+    if (windowRanOut()) {
+        onEnter();
+        return true;
+    }
     const int before = m_level;
     if (measured)
         m_level = level::toward(m_level, *measured);
@@ -83,13 +88,38 @@ bool MeterCore::tick(TickInput input, std::optional<int> measured)
                 m_journal->scoreRaised(m_table.entry(m_currentIndex).order, m_peak);
         }
     }
+    if (m_turnTicks > 0 && !m_windowOpened && m_level > level::kMinimum) {
+        m_windowOpened = true;
+        m_windowTicksLeft = m_turnTicks;
+    }
     return true;
+}
+
+bool MeterCore::windowRanOut()
+{
+    if (!m_windowTicksLeft)
+        return false;
+    --*m_windowTicksLeft;
+    return *m_windowTicksLeft <= 0;
 }
 
 bool MeterCore::tickCanChange(TickInput input) const
 {
     return m_state == MeterState::Measuring &&
-           level::next(m_level, input.listening && input.spaceDown) != m_level;
+           (m_windowTicksLeft || level::next(m_level, input.listening && input.spaceDown) != m_level);
+}
+
+void MeterCore::setTurnSeconds(int seconds)
+{
+    const bool valid = seconds > 0 && seconds <= kMaximumTurnSeconds;
+    m_turnTicks = valid ? seconds * kTicksPerSecond : 0;
+}
+
+std::optional<int> MeterCore::countdownSeconds() const
+{
+    if (!m_windowTicksLeft)
+        return std::nullopt;
+    return (*m_windowTicksLeft + kTicksPerSecond - 1) / kTicksPerSecond;
 }
 
 void MeterCore::reset()
@@ -183,6 +213,8 @@ void MeterCore::endTurn()
     if (m_turnOf && m_journal)
         m_journal->turnEnded(*m_turnOf);
     m_turnOf.reset();
+    m_windowTicksLeft.reset();
+    m_windowOpened = false;
 }
 
 void MeterCore::restoreEvent(const std::vector<Score>& entries,

@@ -30,6 +30,8 @@ public:
     static constexpr int kBackspace = 8;
     static constexpr int kEnter = 13;
     static constexpr int kEscape = 27;
+    // One tick is 20 ms.
+    static constexpr int kTicksPerSecond = 50;
 
     MeterCore(bool useLeagueTable, bool showSummaryScreen);
 
@@ -52,8 +54,18 @@ public:
     bool tick(TickInput input, std::optional<int> measured = std::nullopt);
     // Whether a tick from the keyboard with this input could change anything: not outside a
     // turn, nor while the level rests where the keys hold it (0 with SPACE up, 100 with SPACE
-    // held). The clock sleeps while it cannot; a microphone's level may move at any moment.
+    // held) and no equal turn's window is running. The clock sleeps while it cannot; a
+    // microphone's level may move at any moment.
     bool tickCanChange(TickInput input) const;
+
+    // Equal turns: with a length of 1 to 60 seconds, a window of that many seconds opens when
+    // the level first leaves 0 in a turn, and when it has run the turn ends as if Enter had
+    // been pressed. 0 (or any length outside 1..60) turns them off; a window already running
+    // keeps its length.
+    void setTurnSeconds(int seconds);
+    int turnSeconds() const { return m_turnTicks / kTicksPerSecond; }
+    // Whole seconds left of the running window, rounded up; none while no window runs.
+    std::optional<int> countdownSeconds() const;
 
     // Back to the start of a turn; an abandoned entry keeps the score it reached.
     void reset();
@@ -86,6 +98,9 @@ private:
     void takeNextPreloadedName();
     // The current contestant's turn is over (its entry stays); tells the journal once.
     void endTurn();
+    // Opens the equal turn's window when the level first leaves 0, and counts it down;
+    // answers whether the window has run out.
+    bool windowRanOut();
     // Empties the table; no entry is the current one any more.
     void clearTable();
     MeterState restingState() const { return m_useLeagueTable ? MeterState::NameEntry : MeterState::Measuring; }
@@ -104,4 +119,7 @@ private:
     std::int64_t m_nextOrder = 0;          // the next contestant's order of entry
     std::optional<std::int64_t> m_turnOf;  // whose turn is under way, for the journal
     int m_preloadTaken = 0;                // names taken from the list last confirmed
+    int m_turnTicks = 0;                   // an equal turn's length; 0 for turns until Enter
+    std::optional<int> m_windowTicksLeft;  // of the equal turn's window, while it runs
+    bool m_windowOpened = false;           // this turn's window has opened (it opens once)
 };

@@ -91,6 +91,12 @@ Rect nameLineRect(const Rect& view, int lineHeight)
     return Rect{view.left, view.top, view.right, view.top + lineHeight};
 }
 
+Rect countdownRect(const Rect& view, const MarkerSizes& markers, int lineHeight)
+{
+    return Rect{view.left, view.top, view.left + markers.level.width + kScaleWidth,
+                view.top + lineHeight};
+}
+
 int scoreColumnRight(const Rect& view, bool summary, int scoreWidth)
 {
     if (summary)

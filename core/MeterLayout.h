@@ -62,6 +62,11 @@ MeterRects meterRects(const Rect& view, bool useLeagueTable, const MarkerSizes& 
 // The name line: one text line across the top of the view.
 Rect nameLineRect(const Rect& view, int lineHeight);
 
+// An equal turn's countdown: one text line at the view's top left, as wide as the level
+// marker and the scale. Beside the league table that is the line the lowered scale leaves
+// free; a centred meter leaves the corner free in a view wider than the meter.
+Rect countdownRect(const Rect& view, const MarkerSizes& markers, int lineHeight);
+
 // League-table text metrics: the width and height of the score-column sample.
 struct TableMetrics {
     int scoreWidth = 0;

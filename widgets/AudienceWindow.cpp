@@ -25,11 +25,6 @@ std::uint32_t rgbOf(const QColor& color)
     return color.rgb() & 0xFFFFFFu;
 }
 
-std::optional<int> countdownOf(const MeterCore&)
-{
-    return std::nullopt;
-}
-
 }  // namespace
 
 AudienceWindow::AudienceWindow(const MeterView& source) : m_source(source)
@@ -130,7 +125,7 @@ void AudienceWindow::showStageChanges()
     if (leads && !m_wasLeading)
         m_newLeader.start();
     m_wasLeading = leads;
-    const StageMoment moment{m_winners, m_newLeader.isActive(), countdownOf(meter)};
+    const StageMoment moment{m_winners, m_newLeader.isActive(), meter.countdownSeconds()};
     StageFrame now = stageFrameOf(meter, view, look, moment);
     QRegion changed;
     for (const layout::Rect& part : changedStageRects(m_stageFrame, now))

@@ -50,12 +50,12 @@ QString EventLogo::load(const QString& path)
     }
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (!reader.canRead() || size.isEmpty())
-        return translated(QT_TRANSLATE_NOOP("EventLogo", "it is not a readable picture"));
     if (size.width() > kLargestSide || size.height() > kLargestSide)
         return translated(QT_TRANSLATE_NOOP("EventLogo", "it is too large (%1 x %2 pixels)"))
             .arg(size.width())
             .arg(size.height());
+    if (!reader.canRead() || size.isEmpty())
+        return translated(QT_TRANSLATE_NOOP("EventLogo", "it is not a readable picture"));
     if (size.width() > kDecodedSide || size.height() > kDecodedSide)
         reader.setScaledSize(size.scaled(kDecodedSide, kDecodedSide, Qt::KeepAspectRatio));
     QImage image = reader.read();

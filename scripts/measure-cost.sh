@@ -7,7 +7,9 @@
 #   held    SPACE held after the level reached 100
 #   moving  SPACE pressed and released in a rhythm, so that the level keeps moving
 #   idle    no turn: the name entry is shown
-# and the time from starting the program to its window being seen. The same bare window
+# and the time from starting the program to its window being seen. The audience screen's Stage
+# look is measured the same way, its window as large as the screen: stage-rest with SPACE held
+# after the level reached 100, stage-moving with the level moving. The same bare window
 # repainting only one marker-sized patch every 20 ms gives the floor: what Qt and the X server
 # take for any small change per tick, however little is drawn. Each figure is the median of
 # the runs (each column on its own); each run starts the program afresh.
@@ -178,12 +180,15 @@ value_of() {
 
 # --- the program ---------------------------------------------------------------------------
 
-# A fresh settings and data folder per start, with the window full screen.
+# A fresh settings and data folder per start, with the window full screen (and more settings
+# lines, when given).
 prepare_home() {
   local home="$work/home.$1"
   rm -rf "$home"
   mkdir -p "$home/config/Ovatron" "$home/data" "$home/cache"
   printf '[General]\nfullscreen=1\n' >"$home/config/Ovatron/Ovatron.conf"
+  local line
+  for line in "${@:2}"; do printf '%s\n' "$line" >>"$home/config/Ovatron/Ovatron.conf"; done
   export XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache"
 }
 
@@ -260,6 +265,36 @@ measure_program_run() {
   stop_process "$app_pid"
 }
 
+# The audience screen in the Stage look, its window made as large as the screen, while the
+# operator's window keeps the keyboard.
+measure_stage_run() {
+  local run="$1" operator audience
+  prepare_home "stage.$run" ShowAudienceScreen=1 AudienceLook=Stage
+  start_app "$work/stage.$run.log" "$program"
+  operator="$(xdotool search --onlyvisible --name '^Ovatron$' | head -n1)"
+  audience="$(xdotool search --onlyvisible --name 'Audience Screen' | head -n1)"
+  [ -n "$audience" ] || die "the audience screen did not open: $(tail -n 3 "$work/stage.$run.log")"
+  xdotool windowmove "$audience" 0 0 windowsize "$audience" "$screen_width" "$screen_height"
+  xdotool windowactivate --sync "$operator" >/dev/null 2>&1 || xdotool windowfocus --sync "$operator"
+  pause "$settle_seconds"
+  xdotool type --delay 50 "Ana"
+  xdotool key Return
+  pause 0.3
+  xdotool keydown space
+  pause "$climb_seconds"
+  local window="$app_window"
+  app_window="$audience"
+  measure_phase stage-rest
+  space_rhythm &
+  local rhythm=$!
+  pids+=("$rhythm")
+  measure_phase stage-moving
+  stop_process "$rhythm"
+  xdotool keyup space
+  app_window="$window"
+  stop_process "$app_pid"
+}
+
 # The bare window repainting in full (phase bare), or only one marker-sized patch with a
 # number (phase floor: what Qt and the X server take for any small change every 20 ms).
 measure_bare_run() {
@@ -313,7 +348,7 @@ print_report() {
   echo "CPU: per cent of one core; X: the Xvfb server; frames/s: full-window redraws per second"
   echo
   printf '%-8s %9s %7s %9s %9s %9s %8s %8s\n' phase "CPU prog" "CPU X" "CPU sum" "Mpixel/s" "frames/s" "RSS MiB" "PSS MiB"
-  for phase in held moving idle bare floor; do
+  for phase in held moving idle bare floor stage-rest stage-moving; do
     cpu_p="$(phase_median "$phase" 2)"
     cpu_x="$(phase_median "$phase" 3)"
     mpix="$(phase_median "$phase" 4)"
@@ -324,7 +359,8 @@ print_report() {
       'BEGIN { printf "%-8s %9.1f %7.1f %9.1f %9.2f %9.2f %8.1f %8.1f\n", phase, p, x, p + x, m, f, r / 1024, s / 1024 }'
   done
   echo "(bare: ovatron_bare_window, repainting in full every 20 ms;"
-  echo " floor: the same window repainting only one marker-sized patch with a number every 20 ms)"
+  echo " floor: the same window repainting only one marker-sized patch with a number every 20 ms;"
+  echo " stage-: the audience screen's Stage look as large as the screen, at rest and moving)"
   echo
   echo "program / bare window:"
   printf '%-8s %10s %10s %14s %14s\n' phase "CPU sum" "Mpixel/s" "RSS diff MiB" "PSS diff MiB"
@@ -356,6 +392,8 @@ echo "measuring on display $DISPLAY (${size}), ${runs} run(s) of ${seconds} s pe
 for ((run = 1; run <= runs; run++)); do
   echo "  run $run: program" >&2
   measure_program_run "$run"
+  echo "  run $run: the Stage look" >&2
+  measure_stage_run "$run"
   echo "  run $run: bare window" >&2
   measure_bare_run "$run" bare
   echo "  run $run: bare window, one patch" >&2

@@ -276,6 +276,9 @@ measure_stage_run() {
   [ -n "$audience" ] || die "the audience screen did not open: $(tail -n 3 "$work/stage.$run.log")"
   xdotool windowmove "$audience" 0 0 windowsize "$audience" "$screen_width" "$screen_height"
   xdotool windowactivate --sync "$operator" >/dev/null 2>&1 || xdotool windowfocus --sync "$operator"
+  # Above the operator's full-screen window, which keeps the keyboard: a covered window draws
+  # nothing on the X server.
+  xdotool windowraise "$audience"
   pause "$settle_seconds"
   xdotool type --delay 50 "Ana"
   xdotool key Return
@@ -347,7 +350,7 @@ print_report() {
   echo "program: $program"
   echo "CPU: per cent of one core; X: the Xvfb server; frames/s: full-window redraws per second"
   echo
-  printf '%-8s %9s %7s %9s %9s %9s %8s %8s\n' phase "CPU prog" "CPU X" "CPU sum" "Mpixel/s" "frames/s" "RSS MiB" "PSS MiB"
+  printf '%-12s %9s %7s %9s %9s %9s %8s %8s\n' phase "CPU prog" "CPU X" "CPU sum" "Mpixel/s" "frames/s" "RSS MiB" "PSS MiB"
   for phase in held moving idle bare floor stage-rest stage-moving; do
     cpu_p="$(phase_median "$phase" 2)"
     cpu_x="$(phase_median "$phase" 3)"
@@ -356,7 +359,7 @@ print_report() {
     rss="$(phase_median "$phase" 6)"
     pss="$(phase_median "$phase" 7)"
     awk -v phase="$phase" -v p="$cpu_p" -v x="$cpu_x" -v m="$mpix" -v f="$frames" -v r="$rss" -v s="$pss" \
-      'BEGIN { printf "%-8s %9.1f %7.1f %9.1f %9.2f %9.2f %8.1f %8.1f\n", phase, p, x, p + x, m, f, r / 1024, s / 1024 }'
+      'BEGIN { printf "%-12s %9.1f %7.1f %9.1f %9.2f %9.2f %8.1f %8.1f\n", phase, p, x, p + x, m, f, r / 1024, s / 1024 }'
   done
   echo "(bare: ovatron_bare_window, repainting in full every 20 ms;"
   echo " floor: the same window repainting only one marker-sized patch with a number every 20 ms;"

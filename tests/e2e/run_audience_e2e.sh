@@ -88,9 +88,11 @@ echo "one screen: an ordinary audience window of ${aw}x${ah} at $ax,$ay"
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
 xdotool type --delay 50 "Ana"
 xdotool key Return
+# Raised over the operator's window, which keeps the keyboard: a covered window shows nothing.
+xdotool windowraise "$audience"
 xdotool keydown space
 sleep 1
-import -window "$audience" "$work/stage.png"
+import -window root -crop "${aw}x${ah}+${ax}+${ay}" +repage "$work/stage.png"
 xdotool keyup space
 corner="$(convert "$work/stage.png" -crop 4x4+0+0 +repage -format '%[fx:maxima.intensity]' info:)"
 awk -v c="$corner" 'BEGIN { exit !(c < 0.15) }' || fail "the Stage look's background is not dark ($corner)"

@@ -16,6 +16,9 @@ enum class Command {
     BackgroundColor,  // no menu item carries it
     AudienceScreen,
     ShowControl,
+    EventSettings,
+    ShowWinners,
+    EndWinners,  // Esc while the winners show; no menu item carries it
     ExportResults,
     PrintResults,
     HelpContents,

@@ -53,3 +53,20 @@ int risenPosition(int current, int peak, ScoreAt scoreAt)
         --position;
     return position;
 }
+
+// Standard competition ranking ("1224") in a table best first: one more than the number of
+// entries scoring higher than score, so equal scores share a rank and the next is skipped.
+template <typename ScoreAt>
+int competitionRank(int score, int count, ScoreAt scoreAt)
+{
+    int first = 0;
+    int end = count;
+    while (first < end) {
+        const int middle = first + (end - first) / 2;
+        if (scoreAt(middle) > score)
+            first = middle + 1;
+        else
+            end = middle;
+    }
+    return first + 1;
+}

@@ -37,6 +37,11 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
                             .checked = false};
     case Command::AudienceScreen:
         return CommandState{.enabled = true, .checked = context.audienceScreenOpen};
+    case Command::ShowWinners:
+        return CommandState{.enabled = true, .checked = context.winnersShowing};
+    case Command::EndWinners:
+        // Esc ends the winners; otherwise it is the meter's key and must reach the view.
+        return CommandState{.enabled = context.winnersShowing, .checked = false};
     default:
         return std::nullopt;
     }

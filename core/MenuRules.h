@@ -22,6 +22,7 @@ struct CommandContext {
     bool microphoneInUse = false;
     bool canUndo = false;  // the undo history has a correction to take back
     bool canRedo = false;
+    bool winnersShowing = false;
 };
 
 // The rule for a command's menu item, asked each time a menu holding it opens; none for

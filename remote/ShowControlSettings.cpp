@@ -54,11 +54,6 @@ ShowControlSettings withToken(brio::BRAppConfig& config, ShowControlSettings set
     return settings;
 }
 
-QString loadEventTitle(brio::BRAppConfig& config)
-{
-    return readText(config, kEventTitleKey);
-}
-
 ShowControlAddresses showControlAddresses(const QString& host, int port, const QString& token)
 {
     const QString base = QStringLiteral("http://%1:%2").arg(host).arg(port);

@@ -13,7 +13,6 @@ inline const char kShowControlKey[] = "ShowControl";
 inline const char kShowControlAddressKey[] = "ShowControlAddress";
 inline const char kShowControlPortKey[] = "ShowControlPort";
 inline const char kShowControlTokenKey[] = "ShowControlToken";
-inline const char kEventTitleKey[] = "EventTitle";
 
 inline const char kThisComputerAddress[] = "127.0.0.1";
 inline const char kLocalNetworkAddress[] = "0.0.0.0";
@@ -32,9 +31,6 @@ ShowControlSettings loadShowControlSettings(brio::BRAppConfig& config);
 void storeShowControlSettings(brio::BRAppConfig& config, const ShowControlSettings& settings);
 // The settings to run with: a token is made (and stored) the first time they are on.
 ShowControlSettings withToken(brio::BRAppConfig& config, ShowControlSettings settings);
-
-// The event's title, empty when it has none.
-QString loadEventTitle(brio::BRAppConfig& config);
 
 // The three addresses a remote uses, for a host name or address the remote reaches.
 struct ShowControlAddresses {

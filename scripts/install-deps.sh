@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   qt6-multimedia-dev libebur128-dev libqt6sql6-sqlite
+  qt6-svg-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-comic-neue
   xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils

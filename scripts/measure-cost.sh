@@ -7,7 +7,9 @@
 #   held    SPACE held after the level reached 100
 #   moving  SPACE pressed and released in a rhythm, so that the level keeps moving
 #   idle    no turn: the name entry is shown
-# and the time from starting the program to its window being seen. The same bare window
+# and the time from starting the program to its window being seen. The audience screen's Stage
+# look is measured the same way, full screen on a second screen of the same size: stage-rest with SPACE held
+# after the level reached 100, stage-moving with the level moving. The same bare window
 # repainting only one marker-sized patch every 20 ms gives the floor: what Qt and the X server
 # take for any small change per tick, however little is drawn. Each figure is the median of
 # the runs (each column on its own); each run starts the program afresh.
@@ -138,7 +140,8 @@ stop_process() {
 
 # --- the display ---------------------------------------------------------------------------
 
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+# A second screen of the same size for the audience screen, which covers it full screen.
+Xvfb -displayfd 3 -screen 0 "${size}x24" -screen 1 "${size}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 pids+=("$xvfb")
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
@@ -178,12 +181,15 @@ value_of() {
 
 # --- the program ---------------------------------------------------------------------------
 
-# A fresh settings and data folder per start, with the window full screen.
+# A fresh settings and data folder per start, with the window full screen (and more settings
+# lines, when given).
 prepare_home() {
   local home="$work/home.$1"
   rm -rf "$home"
   mkdir -p "$home/config/Ovatron" "$home/data" "$home/cache"
   printf '[General]\nfullscreen=1\n' >"$home/config/Ovatron/Ovatron.conf"
+  local line
+  for line in "${@:2}"; do printf '%s\n' "$line" >>"$home/config/Ovatron/Ovatron.conf"; done
   export XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache"
 }
 
@@ -296,6 +302,45 @@ print("messages %.2f" % (count / (time.time() - start)))' \
   stop_process "$app_pid"
 }
 
+# The audience screen in the Stage look, full screen on the second screen, while the
+# operator's window keeps the keyboard.
+measure_stage_run() {
+  local run="$1" operator audience
+  prepare_home "stage.$run" ShowAudienceScreen=1 AudienceLook=Stage
+  start_app "$work/stage.$run.log" "$program"
+  operator="$(xdotool search --onlyvisible --name '^Ovatron$' 2>/dev/null | head -n1 || true)"
+  operator="${operator:-$app_window}"
+  for _ in $(seq 50); do
+    audience="$(xdotool search --onlyvisible --name 'Audience Screen' 2>/dev/null | head -n1 || true)"
+    [ -n "$audience" ] && break
+    sleep 0.1
+  done
+  if [ -z "$audience" ]; then
+    # A program without an audience screen (the bare window, when the script checks itself).
+    echo "  no audience screen: the Stage look is not measured" >&2
+    stop_process "$app_pid"
+    return
+  fi
+  xdotool windowactivate --sync "$operator" >/dev/null 2>&1 || xdotool windowfocus --sync "$operator"
+  pause "$settle_seconds"
+  xdotool type --delay 50 "Ana"
+  xdotool key Return
+  pause 0.3
+  xdotool keydown space
+  pause "$climb_seconds"
+  local window="$app_window"
+  app_window="$audience"
+  measure_phase stage-rest
+  space_rhythm &
+  local rhythm=$!
+  pids+=("$rhythm")
+  measure_phase stage-moving
+  stop_process "$rhythm"
+  xdotool keyup space
+  app_window="$window"
+  stop_process "$app_pid"
+}
+
 # The bare window repainting in full (phase bare), or only one marker-sized patch with a
 # number (phase floor: what Qt and the X server take for any small change every 20 ms).
 measure_bare_run() {
@@ -348,8 +393,8 @@ print_report() {
   echo "program: $program"
   echo "CPU: per cent of one core; X: the Xvfb server; frames/s: full-window redraws per second"
   echo
-  printf '%-8s %9s %7s %9s %9s %9s %8s %8s\n' phase "CPU prog" "CPU X" "CPU sum" "Mpixel/s" "frames/s" "RSS MiB" "PSS MiB"
-  for phase in held moving idle bare floor sc-held sc-moving; do
+  printf '%-12s %9s %7s %9s %9s %9s %8s %8s\n' phase "CPU prog" "CPU X" "CPU sum" "Mpixel/s" "frames/s" "RSS MiB" "PSS MiB"
+  for phase in held moving idle bare floor stage-rest stage-moving sc-held sc-moving; do
     cpu_p="$(phase_median "$phase" 2)"
     cpu_x="$(phase_median "$phase" 3)"
     mpix="$(phase_median "$phase" 4)"
@@ -357,10 +402,11 @@ print_report() {
     rss="$(phase_median "$phase" 6)"
     pss="$(phase_median "$phase" 7)"
     awk -v phase="$phase" -v p="$cpu_p" -v x="$cpu_x" -v m="$mpix" -v f="$frames" -v r="$rss" -v s="$pss" \
-      'BEGIN { printf "%-8s %9.1f %7.1f %9.1f %9.2f %9.2f %8.1f %8.1f\n", phase, p, x, p + x, m, f, r / 1024, s / 1024 }'
+      'BEGIN { printf "%-12s %9.1f %7.1f %9.1f %9.2f %9.2f %8.1f %8.1f\n", phase, p, x, p + x, m, f, r / 1024, s / 1024 }'
   done
   echo "(bare: ovatron_bare_window, repainting in full every 20 ms;"
   echo " floor: the same window repainting only one marker-sized patch with a number every 20 ms;"
+  echo " stage-: the audience screen's Stage look, full screen, at rest and moving;"
   echo " sc-held, sc-moving: show control on, nobody connected / one overlay connected)"
   $show_control && awk -v p="$(phase_median sc-moving 2)" -v p0="$(phase_median moving 2)" \
       -v rate="$(awk '$1 == "messages" { print $2 }' "$work/results" | median)" "$awk_ratio"'
@@ -406,6 +452,8 @@ for ((run = 1; run <= runs; run++)); do
     echo "  run $run: program with show control" >&2
     measure_show_control_run "$run"
   fi
+  echo "  run $run: the Stage look" >&2
+  measure_stage_run "$run"
   echo "  run $run: bare window" >&2
   measure_bare_run "$run" bare
   echo "  run $run: bare window, one patch" >&2

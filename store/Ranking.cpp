@@ -3,6 +3,8 @@
 
 #include "store/Ranking.h"
 
+#include "core/LeagueTable.h"
+
 #include <algorithm>
 #include <functional>
 
@@ -17,10 +19,9 @@ std::vector<RankedEntry> rankedTable(const std::vector<StoredEntry>& entries)
     std::vector<RankedEntry> ranked;
     ranked.reserve(entries.size());
     for (const StoredEntry& entry : entries) {
-        const auto higher = std::lower_bound(scoresBestFirst.begin(), scoresBestFirst.end(),
-            entry.score, std::greater<>());
-        ranked.push_back({static_cast<int>(higher - scoresBestFirst.begin()) + 1, entry.name,
-            entry.score});
+        const int rank = competitionRank(entry.score, static_cast<int>(scoresBestFirst.size()),
+            [&](int index) { return scoresBestFirst[static_cast<std::size_t>(index)]; });
+        ranked.push_back({rank, entry.name, entry.score});
     }
     return ranked;
 }

@@ -19,12 +19,20 @@ constexpr std::array companionSuffixes = {"-wal", "-shm", "-journal"};
 
 }  // namespace
 
-QString defaultDatabasePath()
+QString dataFolder()
 {
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (dataHome.isEmpty())
         return {};
-    return dataHome + QStringLiteral("/Ovatron/events.sqlite");
+    return dataHome + QStringLiteral("/Ovatron");
+}
+
+QString defaultDatabasePath()
+{
+    const QString folder = dataFolder();
+    if (folder.isEmpty())
+        return {};
+    return folder + QStringLiteral("/events.sqlite");
 }
 
 QString movedAsideName(const QString& path, const QDateTime& when, int attempt)

@@ -6,6 +6,9 @@
 #include <QDateTime>
 #include <QString>
 
+// $XDG_DATA_HOME/Ovatron, normally ~/.local/share/Ovatron: the results and the event's logo.
+QString dataFolder();
+
 // $XDG_DATA_HOME/Ovatron/events.sqlite, normally ~/.local/share/Ovatron/events.sqlite.
 QString defaultDatabasePath();
 

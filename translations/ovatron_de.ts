@@ -219,6 +219,14 @@
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
+<message>
+        <source>E&amp;vent...</source>
+        <translation>&amp;Veranstaltung...</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winners</source>
+        <translation>Sieger &amp;zeigen</translation>
+    </message>
 </context>
 <context>
     <name>CorrectionCommands</name>
@@ -366,6 +374,14 @@
         <source>The audience screen was disconnected; its window is closed until View &gt; Audience Screen opens it again.</source>
         <translation>Der Publikumsbildschirm wurde getrennt; sein Fenster bleibt geschlossen, bis Ansicht &gt; Publikumsbildschirm es wieder öffnet.</translation>
     </message>
+<message>
+        <source>The event&apos;s logo is not shown: %1 (%2).</source>
+        <translation>Das Logo der Veranstaltung wird nicht gezeigt: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The winners are showing on the audience screen, which is closed: View &gt; Audience Screen opens it.</source>
+        <translation>Die Sieger werden auf dem Publikumsbildschirm gezeigt, der geschlossen ist: Ansicht &gt; Publikumsbildschirm öffnet ihn.</translation>
+    </message>
 </context>
 <context>
     <name>MeterPainter</name>
@@ -473,6 +489,10 @@
     <message>
         <source>Next: %1</source>
         <translation>Als Nächstes: %1</translation>
+    </message>
+<message>
+        <source>The winners are showing (Esc ends them)</source>
+        <translation>Die Sieger werden gezeigt (Esc beendet das)</translation>
     </message>
 </context>
 <context>
@@ -761,6 +781,78 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>EventDialog</name>
+    <message>
+        <source>Event</source>
+        <translation>Veranstaltung</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Auswählen...</translation>
+    </message>
+    <message>
+        <source>&amp;No Logo</source>
+        <translation>&amp;Kein Logo</translation>
+    </message>
+    <message>
+        <source>Event &amp;name:</source>
+        <translation>&amp;Name der Veranstaltung:</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logo:</translation>
+    </message>
+    <message>
+        <source>Event Logo</source>
+        <translation>Logo der Veranstaltung</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keines)</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied into %2.</source>
+        <translation>%1 konnte nicht nach %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogo</name>
+    <message>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <source>it is not a readable picture</source>
+        <translation>es ist kein lesbares Bild</translation>
+    </message>
+    <message>
+        <source>it is too large (%1 x %2 pixels)</source>
+        <translation>es ist zu groß (%1 x %2 Pixel)</translation>
+    </message>
+</context>
+<context>
+    <name>StagePainter</name>
+    <message>
+        <source>New leader</source>
+        <translation>Neue Spitze</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

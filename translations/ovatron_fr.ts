@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Show &amp;Control...</source>
-        <translation>&amp;Pilotage du spectacle...</translation>
+        <translation>Pilotage du &amp;spectacle...</translation>
     </message>
     <message>
         <source>&amp;Turn Length</source>
@@ -218,6 +218,14 @@
     <message>
         <source>&amp;Redo</source>
         <translation>Réta&amp;blir</translation>
+    </message>
+<message>
+        <source>E&amp;vent...</source>
+        <translation>É&amp;vénement...</translation>
+    </message>
+    <message>
+        <source>Show &amp;Winners</source>
+        <translation>Afficher les &amp;gagnants</translation>
     </message>
 </context>
 <context>
@@ -366,6 +374,14 @@
         <source>The audience screen was disconnected; its window is closed until View &gt; Audience Screen opens it again.</source>
         <translation>L&apos;écran du public a été débranché ; sa fenêtre reste fermée jusqu&apos;à ce qu&apos;Affichage &gt; Écran du public la rouvre.</translation>
     </message>
+<message>
+        <source>The event&apos;s logo is not shown: %1 (%2).</source>
+        <translation>Le logo de l’événement n’est pas affiché : %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The winners are showing on the audience screen, which is closed: View &gt; Audience Screen opens it.</source>
+        <translation>Les gagnants sont affichés sur l’écran du public, qui est fermé : Affichage &gt; Écran du public l’ouvre.</translation>
+    </message>
 </context>
 <context>
     <name>MeterPainter</name>
@@ -473,6 +489,10 @@
     <message>
         <source>Next: %1</source>
         <translation>Suivant : %1</translation>
+    </message>
+<message>
+        <source>The winners are showing (Esc ends them)</source>
+        <translation>Les gagnants sont affichés (Échap les retire)</translation>
     </message>
 </context>
 <context>
@@ -729,7 +749,7 @@
     </message>
     <message>
         <source>Until Enter</source>
-        <translation>Jusqu'à Entrée</translation>
+        <translation>Jusqu&apos;à Entrée</translation>
     </message>
     <message>
         <source>Turn Length</source>
@@ -761,6 +781,78 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>EventDialog</name>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Choisir...</translation>
+    </message>
+    <message>
+        <source>&amp;No Logo</source>
+        <translation>&amp;Sans logo</translation>
+    </message>
+    <message>
+        <source>Event &amp;name:</source>
+        <translation>&amp;Nom de l’événement :</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logo :</translation>
+    </message>
+    <message>
+        <source>Event Logo</source>
+        <translation>Logo de l’événement</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied into %2.</source>
+        <translation>%1 n’a pas pu être copié dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 n’a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogo</name>
+    <message>
+        <source>the file is missing</source>
+        <translation>le fichier est introuvable</translation>
+    </message>
+    <message>
+        <source>it is not a readable picture</source>
+        <translation>ce n’est pas une image lisible</translation>
+    </message>
+    <message>
+        <source>it is too large (%1 x %2 pixels)</source>
+        <translation>elle est trop grande (%1 x %2 pixels)</translation>
+    </message>
+</context>
+<context>
+    <name>StagePainter</name>
+    <message>
+        <source>New leader</source>
+        <translation>Nouveau en tête</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

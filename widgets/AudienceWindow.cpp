@@ -3,8 +3,10 @@
 
 #include "widgets/AudienceWindow.h"
 
+#include "brio/BRStringQt.h"
 #include "core/ProductConfig.h"
 #include "widgets/MeterView.h"
+#include "widgets/LayoutRects.h"
 #include "widgets/ProgramIcon.h"
 
 #include <QCloseEvent>
@@ -15,6 +17,14 @@
 namespace {
 // An ordinary audience window on the operator's only screen starts at this size.
 constexpr QSize kOrdinarySize(800, 500);
+// How long a new leader stays marked.
+constexpr int kNewLeaderMilliseconds = 2000;
+
+std::uint32_t rgbOf(const QColor& color)
+{
+    return color.rgb() & 0xFFFFFFu;
+}
+
 }  // namespace
 
 AudienceWindow::AudienceWindow(const MeterView& source) : m_source(source)
@@ -25,6 +35,34 @@ AudienceWindow::AudienceWindow(const MeterView& source) : m_source(source)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::ClickFocus);
     resize(kOrdinarySize);
+    m_newLeader.setSingleShot(true);
+    m_newLeader.setInterval(kNewLeaderMilliseconds);
+    connect(&m_newLeader, &QTimer::timeout, this, &AudienceWindow::showChanges);
+}
+
+QString AudienceWindow::setStage(const StageSettings& settings, const QString& logoPath)
+{
+    m_settings = settings;
+    QString problem;
+    if (logoPath.isEmpty())
+        m_logo.clear();
+    else
+        problem = m_logo.load(logoPath);
+    showChanges();
+    return problem;
+}
+
+void AudienceWindow::setWinnersShowing(bool showing)
+{
+    m_winners = showing;
+    showChanges();
+}
+
+void AudienceWindow::repaintAnew()
+{
+    m_shown = ShownFrame();
+    m_stageFrame = StageFrame();
+    update();
 }
 
 void AudienceWindow::showOn(QScreen* screen, bool fullScreen)
@@ -55,6 +93,14 @@ void AudienceWindow::showOn(QScreen* screen, bool fullScreen)
 
 void AudienceWindow::showChanges()
 {
+    if (stageShown() != m_stageLastShown) {
+        m_stageLastShown = stageShown();
+        repaintAnew();
+    }
+    if (m_stageLastShown) {
+        showStageChanges();
+        return;
+    }
     // The look follows the operator's font and colours; measuring it is cheap beside a frame.
     m_look = m_source.lookOn(*this);
     const QRegion changed =
@@ -63,9 +109,39 @@ void AudienceWindow::showChanges()
         update(changed);
 }
 
+void AudienceWindow::showStageChanges()
+{
+    const MeterCore& meter = m_source.meter();
+    const layout::Rect view = toLayoutRect(rect());
+    m_stageFonts = stageFonts(m_source.displayFont().font(), stage::typeSizes(view), *this);
+    const StageLook look{stageFontKeys(m_stageFonts),
+                         stagePalette(m_settings.theme, rgbOf(m_source.displayFont().color()),
+                                      rgbOf(m_source.backgroundColor())),
+                         stageTextWidths(m_stageFonts),
+                         layout::Size{m_logo.size().width(), m_logo.size().height()},
+                         brio::toQString(m_settings.eventTitle)};
+    // Taking the lead, alone or shared, is marked for a moment; the mark ends on its own.
+    const bool leads = currentLeads(meter);
+    if (leads && !m_wasLeading)
+        m_newLeader.start();
+    m_wasLeading = leads;
+    const StageMoment moment{m_winners, m_newLeader.isActive(), meter.countdownSeconds()};
+    StageFrame now = stageFrameOf(meter, view, look, moment);
+    QRegion changed;
+    for (const layout::Rect& part : changedStageRects(m_stageFrame, now))
+        changed += toQRect(part);
+    m_stageFrame = std::move(now);
+    if (!changed.isEmpty())
+        update(changed);
+}
+
 void AudienceWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    if (m_stageLastShown) {
+        paintStage(painter, event->region(), StageScene{m_stageFrame, m_stageFonts, m_logo, m_stageTexts});
+        return;
+    }
     m_source.drawView(painter, rect(), event->region(), m_look, m_texts);
 }
 
@@ -79,7 +155,10 @@ void AudienceWindow::resizeEvent(QResizeEvent* event)
 void AudienceWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        emit closeRequested();
+        if (m_winners)
+            emit endWinnersRequested();
+        else
+            emit closeRequested();
         return;
     }
     // Typing belongs to the operator's window: it takes the keyboard back, with this key.

@@ -4,17 +4,23 @@
 #pragma once
 
 #include "core/FrameSnapshot.h"
+#include "core/StageFrame.h"
+#include "core/StageSettings.h"
+#include "widgets/EventLogo.h"
 #include "widgets/MeterPainter.h"
 #include "widgets/ShownFrame.h"
+#include "widgets/StagePainter.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class MeterView;
 class QScreen;
 
-// The audience's screen: the operator's meter display, painted by the same code from the same
-// state, with no menu and, full screen, no pointer. It never takes the keyboard: the operator
-// types in the main window.
+// The audience's screen, with no menu and, full screen, no pointer: in the Stage look made
+// for a hall (the event, ranks, the current contestant always in sight, a new leader, the
+// winners), in the Mirror look the operator's meter display, painted by the same code from
+// the same state. It never takes the keyboard: the operator types in the main window.
 class AudienceWindow : public QWidget {
     Q_OBJECT
 public:
@@ -28,9 +34,18 @@ public:
     // asked for, as the operator's view does for its own; after every change of the display.
     void showChanges();
 
+    // The look, the theme and the event's name, and the logo read from logoPath (none for an
+    // empty path). Answers why the logo cannot be shown, or nothing.
+    QString setStage(const StageSettings& settings, const QString& logoPath);
+    // The podium of the top three instead of everything else, in either look.
+    void setWinnersShowing(bool showing);
+    bool winnersShowing() const { return m_winners; }
+
 signals:
     // Esc while the window has the focus, or its close box: the operator wants it gone.
     void closeRequested();
+    // Esc while it shows the winners.
+    void endWinnersRequested();
     // Any other key that reached this window (the operator clicked it): for the operator's.
     void keyForOperator(const QKeyEvent& event);
 
@@ -42,7 +57,22 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool stageShown() const { return m_settings.look == AudienceLook::Stage || m_winners; }
+    void showStageChanges();
+    // A frame that paints differently from the one shown before: all of it is repainted.
+    void repaintAnew();
+
     const MeterView& m_source;
+    StageSettings m_settings;
+    EventLogo m_logo;
+    bool m_winners = false;
+    bool m_stageLastShown = false;  // which painter the last frame asked for
+    // The current contestant's lead is marked for a moment after it is taken.
+    bool m_wasLeading = false;
+    QTimer m_newLeader;
+    StageFonts m_stageFonts;
+    StageTexts m_stageTexts;
+    StageFrame m_stageFrame;
     MeterTextCache m_texts;  // laid out for this window's screen
     FrameLook m_look;        // measured on this window's screen
     ShownFrame m_shown;

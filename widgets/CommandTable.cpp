@@ -40,6 +40,12 @@ constexpr CommandEntry kCommands[] = {
      [](MainWindow& window) { window.toggleAudienceScreen(); }},
     {Command::ShowControl, "showControl", QT_TRANSLATE_NOOP("CommandTable", "Show &Control..."),
      nullptr, {}, [](MainWindow& window) { window.editShowControl(); }},
+    {Command::EventSettings, "eventSettings", QT_TRANSLATE_NOOP("CommandTable", "E&vent..."),
+     nullptr, {}, [](MainWindow& window) { window.editEvent(); }},
+    {Command::ShowWinners, "showWinners", QT_TRANSLATE_NOOP("CommandTable", "Show &Winners"),
+     nullptr, {}, [](MainWindow& window) { window.toggleWinners(); }},
+    {Command::EndWinners, "endWinners", nullptr, nullptr, {"Esc", nullptr},
+     [](MainWindow& window) { window.toggleWinners(); }},
     {Command::HelpContents, "helpContents", QT_TRANSLATE_NOOP("CommandTable", "&Contents..."),
      QT_TRANSLATE_NOOP("CommandTable", "&Help..."), {},
      [](MainWindow& window) { window.showHelpContents(); }},
@@ -88,7 +94,8 @@ constexpr std::optional<Command> kEditItems[] = {
     Command::TurnLength,
 };
 
-constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::ShowControl};
+constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,
+                                                 Command::ShowWinners, Command::ShowControl};
 
 constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparator,
                                                  Command::About};
@@ -104,7 +111,7 @@ constexpr std::optional<Command> kContextItems[] = {
     Command::EditFont,     Command::UseLeagueTable, Command::ClearLeagueTable,
     Command::EditPreloadList, Command::ShowSummaryScreen, Command::UseMicrophone,
     Command::TurnLength,
-    Command::AudienceScreen, kSeparator,
+    Command::AudienceScreen, Command::ShowWinners, kSeparator,
     Command::RenameContestant, Command::RemoveContestant, Command::MeasureAgain, kSeparator,
     Command::HelpContents, Command::About,           Command::Exit,
 };

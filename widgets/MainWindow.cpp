@@ -8,9 +8,11 @@
 #include "core/MenuRules.h"
 #include "core/PlacementPlan.h"
 #include "core/ProductConfig.h"
+#include "core/StageSettings.h"
 #include "brio/BRStringQt.h"
 #include "widgets/AboutDialog.h"
 #include "widgets/AudienceWindow.h"
+#include "widgets/EventDialog.h"
 #include "widgets/HelpViewer.h"
 #include "widgets/MessageBox.h"
 #include "widgets/MicrophoneDialog.h"
@@ -131,6 +133,7 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
                        .arg(QDir::toNativeSeparators(brio::toQString(path))));
     });
     m_view.setFocus();
+    m_commands->applyRules(commandContext());  // Esc belongs to the meter until winners show
 }
 
 MainWindow::~MainWindow()
@@ -141,7 +144,7 @@ MainWindow::~MainWindow()
 CommandContext MainWindow::commandContext() const
 {
     return CommandContext{m_view.meter(), isAudienceScreenOpen(), m_microphone.isInUse(),
-                          m_view.corrections().canUndo(), m_view.corrections().canRedo()};
+                          m_view.corrections().canUndo(), m_view.corrections().canRedo(), m_winners};
 }
 
 void MainWindow::followMenuRules()
@@ -209,6 +212,10 @@ void MainWindow::openAudienceScreen()
                                    event.isAutoRepeat(), event.count());
                     QCoreApplication::sendEvent(&m_view, &copy);
                 });
+        connect(m_audience.get(), &AudienceWindow::endWinnersRequested, this,
+                &MainWindow::toggleWinners);
+        showStageSettings();
+        m_audience->setWinnersShowing(m_winners);
     }
     placeAudienceWindow(false);
 }
@@ -297,7 +304,61 @@ void MainWindow::printResults()
 void MainWindow::showOperatorStrip()
 {
     if (isAudienceScreenOpen())
-        m_strip->showMeter(m_view.meter());
+        m_strip->showMeter(m_view.meter(), m_winners);
+}
+
+void MainWindow::showStageSettings()
+{
+    if (!m_audience)
+        return;
+    const StageSettings stage = loadStageSettings(m_settings);
+    const QString logo = stage.eventLogo.empty()
+                             ? QString()
+                             : eventLogoPath(brio::toQString(stage.eventLogo));
+    const QString problem = m_audience->setStage(stage, logo);
+    if (!problem.isEmpty())
+        showNotice(tr("The event's logo is not shown: %1 (%2).")
+                       .arg(QDir::toNativeSeparators(logo), problem));
+}
+
+bool MainWindow::setEvent(const QString& title, const QString& logo)
+{
+    QString name;
+    if (!logo.isEmpty()) {
+        QString problem;
+        name = copyEventLogo(logo, problem);
+        if (name.isEmpty()) {
+            showWarningMessage(problem.toHtmlEscaped(), this);
+            return false;
+        }
+    }
+    storeEvent(m_settings, brio::fromQString(title), brio::fromQString(name));
+    showStageSettings();
+    return true;
+}
+
+void MainWindow::editEvent()
+{
+    const StageSettings stored = loadStageSettings(m_settings);
+    const QString logo = stored.eventLogo.empty()
+                             ? QString()
+                             : eventLogoPath(brio::toQString(stored.eventLogo));
+    EventDialog dialog(brio::toQString(stored.eventTitle), logo, this);
+    if (dialog.exec() == QDialog::Accepted)
+        setEvent(dialog.title(), dialog.logo());
+    m_view.setFocus();
+}
+
+void MainWindow::toggleWinners()
+{
+    m_winners = !m_winners;
+    m_commands->applyRules(commandContext());
+    if (m_audience)
+        m_audience->setWinnersShowing(m_winners);
+    showOperatorStrip();
+    if (m_winners && !isAudienceScreenOpen())
+        showNotice(tr("The winners are showing on the audience screen, which is closed: View > "
+                      "Audience Screen opens it."));
 }
 
 void MainWindow::loadMenuBar()

@@ -61,6 +61,10 @@ public:
     bool exportResultsTo(const QString& path);
     // A one-line message for the operator at the foot of the window, for a while.
     void showNotice(const QString& text);
+    // Stores the event's name and a copy of its logo (none for an empty path; the stored copy
+    // stays as it is); false, with a message, when the picture could not be copied.
+    bool setEvent(const QString& title, const QString& logo);
+    bool winnersShowing() const { return m_winners; }
 
 public slots:
     void toggleFullScreen();
@@ -75,6 +79,10 @@ public slots:
     void printResults();
     void showHelpContents();
     void showAbout();
+    // View > Event...: the event's name and logo for the Stage look.
+    void editEvent();
+    // View > Show Winners, and Esc while they show.
+    void toggleWinners();
 
 signals:
     // The operator closes the program (File > Exit or the close box).
@@ -99,6 +107,8 @@ private:
     void followMenuRules();
     // False when results are not on disk and the operator does not let them go.
     bool mayClose();
+    // The audience window takes the stored look and event; a logo it cannot show is a notice.
+    void showStageSettings();
 
     brio::BRAppConfig& m_settings;
     MicrophoneSource m_microphone;  // before the view, which reads it on every tick
@@ -112,4 +122,5 @@ private:
     ResultsDialogs m_resultsDialogs = standardResultsDialogs();
     QDateTime m_eventStarted = QDateTime::currentDateTime();
     std::function<bool()> m_resultsSaved;
+    bool m_winners = false;
 };

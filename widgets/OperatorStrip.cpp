@@ -38,7 +38,7 @@ QString stateText(const MeterCore& meter)
 
 }  // namespace
 
-QString operatorStripText(const MeterCore& meter)
+QString operatorStripText(const MeterCore& meter, bool winnersShowing)
 {
     const brio::BRStringArray& waiting = meter.preloadList();
     QStringList names;
@@ -51,7 +51,10 @@ QString operatorStripText(const MeterCore& meter)
                              ? translated(QT_TRANSLATE_NOOP("OperatorStrip", "Next: nobody waiting"))
                              : translated(QT_TRANSLATE_NOOP("OperatorStrip", "Next: %1"))
                                    .arg(names.join(QStringLiteral(", ")));
-    return stateText(meter) + QStringLiteral("  ·  ") + next;
+    const QString state = winnersShowing
+        ? translated(QT_TRANSLATE_NOOP("OperatorStrip", "The winners are showing (Esc ends them)"))
+        : stateText(meter);
+    return state + QStringLiteral("  ·  ") + next;
 }
 
 OperatorStrip::OperatorStrip(QWidget* parent) : QLabel(parent)
@@ -61,7 +64,7 @@ OperatorStrip::OperatorStrip(QWidget* parent) : QLabel(parent)
     setMargin(4);
 }
 
-void OperatorStrip::showMeter(const MeterCore& meter)
+void OperatorStrip::showMeter(const MeterCore& meter, bool winnersShowing)
 {
-    setText(operatorStripText(meter));
+    setText(operatorStripText(meter, winnersShowing));
 }

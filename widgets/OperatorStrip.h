@@ -14,8 +14,9 @@ class OperatorStrip : public QLabel {
 public:
     explicit OperatorStrip(QWidget* parent = nullptr);
 
-    void showMeter(const MeterCore& meter);
+    void showMeter(const MeterCore& meter, bool winnersShowing = false);
 };
 
-// The strip's text for this meter: the state, then up to a few waiting names.
-QString operatorStripText(const MeterCore& meter);
+// The strip's text for this meter: the state (or that the winners show on the audience's
+// screen), then up to a few waiting names.
+QString operatorStripText(const MeterCore& meter, bool winnersShowing = false);

@@ -3,6 +3,8 @@
 
 #include "widgets/ShowControlLink.h"
 
+#include "brio/BRStringQt.h"
+#include "core/StageSettings.h"
 #include "remote/ShowControlServer.h"
 #include "widgets/MeterView.h"
 
@@ -93,7 +95,7 @@ void ShowControlLink::carryOut(const RemoteCommand& command)
 QString ShowControlLink::eventTitle()
 {
     if (!m_titleRead.isValid() || m_titleRead.elapsed() >= kTitleRereadMs) {
-        m_title = loadEventTitle(m_settings);
+        m_title = brio::toQString(loadStageSettings(m_settings).eventTitle);
         m_titleRead.start();
     }
     return m_title;

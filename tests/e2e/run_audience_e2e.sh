@@ -15,7 +15,7 @@ require_tools Xvfb openbox xdotool import xwininfo
 # start_program NAME: the program, with folders of that name, set to open the audience screen.
 start_program() {
   private_folders "$1"
-  printf 'ShowAudienceScreen=1\n' >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
+  printf 'ShowAudienceScreen=1\nAudienceLook=%s\n' "$2" >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
   "$ovatron" >"$work/ovatron.log" 2>&1 &
   program=$!
   pids+=("$program")
@@ -40,7 +40,7 @@ geometry() {  # geometry SCREEN WINDOW: "x y width height" of the window on the 
 
 # --- Two screens -------------------------------------------------------------------------
 start_display -screen 0 1600x1000x24 -screen 1 1280x720x24
-start_program two
+start_program two Mirror
 audience="$(audience_window 1)"
 [ -n "$audience" ] || fail "no audience window on the second screen"
 read -r ax ay aw ah < <(geometry 1 "$audience")
@@ -78,10 +78,25 @@ pids=()
 
 # --- One screen --------------------------------------------------------------------------
 start_display -screen 0 1280x800x24
-start_program one
+start_program one Stage
 audience="$(audience_window 0)"
 [ -n "$audience" ] || fail "no audience window with one screen"
 read -r ax ay aw ah < <(geometry 0 "$audience")
 { [ "$aw" -lt 1280 ] && [ "$ah" -lt 800 ]; } || fail "with one screen the audience window is ${aw}x${ah}, not an ordinary window"
 echo "one screen: an ordinary audience window of ${aw}x${ah} at $ax,$ay"
+# The Stage look: a dark hall's background, the contestant's row in the current row's colour.
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
+xdotool type --delay 50 "Ana"
+xdotool key Return
+# Raised over the operator's window, which keeps the keyboard: a covered window shows nothing.
+xdotool windowraise "$audience"
+xdotool keydown space
+sleep 1
+import -window root -crop "${aw}x${ah}+${ax}+${ay}" +repage "$work/stage.png"
+xdotool keyup space
+corner="$(convert "$work/stage.png" -crop 4x4+0+0 +repage -format '%[fx:maxima.intensity]' info:)"
+awk -v c="$corner" 'BEGIN { exit !(c < 0.15) }' || fail "the Stage look's background is not dark ($corner)"
+current="$(convert "$work/stage.png" -fill black +opaque '#FFD54A' -format '%[fx:mean]' info:)"
+awk -v c="$current" 'BEGIN { exit !(c > 0) }' || fail "the Stage look does not show the current contestant's row"
+echo "Stage look: dark background, the current row drawn"
 echo "1 passed, 0 failed"

@@ -5,6 +5,7 @@
 // so an ordinary window); tests/e2e/run_audience_e2e.sh covers two real screens.
 #include "core/AudienceScreen.h"
 #include "core/Command.h"
+#include "core/StageSettings.h"
 #include "support/UiTestFixture.h"
 #include "widgets/AudienceWindow.h"
 #include "widgets/MainWindow.h"
@@ -25,8 +26,9 @@ using ovatron::test::UiTest;
 
 class AudienceScreenTest : public UiTest {
 protected:
-    MainWindow& start()
+    MainWindow& start(const char* look = "Stage")
     {
+        testSettings().setRegistryString(kSettingsSection, kAudienceLookKey, look, kSettingsHive);
         window = new MainWindow(testSettings());
         window->restorePlacement();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -85,9 +87,9 @@ TEST_F(AudienceScreenTest, OpensBesideTheOperatorsWindowWhichKeepsTheKeyboard)
     EXPECT_EQ(stored(kShowAudienceScreenKey), 0);
 }
 
-TEST_F(AudienceScreenTest, ShowsWhatTheOperatorsViewShowsAndFollowsIt)
+TEST_F(AudienceScreenTest, InTheMirrorLookShowsWhatTheOperatorsViewShowsAndFollowsIt)
 {
-    MainWindow& operatorWindow = start();
+    MainWindow& operatorWindow = start("Mirror");
     AudienceWindow* audience = openDuringATurn(30);
     ASSERT_NE(audience, nullptr);
     const MeterView& view = operatorWindow.view();
@@ -114,7 +116,7 @@ protected:
 
 TEST_F(AudienceScreenTest, WhileTheLevelFallsItRepaintsOnlyWhereTheLevelMarkerWas)
 {
-    MainWindow& operatorWindow = start();
+    MainWindow& operatorWindow = start("Mirror");
     AudienceWindow* audience = openDuringATurn(40);
     ASSERT_NE(audience, nullptr);
     MeterView& view = operatorWindow.view();

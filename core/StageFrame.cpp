@@ -1,0 +1,191 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/StageFrame.h"
+
+#include "core/MeterCore.h"
+
+#include <algorithm>
+
+using layout::Rect;
+
+namespace {
+
+// Names written on one place of the podium before "and n more".
+constexpr int kNamesPerPlace = 3;
+
+int scoreAt(const LeagueTable& table, int row)
+{
+    return table.entry(row).score;
+}
+
+int rankOf(const LeagueTable& table, int row)
+{
+    return competitionRank(scoreAt(table, row), table.count(),
+                           [&](int index) { return scoreAt(table, index); });
+}
+
+std::vector<PodiumPlace> podiumOf(const LeagueTable& table)
+{
+    std::vector<PodiumPlace> places(stage::kPodiumPlaces);
+    for (int row = 0; row < table.count(); ++row) {
+        const int rank = rankOf(table, row);
+        if (rank > stage::kPodiumPlaces)
+            break;
+        PodiumPlace& place = places[static_cast<std::size_t>(rank - 1)];
+        place.score = scoreAt(table, row);
+        if (static_cast<int>(place.names.size()) < kNamesPerPlace)
+            place.names.push_back(table.entry(row).name);
+        else
+            ++place.more;
+    }
+    return places;
+}
+
+bool sameWholeFrame(const StageFrame& before, const StageFrame& after)
+{
+    return before.view == after.view && before.look == after.look &&
+           before.winners == after.winners && before.tableInUse == after.tableInUse &&
+           before.measuring == after.measuring && before.podium == after.podium;
+}
+
+const StageRow* rowInSlot(const StageFrame& frame, int slot)
+{
+    for (const StageRow& row : frame.rows) {
+        if (row.slot == slot)
+            return &row;
+    }
+    return nullptr;
+}
+
+class ChangedRects {
+public:
+    explicit ChangedRects(const StageFrame& after) : m_frame(after), m_layout(stageLayoutOf(after)) {}
+
+    void add(const Rect& rect)
+    {
+        const Rect inside{std::max(rect.left, m_frame.view.left), std::max(rect.top, m_frame.view.top),
+                          std::min(rect.right, m_frame.view.right),
+                          std::min(rect.bottom, m_frame.view.bottom)};
+        if (inside.width() > 0 && inside.height() > 0)
+            m_rects.push_back(inside);
+    }
+
+    void addMeter(const StageFrame& before)
+    {
+        if (before.level != m_frame.level) {
+            add(stage::levelSpan(m_layout, before.level, m_frame.level));
+            add(m_layout.levelNumber);
+        }
+        if (before.peak != m_frame.peak) {
+            add(stage::peakTickRect(m_layout, before.peak));
+            add(stage::peakTickRect(m_layout, m_frame.peak));
+        }
+        if (before.countdown != m_frame.countdown)
+            add(m_layout.countdown);
+        if (before.newLeader != m_frame.newLeader)
+            add(m_layout.leaderLine);
+    }
+
+    void addRows(const StageFrame& before)
+    {
+        if (before.gapSlot != m_frame.gapSlot) {
+            for (const int slot : {before.gapSlot, m_frame.gapSlot}) {
+                if (slot >= 0)
+                    add(stage::slotRect(m_layout, slot));
+            }
+        }
+        for (int slot = 0; slot < stage::kRowsInView; ++slot) {
+            const StageRow* old = rowInSlot(before, slot);
+            const StageRow* now = rowInSlot(m_frame, slot);
+            if ((!old && !now) || (old && now && *old == *now))
+                continue;
+            // A row recoloured or banded changes all of it; otherwise only its changed cells.
+            if (!old || !now || old->current != now->current || old->newLeader != now->newLeader) {
+                add(stage::slotRect(m_layout, slot));
+                continue;
+            }
+            if (old->rank != now->rank)
+                add(stage::rankRect(m_layout, slot));
+            if (old->name != now->name)
+                add(stage::nameRect(m_layout, slot));
+            if (old->score != now->score)
+                add(stage::scoreRect(m_layout, slot));
+        }
+    }
+
+    std::vector<Rect> take() { return std::move(m_rects); }
+
+private:
+    const StageFrame& m_frame;
+    const stage::Layout m_layout;
+    std::vector<Rect> m_rects;
+};
+
+}  // namespace
+
+stage::Layout stageLayoutOf(const StageFrame& frame)
+{
+    return stage::stageLayout(
+        stage::LayoutInput{frame.view, frame.look.widths, frame.look.logo, frame.tableInUse});
+}
+
+bool currentLeads(const MeterCore& meter)
+{
+    const LeagueTable& table = meter.leagueTable();
+    const int current = meter.currentIndex();
+    return meter.state() == MeterState::Measuring && table.contains(current) &&
+           table.count() > 1 && scoreAt(table, current) > 0 && rankOf(table, current) == 1;
+}
+
+StageFrame stageFrameOf(const MeterCore& meter, const Rect& view, const StageLook& look,
+                        const StageMoment& moment)
+{
+    StageFrame frame;
+    frame.view = view;
+    frame.look = look;
+    frame.winners = moment.winners;
+    frame.tableInUse = meter.useLeagueTable();
+    const LeagueTable& table = meter.leagueTable();
+    if (frame.winners) {
+        frame.podium = podiumOf(table);
+        return frame;
+    }
+    frame.countdown = moment.countdown;
+    frame.measuring = meter.state() == MeterState::Measuring;
+    if (frame.measuring) {
+        frame.level = meter.level();
+        frame.peak = meter.peak();
+        frame.newLeader = moment.newLeader;
+    }
+    if (!frame.tableInUse)
+        return frame;
+    const stage::SlotPlan plan =
+        stage::planSlots(table.count(), meter.currentIndex(), stage::kRowsInView);
+    frame.gapSlot = plan.gapSlot;
+    int previous = -1;
+    for (const stage::ShownSlot& shown : plan.rows) {
+        const Score& entry = table.entry(shown.index);
+        // A rank is written once per group of equal scores, and again after the gap.
+        const bool sharesAbove = previous == shown.index - 1 && previous >= 0 &&
+                                 scoreAt(table, previous) == entry.score;
+        const bool current = shown.index == meter.currentIndex();
+        frame.rows.push_back(StageRow{shown.slot, sharesAbove ? 0 : rankOf(table, shown.index),
+                                      entry.name, entry.score, current,
+                                      current && frame.newLeader});
+        previous = shown.index;
+    }
+    return frame;
+}
+
+std::vector<Rect> changedStageRects(const StageFrame& before, const StageFrame& after)
+{
+    ChangedRects changed(after);
+    if (!sameWholeFrame(before, after)) {
+        changed.add(after.view);
+        return changed.take();
+    }
+    changed.addMeter(before);
+    changed.addRows(before);
+    return changed.take();
+}

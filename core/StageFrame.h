@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "brio/BRString.h"
+#include "core/StageLayout.h"
+#include "core/StagePalette.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class MeterCore;
+
+// What changes every pixel of the Stage look when it changes: fonts, colours, the measured
+// widths, the logo's proportions and the event's name.
+struct StageLook {
+    QString fonts;  // the keys of its fonts, one after the other
+    StagePalette palette;
+    stage::TextWidths widths;
+    layout::Size logo;
+    QString title;
+    friend bool operator==(const StageLook&, const StageLook&) = default;
+};
+
+// One table row as the Stage shows it.
+struct StageRow {
+    int slot = 0;
+    int rank = 0;  // 0: the rank is not written (the row above shares it)
+    brio::BRString name;
+    int score = 0;
+    bool current = false;
+    bool newLeader = false;
+    friend bool operator==(const StageRow&, const StageRow&) = default;
+};
+
+// The contestants on one place of the podium, as many as it has room for.
+struct PodiumPlace {
+    std::vector<brio::BRString> names;
+    int more = 0;  // sharing the place beyond those named
+    int score = 0;
+    friend bool operator==(const PodiumPlace&, const PodiumPlace&) = default;
+};
+
+// What the Stage shows beside the meter: the winners instead of the table, the equal turn's
+// countdown, and whether the current contestant has just taken the lead.
+struct StageMoment {
+    bool winners = false;
+    bool newLeader = false;
+    std::optional<int> countdown;
+};
+
+// What the Stage look shows in one frame, and nothing it does not show. Two of them tell
+// which pixels differ without drawing either.
+struct StageFrame {
+    layout::Rect view;
+    StageLook look;
+    bool winners = false;
+    bool tableInUse = false;
+    bool measuring = false;
+    int level = 0;
+    int peak = 0;
+    std::optional<int> countdown;
+    bool newLeader = false;
+    std::vector<StageRow> rows;
+    int gapSlot = -1;
+    std::vector<PodiumPlace> podium;  // while the winners show: first, second, third
+};
+
+stage::Layout stageLayoutOf(const StageFrame& frame);
+
+StageFrame stageFrameOf(const MeterCore& meter, const layout::Rect& view, const StageLook& look,
+                        const StageMoment& moment);
+
+// Whether the contestant being measured stands first (alone or shared) over others, with a
+// score above 0.
+bool currentLeads(const MeterCore& meter);
+
+// The parts of after.view whose pixels may differ from the frame before: the whole view when
+// the size, look, winners or the table's use changed; otherwise the level's part of the bar
+// and its number, the peak's old and new tick, the countdown, the new-leader line, and the
+// cells of each changed row. None when the two frames look alike.
+std::vector<layout::Rect> changedStageRects(const StageFrame& before, const StageFrame& after);

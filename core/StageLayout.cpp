@@ -1,0 +1,199 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/StageLayout.h"
+
+#include <algorithm>
+
+namespace stage {
+namespace {
+
+constexpr int kPercent = 100;
+constexpr int kBandShare = 8;     // the band takes an eighth of the height
+constexpr int kMarginShare = 40;  // margins are a fortieth of it
+constexpr int kColumnShare = 5;   // beside the table the meter takes a fifth of the width
+constexpr int kLoneColumnShare = 3;
+constexpr int kMaxLogoShare = 4;  // a wide logo takes at most a quarter of the width
+// Type heights as parts of what holds them.
+constexpr int kRowTypePercent = 60;
+constexpr int kTitleTypePercent = 50;
+constexpr int kLargeTypePercent = 70;
+// The top rows kept above the gap and the current row when the current row falls below.
+constexpr int kSlotsAfterTop = 2;
+constexpr int kPeakTickShare = 60;  // the peak's tick is a sixtieth of the track's height
+constexpr int kPodiumUnits = 4;     // blocks of 3, 2 and 1 units of the podium's height in 4
+
+int bandHeight(const Rect& view)
+{
+    return std::max(view.height(), 0) / kBandShare;
+}
+
+int margin(const Rect& view)
+{
+    return std::max(view.height(), 0) / kMarginShare;
+}
+
+Rect body(const Rect& view)
+{
+    const int gap = margin(view);
+    return Rect{view.left + gap, view.top + bandHeight(view) + gap, view.right - gap,
+                view.bottom - gap};
+}
+
+int pitchOf(const Rect& view)
+{
+    return std::max(body(view).height(), 0) / kRowsInView;
+}
+
+int trackTop(const Rect& track, int level)
+{
+    return track.bottom - track.height() * std::clamp(level, 0, kPercent) / kPercent;
+}
+
+}  // namespace
+
+TypeSizes typeSizes(const Rect& view)
+{
+    const int band = bandHeight(view);
+    return TypeSizes{std::max(1, band * kTitleTypePercent / kPercent),
+                     std::max(1, pitchOf(view) * kRowTypePercent / kPercent),
+                     std::max(1, band * kLargeTypePercent / kPercent)};
+}
+
+SlotPlan planSlots(int count, int current, int capacity)
+{
+    SlotPlan plan;
+    const int rows = std::max(count, 0);
+    const int slots = std::max(capacity, 0);
+    if (rows <= slots || current < slots || slots <= kSlotsAfterTop) {
+        for (int row = 0; row < std::min(rows, slots); ++row)
+            plan.rows.push_back(ShownSlot{row, row});
+        return plan;
+    }
+    const int top = slots - kSlotsAfterTop;
+    for (int row = 0; row < top; ++row)
+        plan.rows.push_back(ShownSlot{row, row});
+    plan.gapSlot = top;
+    plan.rows.push_back(ShownSlot{current, top + 1});
+    return plan;
+}
+
+Layout stageLayout(const LayoutInput& input)
+{
+    const Rect& view = input.view;
+    const int gap = margin(view);
+    Layout layout;
+    layout.widths = input.widths;
+    layout.pitch = pitchOf(view);
+    layout.band = Rect{view.left, view.top, view.right, view.top + bandHeight(view)};
+
+    const int logoHeight = std::max(layout.band.height() - 2 * gap, 0);
+    int logoWidth = 0;
+    if (input.logo.width > 0 && input.logo.height > 0) {
+        const std::int64_t proportional =
+            std::int64_t{logoHeight} * input.logo.width / input.logo.height;
+        logoWidth = static_cast<int>(std::min<std::int64_t>(proportional, view.width() / kMaxLogoShare));
+    }
+    layout.logo = Rect{view.left + gap, view.top + gap, view.left + gap + logoWidth,
+                       view.top + gap + logoHeight};
+    layout.countdown = Rect{view.right - gap - input.widths.countdown, layout.band.top,
+                            view.right - gap, layout.band.bottom};
+    layout.title = Rect{layout.logo.right + gap, layout.band.top, layout.countdown.left - gap,
+                        layout.band.bottom};
+
+    const Rect inside = body(view);
+    if (input.tableInUse) {
+        layout.column = Rect{inside.left, inside.top, inside.left + inside.width() / kColumnShare,
+                             inside.bottom};
+        layout.table = Rect{layout.column.right + gap, inside.top, inside.right, inside.bottom};
+    } else {
+        const int width = inside.width() / kLoneColumnShare;
+        const int left = inside.left + (inside.width() - width) / 2;
+        layout.column = Rect{left, inside.top, left + width, inside.bottom};
+        layout.table = Rect{inside.right, inside.top, inside.right, inside.top};
+    }
+    const Rect& column = layout.column;
+    layout.leaderLine = Rect{column.left, column.top, column.right, column.top + layout.pitch};
+    layout.levelNumber = Rect{column.left, layout.leaderLine.bottom, column.right,
+                              layout.leaderLine.bottom + layout.band.height()};
+    const int trackWidth = column.width() / 2;
+    const int trackLeft = column.left + (column.width() - trackWidth) / 2;
+    layout.track = Rect{trackLeft, layout.levelNumber.bottom + gap, trackLeft + trackWidth,
+                        column.bottom};
+    return layout;
+}
+
+Rect slotRect(const Layout& layout, int slot)
+{
+    const int top = layout.table.top + layout.pitch * slot;
+    return Rect{layout.table.left, top, layout.table.right, top + layout.pitch};
+}
+
+Rect rankRect(const Layout& layout, int slot)
+{
+    const Rect row = slotRect(layout, slot);
+    return Rect{row.left, row.top, std::min(row.left + layout.widths.rank, row.right), row.bottom};
+}
+
+Rect scoreRect(const Layout& layout, int slot)
+{
+    const Rect row = slotRect(layout, slot);
+    return Rect{std::max(row.right - layout.widths.score, row.left), row.top, row.right,
+                row.bottom};
+}
+
+Rect nameRect(const Layout& layout, int slot)
+{
+    const Rect rank = rankRect(layout, slot);
+    const Rect score = scoreRect(layout, slot);
+    const int gap = layout.pitch / 2;
+    return Rect{rank.right + gap, rank.top, std::max(rank.right + gap, score.left - gap),
+                rank.bottom};
+}
+
+Rect fillRect(const Layout& layout, int level)
+{
+    const Rect& track = layout.track;
+    return Rect{track.left, trackTop(track, level), track.right, track.bottom};
+}
+
+Rect peakTickRect(const Layout& layout, int peak)
+{
+    const Rect& track = layout.track;
+    const int thickness = std::max(2, track.height() / kPeakTickShare);
+    const int middle = trackTop(track, peak);
+    const int top = std::clamp(middle - thickness / 2, track.top, track.bottom - thickness);
+    return Rect{track.left, top, track.right, top + thickness};
+}
+
+Rect levelSpan(const Layout& layout, int fromLevel, int toLevel)
+{
+    const int a = trackTop(layout.track, fromLevel);
+    const int b = trackTop(layout.track, toLevel);
+    return Rect{layout.track.left, std::min(a, b), layout.track.right, std::max(a, b)};
+}
+
+Podium podiumLayout(const Layout& layout)
+{
+    const Rect area{layout.band.left + layout.pitch, layout.band.bottom + layout.pitch,
+                    layout.band.right - layout.pitch, layout.column.bottom};
+    const int unit = std::max(area.height(), 0) / 2 / kPodiumUnits;  // blocks take half
+    const int width = std::max(area.width(), 0) / kPodiumPlaces;
+    // Second, first, third from left to right; the first place the highest.
+    constexpr int kColumnOf[kPodiumPlaces] = {1, 0, 2};
+    constexpr int kUnitsOf[kPodiumPlaces] = {3, 2, 1};
+    Podium podium;
+    const int pitch = std::max(layout.pitch, 1);
+    podium.nameLines = std::max(1, (area.height() - kUnitsOf[0] * unit) / pitch);
+    for (int place = 0; place < kPodiumPlaces; ++place) {
+        const int left = area.left + kColumnOf[place] * width;
+        const int top = area.bottom - kUnitsOf[place] * unit;
+        PodiumPlace& shown = podium.places[place];
+        shown.block = Rect{left + layout.pitch / 4, top, left + width - layout.pitch / 4, area.bottom};
+        shown.score = Rect{shown.block.left, top, shown.block.right, top + layout.pitch};
+        shown.names = Rect{left, top - podium.nameLines * layout.pitch, left + width, top};
+    }
+    return podium;
+}
+
+}  // namespace stage

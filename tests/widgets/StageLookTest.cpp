@@ -1,0 +1,200 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The Stage look of the audience screen, on Qt's offscreen platform.
+#include "core/AppConfig.h"
+#include "core/Command.h"
+#include "core/StageSettings.h"
+#include "support/UiTestFixture.h"
+#include "widgets/AudienceWindow.h"
+#include "widgets/EventDialog.h"
+#include "widgets/EventLogo.h"
+#include "widgets/LayoutRects.h"
+#include "widgets/MainWindow.h"
+#include "widgets/OperatorStrip.h"
+#include "widgets/StagePainter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+using ovatron::test::testSettings;
+using ovatron::test::UiTest;
+
+// The highest contrast of any pixel in the area against the background's pixel: the text's,
+// since antialiasing only ever lowers it.
+double textContrast(const QImage& image, const QRect& area, QRgb background)
+{
+    double best = 1.0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = std::max(best, contrastRatio(image.pixel(x, y) & 0xFFFFFF, background & 0xFFFFFF));
+    }
+    return best;
+}
+
+class StageScreen : public UiTest {
+protected:
+    AudienceWindow& openWithTurns(const char* theme)
+    {
+        testSettings().setRegistryString(kSettingsSection, kStageThemeKey, theme, kSettingsHive);
+        window = new MainWindow(testSettings());
+        window->restorePlacement();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        QApplication::setActiveWindow(window);
+        window->commands().action(Command::AudienceScreen)->trigger();
+        processEvents(50);
+        MeterView& view = window->view();
+        for (const char* name : {"Ana", "Ben", "Cleo", "Dee"}) {
+            QTest::keyClicks(&view, name);
+            QTest::keyClick(&view, Qt::Key_Return);
+            for (int tick = 0; tick < 20; ++tick)
+                view.meter().tick(TickInput{true, true});
+            view.showChanges();
+            QTest::keyClick(&view, Qt::Key_Return);
+            QTest::keyClick(&view, Qt::Key_Return);
+        }
+        processEvents(50);
+        auto* audience = const_cast<AudienceWindow*>(window->audienceWindow());
+        audience->resize(1280, 720);
+        processEvents(50);
+        return *audience;
+    }
+
+    void TearDown() override
+    {
+        delete window.data();
+        UiTest::TearDown();
+    }
+
+    QPointer<MainWindow> window;
+};
+
+TEST_F(StageScreen, TextReadsAtSevenToOneInBothThemesMeasuredOnTheDrawnPixels)
+{
+    for (const char* theme : {"Dark", "Light"}) {
+        AudienceWindow& audience = openWithTurns(theme);
+        const QImage image = audience.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRgb background = image.pixel(2, image.height() - 2);
+        // The table's rows at the right, the score column and names.
+        const QRect rows(image.width() / 2, image.height() / 6, image.width() / 2 - 2,
+                         image.height() / 2);
+        EXPECT_GE(textContrast(image, rows, background), kStageContrast) << theme;
+        EXPECT_EQ(background & 0xFFFFFF, theme == std::string("Dark") ? 0x10131Cu : 0xFFFFFFu);
+        delete window.data();
+    }
+}
+
+TEST_F(StageScreen, APartialRepaintAfterEveryStepIsTheWholeRepaint)
+{
+    MeterView view(testSettings());
+    const QRect client(0, 0, 1280, 720);
+    const StageFonts fonts = stageFonts(view.displayFont().font(), stage::typeSizes(toLayoutRect(client)), view);
+    const StageLook look{stageFontKeys(fonts), stagePalette(StageTheme::Dark, 0, 0),
+                         stageTextWidths(fonts), {}, QStringLiteral("Spring Show")};
+    const EventLogo noLogo;
+    StageTexts texts;
+    auto paint = [&](QImage& image, const StageFrame& frame, const QRegion& region) {
+        QPainter painter(&image);
+        paintStage(painter, region, StageScene{frame, fonts, noLogo, texts});
+    };
+    QImage shown(client.size(), QImage::Format_RGB32);
+    MeterCore& meter = view.meter();
+    StageFrame before = stageFrameOf(meter, toLayoutRect(client), look, {});
+    paint(shown, before, client);
+    for (int step = 0; step < 120; ++step) {
+        if (step % 30 == 0) {
+            meter.onChar(MeterCore::kEnter);  // the next turn, or its end
+            meter.onText("Contestant with a rather long name for the row");
+            meter.onChar(MeterCore::kEnter);
+        }
+        meter.tick(TickInput{true, step % 30 < 20});
+        const StageFrame now = stageFrameOf(meter, toLayoutRect(client), look,
+                                            StageMoment{false, step % 7 == 0, step / 10});
+        QRegion changed;
+        for (const layout::Rect& rect : changedStageRects(before, now))
+            changed += toQRect(rect);
+        paint(shown, now, changed);
+        QImage whole(client.size(), QImage::Format_RGB32);
+        paint(whole, now, client);
+        ASSERT_EQ(shown, whole) << "step " << step;
+        before = now;
+    }
+}
+
+TEST_F(StageScreen, ShowWinnersAndEscEndIt)
+{
+    AudienceWindow& audience = openWithTurns("Dark");
+    const QImage table = audience.grab().toImage();
+    QAction* winners = window->commands().action(Command::ShowWinners);
+    winners->trigger();
+    processEvents(20);
+    EXPECT_TRUE(audience.winnersShowing());
+    EXPECT_NE(audience.grab().toImage(), table);
+    const auto* strip = window->findChild<OperatorStrip*>();
+    ASSERT_NE(strip, nullptr);
+    EXPECT_TRUE(strip->text().startsWith(QStringLiteral("The winners are showing")));
+    // Esc in the operator's window ends the winners and leaves the meter as it was.
+    const MeterState state = window->view().meter().state();
+    QTest::keyClick(&window->view(), Qt::Key_Escape);
+    processEvents(20);
+    EXPECT_FALSE(audience.winnersShowing());
+    EXPECT_EQ(window->view().meter().state(), state);
+}
+
+TEST_F(StageScreen, AMissingUnreadableOrHugeLogoShowsNoneAndTellsWhyOnce)
+{
+    AudienceWindow& audience = openWithTurns("Dark");
+    const QString folder = QDir::tempPath() + QStringLiteral("/ovatron-logo-test");
+    QDir().mkpath(folder);
+    const QString hugePath = folder + QStringLiteral("/huge.png");
+    // A PNG header that claims 20000 x 20000 pixels: refused before it is decoded.
+    QFile file(hugePath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // libpng reads the chunks up to the first IDAT before it tells the size.
+    auto chunk = [](const QByteArray& typeAndData) {
+        quint32 crc = 0xFFFFFFFFu;  // PNG's CRC-32 of the chunk's type and data
+        for (const char byte : typeAndData) {
+            crc ^= static_cast<quint8>(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+        crc = ~crc;
+        const qsizetype length = typeAndData.size() - 4;
+        const char head[] = {0, 0, 0, char(length)};
+        const char tail[] = {char(crc >> 24), char(crc >> 16), char(crc >> 8), char(crc)};
+        return QByteArray(head, 4) + typeAndData + QByteArray(tail, 4);
+    };
+    file.write(QByteArrayLiteral("\x89PNG\r\n\x1a\n") +
+               chunk(QByteArrayLiteral("IHDR\0\0N \0\0N \x08\x02\0\0\0")) +
+               chunk(QByteArrayLiteral("IDAT\x78\x9c")));
+    file.close();
+    const QString goodPath = folder + QStringLiteral("/good.png");
+    QImage good(40, 20, QImage::Format_RGB32);
+    good.fill(Qt::red);
+    ASSERT_TRUE(good.save(goodPath));
+    StageSettings settings;
+    EXPECT_FALSE(audience.setStage(settings, folder + QStringLiteral("/gone.png")).isEmpty());
+    const QString hugeProblem = audience.setStage(settings, hugePath);
+    EXPECT_TRUE(hugeProblem.contains(QStringLiteral("too large"))) << hugeProblem.toStdString();
+    EXPECT_TRUE(audience.setStage(settings, goodPath).isEmpty());
+    // The copy keeps the logo when the original goes, and the setting names the copy.
+    ASSERT_TRUE(window->setEvent(QStringLiteral("Fête"), goodPath));
+    QFile::remove(goodPath);
+    const StageSettings stored = loadStageSettings(testSettings());
+    EXPECT_EQ(stored.eventTitle, brio::BRString(u"Fête"));
+    EXPECT_EQ(stored.eventLogo, brio::BRString("event-logo.png"));
+    EventLogo copy;
+    EXPECT_TRUE(copy.load(eventLogoPath(QStringLiteral("event-logo.png"))).isEmpty());
+    EXPECT_EQ(copy.size(), QSize(40, 20));
+    QDir(folder).removeRecursively();
+}
+
+}  // namespace

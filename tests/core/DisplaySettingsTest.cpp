@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/DisplaySettings.h"
+#include "core/TurnSettings.h"
 #include "support/RecordingConfig.h"
 #include "support/SettingsFileAccess.h"
 
@@ -70,6 +71,23 @@ TEST(DisplaySettingsLoad, UnusableValueFallsBackAloneToItsDefault)
     EXPECT_EQ(settings.fontSize, 240);
     EXPECT_EQ(settings.fontStyle, 2);
     EXPECT_EQ(settings.backgroundColor, 0x00FFFFFFu);
+}
+
+// An equal turn's length: whole seconds 0..60; anything else is a turn until Enter, and the
+// file keeps what it holds.
+TEST(TurnSettingsLoad, OnlyWholeSecondsUpToAMinuteAreTaken)
+{
+    const struct {
+        const char* stored;
+        int seconds;
+    } cases[] = {{"10", 10}, {"0", 0}, {"60", 60}, {"61", 0}, {"-1", 0}, {"ten", 0}, {"", 0}};
+    for (const auto& c : cases) {
+        const QByteArray file = QByteArray("[General]\nTurnSeconds=") + c.stored + "\n";
+        ASSERT_TRUE(writeSettingsFile(file));
+        RecordingConfig config;
+        EXPECT_EQ(loadTurnSeconds(config), c.seconds) << "stored: " << c.stored;
+        EXPECT_EQ(ovatron::test::readSettingsFile(), file) << "stored: " << c.stored;
+    }
 }
 
 // --- Storing ----------------------------------------------------------------------------

@@ -172,6 +172,13 @@ TEST_F(PartialRepaint, ATurnWithTheTableFromTypingToTheSummary)
     ASSERT_EQ(meterView.meter().state(), MeterState::Summary);
     key(MeterCore::kEnter, "back to the name entry");
 
+    // The selection's frame comes, moves up and down, and goes with Esc.
+    for (const int step : {-1, -1, 1}) {
+        meterView.meter().moveSelection(step);
+        screen().expectWholeAfter("moving the selection");
+    }
+    key(MeterCore::kEscape, "Esc clearing the selection");
+
     // A second turn whose table is cleared while it rises.
     typeName("Eve");
     key(MeterCore::kEnter, "Enter");

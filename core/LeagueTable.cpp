@@ -76,3 +76,9 @@ Score LeagueTable::removeAt(int row)
     m_entries.remove(row, 1);
     return removed;
 }
+
+int rankOfRow(const LeagueTable& table, int row)
+{
+    return competitionRank(table.entry(row).score, table.count(),
+                           [&](int index) { return table.entry(index).score; });
+}

@@ -70,3 +70,6 @@ int competitionRank(int score, int count, ScoreAt scoreAt)
     }
     return first + 1;
 }
+
+// The competition rank of one row of the table.
+int rankOfRow(const LeagueTable& table, int row);

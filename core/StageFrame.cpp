@@ -19,17 +19,11 @@ int scoreAt(const LeagueTable& table, int row)
     return table.entry(row).score;
 }
 
-int rankOf(const LeagueTable& table, int row)
-{
-    return competitionRank(scoreAt(table, row), table.count(),
-                           [&](int index) { return scoreAt(table, index); });
-}
-
 std::vector<PodiumPlace> podiumOf(const LeagueTable& table)
 {
     std::vector<PodiumPlace> places(stage::kPodiumPlaces);
     for (int row = 0; row < table.count(); ++row) {
-        const int rank = rankOf(table, row);
+        const int rank = rankOfRow(table, row);
         if (rank > stage::kPodiumPlaces)
             break;
         PodiumPlace& place = places[static_cast<std::size_t>(rank - 1)];
@@ -135,7 +129,7 @@ bool currentLeads(const MeterCore& meter)
     const LeagueTable& table = meter.leagueTable();
     const int current = meter.currentIndex();
     return meter.state() == MeterState::Measuring && table.contains(current) &&
-           table.count() > 1 && scoreAt(table, current) > 0 && rankOf(table, current) == 1;
+           table.count() > 1 && scoreAt(table, current) > 0 && rankOfRow(table, current) == 1;
 }
 
 StageFrame stageFrameOf(const MeterCore& meter, const Rect& view, const StageLook& look,
@@ -170,7 +164,7 @@ StageFrame stageFrameOf(const MeterCore& meter, const Rect& view, const StageLoo
         const bool sharesAbove = previous == shown.index - 1 && previous >= 0 &&
                                  scoreAt(table, previous) == entry.score;
         const bool current = shown.index == meter.currentIndex();
-        frame.rows.push_back(StageRow{shown.slot, sharesAbove ? 0 : rankOf(table, shown.index),
+        frame.rows.push_back(StageRow{shown.slot, sharesAbove ? 0 : rankOfRow(table, shown.index),
                                       entry.name, entry.score, current,
                                       current && frame.newLeader});
         previous = shown.index;

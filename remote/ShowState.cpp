@@ -39,9 +39,7 @@ ShowState showStateOf(const MeterCore& meter, const QString& title)
     if (meter.useLeagueTable()) {
         for (int index = 0; index < table.count(); ++index) {
             const Score& entry = table.entry(index);
-            // The table is best first: a row scoring as the one above shares its rank.
-            const bool tied = index > 0 && shown.table.back().score == entry.score;
-            shown.table.push_back(ShowRow{tied ? shown.table.back().rank : index + 1,
+            shown.table.push_back(ShowRow{rankOfRow(table, index),
                                           brio::toQString(entry.name), entry.score,
                                           index == meter.currentIndex()});
         }

@@ -333,6 +333,7 @@ bool MainWindow::setEvent(const QString& title, const QString& logo)
         }
     }
     storeEvent(m_settings, brio::fromQString(title), brio::fromQString(name));
+    m_showControl.setEventTitle(title);
     showStageSettings();
     return true;
 }

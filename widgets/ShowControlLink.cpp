@@ -10,14 +10,9 @@
 
 #include <QHostAddress>
 
-namespace {
-
-constexpr qint64 kTitleRereadMs = 1000;
-
-}  // namespace
-
 ShowControlLink::ShowControlLink(brio::BRAppConfig& settings, MeterView& view)
-    : m_settings(settings), m_view(view)
+    : m_settings(settings), m_view(view),
+      m_title(brio::toQString(loadStageSettings(settings).eventTitle))
 {
     connect(&m_view, &MeterView::displayChanged, this, [this]() {
         if (m_server)
@@ -49,9 +44,8 @@ void ShowControlLink::startForThisRun(int port)
 
 void ShowControlLink::start(const ShowControlSettings& settings)
 {
-    m_titleRead.invalidate();
     auto server = std::make_unique<ShowControlServer>(settings.token, [this]() {
-        return showStateOf(m_view.meter(), eventTitle());
+        return showStateOf(m_view.meter(), m_title);
     });
     if (!server->listen(QHostAddress(settings.address), static_cast<quint16>(settings.port))) {
         emit notice(tr("Show control is off: port %1 cannot be opened (%2).")
@@ -92,11 +86,9 @@ void ShowControlLink::carryOut(const RemoteCommand& command)
     }
 }
 
-QString ShowControlLink::eventTitle()
+void ShowControlLink::setEventTitle(const QString& title)
 {
-    if (!m_titleRead.isValid() || m_titleRead.elapsed() >= kTitleRereadMs) {
-        m_title = brio::toQString(loadStageSettings(m_settings).eventTitle);
-        m_titleRead.start();
-    }
-    return m_title;
+    m_title = title;
+    if (m_server)
+        m_server->stateMayHaveChanged();
 }

@@ -6,7 +6,6 @@
 #include "remote/RemoteCommand.h"
 #include "remote/ShowControlSettings.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -32,6 +31,8 @@ public:
     // --show-control PORT: on for this run, for this computer only, whatever is stored.
     void startForThisRun(int port);
     bool isRunning() const { return m_server != nullptr; }
+    // The event's title changed (View > Event...): remotes are told with the next state.
+    void setEventTitle(const QString& title);
 
 signals:
     // A one-line message for the operator (a port that cannot be had).
@@ -41,12 +42,9 @@ private:
     void start(const ShowControlSettings& settings);
     void stop();
     void carryOut(const RemoteCommand& command);
-    QString eventTitle();
 
     brio::BRAppConfig& m_settings;
     MeterView& m_view;
     std::unique_ptr<ShowControlServer> m_server;
-    // The title is read from the store at most once a second, not on every tick.
-    QString m_title;
-    QElapsedTimer m_titleRead;
+    QString m_title;  // the event's, read once and then told of changes
 };

@@ -71,6 +71,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"CurrentBelowTheFold", Rect{0, 0, 3840, 2160},
              {9, 8, 7, 6, 5, 4, 3, 2, 0, 0, 0, 0}, {0, 1, 2, 3, 4, 5, 6, 7, 12},
              {1, 2, 3, 4, 5, 6, 7, 8, 9}, 8},
+        // One row more than fit: the current row, just below the fold, still takes the
+        // last slot under the gap.
+        Case{"CurrentJustBelowTheFold", Rect{0, 0, 1920, 1080}, {9, 8, 7, 6, 5, 4, 3, 2, 1, 1},
+             {0, 1, 2, 3, 4, 5, 6, 7, 10}, {1, 2, 3, 4, 5, 6, 7, 8, 11}, 8},
         Case{"TinyWindow", Rect{10, 20, 330, 220}, {}, {0}, {1}, -1}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 

@@ -105,6 +105,17 @@ git clone --quiet --no-checkout "$top" "$home/ovatron"
 git -C "$home/ovatron" checkout --quiet --detach "$commit"
 chroot "$root" chown -R "$user:$user" "/home/$user/ovatron"
 
+# The npm registry as this machine reaches it: its address, and the certificate authorities
+# of this machine's own that its HTTPS may be signed by.
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+  cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+  chroot "$root" update-ca-certificates >/dev/null 2>&1
+fi
+if command -v npm >/dev/null; then
+  printf 'registry=%s\ncafile=/etc/ssl/certs/ca-certificates.crt\n' "$(npm config get registry)" >"$home/.npmrc"
+  chroot "$root" chown "$user:$user" "/home/$user/.npmrc"
+fi
+
 say "root ready after $(elapsed) ($((made - started)) s for mmdebstrap); running 'bash scripts/test.sh' as $user on $(git -C "$top" log -1 --format='%h %s' "$commit")"
 unshare --mount --pid --fork --kill-child bash "$0" --inside "$root" &
 runner=$!

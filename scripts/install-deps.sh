@@ -22,6 +22,10 @@ packages=(
 )
 
 missing=()
+# The production desk's module runs on Node.js; a machine that has node and npm from elsewhere
+# keeps them.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$package")

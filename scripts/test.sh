@@ -12,6 +12,7 @@ started=$SECONDS
 # Where the time goes, for the README's CI figures.
 phase_done() { echo "== test.sh: $1 after $((SECONDS - started)) s"; }
 bash "$top/scripts/install-deps.sh"
+bash "$top/scripts/install-module-deps.sh"
 phase_done "packages installed"
 
 build_and_test() {

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the buttons show: the live state turned into variables, and the feedbacks' tests.
+'use strict'
+
+const variableDefinitions = [
+	{ variableId: 'state', name: 'State (name-entry, measuring, summary)' },
+	{ variableId: 'current_name', name: 'Contestant being measured' },
+	{ variableId: 'level', name: 'Level (0 to 100)' },
+	{ variableId: 'peak', name: 'Peak of this turn' },
+	{ variableId: 'score', name: 'Score of the contestant being measured' },
+	{ variableId: 'leader', name: 'Leader' },
+	{ variableId: 'leader_score', name: "Leader's score" },
+	{ variableId: 'countdown', name: 'Seconds left in an equal turn' },
+	{ variableId: 'round', name: 'Round' },
+]
+
+function currentRow(state) {
+	return (state.table || []).find((row) => row.current)
+}
+
+function variableValues(state) {
+	const current = currentRow(state)
+	const leader = (state.table || [])[0]
+	return {
+		state: state.state,
+		current_name: current ? current.name : '',
+		level: state.level,
+		peak: state.peak,
+		score: current ? current.score : '',
+		leader: leader ? leader.name : '',
+		leader_score: leader ? leader.score : '',
+		countdown: state.countdown === null || state.countdown === undefined ? '' : state.countdown,
+		round: state.round || '',
+	}
+}
+
+const turnRuns = (state) => state.state === 'measuring' && currentRow(state) !== undefined
+const countdownRuns = (state) => typeof state.countdown === 'number'
+// Everyone sharing first place leads; nobody does before the first point.
+const leads = (state, name) =>
+	(state.table || []).some((row) => row.rank === 1 && row.score > 0 && row.name === String(name).trim())
+
+module.exports = { variableDefinitions, variableValues, turnRuns, countdownRuns, leads }

@@ -4,7 +4,7 @@
 # Runs one fuzz target (or "all", one after another) for SECONDS each, building the clang tree
 # first when needed. Usage: scripts/fuzz.sh TARGET|all SECONDS
 # Targets: preload_text settings product_file command_line meter_core results_csv event_store
-# remote_request.
+# remote_request osc_message.
 # New inputs go to a scratch corpus beside the build tree, so the seeds in fuzz/corpus stay
 # small; a crash leaves its input in the build tree's artifacts/ folder and fails the run.
 set -euo pipefail
@@ -12,7 +12,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 target="${1:?usage: fuzz.sh TARGET|all SECONDS}"
 seconds="${2:?usage: fuzz.sh TARGET|all SECONDS}"
 tree="${OVATRON_FUZZ_TREE:-$top/build-fuzz}"
-all_targets=(preload_text settings product_file command_line meter_core results_csv event_store remote_request)
+all_targets=(preload_text settings product_file command_line meter_core results_csv event_store remote_request osc_message)
 
 if [ ! -f "$tree/build.ninja" ]; then
   cmake -S "$top" -B "$tree" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \

@@ -18,6 +18,7 @@ packages=(
   weston qt6-wayland
   pulseaudio pulseaudio-utils sox
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium python3-websocket
+  liblo-dev liblo-tools
   desktop-file-utils appstream reuse dpkg-dev file
 )
 

@@ -8,7 +8,8 @@
 
 // What holds of the meter after every step, whatever the operator did: the level and peak
 // within the scale, the peak never below the level while the keys measure a turn, the table best
-// first with ties in order of entry, and the current row one the table has, or none. Returns
+// first with ties in order of entry, the turn's curve within its length and the scale, and the
+// current row one the table has, or none. Returns
 // the first rule broken, or null when all hold. The level rules alone are brokenLevelRule: a
 // tick changes the table only when it raises the peak.
 inline const char* brokenLevelRule(const MeterCore& meter)
@@ -22,6 +23,12 @@ inline const char* brokenLevelRule(const MeterCore& meter)
     // With the room measuring, the peak is the held level, which a shout passes by.
     if (turnUnderWay && !meter.roomMeasuredTurn() && meter.peak() < meter.level())
         return "the peak fell below the level during a turn";
+    // Checked after every tick, the latest reading stands for all of them.
+    const std::vector<std::uint8_t>& readings = meter.currentCurve().readings;
+    if (readings.size() > curve::kMaximumReadings)
+        return "the turn's curve grew past its limit";
+    if (!readings.empty() && readings.back() > level::kMaximum)
+        return "a reading of the turn's curve left the scale";
     return nullptr;
 }
 

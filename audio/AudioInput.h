@@ -44,7 +44,7 @@ public:
     bool isLive() const { return m_board.isLive(); }
     // The latest level, 0..100; 0 when not live.
     int level() const { return m_board.level(); }
-    // The latest short-term loudness in LUFS, for the calibration dialog's live bar.
+    // The latest momentary loudness in LUFS, for the calibration dialog's live bar.
     double loudnessLufs() const { return m_board.loudnessLufs(); }
     // Counts the readings published so far; a reading that changed shows here.
     quint64 readingCount() const { return m_board.updates(); }

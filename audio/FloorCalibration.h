@@ -27,7 +27,7 @@ public:
 
 private:
     // The ungated loudness of the whole duration: the mean of the K-weighted energy, not of
-    // the LUFS figures. That is the statistic the short-term meter itself uses, so a steady
+    // the LUFS figures. That is the statistic the loudness meter itself uses, so a steady
     // room reads exactly at the floor while playing, and level 0 means "as quiet as when
     // measured". EBU gating is left out on purpose: it drops the quiet parts, which are
     // precisely what is measured here.

@@ -14,7 +14,7 @@ namespace audio {
 
 struct LevelReading {
     int level = 0;                   // 0..100 through the calibration
-    double loudnessLufs = kSilenceLufs;  // short-term loudness
+    double loudnessLufs = kSilenceLufs;  // momentary loudness
 };
 
 class LevelBoard {

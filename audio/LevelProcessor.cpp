@@ -20,8 +20,9 @@ unsigned sampleRateOf(const QAudioFormat& format)
 LevelProcessor::LevelProcessor(const QAudioFormat& format, LevelBoard& board,
                                const MicrophoneCalibration& calibration)
     : m_decoder(format),
-      // The room's sustained applause scores, not one shout near the microphone.
-      m_meter(sampleRateOf(format), kShortTermWindowMs),
+      // The momentary loudness, so that the level shows every clap and shout at once; the
+      // meter's score is what the room held of it for three seconds (core/HeldLevel.h).
+      m_meter(sampleRateOf(format), kMomentaryWindowMs),
       m_board(board),
       m_calibration(calibration),
       m_framesPerPublish(std::max<std::size_t>(sampleRateOf(format) / kPublishesPerSecond, 1)),

@@ -16,7 +16,7 @@
 #include <vector>
 
 // The one path every sound takes, from a device or a file: raw samples, mono floats,
-// short-term (3 s) loudness, level; a reading is published for every 10 ms of sound.
+// momentary (400 ms) loudness, level; a reading is published for every 10 ms of sound.
 namespace audio {
 
 inline constexpr int kPublishesPerSecond = 100;

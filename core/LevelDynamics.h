@@ -4,8 +4,8 @@
 #pragma once
 
 // The level climbs faster at the bottom of the scale than at the top, and sinks by one
-// unit per tick when SPACE is up. One tick is 20 ms. A microphone sets a target instead of
-// SPACE; the level goes there by the same steps, so both inputs feel and score alike.
+// unit per tick when SPACE is up. One tick is 20 ms. With a microphone the level is the
+// room's reading itself (see MeterCore::tick), so every clap shows at once.
 namespace level {
 
 inline constexpr int kMinimum = 0;
@@ -30,15 +30,6 @@ constexpr int next(int current, bool rising)
     if (rising)
         return current + riseStep(current);
     return current > kMinimum ? current - 1 : current;
-}
-
-// The level after one tick towards a measured target: up by the step, never past the target,
-// or down by one.
-constexpr int toward(int current, int target)
-{
-    if (current < target)
-        return current + riseStep(current) < target ? current + riseStep(current) : target;
-    return current > target ? current - 1 : current;
 }
 
 }  // namespace level

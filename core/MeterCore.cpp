@@ -86,24 +86,76 @@ bool MeterCore::tick(TickInput input, std::optional<int> measured)
         return true;
     }
     const int before = m_level;
-    if (measured)
-        m_level = level::toward(m_level, *measured);
-    else
+    if (measured) {
+        m_level = std::clamp(*measured, level::kMinimum, level::kMaximum);
+        m_roomMeasured = true;
+    } else {
         m_level = level::next(m_level, input.listening && input.spaceDown);
-    if (m_level > before && m_level > m_peak) {
-        m_peak = m_level;
-        // Measured again, the table shows the old score until the turn ends.
-        if (m_useLeagueTable && m_table.contains(m_currentIndex) && !m_remeasure) {
-            m_currentIndex = m_table.moveCurrentEntryUp(m_currentIndex, m_peak);
-            if (m_journal)
-                m_journal->scoreRaised(m_table.entry(m_currentIndex).order, m_peak);
-        }
     }
     if (m_turnTicks > 0 && !m_windowOpened && m_level > level::kMinimum) {
         m_windowOpened = true;
         m_windowTicksLeft = m_turnTicks;
     }
+    // An equal turn's readings are those of its window, from the tick that opened it.
+    if ((m_turnTicks == 0 || m_windowOpened) && m_readingTicks++ % curve::kTicksPerReading == 0)
+        takeReading(measured.has_value());
+    if (measured) {
+        if (m_held.level() > m_peak)
+            raisePeak(m_held.level());
+    } else if (m_level > before && m_level > m_peak) {
+        raisePeak(m_level);
+    }
     return true;
+}
+
+void MeterCore::raisePeak(int peak)
+{
+    m_peak = peak;
+    // Measured again, the table shows the old score until the turn ends.
+    if (m_useLeagueTable && m_table.contains(m_currentIndex) && !m_remeasure) {
+        m_currentIndex = m_table.moveCurrentEntryUp(m_currentIndex, m_peak);
+        if (m_journal)
+            m_journal->scoreRaised(m_table.entry(m_currentIndex).order, m_peak);
+    }
+}
+
+void MeterCore::takeReading(bool fromRoom)
+{
+    m_held.add(m_level);
+    if (m_curve.readings.size() >= curve::kMaximumReadings)
+        return;
+    if (m_curve.readings.empty()) {
+        m_curve.source = fromRoom ? m_source : CurveSource{};
+        m_curve.source.microphone = fromRoom;
+        if (m_journal && m_turnOf)
+            m_journal->curveStarted(*m_turnOf, m_curve.source);
+    }
+    m_curve.readings.push_back(static_cast<std::uint8_t>(m_level));
+    if (m_journal && m_turnOf)
+        m_journal->curveRead(*m_turnOf, m_level);
+}
+
+void MeterCore::beginTurnRecord()
+{
+    m_held.clear();
+    m_curve = TurnCurve{};
+    m_readingTicks = 0;
+    m_roomMeasured = false;
+}
+
+const std::vector<TurnCurve>& MeterCore::curvesOf(std::int64_t order) const
+{
+    static const std::vector<TurnCurve> none;
+    const auto found = m_curves.find(order);
+    return found == m_curves.end() ? none : found->second;
+}
+
+void MeterCore::restoreCurves(std::int64_t order, std::vector<TurnCurve> curves)
+{
+    if (curves.empty())
+        m_curves.erase(order);
+    else
+        m_curves[order] = std::move(curves);
 }
 
 bool MeterCore::windowRanOut()
@@ -140,6 +192,7 @@ void MeterCore::reset()
     m_selectedRow = -1;
     m_level = 0;
     m_peak = 0;
+    beginTurnRecord();
     m_typedName = brio::BRString();
     m_currentIndex = -1;
     m_state = restingState();
@@ -157,6 +210,7 @@ void MeterCore::startContestant(const brio::BRString& name)
     m_selectedRow = -1;
     if (m_journal)
         m_journal->contestantStarted(order, entered);
+    beginTurnRecord();
     m_typedName = brio::BRString();
     m_state = MeterState::Measuring;
 }
@@ -197,6 +251,7 @@ std::vector<Score> MeterCore::clearLeagueTable()
     m_typedName = brio::BRString();
     m_level = 0;
     m_peak = 0;
+    m_held.clear();  // the score starts again with the peak; the curve goes on
     return cleared;
 }
 
@@ -210,6 +265,7 @@ void MeterCore::toggleLeagueTable()
 {
     leaveRename();
     endTurn();
+    beginTurnRecord();
     m_useLeagueTable = !m_useLeagueTable;
     m_state = restingState();
     clearLeagueTable();
@@ -235,6 +291,8 @@ void MeterCore::restartWithPreloadList()
 
 void MeterCore::endTurn()
 {
+    if (m_turnOf && !m_curve.readings.empty())
+        m_curves[*m_turnOf].push_back(m_curve);
     if (m_turnOf && m_journal)
         m_journal->turnEnded(*m_turnOf);
     m_turnOf.reset();
@@ -248,6 +306,7 @@ void MeterCore::restoreEvent(const std::vector<Score>& entries,
 {
     reset();
     clearTable();
+    m_curves.clear();
     for (const Score& entry : entries)
         m_table.restoreEntry(entry);
     m_preloadList = waiting;
@@ -334,6 +393,7 @@ bool MeterCore::measureAgain()
     m_typedName = brio::BRString();
     m_level = 0;
     m_peak = 0;
+    beginTurnRecord();
     m_state = MeterState::Measuring;
     return true;
 }

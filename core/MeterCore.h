@@ -6,11 +6,14 @@
 #include "brio/BRString.h"
 #include "brio/BRStringArray.h"
 #include "core/Correction.h"
+#include "core/HeldLevel.h"
 #include "core/LeagueTable.h"
 #include "core/MeterJournal.h"
 #include "core/MeterState.h"
+#include "core/TurnCurve.h"
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -51,7 +54,10 @@ public:
     // (see nameCharacters) are added to the name.
     bool onText(const brio::BRString& text);
     // One 20 ms tick. While the microphone is the input and hears the room, measured is its
-    // level (0..100): the level follows it whatever has the focus, and SPACE adds nothing.
+    // momentary loudness on the meter's scale (0..100): the level shows it at once whatever
+    // has the focus, SPACE adds nothing, and the peak (the score) is the held level of the
+    // turn's readings (see HeldLevel). Every fifth tick of a turn (of its equal window, when
+    // there is one) takes a reading of the level into the turn's curve.
     bool tick(TickInput input, std::optional<int> measured = std::nullopt);
     // Whether a tick from the keyboard with this input could change anything: not outside a
     // turn, nor while the level rests where the keys hold it (0 with SPACE up, 100 with SPACE
@@ -70,6 +76,22 @@ public:
 
     // Back to the start of a turn; an abandoned entry keeps the score it reached.
     void reset();
+
+    // Turn curves. What measures the room, for the curves of turns measured from now on (its
+    // microphone flag is set by the ticks themselves: a tick without a reading of the room
+    // is the keyboard's).
+    void setCurveSource(const CurveSource& source) { m_source = source; }
+    // The readings of the turn under way, or of the turn that ended last until the next one
+    // begins or Esc resets the meter.
+    const TurnCurve& currentCurve() const { return m_curve; }
+    // A contestant's finished turns, first measured first (a turn measured again adds one);
+    // none for a contestant the meter has no curve of.
+    const std::vector<TurnCurve>& curvesOf(std::int64_t order) const;
+    // Brings back a resumed contestant's curves (after restoreEvent).
+    void restoreCurves(std::int64_t order, std::vector<TurnCurve> curves);
+    // Whether a tick of the turn under way had a reading of the room: the peak is then the
+    // held level and may stand below the live level.
+    bool roomMeasuredTurn() const { return m_roomMeasured; }
 
     // The league-table commands. Both always need a repaint. Clearing answers the rows it
     // took out.
@@ -134,6 +156,11 @@ private:
     // Opens the equal turn's window when the level first leaves 0, and counts it down;
     // answers whether the window has run out.
     bool windowRanOut();
+    // A reading of the level into the held level and the curve, told to the journal.
+    void takeReading(bool fromRoom);
+    void raisePeak(int peak);
+    // Forgets the turn's readings, for a turn that starts from 0.
+    void beginTurnRecord();
     // Empties the table; no entry is the current one any more.
     void clearTable();
     bool finishRename();
@@ -175,4 +202,10 @@ private:
     };
     std::optional<Remeasure> m_remeasure;
     std::optional<Correction> m_finished;
+    HeldLevel m_held;                      // of the turn's readings
+    TurnCurve m_curve;                     // of the turn under way (or ended last)
+    int m_readingTicks = 0;                // ticks counted for readings in this turn
+    bool m_roomMeasured = false;
+    CurveSource m_source;
+    std::map<std::int64_t, std::vector<TurnCurve>> m_curves;  // finished turns, by order
 };

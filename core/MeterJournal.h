@@ -5,6 +5,7 @@
 
 #include "brio/BRString.h"
 #include "brio/BRStringArray.h"
+#include "core/TurnCurve.h"
 
 #include <cstdint>
 #include <optional>
@@ -31,4 +32,9 @@ public:
     virtual void scoreCorrected(std::int64_t order, int score) = 0;
     virtual void entriesRemoved(const std::vector<std::int64_t>& orders) = 0;
     virtual void entriesRestored(const std::vector<std::int64_t>& orders) = 0;
+    // A turn's curve: a new one begins for the contestant (a turn measured again gets a
+    // second one), then each reading, ten a second, is added to the latest. A journal that
+    // keeps no curves need not hear them.
+    virtual void curveStarted(std::int64_t /*order*/, const CurveSource& /*source*/) {}
+    virtual void curveRead(std::int64_t /*order*/, int /*reading*/) {}
 };

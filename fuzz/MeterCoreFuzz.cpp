@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The meter driven by any sequence of operator actions: keys, typed text, ticks with SPACE up
-// or down, the menu commands and new preload lists. Every rule of brokenMeterRule holds after
+// or down or with the room's reading, the menu commands and new preload lists. Every rule of brokenMeterRule holds after
 // every step.
 #include "FuzzSupport.h"
 
@@ -33,6 +33,7 @@ enum class Step : std::uint8_t {
     MeasureAgain,
     Undo,
     Redo,
+    RoomTicks,
     Count,
 };
 
@@ -85,6 +86,18 @@ void apply(MeterCore& meter, Step step, FuzzInput& input, History& history)
         const int count = 1 + (how >> 2);
         for (int i = 0; i < count; ++i) {
             meter.tick(tick);
+            if (const char* broken = brokenMeterRule(meter))
+                fuzzFailure(broken);
+        }
+        break;
+    }
+    case Step::RoomTicks: {
+        // A run of ticks with the microphone hearing the room at one reading, which may lie
+        // off the scale.
+        const int reading = int(input.takeByte()) - 64;
+        const int count = 1 + input.takeByte();
+        for (int i = 0; i < count; ++i) {
+            meter.tick(TickInput{}, reading);
             if (const char* broken = brokenMeterRule(meter))
                 fuzzFailure(broken);
         }

@@ -3,13 +3,17 @@
 
 #include "store/EventReader.h"
 
+#include "brio/BRStringQt.h"
 #include "core/LevelDynamics.h"
+#include "core/TurnCurve.h"
 #include "store/SqliteConnection.h"
 #include "store/StoredTime.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlQuery>
+
+#include <QHash>
 
 #include <algorithm>
 
@@ -71,11 +75,68 @@ bool readEntries(QSqlDatabase& database, int schemaVersion, StoredEvent& event,
     while (query.next()) {
         event.entries.push_back({query.value(0).toString(), scoreFromStored(query.value(1)),
             timeFromStored(query.value(2)), timeFromStored(query.value(3)),
-            query.value(4).toLongLong()});
+            query.value(4).toLongLong(), {}});
     }
     if (query.lastError().isValid())
         error = query.lastError();
     sortBestFirst(event.entries);
+    return !error;
+}
+
+// Stored readings as numbers, or none when they are missing, too many, or not each a number
+// on the meter's scale. A text far longer than the longest curve is not even split.
+std::optional<std::vector<std::uint8_t>> readingsFromStored(const QVariant& stored)
+{
+    constexpr qsizetype kLongestText = qsizetype(curve::kMaximumReadings) * 4;
+    if (stored.isNull())
+        return std::nullopt;
+    const QString text = stored.toString();
+    if (text.isEmpty() || text.size() > kLongestText)
+        return std::nullopt;
+    std::vector<int> values;
+    for (const QStringView part : QStringView(text).split(QLatin1Char(','))) {
+        bool isNumber = false;
+        const int value = part.toInt(&isNumber);
+        if (!isNumber)
+            return std::nullopt;
+        values.push_back(value);
+    }
+    if (!isValidCurve(values))
+        return std::nullopt;
+    return std::vector<std::uint8_t>(values.begin(), values.end());
+}
+
+// The curves of the entries read, each entry's in the order they were measured. A curve
+// that cannot be read is left out and counted; its entry keeps its score.
+bool readCurves(QSqlDatabase& database, StoredEvent& event, std::optional<QSqlError>& error)
+{
+    QHash<qint64, StoredEntry*> entries;
+    for (StoredEntry& entry : event.entries)
+        entries.insert(entry.order, &entry);
+    QSqlQuery query(database);
+    if (!runForEvent(query,
+            "SELECT entry_order, microphone, input_name, floor_lufs, range_lu, readings"
+            " FROM turn WHERE event_id = ? ORDER BY id",
+            event.id, error))
+        return false;
+    while (query.next()) {
+        StoredEntry* entry = entries.value(query.value(0).toLongLong());
+        if (!entry)
+            continue;  // cleared or removed
+        std::optional<std::vector<std::uint8_t>> readings = readingsFromStored(query.value(5));
+        if (!readings) {
+            ++event.unreadableCurves;
+            continue;
+        }
+        CurveSource source;
+        source.microphone = query.value(1).toInt() != 0;
+        source.inputName = brio::fromQString(query.value(2).toString());
+        source.floorLufs = query.value(3).toDouble();
+        source.rangeLu = query.value(4).toDouble();
+        entry->curves.push_back({std::move(source), std::move(*readings)});
+    }
+    if (query.lastError().isValid())
+        error = query.lastError();
     return !error;
 }
 
@@ -120,7 +181,9 @@ std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection, int sch
     event.preloadPosition = query.value(4).toInt();
     query.finish();
 
+    // Curves were kept from version 3 on.
     if (!readEntries(connection.database(), schemaVersion, event, error)
+        || (schemaVersion >= 3 && !readCurves(connection.database(), event, error))
         || !readNextOrder(connection.database(), event, error))
         return std::nullopt;
     return event;

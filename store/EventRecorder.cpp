@@ -140,6 +140,16 @@ void EventRecorder::entriesRestored(const QList<qint64>& orders)
     enqueue(StoreOp::EntriesRestored{orders});
 }
 
+void EventRecorder::curveStarted(const StoreOp::CurveStarted& first)
+{
+    enqueue(first);
+}
+
+void EventRecorder::curveRead(qint64 order, int reading)
+{
+    enqueue(StoreOp::CurveRead{order, {reading}});
+}
+
 void EventRecorder::eventEnded()
 {
     enqueue(StoreOp::EventEnded{});

@@ -57,6 +57,10 @@ public:
     void scoreCorrected(qint64 order, int score);
     void entriesRemoved(const QList<qint64>& orders);
     void entriesRestored(const QList<qint64>& orders);
+    // A turn's curve: a new one for the contestant with its first reading, then each reading
+    // added to the contestant's latest.
+    void curveStarted(const StoreOp::CurveStarted& first);
+    void curveRead(qint64 order, int reading);
     // File > Exit or closing the window: the event needs no resume offer.
     void eventEnded();
 

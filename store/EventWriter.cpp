@@ -8,6 +8,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QStringList>
 
 #include <algorithm>
 #include <initializer_list>
@@ -36,13 +37,16 @@ QVariant orNull(std::optional<qint64> value)
     return value ? QVariant(*value) : QVariant();
 }
 
-// Rising scores come many times a second and only reach the system's cache; anything else
-// (a name, a turn's end, a cleared table) comes a few times a turn and is forced onto the
-// disk, so that a finished turn outlives a power cut or a disk that turns read-only.
+// Rising scores and a curve's readings come many times a second and only reach the system's
+// cache; anything else (a name, a turn's end, a cleared table) comes a few times a turn and is
+// forced onto the disk, so that a finished turn outlives a power cut or a disk that turns
+// read-only.
 bool needsFullSync(const std::vector<StoreOperation>& batch)
 {
     return std::any_of(batch.begin(), batch.end(), [](const StoreOperation& operation) {
-        return !std::holds_alternative<StoreOp::ScoreRaised>(operation);
+        return !std::holds_alternative<StoreOp::ScoreRaised>(operation)
+            && !std::holds_alternative<StoreOp::CurveStarted>(operation)
+            && !std::holds_alternative<StoreOp::CurveRead>(operation);
     });
 }
 
@@ -76,6 +80,13 @@ EventWriter::EventWriter(SqliteConnection& connection)
     // Back in the table, however it left: removed, or cleared with the rest.
     , m_restoreEntry(prepared(connection.database(),
           "UPDATE entry SET removed = 0, cleared = 0 WHERE event_id = ? AND entry_order = ?"))
+    , m_insertCurve(prepared(connection.database(),
+          "INSERT INTO turn (event_id, entry_order, microphone, input_name, floor_lufs, range_lu,"
+          " readings) VALUES (?, ?, ?, ?, ?, ?, ?)"))
+    // Ten times a second, a few characters onto the contestant's latest curve.
+    , m_appendReading(prepared(connection.database(),
+          "UPDATE turn SET readings = readings || ',' || ?"
+          " WHERE id = (SELECT max(id) FROM turn WHERE event_id = ? AND entry_order = ?)"))
 {
 }
 
@@ -195,6 +206,27 @@ std::optional<QSqlError> EventWriter::write(const StoreOp::EntriesRemoved& op)
 std::optional<QSqlError> EventWriter::write(const StoreOp::EntriesRestored& op)
 {
     return writeEach(m_restoreEntry, op.orders);
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::CurveStarted& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    // The keyboard has no floor or range.
+    const QVariant floor = op.microphone ? QVariant(op.floorLufs) : QVariant();
+    const QVariant range = op.microphone ? QVariant(op.rangeLu) : QVariant();
+    return run(m_insertCurve, {*m_eventId, op.order, int(op.microphone), op.inputName, floor,
+                                  range, QString::number(op.reading)});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::CurveRead& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    QStringList readings;
+    for (const int reading : op.readings)
+        readings << QString::number(reading);
+    return run(m_appendReading, {readings.join(QLatin1Char(',')), *m_eventId, op.order});
 }
 
 std::optional<QSqlError> EventWriter::writeEach(QSqlQuery& query, const QList<qint64>& orders)

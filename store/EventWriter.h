@@ -39,6 +39,8 @@ private:
     std::optional<QSqlError> write(const StoreOp::ScoreCorrected& op);
     std::optional<QSqlError> write(const StoreOp::EntriesRemoved& op);
     std::optional<QSqlError> write(const StoreOp::EntriesRestored& op);
+    std::optional<QSqlError> write(const StoreOp::CurveStarted& op);
+    std::optional<QSqlError> write(const StoreOp::CurveRead& op);
     std::optional<QSqlError> writeEach(QSqlQuery& query, const QList<qint64>& orders);
 
     SqliteConnection& m_connection;
@@ -54,4 +56,6 @@ private:
     QSqlQuery m_renameEntry;
     QSqlQuery m_removeEntry;
     QSqlQuery m_restoreEntry;
+    QSqlQuery m_insertCurve;
+    QSqlQuery m_appendReading;
 };

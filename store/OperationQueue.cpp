@@ -14,6 +14,12 @@ void OperationQueue::push(StoreOperation operation)
             waiting->score = raised->score;
             return;
         }
+        auto* unread = std::get_if<StoreOp::CurveRead>(&m_operations.back());
+        const auto* read = std::get_if<StoreOp::CurveRead>(&operation);
+        if (unread && read && unread->order == read->order) {
+            unread->readings += read->readings;
+            return;
+        }
     }
     m_operations.push_back(std::move(operation));
 }

@@ -9,8 +9,8 @@
 #include <vector>
 
 // The operations waiting for the recorder's worker, oldest first. A score that rises again
-// before the worker has taken the last one replaces it, so that a long write failure does
-// not grow the queue at every tick of the meter.
+// before the worker has taken the last one replaces it, and a curve's readings join those
+// waiting, so that a long write failure does not grow the queue at every tick of the meter.
 class OperationQueue {
 public:
     void push(StoreOperation operation);

@@ -80,3 +80,20 @@ void RecorderJournal::entriesRestored(const std::vector<std::int64_t>& orders)
 {
     m_recorder.entriesRestored(listOf(orders));
 }
+
+void RecorderJournal::curveStarted(std::int64_t order, const CurveSource& source)
+{
+    m_newCurve.emplace(order, source);
+}
+
+void RecorderJournal::curveRead(std::int64_t order, int reading)
+{
+    if (m_newCurve && m_newCurve->first == order) {
+        const CurveSource& source = m_newCurve->second;
+        m_recorder.curveStarted({order, source.microphone, brio::toQString(source.inputName),
+                                 source.floorLufs, source.rangeLu, reading});
+        m_newCurve.reset();
+        return;
+    }
+    m_recorder.curveRead(order, reading);
+}

@@ -7,6 +7,9 @@
 
 #include <QStringList>
 
+#include <optional>
+#include <utility>
+
 class EventRecorder;
 
 // Hands the meter's changes to the event recorder, stamped with the time they happen.
@@ -28,8 +31,12 @@ public:
     void scoreCorrected(std::int64_t order, int score) override;
     void entriesRemoved(const std::vector<std::int64_t>& orders) override;
     void entriesRestored(const std::vector<std::int64_t>& orders) override;
+    void curveStarted(std::int64_t order, const CurveSource& source) override;
+    void curveRead(std::int64_t order, int reading) override;
 
 private:
     EventRecorder& m_recorder;
     QStringList m_preloadList;  // as the operator last confirmed it
+    // A curve begun and not yet read: its row is written with its first reading.
+    std::optional<std::pair<std::int64_t, CurveSource>> m_newCurve;
 };

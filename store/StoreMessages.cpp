@@ -91,4 +91,10 @@ QString nothingStored()
     return QCoreApplication::translate("EventStore", "There are no stored results to export.");
 }
 
+QString unreadableCurves()
+{
+    return QCoreApplication::translate("EventStore",
+        "Some stored curves of turns could not be read and are not shown; their scores are kept.");
+}
+
 }  // namespace StoreMessages

@@ -25,5 +25,7 @@ QString keptUntilWritable();
 // Writes work again after a failure, and what waited meanwhile is stored.
 QString savingAgain();
 QString nothingStored();
+// Said once on resume when stored curves of turns could not be read.
+QString unreadableCurves();
 
 }  // namespace StoreMessages

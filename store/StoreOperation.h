@@ -69,6 +69,22 @@ struct EntriesRestored {
     QList<qint64> orders;
 };
 
+// A turn's curve begins with its first reading: a new row, after the contestant's earlier ones.
+struct CurveStarted {
+    qint64 order = 0;
+    bool microphone = false;
+    QString inputName;
+    double floorLufs = 0.0;
+    double rangeLu = 0.0;
+    int reading = 0;
+};
+
+// More readings of the contestant's latest curve, in the order they came.
+struct CurveRead {
+    qint64 order = 0;
+    QList<int> readings;
+};
+
 struct EventEnded {};
 
 }  // namespace StoreOp
@@ -76,4 +92,4 @@ struct EventEnded {};
 using StoreOperation = std::variant<StoreOp::BeginEvent, StoreOp::ResumeEvent,
     StoreOp::ContestantStarted, StoreOp::ScoreRaised, StoreOp::TurnEnded, StoreOp::TableCleared,
     StoreOp::PreloadChanged, StoreOp::EventEnded, StoreOp::EntryRenamed, StoreOp::ScoreCorrected,
-    StoreOp::EntriesRemoved, StoreOp::EntriesRestored>;
+    StoreOp::EntriesRemoved, StoreOp::EntriesRestored, StoreOp::CurveStarted, StoreOp::CurveRead>;

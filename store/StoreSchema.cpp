@@ -42,10 +42,28 @@ constexpr std::array version2 = {
     "ALTER TABLE entry ADD COLUMN removed INTEGER NOT NULL DEFAULT 0",
 };
 
+// Each turn's curve: the level ten times a second as comma-separated numbers 0..100, written
+// as the turn goes; a contestant measured again has a row per turn, the latest with the
+// highest id. What measured it: the microphone (with its input's name and the room's floor and
+// range then) or the keyboard (no floor or range).
+constexpr std::array version3 = {
+    "CREATE TABLE turn ("
+    " id INTEGER PRIMARY KEY,"
+    " event_id INTEGER NOT NULL REFERENCES event(id),"
+    " entry_order INTEGER NOT NULL,"
+    " microphone INTEGER NOT NULL DEFAULT 0,"
+    " input_name TEXT NOT NULL DEFAULT '',"
+    " floor_lufs REAL,"
+    " range_lu REAL,"
+    " readings TEXT)",
+    "CREATE INDEX turn_of_entry ON turn (event_id, entry_order)",
+};
+
 // steps[n] takes a file from version n to n + 1.
 constexpr std::array<std::span<const char* const>, currentVersion> steps = {
     std::span<const char* const>(version1),
     std::span<const char* const>(version2),
+    std::span<const char* const>(version3),
 };
 
 struct RequiredColumn {
@@ -54,7 +72,7 @@ struct RequiredColumn {
     int sinceVersion = 1;
 };
 
-constexpr std::array<RequiredColumn, 13> requiredColumns = {{
+constexpr std::array<RequiredColumn, 21> requiredColumns = {{
     {"event", "id"},
     {"event", "started_ms"},
     {"event", "ended_cleanly"},
@@ -68,6 +86,14 @@ constexpr std::array<RequiredColumn, 13> requiredColumns = {{
     {"entry", "ended_ms"},
     {"entry", "cleared"},
     {"entry", "removed", 2},
+    {"turn", "id", 3},
+    {"turn", "event_id", 3},
+    {"turn", "entry_order", 3},
+    {"turn", "microphone", 3},
+    {"turn", "input_name", 3},
+    {"turn", "floor_lufs", 3},
+    {"turn", "range_lu", 3},
+    {"turn", "readings", 3},
 }};
 
 QSet<QString> columnsOf(SqliteConnection& connection, const QString& table,

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/TurnCurve.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -17,6 +19,7 @@ struct StoredEntry {
     QDateTime began;
     QDateTime ended;  // invalid while the turn has not ended
     qint64 order = 0;
+    std::vector<TurnCurve> curves;  // the turns' curves, first measured first
 
     friend bool operator==(const StoredEntry&, const StoredEntry&) = default;
 };
@@ -30,6 +33,10 @@ struct StoredEvent {
     int preloadPosition = 0;
     std::vector<StoredEntry> entries;
     qint64 nextOrder = 0;  // for the next contestant when resuming; counts cleared entries too
+    // Stored curves of the entries that could not be read (missing, too long, or off the
+    // scale): they come back as no curve, the scores as stored. See
+    // StoreMessages::unreadableCurves for the one notice to show.
+    int unreadableCurves = 0;
 };
 
 // An event that stopped without File > Exit (a crash, a power cut) and has results is worth

@@ -294,6 +294,10 @@
         <translation>Es gibt keine gespeicherten Ergebnisse zum Exportieren.</translation>
     </message>
     <message>
+        <source>Some stored curves of turns could not be read and are not shown; their scores are kept.</source>
+        <translation>Einige gespeicherte Kurven von Runden konnten nicht gelesen werden und werden nicht gezeigt; ihre Punkte bleiben erhalten.</translation>
+    </message>
+    <message>
         <source>Ovatron keeps them and saves them as soon as the disk takes them again.</source>
         <translation>Ovatron behält sie und speichert sie, sobald der Datenträger sie wieder annimmt.</translation>
     </message>

@@ -294,6 +294,10 @@
         <translation>Il n&apos;y a aucun résultat enregistré à exporter.</translation>
     </message>
     <message>
+        <source>Some stored curves of turns could not be read and are not shown; their scores are kept.</source>
+        <translation>Certaines courbes de passages enregistrées n&apos;ont pas pu être lues et ne sont pas affichées ; leurs scores sont conservés.</translation>
+    </message>
+    <message>
         <source>Ovatron keeps them and saves them as soon as the disk takes them again.</source>
         <translation>Ovatron les conserve et les enregistre dès que le disque les accepte à nouveau.</translation>
     </message>

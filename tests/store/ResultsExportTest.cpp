@@ -27,7 +27,7 @@ StoredEvent eventOf(int contestants)
     event.started = showStart();
     for (int i = 0; i < contestants; ++i) {
         event.entries.push_back({QStringLiteral("Contestant %1, Zoë").arg(i), 100 - i / 3,
-            showStart().addSecs(i * 60), showStart().addSecs(i * 60 + 30), i});
+            showStart().addSecs(i * 60), showStart().addSecs(i * 60 + 30), i, {}});
     }
     return event;
 }

@@ -7,8 +7,9 @@
 #include "core/MeterCore.h"
 
 // What holds of the meter after every step, whatever the operator did: the level and peak
-// within the scale, the peak never below the level while a turn is under way, the table best
-// first with ties in order of entry, and the current row one the table has, or none. Returns
+// within the scale, the peak never below the level while the keys measure a turn, the table best
+// first with ties in order of entry, the turn's curve within its length and the scale, and the
+// current row one the table has, or none. Returns
 // the first rule broken, or null when all hold. The level rules alone are brokenLevelRule: a
 // tick changes the table only when it raises the peak.
 inline const char* brokenLevelRule(const MeterCore& meter)
@@ -19,8 +20,15 @@ inline const char* brokenLevelRule(const MeterCore& meter)
         return "the peak left the scale";
     const bool turnUnderWay =
         meter.state() == MeterState::Measuring || meter.state() == MeterState::Summary;
-    if (turnUnderWay && meter.peak() < meter.level())
+    // With the room measuring, the peak is the held level, which a shout passes by.
+    if (turnUnderWay && !meter.roomMeasuredTurn() && meter.peak() < meter.level())
         return "the peak fell below the level during a turn";
+    // Checked after every tick, the latest reading stands for all of them.
+    const std::vector<std::uint8_t>& readings = meter.currentCurve().readings;
+    if (readings.size() > curve::kMaximumReadings)
+        return "the turn's curve grew past its limit";
+    if (!readings.empty() && readings.back() > level::kMaximum)
+        return "a reading of the turn's curve left the scale";
     return nullptr;
 }
 

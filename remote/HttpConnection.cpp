@@ -21,6 +21,8 @@ HttpConnection::HttpConnection(QTcpSocket* socket, Judge judge, QObject* parent)
     connect(m_socket, &QTcpSocket::bytesWritten, this, &HttpConnection::readRequests);
     connect(m_socket, &QTcpSocket::disconnected, this, &HttpConnection::finished);
     m_deadline.setSingleShot(true);
+    // A coarse timer may be late by a twentieth; the limits are promised to the second.
+    m_deadline.setTimerType(Qt::PreciseTimer);
     connect(&m_deadline, &QTimer::timeout, this, &HttpConnection::timeUp);
     // The first request, too, must come whole in time.
     m_deadline.start(kRequestMs);

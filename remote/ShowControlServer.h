@@ -36,8 +36,8 @@ public:
     // After this long without a word from the remote that holds the applause down, it is let go.
     static constexpr int kApplauseSilenceMs = 2000;
     // Live sockets are pinged this often; one that has not answered for kLiveSilenceMs is dropped.
-    static constexpr int kPingMs = 10'000;
-    static constexpr int kLiveSilenceMs = 25'000;
+    static constexpr int kPingMs = 5'000;
+    static constexpr int kLiveSilenceMs = 20'000;
 
     // state gives what the show looks like now, whenever asked.
     ShowControlServer(const QString& token, std::function<ShowState()> state,

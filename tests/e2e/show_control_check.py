@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Drives show control of the running program over real sockets, as a remote would.
 Usage: show_control_check.py PORT TOKEN WORKDIR"""
-import http.client, json, socket, struct, subprocess, sys, time, urllib.error, urllib.request, zlib
+import http.client, json, socket, struct, subprocess, sys, threading, time, urllib.error, urllib.request, zlib
 import websocket
 
 port, token, work = sys.argv[1], sys.argv[2], sys.argv[3]
@@ -282,6 +282,11 @@ def pipelined(conn):
     return peak, f"{sent // 1024} KiB of pipelined requests sent"
 
 
+def pipelined_with_token(conn):
+    sent, peak = flood(conn, b"GET /api/state HTTP/1.1\r\nAuthorization: Bearer %s\r\n\r\n" % token.encode() * 64, 10)
+    return peak, f"{sent // 1024} KiB of pipelined requests sent"
+
+
 def huge_body(conn):
     conn.sendall(b"POST /api/enter HTTP/1.1\r\nHost: x\r\nContent-Length: 1000000000000\r\n\r\n")
     sent, peak = flood(conn, b"x" * 65536, 5)
@@ -294,8 +299,36 @@ def huge_header(conn):
     return peak, f"{sent // MiB} MiB of header sent"
 
 
+# A live socket that stops answering (its peer gone without a word) is dropped within 30 s;
+# the attacks below take longer than that.
+upgrade = (b"GET /api/live%s HTTP/1.1\r\nHost: x\r\nConnection: Upgrade\r\nUpgrade: websocket\r\n"
+           b"Sec-WebSocket-Version: 13\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n\r\n")
+dead = connect()
+dead.sendall(upgrade % (b"?token=" + token.encode()))
+dead_since = time.time()
+said = answer_of(dead).lower()
+check(said.startswith(b"http/1.1 101") and b"server:" not in said and b"access-control" not in said,
+      f"an upgrade with the token was answered {said!r}")
+dead_gone = []
+
+
+def watch_dead():
+    """Reads what comes (pings included) without ever answering, until the server drops it."""
+    dead.settimeout(60)
+    try:
+        while dead.recv(65536):
+            pass
+    except OSError:
+        pass
+    dead_gone.append(time.time() - dead_since)
+
+
+threading.Thread(target=watch_dead, daemon=True).start()
+
 # The answer expected, where the attacker can still read one.
 for name, attack, expected in [("pipelined requests never read", pipelined, None),
+                               ("pipelined requests with the token, answers never read",
+                                pipelined_with_token, b"HTTP/1.1 200"),
                                ("a body of 10^12 bytes announced", huge_body, b"HTTP/1.1 413"),
                                ("a header without end", huge_header, b"HTTP/1.1 431")]:
     before = rss()
@@ -329,19 +362,22 @@ for tab in browser_tabs:
 # Slowloris: a header byte a second never makes a request; the connection goes within 10 s.
 slow = connect()
 started = time.time()
-slow.settimeout(1)
-closed = None
-for byte in b"GET /api/state HTTP/1.1\r\nX-Slow: " + b"a" * 30:
+slow.settimeout(0.1)
+closed, next_byte = None, 0
+request_bytes = b"GET /api/state HTTP/1.1\r\nX-Slow: " + b"a" * 30
+while closed is None and time.time() - started < 30:
     try:
-        slow.send(bytes([byte]))
+        if time.time() - started >= next_byte:
+            slow.send(request_bytes[next_byte:next_byte + 1])
+            next_byte += 1
         if slow.recv(1) == b"":
-            break
+            closed = time.time() - started
     except socket.timeout:
         continue
     except OSError:
-        break
-closed = time.time() - started
+        closed = time.time() - started
 slow.close()
+check(closed is not None, "a slowloris connection was never closed")
 print(f"attack 'slowloris': closed after {closed:.1f} s")
 check(closed < 13, f"a slowloris connection was held {closed:.1f} s")
 
@@ -366,10 +402,7 @@ for line in [b"GET /api/state HTTP/1.0\r\nAuthorization: Bearer %s\r\n\r\n",
           f"{line[:30]!r} was not answered and closed")
     conn.close()
 
-# A WebSocket is refused plainly without the token, and 300 such refusals leave the log quiet;
-# with the token, too, the upgrade names no server and allows no origin.
-upgrade = (b"GET /api/live%s HTTP/1.1\r\nHost: x\r\nConnection: Upgrade\r\nUpgrade: websocket\r\n"
-           b"Sec-WebSocket-Version: 13\r\nSec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n\r\n")
+# A WebSocket is refused plainly without the token, and 300 such refusals leave the log quiet.
 log_before = open(f"{work}/ovatron.log", errors="replace").read().count("\n")
 for attempt in range(300):
     conn = connect()
@@ -381,12 +414,10 @@ for attempt in range(300):
 time.sleep(1)
 logged = open(f"{work}/ovatron.log", errors="replace").read().count("\n") - log_before
 check(logged <= 2, f"300 refused upgrades wrote {logged} lines to the log")
-conn = connect()
-conn.sendall(upgrade % (b"?token=" + token.encode()))
-said = answer_of(conn).lower()
-conn.close()
-check(said.startswith(b"http/1.1 101") and b"server:" not in said and b"access-control" not in said,
-      f"an upgrade with the token was answered {said!r}")
+check(until(lambda: dead_gone, 40), "a live socket that never answered a ping was kept")
+print(f"a silent live socket was dropped {dead_gone[0]:.1f} s after it opened")
+check(dead_gone[0] <= 30, f"a silent live socket was kept {dead_gone[0]:.1f} s")
+dead.close()
 
 # A foreign page's requests count against nobody; wrong tokens do, but never block the right one.
 for _ in range(20):

@@ -390,6 +390,12 @@ answer.read()
 headers = {k.lower() for k in answer.headers.keys()}
 check("server" not in headers and "access-control-allow-origin" not in headers, f"answer names {headers}")
 check(answer.headers.get("Referrer-Policy") == "no-referrer", "no Referrer-Policy")
+kept.request("GET", "/overlay?token=" + token)
+policy = kept.getresponse()
+policy.read()
+policy = policy.headers.get("Content-Security-Policy", "")
+check("frame-ancestors 'none'" in policy and "script-src 'sha256-" in policy and "unsafe" not in policy,
+      f"the overlay's policy is {policy!r}")
 idle_for = closed_within(kept.sock, 25)
 check(idle_for is not None, "an idle kept-alive connection was never closed")
 print(f"an idle kept-alive connection closed after {idle_for:.1f} s")

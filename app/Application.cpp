@@ -73,14 +73,15 @@ void Application::start()
         if (m_window)
             m_window->showNotice(StoreMessages::savingAgain());
     });
+    // The remotes work while the resume question waits for its answer.
+    if (m_showControlPort)
+        m_window->showControl().startForThisRun(*m_showControlPort);
     beginOrResumeEvent();
     if (!status.message.isEmpty())
         m_window->showNotice(status.message);
     m_window->view().meter().setJournal(&m_journal);
     // Faults of the sound input arrive as notices once the window shows.
     m_window->microphone().begin(m_audioFile);
-    if (m_showControlPort)
-        m_window->showControl().startForThisRun(*m_showControlPort);
 }
 
 void Application::beginOrResumeEvent()

@@ -62,6 +62,29 @@ bool writableFile(const QString& path)
     return BRFileInfo::folderTakesNewFiles(fromQString(file.path()));
 }
 
+// The settings hold secrets (show control's token): only their owner may read them. The
+// folder is made private where this program makes it; the file is made private before its
+// first write, and Qt's replacement of it keeps the mode of the file it replaces.
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+void makePrivate(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.dir().exists() && QDir().mkpath(file.path()))
+        QFile::setPermissions(file.path(), kOwnerOnly | QFileDevice::ExeOwner);
+    if (!file.exists()) {
+        QFile created(path);
+        created.open(QIODevice::WriteOnly, kOwnerOnly);
+        return;
+    }
+    const QFileDevice::Permissions all = QFile::permissions(path);
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                            QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (all & others)
+        QFile::setPermissions(path, all & ~others);
+}
+
 bool readSettingsDevice(QIODevice& device, QSettings::SettingsMap& values)
 {
     // A garbled file still yields what could be read, so that a write keeps it; the store's
@@ -125,6 +148,7 @@ public:
     // fails (a full disk) leaves the old file as it was. Whether the value is on disk.
     bool write(const QString& key, const QVariant& value)
     {
+        makePrivate(m_settings.fileName());
         if (!writableFile(m_settings.fileName()))
             return false;
         const std::optional<QVariant> before = read(key);

@@ -9,6 +9,7 @@
 #include "core/NameText.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -43,6 +44,8 @@ constexpr const char* kPageTexts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "Hold to Applaud"),
     QT_TRANSLATE_NOOP("RemotePage", "Next contestant's name"),
     QT_TRANSLATE_NOOP("RemotePage", "Not connected"),
+    QT_TRANSLATE_NOOP("RemotePage",
+                      "The access token has changed: open this page again from Ovatron."),
 };
 
 // A page with the shared style and script in it, so that it needs no second request.
@@ -58,6 +61,25 @@ QByteArray page(const QString& name)
     html.replace("<!-- stage.css -->", "<style>\n" + resource(QStringLiteral("stage.css")) + "</style>");
     html.replace("<!-- live.js -->", "<script>\n" + resource(QStringLiteral("live.js")) + "</script>");
     return html;
+}
+
+// A policy that lets the page run only its own inline style and script, named by their hashes,
+// talk only to this server, and be framed by nobody.
+QByteArray pagePolicy(const QByteArray& html)
+{
+    QByteArray scripts;
+    QByteArray styles;
+    static const QRegularExpression inline_(QStringLiteral("<(script|style)>(.*?)</\\1>"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    for (const auto& match : inline_.globalMatch(QString::fromUtf8(html))) {
+        const QByteArray hash =
+            QCryptographicHash::hash(match.captured(2).toUtf8(), QCryptographicHash::Sha256);
+        const QByteArray source = " 'sha256-" + hash.toBase64() + "'";
+        (match.captured(1) == u"script" ? scripts : styles) += source;
+    }
+    return "default-src 'none'; script-src" + scripts + "; style-src" + styles +
+           "; connect-src 'self'; img-src 'self' data:; base-uri 'none'; form-action 'none'; "
+           "frame-ancestors 'none'";
 }
 
 QByteArray headerValue(const RemoteRequest& request, const QByteArray& name)
@@ -118,31 +140,59 @@ RequestHandler::RequestHandler(const QString& token) : m_token(token.toUtf8())
     loadPages();
     m_overlayPage = page(QStringLiteral("overlay.html"));
     m_remotePage = page(QStringLiteral("remote.html"));
+    m_overlayPolicy = pagePolicy(m_overlayPage);
+    m_remotePolicy = pagePolicy(m_remotePage);
 }
 
 RemoteReply RequestHandler::handle(const RemoteRequest& request, const ShowState& state,
                                    std::int64_t now)
 {
-    if (m_throttle.isBlocked(request.peer, now))
-        return error(429, "too many wrong tokens; try again in a minute");
-    if (!carriesToken(request)) {
-        m_throttle.recordFailure(request.peer, now);
-        return error(401, "a valid token is needed");
-    }
+    if (std::optional<RemoteReply> refused = admit(request, now))
+        return *std::move(refused);
     if (request.body.size() > kMaxBody)
         return error(413, "the body is larger than 4 KiB");
     return route(request, state);
 }
 
-bool RequestHandler::carriesToken(const RemoteRequest& request) const
+RemoteReply RequestHandler::unreadable(int status)
+{
+    if (status == 413)
+        return error(413, "the body is larger than 4 KiB");
+    if (status == 431)
+        return error(431, "the request line and headers are larger than 16 KiB");
+    return error(400, "the request is not HTTP/1.1");
+}
+
+std::optional<RemoteReply> RequestHandler::admit(const RemoteRequest& request, std::int64_t now)
+{
+    // A page of another site may make the operator's browser ask: it is refused without
+    // counting against the operator's address.
+    const QByteArray origin = headerValue(request, "origin");
+    const bool foreignOrigin =
+        !origin.isEmpty() && origin != "http://" + headerValue(request, "host");
+    if (foreignOrigin || headerValue(request, "sec-fetch-site") == "cross-site")
+        return error(403, "requests from other sites are refused");
+    const std::optional<QByteArray> offered = offeredToken(request);
+    if (!offered)
+        return error(401, "a valid token is needed");
+    if (sameToken(*offered, m_token))
+        return std::nullopt;
+    if (m_throttle.isBlocked(request.peer, now))
+        return error(429, "too many wrong tokens; try again in a minute");
+    m_throttle.recordFailure(request.peer, now);
+    return error(401, "a valid token is needed");
+}
+
+std::optional<QByteArray> RequestHandler::offeredToken(const RemoteRequest& request) const
 {
     static const QByteArray bearer = "Bearer ";
     const QByteArray authorization = headerValue(request, "authorization");
     if (authorization.startsWith(bearer))
-        return sameToken(authorization.mid(bearer.size()).trimmed(), m_token);
+        return authorization.mid(bearer.size()).trimmed();
     const QUrlQuery query(request.query);
-    return sameToken(query.queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded).toUtf8(),
-                     m_token);
+    if (!query.hasQueryItem(QStringLiteral("token")))
+        return std::nullopt;
+    return query.queryItemValue(QStringLiteral("token"), QUrl::FullyDecoded).toUtf8();
 }
 
 RemoteReply RequestHandler::route(const RemoteRequest& request, const ShowState& state) const
@@ -163,8 +213,12 @@ RemoteReply RequestHandler::route(const RemoteRequest& request, const ShowState&
     if (path == u"/overlay" || path == u"/remote") {
         if (!get)
             return error(405, "use GET");
-        return RemoteReply{200, "text/html; charset=utf-8",
-                           path == u"/overlay" ? m_overlayPage : m_remotePage, std::nullopt};
+        const bool overlay = path == u"/overlay";
+        return RemoteReply{200,
+                           "text/html; charset=utf-8",
+                           overlay ? m_overlayPage : m_remotePage,
+                           std::nullopt,
+                           {{"Content-Security-Policy", overlay ? m_overlayPolicy : m_remotePolicy}}};
     }
     const bool command = path == u"/api/contestant" || path == u"/api/enter" ||
                          path == u"/api/escape" || path == u"/api/applause";

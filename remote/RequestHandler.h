@@ -34,6 +34,8 @@ struct RemoteReply {
     QByteArray contentType = "application/json";
     QByteArray body;
     std::optional<RemoteCommand> command;
+    // Headers of this answer beyond those every answer has.
+    QList<QPair<QByteArray, QByteArray>> headers = {};
 };
 
 // Answers show control's requests without any socket: the token, the limits, the API and the
@@ -47,12 +49,23 @@ public:
     // now: milliseconds on a steady clock, for the throttle of wrong tokens.
     RemoteReply handle(const RemoteRequest& request, const ShowState& state, std::int64_t now);
 
+    // Judges a request by its headers alone, as soon as they are in: the refusal, or nothing
+    // when it carries the right token and comes from no foreign page. Only wrong tokens count
+    // against an address, and the right one is never refused.
+    std::optional<RemoteReply> admit(const RemoteRequest& request, std::int64_t now);
+
+    // The refusal of a request that breaks the reading limits (400, 413 or 431).
+    static RemoteReply unreadable(int status);
+
 private:
     RemoteReply route(const RemoteRequest& request, const ShowState& state) const;
-    bool carriesToken(const RemoteRequest& request) const;
+    // The token the request offers, if any: the bearer header's or else the query's.
+    std::optional<QByteArray> offeredToken(const RemoteRequest& request) const;
 
     QByteArray m_token;
     LoginThrottle m_throttle;
     QByteArray m_overlayPage;
     QByteArray m_remotePage;
+    QByteArray m_overlayPolicy;  // each page's Content-Security-Policy
+    QByteArray m_remotePolicy;
 };

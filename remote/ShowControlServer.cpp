@@ -3,70 +3,26 @@
 
 #include "remote/ShowControlServer.h"
 
-#include "remote/ConnectionLimit.h"
+#include "remote/HttpConnection.h"
 
-#include <QAbstractHttpServer>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
-#include <QMetaEnum>
-#include <QNetworkRequest>
 #include <QTcpSocket>
-#include <QUrl>
 #include <QWebSocket>
-
-// Qt HttpServer parses the requests and hands each whole one over; the handler answers.
-class ShowControlHttp : public QAbstractHttpServer {
-public:
-    using Answer = std::function<RemoteReply(const RemoteRequest&, QTcpSocket*)>;
-    explicit ShowControlHttp(Answer answer) : m_answer(std::move(answer)) {}
-
-protected:
-    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override
-    {
-        // A WebSocket's request is answered by the upgrade that follows (acceptLive).
-        if (request.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0)
-            return true;
-        const QByteArray method =
-            QByteArray(QMetaEnum::fromType<QHttpServerRequest::Method>().valueToKey(
-                           static_cast<int>(request.method())))
-                .toUpper();
-        const RemoteRequest asked{method,
-                                  request.url().path(),
-                                  request.headers(),
-                                  request.url().query(QUrl::FullyEncoded),
-                                  request.body(),
-                                  request.remoteAddress().toString()};
-        const RemoteReply reply = m_answer(asked, socket);
-        makeResponder(request, socket)
-            .write(reply.body, {{"Content-Type", reply.contentType}, {"Cache-Control", "no-store"}},
-                   static_cast<QHttpServerResponder::StatusCode>(reply.status));
-        return true;
-    }
-    void missingHandler(const QHttpServerRequest&, QTcpSocket*) override {}
-
-private:
-    Answer m_answer;
-};
 
 ShowControlServer::ShowControlServer(const QString& token, std::function<ShowState()> state,
                                      QObject* parent)
     : QObject(parent),
       m_state(std::move(state)),
       m_handler(token),
-      m_listener(new ConnectionLimit(this))
+      m_upgrades(QString(), QWebSocketServer::NonSecureMode)
 {
     m_clock.start();
-    m_http = std::make_unique<ShowControlHttp>(
-        [this](const RemoteRequest& request, QTcpSocket* socket) {
-            const RemoteReply reply = m_handler.handle(request, m_state(), m_clock.elapsed());
-            carryOut(socket, reply);
-            return reply;
-        });
-    connect(m_http.get(), &QAbstractHttpServer::newWebSocketConnection, this,
-            &ShowControlServer::acceptLive);
+    connect(&m_listener, &QTcpServer::newConnection, this, &ShowControlServer::acceptConnections);
+    connect(&m_upgrades, &QWebSocketServer::newConnection, this, &ShowControlServer::acceptLive);
     m_tick.setSingleShot(true);
     m_tick.setInterval(20);
     connect(&m_tick, &QTimer::timeout, this, &ShowControlServer::sendIfChanged);
+    m_ping.setInterval(kPingMs);
+    connect(&m_ping, &QTimer::timeout, this, &ShowControlServer::pingLive);
     m_applauseSilence.setSingleShot(true);
     m_applauseSilence.setInterval(kApplauseSilenceMs);
     connect(&m_applauseSilence, &QTimer::timeout, this, &ShowControlServer::releaseApplause);
@@ -75,26 +31,84 @@ ShowControlServer::ShowControlServer(const QString& token, std::function<ShowSta
 ShowControlServer::~ShowControlServer()
 {
     disconnect(m_applauseClosed);
-    m_live.clear();
-    m_http.reset();
+    m_listener.close();
+    // Nothing of a socket that goes may reach back into this object while it is taken apart.
+    for (const auto& [id, connection] : std::exchange(m_connections, {})) {
+        disconnect(connection, nullptr, this, nullptr);
+        delete connection;
+    }
+    std::vector<Live> live = std::exchange(m_live, {});
+    for (Live& held : live) {
+        disconnect(held.socket.get(), nullptr, this, nullptr);
+        held.socket->close(QWebSocketProtocol::CloseCodeGoingAway);
+        held.socket->flush();
+    }
 }
 
 bool ShowControlServer::listen(const QHostAddress& address, quint16 port)
 {
-    if (!m_listener->listen(address, port))
-        return false;
-    m_http->bind(m_listener);
-    return true;
+    return m_listener.listen(address, port);
 }
 
 QString ShowControlServer::errorString() const
 {
-    return m_listener->errorString();
+    return m_listener.errorString();
 }
 
 quint16 ShowControlServer::port() const
 {
-    return m_listener->serverPort();
+    return m_listener.serverPort();
+}
+
+void ShowControlServer::acceptConnections()
+{
+    while (QTcpSocket* socket = m_listener.nextPendingConnection()) {
+        const std::uint64_t id = ++m_lastId;
+        const ConnectionPlaces::Admission admission =
+            m_places.arrive(id, socket->peerAddress().toString());
+        if (admission.evict) {
+            const auto evicted = m_connections.find(*admission.evict);
+            if (evicted != m_connections.end())
+                evicted->second->abort();
+        }
+        if (!admission.admitted) {
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            socket->write("HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\n"
+                          "Connection: close\r\n\r\n");
+            socket->disconnectFromHost();
+            continue;
+        }
+        const HttpConnection::Judge judge{
+            [this](const RemoteRequest& request) {
+                return m_handler.admit(request, m_clock.elapsed());
+            },
+            [this](const RemoteRequest& request, QTcpSocket* from) {
+                const RemoteReply reply = m_handler.handle(request, m_state(), m_clock.elapsed());
+                carryOut(from, reply);
+                return reply;
+            }};
+        auto* connection = new HttpConnection(socket, judge, this);
+        m_connections.emplace(id, connection);
+        connect(connection, &HttpConnection::trusted, this, [this, id]() { m_places.trust(id); });
+        connect(connection, &HttpConnection::webSocketAsked, this, [this](QTcpSocket* upgrading) {
+            upgrading->setParent(this);
+            if (auto* ours = qobject_cast<ShowControlSocket*>(upgrading))
+                ours->expectHandshake();
+            m_upgrades.handleConnection(upgrading);
+        });
+        // Queued, so that a connection is never deleted inside its own signal.
+        connect(
+            connection, &HttpConnection::finished, this,
+            [this, id]() {
+                m_places.leave(id);
+                const auto found = m_connections.find(id);
+                if (found == m_connections.end())
+                    return;
+                found->second->deleteLater();
+                m_connections.erase(found);
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void ShowControlServer::carryOut(QTcpSocket* socket, const RemoteReply& reply)
@@ -113,40 +127,53 @@ void ShowControlServer::carryOut(QTcpSocket* socket, const RemoteReply& reply)
 
 void ShowControlServer::acceptLive()
 {
-    while (m_http->hasPendingWebSocketConnections()) {
-        std::unique_ptr<QWebSocket> socket = m_http->nextPendingWebSocketConnection();
+    while (m_upgrades.hasPendingConnections()) {
+        std::unique_ptr<QWebSocket> socket(m_upgrades.nextPendingConnection());
         if (!socket)
             continue;
-        QList<QPair<QByteArray, QByteArray>> headers{{"upgrade", "websocket"}};
-        const QNetworkRequest asked = socket->request();
-        for (const QByteArray& name : asked.rawHeaderList())
-            headers.append({name, asked.rawHeader(name)});
-        const QUrl url = socket->requestUrl();
-        const RemoteRequest request{"GET", url.path(), headers, url.query(QUrl::FullyEncoded),
-                                    {}, socket->peerAddress().toString()};
-        const RemoteReply reply = m_handler.handle(request, m_state(), m_clock.elapsed());
-        if (reply.status != RemoteReply::kSwitchingProtocols) {
-            socket->close(QWebSocketProtocol::CloseCodePolicyViolated, QString::fromUtf8(reply.body));
-            socket.release()->deleteLater();
-            continue;
-        }
         // A live display only listens; what it says is not read.
         socket->setMaxAllowedIncomingFrameSize(RequestHandler::kMaxBody);
         socket->setMaxAllowedIncomingMessageSize(RequestHandler::kMaxBody);
         QWebSocket* live = socket.get();
-        connect(live, &QWebSocket::disconnected, this, [this, live]() {
-            const auto found = std::find_if(m_live.begin(), m_live.end(),
-                                            [live](const auto& held) { return held.get() == live; });
-            if (found != m_live.end()) {
-                found->release()->deleteLater();
-                m_live.erase(found);
+        // Queued, so that no socket leaves m_live while it is being gone through.
+        connect(live, &QWebSocket::disconnected, this, [this, live]() { dropLive(live); },
+                Qt::QueuedConnection);
+        connect(live, &QWebSocket::pong, this, [this, live]() {
+            for (Live& held : m_live) {
+                if (held.socket.get() == live)
+                    held.lastHeard = m_clock.elapsed();
             }
         });
-        if (m_live.empty())
+        if (m_live.empty()) {
             m_lastSent = showStateJson(m_state());
+            m_ping.start();
+        }
         live->sendTextMessage(QString::fromUtf8(m_lastSent));
-        m_live.push_back(std::move(socket));
+        m_live.push_back(Live{std::move(socket), m_clock.elapsed()});
     }
+}
+
+void ShowControlServer::pingLive()
+{
+    const qint64 now = m_clock.elapsed();
+    for (const Live& held : m_live) {
+        if (now - held.lastHeard > kLiveSilenceMs)
+            held.socket->abort();
+        else
+            held.socket->ping();
+    }
+    if (m_live.empty())
+        m_ping.stop();
+}
+
+void ShowControlServer::dropLive(QWebSocket* live)
+{
+    const auto found = std::find_if(m_live.begin(), m_live.end(),
+                                    [live](const Live& held) { return held.socket.get() == live; });
+    if (found == m_live.end())
+        return;
+    found->socket.release()->deleteLater();
+    m_live.erase(found);
 }
 
 void ShowControlServer::stateMayHaveChanged()
@@ -164,8 +191,8 @@ void ShowControlServer::sendIfChanged()
         return;
     m_lastSent = now;
     const QString message = QString::fromUtf8(now);
-    for (const auto& live : m_live)
-        live->sendTextMessage(message);
+    for (const Live& live : m_live)
+        live.socket->sendTextMessage(message);
 }
 
 void ShowControlServer::holdApplause(QTcpSocket* socket)

@@ -17,7 +17,7 @@ packages=(
   libx11-dev libxdamage-dev libxfixes-dev
   weston qt6-wayland
   pulseaudio pulseaudio-utils sox
-  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium python3-websocket
+  qt6-websockets-dev libboost-dev libqrencode-dev chromium python3-websocket
   liblo-dev liblo-tools
   desktop-file-utils appstream reuse dpkg-dev file
 )

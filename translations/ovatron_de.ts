@@ -544,6 +544,10 @@
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
+    <message>
+        <source>The access token has changed: open this page again from Ovatron.</source>
+        <translation>Der Zugangsschlüssel hat sich geändert: Öffnen Sie diese Seite erneut aus Ovatron.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsDialogs</name>

@@ -544,6 +544,10 @@
         <source>Not connected</source>
         <translation>Non connecté</translation>
     </message>
+    <message>
+        <source>The access token has changed: open this page again from Ovatron.</source>
+        <translation>Le jeton d&apos;accès a changé : rouvrez cette page depuis Ovatron.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsDialogs</name>

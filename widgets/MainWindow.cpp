@@ -162,11 +162,10 @@ void MainWindow::toggleMicrophone()
 
 void MainWindow::editShowControl()
 {
-    ShowControlDialog dialog(loadShowControlSettings(m_settings), this);
+    ShowControlDialog dialog(m_showControl.current(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    storeShowControlSettings(m_settings, dialog.settings());
-    m_showControl.followSettings();
+    m_showControl.apply(dialog.settings());
 }
 
 void MainWindow::editMicrophone()

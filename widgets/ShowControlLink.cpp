@@ -39,7 +39,30 @@ void ShowControlLink::startForThisRun(int port)
     ShowControlSettings settings = withToken(m_settings, loadShowControlSettings(m_settings));
     settings.address = QString::fromLatin1(kThisComputerAddress);
     settings.port = port;
+    settings.on = true;
+    m_thisRun = settings;
     start(settings);
+}
+
+ShowControlSettings ShowControlLink::current() const
+{
+    return m_thisRun ? *m_thisRun : loadShowControlSettings(m_settings);
+}
+
+void ShowControlLink::apply(const ShowControlSettings& chosen)
+{
+    if (!m_thisRun) {
+        storeShowControlSettings(m_settings, chosen);
+        followSettings();
+        return;
+    }
+    ShowControlSettings stored = loadShowControlSettings(m_settings);
+    stored.token = chosen.token;
+    storeShowControlSettings(m_settings, stored);
+    stop();
+    m_thisRun = chosen;
+    if (chosen.on)
+        start(withToken(m_settings, chosen));
 }
 
 void ShowControlLink::start(const ShowControlSettings& settings)

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace brio {
 class BRAppConfig;
@@ -31,6 +32,11 @@ public:
     // --show-control PORT: on for this run, for this computer only, whatever is stored.
     void startForThisRun(int port);
     bool isRunning() const { return m_server != nullptr; }
+    // What show control runs with: the command line's choice for this run, else the stored one.
+    ShowControlSettings current() const;
+    // The dialog's choice: stored and followed; in a run started with --show-control it applies
+    // to this run, and only a new token is stored.
+    void apply(const ShowControlSettings& chosen);
     // The event's title changed (View > Event...): remotes are told with the next state.
     void setEventTitle(const QString& title);
 
@@ -47,4 +53,5 @@ private:
     MeterView& m_view;
     std::unique_ptr<ShowControlServer> m_server;
     QString m_title;  // the event's, read once and then told of changes
+    std::optional<ShowControlSettings> m_thisRun;  // set by --show-control
 };

@@ -13,15 +13,27 @@ function api(path, body) {
   });
 }
 
-// Calls show(state) with every state the program sends, reconnecting when the link drops.
-function followShow(show, connected) {
+// Calls show(state) with every state the program sends, reconnecting when the link drops:
+// after 1 s, then twice as long each time up to 30 s. When the program no longer takes the
+// token, it stops and says so through connected(false, text) instead of asking again.
+const tokenChanged = "{{The access token has changed: open this page again from Ovatron.}}";
+
+function followShow(show, connected, wait) {
   const scheme = location.protocol === "https:" ? "wss://" : "ws://";
   const socket = new WebSocket(scheme + location.host + "/api/live?token=" + encodeURIComponent(token));
-  socket.onopen = () => connected && connected(true);
+  let opened = false;
+  socket.onopen = () => { opened = true; if (connected) connected(true); };
   socket.onmessage = (message) => show(JSON.parse(message.data));
   socket.onclose = () => {
-    if (connected) connected(false);
-    setTimeout(() => followShow(show, connected), 1000);
+    const next = opened ? 1000 : Math.min(2 * (wait || 500), 30000);
+    fetch("/api/state", { headers: { "Authorization": "Bearer " + token } }).then((answer) => {
+      const refused = answer.status === 401 || answer.status === 429;
+      if (connected) connected(false, refused ? tokenChanged : "");
+      if (!refused) setTimeout(() => followShow(show, connected, next), next);
+    }, () => {
+      if (connected) connected(false, "");
+      setTimeout(() => followShow(show, connected, next), next);
+    });
   };
 }
 

@@ -89,6 +89,31 @@ TEST(ConfigStore, EachSetIsOnDiskAtOnceUnderItsOwnNameAtTheTopLevel)
     EXPECT_EQ(readSettingsFile(), QByteArray("[General]\nFontName=Verdana\nxpos=17\n"));
 }
 
+// The file holds show control's token: nobody but its owner reads it, whether the first write
+// makes it (and its folder) or finds it readable by all.
+TEST(ConfigStore, FileAndTheFolderItMakesAreTheOwnersAlone)
+{
+    const auto mode = [](const QString& path) {
+        constexpr auto kNotUser = QFileDevice::Permissions(0x7077);
+        return QFile::permissions(path) & kNotUser;
+    };
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    for (const bool existed : {false, true}) {
+        QDir(configFolder()).removeRecursively();
+        if (existed) {
+            ASSERT_TRUE(writeSettingsFile("[General]\nFontSize=105\n"));
+            QFile::setPermissions(configFolder(), QFileDevice::Permissions(0x7055));
+            QFile::setPermissions(settingsFile(), ownerOnly | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        }
+        OpenStore store;
+        store.setRegistryString("", "ShowControlToken", "0123", kUser);
+        EXPECT_EQ(mode(settingsFile()), ownerOnly) << "existed: " << existed;
+        if (!existed)
+            EXPECT_EQ(mode(configFolder()), ownerOnly | QFileDevice::ExeOwner);
+        EXPECT_TRUE(readSettingsFile().contains("ShowControlToken=0123"));
+    }
+}
+
 TEST(ConfigStore, LaterSetReplacesTheEarlierValue)
 {
     OpenStore store;

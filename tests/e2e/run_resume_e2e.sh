@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Ovatron Project
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Results survive a crash: the real program under Xvfb, real key presses, killed with SIGKILL
-# in the middle of a turn, after a rename and a removal; the next start offers "Resume Event", Enter accepts it, and the
+# in the middle of a turn, after a rename and a removal; the next start (with --show-control, which
+# answers while the question is open) offers "Resume Event", Enter accepts it, and the
 # league table comes back as the screen showed it before the kill. Then the export from the
 # command line finds every contestant, including a name typed with accents, the renamed one under
 # its new name and not the removed one.
@@ -57,7 +58,26 @@ table_mask before
 kill -9 "$program"
 wait "$program" 2>/dev/null || true
 
+# Show control answers while the question waits: the remote is up when it is needed most.
+port=$((20000 + RANDOM % 20000))
+program_args=(--show-control "$port")
 start_program '^Resume Event$'
+token="$(sed -n 's/^ShowControlToken=//p' "$XDG_CONFIG_HOME/Ovatron/Ovatron.conf")"
+answered="$(python3 - "$port" "$token" <<'PY'
+import sys, time, urllib.request
+for _ in range(50):
+    try:
+        asked = urllib.request.Request(f"http://127.0.0.1:{sys.argv[1]}/api/state",
+                                       headers={"Authorization": "Bearer " + sys.argv[2]})
+        print(urllib.request.urlopen(asked, timeout=5).status)
+        break
+    except OSError as refused:
+        time.sleep(0.2)
+else:
+    print("no answer")
+PY
+)"
+[ "$answered" = 200 ] || fail "show control did not answer while the resume question was open ($answered)"
 xdotool key Return   # "Resume" is the default
 window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
   || fail "the main window did not appear after Resume"

@@ -17,6 +17,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QCheckBox>
+#include <QDialog>
+#include <QSpinBox>
 #include <QPointer>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -479,3 +482,26 @@ TEST_F(MainWindowTest, HelpContentsOpensThePageInTheUsersLanguage)
 }
 
 }  // namespace
+
+// With --show-control the dialog shows the server that runs, and OK keeps it running as shown
+// rather than falling back to the stored "off".
+TEST_F(MainWindowTest, TheShowControlDialogShowsAndEditsTheRunningServer)
+{
+    MainWindow* frame = startFrame();
+    ASSERT_FALSE(frame->showControl().isRunning());
+    const int port = 20000 + static_cast<int>(QCoreApplication::applicationPid() % 20000);
+    frame->showControl().startForThisRun(port);
+    ASSERT_TRUE(frame->showControl().isRunning());
+    int shownPort = 0;
+    bool shownOn = false;
+    answerNextModal([&](QWidget* dialog) {
+        shownPort = dialog->findChild<QSpinBox*>()->value();
+        shownOn = dialog->findChild<QCheckBox*>()->isChecked();
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    run(*frame, Command::ShowControl);
+    EXPECT_EQ(shownPort, port);
+    EXPECT_TRUE(shownOn);
+    EXPECT_TRUE(frame->showControl().isRunning());
+    EXPECT_NE(stored("ShowControl"), 1);  // this run's choice is not stored
+}

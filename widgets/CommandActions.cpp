@@ -3,11 +3,9 @@
 
 #include "widgets/CommandActions.h"
 
-#include "core/MenuRules.h"
-#include "widgets/MainWindow.h"
+#include "core/Translated.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,7 +14,7 @@ namespace {
 
 QString translatedCaption(const char* caption)
 {
-    return caption ? QCoreApplication::translate("CommandTable", caption) : QString();
+    return translated("CommandTable", caption);
 }
 
 QList<QKeySequence> shortcutsOf(const CommandEntry& entry)
@@ -40,16 +38,15 @@ const char* tableCaption(Command command)
 
 }  // namespace
 
-CommandActions::CommandActions(MainWindow& window) : QObject(&window), m_window(window)
+CommandActions::CommandActions(QWidget& window, Run run, Context context)
+    : QObject(&window), m_context(std::move(context))
 {
     for (const CommandEntry& entry : commandTable()) {
         auto makeAction = [&](const char* caption) {
             auto* action = new QAction(translatedCaption(caption), &window);
             action->setObjectName(QString::fromLatin1(entry.name));
-            if (entry.run) {
-                const auto run = entry.run;
-                connect(action, &QAction::triggered, &window, [run, &window]() { run(window); });
-            }
+            const Command command = entry.command;
+            connect(action, &QAction::triggered, &window, [run, command]() { run(command); });
             return action;
         };
         QAction* action = makeAction(entry.caption);
@@ -94,7 +91,7 @@ void CommandActions::fillMenu(QMenu& menu, MenuItems items,
             menu.addSeparator();
     }
     connect(&menu, &QMenu::aboutToShow, &menu,
-            [this]() { applyRules(m_window.commandContext()); });
+            [this]() { applyRules(m_context()); });
 }
 
 void CommandActions::showUndoTexts(const QString& undo, const QString& redo) const

@@ -12,10 +12,8 @@
 
 namespace {
 
-QString translatedCaption(const char* caption)
-{
-    return translated("CommandTable", caption);
-}
+// The captions are marked in the command table's context.
+constexpr char kCaptions[] = "CommandTable";
 
 QList<QKeySequence> shortcutsOf(const CommandEntry& entry)
 {
@@ -43,7 +41,7 @@ CommandActions::CommandActions(QWidget& window, Run run, Context context)
 {
     for (const CommandEntry& entry : commandTable()) {
         auto makeAction = [&](const char* caption) {
-            auto* action = new QAction(translatedCaption(caption), &window);
+            auto* action = new QAction(translated(kCaptions, caption), &window);
             action->setObjectName(QString::fromLatin1(entry.name));
             const Command command = entry.command;
             connect(action, &QAction::triggered, &window, [run, command]() { run(command); });
@@ -71,7 +69,7 @@ QAction* CommandActions::action(Command command) const
 void CommandActions::fillMenuBar(QMenuBar& bar) const
 {
     for (const MenuPopup& popup : mainMenuLayout()) {
-        QMenu* menu = bar.addMenu(translatedCaption(popup.caption));
+        QMenu* menu = bar.addMenu(translated(kCaptions, popup.caption));
         fillMenu(*menu, popup.items, m_actions);
     }
 }
@@ -97,8 +95,8 @@ void CommandActions::fillMenu(QMenu& menu, MenuItems items,
 void CommandActions::showUndoTexts(const QString& undo, const QString& redo) const
 {
     const auto show = [this](Command command, const char* named, const QString& what) {
-        action(command)->setText(what.isEmpty() ? translatedCaption(tableCaption(command))
-                                                : translatedCaption(named).arg(what));
+        action(command)->setText(what.isEmpty() ? translated(kCaptions, tableCaption(command))
+                                                : translated(kCaptions, named).arg(what));
     };
     show(Command::EditUndo, QT_TRANSLATE_NOOP("CommandTable", "Un&do %1"), undo);
     show(Command::EditRedo, QT_TRANSLATE_NOOP("CommandTable", "&Redo %1"), redo);

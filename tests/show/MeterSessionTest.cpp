@@ -8,12 +8,17 @@
 #include "core/AppConfig.h"
 #include "core/settings/DisplaySettings.h"
 #include "core/settings/TurnSettings.h"
+#include "remote/ShowControlSettings.h"
 #include "show/MeterSession.h"
+#include "show/ShowControlLink.h"
 #include "support/TickLimit.h"
 
 #include <gtest/gtest.h>
 
+#include <QHostAddress>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 #include <memory>
@@ -21,6 +26,31 @@
 namespace {
 
 using ovatron::test::kTickLimit;
+
+// A loopback port nobody listens on now.
+int freePort()
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
+}
+
+// One request on a remote's connection, which stays open; the reply, or what came of it in
+// five seconds.
+QByteArray post(QTcpSocket& remote, const QByteArray& path, const QByteArray& body,
+                const QString& token)
+{
+    remote.write("POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
+                 token.toLatin1() + "\r\nContent-Type: application/json\r\nContent-Length: " +
+                 QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    QByteArray reply;
+    QTest::qWaitFor(
+        [&]() {
+            reply += remote.readAll();
+            return reply.contains("\r\n\r\n") && reply.endsWith('}');
+        },
+        5000);
+    return reply;
+}
 
 class MeterSessionTest : public testing::Test {
 protected:
@@ -297,6 +327,47 @@ TEST_F(MeterSessionTest, ARestoredEventComesBackInNameEntryWithItsTableAndWaitin
     const int oli = meter().leagueTable().rowOf(6);
     ASSERT_GE(oli, 0);
     EXPECT_EQ(nameAt(oli), QStringLiteral("Oli"));
+}
+
+TEST_F(MeterSessionTest, ARemoteStartsAContestantAndHoldsTheApplauseThroughShowControl)
+{
+    m_listening = false;  // nobody at the keyboard: the remote alone drives the show
+    QSignalSpy notices(&session(), &MeterSession::notice);
+    ShowControlLink link(m_settings, session());
+    const int port = freePort();
+    ASSERT_GT(port, 0);
+    link.startForThisRun(port);
+    ASSERT_TRUE(link.isRunning()) << notices.count() << " notices";
+    const QString token = loadShowControlSettings(m_settings).token;
+    ASSERT_FALSE(token.isEmpty());
+    const QByteArray ok = "{\"ok\":true}";
+
+    QTcpSocket desk;
+    desk.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+    ASSERT_TRUE(desk.waitForConnected(5000));
+    EXPECT_TRUE(post(desk, "/api/contestant", "{\"name\": \"Pia\"}", token).endsWith(ok));
+    EXPECT_EQ(meter().state(), MeterState::Measuring);
+
+    // The applause is held while the connection that said "down" stays open, and the
+    // session's own clock lifts the level.
+    QTcpSocket holder;
+    holder.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port));
+    ASSERT_TRUE(holder.waitForConnected(5000));
+    EXPECT_TRUE(post(holder, "/api/applause", "{\"down\": true}", token).endsWith(ok));
+    EXPECT_TRUE(session().spaceDown(SpaceSource::Remote));
+    EXPECT_TRUE(QTest::qWaitFor([this]() { return meter().level() > 20; }, 20000));
+    holder.disconnectFromHost();
+    EXPECT_TRUE(QTest::qWaitFor([this]() { return !session().spaceDown(SpaceSource::Remote); },
+                                10000));
+    const int peak = meter().peak();
+    EXPECT_GT(peak, 20);
+
+    EXPECT_TRUE(post(desk, "/api/enter", {}, token).endsWith(ok));
+    EXPECT_EQ(meter().state(), MeterState::NameEntry);
+    ASSERT_EQ(meter().leagueTable().count(), 1);
+    EXPECT_EQ(nameAt(0), QStringLiteral("Pia"));
+    EXPECT_GE(scoreAt(0), peak);
+    EXPECT_EQ(notices.count(), 0);
 }
 
 }  // namespace

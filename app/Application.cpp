@@ -6,35 +6,12 @@
 #include "brio/BRStringQt.h"
 #include "store/StoreLocation.h"
 #include "store/StoreMessages.h"
-#include "widgets/MeterResults.h"
-#include "widgets/ResumeQuestion.h"
+#include "widgets/dialogs/ResumeQuestion.h"
 
 #include <QDateTime>
 
 #include <algorithm>
 #include <future>
-
-namespace {
-
-// The contestant who started last: the one with the highest order of entry.
-QString lastContestant(const StoredEvent& event)
-{
-    const auto last = std::max_element(
-        event.entries.begin(), event.entries.end(),
-        [](const StoredEntry& a, const StoredEntry& b) { return a.order < b.order; });
-    return last == event.entries.end() ? QString() : last->name;
-}
-
-brio::BRStringArray waitingNames(const StoredEvent& event)
-{
-    brio::BRStringArray names;
-    for (qsizetype index = std::max(0, event.preloadPosition); index < event.preloadList.size();
-         ++index)
-        names.add(brio::fromQString(event.preloadList.at(index)));
-    return names;
-}
-
-}  // namespace
 
 Application::Application(AppConfig& config, const QString& audioFile,
                          std::optional<int> showControlPort)
@@ -79,7 +56,7 @@ void Application::start()
     beginOrResumeEvent();
     if (!status.message.isEmpty())
         m_window->showNotice(status.message);
-    m_window->view().meter().setJournal(&m_journal);
+    m_journal.attach(m_window->session());
     // Faults of the sound input arrive as notices once the window shows.
     m_window->microphone().begin(m_audioFile);
 }
@@ -89,13 +66,8 @@ void Application::beginOrResumeEvent()
     const std::optional<StoredEvent> last = m_recorder.latestEvent();
     if (last && needsResumeOffer(*last) &&
         askToResume(m_window, static_cast<int>(last->entries.size()), lastContestant(*last))) {
-        m_window->view().meter().restoreEvent(scoresOf(*last), waitingNames(*last),
-                                              last->nextOrder);
-        m_recorder.resumeEvent(last->id);
-        m_journal.resumeWithPreloadList(
-            last->preloadList.mid(std::max(0, last->preloadPosition)));
+        m_journal.resume(m_window->session(), *last);
         m_window->setEventStarted(last->started);
-        m_window->view().showChanges();
         return;
     }
     const QDateTime started = QDateTime::currentDateTime();
@@ -105,7 +77,5 @@ void Application::beginOrResumeEvent()
 
 void Application::endEvent()
 {
-    m_window->view().meter().setJournal(nullptr);
-    m_recorder.eventEnded();
-    m_recorder.flush();
+    m_journal.end(m_window->session());
 }

@@ -5,7 +5,7 @@
 
 #include "core/AppConfig.h"
 #include "store/EventRecorder.h"
-#include "store/RecorderJournal.h"
+#include "show/EventJournal.h"
 #include "widgets/MainWindow.h"
 
 #include <QPointer>
@@ -38,6 +38,6 @@ private:
     QString m_audioFile;
     std::optional<int> m_showControlPort;
     EventRecorder m_recorder;
-    RecorderJournal m_journal;
+    EventJournal m_journal;
     QPointer<MainWindow> m_window;
 };

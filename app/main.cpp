@@ -6,9 +6,9 @@
 #include "core/CommandLine.h"
 #include "core/ProductConfig.h"
 #include "core/Version.h"
-#include "widgets/FontSubstitutes.h"
+#include "display/FontSubstitutes.h"
 #include "widgets/ProgramIcon.h"
-#include "widgets/ResultsExport.h"
+#include "results/ResultsExport.h"
 #include "widgets/Translations.h"
 
 #include <QApplication>

@@ -5,13 +5,9 @@
 
 #include <QString>
 
-// What the program stores about the microphone, and the calibration that turns the room's
-// loudness into a meter level.
+// The calibration that turns the room's loudness into a meter level. What the program stores
+// of it, with the defaults of a stored file, is core/settings/MicrophoneSettings.h.
 namespace audio {
-
-inline const char kMicrophoneFloorKey[] = "MicrophoneFloor";    // LUFS, one decimal
-inline const char kMicrophoneRangeKey[] = "MicrophoneRange";    // LU
-inline const char kMicrophoneDeviceKey[] = "MicrophoneDevice";  // device id; empty = default
 
 // A room nobody has measured: a quiet living room reads about this loud.
 inline constexpr double kDefaultFloorLufs = -50.0;

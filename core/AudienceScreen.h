@@ -10,10 +10,6 @@
 #include <optional>
 #include <span>
 
-// The settings of the audience screen.
-inline const char kAudienceScreenKey[] = "AudienceScreen";          // a screen's name; empty: automatic
-inline const char kShowAudienceScreenKey[] = "ShowAudienceScreen";  // 1: open it at the next start
-
 // A screen as the choice sees it: its name and its whole area.
 struct ScreenInfo {
     QString name;

@@ -3,40 +3,33 @@
 
 #include "core/CommandLine.h"
 
+#include "core/Translated.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-namespace {
-
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
-}  // namespace
-
 CommandLineRequest parseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(translated(QT_TRANSLATE_NOOP("CommandLine", "The applause meter for live events.")));
+    parser.setApplicationDescription(translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "The applause meter for live events.")));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption exportTo(
         QStringList{QStringLiteral("export")},
-        translated(QT_TRANSLATE_NOOP("CommandLine", "Write the results of the latest event to FILE (.csv or .pdf) and stop, "
+        translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Write the results of the latest event to FILE (.csv or .pdf) and stop, "
                    "without opening a window.")),
-        translated(QT_TRANSLATE_NOOP("CommandLine", "FILE")));
+        translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "FILE")));
     const QCommandLineOption audioFile(
         QStringList{QStringLiteral("audio-file")},
-        translated(QT_TRANSLATE_NOOP("CommandLine", "Measure the sound of the WAV file FILE, played in a loop, instead of the "
+        translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Measure the sound of the WAV file FILE, played in a loop, instead of the "
                    "microphone (for rehearsals and tests).")),
-        translated(QT_TRANSLATE_NOOP("CommandLine", "FILE")));
+        translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "FILE")));
     const QCommandLineOption showControl(
         QStringList{QStringLiteral("show-control")},
-        translated(QT_TRANSLATE_NOOP("CommandLine", "Switch show control on for this run, on PORT, for "
+        translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Switch show control on for this run, on PORT, for "
                    "this computer only (127.0.0.1).")),
-        translated(QT_TRANSLATE_NOOP("CommandLine", "PORT")));
+        translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "PORT")));
     parser.addOption(exportTo);
     parser.addOption(audioFile);
     parser.addOption(showControl);
@@ -50,7 +43,7 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
     if (!parser.positionalArguments().isEmpty()) {
         request.action = CommandLineRequest::Action::Error;
         request.text =
-            translated(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument: %1")).arg(parser.positionalArguments().first());
+            translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument: %1")).arg(parser.positionalArguments().first());
         return request;
     }
     if (parser.isSet(help)) {
@@ -70,7 +63,7 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
         const int port = parser.value(showControl).toInt(&number);
         if (!number || port < 1 || port > 65535) {
             request.action = CommandLineRequest::Action::Error;
-            request.text = translated(QT_TRANSLATE_NOOP("CommandLine", "Not a port (1 to 65535): %1"))
+            request.text = translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Not a port (1 to 65535): %1"))
                                .arg(parser.value(showControl));
             return request;
         }

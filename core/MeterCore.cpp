@@ -5,7 +5,7 @@
 
 #include "core/LevelDynamics.h"
 #include "core/NameText.h"
-#include "core/TurnSettings.h"
+#include "core/settings/TurnSettings.h"
 
 #include <algorithm>
 #include <limits>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/PlacementSettings.h"
+#include "core/settings/PlacementSettings.h"
 
 #include <span>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/StageSettings.h"
+#include "core/settings/StageSettings.h"
 
 #include <cstdint>
 

@@ -9,9 +9,9 @@
 
 #include "brio/BRIniText.h"
 
-#include "core/DisplaySettings.h"
+#include "core/settings/DisplaySettings.h"
 #include "core/PlacementPlan.h"
-#include "core/PlacementSettings.h"
+#include "core/settings/PlacementSettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/OscSettings.h"
+#include "core/settings/OscSettings.h"
 #include "core/ShowCommand.h"
 #include "osc/OscAnnouncer.h"
 #include "osc/OscInbox.h"

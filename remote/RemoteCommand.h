@@ -5,7 +5,8 @@
 
 #include <QString>
 
-// What a remote asks of the meter; the main window carries it out as the keys would.
+// What a remote asks of the meter; show/ShowControlLink carries it out through the show's
+// session as the keys would.
 struct RemoteCommand {
     enum class Kind {
         Contestant,  // start name, as typing it and Enter would

@@ -6,7 +6,7 @@
 #include "brio/BRStringQt.h"
 #include "core/ProductConfig.h"
 #include "widgets/MeterView.h"
-#include "widgets/LayoutRects.h"
+#include "display/LayoutRects.h"
 #include "widgets/ProgramIcon.h"
 
 #include <QCloseEvent>

@@ -5,17 +5,24 @@
 
 #include "core/FrameSnapshot.h"
 #include "core/StageFrame.h"
-#include "core/StageSettings.h"
-#include "widgets/EventLogo.h"
-#include "widgets/MeterPainter.h"
-#include "widgets/ShownFrame.h"
-#include "widgets/StagePainter.h"
+#include "core/settings/StageSettings.h"
+#include "display/EventLogo.h"
+#include "display/MeterPainter.h"
+#include "display/ShownFrame.h"
+#include "display/StagePainter.h"
 
 #include <QTimer>
 #include <QWidget>
 
 class MeterView;
 class QScreen;
+
+// The Stage's fonts as a painter on this widget resolves them, for its screen.
+inline StageFonts stageFonts(const QFont& display, const stage::TypeSizes& sizes,
+                             const QWidget& widget)
+{
+    return stageFonts(display, sizes, widget.font(), widget);
+}
 
 // The audience's screen, with no menu and, full screen, no pointer: in the Stage look made
 // for a hall (the event, ranks, the current contestant always in sight, a new leader, the

@@ -3,21 +3,17 @@
 
 #include "widgets/CommandActions.h"
 
-#include "core/MenuRules.h"
-#include "widgets/MainWindow.h"
+#include "core/Translated.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
 
-QString translatedCaption(const char* caption)
-{
-    return caption ? QCoreApplication::translate("CommandTable", caption) : QString();
-}
+// The captions are marked in the command table's context.
+constexpr char kCaptions[] = "CommandTable";
 
 QList<QKeySequence> shortcutsOf(const CommandEntry& entry)
 {
@@ -40,16 +36,15 @@ const char* tableCaption(Command command)
 
 }  // namespace
 
-CommandActions::CommandActions(MainWindow& window) : QObject(&window), m_window(window)
+CommandActions::CommandActions(QWidget& window, Run run, Context context)
+    : QObject(&window), m_context(std::move(context))
 {
     for (const CommandEntry& entry : commandTable()) {
         auto makeAction = [&](const char* caption) {
-            auto* action = new QAction(translatedCaption(caption), &window);
+            auto* action = new QAction(translated(kCaptions, caption), &window);
             action->setObjectName(QString::fromLatin1(entry.name));
-            if (entry.run) {
-                const auto run = entry.run;
-                connect(action, &QAction::triggered, &window, [run, &window]() { run(window); });
-            }
+            const Command command = entry.command;
+            connect(action, &QAction::triggered, &window, [run, command]() { run(command); });
             return action;
         };
         QAction* action = makeAction(entry.caption);
@@ -74,7 +69,7 @@ QAction* CommandActions::action(Command command) const
 void CommandActions::fillMenuBar(QMenuBar& bar) const
 {
     for (const MenuPopup& popup : mainMenuLayout()) {
-        QMenu* menu = bar.addMenu(translatedCaption(popup.caption));
+        QMenu* menu = bar.addMenu(translated(kCaptions, popup.caption));
         fillMenu(*menu, popup.items, m_actions);
     }
 }
@@ -94,14 +89,14 @@ void CommandActions::fillMenu(QMenu& menu, MenuItems items,
             menu.addSeparator();
     }
     connect(&menu, &QMenu::aboutToShow, &menu,
-            [this]() { applyRules(m_window.commandContext()); });
+            [this]() { applyRules(m_context()); });
 }
 
 void CommandActions::showUndoTexts(const QString& undo, const QString& redo) const
 {
     const auto show = [this](Command command, const char* named, const QString& what) {
-        action(command)->setText(what.isEmpty() ? translatedCaption(tableCaption(command))
-                                                : translatedCaption(named).arg(what));
+        action(command)->setText(what.isEmpty() ? translated(kCaptions, tableCaption(command))
+                                                : translated(kCaptions, named).arg(what));
     };
     show(Command::EditUndo, QT_TRANSLATE_NOOP("CommandTable", "Un&do %1"), undo);
     show(Command::EditRedo, QT_TRANSLATE_NOOP("CommandTable", "&Redo %1"), redo);

@@ -4,17 +4,19 @@
 #pragma once
 
 #include "core/Command.h"
-#include "widgets/CommandTable.h"
+#include "core/CommandTable.h"
+
+#include "core/MenuRules.h"
 
 #include <QObject>
 
+#include <functional>
 #include <map>
 
-class MainWindow;
-struct CommandContext;
 class QAction;
 class QMenu;
 class QMenuBar;
+class QWidget;
 
 // The program's commands as named QActions, made from the command table: one action per
 // command for the menu bar and the keys, and one for the context menu where its caption
@@ -22,9 +24,13 @@ class QMenuBar;
 class CommandActions : public QObject {
     Q_OBJECT
 public:
+    // Runs a command; the menus' rules are applied to what context answers now.
+    using Run = std::function<void(Command command)>;
+    using Context = std::function<CommandContext()>;
+
     // The actions belong to the window; those with keys work wherever its focus is, with or
-    // without the menu bar.
-    explicit CommandActions(MainWindow& window);
+    // without the menu bar. Triggering one runs its command through run.
+    CommandActions(QWidget& window, Run run, Context context);
 
     QAction* action(Command command) const;
 
@@ -40,7 +46,7 @@ public:
 private:
     void fillMenu(QMenu& menu, MenuItems items, const std::map<Command, QAction*>& actions) const;
 
-    MainWindow& m_window;
+    Context m_context;
     std::map<Command, QAction*> m_actions;
     std::map<Command, QAction*> m_contextActions;
 };

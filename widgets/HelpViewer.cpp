@@ -4,7 +4,7 @@
 #include "widgets/HelpViewer.h"
 
 #include "brio/BRStringQt.h"
-#include "widgets/MessageBox.h"
+#include "widgets/dialogs/MessageBox.h"
 
 #include <QApplication>
 #include <QCoreApplication>

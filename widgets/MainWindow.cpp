@@ -8,21 +8,24 @@
 #include "core/MenuRules.h"
 #include "core/PlacementPlan.h"
 #include "core/ProductConfig.h"
-#include "core/StageSettings.h"
+#include "core/settings/DisplaySettings.h"
+#include "core/settings/PlacementSettings.h"
+#include "core/settings/StageSettings.h"
 #include "brio/BRStringQt.h"
-#include "widgets/AboutDialog.h"
+#include "display/LayoutRects.h"
+#include "widgets/dialogs/AboutDialog.h"
 #include "widgets/AudienceWindow.h"
-#include "widgets/EventDialog.h"
+#include "widgets/dialogs/EventDialog.h"
 #include "widgets/HelpViewer.h"
-#include "widgets/MessageBox.h"
-#include "widgets/MicrophoneDialog.h"
-#include "widgets/MeterResults.h"
+#include "widgets/dialogs/MessageBox.h"
+#include "widgets/dialogs/MicrophoneDialog.h"
+#include "show/MeterResults.h"
 #include "widgets/OperatorStrip.h"
-#include "widgets/ResultsExport.h"
-#include "widgets/ResultsSheet.h"
-#include "widgets/ShowControlDialog.h"
+#include "results/ResultsExport.h"
+#include "results/ResultsSheet.h"
+#include "widgets/dialogs/ShowControlDialog.h"
 #include "widgets/ProgramIcon.h"
-#include "widgets/UnsavedResultsQuestion.h"
+#include "widgets/dialogs/UnsavedResultsQuestion.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -51,16 +54,11 @@ constexpr QSize kDefaultSize(1024, 720);
 constexpr int kNoticeMilliseconds = 20000;
 const char kHelpPage[] = "index.html";
 
-WindowRect windowRectOf(const QRect& rect)
-{
-    return {rect.x(), rect.y(), rect.width(), rect.height()};
-}
-
 std::vector<WindowRect> availableScreens()
 {
     std::vector<WindowRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
-        screens.push_back(windowRectOf(screen->availableGeometry()));
+        screens.push_back(toWindowRect(screen->availableGeometry()));
     return screens;
 }
 
@@ -68,18 +66,26 @@ std::vector<ScreenInfo> screenInfos()
 {
     std::vector<ScreenInfo> screens;
     for (const QScreen* screen : QGuiApplication::screens())
-        screens.push_back({screen->name(), windowRectOf(screen->geometry())});
+        screens.push_back({screen->name(), toWindowRect(screen->geometry())});
     return screens;
 }
 
 }  // namespace
 
 MainWindow::MainWindow(brio::BRAppConfig& settings)
+    : MainWindow(settings, loadDisplaySettings(settings))
+{
+}
+
+MainWindow::MainWindow(brio::BRAppConfig& settings, const DisplaySettings& stored)
     : m_settings(settings),
-      m_microphone(settings),
-      m_view(settings),
-      m_showControl(settings, m_view),
-      m_commands(new CommandActions(*this)),
+      m_session(settings, stored),
+      m_microphone(settings, m_session),
+      m_view(m_session, settings, stored),
+      m_showControl(settings, m_session),
+      m_commands(new CommandActions(
+          *this, [this](Command command) { runCommand(command); },
+          [this]() { return commandContext(); })),
       m_fullScreen(loadFullScreenFlag(settings)),
       m_strip(new OperatorStrip(this))
 {
@@ -93,14 +99,12 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
     // full-screen mode (the command keys work without it).
     if (!m_fullScreen)
         loadMenuBar();
-    m_view.setMeasuredLevel([this]() { return m_microphone.reading(); },
-                            [this]() { return m_microphone.isInUse(); });
-    connect(&m_microphone, &MicrophoneSource::notice, this, &MainWindow::showNotice);
-    connect(&m_showControl, &ShowControlLink::notice, this, &MainWindow::showNotice);
+    connect(&m_session, &MeterSession::notice, this, &MainWindow::showNotice);
+    connect(&m_session, &MeterSession::winnersChanged, this, &MainWindow::followWinners);
     m_showControl.followSettings();
     connect(&m_view, &MeterView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(&m_view, &MeterView::fullScreenToggleRequested, this, &MainWindow::toggleFullScreen);
-    connect(&m_view, &MeterView::displayChanged, this, [this]() {
+    connect(&m_session, &MeterSession::displayChanged, this, [this]() {
         // Hidden too, so that the frame it last asked for stays the one it shows when it
         // comes back.
         if (m_audience)
@@ -108,12 +112,12 @@ MainWindow::MainWindow(brio::BRAppConfig& settings)
         showOperatorStrip();
         followMenuRules();
     });
-    QUndoStack& corrections = m_view.corrections();
+    QUndoStack& corrections = m_session.corrections();
     for (const auto changed : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(&corrections, changed, this, &MainWindow::followMenuRules);
     const auto showUndoTexts = [this]() {
-        m_commands->showUndoTexts(m_view.corrections().undoText(),
-                                  m_view.corrections().redoText());
+        m_commands->showUndoTexts(m_session.corrections().undoText(),
+                                  m_session.corrections().redoText());
     };
     connect(&corrections, &QUndoStack::undoTextChanged, this, showUndoTexts);
     connect(&corrections, &QUndoStack::redoTextChanged, this, showUndoTexts);
@@ -143,8 +147,12 @@ MainWindow::~MainWindow()
 
 CommandContext MainWindow::commandContext() const
 {
-    return CommandContext{m_view.meter(), isAudienceScreenOpen(), m_microphone.isInUse(),
-                          m_view.corrections().canUndo(), m_view.corrections().canRedo(), m_winners};
+    return CommandContext{m_session.meter(),
+                          isAudienceScreenOpen(),
+                          m_microphone.isInUse(),
+                          m_session.corrections().canUndo(),
+                          m_session.corrections().canRedo(),
+                          m_session.winnersShowing()};
 }
 
 void MainWindow::followMenuRules()
@@ -154,10 +162,46 @@ void MainWindow::followMenuRules()
     m_commands->applyRules(commandContext());
 }
 
+void MainWindow::runCommand(Command command)
+{
+    switch (command) {
+    case Command::EditFont: m_view.editFont(); break;
+    case Command::UseLeagueTable: m_session.toggleLeagueTable(); break;
+    case Command::ClearLeagueTable: m_session.clearLeagueTable(); break;
+    case Command::EditPreloadList: m_view.editPreloadList(); break;
+    case Command::ShowSummaryScreen: m_session.toggleSummaryScreen(); break;
+    case Command::UseMicrophone: toggleMicrophone(); break;
+    case Command::MicrophoneSettings: editMicrophone(); break;
+    case Command::TurnLength: m_view.editTurnLength(); break;
+    case Command::BackgroundColor: m_view.chooseBackgroundColor(); break;
+    case Command::AudienceScreen: toggleAudienceScreen(); break;
+    case Command::ShowControl: editShowControl(); break;
+    case Command::EventSettings: editEvent(); break;
+    case Command::ShowWinners:
+    case Command::EndWinners: toggleWinners(); break;
+    case Command::HelpContents: showHelpContents(); break;
+    case Command::About: showAbout(); break;
+    case Command::ExportResults: exportResults(); break;
+    case Command::PrintResults: printResults(); break;
+    // Exactly as the close box: the window saves its placement on the way.
+    case Command::Exit: close(); break;
+    case Command::RenameContestant: m_session.beginRename(); break;
+    case Command::RemoveContestant: m_view.removeContestant(); break;
+    case Command::MeasureAgain: m_session.measureAgain(); break;
+    case Command::EditUndo: m_session.undo(); break;
+    case Command::EditRedo: m_session.redo(); break;
+    // Their keys are taken, so that they never reach the meter as typing, and do nothing.
+    case Command::EditCopy:
+    case Command::EditCut:
+    case Command::EditPaste:
+    case Command::NextPane:
+    case Command::PreviousPane: break;
+    }
+}
+
 void MainWindow::toggleMicrophone()
 {
     m_microphone.setInUse(!m_microphone.isInUse());
-    m_view.followClock();
 }
 
 void MainWindow::editShowControl()
@@ -176,8 +220,6 @@ void MainWindow::editMicrophone()
     MicrophoneDialog dialog(*input, m_settings, m_microphone.audioFile(), this);
     dialog.exec();
     m_microphone.reload();
-    m_view.reloadTurnLength();
-    m_view.followClock();
 }
 
 bool MainWindow::isAudienceScreenOpen() const
@@ -214,7 +256,7 @@ void MainWindow::openAudienceScreen()
         connect(m_audience.get(), &AudienceWindow::endWinnersRequested, this,
                 &MainWindow::toggleWinners);
         showStageSettings();
-        m_audience->setWinnersShowing(m_winners);
+        m_audience->setWinnersShowing(m_session.winnersShowing());
     }
     placeAudienceWindow(false);
 }
@@ -236,7 +278,7 @@ void MainWindow::placeAudienceWindow(bool screensChanged)
     const QString stored = brio::toQString(m_settings.getRegistryString(
         kSettingsSection, kAudienceScreenKey, brio::BRString(), kSettingsHive));
     const AudiencePlacement placement =
-        chooseAudienceScreen(screens, windowRectOf(frameGeometry()), stored);
+        chooseAudienceScreen(screens, toWindowRect(frameGeometry()), stored);
     const bool fullScreen = placement.kind == AudiencePlacement::Kind::FullScreen;
     // A projector pulled out leaves only the operator's screen: the audience window goes.
     if (placement.screen < 0 || (screensChanged && !fullScreen)) {
@@ -257,7 +299,7 @@ void MainWindow::placeAudienceWindow(bool screensChanged)
 void MainWindow::keepOnAScreen()
 {
     const std::vector<WindowRect> screens = availableScreens();
-    if (screens.empty() || isReachable(windowRectOf(frameGeometry()), screens))
+    if (screens.empty() || isReachable(toWindowRect(frameGeometry()), screens))
         return;
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     move(area.topLeft());
@@ -278,7 +320,7 @@ void MainWindow::hideFootUnlessNeeded()
 
 bool MainWindow::exportResultsTo(const QString& path)
 {
-    const ExportResult result = ::exportResults(resultsOf(m_view.meter(), m_eventStarted), path);
+    const ExportResult result = ::exportResults(resultsOf(m_session.meter(), m_eventStarted), path);
     if (!result.succeeded)
         showWarningMessage(result.error.toHtmlEscaped(), this);
     return result.succeeded;
@@ -296,14 +338,14 @@ void MainWindow::printResults()
     printer.setPageSize(QPageSize(QPageSize::A4));
     if (!m_resultsDialogs.setUpPrinter(this, printer))
         return;
-    if (!ResultsSheet(resultsOf(m_view.meter(), m_eventStarted)).print(printer))
+    if (!ResultsSheet(resultsOf(m_session.meter(), m_eventStarted)).print(printer))
         showWarningMessage(tr("The results could not be printed."), this);
 }
 
 void MainWindow::showOperatorStrip()
 {
     if (isAudienceScreenOpen())
-        m_strip->showMeter(m_view.meter(), m_winners);
+        m_strip->showMeter(m_session.meter(), m_session.winnersShowing());
 }
 
 void MainWindow::showStageSettings()
@@ -351,12 +393,16 @@ void MainWindow::editEvent()
 
 void MainWindow::toggleWinners()
 {
-    m_winners = !m_winners;
+    m_session.setWinnersShowing(!m_session.winnersShowing());
+}
+
+void MainWindow::followWinners(bool showing)
+{
     m_commands->applyRules(commandContext());
     if (m_audience)
-        m_audience->setWinnersShowing(m_winners);
+        m_audience->setWinnersShowing(showing);
     showOperatorStrip();
-    if (m_winners && !isAudienceScreenOpen())
+    if (showing && !isAudienceScreenOpen())
         showNotice(tr("The winners are showing on the audience screen, which is closed: View > "
                       "Audience Screen opens it."));
 }

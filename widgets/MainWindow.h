@@ -3,12 +3,13 @@
 
 #pragma once
 
+#include "show/MeterSession.h"
+#include "show/MicrophoneSource.h"
+#include "show/ShowControlLink.h"
 #include "widgets/CommandActions.h"
 #include "widgets/HelpViewer.h"
-#include "widgets/MicrophoneSource.h"
 #include "widgets/MeterView.h"
-#include "widgets/ResultsDialogs.h"
-#include "widgets/ShowControlLink.h"
+#include "widgets/dialogs/ResultsDialogs.h"
 
 #include <QDateTime>
 
@@ -23,6 +24,7 @@ class BRAppConfig;
 class AudienceWindow;
 class OperatorStrip;
 struct CommandContext;
+struct DisplaySettings;
 
 // The program's only top-level window: the meter view as its one pane, the menu bar and the
 // command keys, the remembered placement, and full-screen mode.
@@ -37,6 +39,7 @@ public:
     // open at the end of the last run.
     void restorePlacement();
 
+    MeterSession& session() { return m_session; }
     MeterView& view() { return m_view; }
     MicrophoneSource& microphone() { return m_microphone; }
     ShowControlLink& showControl() { return m_showControl; }
@@ -64,7 +67,9 @@ public:
     // Stores the event's name and a copy of its logo (none for an empty path; the stored copy
     // stays as it is); false, with a message, when the picture could not be copied.
     bool setEvent(const QString& title, const QString& logo);
-    bool winnersShowing() const { return m_winners; }
+    bool winnersShowing() const { return m_session.winnersShowing(); }
+    // Every command of the table (core/CommandTable.h) is run here.
+    void runCommand(Command command);
 
 public slots:
     void toggleFullScreen();
@@ -92,6 +97,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    MainWindow(brio::BRAppConfig& settings, const DisplaySettings& stored);
+
     void loadMenuBar();
     void enterFullScreenLook();
     void showContextMenu(const QPoint& globalPos);
@@ -109,11 +116,14 @@ private:
     bool mayClose();
     // The audience window takes the stored look and event; a logo it cannot show is a notice.
     void showStageSettings();
+    // Everything that shows the winners follows the session.
+    void followWinners(bool showing);
 
     brio::BRAppConfig& m_settings;
-    MicrophoneSource m_microphone;  // before the view, which reads it on every tick
+    MeterSession m_session;  // before everything that shows or drives it
+    MicrophoneSource m_microphone;
     MeterView m_view;
-    ShowControlLink m_showControl;  // after the view, whose meter it reports and drives
+    ShowControlLink m_showControl;
     CommandActions* m_commands;  // owned by the window, as Qt objects are
     bool m_fullScreen;
     OperatorStrip* m_strip;  // at the foot of the window while the audience screen is open
@@ -122,5 +132,4 @@ private:
     ResultsDialogs m_resultsDialogs = standardResultsDialogs();
     QDateTime m_eventStarted = QDateTime::currentDateTime();
     std::function<bool()> m_resultsSaved;
-    bool m_winners = false;
 };

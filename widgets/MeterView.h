@@ -6,15 +6,15 @@
 #include "core/FrameSnapshot.h"
 #include "core/MeterCore.h"
 #include "core/MeterLayout.h"
-#include "core/TickGapWatch.h"
-#include "widgets/DisplayFont.h"
-#include "widgets/MeterPainter.h"
-#include "widgets/ScaledPicture.h"
-#include "widgets/ShownFrame.h"
-#include "widgets/ViewDialogs.h"
+#include "display/DisplayFont.h"
+#include "display/DisplayStyle.h"
+#include "display/MeterPainter.h"
+#include "display/ScaledPicture.h"
+#include "display/ShownFrame.h"
+#include "show/MeterSession.h"
+#include "widgets/dialogs/ViewDialogs.h"
 
 #include <QColor>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QRegion>
 #include <QSize>
@@ -23,6 +23,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace brio {
@@ -31,31 +32,36 @@ class BRAppConfig;
 struct DisplaySettings;
 class QPainter;
 
-// The applause-meter view: the main window's only pane. It owns the meter (state, league
-// table, preload list), the display font, the pictures and the display settings; it turns
-// keys and input-method text into the meter's keys and text, runs the meter's 20 ms clock,
-// and paints the display.
+// The applause-meter view: the main window's only pane. It turns keys and input-method text
+// into the operator's intents for the show's session, tells it whether the meter listens,
+// and paints the session's meter in its display style; the session runs the show.
 class MeterView : public QWidget {
     Q_OBJECT
 public:
-    // Pictures of the level marker, the peak marker and the scale, by resource number.
-    static constexpr int kLevelMarkerImage = 500;
-    static constexpr int kPeakMarkerImage = 501;
-    static constexpr int kScaleImage = 502;
-    static constexpr int kTickMilliseconds = 20;
+    // Pictures of the level marker, the peak marker and the scale.
+    static constexpr DisplayPicture kLevelMarkerImage = DisplayPicture::LevelMarker;
+    static constexpr DisplayPicture kPeakMarkerImage = DisplayPicture::PeakMarker;
+    static constexpr DisplayPicture kScaleImage = DisplayPicture::Scale;
+    static constexpr int kTickMilliseconds = MeterSession::kTickMilliseconds;
 
     // Reads the display settings from the store, and writes them back there when a command
-    // changes one; the store must outlive the view.
+    // changes one; the store must outlive the view. The first runs a session of its own; the
+    // second shows and drives the session given, which must outlive the view.
     explicit MeterView(brio::BRAppConfig& settings, QWidget* parent = nullptr);
+    MeterView(MeterSession& session, brio::BRAppConfig& settings, const DisplaySettings& stored,
+              QWidget* parent = nullptr);
     ~MeterView() override;
 
-    const MeterCore& meter() const { return m_meter; }
+    MeterSession& session() { return m_session; }
+    const MeterSession& session() const { return m_session; }
+    const MeterCore& meter() const { return m_session.meter(); }
+    MeterCore& meter() { return m_session.meter(); }
     // An input method's text being composed, shown on the name line after the typed name.
     const QString& preedit() const { return m_preedit; }
-    MeterCore& meter() { return m_meter; }
-    const DisplayFont& displayFont() const { return m_font; }
-    const QColor& backgroundColor() const { return m_backgroundColor; }
-    const layout::MarkerSizes& markerSizes() const { return m_markerSizes; }
+    const DisplayStyle& style() const { return m_style; }
+    const DisplayFont& displayFont() const { return m_style.font(); }
+    const QColor& backgroundColor() const { return m_style.backgroundColor(); }
+    const layout::MarkerSizes& markerSizes() const { return m_style.markerSizes(); }
 
     // The whole display drawn into client.
     void drawView(QPainter& painter, const QRect& client) const;
@@ -73,65 +79,49 @@ public:
     QImage renderToImage(const QSize& size) const;
 
     // One tick of the meter's clock, exactly as the timer runs it.
-    void tickOnce();
-    // Whether the 20 ms clock runs: only while a tick could change something, so that a
-    // resting meter does not wake the program.
-    bool isTicking() const { return m_timerId != 0; }
+    void tickOnce() { m_session.tickOnce(); }
+    bool isTicking() const { return m_session.isTicking(); }
     // Asks for a repaint of the parts of the view whose pixels differ from the frame last
     // asked for, and of nothing when none do. Whoever changes the meter through meter()
     // calls this afterwards; the view's own events and commands do.
-    void showChanges();
+    void showChanges() { m_session.showChanges(); }
     // Whether the meter listens: the view or a window containing it has the keyboard focus,
     // in the active window.
     bool listening() const;
-    bool spaceDown() const { return m_spaceDown; }
-
-    // A remote's keys, as if pressed here: one of the meter's keys (MeterCore::kEnter, ...),
-    // a name typed, and SPACE held or let go. A remote's SPACE counts whatever has the focus.
-    void pressMeterKey(int code);
-    void typeText(const QString& text);
-    void setRemoteSpaceDown(bool down);
+    bool spaceDown() const { return m_session.spaceDown(SpaceSource::Keyboard); }
 
     void setDialogs(ViewDialogs dialogs) { m_dialogs = std::move(dialogs); }
-    // Where each tick reads the microphone's level, without waiting; none while the keyboard
-    // measures. inUse tells whether the microphone is the input, so that the clock keeps
-    // running for a level that may move at any moment. Both must stay callable as long as the
-    // view ticks; whoever switches the input calls followClock().
+    // See MeterSession::setMeasuredLevel.
     void setMeasuredLevel(std::function<std::optional<int>()> measured,
                           std::function<bool()> inUse)
     {
-        m_measured = std::move(measured);
-        m_microphoneInUse = std::move(inUse);
-        followClock();
+        m_session.setMeasuredLevel(std::move(measured), std::move(inUse));
     }
-    // Starts the clock when a tick could change something, and stops it when none could.
-    void followClock();
+    void followClock() { m_session.followClock(); }
 
     // The corrections of the league table that Undo can take back, in order.
-    QUndoStack& corrections() { return m_corrections; }
-    const QUndoStack& corrections() const { return m_corrections; }
+    QUndoStack& corrections() { return m_session.corrections(); }
+    const QUndoStack& corrections() const { return m_session.corrections(); }
 
     // The holding window hides the pointer over the view in full-screen mode.
     void setPointerHidden(bool hidden);
 
 public slots:
-    // The view's commands.
+    // The view's commands: those with a dialog, and the session's toggles and corrections.
     void editFont();
-    void toggleLeagueTable();
-    void clearLeagueTable();
+    void toggleLeagueTable() { m_session.toggleLeagueTable(); }
+    void clearLeagueTable() { m_session.clearLeagueTable(); }
     void chooseBackgroundColor();
-    void toggleSummaryScreen();
+    void toggleSummaryScreen() { m_session.toggleSummaryScreen(); }
     void editPreloadList();
-    // Edit > Turn Length: the chosen length goes to the meter and the store.
+    // Edit > Turn Length: the chosen length goes to the session, which stores it.
     void editTurnLength();
-    // The turn length as stored now (after the Microphone dialog changed it).
-    void reloadTurnLength();
     // Corrections of the row selected, or of the contestant measured last.
-    void renameContestant();
+    void renameContestant() { m_session.beginRename(); }
     void removeContestant();
-    void measureAgain();
-    void undo();
-    void redo();
+    void measureAgain() { m_session.measureAgain(); }
+    void undo() { m_session.undo(); }
+    void redo() { m_session.redo(); }
 
 signals:
     // The parts of the view just asked to be repainted (see showChanges).
@@ -140,15 +130,13 @@ signals:
     void contextMenuRequested(const QPoint& globalPos);
     // A left double-click: the holding window switches full-screen mode.
     void fullScreenToggleRequested();
-    // The frame changed (and the view repaints), or the waiting names did: other displays
-    // of the meter follow.
+    // The view's frame changed, and it repaints.
     void displayChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -158,40 +146,27 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    MeterView(brio::BRAppConfig& settings, const DisplaySettings& stored, QWidget* parent);
+    MeterView(MeterSession* given, brio::BRAppConfig& settings, const DisplaySettings& stored,
+              QWidget* parent);
 
-    TickInput tickInput() const;
-    void repaintIf(bool needed);
+    // Compares the frame with the one asked for last and repaints what differs.
+    void showFrame();
     // Works out the look of the display again and shows the change.
     void refreshLook();
     // Tells the input method when name entry begins or ends, so that it takes part in it
     // alone.
     void followNameEntry();
-    // Puts a rename or a measurement again that a key has just finished on the undo history.
-    void recordFinishedCorrection();
 
+    std::unique_ptr<MeterSession> m_ownSession;  // only when no session was given
+    MeterSession& m_session;
     brio::BRAppConfig& m_settings;
     ViewDialogs m_dialogs;
-    DisplayFont m_font;
-    QColor m_backgroundColor;
-    ScaledPicture m_levelMarker;
-    ScaledPicture m_peakMarker;
-    ScaledPicture m_scale;
-    layout::MarkerSizes m_markerSizes;
+    DisplayStyle m_style;
     mutable MeterTextCache m_texts;  // filled by painting
-    MeterCore m_meter;
     QString m_preedit;  // an input method's text being composed
     bool m_inNameEntry;  // as the input method was last told
     // Kept between ticks: working it out shapes text. Every frame, on screen or in a picture,
     // is laid out with it, so a frame and the changes asked for always agree.
     FrameLook m_look;
     ShownFrame m_shown;
-    int m_timerId = 0;
-    QElapsedTimer m_clock;
-    TickGapWatch m_tickGaps;
-    bool m_spaceDown = false;
-    bool m_remoteSpaceDown = false;
-    std::function<std::optional<int>()> m_measured;
-    std::function<bool()> m_microphoneInUse;
-    QUndoStack m_corrections;
 };

@@ -3,6 +3,8 @@
 
 #include "widgets/OperatorStrip.h"
 
+#include "core/Translated.h"
+
 #include "brio/BRStringQt.h"
 #include "core/MeterCore.h"
 
@@ -16,22 +18,17 @@ namespace {
 // As many waiting names as a strip can show at a glance.
 constexpr int kNamesShown = 5;
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("OperatorStrip", text);
-}
-
 QString stateText(const MeterCore& meter)
 {
     if (!meter.useLeagueTable())
-        return translated(QT_TRANSLATE_NOOP("OperatorStrip", "Meter running (no league table)"));
+        return translated("OperatorStrip", QT_TRANSLATE_NOOP("OperatorStrip", "Meter running (no league table)"));
     switch (meter.state()) {
     case MeterState::NameEntry:
-        return translated(QT_TRANSLATE_NOOP("OperatorStrip", "Name entry"));
+        return translated("OperatorStrip", QT_TRANSLATE_NOOP("OperatorStrip", "Name entry"));
     case MeterState::Measuring:
-        return translated(QT_TRANSLATE_NOOP("OperatorStrip", "Measuring"));
+        return translated("OperatorStrip", QT_TRANSLATE_NOOP("OperatorStrip", "Measuring"));
     case MeterState::Summary:
-        return translated(QT_TRANSLATE_NOOP("OperatorStrip", "Summary screen"));
+        return translated("OperatorStrip", QT_TRANSLATE_NOOP("OperatorStrip", "Summary screen"));
     }
     return QString();
 }
@@ -48,11 +45,11 @@ QString operatorStripText(const MeterCore& meter, bool winnersShowing)
     if (count > kNamesShown)
         names << QStringLiteral("…");
     const QString next = names.isEmpty()
-                             ? translated(QT_TRANSLATE_NOOP("OperatorStrip", "Next: nobody waiting"))
-                             : translated(QT_TRANSLATE_NOOP("OperatorStrip", "Next: %1"))
+                             ? translated("OperatorStrip", QT_TRANSLATE_NOOP("OperatorStrip", "Next: nobody waiting"))
+                             : translated("OperatorStrip", QT_TRANSLATE_NOOP("OperatorStrip", "Next: %1"))
                                    .arg(names.join(QStringLiteral(", ")));
     const QString state = winnersShowing
-        ? translated(QT_TRANSLATE_NOOP("OperatorStrip", "The winners are showing (Esc ends them)"))
+        ? translated("OperatorStrip", QT_TRANSLATE_NOOP("OperatorStrip", "The winners are showing (Esc ends them)"))
         : stateText(meter);
     return state + QStringLiteral("  ·  ") + next;
 }

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Ovatron Project
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/DisplaySettings.h"
-#include "core/TurnSettings.h"
+#include "core/settings/DisplaySettings.h"
+#include "core/settings/TurnSettings.h"
 #include "support/RecordingConfig.h"
 #include "support/SettingsFileAccess.h"
 

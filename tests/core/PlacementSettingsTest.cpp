@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Ovatron Project
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/PlacementSettings.h"
+#include "core/settings/PlacementSettings.h"
 #include "support/RecordingConfig.h"
 #include "support/SettingsFileAccess.h"
 

@@ -3,7 +3,7 @@
 
 #include "support/TestEnvironment.h"
 #include "support/UiTestFixture.h"
-#include "widgets/FontSubstitutes.h"
+#include "display/FontSubstitutes.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The About box: its texts, its icon and its one button.
-#include "widgets/AboutDialog.h"
+#include "widgets/dialogs/AboutDialog.h"
 
 #include "support/UiTestFixture.h"
 

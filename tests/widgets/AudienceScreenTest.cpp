@@ -5,7 +5,8 @@
 // so an ordinary window); tests/e2e/run_audience_e2e.sh covers two real screens.
 #include "core/AudienceScreen.h"
 #include "core/Command.h"
-#include "core/StageSettings.h"
+#include "core/settings/PlacementSettings.h"
+#include "core/settings/StageSettings.h"
 #include "support/UiTestFixture.h"
 #include "widgets/AudienceWindow.h"
 #include "widgets/MainWindow.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "widgets/MeterView.h"
-#include "core/DisplaySettings.h"
+#include "core/settings/DisplaySettings.h"
 #include "support/TestEnvironment.h"
 #include "support/UiTestFixture.h"
 

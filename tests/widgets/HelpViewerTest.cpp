@@ -4,7 +4,7 @@
 // Opening help: web addresses as they are, help pages as local files, and the message when
 // there is no page.
 #include "widgets/HelpViewer.h"
-#include "widgets/MessageBox.h"
+#include "widgets/dialogs/MessageBox.h"
 #include "core/AppConfig.h"
 #include "brio/BRStringQt.h"
 

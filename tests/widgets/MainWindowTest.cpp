@@ -4,10 +4,10 @@
 // The main window: its named actions in both menus and on their keys, the menu rules,
 // full-screen mode and the placement kept across runs.
 #include "widgets/MainWindow.h"
-#include "core/PlacementSettings.h"
+#include "core/settings/PlacementSettings.h"
 #include "support/UiTestFixture.h"
 #include "brio/BRStringQt.h"
-#include "widgets/MeterPainter.h"
+#include "display/MeterPainter.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,10 +3,10 @@
 
 #include "widgets/MeterView.h"
 #include "brio/BRStringQt.h"
-#include "core/DisplaySettings.h"
+#include "core/settings/DisplaySettings.h"
 #include "core/MeterLayout.h"
-#include "widgets/ScaledPicture.h"
-#include "widgets/OffscreenImage.h"
+#include "display/ScaledPicture.h"
+#include "display/OffscreenImage.h"
 #include "support/SettingsFileAccess.h"
 #include "support/UiTestFixture.h"
 #include "ViewTestSupport.h"

@@ -7,9 +7,9 @@
 #include "support/SettingsFileAccess.h"
 #include "support/UiTestFixture.h"
 #include "widgets/MainWindow.h"
-#include "widgets/MicrophoneConfig.h"
-#include "widgets/MicrophoneDialog.h"
-#include "widgets/MicrophoneInput.h"
+#include "core/settings/MicrophoneSettings.h"
+#include "widgets/dialogs/MicrophoneDialog.h"
+#include "show/MicrophoneInput.h"
 
 #include <QComboBox>
 #include <QFileInfo>

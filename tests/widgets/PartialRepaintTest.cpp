@@ -3,7 +3,7 @@
 
 // The view asks for a repaint of only the parts that change. A picture painted only inside
 // those parts, as the screen is, must equal a paint of the whole display after every step.
-#include "core/DisplaySettings.h"
+#include "core/settings/DisplaySettings.h"
 #include "widgets/MeterView.h"
 #include "support/UiTestFixture.h"
 #include "ViewTestSupport.h"

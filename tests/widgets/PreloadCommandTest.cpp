@@ -3,7 +3,7 @@
 
 // The Edit Preload List command of the meter view: the dialog, then the restarted table.
 #include "widgets/MeterView.h"
-#include "widgets/PreloadDialog.h"
+#include "widgets/dialogs/PreloadDialog.h"
 #include "support/NameLists.h"
 #include "support/UiTestFixture.h"
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The preload list dialog: the names go in one a line, and come back out on OK only.
-#include "widgets/EditBoxText.h"
-#include "widgets/PreloadDialog.h"
+#include "widgets/dialogs/EditBoxText.h"
+#include "widgets/dialogs/PreloadDialog.h"
 
 #include "support/NameLists.h"
 #include "support/UiTestFixture.h"

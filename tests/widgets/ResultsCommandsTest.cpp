@@ -7,7 +7,7 @@
 #include "support/TickLimit.h"
 #include "support/UiTestFixture.h"
 #include "widgets/MainWindow.h"
-#include "widgets/ResumeQuestion.h"
+#include "widgets/dialogs/ResumeQuestion.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -4,15 +4,15 @@
 // The Stage look of the audience screen, on Qt's offscreen platform.
 #include "core/AppConfig.h"
 #include "core/Command.h"
-#include "core/StageSettings.h"
+#include "core/settings/StageSettings.h"
 #include "support/UiTestFixture.h"
 #include "widgets/AudienceWindow.h"
-#include "widgets/EventDialog.h"
-#include "widgets/EventLogo.h"
-#include "widgets/LayoutRects.h"
+#include "widgets/dialogs/EventDialog.h"
+#include "display/EventLogo.h"
+#include "display/LayoutRects.h"
 #include "widgets/MainWindow.h"
 #include "widgets/OperatorStrip.h"
-#include "widgets/StagePainter.h"
+#include "display/StagePainter.h"
 
 #include <QAction>
 #include <QApplication>

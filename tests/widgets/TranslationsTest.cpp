@@ -4,7 +4,7 @@
 // The program speaks the user's language: its own texts and Qt's, in German and French.
 #include "core/CommandLine.h"
 #include "support/UiTestFixture.h"
-#include "widgets/AboutDialog.h"
+#include "widgets/dialogs/AboutDialog.h"
 #include "widgets/MainWindow.h"
 #include "widgets/Translations.h"
 

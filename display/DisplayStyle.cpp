@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "display/DisplayStyle.h"
+
+#include "brio/BRStringQt.h"
+#include "core/settings/DisplaySettings.h"
+#include "display/OffscreenImage.h"
+
+#include <QFont>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace {
+
+ScaledPicture loadedPicture(DisplayPicture picture)
+{
+    ScaledPicture loaded;
+    loaded.load(picture);  // a missing picture draws nothing and measures 0 x 0
+    return loaded;
+}
+
+layout::Size sizeOf(const ScaledPicture& picture)
+{
+    const QSize size = picture.size();
+    return layout::Size{size.width(), size.height()};
+}
+
+}  // namespace
+
+DisplayStyle::DisplayStyle(const DisplaySettings& stored)
+    : m_font(brio::toQString(stored.fontName), fontPointSize(stored.fontSize), stored.fontStyle,
+             colorFromColorRef(stored.fontColor)),
+      m_backgroundColor(colorFromColorRef(stored.backgroundColor)),
+      m_levelMarker(loadedPicture(DisplayPicture::LevelMarker)),
+      m_peakMarker(loadedPicture(DisplayPicture::PeakMarker)),
+      m_scale(loadedPicture(DisplayPicture::Scale)),
+      m_markerSizes{sizeOf(m_levelMarker), sizeOf(m_peakMarker)}
+{
+}
+
+FrameLook DisplayStyle::lookOn(const QFont& base, const QPaintDevice& device) const
+{
+    // As a painter on a widget sets a font: resolved against the widget's own, for its screen.
+    const QFont painted(m_font.font().resolve(QFont(base, &device)), &device);
+    return FrameLook{painted.key(), m_font.color().rgba(), m_backgroundColor.rgba(),
+                     m_markerSizes, displayTextMetrics(painted)};
+}
+
+void DisplayStyle::draw(QPainter& painter, const QRect& client, const QRegion& region,
+                        const MeterCore& meter, const QString& preedit, const FrameLook& look,
+                        MeterTextCache& texts, bool showSelection) const
+{
+    const MeterScene scene{meter,         m_font,  m_backgroundColor, m_levelMarker,
+                           m_peakMarker,  m_scale, m_markerSizes,     look.text,
+                           texts,         preedit, showSelection};
+    paintMeter(painter, client, region, scene);
+}
+
+QImage DisplayStyle::renderToImage(const QSize& size, const MeterCore& meter,
+                                   const QString& preedit, const FrameLook& look,
+                                   MeterTextCache& texts) const
+{
+    OffscreenImage offscreen(size);
+    if (offscreen.painter().isActive()) {
+        const QRect area = offscreen.area();
+        draw(offscreen.painter(), area, QRegion(area), meter, preedit, look, texts, true);
+    }
+    return offscreen.finish();
+}

@@ -1,0 +1,243 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "display/StagePainter.h"
+
+#include "core/Translated.h"
+
+#include "brio/BRStringQt.h"
+#include "display/EventLogo.h"
+#include "display/LayoutRects.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRegion>
+#include <QPaintDevice>
+
+namespace {
+
+constexpr QLatin1String kRankSample("888.");
+constexpr QLatin1String kScoreSample("100");
+constexpr QLatin1String kCountdownSample("888");
+const QString kGapMark = QStringLiteral("⋯");
+
+QColor colorOf(std::uint32_t rgb)
+{
+    return QColor::fromRgb(static_cast<QRgb>(0xFF000000u | rgb));
+}
+
+enum class Align { Left, Centre, Right };
+
+class StagePainter {
+public:
+    StagePainter(QPainter& painter, const QRegion& region, const StageScene& scene)
+        : m_painter(painter),
+          m_frame(scene.frame),
+          m_scene(scene),
+          m_palette(scene.frame.look.palette),
+          m_layout(stageLayoutOf(scene.frame)),
+          m_region(region.intersected(toQRect(scene.frame.view)))
+    {
+    }
+
+    void paint()
+    {
+        if (m_region.isEmpty())
+            return;
+        m_painter.setClipRegion(m_region);
+        m_painter.setBackgroundMode(Qt::TransparentMode);
+        drawBackground();
+        drawBand();
+        if (m_frame.winners) {
+            drawPodium();
+            return;
+        }
+        drawMeterColumn();
+        if (m_frame.tableInUse)
+            drawTable();
+    }
+
+private:
+    bool reaches(const layout::Rect& rect) const { return m_region.intersects(toQRect(rect)); }
+
+    void fill(const layout::Rect& rect, std::uint32_t rgb)
+    {
+        if (reaches(rect))
+            m_painter.fillRect(toQRect(rect), colorOf(rgb));
+    }
+
+    // One line of text in the face's cache, clipped to rect and centred in its height.
+    void drawText(const layout::Rect& rect, const QString& text, const QFont& font,
+                  MeterTextCache& cache, Align align, std::uint32_t rgb, bool fitted = false)
+    {
+        if (text.isEmpty() || !reaches(rect))
+            return;
+        m_painter.setFont(font);
+        cache.useFontOf(m_painter);
+        const MeterTextCache::Text& laidOut =
+            fitted ? cache.fitted(text, rect.width()) : cache.get(text);
+        int x = rect.left;
+        if (align == Align::Right)
+            x = rect.right - laidOut.width;
+        else if (align == Align::Centre)
+            x = rect.left + (rect.width() - laidOut.width) / 2;
+        const int y = rect.top + (rect.height() - qRound(laidOut.laidOut.size().height())) / 2;
+        m_painter.setPen(colorOf(rgb));
+        m_painter.setClipRegion(m_region.intersected(toQRect(rect)));
+        m_painter.drawStaticText(QPoint(x, y), laidOut.laidOut);
+        m_painter.setClipRegion(m_region);
+    }
+
+    void drawBackground()
+    {
+        m_painter.fillRect(m_region.boundingRect(), colorOf(m_palette.background));
+    }
+
+    void drawBand()
+    {
+        if (!m_scene.logo.isNull() && reaches(m_layout.logo))
+            drawLogo(m_layout.logo);
+        drawText(m_layout.title, m_frame.look.title, m_scene.fonts.title, m_scene.texts.title,
+                 Align::Centre, m_palette.text, true);
+        if (m_frame.countdown)
+            drawText(m_layout.countdown, QString::number(*m_frame.countdown), m_scene.fonts.large,
+                     m_scene.texts.large, Align::Right, m_palette.current);
+    }
+
+    void drawLogo(const layout::Rect& room)
+    {
+        const QRect target = toQRect(room);
+        const QImage picture =
+            m_scene.logo.picture(target.size(), m_painter.device()->devicePixelRatioF());
+        const QSize shown = (picture.size().toSizeF() / picture.devicePixelRatio()).toSize();
+        // Centred upright in its room, at the left of the band.
+        const QPoint at(target.left(), target.top() + (target.height() - shown.height()) / 2);
+        m_painter.setClipRegion(m_region.intersected(target));
+        m_painter.drawImage(at, picture);
+        m_painter.setClipRegion(m_region);
+    }
+
+    void drawMeterColumn()
+    {
+        if (m_frame.newLeader) {
+            fill(m_layout.leaderLine, m_palette.leaderBand);
+            drawText(m_layout.leaderLine, translated("StagePainter", QT_TRANSLATE_NOOP("StagePainter", "New leader")),
+                     m_scene.fonts.row, m_scene.texts.row, Align::Centre, m_palette.leaderText,
+                     true);
+        }
+        fill(m_layout.track, m_palette.track);
+        if (!m_frame.measuring)
+            return;
+        drawText(m_layout.levelNumber, QString::number(m_frame.level), m_scene.fonts.large,
+                 m_scene.texts.large, Align::Centre, m_palette.text);
+        fill(stage::fillRect(m_layout, m_frame.level), m_palette.fill);
+        fill(stage::peakTickRect(m_layout, m_frame.peak), m_palette.current);
+    }
+
+    void drawTable()
+    {
+        if (m_frame.gapSlot >= 0)
+            drawText(stage::slotRect(m_layout, m_frame.gapSlot), kGapMark, m_scene.fonts.row,
+                     m_scene.texts.row, Align::Centre, m_palette.text);
+        for (const StageRow& row : m_frame.rows) {
+            if (reaches(stage::slotRect(m_layout, row.slot)))
+                drawRow(row);
+        }
+    }
+
+    void drawRow(const StageRow& row)
+    {
+        std::uint32_t ink = row.current ? m_palette.current : m_palette.text;
+        if (row.newLeader) {
+            fill(stage::slotRect(m_layout, row.slot), m_palette.leaderBand);
+            ink = m_palette.leaderText;
+        }
+        const QFont& font = m_scene.fonts.row;
+        MeterTextCache& cache = m_scene.texts.row;
+        if (row.rank > 0)
+            drawText(stage::rankRect(m_layout, row.slot), QString::number(row.rank) + QLatin1Char('.'),
+                     font, cache, Align::Right, ink);
+        drawText(stage::nameRect(m_layout, row.slot), brio::toQString(row.name), font, cache,
+                 Align::Left, ink, true);
+        drawText(stage::scoreRect(m_layout, row.slot), QString::number(row.score), font, cache,
+                 Align::Right, ink);
+    }
+
+    void drawPodium()
+    {
+        const stage::Podium podium = stage::podiumLayout(m_layout);
+        for (int place = 0; place < stage::kPodiumPlaces; ++place)
+            drawPlace(podium, place, m_frame.podium[static_cast<std::size_t>(place)]);
+    }
+
+    void drawPlace(const stage::Podium& podium, int place, const PodiumPlace& shown)
+    {
+        const stage::PodiumPlace& rects = podium.places[place];
+        fill(rects.block, place == 0 ? m_palette.leaderBand : m_palette.track);
+        if (shown.names.empty())
+            return;
+        const std::uint32_t ink = place == 0 ? m_palette.leaderText : m_palette.text;
+        drawText(rects.score, QString::number(shown.score), m_scene.fonts.large,
+                 m_scene.texts.large, Align::Centre, ink);
+        QStringList lines;
+        for (const brio::BRString& name : shown.names)
+            lines << brio::toQString(name);
+        if (shown.more > 0)
+            lines << QCoreApplication::translate("StagePainter", "and %n more", nullptr, shown.more);
+        // The lowest name stands on the block; a shared place lists its names above it.
+        const int count = std::min(static_cast<int>(lines.size()), podium.nameLines);
+        for (int line = 0; line < count; ++line) {
+            const int bottom = rects.names.bottom - (count - 1 - line) * m_layout.pitch;
+            const layout::Rect room{rects.names.left, bottom - m_layout.pitch, rects.names.right,
+                                    bottom};
+            drawText(room, lines[line], m_scene.fonts.row, m_scene.texts.row, Align::Centre,
+                     place == 0 ? m_palette.current : m_palette.text, true);
+        }
+    }
+
+    QPainter& m_painter;
+    const StageFrame& m_frame;
+    const StageScene& m_scene;
+    const StagePalette& m_palette;
+    const stage::Layout m_layout;
+    const QRegion m_region;
+};
+
+QFont sized(const QFont& display, int pixels, const QFont& base, const QPaintDevice& device)
+{
+    QFont font = display;
+    font.setPixelSize(pixels);
+    font.setUnderline(false);
+    return QFont(font.resolve(QFont(base, &device)), &device);
+}
+
+}  // namespace
+
+StageFonts stageFonts(const QFont& display, const stage::TypeSizes& sizes, const QFont& base,
+                      const QPaintDevice& device)
+{
+    return StageFonts{sized(display, sizes.title, base, device),
+                      sized(display, sizes.row, base, device),
+                      sized(display, sizes.large, base, device)};
+}
+
+stage::TextWidths stageTextWidths(const StageFonts& fonts)
+{
+    return stage::TextWidths{QFontMetrics(fonts.row).horizontalAdvance(kRankSample),
+                             QFontMetrics(fonts.row).horizontalAdvance(kScoreSample),
+                             QFontMetrics(fonts.large).horizontalAdvance(kCountdownSample)};
+}
+
+QString stageFontKeys(const StageFonts& fonts)
+{
+    return fonts.title.key() + QLatin1Char('|') + fonts.row.key() + QLatin1Char('|') +
+           fonts.large.key();
+}
+
+void paintStage(QPainter& painter, const QRegion& region, const StageScene& scene)
+{
+    painter.save();
+    StagePainter(painter, region, scene).paint();
+    painter.restore();
+}

@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "results/ResultsSheet.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Sizes in points, so that they read the same on any paper and resolution.
+constexpr qreal titlePoints = 20.0;
+constexpr qreal textPoints = 11.0;
+constexpr qreal footPoints = 8.0;
+constexpr qreal rowSpacing = 1.4;      // row height in lines of text
+constexpr qreal titleGapLines = 1.0;   // space under the date, in lines of text
+constexpr qreal columnGapEms = 1.5;
+constexpr qreal ruleWidthPoints = 0.75;
+constexpr qreal pointsPerInch = 72.0;
+constexpr QRgb stripeColour = qRgb(0xee, 0xee, 0xee);  // every other row, to guide the eye
+constexpr QRgb inkColour = qRgb(0x00, 0x00, 0x00);
+
+QFont sheetFont(qreal points, bool bold = false)
+{
+    QFont font;
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString dateAndTime(const QDateTime& time)
+{
+    const QDateTime local = time.toLocalTime();
+    const QLocale locale;
+    return QCoreApplication::translate("ResultsSheet", "%1, %2")
+        .arg(locale.toString(local.date(), QLocale::LongFormat),
+            locale.toString(local.time(), QLocale::ShortFormat));
+}
+
+// Where things go on a page, in device pixels.
+struct PageGeometry {
+    QRectF page;
+    qreal titleHeight = 0;
+    qreal subtitleHeight = 0;
+    qreal rowHeight = 0;
+    qreal tableTop = 0;
+    qreal footTop = 0;
+    qreal rankRight = 0;
+    qreal nameLeft = 0;
+    qreal nameRight = 0;
+    qreal scoreRight = 0;
+    int rowsPerPage = 1;
+};
+
+PageGeometry geometryFor(QPagedPaintDevice& device)
+{
+    PageGeometry geometry;
+    geometry.page = QRectF(0, 0, device.width(), device.height());
+    const QFontMetricsF title(sheetFont(titlePoints, true), &device);
+    const QFontMetricsF text(sheetFont(textPoints), &device);
+    const QFontMetricsF bold(sheetFont(textPoints, true), &device);
+    const QFontMetricsF foot(sheetFont(footPoints), &device);
+
+    geometry.titleHeight = title.lineSpacing();
+    geometry.subtitleHeight = text.lineSpacing() * (1.0 + titleGapLines);
+    geometry.rowHeight = text.lineSpacing() * rowSpacing;
+    geometry.tableTop = geometry.titleHeight + geometry.subtitleHeight + geometry.rowHeight;
+    geometry.footTop = geometry.page.height() - foot.lineSpacing();
+
+    const qreal gap = text.horizontalAdvance(QLatin1Char('M')) * columnGapEms;
+    const qreal rankWidth = std::max(bold.horizontalAdvance(ResultsSheet::tr("Rank")),
+        text.horizontalAdvance(QStringLiteral("00000")));
+    const qreal scoreWidth = std::max(bold.horizontalAdvance(ResultsSheet::tr("Score")),
+        text.horizontalAdvance(QStringLiteral("000")));
+    geometry.rankRight = rankWidth;
+    geometry.nameLeft = rankWidth + gap;
+    geometry.scoreRight = geometry.page.width();
+    geometry.nameRight = geometry.scoreRight - scoreWidth - gap;
+
+    const qreal rowSpace = geometry.footTop - geometry.rowHeight - geometry.tableTop;
+    geometry.rowsPerPage = std::max(1, static_cast<int>(std::floor(rowSpace / geometry.rowHeight)));
+    return geometry;
+}
+
+}  // namespace
+
+int sheetPageCount(int rowCount, int rowsPerPage)
+{
+    if (rowCount <= 0 || rowsPerPage <= 0)
+        return 1;
+    return (rowCount + rowsPerPage - 1) / rowsPerPage;
+}
+
+ResultsSheet::ResultsSheet(const StoredEvent& event, const QDateTime& printed)
+    : m_rows(rankedTable(event.entries))
+    , m_started(event.started)
+    , m_printed(printed)
+{
+}
+
+int ResultsSheet::paint(QPainter& painter, QPagedPaintDevice& device) const
+{
+    const PageGeometry geometry = geometryFor(device);
+    const int rowCount = static_cast<int>(m_rows.size());
+    const int pages = sheetPageCount(rowCount, geometry.rowsPerPage);
+    const qreal rule = ruleWidthPoints * device.logicalDpiY() / pointsPerInch;
+    const auto alignedRow = [&](qreal top, qreal left, qreal right) {
+        return QRectF(left, top, right - left, geometry.rowHeight);
+    };
+
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            device.newPage();
+        painter.setPen(QColor(inkColour));
+
+        painter.setFont(sheetFont(titlePoints, true));
+        painter.drawText(QRectF(0, 0, geometry.page.width(), geometry.titleHeight),
+            Qt::AlignLeft | Qt::AlignVCenter, tr("Results"));
+        painter.setFont(sheetFont(textPoints));
+        painter.drawText(QRectF(0, geometry.titleHeight, geometry.page.width(),
+                             geometry.subtitleHeight),
+            Qt::AlignLeft | Qt::AlignTop,
+            m_started.isValid() ? tr("Event of %1").arg(dateAndTime(m_started)) : QString());
+
+        const qreal headTop = geometry.tableTop - geometry.rowHeight;
+        painter.setFont(sheetFont(textPoints, true));
+        painter.drawText(alignedRow(headTop, 0, geometry.rankRight),
+            Qt::AlignRight | Qt::AlignVCenter, tr("Rank"));
+        painter.drawText(alignedRow(headTop, geometry.nameLeft, geometry.nameRight),
+            Qt::AlignLeft | Qt::AlignVCenter, tr("Name"));
+        painter.drawText(alignedRow(headTop, geometry.nameRight, geometry.scoreRight),
+            Qt::AlignRight | Qt::AlignVCenter, tr("Score"));
+        painter.fillRect(QRectF(0, geometry.tableTop - rule, geometry.page.width(), rule),
+            QColor(inkColour));
+
+        const QFont rowFont = sheetFont(textPoints);
+        const QFontMetricsF rowMetrics(rowFont, &device);
+        painter.setFont(rowFont);
+        const int first = page * geometry.rowsPerPage;
+        const int last = std::min(rowCount, first + geometry.rowsPerPage);
+        if (rowCount == 0) {
+            painter.drawText(alignedRow(geometry.tableTop, geometry.nameLeft, geometry.nameRight),
+                Qt::AlignLeft | Qt::AlignVCenter, tr("No results."));
+        }
+        for (int index = first; index < last; ++index) {
+            const RankedEntry& row = m_rows[static_cast<std::size_t>(index)];
+            const qreal top = geometry.tableTop + (index - first) * geometry.rowHeight;
+            if ((index - first) % 2 == 1)
+                painter.fillRect(alignedRow(top, 0, geometry.scoreRight), QColor(stripeColour));
+            painter.drawText(alignedRow(top, 0, geometry.rankRight),
+                Qt::AlignRight | Qt::AlignVCenter, QString::number(row.rank));
+            painter.drawText(alignedRow(top, geometry.nameLeft, geometry.nameRight),
+                Qt::AlignLeft | Qt::AlignVCenter,
+                rowMetrics.elidedText(row.name, Qt::ElideRight,
+                    geometry.nameRight - geometry.nameLeft));
+            painter.drawText(alignedRow(top, geometry.nameRight, geometry.scoreRight),
+                Qt::AlignRight | Qt::AlignVCenter, QString::number(row.score));
+        }
+
+        painter.setFont(sheetFont(footPoints));
+        const QRectF foot(0, geometry.footTop, geometry.page.width(),
+            geometry.page.height() - geometry.footTop);
+        painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter,
+            tr("Printed %1").arg(dateAndTime(m_printed)));
+        painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter,
+            tr("Page %1 of %2").arg(page + 1).arg(pages));
+    }
+    return pages;
+}
+
+bool ResultsSheet::print(QPagedPaintDevice& device) const
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    paint(painter, device);
+    return painter.end();
+}

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "show/MeterResults.h"
+
+#include "brio/BRStringQt.h"
+#include "core/MeterCore.h"
+
+StoredEvent resultsOf(const MeterCore& meter, const QDateTime& started)
+{
+    StoredEvent event;
+    event.started = started;
+    const LeagueTable& table = meter.leagueTable();
+    for (int row = 0; row < table.count(); ++row) {
+        const Score& score = table.entry(row);
+        StoredEntry entry;
+        entry.name = brio::toQString(score.name);
+        entry.score = score.score;
+        entry.order = score.order;
+        event.entries.push_back(entry);
+    }
+    return event;
+}
+
+std::vector<Score> scoresOf(const StoredEvent& event)
+{
+    std::vector<Score> scores;
+    scores.reserve(event.entries.size());
+    for (const StoredEntry& entry : event.entries)
+        scores.push_back(Score{brio::fromQString(entry.name), entry.score, entry.order});
+    return scores;
+}

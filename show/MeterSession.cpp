@@ -1,0 +1,247 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "show/MeterSession.h"
+
+#include "brio/BRStringQt.h"
+#include "core/settings/DisplaySettings.h"
+#include "core/settings/TurnSettings.h"
+#include "show/CorrectionCommands.h"
+
+#include <QLoggingCategory>
+#include <QTimerEvent>
+
+#include <chrono>
+
+namespace {
+
+// Off unless asked for (QT_LOGGING_RULES="ovatron.ticks.info=true"): the soak reads it.
+Q_LOGGING_CATEGORY(lcTicks, "ovatron.ticks", QtWarningMsg)
+
+}  // namespace
+
+MeterSession::MeterSession(brio::BRAppConfig& settings, QObject* parent)
+    : MeterSession(settings, loadDisplaySettings(settings), parent)
+{
+}
+
+MeterSession::MeterSession(brio::BRAppConfig& settings, const DisplaySettings& stored,
+                           QObject* parent)
+    : QObject(parent),
+      m_settings(settings),
+      m_meter(stored.useLeagueTable, stored.showSummaryScreen)
+{
+    m_meter.setTurnSeconds(loadTurnSeconds(settings));
+    m_clock.start();
+}
+
+MeterSession::~MeterSession()
+{
+    // The commands on the history hold the meter; they go first.
+    m_corrections.clear();
+}
+
+void MeterSession::setListening(std::function<bool()> listening)
+{
+    m_listening = std::move(listening);
+    followClock();
+}
+
+void MeterSession::setMeasuredLevel(std::function<std::optional<int>()> measured,
+                                    std::function<bool()> inUse)
+{
+    m_measured = std::move(measured);
+    m_microphoneInUse = std::move(inUse);
+    followClock();
+}
+
+TickInput MeterSession::tickInput() const
+{
+    return TickInput{listening() || m_remoteSpaceDown, m_keyboardSpaceDown || m_remoteSpaceDown};
+}
+
+void MeterSession::tickOnce()
+{
+    // A tick may end an equal turn, and with it name entry may begin.
+    if (m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt))
+        showChanges();
+    else
+        followClock();
+}
+
+void MeterSession::followClock()
+{
+    const bool microphone = m_meter.state() == MeterState::Measuring && m_microphoneInUse &&
+                            m_microphoneInUse();
+    const bool needed = microphone || m_meter.tickCanChange(tickInput());
+    if (needed && m_timerId == 0) {
+        m_timerId = startTimer(kTickMilliseconds, Qt::PreciseTimer);
+        m_tickGaps.restart();  // the time it slept is no gap
+    } else if (!needed && m_timerId != 0) {
+        killTimer(m_timerId);
+        m_timerId = 0;
+    }
+}
+
+void MeterSession::showChanges()
+{
+    followClock();
+    emit displayChanged();
+}
+
+void MeterSession::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_timerId) {
+        QObject::timerEvent(event);
+        return;
+    }
+    if (m_tickGaps.tick(std::chrono::milliseconds(m_clock.elapsed())))
+        qCInfo(lcTicks) << "largest tick gap so far:" << m_tickGaps.largest().count() << "ms";
+    tickOnce();
+}
+
+void MeterSession::pressKey(int code)
+{
+    // Enter begins a turn without a change to show, leaving it to the clock's first tick; a
+    // turn resting at 0 does not start the clock, so the displays look now.
+    m_meter.onChar(code);
+    recordFinishedCorrection();
+    showChanges();
+}
+
+bool MeterSession::typeText(const brio::BRString& text)
+{
+    const bool typed = m_meter.onText(text);
+    if (typed)
+        showChanges();
+    return typed;
+}
+
+void MeterSession::moveSelection(int step)
+{
+    if (m_meter.moveSelection(step))
+        showChanges();
+}
+
+void MeterSession::setSpaceDown(SpaceSource source, bool down)
+{
+    (source == SpaceSource::Keyboard ? m_keyboardSpaceDown : m_remoteSpaceDown) = down;
+    followClock();
+}
+
+bool MeterSession::spaceDown(SpaceSource source) const
+{
+    return source == SpaceSource::Keyboard ? m_keyboardSpaceDown : m_remoteSpaceDown;
+}
+
+void MeterSession::beginRename()
+{
+    m_meter.beginRename();
+    showChanges();
+}
+
+void MeterSession::removeContestant(const std::function<bool(const QString& name)>& confirm)
+{
+    const int row = m_meter.correctionRow();
+    if (!m_meter.correctionsAllowed() || row < 0 || !confirm)
+        return;
+    const Score entry = m_meter.leagueTable().entry(row);
+    if (!confirm(brio::toQString(entry.name)))
+        return;
+    correction::Removed removed{m_meter.removeEntries({entry.order})};
+    m_corrections.push(new RemoveCommand(m_meter, [this]() { showChanges(); }, removed));
+    showChanges();
+}
+
+void MeterSession::measureAgain()
+{
+    m_meter.measureAgain();
+    showChanges();
+}
+
+void MeterSession::clearLeagueTable()
+{
+    correction::Removed cleared{m_meter.clearLeagueTable()};
+    if (!cleared.entries.empty())
+        m_corrections.push(new ClearTableCommand(m_meter, [this]() { showChanges(); }, cleared));
+    showChanges();
+}
+
+void MeterSession::undo()
+{
+    if (m_meter.correctionsAllowed())
+        m_corrections.undo();
+}
+
+void MeterSession::redo()
+{
+    if (m_meter.correctionsAllowed())
+        m_corrections.redo();
+}
+
+void MeterSession::recordFinishedCorrection()
+{
+    const std::optional<Correction> finished = m_meter.takeCorrection();
+    if (!finished)
+        return;
+    const auto shown = [this]() { showChanges(); };
+    if (const auto* renamed = std::get_if<correction::Renamed>(&*finished)) {
+        m_corrections.push(new RenameCommand(m_meter, shown, *renamed));
+    } else if (const auto* measured = std::get_if<correction::Remeasured>(&*finished)) {
+        const int row = m_meter.leagueTable().rowOf(measured->order);
+        const QString name = row >= 0 ? brio::toQString(m_meter.leagueTable().entry(row).name)
+                                      : QString();
+        m_corrections.push(new MeasureAgainCommand(m_meter, shown, *measured, name));
+    }
+}
+
+void MeterSession::toggleLeagueTable()
+{
+    // The table starts afresh: nothing before it can be taken back.
+    m_corrections.clear();
+    m_meter.toggleLeagueTable();
+    showChanges();
+    storeUseLeagueTable(m_settings, m_meter.useLeagueTable());
+}
+
+void MeterSession::toggleSummaryScreen()
+{
+    // Takes effect at the next Enter after a measurement; nothing on screen changes now.
+    m_meter.toggleSummaryScreen();
+    storeShowSummaryScreen(m_settings, m_meter.showSummaryScreen());
+}
+
+void MeterSession::setTurnSeconds(int seconds)
+{
+    m_meter.setTurnSeconds(seconds);
+    storeTurnSeconds(m_settings, m_meter.turnSeconds());
+}
+
+void MeterSession::reloadTurnLength()
+{
+    m_meter.setTurnSeconds(loadTurnSeconds(m_settings));
+    followClock();
+}
+
+void MeterSession::setWinnersShowing(bool showing)
+{
+    if (showing == m_winners)
+        return;
+    m_winners = showing;
+    emit winnersChanged(m_winners);
+}
+
+void MeterSession::restartWithPreloadList()
+{
+    m_corrections.clear();  // a new running order starts the table afresh
+    m_meter.restartWithPreloadList();
+    showChanges();
+}
+
+void MeterSession::restoreEvent(const std::vector<Score>& entries,
+                                const brio::BRStringArray& waiting, std::int64_t nextOrder)
+{
+    m_corrections.clear();
+    m_meter.restoreEvent(entries, waiting, nextOrder);
+    showChanges();
+}

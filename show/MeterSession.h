@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/MeterCore.h"
+#include "core/TickGapWatch.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace brio {
+class BRAppConfig;
+}
+struct DisplaySettings;
+
+// Where a SPACE comes from. The keyboard's counts only while the meter listens; a remote's
+// counts whatever has the focus.
+enum class SpaceSource { Keyboard, Remote };
+
+// The running show, without a screen: the meter, its 20 ms clock, the undo history of
+// corrections, the turn length and whether the winners show. Everything that drives the show
+// (the view's keys, a remote, the microphone, the menu's commands) tells it the operator's
+// intent here; every display follows displayChanged.
+class MeterSession : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kTickMilliseconds = 20;
+
+    // Reads the league table's and the summary screen's settings and the turn length from
+    // the store, and writes them back there when a toggle changes one; the store must outlive
+    // the session.
+    explicit MeterSession(brio::BRAppConfig& settings, QObject* parent = nullptr);
+    MeterSession(brio::BRAppConfig& settings, const DisplaySettings& stored,
+                 QObject* parent = nullptr);
+    ~MeterSession() override;
+
+    const MeterCore& meter() const { return m_meter; }
+    // Whoever changes the meter directly calls showChanges() afterwards.
+    MeterCore& meter() { return m_meter; }
+    // The corrections of the league table that Undo can take back, in order.
+    QUndoStack& corrections() { return m_corrections; }
+    const QUndoStack& corrections() const { return m_corrections; }
+
+    // Whoever holds the keyboard tells whether the meter listens to it now (its window has
+    // the focus); asked on every tick. Without one the keyboard is never heard.
+    void setListening(std::function<bool()> listening);
+    bool listening() const { return m_listening && m_listening(); }
+    // Where each tick reads the microphone's level, without waiting; none while the keyboard
+    // measures. inUse tells whether the microphone is the input, so that the clock keeps
+    // running for a level that may move at any moment. Both must stay callable as long as
+    // the session ticks; whoever switches the input calls followClock().
+    void setMeasuredLevel(std::function<std::optional<int>()> measured,
+                          std::function<bool()> inUse);
+
+    // The operator's keys: one of the meter's (MeterCore::kEnter, kEscape, kBackspace), text
+    // typed into the name, the selection moved, and SPACE held or let go.
+    void pressKey(int code);
+    // True when the name changed.
+    bool typeText(const brio::BRString& text);
+    void moveSelection(int step);
+    void setSpaceDown(SpaceSource source, bool down);
+    bool spaceDown(SpaceSource source) const;
+
+    // Corrections of the row selected, or of the contestant measured last. Removing asks
+    // confirm with the contestant's name first.
+    void beginRename();
+    void removeContestant(const std::function<bool(const QString& name)>& confirm);
+    void measureAgain();
+    void clearLeagueTable();
+    void undo();
+    void redo();
+
+    // The toggles, each stored at once.
+    void toggleLeagueTable();
+    void toggleSummaryScreen();
+    void setTurnSeconds(int seconds);
+    // The turn length as stored now (after the Microphone dialog changed it).
+    void reloadTurnLength();
+    bool winnersShowing() const { return m_winners; }
+    void setWinnersShowing(bool showing);
+
+    // A new running order (the preload list was edited): the table starts afresh.
+    void restartWithPreloadList();
+    // Brings back a stored event: its table (best first), its waiting names and the order
+    // the next contestant gets.
+    void restoreEvent(const std::vector<Score>& entries, const brio::BRStringArray& waiting,
+                      std::int64_t nextOrder);
+
+    // One tick of the clock, exactly as the timer runs it.
+    void tickOnce();
+    // Whether the 20 ms clock runs: only while a tick could change something, so that a
+    // resting meter does not wake the program.
+    bool isTicking() const { return m_timerId != 0; }
+    // Starts the clock when a tick could change something, and stops it when none could.
+    void followClock();
+    // The meter may show something else: the clock follows, and every display looks.
+    void showChanges();
+
+signals:
+    // The meter (or the waiting names) may have changed: displays compare what they show.
+    void displayChanged();
+    // The winners began or stopped showing.
+    void winnersChanged(bool showing);
+    // A one-line message for the operator from what drives the show (the microphone failing,
+    // a port show control cannot have).
+    void notice(const QString& text);
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    TickInput tickInput() const;
+    // Puts a rename or a measurement again that a key has just finished on the undo history.
+    void recordFinishedCorrection();
+
+    brio::BRAppConfig& m_settings;
+    MeterCore m_meter;
+    QUndoStack m_corrections;
+    std::function<bool()> m_listening;
+    std::function<std::optional<int>()> m_measured;
+    std::function<bool()> m_microphoneInUse;
+    bool m_keyboardSpaceDown = false;
+    bool m_remoteSpaceDown = false;
+    bool m_winners = false;
+    int m_timerId = 0;
+    QElapsedTimer m_clock;
+    TickGapWatch m_tickGaps;
+};

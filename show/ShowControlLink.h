@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "remote/RemoteCommand.h"
+#include "remote/ShowControlSettings.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace brio {
+class BRAppConfig;
+}
+class MeterSession;
+class ShowControlServer;
+
+// Ties show control to the show's session: runs the server while show control is on (and only
+// then), lets remotes hear of every change of the display, and carries out their commands as
+// the session's intents, as the operator's keys would. Its notices go to the session's.
+class ShowControlLink : public QObject {
+    Q_OBJECT
+public:
+    ShowControlLink(brio::BRAppConfig& settings, MeterSession& session);
+    ~ShowControlLink() override;
+
+    // Follows the stored settings: starts, restarts or stops the server.
+    void followSettings();
+    // --show-control PORT: on for this run, for this computer only, whatever is stored.
+    void startForThisRun(int port);
+    bool isRunning() const { return m_server != nullptr; }
+    // What show control runs with: the command line's choice for this run, else the stored one.
+    ShowControlSettings current() const;
+    // The dialog's choice: stored and followed; in a run started with --show-control it applies
+    // to this run, and only a new token is stored.
+    void apply(const ShowControlSettings& chosen);
+    // The event's title changed (View > Event...): remotes are told with the next state.
+    void setEventTitle(const QString& title);
+
+private:
+    void start(const ShowControlSettings& settings);
+    void stop();
+    void carryOut(const RemoteCommand& command);
+
+    brio::BRAppConfig& m_settings;
+    MeterSession& m_session;
+    std::unique_ptr<ShowControlServer> m_server;
+    std::optional<QString> m_title;  // the event's, read once and then told of changes
+    std::optional<ShowControlSettings> m_thisRun;  // set by --show-control
+};

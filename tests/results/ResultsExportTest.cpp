@@ -1,0 +1,224 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Export of the results as CSV or PDF, printing through QPrinter, and the command-line
+// export from the results file, all on the offscreen platform.
+#include "StoreTestSupport.h"
+
+#include "store/EventRecorder.h"
+#include "store/ResultsCsv.h"
+#include "results/ResultsExport.h"
+#include "results/ResultsSheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace {
+
+using namespace ovatron::test;
+
+StoredEvent eventOf(int contestants)
+{
+    StoredEvent event;
+    event.id = 1;
+    event.started = showStart();
+    for (int i = 0; i < contestants; ++i) {
+        event.entries.push_back({QStringLiteral("Contestant %1, Zoë").arg(i), 100 - i / 3,
+            showStart().addSecs(i * 60), showStart().addSecs(i * 60 + 30), i, {}});
+    }
+    return event;
+}
+
+QString scratchFile(const QString& name)
+{
+    return scratchFolder() + QLatin1Char('/') + name;
+}
+
+// Pages of a PDF as Qt writes it: one "/Type /Page" object each, uncompressed.
+int pdfPageCount(const QByteArray& pdf)
+{
+    return static_cast<int>(pdf.count("/Type /Page\n"));
+}
+
+void expectValidPdf(const QByteArray& pdf)
+{
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+    EXPECT_GT(pdf.size(), 2000);
+}
+
+struct FormatCase {
+    const char* name;
+    const char* path;
+    ExportFormat format;
+};
+
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ExportFormatByName : public testing::TestWithParam<FormatCase> {};
+
+TEST_P(ExportFormatByName, FollowsTheExtensionInAnyCase)
+{
+    EXPECT_EQ(exportFormatFor(QString::fromUtf8(GetParam().path)), GetParam().format);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ExportFormatByName,
+    testing::Values(FormatCase{"Csv", "/tmp/results.csv", ExportFormat::Csv},
+        FormatCase{"CsvUpper", "RESULTS.CSV", ExportFormat::Csv},
+        FormatCase{"Pdf", "/home/op/Show 1.pdf", ExportFormat::Pdf},
+        FormatCase{"PdfMixed", "show.Pdf", ExportFormat::Pdf},
+        FormatCase{"NoExtension", "results", ExportFormat::Unknown},
+        FormatCase{"CsvNotLast", "results.csv.bak", ExportFormat::Unknown},
+        FormatCase{"DotCsvFolder", "/tmp/x.csv/results", ExportFormat::Unknown}),
+    [](const testing::TestParamInfo<FormatCase>& info) { return info.param.name; });
+
+TEST(ResultsExport, WritesAOnePagePdfForAShortTableOrNone)
+{
+    for (int contestants : {12, 0}) {
+        const QString path = scratchFile(QStringLiteral("results-%1.PDF").arg(contestants));
+        const ExportResult result = exportResults(eventOf(contestants), path);
+        ASSERT_TRUE(result.succeeded) << result.error.toStdString();
+        const QByteArray pdf = fileBytes(path);
+        expectValidPdf(pdf);
+        EXPECT_EQ(pdfPageCount(pdf), 1);
+    }
+}
+
+TEST(ResultsExport, ALongTableRunsOverSeveralPages)
+{
+    const QString shortPath = scratchFile(QStringLiteral("short.pdf"));
+    const QString longPath = scratchFile(QStringLiteral("long.pdf"));
+    ASSERT_TRUE(exportResults(eventOf(60), shortPath).succeeded);
+    ASSERT_TRUE(exportResults(eventOf(500), longPath).succeeded);
+    const int shortPages = pdfPageCount(fileBytes(shortPath));
+    const int longPages = pdfPageCount(fileBytes(longPath));
+    EXPECT_GE(shortPages, 2);
+    // A4 at a readable size: more than 30, fewer than 60 rows a page.
+    EXPECT_GT(longPages, 500 / 60);
+    EXPECT_LT(longPages, 500 / 30 + 1);
+}
+
+TEST(ResultsExport, WritesTheCsvOfTheRankedTable)
+{
+    const StoredEvent event = eventOf(7);
+    const QString path = scratchFile(QStringLiteral("results.Csv"));
+    ASSERT_TRUE(exportResults(event, path).succeeded);
+    EXPECT_EQ(fileBytes(path), resultsCsv(event.entries));
+}
+
+struct BadTargetCase {
+    const char* name;
+    QString (*path)();
+};
+
+void PrintTo(const BadTargetCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ExportToABadTarget : public testing::TestWithParam<BadTargetCase> {};
+
+TEST_P(ExportToABadTarget, SaysWhyInOneLineAndWritesNothing)
+{
+    const QString path = GetParam().path();
+    const ExportResult result = exportResults(eventOf(3), path);
+    EXPECT_FALSE(result.succeeded);
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_FALSE(result.error.contains(QLatin1Char('\n')));
+    EXPECT_TRUE(result.error.contains(QFileInfo(path).fileName())) << result.error.toStdString();
+    EXPECT_FALSE(QFileInfo(path).isFile());
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, ExportToABadTarget,
+    testing::Values(BadTargetCase{"MissingFolderPdf",
+                        [] { return scratchFile(QStringLiteral("no/such/folder/r.pdf")); }},
+        BadTargetCase{"MissingFolderCsv",
+            [] { return scratchFile(QStringLiteral("no/such/folder/r.csv")); }},
+        BadTargetCase{"UnknownExtension", [] { return scratchFile(QStringLiteral("r.xlsx")); }},
+        BadTargetCase{"AFolderOfThatName",
+            [] {
+                const QString folder = scratchFile(QStringLiteral("taken.pdf"));
+                QDir().mkpath(folder);
+                return folder;
+            }}),
+    [](const testing::TestParamInfo<BadTargetCase>& info) { return info.param.name; });
+
+TEST(ResultsSheet, PrintsThroughAPrinter)
+{
+    const QString path = scratchFile(QStringLiteral("printed.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    ASSERT_TRUE(ResultsSheet(eventOf(100)).print(printer));
+    const QByteArray pdf = fileBytes(path);
+    expectValidPdf(pdf);
+    EXPECT_GE(pdfPageCount(pdf), 2);
+}
+
+TEST(CommandLineExport, WritesTheLatestEventEvenWhileAShowIsRecording)
+{
+    EventRecorder recorder(databasePath());
+    ASSERT_TRUE(recorder.open().saving());
+    recorder.beginEvent(showStart());
+    recordContestants(recorder, {{QStringLiteral("Ana"), 50}, {QStringLiteral("Ben, Jr."), 80}});
+    ASSERT_TRUE(recorder.flush());
+
+    const QString csv = scratchFile(QStringLiteral("latest.csv"));
+    const CommandLineExport result = exportLatestEvent(csv, databasePath());
+    EXPECT_EQ(result.exitCode, 0) << result.message.toStdString();
+    EXPECT_EQ(fileBytes(csv), QByteArray("rank,name,score\r\n1,\"Ben, Jr.\",80\r\n2,Ana,50\r\n"));
+
+    const QString pdf = scratchFile(QStringLiteral("latest.pdf"));
+    EXPECT_EQ(exportLatestEvent(pdf, databasePath()).exitCode, 0);
+    expectValidPdf(fileBytes(pdf));
+}
+
+TEST(CommandLineExport, FailsWithAReasonWhenThereIsNothingToExport)
+{
+    const QString target = scratchFile(QStringLiteral("nothing.csv"));
+    const CommandLineExport noFile = exportLatestEvent(target, databasePath());
+    EXPECT_EQ(noFile.exitCode, exportNothingToExport);
+    EXPECT_FALSE(noFile.message.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(databasePath()));  // looking created nothing
+
+    {
+        EventRecorder recorder(databasePath());
+        ASSERT_TRUE(recorder.open().saving());  // a results file with no event yet
+    }
+    const CommandLineExport noEvent = exportLatestEvent(target, databasePath());
+    EXPECT_EQ(noEvent.exitCode, exportNothingToExport);
+    EXPECT_FALSE(noEvent.message.isEmpty());
+
+    writeFile(databasePath(), "not a database at all");
+    const CommandLineExport unreadable = exportLatestEvent(target, databasePath());
+    EXPECT_EQ(unreadable.exitCode, exportNothingToExport);
+    EXPECT_FALSE(unreadable.message.isEmpty());
+    EXPECT_EQ(fileBytes(databasePath()), QByteArray("not a database at all"));
+    EXPECT_FALSE(QFileInfo::exists(target));
+}
+
+TEST(CommandLineExport, FailsWithAReasonWhenTheFileCannotBeWritten)
+{
+    {
+        EventRecorder recorder(databasePath());
+        ASSERT_TRUE(recorder.open().saving());
+        recorder.beginEvent(showStart());
+        recordContestants(recorder, {{QStringLiteral("Ana"), 50}});
+    }
+    for (const QString& target : {scratchFile(QStringLiteral("missing/folder/r.pdf")),
+             scratchFile(QStringLiteral("results.odt"))}) {
+        const CommandLineExport result = exportLatestEvent(target, databasePath());
+        EXPECT_EQ(result.exitCode, exportCannotWrite) << target.toStdString();
+        EXPECT_FALSE(result.message.isEmpty());
+        EXPECT_FALSE(result.message.contains(QLatin1Char('\n')));
+    }
+}
+
+}  // namespace

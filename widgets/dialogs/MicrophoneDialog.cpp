@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "widgets/dialogs/MicrophoneDialog.h"
+
+#include "audio/LoudnessMapping.h"
+#include "core/settings/TurnSettings.h"
+#include "core/settings/MicrophoneSettings.h"
+#include "show/MicrophoneInput.h"
+#include "widgets/dialogs/TurnLengthDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// The live bar follows the room about as often as the eye can tell.
+constexpr int kLevelRefreshMs = 50;
+constexpr int kDialogMinimumWidth = 420;
+
+}  // namespace
+
+MicrophoneDialog::MicrophoneDialog(MicrophoneInput& input, brio::BRAppConfig& settings,
+                                   const QString& audioFile, QWidget* parent)
+    : QDialog(parent),
+      m_input(input),
+      m_settings(settings),
+      m_devices(new QComboBox(this)),
+      m_level(new QProgressBar(this)),
+      m_floorText(new QLabel(this)),
+      m_status(new QLabel(this)),
+      m_measure(new QPushButton(tr("Measure the &Room"), this)),
+      m_range(new QSpinBox(this)),
+      m_storedTurnSeconds(loadTurnSeconds(settings)),
+      m_turnSeconds(makeTurnLengthBox(m_storedTurnSeconds, this))
+{
+    setWindowTitle(tr("Microphone"));
+    setMinimumWidth(kDialogMinimumWidth);
+    const MicrophoneConfig stored = loadMicrophoneConfig(settings);
+    m_floor = stored.calibration.floorLufs;
+
+    fillDevices(stored.deviceId, audioFile);
+    m_level->setRange(audio::kLevelMinimum, audio::kLevelMaximum);
+    m_level->setTextVisible(false);
+    m_range->setRange(kMinimumRangeLu, kMaximumRangeLu);
+    m_range->setValue(static_cast<int>(stored.calibration.rangeLu));
+    m_range->setSuffix(tr(" LU"));
+    m_status->setWordWrap(true);
+
+    auto* floorRow = new QHBoxLayout;
+    floorRow->addWidget(m_floorText, 1);
+    floorRow->addWidget(m_measure);
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Input:"), m_devices);
+    form->addRow(tr("Level:"), m_level);
+    form->addRow(tr("Room:"), floorRow);
+    form->addRow(tr("R&ange above the room:"), m_range);
+    form->addRow(tr("&Turn length:"), m_turnSeconds);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(form);
+    column->addWidget(m_status);
+    column->addWidget(buttons);
+    showFloor();
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &MicrophoneDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &MicrophoneDialog::reject);
+    connect(m_measure, &QPushButton::clicked, this, &MicrophoneDialog::measureRoom);
+    connect(m_devices, &QComboBox::activated, this, &MicrophoneDialog::listenToChosenDevice);
+    connect(&m_input, &MicrophoneInput::floorMeasured, this, &MicrophoneDialog::takeFloor);
+    connect(&m_input, &MicrophoneInput::failed, m_status, &QLabel::setText);
+    connect(&m_input, &MicrophoneInput::resumed, m_status, &QLabel::setText);
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &MicrophoneDialog::showLevel);
+    timer->start(kLevelRefreshMs);
+}
+
+audio::MicrophoneCalibration MicrophoneDialog::calibration() const
+{
+    return {m_floor, static_cast<double>(m_range->value())};
+}
+
+void MicrophoneDialog::fillDevices(const QString& storedId, const QString& audioFile)
+{
+    if (!audioFile.isEmpty()) {
+        // The file stands in for every device while the program runs.
+        m_devices->addItem(tr("Sound file %1").arg(QFileInfo(audioFile).fileName()), audioFile);
+        m_devices->setEnabled(false);
+        return;
+    }
+    m_devices->addItem(tr("The system's default"), QString());
+    for (const audio::InputDevice& device : m_input.devices())
+        m_devices->addItem(device.description, device.id);
+    const int stored = m_devices->findData(storedId);
+    if (stored >= 0) {
+        m_devices->setCurrentIndex(stored);
+    } else {
+        // A stored device that is not plugged in now stays the choice until another is made.
+        m_devices->addItem(tr("%1 (not connected)").arg(storedId), storedId);
+        m_devices->setCurrentIndex(m_devices->count() - 1);
+    }
+}
+
+void MicrophoneDialog::listenToChosenDevice()
+{
+    if (m_devices->isEnabled())
+        m_input.startDevice(m_devices->currentData().toString(), calibration());
+}
+
+void MicrophoneDialog::measureRoom()
+{
+    if (!m_input.measureFloor()) {
+        m_status->setText(tr("Nothing is heard: check the input and try again."));
+        return;
+    }
+    m_measure->setEnabled(false);
+    m_status->setText(tr("Listening to the room for 3 seconds: please keep quiet."));
+}
+
+void MicrophoneDialog::takeFloor(double floorLufs)
+{
+    m_floor = audio::roundToTenth(floorLufs);
+    storeMicrophoneFloor(m_settings, m_floor);
+    m_measure->setEnabled(true);
+    m_status->setText(tr("The room is measured."));
+    showFloor();
+}
+
+void MicrophoneDialog::showFloor()
+{
+    m_floorText->setText(tr("%1 LUFS").arg(QString::number(m_floor, 'f', 1)));
+}
+
+void MicrophoneDialog::showLevel()
+{
+    const int level =
+        m_input.isLive() ? audio::levelForLoudness(m_input.loudnessLufs(), calibration()) : 0;
+    m_level->setValue(level);
+}
+
+void MicrophoneDialog::accept()
+{
+    if (m_devices->isEnabled())
+        storeMicrophoneDevice(m_settings, m_devices->currentData().toString());
+    storeMicrophoneRange(m_settings, m_range->value());
+    // A stored length the program could not read stays in the file until another is chosen.
+    if (m_turnSeconds->value() != m_storedTurnSeconds)
+        storeTurnSeconds(m_settings, m_turnSeconds->value());
+    QDialog::accept();
+}

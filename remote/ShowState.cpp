@@ -26,7 +26,7 @@ QString stateName(MeterState state)
 
 }  // namespace
 
-ShowState showStateOf(const MeterCore& meter, const QString& title)
+ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners)
 {
     ShowState shown;
     shown.state = meter.state();
@@ -35,6 +35,7 @@ ShowState showStateOf(const MeterCore& meter, const QString& title)
     shown.peak = meter.peak();
     shown.countdown = meter.countdownSeconds();
     shown.title = title;
+    shown.winners = winners;
     const LeagueTable& table = meter.leagueTable();
     if (meter.useLeagueTable()) {
         for (int index = 0; index < table.count(); ++index) {
@@ -67,6 +68,7 @@ QByteArray showStateJson(const ShowState& state)
         {"table", rows},
         {"next", QJsonArray::fromStringList(state.next)},
         {"title", state.title},
+        {"winners", state.winners},
     };
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }

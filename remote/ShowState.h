@@ -30,9 +30,10 @@ struct ShowState {
     std::vector<ShowRow> table;
     QStringList next;  // the waiting preloaded names
     QString title;     // the event's title, empty when it has none
+    bool winners = false;  // the winners' podium shows
 };
 
-ShowState showStateOf(const MeterCore& meter, const QString& title);
+ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners = false);
 
 // The state as one line of JSON (UTF-8), the body of GET /api/state and of each live message.
 QByteArray showStateJson(const ShowState& state);

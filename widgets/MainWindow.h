@@ -44,6 +44,7 @@ public:
     MeterView& view() { return m_view; }
     MicrophoneSource& microphone() { return m_microphone; }
     ShowControlLink& showControl() { return m_showControl; }
+    OscBridge& osc() { return m_osc; }
     const CommandActions& commands() const { return *m_commands; }
     bool isFullScreenMode() const { return m_fullScreen; }
     bool isAudienceScreenOpen() const;

@@ -47,6 +47,8 @@ OscDialog::OscDialog(const OscSettings& settings, const OscBridge& bridge, QWidg
     m_allowFrom->setMinimumWidth(dialogUnitsToPixels(kAddressWidthUnits));
     m_sendTo->setPlaceholderText(tr("host:port, host:port"));
     m_sendLevel->setChecked(settings.sendLevel);
+    m_allowFrom->setObjectName(QStringLiteral("allowFrom"));
+    m_sendTo->setObjectName(QStringLiteral("sendTo"));
     m_problems->setWordWrap(true);
     auto* testButton = templateButton(tr("Send &Test"), this);
 

@@ -219,13 +219,17 @@
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
-<message>
+    <message>
         <source>E&amp;vent...</source>
         <translation>&amp;Veranstaltung...</translation>
     </message>
     <message>
         <source>Show &amp;Winners</source>
         <translation>Sieger &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;OSC...</source>
+        <translation>&amp;OSC...</translation>
     </message>
 </context>
 <context>
@@ -245,6 +249,64 @@
     <message>
         <source>Clear League Table</source>
         <translation>Rangliste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>EventDialog</name>
+    <message>
+        <source>Event</source>
+        <translation>Veranstaltung</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Auswählen...</translation>
+    </message>
+    <message>
+        <source>&amp;No Logo</source>
+        <translation>&amp;Kein Logo</translation>
+    </message>
+    <message>
+        <source>Event &amp;name:</source>
+        <translation>&amp;Name der Veranstaltung:</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logo:</translation>
+    </message>
+    <message>
+        <source>Event Logo</source>
+        <translation>Logo der Veranstaltung</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keines)</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied into %2.</source>
+        <translation>%1 konnte nicht nach %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogo</name>
+    <message>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <source>it is not a readable picture</source>
+        <translation>es ist kein lesbares Bild</translation>
+    </message>
+    <message>
+        <source>it is too large (%1 x %2 pixels)</source>
+        <translation>es ist zu groß (%1 x %2 Pixel)</translation>
     </message>
 </context>
 <context>
@@ -378,7 +440,7 @@
         <source>The audience screen was disconnected; its window is closed until View &gt; Audience Screen opens it again.</source>
         <translation>Der Publikumsbildschirm wurde getrennt; sein Fenster bleibt geschlossen, bis Ansicht &gt; Publikumsbildschirm es wieder öffnet.</translation>
     </message>
-<message>
+    <message>
         <source>The event&apos;s logo is not shown: %1 (%2).</source>
         <translation>Das Logo der Veranstaltung wird nicht gezeigt: %1 (%2).</translation>
     </message>
@@ -494,9 +556,101 @@
         <source>Next: %1</source>
         <translation>Als Nächstes: %1</translation>
     </message>
-<message>
+    <message>
         <source>The winners are showing (Esc ends them)</source>
         <translation>Die Sieger werden gezeigt (Esc beendet das)</translation>
+    </message>
+</context>
+<context>
+    <name>OscBridge</name>
+    <message>
+        <source>OSC is off: %1</source>
+        <translation>OSC ist aus: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OscDialog</name>
+    <message>
+        <source>&amp;Take and send OSC messages</source>
+        <translation>OSC-Nachrichten &amp;empfangen und senden</translation>
+    </message>
+    <message>
+        <source>Send the &amp;level (ten times a second at most)</source>
+        <translation>Den &amp;Pegel senden (höchstens zehnmal in der Sekunde)</translation>
+    </message>
+    <message>
+        <source>OSC</source>
+        <translation>OSC</translation>
+    </message>
+    <message>
+        <source>This computer only (127.0.0.1)</source>
+        <translation>Nur dieser Computer (127.0.0.1)</translation>
+    </message>
+    <message>
+        <source>The local network (0.0.0.0)</source>
+        <translation>Das lokale Netz (0.0.0.0)</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>nur dieser Computer</translation>
+    </message>
+    <message>
+        <source>host:port, host:port</source>
+        <translation>Host:Port, Host:Port</translation>
+    </message>
+    <message>
+        <source>Send &amp;Test</source>
+        <translation>&amp;Test senden</translation>
+    </message>
+    <message>
+        <source>&amp;Listen on:</source>
+        <translation>&amp;Empfangen auf:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Accept from:</source>
+        <translation>&amp;Annehmen von:</translation>
+    </message>
+    <message>
+        <source>&amp;Send to:</source>
+        <translation>&amp;Senden an:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The test message went to %n target(s).</source>
+        <translation>
+            <numerusform>Die Testnachricht ging an %n Ziel.</numerusform>
+            <numerusform>Die Testnachricht ging an %n Ziele.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No target to send the test message to.</source>
+        <translation>Kein Ziel für die Testnachricht.</translation>
+    </message>
+    <message>
+        <source>Not an address: %1</source>
+        <translation>Keine Adresse: %1</translation>
+    </message>
+    <message>
+        <source>OSC is off.</source>
+        <translation>OSC ist aus.</translation>
+    </message>
+    <message>
+        <source>Messages in: %1, out: %2, refused: %3</source>
+        <translation>Nachrichten empfangen: %1, gesendet: %2, abgewiesen: %3</translation>
+    </message>
+</context>
+<context>
+    <name>OscLink</name>
+    <message>
+        <source>OSC messages cannot be read on this computer.</source>
+        <translation>OSC-Nachrichten können auf diesem Computer nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be opened for OSC: %2</source>
+        <translation>Port %1 kann für OSC nicht geöffnet werden: %2</translation>
     </message>
 </context>
 <context>
@@ -712,6 +866,20 @@
     </message>
 </context>
 <context>
+    <name>StagePainter</name>
+    <message>
+        <source>New leader</source>
+        <translation>Neue Spitze</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>ovatron: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start Ovatron from a desktop session.</source>
@@ -720,6 +888,29 @@
     <message>
         <source>ovatron: cannot open the display: %1</source>
         <translation>ovatron: die Anzeige kann nicht geöffnet werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TurnLengthDialog</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Until Enter</source>
+        <translation>Bis Eingabe</translation>
+    </message>
+    <message>
+        <source>Turn Length</source>
+        <translation>Rundenlänge</translation>
+    </message>
+    <message>
+        <source>&amp;Turn length:</source>
+        <translation>&amp;Rundenlänge:</translation>
+    </message>
+    <message>
+        <source>Each turn ends by itself this many seconds after the applause starts.</source>
+        <translation>Jede Runde endet von selbst so viele Sekunden, nachdem der Applaus beginnt.</translation>
     </message>
 </context>
 <context>
@@ -750,29 +941,6 @@
     </message>
 </context>
 <context>
-    <name>TurnLengthDialog</name>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Until Enter</source>
-        <translation>Bis Eingabe</translation>
-    </message>
-    <message>
-        <source>Turn Length</source>
-        <translation>Rundenlänge</translation>
-    </message>
-    <message>
-        <source>&amp;Turn length:</source>
-        <translation>&amp;Rundenlänge:</translation>
-    </message>
-    <message>
-        <source>Each turn ends by itself this many seconds after the applause starts.</source>
-        <translation>Jede Runde endet von selbst so viele Sekunden, nachdem der Applaus beginnt.</translation>
-    </message>
-</context>
-<context>
     <name>ViewDialogs</name>
     <message>
         <source>Remove Contestant</source>
@@ -789,78 +957,6 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>EventDialog</name>
-    <message>
-        <source>Event</source>
-        <translation>Veranstaltung</translation>
-    </message>
-    <message>
-        <source>&amp;Choose...</source>
-        <translation>&amp;Auswählen...</translation>
-    </message>
-    <message>
-        <source>&amp;No Logo</source>
-        <translation>&amp;Kein Logo</translation>
-    </message>
-    <message>
-        <source>Event &amp;name:</source>
-        <translation>&amp;Name der Veranstaltung:</translation>
-    </message>
-    <message>
-        <source>Logo:</source>
-        <translation>Logo:</translation>
-    </message>
-    <message>
-        <source>Event Logo</source>
-        <translation>Logo der Veranstaltung</translation>
-    </message>
-    <message>
-        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(keines)</translation>
-    </message>
-    <message>
-        <source>%1 could not be copied into %2.</source>
-        <translation>%1 konnte nicht nach %2 kopiert werden.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>%1 konnte nicht geschrieben werden.</translation>
-    </message>
-</context>
-<context>
-    <name>EventLogo</name>
-    <message>
-        <source>the file is missing</source>
-        <translation>die Datei fehlt</translation>
-    </message>
-    <message>
-        <source>it is not a readable picture</source>
-        <translation>es ist kein lesbares Bild</translation>
-    </message>
-    <message>
-        <source>it is too large (%1 x %2 pixels)</source>
-        <translation>es ist zu groß (%1 x %2 Pixel)</translation>
-    </message>
-</context>
-<context>
-    <name>StagePainter</name>
-    <message>
-        <source>New leader</source>
-        <translation>Neue Spitze</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>und %n weiterer</numerusform>
-            <numerusform>und %n weitere</numerusform>
-        </translation>
     </message>
 </context>
 </TS>

@@ -219,13 +219,17 @@
         <source>&amp;Redo</source>
         <translation>Réta&amp;blir</translation>
     </message>
-<message>
+    <message>
         <source>E&amp;vent...</source>
         <translation>É&amp;vénement...</translation>
     </message>
     <message>
         <source>Show &amp;Winners</source>
         <translation>Afficher les &amp;gagnants</translation>
+    </message>
+    <message>
+        <source>&amp;OSC...</source>
+        <translation>&amp;OSC...</translation>
     </message>
 </context>
 <context>
@@ -245,6 +249,64 @@
     <message>
         <source>Clear League Table</source>
         <translation>Effacer le classement</translation>
+    </message>
+</context>
+<context>
+    <name>EventDialog</name>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Choisir...</translation>
+    </message>
+    <message>
+        <source>&amp;No Logo</source>
+        <translation>&amp;Sans logo</translation>
+    </message>
+    <message>
+        <source>Event &amp;name:</source>
+        <translation>&amp;Nom de l’événement :</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logo :</translation>
+    </message>
+    <message>
+        <source>Event Logo</source>
+        <translation>Logo de l’événement</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied into %2.</source>
+        <translation>%1 n’a pas pu être copié dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 n’a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogo</name>
+    <message>
+        <source>the file is missing</source>
+        <translation>le fichier est introuvable</translation>
+    </message>
+    <message>
+        <source>it is not a readable picture</source>
+        <translation>ce n’est pas une image lisible</translation>
+    </message>
+    <message>
+        <source>it is too large (%1 x %2 pixels)</source>
+        <translation>elle est trop grande (%1 x %2 pixels)</translation>
     </message>
 </context>
 <context>
@@ -378,7 +440,7 @@
         <source>The audience screen was disconnected; its window is closed until View &gt; Audience Screen opens it again.</source>
         <translation>L&apos;écran du public a été débranché ; sa fenêtre reste fermée jusqu&apos;à ce qu&apos;Affichage &gt; Écran du public la rouvre.</translation>
     </message>
-<message>
+    <message>
         <source>The event&apos;s logo is not shown: %1 (%2).</source>
         <translation>Le logo de l’événement n’est pas affiché : %1 (%2).</translation>
     </message>
@@ -494,9 +556,101 @@
         <source>Next: %1</source>
         <translation>Suivant : %1</translation>
     </message>
-<message>
+    <message>
         <source>The winners are showing (Esc ends them)</source>
         <translation>Les gagnants sont affichés (Échap les retire)</translation>
+    </message>
+</context>
+<context>
+    <name>OscBridge</name>
+    <message>
+        <source>OSC is off: %1</source>
+        <translation>OSC est désactivé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>OscDialog</name>
+    <message>
+        <source>&amp;Take and send OSC messages</source>
+        <translation>&amp;Recevoir et envoyer des messages OSC</translation>
+    </message>
+    <message>
+        <source>Send the &amp;level (ten times a second at most)</source>
+        <translation>Envoyer le &amp;niveau (dix fois par seconde au plus)</translation>
+    </message>
+    <message>
+        <source>OSC</source>
+        <translation>OSC</translation>
+    </message>
+    <message>
+        <source>This computer only (127.0.0.1)</source>
+        <translation>Cet ordinateur seulement (127.0.0.1)</translation>
+    </message>
+    <message>
+        <source>The local network (0.0.0.0)</source>
+        <translation>Le réseau local (0.0.0.0)</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>cet ordinateur seulement</translation>
+    </message>
+    <message>
+        <source>host:port, host:port</source>
+        <translation>hôte:port, hôte:port</translation>
+    </message>
+    <message>
+        <source>Send &amp;Test</source>
+        <translation>Envoyer un &amp;test</translation>
+    </message>
+    <message>
+        <source>&amp;Listen on:</source>
+        <translation>&amp;Écouter sur :</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port :</translation>
+    </message>
+    <message>
+        <source>&amp;Accept from:</source>
+        <translation>&amp;Accepter de :</translation>
+    </message>
+    <message>
+        <source>&amp;Send to:</source>
+        <translation>En&amp;voyer à :</translation>
+    </message>
+    <message numerus="yes">
+        <source>The test message went to %n target(s).</source>
+        <translation>
+            <numerusform>Le message de test est parti vers %n destination.</numerusform>
+            <numerusform>Le message de test est parti vers %n destinations.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No target to send the test message to.</source>
+        <translation>Aucune destination pour le message de test.</translation>
+    </message>
+    <message>
+        <source>Not an address: %1</source>
+        <translation>Ce n&apos;est pas une adresse : %1</translation>
+    </message>
+    <message>
+        <source>OSC is off.</source>
+        <translation>OSC est désactivé.</translation>
+    </message>
+    <message>
+        <source>Messages in: %1, out: %2, refused: %3</source>
+        <translation>Messages reçus : %1, envoyés : %2, refusés : %3</translation>
+    </message>
+</context>
+<context>
+    <name>OscLink</name>
+    <message>
+        <source>OSC messages cannot be read on this computer.</source>
+        <translation>Les messages OSC ne peuvent pas être lus sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be opened for OSC: %2</source>
+        <translation>Le port %1 ne peut pas être ouvert pour OSC : %2</translation>
     </message>
 </context>
 <context>
@@ -712,6 +866,20 @@
     </message>
 </context>
 <context>
+    <name>StagePainter</name>
+    <message>
+        <source>New leader</source>
+        <translation>Nouveau en tête</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>ovatron: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start Ovatron from a desktop session.</source>
@@ -720,6 +888,29 @@
     <message>
         <source>ovatron: cannot open the display: %1</source>
         <translation>ovatron : impossible d&apos;ouvrir l&apos;affichage : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TurnLengthDialog</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Until Enter</source>
+        <translation>Jusqu&apos;à Entrée</translation>
+    </message>
+    <message>
+        <source>Turn Length</source>
+        <translation>Durée du passage</translation>
+    </message>
+    <message>
+        <source>&amp;Turn length:</source>
+        <translation>&amp;Durée du passage :</translation>
+    </message>
+    <message>
+        <source>Each turn ends by itself this many seconds after the applause starts.</source>
+        <translation>Chaque passage se termine de lui-même ce nombre de secondes après le début des applaudissements.</translation>
     </message>
 </context>
 <context>
@@ -750,29 +941,6 @@
     </message>
 </context>
 <context>
-    <name>TurnLengthDialog</name>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Until Enter</source>
-        <translation>Jusqu&apos;à Entrée</translation>
-    </message>
-    <message>
-        <source>Turn Length</source>
-        <translation>Durée du passage</translation>
-    </message>
-    <message>
-        <source>&amp;Turn length:</source>
-        <translation>&amp;Durée du passage :</translation>
-    </message>
-    <message>
-        <source>Each turn ends by itself this many seconds after the applause starts.</source>
-        <translation>Chaque passage se termine de lui-même ce nombre de secondes après le début des applaudissements.</translation>
-    </message>
-</context>
-<context>
     <name>ViewDialogs</name>
     <message>
         <source>Remove Contestant</source>
@@ -789,78 +957,6 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>EventDialog</name>
-    <message>
-        <source>Event</source>
-        <translation>Événement</translation>
-    </message>
-    <message>
-        <source>&amp;Choose...</source>
-        <translation>&amp;Choisir...</translation>
-    </message>
-    <message>
-        <source>&amp;No Logo</source>
-        <translation>&amp;Sans logo</translation>
-    </message>
-    <message>
-        <source>Event &amp;name:</source>
-        <translation>&amp;Nom de l’événement :</translation>
-    </message>
-    <message>
-        <source>Logo:</source>
-        <translation>Logo :</translation>
-    </message>
-    <message>
-        <source>Event Logo</source>
-        <translation>Logo de l’événement</translation>
-    </message>
-    <message>
-        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(aucun)</translation>
-    </message>
-    <message>
-        <source>%1 could not be copied into %2.</source>
-        <translation>%1 n’a pas pu être copié dans %2.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>%1 n’a pas pu être écrit.</translation>
-    </message>
-</context>
-<context>
-    <name>EventLogo</name>
-    <message>
-        <source>the file is missing</source>
-        <translation>le fichier est introuvable</translation>
-    </message>
-    <message>
-        <source>it is not a readable picture</source>
-        <translation>ce n’est pas une image lisible</translation>
-    </message>
-    <message>
-        <source>it is too large (%1 x %2 pixels)</source>
-        <translation>elle est trop grande (%1 x %2 pixels)</translation>
-    </message>
-</context>
-<context>
-    <name>StagePainter</name>
-    <message>
-        <source>New leader</source>
-        <translation>Nouveau en tête</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>et %n autre</numerusform>
-            <numerusform>et %n autres</numerusform>
-        </translation>
     </message>
 </context>
 </TS>

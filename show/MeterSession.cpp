@@ -9,6 +9,7 @@
 #include "show/CorrectionCommands.h"
 
 #include <QLoggingCategory>
+#include <QSignalBlocker>
 #include <QTimerEvent>
 
 #include <chrono>
@@ -37,7 +38,9 @@ MeterSession::MeterSession(brio::BRAppConfig& settings, const DisplaySettings& s
 
 MeterSession::~MeterSession()
 {
-    // The commands on the history hold the meter; they go first.
+    // The commands on the history hold the meter; they go first, without news of it: whoever
+    // listens to the history may be going too (the window that owns this session).
+    const QSignalBlocker quiet(&m_corrections);
     m_corrections.clear();
 }
 

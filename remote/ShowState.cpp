@@ -35,6 +35,7 @@ ShowState showStateOf(const MeterCore& meter, const QString& title)
     shown.peak = meter.peak();
     shown.countdown = meter.countdownSeconds();
     shown.title = title;
+    shown.curve = meter.currentCurve().readings;
     const LeagueTable& table = meter.leagueTable();
     if (meter.useLeagueTable()) {
         for (int index = 0; index < table.count(); ++index) {
@@ -58,6 +59,9 @@ QByteArray showStateJson(const ShowState& state)
                                 {"name", row.name},
                                 {"score", row.score},
                                 {"current", row.current}});
+    QJsonArray curve;
+    for (const std::uint8_t reading : state.curve)
+        curve.append(int(reading));
     const QJsonObject object{
         {"state", stateName(state.state)},
         {"typed", state.typed},
@@ -67,6 +71,7 @@ QByteArray showStateJson(const ShowState& state)
         {"table", rows},
         {"next", QJsonArray::fromStringList(state.next)},
         {"title", state.title},
+        {"curve", curve},
     };
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }

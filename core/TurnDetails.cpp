@@ -21,8 +21,9 @@ bool measuredNow(const MeterCore& meter, int row)
 
 bool rowHasCurves(const MeterCore& meter, int row)
 {
+    // Without the league table there are no rows to choose.
     const LeagueTable& table = meter.leagueTable();
-    return table.contains(row) &&
+    return meter.useLeagueTable() && table.contains(row) &&
            (measuredNow(meter, row) || !meter.curvesOf(table.entry(row).order).empty());
 }
 

@@ -27,7 +27,8 @@ struct RowCurves {
 };
 
 // The row's curves: its finished turns, and the turn under way when the row is measured now;
-// none for a row the table does not have, or one with no curve that is not measured now.
+// none for a row the table does not have, or one with no curve that is not measured now, and
+// none while the league table is not in use.
 std::optional<RowCurves> rowCurves(const MeterCore& meter, int row);
 // Whether rowCurves has some for the row, without copying them (the menu rules ask often).
 bool rowHasCurves(const MeterCore& meter, int row);

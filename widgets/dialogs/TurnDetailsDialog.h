@@ -26,7 +26,7 @@ public:
     void chooseTurn(int index);
 
     // What the dialog shows (for tests).
-    const CurvePlot& plot() const { return *m_plot; }
+    CurvePlot& plot() const { return *m_plot; }
     QComboBox* turnBox() const { return m_turns; }
     // Each figure's text, in the order shown: score, marked level, length, loudest moment,
     // input, room.

@@ -219,13 +219,17 @@
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
-<message>
+    <message>
         <source>E&amp;vent...</source>
         <translation>&amp;Veranstaltung...</translation>
     </message>
     <message>
         <source>Show &amp;Winners</source>
         <translation>Sieger &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Details...</source>
+        <translation>&amp;Details der Runde...</translation>
     </message>
 </context>
 <context>
@@ -245,6 +249,64 @@
     <message>
         <source>Clear League Table</source>
         <translation>Rangliste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>EventDialog</name>
+    <message>
+        <source>Event</source>
+        <translation>Veranstaltung</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Auswählen...</translation>
+    </message>
+    <message>
+        <source>&amp;No Logo</source>
+        <translation>&amp;Kein Logo</translation>
+    </message>
+    <message>
+        <source>Event &amp;name:</source>
+        <translation>&amp;Name der Veranstaltung:</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logo:</translation>
+    </message>
+    <message>
+        <source>Event Logo</source>
+        <translation>Logo der Veranstaltung</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keines)</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied into %2.</source>
+        <translation>%1 konnte nicht nach %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogo</name>
+    <message>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <source>it is not a readable picture</source>
+        <translation>es ist kein lesbares Bild</translation>
+    </message>
+    <message>
+        <source>it is too large (%1 x %2 pixels)</source>
+        <translation>es ist zu groß (%1 x %2 Pixel)</translation>
     </message>
 </context>
 <context>
@@ -378,7 +440,7 @@
         <source>The audience screen was disconnected; its window is closed until View &gt; Audience Screen opens it again.</source>
         <translation>Der Publikumsbildschirm wurde getrennt; sein Fenster bleibt geschlossen, bis Ansicht &gt; Publikumsbildschirm es wieder öffnet.</translation>
     </message>
-<message>
+    <message>
         <source>The event&apos;s logo is not shown: %1 (%2).</source>
         <translation>Das Logo der Veranstaltung wird nicht gezeigt: %1 (%2).</translation>
     </message>
@@ -460,6 +522,10 @@
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
     </message>
+    <message>
+        <source>A contestant&apos;s score is the loudness the room held for three seconds of the turn, so a single scream cannot win.</source>
+        <translation>Die Punktzahl ist die Lautstärke, die der Saal drei Sekunden lang hielt, daher gewinnt ein einzelner Schrei nicht.</translation>
+    </message>
 </context>
 <context>
     <name>MicrophoneInput</name>
@@ -494,9 +560,20 @@
         <source>Next: %1</source>
         <translation>Als Nächstes: %1</translation>
     </message>
-<message>
+    <message>
         <source>The winners are showing (Esc ends them)</source>
         <translation>Die Sieger werden gezeigt (Esc beendet das)</translation>
+    </message>
+</context>
+<context>
+    <name>OscLink</name>
+    <message>
+        <source>OSC messages cannot be read on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be opened for OSC: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -712,6 +789,20 @@
     </message>
 </context>
 <context>
+    <name>StagePainter</name>
+    <message>
+        <source>New leader</source>
+        <translation>Neue Spitze</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>ovatron: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start Ovatron from a desktop session.</source>
@@ -720,6 +811,108 @@
     <message>
         <source>ovatron: cannot open the display: %1</source>
         <translation>ovatron: die Anzeige kann nicht geöffnet werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TurnDetailsDialog</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Microphone (the system&apos;s default)</source>
+        <translation>Mikrofon (Standard des Systems)</translation>
+    </message>
+    <message>
+        <source>Microphone: %1</source>
+        <translation>Mikrofon: %1</translation>
+    </message>
+    <message>
+        <source>Not used (the keyboard measured)</source>
+        <translation>Nicht verwendet (die Tastatur hat gemessen)</translation>
+    </message>
+    <message>
+        <source>Floor %1 LUFS, range %2 LU</source>
+        <translation>Grundpegel %1 LUFS, Bereich %2 LU</translation>
+    </message>
+    <message>
+        <source>Turn Details</source>
+        <translation>Details der Runde</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>&amp;Runde:</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Punkte:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>Loudest moment:</source>
+        <translation>Lautester Moment:</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Eingang:</translation>
+    </message>
+    <message>
+        <source>Room:</source>
+        <translation>Raum:</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2, under way</source>
+        <translation>Runde %1 von %2, läuft</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2</source>
+        <translation>Runde %1 von %2</translation>
+    </message>
+    <message>
+        <source>Held level:</source>
+        <translation>Gehaltener Pegel:</translation>
+    </message>
+    <message>
+        <source>Highest level:</source>
+        <translation>Höchster Pegel:</translation>
+    </message>
+    <message>
+        <source>%1 after %2</source>
+        <translation>%1 nach %2</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <translation>Noch keiner</translation>
+    </message>
+</context>
+<context>
+    <name>TurnLengthDialog</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Until Enter</source>
+        <translation>Bis Eingabe</translation>
+    </message>
+    <message>
+        <source>Turn Length</source>
+        <translation>Rundenlänge</translation>
+    </message>
+    <message>
+        <source>&amp;Turn length:</source>
+        <translation>&amp;Rundenlänge:</translation>
+    </message>
+    <message>
+        <source>Each turn ends by itself this many seconds after the applause starts.</source>
+        <translation>Jede Runde endet von selbst so viele Sekunden, nachdem der Applaus beginnt.</translation>
     </message>
 </context>
 <context>
@@ -750,29 +943,6 @@
     </message>
 </context>
 <context>
-    <name>TurnLengthDialog</name>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Until Enter</source>
-        <translation>Bis Eingabe</translation>
-    </message>
-    <message>
-        <source>Turn Length</source>
-        <translation>Rundenlänge</translation>
-    </message>
-    <message>
-        <source>&amp;Turn length:</source>
-        <translation>&amp;Rundenlänge:</translation>
-    </message>
-    <message>
-        <source>Each turn ends by itself this many seconds after the applause starts.</source>
-        <translation>Jede Runde endet von selbst so viele Sekunden, nachdem der Applaus beginnt.</translation>
-    </message>
-</context>
-<context>
     <name>ViewDialogs</name>
     <message>
         <source>Remove Contestant</source>
@@ -789,78 +959,6 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>EventDialog</name>
-    <message>
-        <source>Event</source>
-        <translation>Veranstaltung</translation>
-    </message>
-    <message>
-        <source>&amp;Choose...</source>
-        <translation>&amp;Auswählen...</translation>
-    </message>
-    <message>
-        <source>&amp;No Logo</source>
-        <translation>&amp;Kein Logo</translation>
-    </message>
-    <message>
-        <source>Event &amp;name:</source>
-        <translation>&amp;Name der Veranstaltung:</translation>
-    </message>
-    <message>
-        <source>Logo:</source>
-        <translation>Logo:</translation>
-    </message>
-    <message>
-        <source>Event Logo</source>
-        <translation>Logo der Veranstaltung</translation>
-    </message>
-    <message>
-        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Bilder (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(keines)</translation>
-    </message>
-    <message>
-        <source>%1 could not be copied into %2.</source>
-        <translation>%1 konnte nicht nach %2 kopiert werden.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>%1 konnte nicht geschrieben werden.</translation>
-    </message>
-</context>
-<context>
-    <name>EventLogo</name>
-    <message>
-        <source>the file is missing</source>
-        <translation>die Datei fehlt</translation>
-    </message>
-    <message>
-        <source>it is not a readable picture</source>
-        <translation>es ist kein lesbares Bild</translation>
-    </message>
-    <message>
-        <source>it is too large (%1 x %2 pixels)</source>
-        <translation>es ist zu groß (%1 x %2 Pixel)</translation>
-    </message>
-</context>
-<context>
-    <name>StagePainter</name>
-    <message>
-        <source>New leader</source>
-        <translation>Neue Spitze</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>und %n weiterer</numerusform>
-            <numerusform>und %n weitere</numerusform>
-        </translation>
     </message>
 </context>
 </TS>

@@ -219,13 +219,17 @@
         <source>&amp;Redo</source>
         <translation>Réta&amp;blir</translation>
     </message>
-<message>
+    <message>
         <source>E&amp;vent...</source>
         <translation>É&amp;vénement...</translation>
     </message>
     <message>
         <source>Show &amp;Winners</source>
         <translation>Afficher les &amp;gagnants</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Details...</source>
+        <translation>&amp;Détails du passage...</translation>
     </message>
 </context>
 <context>
@@ -245,6 +249,64 @@
     <message>
         <source>Clear League Table</source>
         <translation>Effacer le classement</translation>
+    </message>
+</context>
+<context>
+    <name>EventDialog</name>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Choisir...</translation>
+    </message>
+    <message>
+        <source>&amp;No Logo</source>
+        <translation>&amp;Sans logo</translation>
+    </message>
+    <message>
+        <source>Event &amp;name:</source>
+        <translation>&amp;Nom de l’événement :</translation>
+    </message>
+    <message>
+        <source>Logo:</source>
+        <translation>Logo :</translation>
+    </message>
+    <message>
+        <source>Event Logo</source>
+        <translation>Logo de l’événement</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied into %2.</source>
+        <translation>%1 n’a pas pu être copié dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 n’a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogo</name>
+    <message>
+        <source>the file is missing</source>
+        <translation>le fichier est introuvable</translation>
+    </message>
+    <message>
+        <source>it is not a readable picture</source>
+        <translation>ce n’est pas une image lisible</translation>
+    </message>
+    <message>
+        <source>it is too large (%1 x %2 pixels)</source>
+        <translation>elle est trop grande (%1 x %2 pixels)</translation>
     </message>
 </context>
 <context>
@@ -378,7 +440,7 @@
         <source>The audience screen was disconnected; its window is closed until View &gt; Audience Screen opens it again.</source>
         <translation>L&apos;écran du public a été débranché ; sa fenêtre reste fermée jusqu&apos;à ce qu&apos;Affichage &gt; Écran du public la rouvre.</translation>
     </message>
-<message>
+    <message>
         <source>The event&apos;s logo is not shown: %1 (%2).</source>
         <translation>Le logo de l’événement n’est pas affiché : %1 (%2).</translation>
     </message>
@@ -460,6 +522,10 @@
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
     </message>
+    <message>
+        <source>A contestant&apos;s score is the loudness the room held for three seconds of the turn, so a single scream cannot win.</source>
+        <translation>Le score d&apos;un candidat est la sonie que la salle a tenue pendant trois secondes du passage : un seul cri ne suffit pas à gagner.</translation>
+    </message>
 </context>
 <context>
     <name>MicrophoneInput</name>
@@ -494,9 +560,20 @@
         <source>Next: %1</source>
         <translation>Suivant : %1</translation>
     </message>
-<message>
+    <message>
         <source>The winners are showing (Esc ends them)</source>
         <translation>Les gagnants sont affichés (Échap les retire)</translation>
+    </message>
+</context>
+<context>
+    <name>OscLink</name>
+    <message>
+        <source>OSC messages cannot be read on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be opened for OSC: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -712,6 +789,20 @@
     </message>
 </context>
 <context>
+    <name>StagePainter</name>
+    <message>
+        <source>New leader</source>
+        <translation>Nouveau en tête</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>ovatron: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start Ovatron from a desktop session.</source>
@@ -720,6 +811,108 @@
     <message>
         <source>ovatron: cannot open the display: %1</source>
         <translation>ovatron : impossible d&apos;ouvrir l&apos;affichage : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TurnDetailsDialog</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Microphone (the system&apos;s default)</source>
+        <translation>Microphone (celui du système par défaut)</translation>
+    </message>
+    <message>
+        <source>Microphone: %1</source>
+        <translation>Microphone : %1</translation>
+    </message>
+    <message>
+        <source>Not used (the keyboard measured)</source>
+        <translation>Non utilisée (le clavier a mesuré)</translation>
+    </message>
+    <message>
+        <source>Floor %1 LUFS, range %2 LU</source>
+        <translation>Plancher %1 LUFS, plage %2 LU</translation>
+    </message>
+    <message>
+        <source>Turn Details</source>
+        <translation>Détails du passage</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>&amp;Passage :</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Score :</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>Loudest moment:</source>
+        <translation>Moment le plus fort :</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Entrée :</translation>
+    </message>
+    <message>
+        <source>Room:</source>
+        <translation>Salle :</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2, under way</source>
+        <translation>Passage %1 sur %2, en cours</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2</source>
+        <translation>Passage %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Held level:</source>
+        <translation>Niveau tenu :</translation>
+    </message>
+    <message>
+        <source>Highest level:</source>
+        <translation>Niveau le plus haut :</translation>
+    </message>
+    <message>
+        <source>%1 after %2</source>
+        <translation>%1 après %2</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <translation>Aucun pour l&apos;instant</translation>
+    </message>
+</context>
+<context>
+    <name>TurnLengthDialog</name>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Until Enter</source>
+        <translation>Jusqu&apos;à Entrée</translation>
+    </message>
+    <message>
+        <source>Turn Length</source>
+        <translation>Durée du passage</translation>
+    </message>
+    <message>
+        <source>&amp;Turn length:</source>
+        <translation>&amp;Durée du passage :</translation>
+    </message>
+    <message>
+        <source>Each turn ends by itself this many seconds after the applause starts.</source>
+        <translation>Chaque passage se termine de lui-même ce nombre de secondes après le début des applaudissements.</translation>
     </message>
 </context>
 <context>
@@ -750,29 +943,6 @@
     </message>
 </context>
 <context>
-    <name>TurnLengthDialog</name>
-    <message>
-        <source> s</source>
-        <translation> s</translation>
-    </message>
-    <message>
-        <source>Until Enter</source>
-        <translation>Jusqu&apos;à Entrée</translation>
-    </message>
-    <message>
-        <source>Turn Length</source>
-        <translation>Durée du passage</translation>
-    </message>
-    <message>
-        <source>&amp;Turn length:</source>
-        <translation>&amp;Durée du passage :</translation>
-    </message>
-    <message>
-        <source>Each turn ends by itself this many seconds after the applause starts.</source>
-        <translation>Chaque passage se termine de lui-même ce nombre de secondes après le début des applaudissements.</translation>
-    </message>
-</context>
-<context>
     <name>ViewDialogs</name>
     <message>
         <source>Remove Contestant</source>
@@ -789,78 +959,6 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>EventDialog</name>
-    <message>
-        <source>Event</source>
-        <translation>Événement</translation>
-    </message>
-    <message>
-        <source>&amp;Choose...</source>
-        <translation>&amp;Choisir...</translation>
-    </message>
-    <message>
-        <source>&amp;No Logo</source>
-        <translation>&amp;Sans logo</translation>
-    </message>
-    <message>
-        <source>Event &amp;name:</source>
-        <translation>&amp;Nom de l’événement :</translation>
-    </message>
-    <message>
-        <source>Logo:</source>
-        <translation>Logo :</translation>
-    </message>
-    <message>
-        <source>Event Logo</source>
-        <translation>Logo de l’événement</translation>
-    </message>
-    <message>
-        <source>Pictures (*.png *.jpg *.jpeg *.svg)</source>
-        <translation>Images (*.png *.jpg *.jpeg *.svg)</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(aucun)</translation>
-    </message>
-    <message>
-        <source>%1 could not be copied into %2.</source>
-        <translation>%1 n’a pas pu être copié dans %2.</translation>
-    </message>
-    <message>
-        <source>%1 could not be written.</source>
-        <translation>%1 n’a pas pu être écrit.</translation>
-    </message>
-</context>
-<context>
-    <name>EventLogo</name>
-    <message>
-        <source>the file is missing</source>
-        <translation>le fichier est introuvable</translation>
-    </message>
-    <message>
-        <source>it is not a readable picture</source>
-        <translation>ce n’est pas une image lisible</translation>
-    </message>
-    <message>
-        <source>it is too large (%1 x %2 pixels)</source>
-        <translation>elle est trop grande (%1 x %2 pixels)</translation>
-    </message>
-</context>
-<context>
-    <name>StagePainter</name>
-    <message>
-        <source>New leader</source>
-        <translation>Nouveau en tête</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>et %n autre</numerusform>
-            <numerusform>et %n autres</numerusform>
-        </translation>
     </message>
 </context>
 </TS>

@@ -3,10 +3,10 @@
 
 # Each layer sees only itself and the layers below it. A layer's include folder in the build
 # tree holds links to exactly those source folders, so "widgets/MeterView.h" included from the
-# core does not resolve and the build fails. The walls, lowest first: brio; core; store, remote
-# and audio, each on its own; results (the store's events on paper); show (the running show:
-# core, store, audio's plain headers and remote, never a widget or a display); display (core
-# only: no show, no widgets); widgets (all of these); app.
+# core does not resolve and the build fails. The walls, lowest first: brio; core; store, remote,
+# osc and audio, each on its own; results (the store's events on paper); show (the running
+# show: core, store, audio's plain headers, remote and osc, never a widget or a display);
+# display (core only: no show, no widgets); widgets (all of these); app.
 function(ovatron_layer_includes target)
   set(root "${CMAKE_BINARY_DIR}/layers/${target}")
   file(MAKE_DIRECTORY "${root}")

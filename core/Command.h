@@ -16,6 +16,7 @@ enum class Command {
     BackgroundColor,  // no menu item carries it
     AudienceScreen,
     ShowControl,
+    Osc,
     EventSettings,
     ShowWinners,
     EndWinners,  // Esc while the winners show; no menu item carries it

@@ -29,6 +29,7 @@ constexpr CommandEntry kCommands[] = {
      QT_TRANSLATE_NOOP("CommandTable", "&Audience Screen"), nullptr, {"F5", nullptr}},
     {Command::ShowControl, "showControl", QT_TRANSLATE_NOOP("CommandTable", "Show &Control..."),
      nullptr, {}},
+    {Command::Osc, "osc", QT_TRANSLATE_NOOP("CommandTable", "&OSC..."), nullptr, {}},
     {Command::EventSettings, "eventSettings", QT_TRANSLATE_NOOP("CommandTable", "E&vent..."),
      nullptr, {}},
     {Command::ShowWinners, "showWinners", QT_TRANSLATE_NOOP("CommandTable", "Show &Winners"),
@@ -79,7 +80,8 @@ constexpr std::optional<Command> kEditItems[] = {
 };
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,
-                                                 Command::ShowWinners, Command::ShowControl};
+                                                 Command::ShowWinners, Command::ShowControl,
+                                                 Command::Osc};
 
 constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparator,
                                                  Command::About};

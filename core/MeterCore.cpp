@@ -215,6 +215,15 @@ void MeterCore::startContestant(const brio::BRString& name)
     m_state = MeterState::Measuring;
 }
 
+bool MeterCore::startNextWaiting()
+{
+    if (m_state != MeterState::NameEntry || !m_useLeagueTable || m_rename ||
+        m_preloadList.size() == 0)
+        return false;
+    takeNextPreloadedName();
+    return true;
+}
+
 void MeterCore::takeNextPreloadedName()
 {
     startContestant(m_preloadList[0]);

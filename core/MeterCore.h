@@ -103,6 +103,9 @@ public:
     // After the operator confirmed a new preload list: restarts the table and starts the
     // first waiting name, if any. Always needs a repaint.
     void restartWithPreloadList();
+    // Starts the running order's first waiting name from name entry, as Enter on the summary
+    // does; what was typed gives way. False when no name waits or the meter is elsewhere.
+    bool startNextWaiting();
 
     // Mending the table outside a running turn (in name entry and on the summary screen).
     // Whether the table can be corrected now: in use, no turn running, no rename under way.

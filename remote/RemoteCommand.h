@@ -3,20 +3,8 @@
 
 #pragma once
 
-#include <QString>
+#include "core/ShowCommand.h"
 
-// What a remote asks of the meter; show/ShowControlLink carries it out through the show's
-// session as the keys would.
-struct RemoteCommand {
-    enum class Kind {
-        Contestant,  // start name, as typing it and Enter would
-        Enter,
-        Escape,
-        Applause,  // SPACE held (down) or released
-    };
-    Kind kind = Kind::Enter;
-    QString name;       // with Contestant: never without a printable character
-    bool down = false;  // with Applause
-
-    friend bool operator==(const RemoteCommand&, const RemoteCommand&) = default;
-};
+// What a remote asks of the meter: one of the commands from outside the window, which the
+// show's session carries out as the keys would (show/ShowControlLink hands it over).
+using RemoteCommand = ShowCommand;

@@ -16,6 +16,10 @@
 #include <QRegularExpression>
 #include <QUrlQuery>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace {
 
 RemoteReply error(int status, const char* message)
@@ -220,8 +224,18 @@ RemoteReply RequestHandler::route(const RemoteRequest& request, const ShowState&
                            std::nullopt,
                            {{"Content-Security-Policy", overlay ? m_overlayPolicy : m_remotePolicy}}};
     }
-    const bool command = path == u"/api/contestant" || path == u"/api/enter" ||
-                         path == u"/api/escape" || path == u"/api/applause";
+    using Kind = RemoteCommand::Kind;
+    // The commands without a body, by address.
+    static const std::pair<const char16_t*, Kind> plainCommands[] = {
+        {u"/api/enter", Kind::Enter},
+        {u"/api/escape", Kind::Escape},
+        {u"/api/next", Kind::Next},
+        {u"/api/winners", Kind::Winners},
+    };
+    const auto plain = std::find_if(std::begin(plainCommands), std::end(plainCommands),
+                                    [&](const auto& known) { return path == known.first; });
+    const bool command =
+        plain != std::end(plainCommands) || path == u"/api/contestant" || path == u"/api/applause";
     if (!command)
         return error(404, "no such address");
     if (!post)
@@ -230,7 +244,5 @@ RemoteReply RequestHandler::route(const RemoteRequest& request, const ShowState&
         return contestant(request, state);
     if (path == u"/api/applause")
         return applause(request);
-    return accepted(RemoteCommand{path == u"/api/enter" ? RemoteCommand::Kind::Enter
-                                                         : RemoteCommand::Kind::Escape,
-                                  {}, false});
+    return accepted(RemoteCommand{plain->second, {}, false});
 }

@@ -26,7 +26,7 @@ QString stateName(MeterState state)
 
 }  // namespace
 
-ShowState showStateOf(const MeterCore& meter, const QString& title)
+ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners)
 {
     ShowState shown;
     shown.state = meter.state();
@@ -36,6 +36,7 @@ ShowState showStateOf(const MeterCore& meter, const QString& title)
     shown.countdown = meter.countdownSeconds();
     shown.title = title;
     shown.curve = meter.currentCurve().readings;
+    shown.winners = winners;
     const LeagueTable& table = meter.leagueTable();
     if (meter.useLeagueTable()) {
         for (int index = 0; index < table.count(); ++index) {
@@ -72,6 +73,7 @@ QByteArray showStateJson(const ShowState& state)
         {"next", QJsonArray::fromStringList(state.next)},
         {"title", state.title},
         {"curve", curve},
+        {"winners", state.winners},
     };
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }

@@ -34,9 +34,10 @@ struct ShowState {
     // The readings of the turn under way (and on its summary screen), ten a second; empty
     // when none.
     std::vector<std::uint8_t> curve;
+    bool winners = false;  // the winners' podium shows
 };
 
-ShowState showStateOf(const MeterCore& meter, const QString& title);
+ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners = false);
 
 // The state as one line of JSON (UTF-8), the body of GET /api/state and of each live message.
 QByteArray showStateJson(const ShowState& state);

@@ -266,14 +266,16 @@ measure_program_run() {
   stop_process "$app_pid"
 }
 
-# Show control on: the level held at 100 with nobody connected (phase sc-held), then the
+# Show control and OSC on, the meter at rest and nobody sending (phase osc-rest); show control
+# on: the level held at 100 with nobody connected (phase sc-held), then the
 # level moving with one overlay's live WebSocket connected (phase sc-moving), whose messages
 # a listener counts (appended as "messages PER_SECOND" to the results).
 measure_show_control_run() {
   local run="$1" port=$((20000 + RANDOM % 20000)) token listener
-  prepare_home "show.$run"
+  prepare_home "show.$run" Osc=1 OscPort=$((port + 1))
   start_app "$work/show.$run.log" "$program" --show-control "$port"
   token="$(sed -n 's/^ShowControlToken=//p' "$XDG_CONFIG_HOME/Ovatron/Ovatron.conf")"
+  measure_phase osc-rest
   xdotool type --delay 50 "Ana"
   xdotool key Return
   pause 0.3
@@ -394,7 +396,7 @@ print_report() {
   echo "CPU: per cent of one core; X: the Xvfb server; frames/s: full-window redraws per second"
   echo
   printf '%-12s %9s %7s %9s %9s %9s %8s %8s\n' phase "CPU prog" "CPU X" "CPU sum" "Mpixel/s" "frames/s" "RSS MiB" "PSS MiB"
-  for phase in held moving idle bare floor stage-rest stage-moving sc-held sc-moving; do
+  for phase in held moving idle bare floor stage-rest stage-moving sc-held sc-moving osc-rest; do
     cpu_p="$(phase_median "$phase" 2)"
     cpu_x="$(phase_median "$phase" 3)"
     mpix="$(phase_median "$phase" 4)"
@@ -407,7 +409,8 @@ print_report() {
   echo "(bare: ovatron_bare_window, repainting in full every 20 ms;"
   echo " floor: the same window repainting only one marker-sized patch with a number every 20 ms;"
   echo " stage-: the audience screen's Stage look, full screen, at rest and moving;"
-  echo " sc-held, sc-moving: show control on, nobody connected / one overlay connected)"
+  echo " sc-held, sc-moving: show control on, nobody connected / one overlay connected;"
+  echo " osc-rest: show control and OSC on, the meter at rest, nobody sending)"
   $show_control && awk -v p="$(phase_median sc-moving 2)" -v p0="$(phase_median moving 2)" \
       -v rate="$(awk '$1 == "messages" { print $2 }' "$work/results" | median)" "$awk_ratio"'
      BEGIN { printf "with one overlay: program CPU %.1f %% beside %.1f %% without (%s), %.1f messages/s\n",

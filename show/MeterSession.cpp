@@ -109,6 +109,36 @@ void MeterSession::pressKey(int code)
     showChanges();
 }
 
+void MeterSession::carryOut(const ShowCommand& command)
+{
+    switch (command.kind) {
+    case ShowCommand::Kind::Contestant:
+        // What the operator had typed gives way to the remote's name.
+        pressKey(MeterCore::kEscape);
+        typeText(brio::fromQString(command.name));
+        pressKey(MeterCore::kEnter);
+        break;
+    case ShowCommand::Kind::Next:
+        if (m_meter.state() == MeterState::Summary)
+            pressKey(MeterCore::kEnter);
+        else if (m_meter.startNextWaiting())
+            showChanges();
+        break;
+    case ShowCommand::Kind::Enter:
+        pressKey(MeterCore::kEnter);
+        break;
+    case ShowCommand::Kind::Escape:
+        pressKey(MeterCore::kEscape);
+        break;
+    case ShowCommand::Kind::Applause:
+        setSpaceDown(SpaceSource::Remote, command.down);
+        break;
+    case ShowCommand::Kind::Winners:
+        setWinnersShowing(!m_winners);
+        break;
+    }
+}
+
 bool MeterSession::typeText(const brio::BRString& text)
 {
     const bool typed = m_meter.onText(text);

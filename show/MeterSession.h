@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/MeterCore.h"
+#include "core/ShowCommand.h"
 #include "core/TickGapWatch.h"
 
 #include <QElapsedTimer>
@@ -67,6 +68,9 @@ public:
     bool typeText(const brio::BRString& text);
     void moveSelection(int step);
     void setSpaceDown(SpaceSource source, bool down);
+    // A command from outside the window (a remote, an OSC sender), carried out as the keys
+    // would; its SPACE is the remote's.
+    void carryOut(const ShowCommand& command);
     bool spaceDown(SpaceSource source) const;
 
     // Corrections of the row selected, or of the contestant measured last. Removing asks

@@ -13,10 +13,12 @@
 ShowControlLink::ShowControlLink(brio::BRAppConfig& settings, MeterSession& session)
     : m_settings(settings), m_session(session)
 {
-    connect(&m_session, &MeterSession::displayChanged, this, [this]() {
+    const auto tell = [this]() {
         if (m_server)
             m_server->stateMayHaveChanged();
-    });
+    };
+    connect(&m_session, &MeterSession::displayChanged, this, tell);
+    connect(&m_session, &MeterSession::winnersChanged, this, tell);
 }
 
 ShowControlLink::~ShowControlLink()
@@ -70,7 +72,7 @@ void ShowControlLink::start(const ShowControlSettings& settings)
     if (!m_title)
         m_title = brio::toQString(loadStageSettings(m_settings).eventTitle);
     auto server = std::make_unique<ShowControlServer>(settings.token, [this]() {
-        return showStateOf(m_session.meter(), *m_title);
+        return showStateOf(m_session.meter(), *m_title, m_session.winnersShowing());
     });
     if (!server->listen(QHostAddress(settings.address), static_cast<quint16>(settings.port))) {
         emit m_session.notice(tr("Show control is off: port %1 cannot be opened (%2).")
@@ -78,7 +80,7 @@ void ShowControlLink::start(const ShowControlSettings& settings)
                                   .arg(server->errorString()));
         return;
     }
-    connect(server.get(), &ShowControlServer::commandArrived, this, &ShowControlLink::carryOut);
+    connect(server.get(), &ShowControlServer::commandArrived, &m_session, &MeterSession::carryOut);
     m_server = std::move(server);
 }
 
@@ -88,27 +90,6 @@ void ShowControlLink::stop()
         return;
     m_server.reset();
     m_session.setSpaceDown(SpaceSource::Remote, false);
-}
-
-void ShowControlLink::carryOut(const RemoteCommand& command)
-{
-    switch (command.kind) {
-    case RemoteCommand::Kind::Contestant:
-        // What the operator had typed gives way to the remote's name.
-        m_session.pressKey(MeterCore::kEscape);
-        m_session.typeText(brio::fromQString(command.name));
-        m_session.pressKey(MeterCore::kEnter);
-        break;
-    case RemoteCommand::Kind::Enter:
-        m_session.pressKey(MeterCore::kEnter);
-        break;
-    case RemoteCommand::Kind::Escape:
-        m_session.pressKey(MeterCore::kEscape);
-        break;
-    case RemoteCommand::Kind::Applause:
-        m_session.setSpaceDown(SpaceSource::Remote, command.down);
-        break;
-    }
 }
 
 void ShowControlLink::setEventTitle(const QString& title)

@@ -43,7 +43,6 @@ public:
 private:
     void start(const ShowControlSettings& settings);
     void stop();
-    void carryOut(const RemoteCommand& command);
 
     brio::BRAppConfig& m_settings;
     MeterSession& m_session;

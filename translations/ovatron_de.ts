@@ -228,6 +228,10 @@
         <translation>Sieger &amp;zeigen</translation>
     </message>
     <message>
+        <source>&amp;OSC...</source>
+        <translation>&amp;OSC...</translation>
+    </message>
+    <message>
         <source>Turn &amp;Details...</source>
         <translation>&amp;Details der Runde...</translation>
     </message>
@@ -566,14 +570,95 @@
     </message>
 </context>
 <context>
+    <name>OscBridge</name>
+    <message>
+        <source>OSC is off: %1</source>
+        <translation>OSC ist aus: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OscDialog</name>
+    <message>
+        <source>&amp;Take and send OSC messages</source>
+        <translation>OSC-Nachrichten &amp;empfangen und senden</translation>
+    </message>
+    <message>
+        <source>Send the &amp;level (ten times a second at most)</source>
+        <translation>Den &amp;Pegel senden (höchstens zehnmal in der Sekunde)</translation>
+    </message>
+    <message>
+        <source>OSC</source>
+        <translation>OSC</translation>
+    </message>
+    <message>
+        <source>This computer only (127.0.0.1)</source>
+        <translation>Nur dieser Computer (127.0.0.1)</translation>
+    </message>
+    <message>
+        <source>The local network (0.0.0.0)</source>
+        <translation>Das lokale Netz (0.0.0.0)</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>nur dieser Computer</translation>
+    </message>
+    <message>
+        <source>host:port, host:port</source>
+        <translation>Host:Port, Host:Port</translation>
+    </message>
+    <message>
+        <source>Send &amp;Test</source>
+        <translation>&amp;Test senden</translation>
+    </message>
+    <message>
+        <source>&amp;Listen on:</source>
+        <translation>&amp;Empfangen auf:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;Accept from:</source>
+        <translation>&amp;Annehmen von:</translation>
+    </message>
+    <message>
+        <source>&amp;Send to:</source>
+        <translation>&amp;Senden an:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The test message went to %n target(s).</source>
+        <translation>
+            <numerusform>Die Testnachricht ging an %n Ziel.</numerusform>
+            <numerusform>Die Testnachricht ging an %n Ziele.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No target to send the test message to.</source>
+        <translation>Kein Ziel für die Testnachricht.</translation>
+    </message>
+    <message>
+        <source>Not an address: %1</source>
+        <translation>Keine Adresse: %1</translation>
+    </message>
+    <message>
+        <source>OSC is off.</source>
+        <translation>OSC ist aus.</translation>
+    </message>
+    <message>
+        <source>Messages in: %1, out: %2, refused: %3</source>
+        <translation>Nachrichten empfangen: %1, gesendet: %2, abgewiesen: %3</translation>
+    </message>
+</context>
+<context>
     <name>OscLink</name>
     <message>
         <source>OSC messages cannot be read on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>OSC-Nachrichten können auf diesem Computer nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Port %1 cannot be opened for OSC: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Port %1 kann für OSC nicht geöffnet werden: %2</translation>
     </message>
 </context>
 <context>

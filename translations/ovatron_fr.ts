@@ -228,6 +228,10 @@
         <translation>Afficher les &amp;gagnants</translation>
     </message>
     <message>
+        <source>&amp;OSC...</source>
+        <translation>&amp;OSC...</translation>
+    </message>
+    <message>
         <source>Turn &amp;Details...</source>
         <translation>&amp;Détails du passage...</translation>
     </message>
@@ -566,14 +570,95 @@
     </message>
 </context>
 <context>
+    <name>OscBridge</name>
+    <message>
+        <source>OSC is off: %1</source>
+        <translation>OSC est désactivé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>OscDialog</name>
+    <message>
+        <source>&amp;Take and send OSC messages</source>
+        <translation>&amp;Recevoir et envoyer des messages OSC</translation>
+    </message>
+    <message>
+        <source>Send the &amp;level (ten times a second at most)</source>
+        <translation>Envoyer le &amp;niveau (dix fois par seconde au plus)</translation>
+    </message>
+    <message>
+        <source>OSC</source>
+        <translation>OSC</translation>
+    </message>
+    <message>
+        <source>This computer only (127.0.0.1)</source>
+        <translation>Cet ordinateur seulement (127.0.0.1)</translation>
+    </message>
+    <message>
+        <source>The local network (0.0.0.0)</source>
+        <translation>Le réseau local (0.0.0.0)</translation>
+    </message>
+    <message>
+        <source>this computer only</source>
+        <translation>cet ordinateur seulement</translation>
+    </message>
+    <message>
+        <source>host:port, host:port</source>
+        <translation>hôte:port, hôte:port</translation>
+    </message>
+    <message>
+        <source>Send &amp;Test</source>
+        <translation>Envoyer un &amp;test</translation>
+    </message>
+    <message>
+        <source>&amp;Listen on:</source>
+        <translation>&amp;Écouter sur :</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port :</translation>
+    </message>
+    <message>
+        <source>&amp;Accept from:</source>
+        <translation>&amp;Accepter de :</translation>
+    </message>
+    <message>
+        <source>&amp;Send to:</source>
+        <translation>En&amp;voyer à :</translation>
+    </message>
+    <message numerus="yes">
+        <source>The test message went to %n target(s).</source>
+        <translation>
+            <numerusform>Le message de test est parti vers %n destination.</numerusform>
+            <numerusform>Le message de test est parti vers %n destinations.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No target to send the test message to.</source>
+        <translation>Aucune destination pour le message de test.</translation>
+    </message>
+    <message>
+        <source>Not an address: %1</source>
+        <translation>Ce n&apos;est pas une adresse : %1</translation>
+    </message>
+    <message>
+        <source>OSC is off.</source>
+        <translation>OSC est désactivé.</translation>
+    </message>
+    <message>
+        <source>Messages in: %1, out: %2, refused: %3</source>
+        <translation>Messages reçus : %1, envoyés : %2, refusés : %3</translation>
+    </message>
+</context>
+<context>
     <name>OscLink</name>
     <message>
         <source>OSC messages cannot be read on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les messages OSC ne peuvent pas être lus sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Port %1 cannot be opened for OSC: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 ne peut pas être ouvert pour OSC : %2</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@
 #include "widgets/OperatorStrip.h"
 #include "results/ResultsExport.h"
 #include "results/ResultsSheet.h"
+#include "widgets/dialogs/OscDialog.h"
 #include "widgets/dialogs/ShowControlDialog.h"
 #include "widgets/dialogs/TurnDetailsDialog.h"
 #include "widgets/ProgramIcon.h"
@@ -84,6 +85,7 @@ MainWindow::MainWindow(brio::BRAppConfig& settings, const DisplaySettings& store
       m_microphone(settings, m_session),
       m_view(m_session, settings, stored),
       m_showControl(settings, m_session),
+      m_osc(settings, m_session),
       m_commands(new CommandActions(
           *this, [this](Command command) { runCommand(command); },
           [this]() { return commandContext(); })),
@@ -103,6 +105,7 @@ MainWindow::MainWindow(brio::BRAppConfig& settings, const DisplaySettings& store
     connect(&m_session, &MeterSession::notice, this, &MainWindow::showNotice);
     connect(&m_session, &MeterSession::winnersChanged, this, &MainWindow::followWinners);
     m_showControl.followSettings();
+    m_osc.followSettings();
     connect(&m_view, &MeterView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(&m_view, &MeterView::fullScreenToggleRequested, this, &MainWindow::toggleFullScreen);
     connect(&m_session, &MeterSession::displayChanged, this, [this]() {
@@ -177,6 +180,7 @@ void MainWindow::runCommand(Command command)
     case Command::BackgroundColor: m_view.chooseBackgroundColor(); break;
     case Command::AudienceScreen: toggleAudienceScreen(); break;
     case Command::ShowControl: editShowControl(); break;
+    case Command::Osc: editOsc(); break;
     case Command::EventSettings: editEvent(); break;
     case Command::ShowWinners:
     case Command::EndWinners: toggleWinners(); break;
@@ -212,6 +216,15 @@ void MainWindow::editShowControl()
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_showControl.apply(dialog.settings());
+}
+
+void MainWindow::editOsc()
+{
+    OscDialog dialog(loadOscSettings(m_settings), m_osc, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    storeOscSettings(m_settings, dialog.settings());
+    m_osc.followSettings();
 }
 
 void MainWindow::editMicrophone()

@@ -5,6 +5,7 @@
 
 #include "show/MeterSession.h"
 #include "show/MicrophoneSource.h"
+#include "show/OscBridge.h"
 #include "show/ShowControlLink.h"
 #include "widgets/CommandActions.h"
 #include "widgets/HelpViewer.h"
@@ -43,6 +44,7 @@ public:
     MeterView& view() { return m_view; }
     MicrophoneSource& microphone() { return m_microphone; }
     ShowControlLink& showControl() { return m_showControl; }
+    OscBridge& osc() { return m_osc; }
     const CommandActions& commands() const { return *m_commands; }
     bool isFullScreenMode() const { return m_fullScreen; }
     bool isAudienceScreenOpen() const;
@@ -79,6 +81,7 @@ public slots:
     void editMicrophone();
     // View > Show Control...: the dialog, and the server following what it sets.
     void editShowControl();
+    void editOsc();
     // True once the chosen file is written; false when cancelled or failed.
     bool exportResults();
     void printResults();
@@ -124,6 +127,7 @@ private:
     MicrophoneSource m_microphone;
     MeterView m_view;
     ShowControlLink m_showControl;
+    OscBridge m_osc;
     CommandActions* m_commands;  // owned by the window, as Qt objects are
     bool m_fullScreen;
     OperatorStrip* m_strip;  // at the foot of the window while the audience screen is open

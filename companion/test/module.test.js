@@ -93,8 +93,11 @@ test('the module drives a show and follows it', { skip }, async (t) => {
 	assert.equal(feedback('countdown_runs'), true)
 	assert.equal(variableValues(state).countdown, state.countdown)
 	await run('applause_up')
-	state = await until(link, (s) => s.state !== 'measuring', 'the equal turn ending by itself')
+	state = await until(link, (s) => s.state === 'summary', 'the equal turn ending by itself')
 	assert.equal(feedback('countdown_runs'), false)
+	// Nobody waits in the running order: from the summary, Next brings back the name entry.
+	await run('next')
+	await until(link, (s) => s.state === 'name-entry', 'Next from the summary')
 
 	await run('contestant', { name: 'Cy' })
 	await until(link, (s) => variableValues(s).current_name === 'Cy', 'a turn for Cy')

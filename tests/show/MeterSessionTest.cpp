@@ -185,6 +185,8 @@ TEST_F(MeterSessionTest, TheMicrophonesLevelIsFollowedWhateverHasTheFocus)
     session().pressKey(MeterCore::kEnter);
     EXPECT_TRUE(session().isTicking()) << "a microphone's level may move at any moment";
     ASSERT_TRUE(tickUntil([this]() { return meter().level() == 60; }));
+    // The score is the level the room held for three seconds: thirty readings, ten a second.
+    ASSERT_TRUE(tickUntil([this]() { return meter().peak() == 60; }));
     room = 20;
     ASSERT_TRUE(tickUntil([this]() { return meter().level() == 20; }));
     EXPECT_EQ(meter().peak(), 60);
@@ -367,7 +369,52 @@ TEST_F(MeterSessionTest, ARemoteStartsAContestantAndHoldsTheApplauseThroughShowC
     ASSERT_EQ(meter().leagueTable().count(), 1);
     EXPECT_EQ(nameAt(0), QStringLiteral("Pia"));
     EXPECT_GE(scoreAt(0), peak);
+    // The production desk's two commands without a key of their own.
+    EXPECT_TRUE(post(desk, "/api/winners", {}, token).endsWith(ok));
+    EXPECT_TRUE(session().winnersShowing());
+    EXPECT_TRUE(post(desk, "/api/next", {}, token).endsWith(ok));
+    EXPECT_EQ(meter().state(), MeterState::NameEntry) << "no name waits: Next starts nothing";
     EXPECT_EQ(notices.count(), 0);
+}
+
+TEST_F(MeterSessionTest, CommandsFromOutsideActAsTheKeysWould)
+{
+    brio::BRStringArray waiting;
+    for (const char* name : {"Ria", "Sam"})
+        waiting.add(brio::fromQString(QString::fromUtf8(name)));
+    session().restoreEvent({}, waiting, 0);
+    session().toggleSummaryScreen();
+    using Kind = ShowCommand::Kind;
+
+    session().carryOut({Kind::Next, {}, false});
+    ASSERT_EQ(meter().state(), MeterState::Measuring);
+    EXPECT_EQ(nameAt(meter().currentIndex()), QStringLiteral("Ria"));
+    session().carryOut({Kind::Next, {}, false});
+    EXPECT_EQ(nameAt(meter().currentIndex()), QStringLiteral("Ria")) << "a turn runs: no next yet";
+    session().carryOut({Kind::Applause, {}, true});
+    ASSERT_TRUE(tickUntil([this]() { return meter().peak() >= 10; }));
+    session().carryOut({Kind::Applause, {}, false});
+    session().carryOut({Kind::Enter, {}, false});
+    ASSERT_EQ(meter().state(), MeterState::Summary);
+    // From the summary, Next is Enter: the next waiting name starts.
+    session().carryOut({Kind::Next, {}, false});
+    EXPECT_EQ(nameAt(meter().currentIndex()), QStringLiteral("Sam"));
+    session().carryOut({Kind::Escape, {}, false});
+    ASSERT_EQ(meter().state(), MeterState::NameEntry);
+
+    // A contestant from outside: what the operator had typed gives way.
+    type("Typo");
+    session().carryOut({Kind::Contestant, QStringLiteral("Tia"), false});
+    EXPECT_EQ(nameAt(meter().currentIndex()), QStringLiteral("Tia"));
+    EXPECT_EQ(meter().leagueTable().count(), 3);
+    session().carryOut({Kind::Escape, {}, false});
+
+    QSignalSpy winners(&session(), &MeterSession::winnersChanged);
+    session().carryOut({Kind::Winners, {}, false});
+    session().carryOut({Kind::Winners, {}, false});
+    ASSERT_EQ(winners.count(), 2);
+    EXPECT_EQ(winners.at(0).at(0).toBool(), true);
+    EXPECT_EQ(winners.at(1).at(0).toBool(), false);
 }
 
 }  // namespace

@@ -26,6 +26,11 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QNetworkDatagram>
+#include <QPushButton>
+#include <QUdpSocket>
 
 #include <vector>
 
@@ -123,7 +128,7 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
     for (QAction* action : popup(*frame, "&Edit")->actions())
         edit << action->text();
     EXPECT_EQ(edit, (QStringList{"Un&do", "&Redo", "", "Re&name Contestant...",
-                                 "Rem&ove Contestant...", "Measure A&gain", "",
+                                 "Rem&ove Contestant...", "Measure A&gain", "Turn &Details...", "",
                                  "&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
                                  "&Show Summary Screen", "", "Measure &With Microphone",
                                  "&Microphone...", "&Turn Length"}));
@@ -504,4 +509,58 @@ TEST_F(MainWindowTest, TheShowControlDialogShowsAndEditsTheRunningServer)
     EXPECT_TRUE(shownOn);
     EXPECT_TRUE(frame->showControl().isRunning());
     EXPECT_NE(stored("ShowControl"), 1);  // this run's choice is not stored
+}
+
+// View > OSC...: switched on with a target, "Send Test" reaches it, OK opens the port, and a
+// message from this computer starts a contestant; the dialog then counts it.
+TEST_F(MainWindowTest, TheOscDialogSwitchesOscOnAndCountsWhatCameIn)
+{
+    MainWindow* frame = startFrame();
+    ASSERT_EQ(frame->osc().link(), nullptr) << "off until switched on: no socket";
+    QUdpSocket target;
+    ASSERT_TRUE(target.bind(QHostAddress::LocalHost, 0));
+    quint16 port = 0;
+    {
+        QUdpSocket probe;
+        ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
+        port = probe.localPort();
+    }
+    QString problems;
+    answerNextModal([&](QWidget* dialog) {
+        dialog->findChild<QCheckBox*>()->setChecked(true);
+        dialog->findChild<QSpinBox*>()->setValue(port);
+        if (auto* sendTo = dialog->findChild<QLineEdit*>(QStringLiteral("sendTo")))
+            sendTo->setText(QStringLiteral("127.0.0.1:%1, not-a-target").arg(target.localPort()));
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            problems += label->text() + QLatin1Char('\n');
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text().contains(QStringLiteral("Test")))
+                button->click();
+        }
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            problems += label->text() + QLatin1Char('\n');
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    run(*frame, Command::Osc);
+    EXPECT_TRUE(problems.contains(QStringLiteral("Not an address: not-a-target")))
+        << problems.toStdString();
+    EXPECT_TRUE(problems.contains(QStringLiteral("went to 1 target"))) << problems.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return target.hasPendingDatagrams(); }, 5000));
+    EXPECT_TRUE(target.receiveDatagram().data().startsWith("/ovatron/test"));
+    EXPECT_EQ(stored("Osc"), 1);
+    ASSERT_NE(frame->osc().link(), nullptr);
+
+    QUdpSocket sender;
+    const QByteArray message("/ovatron/contestant\0,s\0\0Ana\0", 28);
+    sender.writeDatagram(message, QHostAddress::LocalHost, port);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return frame->session().meter().state() == MeterState::Measuring; }, 5000));
+    QString counts;
+    answerNextModal([&](QWidget* dialog) {
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            counts += label->text();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    run(*frame, Command::Osc);
+    EXPECT_TRUE(counts.contains(QStringLiteral("in: 1,"))) << counts.toStdString();
 }

@@ -29,6 +29,7 @@ enum class Command {
     RenameContestant,
     RemoveContestant,
     MeasureAgain,
+    TurnDetails,  // the curves of the row a correction would act on
     EditUndo,
     EditRedo,
     // Standard editing and pane commands that only the accelerators send; nothing handles them,

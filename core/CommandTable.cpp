@@ -49,6 +49,8 @@ constexpr CommandEntry kCommands[] = {
      QT_TRANSLATE_NOOP("CommandTable", "Rem&ove Contestant..."), nullptr, {"Del", nullptr}},
     {Command::MeasureAgain, "measureAgain", QT_TRANSLATE_NOOP("CommandTable", "Measure A&gain"),
      nullptr, {"F8", nullptr}},
+    {Command::TurnDetails, "turnDetails", QT_TRANSLATE_NOOP("CommandTable", "Turn &Details..."),
+     nullptr, {"Ctrl+D", nullptr}},
     // The captions name what they take back (CommandActions::showUndoTexts).
     {Command::EditUndo, "editUndo", QT_TRANSLATE_NOOP("CommandTable", "Un&do"), nullptr,
      {"Ctrl+Z", "Alt+Backspace"}},
@@ -69,6 +71,7 @@ constexpr std::optional<Command> kFileItems[] = {Command::ExportResults, Command
 constexpr std::optional<Command> kEditItems[] = {
     Command::EditUndo,        Command::EditRedo,          kSeparator,
     Command::RenameContestant, Command::RemoveContestant, Command::MeasureAgain,
+    Command::TurnDetails,
     kSeparator,
     Command::EditFont,        Command::UseLeagueTable,    Command::ClearLeagueTable,
     Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
@@ -95,7 +98,8 @@ constexpr std::optional<Command> kContextItems[] = {
     Command::EditPreloadList, Command::ShowSummaryScreen, Command::UseMicrophone,
     Command::TurnLength,
     Command::AudienceScreen, Command::ShowWinners, kSeparator,
-    Command::RenameContestant, Command::RemoveContestant, Command::MeasureAgain, kSeparator,
+    Command::RenameContestant, Command::RemoveContestant, Command::MeasureAgain,
+    Command::TurnDetails, kSeparator,
     Command::HelpContents, Command::About,           Command::Exit,
 };
 

@@ -3,6 +3,8 @@
 
 #include "core/MenuRules.h"
 
+#include "core/TurnDetails.h"
+
 std::optional<CommandState> commandState(Command command, const CommandContext& context)
 {
     const MeterCore& meter = context.meter;
@@ -28,6 +30,10 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
     case Command::RemoveContestant:
     case Command::MeasureAgain:
         return CommandState{.enabled = meter.correctionsAllowed() && meter.correctionRow() >= 0,
+                            .checked = false};
+    case Command::TurnDetails:
+        // Also while the turn runs: its curve grows in the dialog.
+        return CommandState{.enabled = rowHasCurves(meter, meter.correctionRow()),
                             .checked = false};
     case Command::EditUndo:
         return CommandState{.enabled = meter.correctionsAllowed() && context.canUndo,

@@ -35,6 +35,7 @@ ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners
     shown.peak = meter.peak();
     shown.countdown = meter.countdownSeconds();
     shown.title = title;
+    shown.curve = meter.currentCurve().readings;
     shown.winners = winners;
     const LeagueTable& table = meter.leagueTable();
     if (meter.useLeagueTable()) {
@@ -59,6 +60,9 @@ QByteArray showStateJson(const ShowState& state)
                                 {"name", row.name},
                                 {"score", row.score},
                                 {"current", row.current}});
+    QJsonArray curve;
+    for (const std::uint8_t reading : state.curve)
+        curve.append(int(reading));
     const QJsonObject object{
         {"state", stateName(state.state)},
         {"typed", state.typed},
@@ -68,6 +72,7 @@ QByteArray showStateJson(const ShowState& state)
         {"table", rows},
         {"next", QJsonArray::fromStringList(state.next)},
         {"title", state.title},
+        {"curve", curve},
         {"winners", state.winners},
     };
     return QJsonDocument(object).toJson(QJsonDocument::Compact);

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,9 @@ struct ShowState {
     std::vector<ShowRow> table;
     QStringList next;  // the waiting preloaded names
     QString title;     // the event's title, empty when it has none
+    // The readings of the turn under way (and on its summary screen), ten a second; empty
+    // when none.
+    std::vector<std::uint8_t> curve;
     bool winners = false;  // the winners' podium shows
 };
 

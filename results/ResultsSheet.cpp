@@ -3,12 +3,15 @@
 
 #include "results/ResultsSheet.h"
 
+#include "core/TurnDetails.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +29,14 @@ constexpr qreal ruleWidthPoints = 0.75;
 constexpr qreal pointsPerInch = 72.0;
 constexpr QRgb stripeColour = qRgb(0xee, 0xee, 0xee);  // every other row, to guide the eye
 constexpr QRgb inkColour = qRgb(0x00, 0x00, 0x00);
+// The small curve beside each score: its width in ems, its height in rows, its lines' widths
+// in points; the marked level in a colour that still reads as a lighter line in grey.
+constexpr qreal curveWidthEms = 8.0;
+constexpr qreal curveHeightRows = 0.7;
+constexpr qreal curveLinePoints = 0.75;
+constexpr qreal heldPoints = 0.75;
+constexpr QRgb curveColour = qRgb(0x1f, 0x5f, 0xbf);
+constexpr QRgb heldColour = qRgb(0xd0, 0x30, 0x20);
 
 QFont sheetFont(qreal points, bool bold = false)
 {
@@ -55,18 +66,21 @@ struct PageGeometry {
     qreal rankRight = 0;
     qreal nameLeft = 0;
     qreal nameRight = 0;
+    qreal curveLeft = 0;
+    qreal curveRight = 0;
     qreal scoreRight = 0;
     int rowsPerPage = 1;
 };
 
-PageGeometry geometryFor(QPagedPaintDevice& device)
+PageGeometry geometryFor(const QPaintDevice& device)
 {
     PageGeometry geometry;
     geometry.page = QRectF(0, 0, device.width(), device.height());
-    const QFontMetricsF title(sheetFont(titlePoints, true), &device);
-    const QFontMetricsF text(sheetFont(textPoints), &device);
-    const QFontMetricsF bold(sheetFont(textPoints, true), &device);
-    const QFontMetricsF foot(sheetFont(footPoints), &device);
+    QPaintDevice* metricsDevice = const_cast<QPaintDevice*>(&device);  // only read
+    const QFontMetricsF title(sheetFont(titlePoints, true), metricsDevice);
+    const QFontMetricsF text(sheetFont(textPoints), metricsDevice);
+    const QFontMetricsF bold(sheetFont(textPoints, true), metricsDevice);
+    const QFontMetricsF foot(sheetFont(footPoints), metricsDevice);
 
     geometry.titleHeight = title.lineSpacing();
     geometry.subtitleHeight = text.lineSpacing() * (1.0 + titleGapLines);
@@ -82,11 +96,38 @@ PageGeometry geometryFor(QPagedPaintDevice& device)
     geometry.rankRight = rankWidth;
     geometry.nameLeft = rankWidth + gap;
     geometry.scoreRight = geometry.page.width();
-    geometry.nameRight = geometry.scoreRight - scoreWidth - gap;
+    geometry.curveRight = geometry.scoreRight - scoreWidth - gap;
+    geometry.curveLeft =
+        geometry.curveRight - text.horizontalAdvance(QLatin1Char('M')) * curveWidthEms;
+    geometry.nameRight = geometry.curveLeft - gap;
 
     const qreal rowSpace = geometry.footTop - geometry.rowHeight - geometry.tableTop;
     geometry.rowsPerPage = std::max(1, static_cast<int>(std::floor(rowSpace / geometry.rowHeight)));
     return geometry;
+}
+
+// A row's curve as a small line in its cell, the level it is marked at across it; nothing for
+// a row without a curve.
+void drawSmallCurve(QPainter& painter, const QRectF& cell, const TurnCurve& curve,
+    qreal pointPixels)
+{
+    if (curve.readings.empty())
+        return;
+    const qreal height = cell.height() * curveHeightRows;
+    const QRectF box(cell.left(), cell.center().y() - height / 2, cell.width(), height);
+    const std::vector<QPointF> points = curvePoints(curve.readings, box, curve.readings.size());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal heldY = levelY(markedLevel(curve), box);
+    painter.setPen(QPen(QColor(heldColour), heldPoints * pointPixels));
+    painter.drawLine(QPointF(box.left(), heldY), QPointF(box.right(), heldY));
+    painter.setPen(QPen(QColor(curveColour), curveLinePoints * pointPixels, Qt::SolidLine,
+        Qt::RoundCap, Qt::RoundJoin));
+    if (points.size() == 1)
+        painter.drawPoint(points.front());
+    else
+        painter.drawPolyline(QPolygonF(QList<QPointF>(points.begin(), points.end())));
+    painter.restore();
 }
 
 }  // namespace
@@ -103,21 +144,37 @@ ResultsSheet::ResultsSheet(const StoredEvent& event, const QDateTime& printed)
     , m_started(event.started)
     , m_printed(printed)
 {
+    for (const StoredEntry& entry : event.entries)
+        m_curves.push_back(entry.curves.empty() ? TurnCurve{} : entry.curves.back());
+}
+
+int ResultsSheet::pageCount(const QPaintDevice& device) const
+{
+    return sheetPageCount(static_cast<int>(m_rows.size()), geometryFor(device).rowsPerPage);
 }
 
 int ResultsSheet::paint(QPainter& painter, QPagedPaintDevice& device) const
+{
+    const int pages = pageCount(device);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            device.newPage();
+        paintPage(painter, device, page);
+    }
+    return pages;
+}
+
+void ResultsSheet::paintPage(QPainter& painter, const QPaintDevice& device, int page) const
 {
     const PageGeometry geometry = geometryFor(device);
     const int rowCount = static_cast<int>(m_rows.size());
     const int pages = sheetPageCount(rowCount, geometry.rowsPerPage);
     const qreal rule = ruleWidthPoints * device.logicalDpiY() / pointsPerInch;
+    const qreal pointPixels = device.logicalDpiY() / pointsPerInch;
     const auto alignedRow = [&](qreal top, qreal left, qreal right) {
         return QRectF(left, top, right - left, geometry.rowHeight);
     };
-
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            device.newPage();
+    {
         painter.setPen(QColor(inkColour));
 
         painter.setFont(sheetFont(titlePoints, true));
@@ -141,7 +198,7 @@ int ResultsSheet::paint(QPainter& painter, QPagedPaintDevice& device) const
             QColor(inkColour));
 
         const QFont rowFont = sheetFont(textPoints);
-        const QFontMetricsF rowMetrics(rowFont, &device);
+        const QFontMetricsF rowMetrics(rowFont, const_cast<QPaintDevice*>(&device));
         painter.setFont(rowFont);
         const int first = page * geometry.rowsPerPage;
         const int last = std::min(rowCount, first + geometry.rowsPerPage);
@@ -160,7 +217,9 @@ int ResultsSheet::paint(QPainter& painter, QPagedPaintDevice& device) const
                 Qt::AlignLeft | Qt::AlignVCenter,
                 rowMetrics.elidedText(row.name, Qt::ElideRight,
                     geometry.nameRight - geometry.nameLeft));
-            painter.drawText(alignedRow(top, geometry.nameRight, geometry.scoreRight),
+            drawSmallCurve(painter, alignedRow(top, geometry.curveLeft, geometry.curveRight),
+                m_curves[static_cast<std::size_t>(index)], pointPixels);
+            painter.drawText(alignedRow(top, geometry.curveRight, geometry.scoreRight),
                 Qt::AlignRight | Qt::AlignVCenter, QString::number(row.score));
         }
 
@@ -172,7 +231,6 @@ int ResultsSheet::paint(QPainter& painter, QPagedPaintDevice& device) const
         painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter,
             tr("Page %1 of %2").arg(page + 1).arg(pages));
     }
-    return pages;
 }
 
 bool ResultsSheet::print(QPagedPaintDevice& device) const

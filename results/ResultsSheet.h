@@ -12,6 +12,7 @@
 #include <vector>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 class QPainter;
 
 // How many pages a table of rowCount rows takes at rowsPerPage a page; one page at least,
@@ -19,7 +20,7 @@ class QPainter;
 int sheetPageCount(int rowCount, int rowsPerPage);
 
 // The printed results of an event: the title with the event's date, then the ranked table
-// (rank, name, score), as many pages as it takes on the device's paper, with the column
+// (rank, name, the latest turn's curve with its marked level, score), as many pages as it takes on the device's paper, with the column
 // heads on every page and the page number and printing date at the foot. The same drawing
 // goes to a PDF (QPdfWriter) and to a printer (QPrinter).
 class ResultsSheet {
@@ -37,8 +38,14 @@ public:
     // painted on (a printer that cannot open its output).
     bool print(QPagedPaintDevice& device) const;
 
+    // One page of the sheet through a painter active on device (any device: the tests draw a
+    // page into an image). pageCount says how many there are on that device.
+    int pageCount(const QPaintDevice& device) const;
+    void paintPage(QPainter& painter, const QPaintDevice& device, int page) const;
+
 private:
     std::vector<RankedEntry> m_rows;
+    std::vector<TurnCurve> m_curves;  // each row's latest, empty readings for none
     QDateTime m_started;
     QDateTime m_printed;
 };

@@ -7,6 +7,7 @@
 #include "show/MeterResults.h"
 #include "show/MeterSession.h"
 #include "store/EventRecorder.h"
+#include "store/StoreMessages.h"
 
 #include <algorithm>
 
@@ -30,6 +31,11 @@ EventJournal::EventJournal(EventRecorder& recorder) : m_recorder(recorder), m_jo
 void EventJournal::resume(MeterSession& session, const StoredEvent& event)
 {
     session.restoreEvent(scoresOf(event), waitingNames(event), event.nextOrder);
+    for (const StoredEntry& entry : event.entries)
+        session.meter().restoreCurves(entry.order, entry.curves);
+    // The scores stand; the operator hears once that some curves are gone.
+    if (event.unreadableCurves > 0)
+        emit session.notice(StoreMessages::unreadableCurves());
     m_recorder.resumeEvent(event.id);
     m_journal.resumeWithPreloadList(event.preloadList.mid(std::max(0, event.preloadPosition)));
 }

@@ -19,8 +19,8 @@ public:
     // The recorder must outlive the journal.
     explicit EventJournal(EventRecorder& recorder);
 
-    // Brings the event's table and waiting names back into the session; the recorder goes on
-    // writing that event.
+    // Brings the event's table, its turns' curves and waiting names back into the session (a
+    // notice when stored curves could not be read); the recorder goes on writing that event.
     void resume(MeterSession& session, const StoredEvent& event);
     // From now on the session's meter is recorded; the journal must stay attached until end().
     void attach(MeterSession& session);

@@ -17,6 +17,7 @@ StoredEvent resultsOf(const MeterCore& meter, const QDateTime& started)
         entry.name = brio::toQString(score.name);
         entry.score = score.score;
         entry.order = score.order;
+        entry.curves = meter.curvesOf(score.order);
         event.entries.push_back(entry);
     }
     return event;

@@ -10,8 +10,8 @@
 
 class MeterCore;
 
-// The meter's league table as an event to export or print: its entries best first, started
-// at `started`.
+// The meter's league table as an event to export or print: its entries best first with the
+// curves of their finished turns, started at `started`.
 StoredEvent resultsOf(const MeterCore& meter, const QDateTime& started);
 
 // A stored event's table as the meter keeps it, best first.

@@ -3,7 +3,10 @@
 
 #include "show/MicrophoneSource.h"
 
+#include "brio/BRStringQt.h"
 #include "show/MeterSession.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -21,6 +24,7 @@ MicrophoneSource::MicrophoneSource(brio::BRAppConfig& settings, MeterSession& se
 {
     connect(this, &MicrophoneSource::notice, &m_session, &MeterSession::notice);
     m_session.setMeasuredLevel([this]() { return reading(); }, [this]() { return isInUse(); });
+    tellCurveSource();
 }
 
 MicrophoneSource::~MicrophoneSource()
@@ -31,6 +35,7 @@ MicrophoneSource::~MicrophoneSource()
 void MicrophoneSource::begin(const QString& audioFile)
 {
     m_audioFile = audioFile;
+    tellCurveSource();
     followChoice();
 }
 
@@ -64,6 +69,7 @@ void MicrophoneSource::reload()
         start();
     else
         followChoice();
+    tellCurveSource();
     m_session.reloadTurnLength();
 }
 
@@ -92,8 +98,31 @@ void MicrophoneSource::start()
         connect(m_input.get(), &MicrophoneInput::resumed, this, &MicrophoneSource::notice);
     }
     m_started = true;
+    tellCurveSource();  // the device's name is known now
     if (m_audioFile.isEmpty())
         m_input->startDevice(m_config.deviceId, calibrationOf(m_config.calibration));
     else
         m_input->startFile(m_audioFile, calibrationOf(m_config.calibration));
+}
+
+QString MicrophoneSource::inputName() const
+{
+    if (!m_audioFile.isEmpty())
+        return QFileInfo(m_audioFile).fileName();
+    if (m_input) {
+        for (const audio::InputDevice& device : m_input->devices()) {
+            if (device.id == m_config.deviceId && !m_config.deviceId.isEmpty())
+                return device.description;
+        }
+    }
+    return m_config.deviceId;  // empty: the system's default
+}
+
+void MicrophoneSource::tellCurveSource()
+{
+    // Each turn's curve copies this at its first reading of the room.
+    m_session.meter().setCurveSource(CurveSource{.microphone = true,
+                                                 .inputName = brio::fromQString(inputName()),
+                                                 .floorLufs = m_config.calibration.floorLufs,
+                                                 .rangeLu = m_config.calibration.rangeLu});
 }

@@ -60,6 +60,10 @@ private:
     // Listens to the file or the chosen device, from the start.
     void start();
     void followChoice();
+    // What measures the room now, for the meter's turn curves: the file's or the device's
+    // name (empty for the system's default) and the calibration.
+    QString inputName() const;
+    void tellCurveSource();
 
     brio::BRAppConfig& m_settings;
     MeterSession& m_session;

@@ -231,6 +231,10 @@
         <source>&amp;OSC...</source>
         <translation>&amp;OSC...</translation>
     </message>
+    <message>
+        <source>Turn &amp;Details...</source>
+        <translation>&amp;Details der Runde...</translation>
+    </message>
 </context>
 <context>
     <name>CorrectionCommands</name>
@@ -521,6 +525,10 @@
     <message>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>A contestant&apos;s score is the loudness the room held for three seconds of the turn, so a single scream cannot win.</source>
+        <translation>Die Punktzahl ist die Lautstärke, die der Saal drei Sekunden lang hielt, daher gewinnt ein einzelner Schrei nicht.</translation>
     </message>
 </context>
 <context>
@@ -888,6 +896,85 @@
     <message>
         <source>ovatron: cannot open the display: %1</source>
         <translation>ovatron: die Anzeige kann nicht geöffnet werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TurnDetailsDialog</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Microphone (the system&apos;s default)</source>
+        <translation>Mikrofon (Standard des Systems)</translation>
+    </message>
+    <message>
+        <source>Microphone: %1</source>
+        <translation>Mikrofon: %1</translation>
+    </message>
+    <message>
+        <source>Not used (the keyboard measured)</source>
+        <translation>Nicht verwendet (die Tastatur hat gemessen)</translation>
+    </message>
+    <message>
+        <source>Floor %1 LUFS, range %2 LU</source>
+        <translation>Grundpegel %1 LUFS, Bereich %2 LU</translation>
+    </message>
+    <message>
+        <source>Turn Details</source>
+        <translation>Details der Runde</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>&amp;Runde:</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Punkte:</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>Loudest moment:</source>
+        <translation>Lautester Moment:</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Eingang:</translation>
+    </message>
+    <message>
+        <source>Room:</source>
+        <translation>Raum:</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2, under way</source>
+        <translation>Runde %1 von %2, läuft</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2</source>
+        <translation>Runde %1 von %2</translation>
+    </message>
+    <message>
+        <source>Held level:</source>
+        <translation>Gehaltener Pegel:</translation>
+    </message>
+    <message>
+        <source>Highest level:</source>
+        <translation>Höchster Pegel:</translation>
+    </message>
+    <message>
+        <source>%1 after %2</source>
+        <translation>%1 nach %2</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <translation>Noch keiner</translation>
     </message>
 </context>
 <context>

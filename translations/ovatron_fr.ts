@@ -231,6 +231,10 @@
         <source>&amp;OSC...</source>
         <translation>&amp;OSC...</translation>
     </message>
+    <message>
+        <source>Turn &amp;Details...</source>
+        <translation>&amp;Détails du passage...</translation>
+    </message>
 </context>
 <context>
     <name>CorrectionCommands</name>
@@ -521,6 +525,10 @@
     <message>
         <source>%1 LUFS</source>
         <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>A contestant&apos;s score is the loudness the room held for three seconds of the turn, so a single scream cannot win.</source>
+        <translation>Le score d&apos;un candidat est la sonie que la salle a tenue pendant trois secondes du passage : un seul cri ne suffit pas à gagner.</translation>
     </message>
 </context>
 <context>
@@ -888,6 +896,85 @@
     <message>
         <source>ovatron: cannot open the display: %1</source>
         <translation>ovatron : impossible d&apos;ouvrir l&apos;affichage : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TurnDetailsDialog</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Microphone (the system&apos;s default)</source>
+        <translation>Microphone (celui du système par défaut)</translation>
+    </message>
+    <message>
+        <source>Microphone: %1</source>
+        <translation>Microphone : %1</translation>
+    </message>
+    <message>
+        <source>Not used (the keyboard measured)</source>
+        <translation>Non utilisée (le clavier a mesuré)</translation>
+    </message>
+    <message>
+        <source>Floor %1 LUFS, range %2 LU</source>
+        <translation>Plancher %1 LUFS, plage %2 LU</translation>
+    </message>
+    <message>
+        <source>Turn Details</source>
+        <translation>Détails du passage</translation>
+    </message>
+    <message>
+        <source>&amp;Turn:</source>
+        <translation>&amp;Passage :</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Score :</translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation>Durée :</translation>
+    </message>
+    <message>
+        <source>Loudest moment:</source>
+        <translation>Moment le plus fort :</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>Entrée :</translation>
+    </message>
+    <message>
+        <source>Room:</source>
+        <translation>Salle :</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2, under way</source>
+        <translation>Passage %1 sur %2, en cours</translation>
+    </message>
+    <message>
+        <source>Turn %1 of %2</source>
+        <translation>Passage %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Held level:</source>
+        <translation>Niveau tenu :</translation>
+    </message>
+    <message>
+        <source>Highest level:</source>
+        <translation>Niveau le plus haut :</translation>
+    </message>
+    <message>
+        <source>%1 after %2</source>
+        <translation>%1 après %2</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <translation>Aucun pour l&apos;instant</translation>
     </message>
 </context>
 <context>

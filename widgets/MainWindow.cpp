@@ -25,6 +25,7 @@
 #include "results/ResultsSheet.h"
 #include "widgets/dialogs/OscDialog.h"
 #include "widgets/dialogs/ShowControlDialog.h"
+#include "widgets/dialogs/TurnDetailsDialog.h"
 #include "widgets/ProgramIcon.h"
 #include "widgets/dialogs/UnsavedResultsQuestion.h"
 
@@ -192,6 +193,7 @@ void MainWindow::runCommand(Command command)
     case Command::RenameContestant: m_session.beginRename(); break;
     case Command::RemoveContestant: m_view.removeContestant(); break;
     case Command::MeasureAgain: m_session.measureAgain(); break;
+    case Command::TurnDetails: showTurnDetails(m_session, this); break;
     case Command::EditUndo: m_session.undo(); break;
     case Command::EditRedo: m_session.redo(); break;
     // Their keys are taken, so that they never reach the meter as typing, and do nothing.

@@ -50,5 +50,29 @@ TEST(ShowState, SharesRanksAndNamesTheCurrentRow)
     for (const ShowRow& row : shown.table)
         ranks.emplace_back(row.rank, row.current);
     EXPECT_EQ(ranks, (std::vector<std::pair<int, bool>>{{1, false}, {1, false}, {3, false}, {4, true}}));
-    EXPECT_EQ(showStateJson(shown).left(40), R"({"countdown":null,"level":0,"next":[],"p)");
+    EXPECT_EQ(showStateJson(shown).left(51),
+              R"({"countdown":null,"curve":[],"level":0,"next":[],"p)");
+}
+
+// The curve of the turn under way, as the meter takes it ten times a second; it stays on the
+// summary screen and is gone once Esc ends the turn.
+TEST(ShowState, CarriesTheCurveOfTheTurnUnderWay)
+{
+    MeterCore meter(true, true);
+    meter.onText(u"Eve");
+    meter.onChar(MeterCore::kEnter);
+    const int measured[] = {10, 30, 55, 55, 20};
+    for (const int level : measured) {
+        for (int tick = 0; tick < curve::kTicksPerReading; ++tick)
+            meter.tick(TickInput{}, level);
+    }
+    const ShowState running = showStateOf(meter, {});
+    EXPECT_EQ(running.curve, (std::vector<std::uint8_t>{10, 30, 55, 55, 20}));
+    EXPECT_TRUE(showStateJson(running).contains(R"("curve":[10,30,55,55,20])"));
+    meter.onChar(MeterCore::kEnter);
+    ASSERT_EQ(meter.state(), MeterState::Summary);
+    EXPECT_EQ(showStateOf(meter, {}).curve.size(), 5u);
+    meter.onChar(MeterCore::kEscape);
+    EXPECT_TRUE(showStateOf(meter, {}).curve.empty());
+    EXPECT_TRUE(showStateJson(showStateOf(meter, {})).contains(R"("curve":[])"));
 }

@@ -14,6 +14,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
+#include <QPainter>
 #include <QPrinter>
 
 namespace {
@@ -160,6 +162,76 @@ TEST(ResultsSheet, PrintsThroughAPrinter)
     const QByteArray pdf = fileBytes(path);
     expectValidPdf(pdf);
     EXPECT_GE(pdfPageCount(pdf), 2);
+}
+
+// The first page of a sheet drawn into an image of A4 paper at 100 dpi.
+QImage firstPage(const StoredEvent& event)
+{
+    constexpr double dotsPerMeter = 100 / 0.0254;
+    QImage page(827, 1169, QImage::Format_RGB32);
+    page.setDotsPerMeterX(int(dotsPerMeter));
+    page.setDotsPerMeterY(int(dotsPerMeter));
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    const ResultsSheet sheet(event, showStart());
+    EXPECT_EQ(sheet.pageCount(page), 1);
+    sheet.paintPage(painter, page, 0);
+    return page;
+}
+
+// The bands of pixel rows holding a colour that is clearly blue (the curves) or clearly red
+// (their marked levels): one band for each row of the table that draws a curve.
+int colouredBands(const QImage& image, bool blue)
+{
+    int bands = 0;
+    bool inBand = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool found = false;
+        for (int x = 0; x < image.width() && !found; ++x) {
+            const QColor c(image.pixel(x, y));
+            found = blue ? c.blue() > c.red() + 60 : c.red() > c.blue() + 60;
+        }
+        bands += found && !inBand ? 1 : 0;
+        inBand = found;
+    }
+    return bands;
+}
+
+TEST(ResultsSheet, DrawsEachRowsLatestCurveBesideItsScoreAndNothingWithoutOne)
+{
+    StoredEvent plain = eventOf(3);
+    StoredEvent withCurves = plain;
+    TurnCurve earlier;
+    earlier.readings.assign(20, 10);
+    TurnCurve latest;
+    latest.source.microphone = true;
+    for (int reading = 0; reading < 60; ++reading)
+        latest.readings.push_back(std::uint8_t(reading % 2 == 0 ? 40 : 80));
+    withCurves.entries[0].curves = {earlier, latest};
+    withCurves.entries[2].curves = {latest};
+
+    const QImage without = firstPage(plain);
+    const QImage with = firstPage(withCurves);
+    EXPECT_EQ(colouredBands(without, true), 0);
+    EXPECT_EQ(colouredBands(without, false), 0);
+    // The first and third rows, not the second.
+    EXPECT_EQ(colouredBands(with, true), 2);
+    EXPECT_EQ(colouredBands(with, false), 2);
+    // Beside the score: between the names and the scores' column, right of the page's middle.
+    int leftmost = with.width();
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y))
+                leftmost = std::min(leftmost, x);
+        }
+    }
+    EXPECT_GT(leftmost, with.width() / 2);
+    EXPECT_LT(leftmost, with.width());
+
+    // And into a PDF, from the stored event as the export reads it.
+    const QString path = scratchFile(QStringLiteral("curves.pdf"));
+    ASSERT_TRUE(exportResults(withCurves, path).succeeded);
+    expectValidPdf(fileBytes(path));
 }
 
 TEST(CommandLineExport, WritesTheLatestEventEvenWhileAShowIsRecording)

@@ -66,7 +66,14 @@ MicrophoneDialog::MicrophoneDialog(MicrophoneInput& input, brio::BRAppConfig& se
     form->addRow(tr("R&ange above the room:"), m_range);
     form->addRow(tr("&Turn length:"), m_turnSeconds);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // What the calibration is for, in the operator's words.
+    auto* scoreMeaning = new QLabel(
+        tr("A contestant's score is the loudness the room held for three seconds of the "
+           "turn, so a single scream cannot win."),
+        this);
+    scoreMeaning->setWordWrap(true);
     auto* column = new QVBoxLayout(this);
+    column->addWidget(scoreMeaning);
     column->addLayout(form);
     column->addWidget(m_status);
     column->addWidget(buttons);

@@ -49,7 +49,7 @@ constexpr CommandEntry kCommands[] = {
      QT_TRANSLATE_NOOP("CommandTable", "Rem&ove Contestant..."), nullptr, {"Del", nullptr}},
     {Command::MeasureAgain, "measureAgain", QT_TRANSLATE_NOOP("CommandTable", "Measure A&gain"),
      nullptr, {"F8", nullptr}},
-    {Command::TurnDetails, "turnDetails", QT_TRANSLATE_NOOP("CommandTable", "Turn &Details..."),
+    {Command::TurnDetails, "turnDetails", QT_TRANSLATE_NOOP("CommandTable", "Turn Deta&ils..."),
      nullptr, {"Ctrl+D", nullptr}},
     // The captions name what they take back (CommandActions::showUndoTexts).
     {Command::EditUndo, "editUndo", QT_TRANSLATE_NOOP("CommandTable", "Un&do"), nullptr,

@@ -232,7 +232,7 @@
         <translation>&amp;OSC...</translation>
     </message>
     <message>
-        <source>Turn &amp;Details...</source>
+        <source>Turn Deta&amp;ils...</source>
         <translation>&amp;Details der Runde...</translation>
     </message>
 </context>

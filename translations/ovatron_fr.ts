@@ -232,8 +232,8 @@
         <translation>&amp;OSC...</translation>
     </message>
     <message>
-        <source>Turn &amp;Details...</source>
-        <translation>&amp;Détails du passage...</translation>
+        <source>Turn Deta&amp;ils...</source>
+        <translation>Détai&amp;ls du passage...</translation>
     </message>
 </context>
 <context>

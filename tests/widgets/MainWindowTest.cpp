@@ -128,7 +128,7 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
     for (QAction* action : popup(*frame, "&Edit")->actions())
         edit << action->text();
     EXPECT_EQ(edit, (QStringList{"Un&do", "&Redo", "", "Re&name Contestant...",
-                                 "Rem&ove Contestant...", "Measure A&gain", "Turn &Details...", "",
+                                 "Rem&ove Contestant...", "Measure A&gain", "Turn Deta&ils...", "",
                                  "&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
                                  "&Show Summary Screen", "", "Measure &With Microphone",
                                  "&Microphone...", "&Turn Length"}));

@@ -4,6 +4,9 @@
 #pragma once
 
 #include "brio/BRAppConfig.h"
+#include "brio/BRStringQt.h"
+
+#include <QString>
 
 // The program's configuration store. main() makes exactly one, filled with the product values
 // (see ProductConfig.h) before the application object, and hands it to whatever needs it.
@@ -25,4 +28,16 @@ inline int readSetting(brio::BRAppConfig& config, const char* key, int defaultVa
 inline void writeSetting(brio::BRAppConfig& config, const char* key, int value)
 {
     config.setRegistryInteger(kSettingsSection, key, value, kSettingsHive);
+}
+
+// A text setting of the program, empty when the store holds none.
+inline QString readTextSetting(brio::BRAppConfig& config, const char* key)
+{
+    return brio::toQString(
+        config.getRegistryString(kSettingsSection, key, brio::BRString(), kSettingsHive));
+}
+
+inline void writeTextSetting(brio::BRAppConfig& config, const char* key, const QString& value)
+{
+    config.setRegistryString(kSettingsSection, key, brio::fromQString(value), kSettingsHive);
 }

@@ -8,48 +8,33 @@
 #include "brio/BRStringQt.h"
 #include "core/AppConfig.h"
 
-namespace {
-
-QString readText(brio::BRAppConfig& config, const char* key)
-{
-    return brio::toQString(
-        config.getRegistryString(kSettingsSection, key, brio::BRString(), kSettingsHive));
-}
-
-void writeText(brio::BRAppConfig& config, const char* key, const QString& value)
-{
-    config.setRegistryString(kSettingsSection, key, brio::fromQString(value), kSettingsHive);
-}
-
-}  // namespace
-
 ShowControlSettings loadShowControlSettings(brio::BRAppConfig& config)
 {
     ShowControlSettings settings;
     settings.on = readSetting(config, kShowControlKey, 0) != 0;
-    const QString address = readText(config, kShowControlAddressKey);
+    const QString address = readTextSetting(config, kShowControlAddressKey);
     if (address == QLatin1String(kLocalNetworkAddress))
         settings.address = address;
     const int port = readSetting(config, kShowControlPortKey, kDefaultShowControlPort);
     if (port >= 1 && port <= 65535)
         settings.port = port;
-    settings.token = readText(config, kShowControlTokenKey);
+    settings.token = readTextSetting(config, kShowControlTokenKey);
     return settings;
 }
 
 void storeShowControlSettings(brio::BRAppConfig& config, const ShowControlSettings& settings)
 {
     writeSetting(config, kShowControlKey, settings.on ? 1 : 0);
-    writeText(config, kShowControlAddressKey, settings.address);
+    writeTextSetting(config, kShowControlAddressKey, settings.address);
     writeSetting(config, kShowControlPortKey, settings.port);
-    writeText(config, kShowControlTokenKey, settings.token);
+    writeTextSetting(config, kShowControlTokenKey, settings.token);
 }
 
 ShowControlSettings withToken(brio::BRAppConfig& config, ShowControlSettings settings)
 {
     if (settings.token.isEmpty()) {
         settings.token = newAccessToken();
-        writeText(config, kShowControlTokenKey, settings.token);
+        writeTextSetting(config, kShowControlTokenKey, settings.token);
     }
     return settings;
 }

@@ -18,21 +18,10 @@ double roundToTenth(double value)
     return std::round(value * 10.0) / 10.0;
 }
 
-QString readText(BRAppConfig& config, const char* key)
-{
-    return brio::toQString(
-        config.getRegistryString(kSettingsSection, key, brio::BRString(), kSettingsHive));
-}
-
-void writeText(BRAppConfig& config, const char* key, const QString& text)
-{
-    config.setRegistryString(kSettingsSection, key, brio::fromQString(text), kSettingsHive);
-}
-
 double readFloor(BRAppConfig& config)
 {
     bool ok = false;
-    const double floor = readText(config, kMicrophoneFloorKey).trimmed().toDouble(&ok);
+    const double floor = readTextSetting(config, kMicrophoneFloorKey).trimmed().toDouble(&ok);
     return ok && std::isfinite(floor) ? roundToTenth(floor) : kDefaultMicrophoneFloorLufs;
 }
 
@@ -42,7 +31,7 @@ MicrophoneConfig loadMicrophoneConfig(BRAppConfig& config)
 {
     MicrophoneConfig loaded;
     loaded.useMicrophone = readSetting(config, kUseMicrophoneKey, kDefaultUseMicrophone) != 0;
-    loaded.deviceId = readText(config, kMicrophoneDeviceKey);
+    loaded.deviceId = readTextSetting(config, kMicrophoneDeviceKey);
     loaded.calibration.floorLufs = readFloor(config);
     const int range = readSetting(config, kMicrophoneRangeKey, kDefaultMicrophoneRangeLu);
     loaded.calibration.rangeLu = std::clamp(range, kMinimumRangeLu, kMaximumRangeLu);
@@ -56,12 +45,12 @@ void storeUseMicrophone(BRAppConfig& config, bool useMicrophone)
 
 void storeMicrophoneDevice(BRAppConfig& config, const QString& deviceId)
 {
-    writeText(config, kMicrophoneDeviceKey, deviceId);
+    writeTextSetting(config, kMicrophoneDeviceKey, deviceId);
 }
 
 void storeMicrophoneFloor(BRAppConfig& config, double floorLufs)
 {
-    writeText(config, kMicrophoneFloorKey,
+    writeTextSetting(config, kMicrophoneFloorKey,
               QString::number(roundToTenth(floorLufs), 'f', 1));
 }
 

@@ -18,7 +18,7 @@ packages=(
   weston qt6-wayland
   pulseaudio pulseaudio-utils sox
   qt6-websockets-dev libboost-dev libqrencode-dev chromium python3-websocket
-  liblo-dev liblo-tools
+  liblo-dev liblo-tools curl
   desktop-file-utils appstream reuse dpkg-dev file
 )
 

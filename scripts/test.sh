@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Ovatron twice (plain, and with AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs every test in both trees; builds, installs and tries
-# the Debian package; runs each fuzz target for 30 seconds. Any failure, or any sanitizer report,
+# the Debian package; runs each fuzz target for 20 seconds. Any failure, or any sanitizer report,
 # fails the run.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -38,7 +38,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 build_and_test "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DOVATRON_SANITIZE=ON -DOVATRON_BUILD_BENCH=OFF
 phase_done "sanitizer tree built and tested"
 
-# The fuzz targets in a clang tree of their own (fuzz/), each for 30 seconds on its seeds; a
+# The fuzz targets in a clang tree of their own (fuzz/), each for 20 seconds on its seeds; a
 # crash or a broken check fails the run and leaves the input in build-fuzz/artifacts/.
-OVATRON_FUZZ_TREE="$top/build-fuzz" bash "$top/scripts/fuzz.sh" all 30
+OVATRON_FUZZ_TREE="$top/build-fuzz" bash "$top/scripts/fuzz.sh" all 20
 phase_done "fuzz targets run"

@@ -12,7 +12,7 @@ namespace {
 
 bool is(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 
-// Longer names are cut where the operator's own typing would be: no screen shows more.
+// A datagram can carry a name of almost 64 KiB; no screen shows more than this, so the rest is cut.
 constexpr int kLongestName = 200;
 
 }  // namespace

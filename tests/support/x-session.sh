@@ -10,9 +10,9 @@
 #   private_folders [NAME]         XDG_CONFIG_HOME, XDG_DATA_HOME and HOME inside $work
 #   start_sound_server             tests/support/pulse-server.sh, stopped again at the end
 #   fail MESSAGE                   says what failed, shows the program's log, exits 1
-#   start_program [TITLE]          starts "$ovatron" (its log in $work/ovatron.log), waits for
-#                                  its window titled TITLE (default ^Ovatron$) and activates
-#                                  it; sets program and window
+#   start_program [TITLE]          starts "$ovatron" (its log in $work/ovatron.log), waits up to
+#                                  60 s for its window titled TITLE (default ^Ovatron$) and
+#                                  activates it; sets program and window
 #   shot NAME                      a screenshot of $window read by "$probe" into $work/NAME.txt
 #   shot_until NAME SECONDS TEST   shots NAME until the shell test TEST holds (it may read
 #                                  the shot with value), for at most SECONDS: a busy machine
@@ -84,8 +84,20 @@ start_program() {
   "$ovatron" ${program_args[@]+"${program_args[@]}"} >"$work/ovatron.log" 2>&1 &
   program=$!
   pids+=("$program")
-  window="$(timeout 20 xdotool search --sync --onlyvisible --name "${1:-^Ovatron\$}" | head -n1)" \
-    || fail "no window titled ${1:-Ovatron} appeared"
+  # A loaded machine may take a while to show the first window; a program that has ended is
+  # told at once, with its exit status, rather than waited for.
+  local deadline=$((SECONDS + 60))
+  window=""
+  while [ -z "$window" ]; do
+    if ! kill -0 "$program" 2>/dev/null; then
+      local status=0
+      wait "$program" 2>/dev/null || status=$?
+      fail "the program ended with status $status before its window titled ${1:-Ovatron} appeared"
+    fi
+    [ $SECONDS -lt $deadline ] || fail "no window titled ${1:-Ovatron} appeared within 60 s"
+    window="$(xdotool search --onlyvisible --name "${1:-^Ovatron\$}" 2>/dev/null | head -n1)" || true
+    [ -n "$window" ] || sleep 0.2
+  done
   xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
   sleep 0.5
 }

@@ -61,6 +61,8 @@ constexpr CommandEntry kCommands[] = {
     {Command::EditCut, "editCut", nullptr, nullptr, {"Ctrl+X", "Shift+Del"}},
     {Command::NextPane, "nextPane", nullptr, nullptr, {"F6", nullptr}},
     {Command::PreviousPane, "previousPane", nullptr, nullptr, {"Shift+F6", nullptr}},
+    {Command::SoundCues, "soundCues", QT_TRANSLATE_NOOP("CommandTable", "So&und Cues..."),
+     nullptr, {}},
 };
 
 constexpr std::optional<Command> kSeparator;
@@ -77,6 +79,7 @@ constexpr std::optional<Command> kEditItems[] = {
     Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
     Command::UseMicrophone,   Command::MicrophoneSettings,
     Command::TurnLength,
+    Command::SoundCues,
 };
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,

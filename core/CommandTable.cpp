@@ -61,7 +61,7 @@ constexpr CommandEntry kCommands[] = {
     {Command::EditCut, "editCut", nullptr, nullptr, {"Ctrl+X", "Shift+Del"}},
     {Command::NextPane, "nextPane", nullptr, nullptr, {"F6", nullptr}},
     {Command::PreviousPane, "previousPane", nullptr, nullptr, {"Shift+F6", nullptr}},
-    {Command::SoundCues, "soundCues", QT_TRANSLATE_NOOP("CommandTable", "So&und Cues..."),
+    {Command::SoundCues, "soundCues", QT_TRANSLATE_NOOP("CommandTable", "&Sound Cues..."),
      nullptr, {}},
 };
 
@@ -79,12 +79,11 @@ constexpr std::optional<Command> kEditItems[] = {
     Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
     Command::UseMicrophone,   Command::MicrophoneSettings,
     Command::TurnLength,
-    Command::SoundCues,
 };
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,
                                                  Command::ShowWinners, Command::ShowControl,
-                                                 Command::Osc};
+                                                 Command::Osc, Command::SoundCues};
 
 constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparator,
                                                  Command::About};

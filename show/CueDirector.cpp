@@ -68,8 +68,12 @@ void CueDirector::takeSounds(const CueSettings& settings, bool tellProblems)
 {
     for (const Cue cue : kAllCues) {
         const QString problem = m_player->setSound(soundOf(cue), settings.fileOf(cue));
-        if (tellProblems && !problem.isEmpty())
+        // Told once, not again each time the settings are followed.
+        QString& told = m_toldProblems[static_cast<std::size_t>(cueIndex(cue))];
+        if (tellProblems && !problem.isEmpty() && problem != told)
             emit m_session.notice(tr("%1 The project's own cue plays instead.").arg(problem));
+        if (tellProblems)
+            told = problem;
     }
 }
 

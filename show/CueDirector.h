@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -62,4 +63,5 @@ private:
     bool m_moduleFailed = false;  // told once; the module is not tried again
     std::optional<CueRules> m_rules;  // while cues are on
     bool m_scoresHidden = false;
+    std::array<QString, kAllCues.size()> m_toldProblems;  // by cue, the file's problem told last
 };

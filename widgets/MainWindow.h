@@ -85,7 +85,7 @@ public slots:
     // View > Show Control...: the dialog, and the server following what it sets.
     void editShowControl();
     void editOsc();
-    // Edit > Sound Cues...
+    // View > Sound Cues...
     void editSoundCues();
     // True once the chosen file is written; false when cancelled or failed.
     bool exportResults();

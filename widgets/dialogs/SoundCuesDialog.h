@@ -15,7 +15,7 @@ class QComboBox;
 class QLabel;
 class QSlider;
 
-// Edit > Sound Cues...: cues on or off, the loudspeaker output, the volume, and for each cue
+// View > Sound Cues...: cues on or off, the loudspeaker output, the volume, and for each cue
 // "Try", a WAV file of the operator's in place of the project's own, or the project's own
 // again. A file the player cannot take is named in a message and the cue keeps its sound.
 class SoundCuesDialog : public QDialog {

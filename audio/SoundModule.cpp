@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Ovatron Project
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The microphone's module: audio::AudioInput behind the plain interface the windows load.
+// The sound module: audio::AudioInput behind the plain interface the windows load for the
+// microphone, and audio::CuePlayback behind the one the show loads for its cues.
 
 #include "audio/AudioInput.h"
+#include "audio/CuePlayback.h"
+#include "audio/CuePlayer.h"
 #include "audio/SoundInput.h"
 
 #include <QtGlobal>
@@ -56,7 +59,47 @@ private:
     audio::AudioInput m_input;
 };
 
+class ModuleCuePlayer final : public audio::CuePlayer {
+public:
+    explicit ModuleCuePlayer(audio::CueEvents events) : m_events(std::move(events))
+    {
+        QObject::connect(&m_playback, &audio::CuePlayback::failed, &m_playback,
+                         [this](const QString& message) {
+                             if (m_events.failed)
+                                 m_events.failed(message);
+                         });
+    }
+
+    QList<audio::OutputDevice> devices() const override { return audio::CuePlayback::devices(); }
+    void setOutput(const QString& deviceId, int volumePercent) override
+    {
+        m_playback.setOutput(deviceId, volumePercent);
+    }
+    QString setSound(audio::CueSound cue, const QString& path) override
+    {
+        return m_playback.setSound(cue, path);
+    }
+    QString checkFile(const QString& path) const override
+    {
+        return audio::loadCueFile(path).problem;
+    }
+    void startRoll() override { m_playback.startRoll(); }
+    void stopRoll() override { m_playback.stopRoll(); }
+    void play(audio::CueSound cue) override { m_playback.play(cue); }
+    void stopAll() override { m_playback.stopAll(); }
+    bool isSounding() const override { return m_playback.isSounding(); }
+
+private:
+    audio::CueEvents m_events;
+    audio::CuePlayback m_playback;
+};
+
 }  // namespace
+
+extern "C" Q_DECL_EXPORT audio::CuePlayer* ovatronMakeCuePlayer(audio::CueEvents events)
+{
+    return new ModuleCuePlayer(std::move(events));
+}
 
 extern "C" Q_DECL_EXPORT audio::SoundInput* ovatronMakeSoundInput(audio::SoundEvents events)
 {

@@ -39,4 +39,5 @@ enum class Command {
     EditPaste,
     NextPane,
     PreviousPane,
+    SoundCues,
 };

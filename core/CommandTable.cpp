@@ -61,6 +61,8 @@ constexpr CommandEntry kCommands[] = {
     {Command::EditCut, "editCut", nullptr, nullptr, {"Ctrl+X", "Shift+Del"}},
     {Command::NextPane, "nextPane", nullptr, nullptr, {"F6", nullptr}},
     {Command::PreviousPane, "previousPane", nullptr, nullptr, {"Shift+F6", nullptr}},
+    {Command::SoundCues, "soundCues", QT_TRANSLATE_NOOP("CommandTable", "&Sound Cues..."),
+     nullptr, {}},
 };
 
 constexpr std::optional<Command> kSeparator;
@@ -81,7 +83,7 @@ constexpr std::optional<Command> kEditItems[] = {
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,
                                                  Command::ShowWinners, Command::ShowControl,
-                                                 Command::Osc};
+                                                 Command::Osc, Command::SoundCues};
 
 constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparator,
                                                  Command::About};

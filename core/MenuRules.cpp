@@ -25,6 +25,7 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
         return CommandState{.enabled = true, .checked = context.microphoneInUse};
     case Command::MicrophoneSettings:
     case Command::TurnLength:
+    case Command::SoundCues:
         return CommandState{};
     case Command::RenameContestant:
     case Command::RemoveContestant:

@@ -66,10 +66,14 @@ TickInput MeterSession::tickInput() const
 void MeterSession::tickOnce()
 {
     // A tick may end an equal turn, and with it name entry may begin.
-    if (m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt))
+    const bool windowRuns = m_meter.countdownSeconds().has_value();
+    if (m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt)) {
+        if (windowRuns && !m_meter.countdownSeconds())
+            emit equalTurnRanOut();
         showChanges();
-    else
+    } else {
         followClock();
+    }
 }
 
 void MeterSession::followClock()

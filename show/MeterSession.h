@@ -113,6 +113,8 @@ signals:
     void displayChanged();
     // The winners began or stopped showing.
     void winnersChanged(bool showing);
+    // An equal turn's window ran out, which ended the turn (sent before displayChanged).
+    void equalTurnRanOut();
     // A one-line message for the operator from what drives the show (the microphone failing,
     // a port show control cannot have).
     void notice(const QString& text);

@@ -45,6 +45,7 @@ void MicrophoneSource::setInUse(bool inUse)
     storeUseMicrophone(m_settings, inUse);
     followChoice();
     m_session.followClock();
+    emit inUseChanged();
 }
 
 std::optional<int> MicrophoneSource::reading() const
@@ -71,6 +72,7 @@ void MicrophoneSource::reload()
         followChoice();
     tellCurveSource();
     m_session.reloadTurnLength();
+    emit inUseChanged();
 }
 
 void MicrophoneSource::followChoice()

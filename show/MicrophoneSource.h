@@ -55,6 +55,8 @@ public:
 signals:
     // One line for the operator: the input failed, or came back.
     void notice(const QString& text);
+    // The stored choice of input may have changed (setInUse, reload).
+    void inUseChanged();
 
 private:
     // Listens to the file or the chosen device, from the start.

@@ -235,6 +235,10 @@
         <source>Turn Deta&amp;ils...</source>
         <translation>&amp;Details der Runde...</translation>
     </message>
+    <message>
+        <source>&amp;Sound Cues...</source>
+        <translation>&amp;Klangsignale...</translation>
+    </message>
 </context>
 <context>
     <name>CorrectionCommands</name>
@@ -253,6 +257,60 @@
     <message>
         <source>Clear League Table</source>
         <translation>Rangliste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>CueDirector</name>
+    <message>
+        <source>%1 The project&apos;s own cue plays instead.</source>
+        <translation>%1 Stattdessen erklingt das eigene Signal des Programms.</translation>
+    </message>
+    <message>
+        <source>The microphone is measuring a turn: cues wait until it ends.</source>
+        <translation>Das Mikrofon misst einen Auftritt: Signale warten, bis er endet.</translation>
+    </message>
+    <message>
+        <source>The sound cues&apos; module cannot be loaded.</source>
+        <translation>Das Modul der Klangsignale kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>The sound cues&apos; module cannot be loaded: %1</source>
+        <translation>Das Modul der Klangsignale kann nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CuePlayer</name>
+    <message>
+        <source>The sound cues are silent: no loudspeaker output.</source>
+        <translation>Die Klangsignale bleiben stumm: kein Lautsprecherausgang.</translation>
+    </message>
+    <message>
+        <source>The sound cues cannot play on %1.</source>
+        <translation>Die Klangsignale können auf %1 nicht spielen.</translation>
+    </message>
+    <message>
+        <source>A sound cue stopped: the output failed.</source>
+        <translation>Ein Klangsignal brach ab: der Ausgang ist ausgefallen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a WAV file.</source>
+        <translation>%1 ist keine WAV-Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is compressed or 24-bit; save it as 16-bit PCM.</source>
+        <translation>%1 ist komprimiert oder 24-Bit; speichern Sie sie als 16-Bit-PCM.</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound.</source>
+        <translation>%1 enthält keinen Klang.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a minute; a cue lasts seconds.</source>
+        <translation>%1 ist länger als eine Minute; ein Signal dauert Sekunden.</translation>
     </message>
 </context>
 <context>
@@ -871,6 +929,93 @@
     <message>
         <source>Show control is off: port %1 cannot be opened (%2).</source>
         <translation>Die Show-Steuerung ist aus: Port %1 lässt sich nicht öffnen (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>SoundCuesDialog</name>
+    <message>
+        <source>Drum roll</source>
+        <translation>Trommelwirbel</translation>
+    </message>
+    <message>
+        <source>Fanfare</source>
+        <translation>Fanfare</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Summer</translation>
+    </message>
+    <message>
+        <source>Sting</source>
+        <translation>Akzent</translation>
+    </message>
+    <message>
+        <source>&amp;Play sound cues</source>
+        <translation>Klangsignale &amp;abspielen</translation>
+    </message>
+    <message>
+        <source>Sound Cues</source>
+        <translation>Klangsignale</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default</source>
+        <translation>Standard des Systems</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (nicht angeschlossen)</translation>
+    </message>
+    <message>
+        <source>&amp;Output:</source>
+        <translation>A&amp;usgang:</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Lautstärke:</translation>
+    </message>
+    <message>
+        <source>Try</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>WAV File...</source>
+        <translation>WAV-Datei...</translation>
+    </message>
+    <message>
+        <source>Own Sound</source>
+        <translation>Eigener Klang</translation>
+    </message>
+    <message>
+        <source>Plays the %1 as set here</source>
+        <translation>Spielt „%1“ wie hier eingestellt</translation>
+    </message>
+    <message>
+        <source>No cue plays while the microphone measures a turn.</source>
+        <translation>Solange das Mikrofon einen Auftritt misst, erklingt kein Signal.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1: WAV File</source>
+        <translation>%1: WAV-Datei</translation>
+    </message>
+    <message>
+        <source>WAV files (*.wav);;All files (*)</source>
+        <translation>WAV-Dateien (*.wav);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The sound cues&apos; module cannot be loaded.</source>
+        <translation>Das Modul der Klangsignale kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>%1 The %2 keeps its sound.</source>
+        <translation>%1 „%2“ behält seinen Klang.</translation>
+    </message>
+    <message>
+        <source>Ovatron&apos;s own</source>
+        <translation>Ovatrons eigener</translation>
     </message>
 </context>
 <context>

@@ -235,6 +235,10 @@
         <source>Turn Deta&amp;ils...</source>
         <translation>Détai&amp;ls du passage...</translation>
     </message>
+    <message>
+        <source>&amp;Sound Cues...</source>
+        <translation>Signa&amp;ux sonores...</translation>
+    </message>
 </context>
 <context>
     <name>CorrectionCommands</name>
@@ -253,6 +257,60 @@
     <message>
         <source>Clear League Table</source>
         <translation>Effacer le classement</translation>
+    </message>
+</context>
+<context>
+    <name>CueDirector</name>
+    <message>
+        <source>%1 The project&apos;s own cue plays instead.</source>
+        <translation>%1 Le signal propre du programme est joué à la place.</translation>
+    </message>
+    <message>
+        <source>The microphone is measuring a turn: cues wait until it ends.</source>
+        <translation>Le microphone mesure un passage : les signaux attendent sa fin.</translation>
+    </message>
+    <message>
+        <source>The sound cues&apos; module cannot be loaded.</source>
+        <translation>Le module des signaux sonores ne peut pas être chargé.</translation>
+    </message>
+    <message>
+        <source>The sound cues&apos; module cannot be loaded: %1</source>
+        <translation>Le module des signaux sonores ne peut pas être chargé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CuePlayer</name>
+    <message>
+        <source>The sound cues are silent: no loudspeaker output.</source>
+        <translation>Les signaux sonores restent muets : aucune sortie haut-parleur.</translation>
+    </message>
+    <message>
+        <source>The sound cues cannot play on %1.</source>
+        <translation>Les signaux sonores ne peuvent pas être joués sur %1.</translation>
+    </message>
+    <message>
+        <source>A sound cue stopped: the output failed.</source>
+        <translation>Un signal sonore s&apos;est arrêté : la sortie a échoué.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 is not a WAV file.</source>
+        <translation>%1 n&apos;est pas un fichier WAV.</translation>
+    </message>
+    <message>
+        <source>%1 is compressed or 24-bit; save it as 16-bit PCM.</source>
+        <translation>%1 est compressé ou en 24 bits ; enregistrez-le en PCM 16 bits.</translation>
+    </message>
+    <message>
+        <source>%1 holds no sound.</source>
+        <translation>%1 ne contient aucun son.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than a minute; a cue lasts seconds.</source>
+        <translation>%1 dure plus d&apos;une minute ; un signal dure quelques secondes.</translation>
     </message>
 </context>
 <context>
@@ -871,6 +929,93 @@
     <message>
         <source>Show control is off: port %1 cannot be opened (%2).</source>
         <translation>Le pilotage du spectacle est désactivé : le port %1 ne peut pas être ouvert (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>SoundCuesDialog</name>
+    <message>
+        <source>Drum roll</source>
+        <translation>Roulement de tambour</translation>
+    </message>
+    <message>
+        <source>Fanfare</source>
+        <translation>Fanfare</translation>
+    </message>
+    <message>
+        <source>Buzzer</source>
+        <translation>Buzzer</translation>
+    </message>
+    <message>
+        <source>Sting</source>
+        <translation>Ponctuation</translation>
+    </message>
+    <message>
+        <source>&amp;Play sound cues</source>
+        <translation>&amp;Jouer les signaux sonores</translation>
+    </message>
+    <message>
+        <source>Sound Cues</source>
+        <translation>Signaux sonores</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default</source>
+        <translation>Par défaut du système</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation>%1 (non connecté)</translation>
+    </message>
+    <message>
+        <source>&amp;Output:</source>
+        <translation>&amp;Sortie :</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume :</translation>
+    </message>
+    <message>
+        <source>Try</source>
+        <translation>Essayer</translation>
+    </message>
+    <message>
+        <source>WAV File...</source>
+        <translation>Fichier WAV...</translation>
+    </message>
+    <message>
+        <source>Own Sound</source>
+        <translation>Son propre</translation>
+    </message>
+    <message>
+        <source>Plays the %1 as set here</source>
+        <translation>Joue « %1 » tel que réglé ici</translation>
+    </message>
+    <message>
+        <source>No cue plays while the microphone measures a turn.</source>
+        <translation>Aucun signal n&apos;est joué pendant que le microphone mesure un passage.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1: WAV File</source>
+        <translation>%1 : fichier WAV</translation>
+    </message>
+    <message>
+        <source>WAV files (*.wav);;All files (*)</source>
+        <translation>Fichiers WAV (*.wav);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The sound cues&apos; module cannot be loaded.</source>
+        <translation>Le module des signaux sonores ne peut pas être chargé.</translation>
+    </message>
+    <message>
+        <source>%1 The %2 keeps its sound.</source>
+        <translation>%1 « %2 » garde son son.</translation>
+    </message>
+    <message>
+        <source>Ovatron&apos;s own</source>
+        <translation>Propre à Ovatron</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,7 @@
 #include "results/ResultsExport.h"
 #include "results/ResultsSheet.h"
 #include "widgets/dialogs/OscDialog.h"
+#include "widgets/dialogs/SoundCuesDialog.h"
 #include "widgets/dialogs/ShowControlDialog.h"
 #include "widgets/dialogs/TurnDetailsDialog.h"
 #include "widgets/ProgramIcon.h"
@@ -86,6 +87,7 @@ MainWindow::MainWindow(brio::BRAppConfig& settings, const DisplaySettings& store
       m_view(m_session, settings, stored),
       m_showControl(settings, m_session),
       m_osc(settings, m_session),
+      m_cues(settings, m_session, m_microphone),
       m_commands(new CommandActions(
           *this, [this](Command command) { runCommand(command); },
           [this]() { return commandContext(); })),
@@ -106,6 +108,7 @@ MainWindow::MainWindow(brio::BRAppConfig& settings, const DisplaySettings& store
     connect(&m_session, &MeterSession::winnersChanged, this, &MainWindow::followWinners);
     m_showControl.followSettings();
     m_osc.followSettings();
+    m_cues.followSettings();
     connect(&m_view, &MeterView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(&m_view, &MeterView::fullScreenToggleRequested, this, &MainWindow::toggleFullScreen);
     connect(&m_session, &MeterSession::displayChanged, this, [this]() {
@@ -202,6 +205,7 @@ void MainWindow::runCommand(Command command)
     case Command::EditPaste:
     case Command::NextPane:
     case Command::PreviousPane: break;
+    case Command::SoundCues: editSoundCues(); break;
     }
 }
 
@@ -225,6 +229,15 @@ void MainWindow::editOsc()
         return;
     storeOscSettings(m_settings, dialog.settings());
     m_osc.followSettings();
+}
+
+void MainWindow::editSoundCues()
+{
+    SoundCuesDialog dialog(loadCueSettings(m_settings), m_cues, this);
+    if (dialog.exec() == QDialog::Accepted)
+        storeCueSettings(m_settings, dialog.settings());
+    // What was tried stops; the stored settings play from now on.
+    m_cues.followSettings();
 }
 
 void MainWindow::editMicrophone()

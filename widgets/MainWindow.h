@@ -5,6 +5,7 @@
 
 #include "show/MeterSession.h"
 #include "show/MicrophoneSource.h"
+#include "show/CueDirector.h"
 #include "show/OscBridge.h"
 #include "show/ShowControlLink.h"
 #include "widgets/CommandActions.h"
@@ -45,6 +46,8 @@ public:
     MicrophoneSource& microphone() { return m_microphone; }
     ShowControlLink& showControl() { return m_showControl; }
     OscBridge& osc() { return m_osc; }
+    // The sound cues: the reveal's steps and whether scores are hidden go to it.
+    CueDirector& cues() { return m_cues; }
     const CommandActions& commands() const { return *m_commands; }
     bool isFullScreenMode() const { return m_fullScreen; }
     bool isAudienceScreenOpen() const;
@@ -82,6 +85,8 @@ public slots:
     // View > Show Control...: the dialog, and the server following what it sets.
     void editShowControl();
     void editOsc();
+    // View > Sound Cues...
+    void editSoundCues();
     // True once the chosen file is written; false when cancelled or failed.
     bool exportResults();
     void printResults();
@@ -128,6 +133,7 @@ private:
     MeterView m_view;
     ShowControlLink m_showControl;
     OscBridge m_osc;
+    CueDirector m_cues;
     CommandActions* m_commands;  // owned by the window, as Qt objects are
     bool m_fullScreen;
     OperatorStrip* m_strip;  // at the foot of the window while the audience screen is open

@@ -8,14 +8,16 @@
 # loudness the room held for three seconds (the 30th highest of the turn's readings, which the
 # results file keeps as the turn's curve), and silence lets the level fall. Then a sound file
 # stands in for the microphone with "TurnSeconds" set: the turn ends by itself, its curve holds
-# the window's readings, ten a second.
+# the window's readings, ten a second. Last the sound cues, recorded from a sink of their own:
+# the fanfare for a new leader and the buzzer at an equal turn's end; silence with cues off;
+# silence while the microphone measures, and the fanfare that waited once the turn is over.
 # Usage: run_microphone_e2e.sh OVATRON SHOT_PROBE
 set -euo pipefail
 
 ovatron="$1"
 probe="$2"
 source "$(dirname "$0")/../support/x-session.sh"
-require_tools Xvfb openbox xdotool import pulseaudio pactl paplay sox
+require_tools Xvfb openbox xdotool import pulseaudio pactl paplay parec sox python3
 start_display
 private_folders
 
@@ -112,4 +114,143 @@ read -r count held loudest stored <<<"$(curve_of Ben)"
 echo "Ben: $count readings, held level $held, loudest $loudest, score $score"
 [ "$count" -eq 30 ] || fail "Ben's 3-second window holds $count readings, not 30"
 [ "$score" -eq "$held" ] || fail "Ben's score $score is not the level his window's readings held ($held)"
+
+# Sound cues. They play into a sink of their own, "cues", chosen as their output in the
+# settings; the test records its monitor. The microphone listens to "hall", so the rule that
+# no cue sounds while it measures is the program's, not the wiring's. The cues are told apart
+# by a frequency each has: the fanfare's top C (1046.5 Hz), the buzzer's 87 Hz hum.
+pactl load-module module-null-sink sink_name=cues sink_properties=device.description=Cues >/dev/null
+# record NAME: the cues' output from now on, 8 kHz mono, into $work/NAME.raw
+record() {
+  parec -d cues.monitor --rate=8000 --channels=1 --format=s16le >"$work/$1.raw" &
+  recorder=$!
+  pids+=("$recorder")
+  sleep 0.5
+}
+stop_recording() { kill "$recorder" 2>/dev/null || true; wait "$recorder" 2>/dev/null || true; }
+# tones NAME: the strongest amplitude (of full scale) of each cue's frequency in any tenth of a
+# second of the recording, and its loudest sample: "FANFARE BUZZER LOUDEST"
+tones() {
+  python3 - "$work/$1.raw" <<'PY'
+import math, struct, sys
+rate = 8000
+data = open(sys.argv[1], "rb").read()
+count = len(data) // 2
+samples = struct.unpack("<%dh" % count, data[:2 * count])
+window = rate // 10
+def amplitude(chunk, frequency):
+    coefficient = 2 * math.cos(2 * math.pi * frequency / rate)
+    s1 = s2 = 0.0
+    for x in chunk:
+        s1, s2 = x + coefficient * s1 - s2, s1
+    power = s1 * s1 + s2 * s2 - coefficient * s1 * s2
+    return 2 * math.sqrt(max(power, 0.0)) / len(chunk) / 32768
+fanfare = buzzer = 0.0
+for start in range(0, count - window + 1, window):
+    chunk = samples[start:start + window]
+    fanfare = max(fanfare, amplitude(chunk, 1046.5))
+    buzzer = max(buzzer, amplitude(chunk, 87.0))
+loudest = max((abs(x) for x in samples), default=0) / 32768
+print(f"{fanfare:.3f} {buzzer:.3f} {loudest:.3f}")
+PY
+}
+heard() { awk -v level="$2" '{ exit !($1 >= level) }' <<<"$1"; }
+# until_heard NAME SECONDS CUE...: waits at most SECONDS until the recording holds each cue
+until_heard() {
+  local name="$1" deadline=$((SECONDS + $2)) found
+  shift 2
+  while :; do
+    read -r fanfare buzzer loudest <<<"$(tones "$name")"
+    found=true
+    for cue in "$@"; do
+      heard "${!cue}" 0.05 || found=false
+    done
+    if $found || [ $SECONDS -ge $deadline ]; then break; fi
+    sleep 0.5
+  done
+  echo "$name: fanfare $fanfare, buzzer $buzzer, loudest $loudest"
+}
+cue_config() {
+  printf 'SoundCues=%s\nCueDevice=cues\nCueVolume=100\nShowSummaryScreen=0\nTurnSeconds=%s\nUseMicrophone=%s\n' \
+    "$1" "$2" "$3" >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
+}
+# keyboard_turn NAME SECONDS: a turn with SPACE held that long; its 2-second window ends it
+keyboard_turn() {
+  xdotool type --delay 50 "$1"
+  xdotool key Return
+  xdotool keydown space
+  sleep "$2"
+  xdotool keyup space
+}
+program_args=()
+
+# Cues on, the keyboard measures. Cy is alone in the table: her turn ends with the buzzer and
+# no fanfare. Di climbs past her: the fanfare, then the buzzer.
+cue_config 1 2 0
+start_program
+record cy
+keyboard_turn Cy 0.3
+until_heard cy 12 buzzer
+heard "$buzzer" 0.05 || fail "no buzzer when Cy's equal turn ended"
+heard "$fanfare" 0.05 && fail "a fanfare for Cy, who led nobody"
+stop_recording
+record di
+keyboard_turn Di 1.5
+until_heard di 12 fanfare buzzer
+heard "$fanfare" 0.05 || fail "no fanfare when Di took the lead"
+heard "$buzzer" 0.05 || fail "no buzzer when Di's equal turn ended"
+stop_recording
+stop_program
+
+# Cues off: the same two turns, and silence.
+cue_config 0 2 0
+start_program
+record off
+# A 2-second window ends with its 20th reading in the results file.
+window_ran_out() {
+  local deadline=$((SECONDS + 10)) count
+  while :; do
+    read -r count _ <<<"$(curve_of "$1")"
+    if [ "$count" -ge 20 ] || [ $SECONDS -ge $deadline ]; then break; fi
+    sleep 0.2
+  done
+  [ "$count" -ge 20 ] || fail "$1's equal turn did not end ($count readings)"
+}
+keyboard_turn Ed 0.3
+window_ran_out Ed
+keyboard_turn Fy 1.5
+window_ran_out Fy
+# Time for a buzzer to have reached the recording, had there been one.
+sleep 2
+stop_recording
+stop_program
+read -r fanfare buzzer loudest <<<"$(tones off)"
+echo "off: loudest $loudest"
+heard "$loudest" 0.01 && fail "the cues sounded while switched off (loudest $loudest)"
+
+# Cues on, the microphone measures: Gi's and then Ha's turn, Ha louder, so that she takes the
+# lead while the microphone measures. Nothing sounds, not even the drum roll, until Ha's turn
+# ends; then the fanfare that waited.
+cue_config 1 0 1
+start_program
+record microphone
+xdotool type --delay 50 "Gi"
+xdotool key Return
+paplay --device=hall "$work/applause.wav" || fail "paplay could not play into the test's sink"
+xdotool key Return
+xdotool type --delay 50 "Ha"
+xdotool key Return
+sox -n -r 48000 -c 1 "$work/roar.wav" synth 4 pinknoise vol 0.9
+paplay --device=hall "$work/roar.wav" || fail "paplay could not play into the test's sink"
+sleep 1
+stop_recording
+read -r fanfare buzzer loudest <<<"$(tones microphone)"
+echo "microphone: loudest $loudest"
+heard "$loudest" 0.01 && fail "a cue sounded while the microphone measured (loudest $loudest)"
+record after
+xdotool key Return
+until_heard after 10 fanfare
+heard "$fanfare" 0.05 || fail "the fanfare for Ha did not follow the end of her turn"
+stop_recording
+stop_program
 echo "1 passed, 0 failed"

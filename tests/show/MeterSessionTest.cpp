@@ -260,6 +260,11 @@ TEST_F(MeterSessionTest, AnEqualTurnEndsByItselfWhenItsWindowRunsOut)
 {
     session().setTurnSeconds(2);
     EXPECT_EQ(loadTurnSeconds(m_settings), 2) << "the length is stored at once";
+    // Told once, as the window runs out (the buzzer's moment), and not when Enter ends a turn.
+    QSignalSpy ranOut(&session(), &MeterSession::equalTurnRanOut);
+    int stateWhenTold = -1;
+    QObject::connect(&session(), &MeterSession::equalTurnRanOut, &session(),
+            [&]() { stateWhenTold = static_cast<int>(meter().state()); });
     type("Jo");
     session().pressKey(MeterCore::kEnter);
     session().setSpaceDown(SpaceSource::Remote, true);
@@ -276,6 +281,17 @@ TEST_F(MeterSessionTest, AnEqualTurnEndsByItselfWhenItsWindowRunsOut)
     ASSERT_EQ(meter().leagueTable().count(), 1);
     EXPECT_EQ(nameAt(0), QStringLiteral("Jo"));
     EXPECT_FALSE(session().isTicking()) << "after the turn the meter rests";
+    EXPECT_EQ(ranOut.size(), 1);
+    EXPECT_EQ(stateWhenTold, static_cast<int>(MeterState::NameEntry)) << "told after the turn ended";
+    type("Al");
+    session().pressKey(MeterCore::kEnter);
+    session().setSpaceDown(SpaceSource::Remote, true);
+    for (int i = 0; i < MeterCore::kTicksPerSecond; ++i)
+        session().tickOnce();
+    session().setSpaceDown(SpaceSource::Remote, false);
+    session().pressKey(MeterCore::kEnter);
+    EXPECT_EQ(meter().state(), MeterState::NameEntry);
+    EXPECT_EQ(ranOut.size(), 1) << "Enter ended Al's turn inside its window";
 
     // The Microphone dialog may store another length; the session takes it when told.
     storeTurnSeconds(m_settings, 5);

@@ -64,6 +64,16 @@ if [ "$(state | /usr/bin/python3 -c 'import json,sys; print(json.load(sys.stdin)
 fi
 
 # --- OSC in and out
+# A new leader takes first place from someone: where the module's run left the table empty
+# (its dependencies missing), a first contestant with a short applause stands there first.
+if ! state | /usr/bin/python3 -c 'import json,sys; sys.exit(0 if json.load(sys.stdin)["table"] else 1)'; then
+  oscsend 127.0.0.1 "$osc_port" /ovatron/contestant s "Cy"
+  await_state "Cy's turn started over OSC" "s['state'] == 'measuring'"
+  oscsend 127.0.0.1 "$osc_port" /ovatron/applause i 1
+  sleep 0.3
+  oscsend 127.0.0.1 "$osc_port" /ovatron/applause i 0
+  await_state "Cy's turn ended by the equal turn" "s['state'] != 'measuring' and any(r['name'] == 'Cy' and r['score'] > 0 for r in s['table'])"
+fi
 oscsend 127.0.0.1 "$osc_port" /ovatron/contestant s "Ola"
 await_state "Ola's turn started over OSC" "s['state'] == 'measuring' and any(r['current'] and r['name'] == 'Ola' for r in s['table'])"
 await_heard '/ovatron/turn/start s "Ola"'

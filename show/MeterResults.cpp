@@ -31,3 +31,24 @@ std::vector<Score> scoresOf(const StoredEvent& event)
         scores.push_back(Score{brio::fromQString(entry.name), entry.score, entry.order});
     return scores;
 }
+
+std::vector<rounds::Round> roundsOf(const StoredEvent& event)
+{
+    std::vector<rounds::Round> result;
+    for (const StoredRound& stored : event.rounds) {
+        rounds::Round round;
+        round.id = stored.id;
+        round.name = brio::fromQString(stored.name);
+        round.removed = stored.removed;
+        round.clapOff.insert(stored.clapOff.begin(), stored.clapOff.end());
+        round.clapOffsHeld = stored.clapOffsHeld;
+        for (const QString& name : stored.waiting)
+            round.waiting.add(brio::fromQString(name));
+        std::vector<Score> entries;
+        for (const StoredEntry& entry : stored.entries)
+            entries.push_back(Score{brio::fromQString(entry.name), entry.score, entry.order});
+        round.entries = rounds::orderedWithClapOff(entries, round.clapOff);
+        result.push_back(std::move(round));
+    }
+    return result;
+}

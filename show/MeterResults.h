@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/Score.h"
+#include "core/rounds/RoundBook.h"
 #include "store/StoredEvent.h"
 
 #include <vector>
@@ -16,3 +17,6 @@ StoredEvent resultsOf(const MeterCore& meter, const QDateTime& started);
 
 // A stored event's table as the meter keeps it, best first.
 std::vector<Score> scoresOf(const StoredEvent& event);
+
+// A stored event's rounds as the session keeps them, each table ordered with its clap-offs.
+std::vector<rounds::Round> roundsOf(const StoredEvent& event);

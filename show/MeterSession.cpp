@@ -142,6 +142,12 @@ void MeterSession::carryOut(const ShowCommand& command)
     case ShowCommand::Kind::Winners:
         setWinnersShowing(!m_winners);
         break;
+    case ShowCommand::Kind::NewRound:
+    case ShowCommand::Kind::ClapOff:
+    case ShowCommand::Kind::SwitchRound:
+    case ShowCommand::Kind::RenameRound:
+        carryOutRounds(command);
+        break;
     }
 }
 

@@ -23,6 +23,8 @@ class BRAppConfig;
 }
 struct DisplaySettings;
 
+struct ShowState;
+
 // Where a SPACE comes from. The keyboard's counts only while the meter listens; a remote's
 // counts whatever has the focus.
 enum class SpaceSource { Keyboard, Remote };
@@ -31,6 +33,10 @@ enum class SpaceSource { Keyboard, Remote };
 // corrections, the turn length and whether the winners show. Everything that drives the show
 // (the view's keys, a remote, the microphone, the menu's commands) tells it the operator's
 // intent here; every display follows displayChanged.
+class MeterSession;
+// The session's rounds and clap-off for show control's state.
+void addRounds(ShowState& state, const MeterSession& session);
+
 class MeterSession : public QObject {
     Q_OBJECT
 public:
@@ -144,6 +150,9 @@ public:
     void followClock();
     // The meter may show something else: the clock follows, and every display looks.
     void showChanges();
+
+    // A command about rounds from outside the window; a refusal goes to notice.
+    void carryOutRounds(const ShowCommand& command);
 
 signals:
     // The meter (or the waiting names) may have changed: displays compare what they show.

@@ -6,6 +6,7 @@
 #include "show/MeterSession.h"
 
 #include "brio/BRStringQt.h"
+#include "remote/ShowState.h"
 #include "store/StoreMessages.h"
 
 #include <QUndoCommand>
@@ -341,4 +342,62 @@ void MeterSession::restoreRounds(std::vector<rounds::Round> stored, int current)
     // The meter already holds the current round's table, from restoreEvent.
     emit roundsChanged();
     showChanges();
+}
+
+void MeterSession::carryOutRounds(const ShowCommand& command)
+{
+    const rounds::Round* round = m_rounds.named(brio::fromQString(command.name));
+    QString problem;
+    switch (command.kind) {
+    case ShowCommand::Kind::NewRound: {
+        std::vector<int> from;
+        for (const QString& name : command.names) {
+            if (const rounds::Round* earlier = m_rounds.named(brio::fromQString(name)))
+                from.push_back(earlier->id);
+        }
+        const rounds::Advancement advancing = advancementFrom(
+            from, command.best,
+            command.shareTies ? rounds::TieRule::Share : rounds::TieRule::Refuse,
+            rounds::RunningOrder::RoundsInOrder);
+        if (!advancing.ties.empty()) {
+            offerClapOff(advancing.ties.front());
+            problem = tr("A tie at the cut in %1: hold a clap-off first, or share the place.")
+                          .arg(brio::toQString(advancing.ties.front().round));
+            break;
+        }
+        QStringList order;
+        for (const brio::BRString& name : advancing.names)
+            order << brio::toQString(name);
+        problem = addRound(command.name, order);
+        break;
+    }
+    case ShowCommand::Kind::ClapOff: {
+        rounds::Tie tie{brio::fromQString(command.name), {}};
+        for (const QString& name : command.names)
+            tie.names.push_back(brio::fromQString(name));
+        problem = startClapOff(tie);
+        break;
+    }
+    case ShowCommand::Kind::SwitchRound:
+        problem = round ? switchRound(round->id) : tr("There is no such round.");
+        break;
+    case ShowCommand::Kind::RenameRound:
+        problem = round ? renameRound(round->id, command.to) : tr("There is no such round.");
+        break;
+    default:
+        break;
+    }
+    if (!problem.isEmpty())
+        emit notice(problem);
+}
+
+void addRounds(ShowState& state, const MeterSession& session)
+{
+    const rounds::RoundBook& book = session.roundBook();
+    state.round = session.roundName();
+    for (const rounds::Round* round : book.rounds())
+        state.rounds.push_back(ShowRound{brio::toQString(round->name), session.roundDone(round->id),
+                                         session.standingsOf(round->id)});
+    state.clapOffRunning = session.clapOffRunning().has_value();
+    state.clapOff = state.clapOffRunning ? session.clapOffRunning() : session.clapOffOffer();
 }

@@ -39,4 +39,9 @@ enum class Command {
     EditPaste,
     NextPane,
     PreviousPane,
+    // Rounds: the current round's, and the clap-off offered at a tie.
+    NewRound,
+    RenameRound,
+    RemoveRound,
+    ClapOff,
 };

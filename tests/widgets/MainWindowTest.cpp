@@ -297,7 +297,7 @@ TEST_F(MainWindowTest, FullScreenModeTakesTheMenuAwayHidesThePointerAndIsStored)
     EXPECT_FALSE(frame->isFullScreen());
     EXPECT_FALSE(frame->isMaximized());
     ASSERT_NE(frame->menuWidget(), nullptr);
-    EXPECT_EQ(frame->menuBar()->actions().size(), 4);
+    EXPECT_EQ(frame->menuBar()->actions().size(), 5);  // File, Edit, View, Rounds, Help
     EXPECT_EQ(frame->view().cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(stored("fullscreen"), 0);
 }

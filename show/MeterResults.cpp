@@ -5,6 +5,7 @@
 
 #include "brio/BRStringQt.h"
 #include "core/MeterCore.h"
+#include "show/MeterSession.h"
 
 StoredEvent resultsOf(const MeterCore& meter, const QDateTime& started)
 {
@@ -51,4 +52,31 @@ std::vector<rounds::Round> roundsOf(const StoredEvent& event)
         result.push_back(std::move(round));
     }
     return result;
+}
+
+StoredEvent resultsOf(const MeterSession& session, const QDateTime& started)
+{
+    StoredEvent event = resultsOf(session.meter(), started);
+    if (session.clapOffRunning())
+        event.entries.clear();
+    for (const rounds::Round* round : session.roundBook().rounds()) {
+        StoredRound stored;
+        stored.id = round->id;
+        stored.name = session.roundsUsed() ? brio::toQString(round->name) : QString();
+        stored.clapOff.insert(round->clapOff.begin(), round->clapOff.end());
+        for (const Score& score : session.entriesOf(round->id)) {
+            StoredEntry entry;
+            entry.name = brio::toQString(score.name);
+            entry.score = score.score;
+            entry.order = score.order;
+            entry.round = round->id;
+            entry.curves = session.meter().curvesOf(score.order);
+            stored.entries.push_back(entry);
+            if (session.clapOffRunning() && round->id == session.roundBook().currentId())
+                event.entries.push_back(entry);
+        }
+        event.rounds.push_back(stored);
+    }
+    event.currentRound = session.roundBook().currentId();
+    return event;
 }

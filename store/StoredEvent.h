@@ -74,3 +74,11 @@ inline bool needsResumeOffer(const StoredEvent& event)
     }
     return false;
 }
+
+// Whether the event used rounds: more than one, or its first renamed. An event that did not
+// is exported as before rounds.
+bool usesRounds(const StoredEvent& event);
+
+// The rounds to export, the latest (the final) first, without those removed; each round's
+// entries best first with its clap-offs setting the tied apart.
+std::vector<StoredRound> roundsToExport(const StoredEvent& event);

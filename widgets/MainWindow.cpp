@@ -350,7 +350,7 @@ void MainWindow::hideFootUnlessNeeded()
 
 bool MainWindow::exportResultsTo(const QString& path)
 {
-    const ExportResult result = ::exportResults(resultsOf(m_session.meter(), m_eventStarted), path);
+    const ExportResult result = ::exportResults(resultsOf(m_session, m_eventStarted), path);
     if (!result.succeeded)
         showWarningMessage(result.error.toHtmlEscaped(), this);
     return result.succeeded;
@@ -368,7 +368,8 @@ void MainWindow::printResults()
     printer.setPageSize(QPageSize(QPageSize::A4));
     if (!m_resultsDialogs.setUpPrinter(this, printer))
         return;
-    if (!ResultsSheet(resultsOf(m_session.meter(), m_eventStarted)).print(printer))
+    if (!ResultsSheet::printAll(ResultsSheet::sheetsOf(resultsOf(m_session, m_eventStarted)),
+                                printer))
         showWarningMessage(tr("The results could not be printed."), this);
 }
 

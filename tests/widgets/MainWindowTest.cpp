@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
     QStringList titles;
     for (QAction* action : frame->menuBar()->actions())
         titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Rounds", "&Help"}));
     QStringList edit;
     for (QAction* action : popup(*frame, "&Edit")->actions())
         edit << action->text();

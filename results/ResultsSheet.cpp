@@ -155,16 +155,10 @@ ResultsSheet::ResultsSheet(const StoredEvent& event, const StoredRound& round,
     , m_printed(printed)
     , m_round(roundName)
 {
-    // rankedTable orders by score alone: the rows keep the round's order, a clap-off's too.
-    std::vector<RankedEntry> ranked = rankedTable(round.entries);
-    for (const StoredEntry& entry : round.entries) {
-        const auto found = std::find_if(ranked.begin(), ranked.end(),
-            [&entry](const RankedEntry& row) { return row.name == entry.name && row.score == entry.score; });
-        m_rows.push_back(found != ranked.end() ? *found : RankedEntry{});
-        if (found != ranked.end())
-            ranked.erase(found);
+    // Ranked within the round, a clap-off setting the tied apart.
+    m_rows = rankedRound(round);
+    for (const StoredEntry& entry : round.entries)
         m_curves.push_back(entry.curves.empty() ? TurnCurve{} : entry.curves.back());
-    }
 }
 
 std::vector<ResultsSheet> ResultsSheet::sheetsOf(const StoredEvent& event)

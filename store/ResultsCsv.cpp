@@ -47,20 +47,10 @@ QByteArray resultsCsv(const StoredEvent& event, const QString& firstRoundName)
     QString text = QStringLiteral("round,rank,name,score") + lineEnd;
     for (const StoredRound& round : roundsToExport(event)) {
         const QString name = round.name.isEmpty() ? firstRoundName : round.name;
-        int rank = 0;
-        for (std::size_t index = 0; index < round.entries.size(); ++index) {
-            const StoredEntry& entry = round.entries[index];
-            const auto clapOffOf = [&round](const StoredEntry& of) {
-                const auto found = round.clapOff.find(of.order);
-                return found == round.clapOff.end() ? -1 : found->second;
-            };
-            const bool shared = index > 0 && round.entries[index - 1].score == entry.score
-                && clapOffOf(round.entries[index - 1]) == clapOffOf(entry);
-            if (!shared)
-                rank = static_cast<int>(index) + 1;
-            text += csvField(inertCellText(name)) + QLatin1Char(',') + QString::number(rank)
-                + QLatin1Char(',') + csvField(inertCellText(entry.name)) + QLatin1Char(',')
-                + QString::number(entry.score) + lineEnd;
+        for (const RankedEntry& row : rankedRound(round)) {
+            text += csvField(inertCellText(name)) + QLatin1Char(',') + QString::number(row.rank)
+                + QLatin1Char(',') + csvField(inertCellText(row.name)) + QLatin1Char(',')
+                + QString::number(row.score) + lineEnd;
         }
     }
     return text.toUtf8();

@@ -97,13 +97,13 @@ CommandLineRequest readCommandLine(int& argc, char** argv)
 }
 
 // `ovatron --export FILE`: the latest event's results, with no window and no display needed.
-int exportWithoutWindow(int& argc, char** argv, const QString& file)
+int exportWithoutWindow(int& argc, char** argv, const QString& file, const QString& round)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");  // a PDF needs fonts, not a screen
     QGuiApplication app(argc, argv);
     setIdentity();
     const Translations translations;
-    const CommandLineExport result = exportLatestEvent(file);
+    const CommandLineExport result = exportLatestEvent(file, defaultDatabasePath(), round);
     if (result.exitCode != 0)
         printLine(stderr, QStringLiteral("ovatron: ") + result.message);
     return result.exitCode;
@@ -123,7 +123,7 @@ int main(int argc, char** argv)
         printLine(stderr, QStringLiteral("ovatron: ") + request.text);
         return kUsageError;
     case CommandLineRequest::Action::Export:
-        return exportWithoutWindow(argc, argv, request.exportFile);
+        return exportWithoutWindow(argc, argv, request.exportFile, request.exportRound);
     case CommandLineRequest::Action::Run:
         break;
     }

@@ -40,4 +40,9 @@ enum class Command {
     NextPane,
     PreviousPane,
     SoundCues,
+    // Rounds: the current round's, and the clap-off offered at a tie.
+    NewRound,
+    RenameRound,
+    RemoveRound,
+    ClapOff,
 };

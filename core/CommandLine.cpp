@@ -30,7 +30,12 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
         translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Switch show control on for this run, on PORT, for "
                    "this computer only (127.0.0.1).")),
         translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "PORT")));
+    const QCommandLineOption exportRound(
+        QStringList{QStringLiteral("round")},
+        translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "With --export: write only the round called NAME.")),
+        translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "NAME")));
     parser.addOption(exportTo);
+    parser.addOption(exportRound);
     parser.addOption(audioFile);
     parser.addOption(showControl);
 
@@ -72,6 +77,7 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
     if (parser.isSet(exportTo)) {
         request.action = CommandLineRequest::Action::Export;
         request.exportFile = parser.value(exportTo);
+        request.exportRound = parser.value(exportRound);
     }
     return request;
 }

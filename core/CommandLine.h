@@ -19,6 +19,7 @@ struct CommandLineRequest {
     };
     Action action = Action::Run;
     QString exportFile;  // with Export: a .csv or .pdf file
+    QString exportRound;  // with Export: only the round of this name; empty for the event
     QString audioFile;   // a WAV file that stands in for the microphone; empty for none
     std::optional<int> showControlPort;  // show control on for this run, on this port
     QString text;        // with ShowHelp, ShowVersion or Error: what to print

@@ -63,6 +63,14 @@ constexpr CommandEntry kCommands[] = {
     {Command::PreviousPane, "previousPane", nullptr, nullptr, {"Shift+F6", nullptr}},
     {Command::SoundCues, "soundCues", QT_TRANSLATE_NOOP("CommandTable", "&Sound Cues..."),
      nullptr, {}},
+    {Command::NewRound, "newRound", QT_TRANSLATE_NOOP("CommandTable", "&New Round..."), nullptr,
+     {nullptr, nullptr}},
+    {Command::RenameRound, "renameRound", QT_TRANSLATE_NOOP("CommandTable", "&Rename Round..."),
+     nullptr, {nullptr, nullptr}},
+    {Command::RemoveRound, "removeRound", QT_TRANSLATE_NOOP("CommandTable", "Remo&ve Round"),
+     nullptr, {nullptr, nullptr}},
+    {Command::ClapOff, "clapOff", QT_TRANSLATE_NOOP("CommandTable", "&Clap-off..."), nullptr,
+     {nullptr, nullptr}},
 };
 
 constexpr std::optional<Command> kSeparator;
@@ -85,6 +93,10 @@ constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Comman
                                                  Command::ShowWinners, Command::ShowControl,
                                                  Command::Osc, Command::SoundCues};
 
+// The rounds to switch between follow these, made as the menu opens.
+constexpr std::optional<Command> kRoundItems[] = {Command::NewRound, Command::RenameRound,
+                                                  Command::RemoveRound, Command::ClapOff};
+
 constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparator,
                                                  Command::About};
 
@@ -92,6 +104,7 @@ constexpr MenuPopup kMainMenu[] = {
     {QT_TRANSLATE_NOOP("CommandTable", "&File"), kFileItems},
     {QT_TRANSLATE_NOOP("CommandTable", "&Edit"), kEditItems},
     {QT_TRANSLATE_NOOP("CommandTable", "&View"), kViewItems},
+    {QT_TRANSLATE_NOOP("CommandTable", "&Rounds"), kRoundItems},
     {QT_TRANSLATE_NOOP("CommandTable", "&Help"), kHelpItems},
 };
 
@@ -103,6 +116,7 @@ constexpr std::optional<Command> kContextItems[] = {
     Command::RenameContestant, Command::RemoveContestant, Command::MeasureAgain,
     Command::TurnDetails, kSeparator,
     Command::HelpContents, Command::About,           Command::Exit,
+    kSeparator, Command::NewRound, Command::RenameRound, Command::RemoveRound, Command::ClapOff,
 };
 
 }  // namespace

@@ -49,6 +49,15 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
     case Command::EndWinners:
         // Esc ends the winners; otherwise it is the meter's key and must reach the view.
         return CommandState{.enabled = context.winnersShowing, .checked = false};
+    case Command::NewRound:
+    case Command::RenameRound:
+        return CommandState{.enabled = context.roundsMayChange, .checked = false};
+    case Command::RemoveRound:
+        return CommandState{.enabled = context.roundsMayChange && context.roundRemovable,
+                            .checked = false};
+    case Command::ClapOff:
+        return CommandState{.enabled = context.roundsMayChange && context.clapOffOffered,
+                            .checked = false};
     default:
         return std::nullopt;
     }

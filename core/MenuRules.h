@@ -23,6 +23,11 @@ struct CommandContext {
     bool canUndo = false;  // the undo history has a correction to take back
     bool canRedo = false;
     bool winnersShowing = false;
+    // Rounds: whether they may change now, whether the current one may be removed, and
+    // whether a clap-off is offered.
+    bool roundsMayChange = true;
+    bool roundRemovable = false;
+    bool clapOffOffered = false;
 };
 
 // The rule for a command's menu item, asked each time a menu holding it opens; none for

@@ -328,6 +328,21 @@ void MeterCore::restoreEvent(const std::vector<Score>& entries,
     }
 }
 
+void MeterCore::loadRound(const std::vector<Score>& entries, const brio::BRStringArray& waiting)
+{
+    reset();
+    clearTable();
+    for (const Score& entry : entries)
+        m_table.restoreEntry(entry);
+    m_preloadList = waiting;
+    m_preloadTaken = 0;
+    m_lastMeasured.reset();
+    for (const Score& entry : entries) {
+        if (!m_lastMeasured || entry.order > *m_lastMeasured)
+            m_lastMeasured = entry.order;
+    }
+}
+
 bool MeterCore::correctionsAllowed() const
 {
     return m_useLeagueTable && m_state != MeterState::Measuring && !m_rename;

@@ -42,11 +42,18 @@ public:
     // Tells the journal, from now on, of every change worth recording; null for none. The
     // journal must outlive the meter or be taken away first.
     void setJournal(MeterJournal* journal) { m_journal = journal; }
+    MeterJournal* journal() const { return m_journal; }
 
     // Brings back a stored event's table (best first) and waiting names, in name entry; the
     // next contestant gets the order nextOrder.
     void restoreEvent(const std::vector<Score>& entries, const brio::BRStringArray& waiting,
                       std::int64_t nextOrder);
+
+    // Another round's table (best first) and running order take the place of this one's, in
+    // name entry; the curves and the order of entry go on, as they are the event's.
+    void loadRound(const std::vector<Score>& entries, const brio::BRStringArray& waiting);
+    // The order of entry the next contestant gets.
+    std::int64_t nextOrder() const { return m_nextOrder; }
 
     // One of the meter's keys; any other code is one UTF-16 unit of typed text.
     bool onChar(int code);

@@ -37,4 +37,13 @@ public:
     // keeps no curves need not hear them.
     virtual void curveStarted(std::int64_t /*order*/, const CurveSource& /*source*/) {}
     virtual void curveRead(std::int64_t /*order*/, int /*reading*/) {}
+    // Rounds: one named or renamed, one taken out (or brought back), the current round
+    // switched with its running order, and a clap-off among tied contestants of the current
+    // round begun (its turns follow as ordinary turns) or over. A journal that keeps no rounds
+    // need not hear them.
+    virtual void roundNamed(int /*id*/, const brio::BRString& /*name*/) {}
+    virtual void roundRemoved(int /*id*/, bool /*removed*/) {}
+    virtual void roundSwitched(int /*id*/, const brio::BRStringArray& /*waiting*/) {}
+    virtual void clapOffStarted(int /*number*/, const brio::BRStringArray& /*names*/) {}
+    virtual void clapOffEnded() {}
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What a device outside the window (an OSC sender, a cue program) asks of the show, carried
 // out as the operator's keys would.
@@ -15,10 +16,18 @@ struct ShowCommand {
         Escape,
         Applause,  // SPACE held (down) or released
         Winners,   // show the winners, or hide them again
+        NewRound,      // a round called name, from the best of the rounds `names`, made current
+        ClapOff,       // among `names` of the round called name
+        SwitchRound,   // to the round called name
+        RenameRound,   // the round called name, to `to`
     };
     Kind kind = Kind::Enter;
     QString name;       // with Contestant: never without a printable character
     bool down = false;  // with Applause
+    QStringList names = {};  // with NewRound: the rounds it takes from; with ClapOff: the tied
+    int best = 0;            // with NewRound: how many of each go on
+    bool shareTies = false;  // with NewRound: all tied at a cut go on
+    QString to = {};         // with RenameRound
 
     friend bool operator==(const ShowCommand&, const ShowCommand&) = default;
 };

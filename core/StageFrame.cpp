@@ -183,3 +183,14 @@ std::vector<Rect> changedStageRects(const StageFrame& before, const StageFrame& 
     changed.addRows(before);
     return changed.take();
 }
+
+QString stageBandText(const QString& eventTitle, const QString& roundName, bool roundsUsed,
+                      const QString& programName)
+{
+    const QString title = eventTitle.trimmed();
+    if (!roundsUsed)
+        return title.isEmpty() ? programName : title;
+    if (title.isEmpty())
+        return roundName;
+    return title + QStringLiteral(" \u2013 ") + roundName;
+}

@@ -14,6 +14,12 @@
 
 class MeterCore;
 
+// The text of the Stage's top band: the event's title with the current round's name beside
+// it once the show uses rounds; without a title, the round's name, or the program's name for
+// a show that never used rounds.
+QString stageBandText(const QString& eventTitle, const QString& roundName, bool roundsUsed,
+                      const QString& programName);
+
 // What changes every pixel of the Stage look when it changes: fonts, colours, the measured
 // widths, the logo's proportions and the event's name.
 struct StageLook {

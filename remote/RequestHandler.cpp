@@ -7,10 +7,12 @@
 
 #include "brio/BRStringQt.h"
 #include "core/NameText.h"
+#include "core/rounds/RoundBook.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -131,6 +133,144 @@ RemoteReply applause(const RemoteRequest& request)
     return accepted(RemoteCommand{RemoteCommand::Kind::Applause, {}, down.toBool()});
 }
 
+RemoteReply errorText(int status, const QString& message)
+{
+    const QJsonObject object{{"error", message}};
+    return RemoteReply{status, "application/json",
+                       QJsonDocument(object).toJson(QJsonDocument::Compact), std::nullopt};
+}
+
+const ShowRound* roundNamed(const ShowState& state, const QString& name)
+{
+    const auto found = std::find_if(state.rounds.begin(), state.rounds.end(),
+                                    [&name](const ShowRound& round) { return round.name == name; });
+    return found == state.rounds.end() ? nullptr : &*found;
+}
+
+// The refusal of a new round name, or none; `except` may keep its own name.
+std::optional<RemoteReply> badRoundName(const ShowState& state, const QJsonValue& value,
+                                        const QString& except = {})
+{
+    if (!value.isString())
+        return error(400, "the round's name must be a string");
+    const QString name = value.toString().trimmed();
+    if (name.isEmpty())
+        return error(400, "a round needs a name that is not blank");
+    if (name.size() > rounds::kLongestName)
+        return error(400, "a round's name may have at most 60 characters");
+    if (name != except && roundNamed(state, name))
+        return errorText(409, QStringLiteral("there is already a round called \"%1\"").arg(name));
+    return std::nullopt;
+}
+
+QStringList stringsOf(const QJsonValue& value, bool& ok)
+{
+    QStringList strings;
+    ok = value.isArray();
+    for (const QJsonValue& item : value.toArray()) {
+        ok = ok && item.isString();
+        strings << item.toString();
+    }
+    return strings;
+}
+
+RemoteReply newRound(const QJsonObject& body, const ShowState& state)
+{
+    if (auto refused = badRoundName(state, body.value(QStringLiteral("name"))))
+        return *refused;
+    RemoteCommand command{RemoteCommand::Kind::NewRound,
+                          body.value(QStringLiteral("name")).toString().trimmed(), false};
+    if (body.contains(QStringLiteral("from"))) {
+        bool ok = false;
+        command.names = stringsOf(body.value(QStringLiteral("from")), ok);
+        if (!ok)
+            return error(400, "\"from\" must be a list of round names");
+        const QJsonValue best = body.value(QStringLiteral("best"));
+        if (!best.isDouble() || best.toDouble() != double(best.toInt()) || best.toInt() < 1)
+            return error(400, "\"best\" must be a whole number from 1");
+        command.best = best.toInt();
+    }
+    const QJsonValue ties = body.value(QStringLiteral("ties"));
+    if (!ties.isUndefined() && ties != QJsonValue(QStringLiteral("share")))
+        return error(400, "\"ties\" may only be \"share\"");
+    command.shareTies = ties.isString();
+    std::vector<rounds::RoundStandings> from;
+    for (const QString& name : command.names) {
+        const ShowRound* round = roundNamed(state, name);
+        if (!round)
+            return errorText(400, QStringLiteral("there is no round called \"%1\"").arg(name));
+        from.push_back(round->standings);
+    }
+    if (state.state == MeterState::Measuring || state.clapOffRunning)
+        return error(409, "rounds change between turns only");
+    const rounds::Advancement advancing = rounds::advance(
+        from, command.best, command.shareTies ? rounds::TieRule::Share : rounds::TieRule::Refuse,
+        rounds::RunningOrder::RoundsInOrder);
+    if (!advancing.ties.empty()) {
+        const rounds::Tie& tie = advancing.ties.front();
+        QStringList names;
+        for (const brio::BRString& name : tie.names)
+            names << brio::toQString(name);
+        const QJsonObject object{
+            {"error", QStringLiteral("a tie at the cut in %1: hold a clap-off, or share the place")
+                          .arg(brio::toQString(tie.round))},
+            {"tie", QJsonObject{{"round", brio::toQString(tie.round)},
+                                {"names", QJsonArray::fromStringList(names)}}}};
+        return RemoteReply{409, "application/json",
+                           QJsonDocument(object).toJson(QJsonDocument::Compact), std::nullopt};
+    }
+    return accepted(command);
+}
+
+RemoteReply clapOff(const QJsonObject& body, const ShowState& state)
+{
+    const QString name = body.value(QStringLiteral("round")).toString();
+    const ShowRound* round = roundNamed(state, name);
+    if (!round)
+        return errorText(400, QStringLiteral("there is no round called \"%1\"").arg(name));
+    bool ok = false;
+    const QStringList names = stringsOf(body.value(QStringLiteral("names")), ok);
+    if (!ok || names.size() < 2)
+        return error(400, "\"names\" must list two or more contestants");
+    for (const QString& contestant : names) {
+        const bool scored = std::any_of(round->standings.rows.begin(), round->standings.rows.end(),
+                                        [&contestant](const rounds::Standing& row) {
+                                            return brio::toQString(row.name) == contestant;
+                                        });
+        if (!scored)
+            return errorText(400, QStringLiteral("\"%1\" has no score in %2").arg(contestant, name));
+    }
+    if (state.state == MeterState::Measuring || state.clapOffRunning)
+        return error(409, "a clap-off starts between turns only");
+    RemoteCommand command{RemoteCommand::Kind::ClapOff, name, false};
+    command.names = names;
+    return accepted(command);
+}
+
+RemoteReply roundCommand(const RemoteRequest& request, const ShowState& state)
+{
+    const std::optional<QJsonObject> body = bodyObject(request);
+    if (!body)
+        return error(400, "the body must be a JSON object");
+    if (request.path == u"/api/round")
+        return newRound(*body, state);
+    if (request.path == u"/api/clapoff")
+        return clapOff(*body, state);
+    const QString name = body->value(QStringLiteral("name")).toString();
+    if (!roundNamed(state, name))
+        return errorText(400, QStringLiteral("there is no round called \"%1\"").arg(name));
+    if (request.path == u"/api/round/rename") {
+        if (auto refused = badRoundName(state, body->value(QStringLiteral("to")), name))
+            return *refused;
+        RemoteCommand command{RemoteCommand::Kind::RenameRound, name, false};
+        command.to = body->value(QStringLiteral("to")).toString().trimmed();
+        return accepted(command);
+    }
+    if (state.state == MeterState::Measuring || state.clapOffRunning)
+        return error(409, "rounds change between turns only");
+    return accepted(RemoteCommand{RemoteCommand::Kind::SwitchRound, name, false});
+}
+
 }  // namespace
 
 // The pages live in this static library's resources, which a program links only when asked.
@@ -234,8 +374,10 @@ RemoteReply RequestHandler::route(const RemoteRequest& request, const ShowState&
     };
     const auto plain = std::find_if(std::begin(plainCommands), std::end(plainCommands),
                                     [&](const auto& known) { return path == known.first; });
-    const bool command =
-        plain != std::end(plainCommands) || path == u"/api/contestant" || path == u"/api/applause";
+    const bool roundPath = path == u"/api/round" || path == u"/api/clapoff" ||
+                           path == u"/api/round/current" || path == u"/api/round/rename";
+    const bool command = plain != std::end(plainCommands) || path == u"/api/contestant" ||
+                         path == u"/api/applause" || roundPath;
     if (!command)
         return error(404, "no such address");
     if (!post)
@@ -244,5 +386,7 @@ RemoteReply RequestHandler::route(const RemoteRequest& request, const ShowState&
         return contestant(request, state);
     if (path == u"/api/applause")
         return applause(request);
+    if (roundPath)
+        return roundCommand(request, state);
     return accepted(RemoteCommand{plain->second, {}, false});
 }

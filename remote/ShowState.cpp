@@ -63,7 +63,18 @@ QByteArray showStateJson(const ShowState& state)
     QJsonArray curve;
     for (const std::uint8_t reading : state.curve)
         curve.append(int(reading));
-    const QJsonObject object{
+    QJsonArray rounds;
+    for (const ShowRound& round : state.rounds)
+        rounds.append(QJsonObject{{"name", round.name}, {"done", round.done}});
+    QJsonValue clapOff;
+    if (state.clapOff) {
+        QStringList names;
+        for (const brio::BRString& name : state.clapOff->names)
+            names << brio::toQString(name);
+        clapOff = QJsonObject{{"round", brio::toQString(state.clapOff->round)},
+                              {"names", QJsonArray::fromStringList(names)}};
+    }
+    QJsonObject object{
         {"state", stateName(state.state)},
         {"typed", state.typed},
         {"level", state.level},
@@ -75,5 +86,10 @@ QByteArray showStateJson(const ShowState& state)
         {"curve", curve},
         {"winners", state.winners},
     };
+    if (!state.rounds.empty()) {
+        object.insert(QStringLiteral("round"), state.round);
+        object.insert(QStringLiteral("rounds"), rounds);
+        object.insert(QStringLiteral("clapOff"), clapOff);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }

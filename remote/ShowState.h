@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/MeterCore.h"
+#include "core/rounds/Advancement.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,6 +22,13 @@ struct ShowRow {
     bool current = false;
 };
 
+// A round as show control reports it, with its standings for deciding who goes on.
+struct ShowRound {
+    QString name;
+    bool done = false;  // it has scores and nobody waits in its running order
+    rounds::RoundStandings standings;
+};
+
 // Everything a remote display or controller is told about the show.
 struct ShowState {
     MeterState state = MeterState::NameEntry;
@@ -35,6 +43,13 @@ struct ShowState {
     // when none.
     std::vector<std::uint8_t> curve;
     bool winners = false;  // the winners' podium shows
+    // The current round's name and every round; empty while nobody told (a show without
+    // rounds reports its one round).
+    QString round;
+    std::vector<ShowRound> rounds;
+    // The clap-off offered or running: its round and the tied.
+    std::optional<rounds::Tie> clapOff;
+    bool clapOffRunning = false;  // its turns are under way: rounds wait until it is over
 };
 
 ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners = false);

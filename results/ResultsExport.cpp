@@ -40,7 +40,7 @@ bool writePdf(const StoredEvent& event, QSaveFile& file)
         QPageLayout::Millimeter);
     writer.setTitle(QCoreApplication::translate("ResultsExport", "Results"));
     writer.setCreator(QStringLiteral("Ovatron"));
-    return ResultsSheet(event).print(writer);
+    return ResultsSheet::printAll(ResultsSheet::sheetsOf(event), writer);
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ ExportResult exportResults(const StoredEvent& event, const QString& filePath)
     }
     bool written = false;
     if (format == ExportFormat::Csv) {
-        const QByteArray csv = resultsCsv(event.entries);
+        const QByteArray csv = resultsCsv(event, StoreMessages::firstRoundName());
         written = file.write(csv) == csv.size();
     } else {
         written = writePdf(event, file);
@@ -88,19 +88,42 @@ ExportResult exportResults(const StoredEvent& event, const QString& filePath)
     return {true, {}};
 }
 
-CommandLineExport exportLatestEvent(const QString& filePath, const QString& databasePath)
+std::optional<StoredEvent> onlyRound(const StoredEvent& event, const QString& name)
+{
+    for (const StoredRound& round : event.rounds) {
+        const QString shownName = round.name.isEmpty() ? StoreMessages::firstRoundName() : round.name;
+        if (round.removed || shownName != name.trimmed())
+            continue;
+        StoredEvent only = event;
+        only.rounds = {round};
+        only.rounds.front().name = shownName;  // a named round: exported as a round
+        only.entries = round.entries;
+        return only;
+    }
+    return std::nullopt;
+}
+
+CommandLineExport exportLatestEvent(const QString& filePath, const QString& databasePath,
+    const QString& round)
 {
     EventDatabase database;
     const StoreStatus status = database.openForReading(databasePath);
     if (status.condition != StoreCondition::ReadOnly)
         return {exportNothingToExport, status.message};
     std::optional<QSqlError> error;
-    const std::optional<StoredEvent> event = database.latestEvent(error);
+    std::optional<StoredEvent> event = database.latestEvent(error);
     if (!event) {
         return {exportNothingToExport,
             error ? QCoreApplication::translate("ResultsExport", "Cannot read %1: %2.")
                         .arg(shown(databasePath), error->databaseText())
                   : StoreMessages::nothingStored()};
+    }
+    if (!round.isEmpty()) {
+        event = onlyRound(*event, round);
+        if (!event)
+            return {exportNothingToExport,
+                QCoreApplication::translate("ResultsExport", "The latest event has no round called %1.")
+                    .arg(round)};
     }
     const ExportResult result = exportResults(*event, filePath);
     if (!result.succeeded)

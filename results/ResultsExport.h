@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <optional>
+
 enum class ExportFormat { Csv, Pdf, Unknown };
 
 // By the file name's extension, .csv or .pdf in any case.
@@ -33,5 +35,9 @@ constexpr int exportCannotWrite = 2;      // the file cannot be written or its t
 
 // The whole of `ovatron --export FILE`: reads the latest event from the results file without
 // changing it (a show may be running) and writes it to filePath.
+// With round, only the round of that name (a section of the PDF, the CSV's rows of it).
 CommandLineExport exportLatestEvent(const QString& filePath,
-    const QString& databasePath = defaultDatabasePath());
+    const QString& databasePath = defaultDatabasePath(), const QString& round = {});
+
+// The event with only the round called name, or none when it has no such round.
+std::optional<StoredEvent> onlyRound(const StoredEvent& event, const QString& name);

@@ -4,6 +4,7 @@
 #include "results/ResultsSheet.h"
 
 #include "core/TurnDetails.h"
+#include "store/StoreMessages.h"
 
 #include <QColor>
 #include <QFont>
@@ -148,6 +149,42 @@ ResultsSheet::ResultsSheet(const StoredEvent& event, const QDateTime& printed)
         m_curves.push_back(entry.curves.empty() ? TurnCurve{} : entry.curves.back());
 }
 
+ResultsSheet::ResultsSheet(const StoredEvent& event, const StoredRound& round,
+    const QString& roundName, const QDateTime& printed)
+    : m_started(event.started)
+    , m_printed(printed)
+    , m_round(roundName)
+{
+    // Ranked within the round, a clap-off setting the tied apart.
+    m_rows = rankedRound(round);
+    for (const StoredEntry& entry : round.entries)
+        m_curves.push_back(entry.curves.empty() ? TurnCurve{} : entry.curves.back());
+}
+
+std::vector<ResultsSheet> ResultsSheet::sheetsOf(const StoredEvent& event)
+{
+    if (!usesRounds(event))
+        return {ResultsSheet(event)};
+    std::vector<ResultsSheet> sheets;
+    for (const StoredRound& round : roundsToExport(event))
+        sheets.emplace_back(event, round,
+            round.name.isEmpty() ? StoreMessages::firstRoundName() : round.name);
+    return sheets;
+}
+
+bool ResultsSheet::printAll(const std::vector<ResultsSheet>& sheets, QPagedPaintDevice& device)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (std::size_t index = 0; index < sheets.size(); ++index) {
+        if (index > 0)
+            device.newPage();
+        sheets[index].paint(painter, device);
+    }
+    return painter.end();
+}
+
 int ResultsSheet::pageCount(const QPaintDevice& device) const
 {
     return sheetPageCount(static_cast<int>(m_rows.size()), geometryFor(device).rowsPerPage);
@@ -179,7 +216,8 @@ void ResultsSheet::paintPage(QPainter& painter, const QPaintDevice& device, int 
 
         painter.setFont(sheetFont(titlePoints, true));
         painter.drawText(QRectF(0, 0, geometry.page.width(), geometry.titleHeight),
-            Qt::AlignLeft | Qt::AlignVCenter, tr("Results"));
+            Qt::AlignLeft | Qt::AlignVCenter,
+            m_round.isEmpty() ? tr("Results") : tr("Results: %1").arg(m_round));
         painter.setFont(sheetFont(textPoints));
         painter.drawText(QRectF(0, geometry.titleHeight, geometry.page.width(),
                              geometry.subtitleHeight),

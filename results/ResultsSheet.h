@@ -29,6 +29,14 @@ class ResultsSheet {
 public:
     explicit ResultsSheet(const StoredEvent& event,
         const QDateTime& printed = QDateTime::currentDateTime());
+    // One round's section of an event's sheet, headed with the round's name.
+    ResultsSheet(const StoredEvent& event, const StoredRound& round, const QString& roundName,
+        const QDateTime& printed = QDateTime::currentDateTime());
+
+    // The sheets to print for an event: one, or a section per round, the latest first.
+    static std::vector<ResultsSheet> sheetsOf(const StoredEvent& event);
+    // Every sheet of sheets, each beginning on a new page.
+    static bool printAll(const std::vector<ResultsSheet>& sheets, QPagedPaintDevice& device);
 
     // Draws every page through a painter already active on device, starting a new page on
     // the device before each page after the first. Returns the number of pages.
@@ -48,4 +56,5 @@ private:
     std::vector<TurnCurve> m_curves;  // each row's latest, empty readings for none
     QDateTime m_started;
     QDateTime m_printed;
+    QString m_round;  // the section's round, empty for an event without rounds
 };

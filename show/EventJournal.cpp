@@ -30,14 +30,30 @@ EventJournal::EventJournal(EventRecorder& recorder) : m_recorder(recorder), m_jo
 
 void EventJournal::resume(MeterSession& session, const StoredEvent& event)
 {
-    session.restoreEvent(scoresOf(event), waitingNames(event), event.nextOrder);
-    for (const StoredEntry& entry : event.entries)
-        session.meter().restoreCurves(entry.order, entry.curves);
+    const std::vector<rounds::Round> rounds = roundsOf(event);
+    const auto current = std::find_if(rounds.begin(), rounds.end(), [&event](const rounds::Round& r) {
+        return r.id == event.currentRound;
+    });
+    if (current == rounds.end()) {
+        session.restoreEvent(scoresOf(event), waitingNames(event), event.nextOrder);
+    } else {
+        session.restoreEvent(current->entries, current->waiting, event.nextOrder);
+        session.restoreRounds(rounds, event.currentRound);
+    }
+    for (const StoredRound& round : event.rounds) {
+        for (const StoredEntry& entry : round.entries)
+            session.meter().restoreCurves(entry.order, entry.curves);
+    }
     // The scores stand; the operator hears once that some curves are gone.
     if (event.unreadableCurves > 0)
         emit session.notice(StoreMessages::unreadableCurves());
     m_recorder.resumeEvent(event.id);
-    m_journal.resumeWithPreloadList(event.preloadList.mid(std::max(0, event.preloadPosition)));
+    QStringList waiting = event.preloadList.mid(std::max(0, event.preloadPosition));
+    for (const StoredRound& round : event.rounds) {
+        if (round.id == event.currentRound)
+            waiting = round.waiting;
+    }
+    m_journal.resumeWithPreloadList(waiting);
 }
 
 void EventJournal::attach(MeterSession& session)

@@ -7,6 +7,7 @@
 #include "core/settings/DisplaySettings.h"
 #include "core/settings/TurnSettings.h"
 #include "show/CorrectionCommands.h"
+#include "store/StoreMessages.h"
 
 #include <QLoggingCategory>
 #include <QSignalBlocker>
@@ -30,7 +31,8 @@ MeterSession::MeterSession(brio::BRAppConfig& settings, const DisplaySettings& s
                            QObject* parent)
     : QObject(parent),
       m_settings(settings),
-      m_meter(stored.useLeagueTable, stored.showSummaryScreen)
+      m_meter(stored.useLeagueTable, stored.showSummaryScreen),
+      m_rounds(brio::fromQString(StoreMessages::firstRoundName()))
 {
     m_meter.setTurnSeconds(loadTurnSeconds(settings));
     m_clock.start();
@@ -92,6 +94,7 @@ void MeterSession::followClock()
 
 void MeterSession::showChanges()
 {
+    finishClapOffWhenMeasured();
     followClock();
     emit displayChanged();
 }
@@ -142,6 +145,12 @@ void MeterSession::carryOut(const ShowCommand& command)
         break;
     case ShowCommand::Kind::Winners:
         setWinnersShowing(!m_winners);
+        break;
+    case ShowCommand::Kind::NewRound:
+    case ShowCommand::Kind::ClapOff:
+    case ShowCommand::Kind::SwitchRound:
+    case ShowCommand::Kind::RenameRound:
+        carryOutRounds(command);
         break;
     }
 }
@@ -265,6 +274,9 @@ void MeterSession::setWinnersShowing(bool showing)
     if (showing == m_winners)
         return;
     m_winners = showing;
+    // Two or more sharing first place are offered a clap-off as the winners show.
+    if (m_winners && !m_clapOff)
+        offerClapOff(rounds::tieForFirst(standingsOf(m_rounds.currentId())));
     emit winnersChanged(m_winners);
 }
 

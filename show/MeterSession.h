@@ -6,6 +6,7 @@
 #include "core/MeterCore.h"
 #include "core/ShowCommand.h"
 #include "core/TickGapWatch.h"
+#include "core/rounds/RoundBook.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -22,6 +23,8 @@ class BRAppConfig;
 }
 struct DisplaySettings;
 
+struct ShowState;
+
 // Where a SPACE comes from. The keyboard's counts only while the meter listens; a remote's
 // counts whatever has the focus.
 enum class SpaceSource { Keyboard, Remote };
@@ -30,6 +33,10 @@ enum class SpaceSource { Keyboard, Remote };
 // corrections, the turn length and whether the winners show. Everything that drives the show
 // (the view's keys, a remote, the microphone, the menu's commands) tells it the operator's
 // intent here; every display follows displayChanged.
+class MeterSession;
+// The session's rounds and clap-off for show control's state.
+void addRounds(ShowState& state, const MeterSession& session);
+
 class MeterSession : public QObject {
     Q_OBJECT
 public:
@@ -98,6 +105,42 @@ public:
     void restoreEvent(const std::vector<Score>& entries, const brio::BRStringArray& waiting,
                       std::int64_t nextOrder);
 
+    // Rounds. The meter holds the current round; every command above acts on it. Changes of
+    // rounds happen between turns only (betweenTurns) and answer a message for the operator,
+    // empty when done.
+    const rounds::RoundBook& roundBook() const { return m_rounds; }
+    QString roundName() const;
+    // Whether the show has used rounds: made a second one or renamed the first.
+    bool roundsUsed() const;
+    bool betweenTurns() const;
+    // The current entries and running order of a round, wherever they are kept now.
+    std::vector<Score> entriesOf(int roundId) const;
+    brio::BRStringArray waitingOf(int roundId) const;
+    rounds::RoundStandings standingsOf(int roundId) const;
+    bool roundDone(int roundId) const;
+    // Why name cannot name a round (except the round `except`), or empty.
+    QString roundNameProblem(const QString& name, std::optional<int> except = std::nullopt) const;
+    // Who goes on from the rounds `from` (their best `best`) into a new round.
+    rounds::Advancement advancementFrom(const std::vector<int>& from, int best,
+                                        rounds::TieRule ties, rounds::RunningOrder order) const;
+    // A new round with this running order, made current.
+    QString addRound(const QString& name, const QStringList& runningOrder);
+    QString renameRound(int roundId, const QString& name);
+    QString switchRound(int roundId);
+    // Takes out a round without scores (undo brings it back); the current one gives way to
+    // the round before it.
+    QString removeRound(int roundId);
+    // Clap-offs: offered at a tie (for first place when the winners show, or at a cut), run
+    // as ordinary turns of only the tied, then their scores order them among themselves.
+    const std::optional<rounds::Tie>& clapOffOffer() const { return m_clapOffOffer; }
+    void offerClapOff(const std::optional<rounds::Tie>& tie);
+    const std::optional<rounds::Tie>& clapOffRunning() const { return m_clapOff; }
+    QString startClapOff(const rounds::Tie& tie);
+    // The tied keep their shared place; the offer goes.
+    void sharePlace();
+    // Brings back a stored event's rounds (after restoreEvent brought the current one's).
+    void restoreRounds(std::vector<rounds::Round> rounds, int current);
+
     // One tick of the clock, exactly as the timer runs it.
     void tickOnce();
     // Whether the 20 ms clock runs: only while a tick could change something, so that a
@@ -108,6 +151,9 @@ public:
     // The meter may show something else: the clock follows, and every display looks.
     void showChanges();
 
+    // A command about rounds from outside the window; a refusal goes to notice.
+    void carryOutRounds(const ShowCommand& command);
+
 signals:
     // The meter (or the waiting names) may have changed: displays compare what they show.
     void displayChanged();
@@ -115,6 +161,8 @@ signals:
     void winnersChanged(bool showing);
     // An equal turn's window ran out, which ended the turn (sent before displayChanged).
     void equalTurnRanOut();
+    // A round was made, renamed, removed or switched to, or a clap-off offered, begun or over.
+    void roundsChanged();
     // A one-line message for the operator from what drives the show (the microphone failing,
     // a port show control cannot have).
     void notice(const QString& text);
@@ -126,6 +174,11 @@ private:
     TickInput tickInput() const;
     // Puts a rename or a measurement again that a key has just finished on the undo history.
     void recordFinishedCorrection();
+    // Keeps the meter's round in the book, and loads another one into the meter.
+    void keepCurrentRound();
+    void loadRound(int roundId);
+    // Once every tied contestant has had the clap-off's turn, their scores go to the round.
+    void finishClapOffWhenMeasured();
 
     brio::BRAppConfig& m_settings;
     MeterCore m_meter;
@@ -139,4 +192,7 @@ private:
     int m_timerId = 0;
     QElapsedTimer m_clock;
     TickGapWatch m_tickGaps;
+    rounds::RoundBook m_rounds;
+    std::optional<rounds::Tie> m_clapOffOffer;
+    std::optional<rounds::Tie> m_clapOff;  // running: the meter holds only the tied
 };

@@ -63,8 +63,11 @@ void sortBestFirst(std::vector<StoredEntry>& entries)
 bool readEntries(QSqlDatabase& database, int schemaVersion, StoredEvent& event,
     std::optional<QSqlError>& error)
 {
-    // Entries could be removed one by one from version 2 on.
-    const char* sql = schemaVersion >= 2
+    // Entries could be removed one by one from version 2 on, and belong to rounds from 4.
+    const char* sql = schemaVersion >= 4
+        ? "SELECT name, score, began_ms, ended_ms, entry_order, round_id, clap_off FROM entry"
+          " WHERE event_id = ? AND cleared = 0 AND removed = 0 ORDER BY entry_order"
+        : schemaVersion >= 2
         ? "SELECT name, score, began_ms, ended_ms, entry_order FROM entry"
           " WHERE event_id = ? AND cleared = 0 AND removed = 0 ORDER BY entry_order"
         : "SELECT name, score, began_ms, ended_ms, entry_order FROM entry"
@@ -75,7 +78,8 @@ bool readEntries(QSqlDatabase& database, int schemaVersion, StoredEvent& event,
     while (query.next()) {
         event.entries.push_back({query.value(0).toString(), scoreFromStored(query.value(1)),
             timeFromStored(query.value(2)), timeFromStored(query.value(3)),
-            query.value(4).toLongLong(), {}});
+            query.value(4).toLongLong(), {}, schemaVersion >= 4 ? query.value(5).toInt() : 0,
+            schemaVersion >= 4 ? query.value(6).toInt() : 0});
     }
     if (query.lastError().isValid())
         error = query.lastError();
@@ -155,6 +159,91 @@ bool readNextOrder(QSqlDatabase& database, StoredEvent& event, std::optional<QSq
     return true;
 }
 
+StoredRound& roundWithId(StoredEvent& event, int id)
+{
+    for (StoredRound& round : event.rounds) {
+        if (round.id == id)
+            return round;
+    }
+    StoredRound added;
+    added.id = id;
+    event.rounds.push_back(added);
+    return event.rounds.back();
+}
+
+bool readRoundRows(QSqlDatabase& database, StoredEvent& event, bool& currentHasRow,
+    std::optional<QSqlError>& error)
+{
+    QSqlQuery query(database);
+    if (!runForEvent(query,
+            "SELECT round_id, name, removed, waiting FROM round WHERE event_id = ?"
+            " ORDER BY round_id",
+            event.id, error))
+        return false;
+    while (query.next()) {
+        StoredRound& round = roundWithId(event, query.value(0).toInt());
+        round.name = query.value(1).toString();
+        round.removed = query.value(2).toInt() != 0;
+        round.waiting = preloadFromJson(query.value(3).toString());
+        currentHasRow = currentHasRow || round.id == event.currentRound;
+    }
+    if (query.lastError().isValid())
+        error = query.lastError();
+    return !error;
+}
+
+// Applies the clap-offs that measured every name they were held for, in the order held.
+bool readClapOffs(QSqlDatabase& database, StoredEvent& event, std::optional<QSqlError>& error)
+{
+    QSqlQuery query(database);
+    if (!runForEvent(query,
+            "SELECT round_id, number, names FROM clap_off WHERE event_id = ?"
+            " ORDER BY round_id, number",
+            event.id, error))
+        return false;
+    while (query.next()) {
+        const int roundId = query.value(0).toInt();
+        const int number = query.value(1).toInt();
+        StoredRound& round = roundWithId(event, roundId);
+        round.clapOffsHeld = std::max(round.clapOffsHeld, number);
+        QHash<QString, int> scores;
+        for (const StoredEntry& entry : event.entries) {
+            if (entry.round == roundId && entry.clapOff == number && entry.ended.isValid())
+                scores.insert(entry.name, std::max(scores.value(entry.name, 0), entry.score));
+        }
+        const QStringList names = preloadFromJson(query.value(2).toString());
+        const bool complete = std::all_of(names.begin(), names.end(),
+            [&scores](const QString& name) { return scores.contains(name); });
+        if (!complete)
+            continue;
+        for (const StoredEntry& entry : event.entries) {
+            if (entry.round == roundId && entry.clapOff == 0 && scores.contains(entry.name))
+                round.clapOff[entry.order] = scores.value(entry.name);
+        }
+    }
+    if (query.lastError().isValid())
+        error = query.lastError();
+    return !error;
+}
+
+// Puts the entries read into their rounds: the current round's are the event's entries.
+void sortIntoRounds(StoredEvent& event)
+{
+    roundWithId(event, 0);
+    roundWithId(event, event.currentRound);
+    std::vector<StoredEntry> current;
+    for (const StoredEntry& entry : event.entries) {
+        if (entry.clapOff != 0)
+            continue;
+        roundWithId(event, entry.round).entries.push_back(entry);
+        if (entry.round == event.currentRound)
+            current.push_back(entry);
+    }
+    event.entries = std::move(current);
+    std::sort(event.rounds.begin(), event.rounds.end(),
+        [](const StoredRound& a, const StoredRound& b) { return a.id < b.id; });
+}
+
 }  // namespace
 
 std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection, int schemaVersion,
@@ -162,9 +251,12 @@ std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection, int sch
 {
     QSqlQuery query(connection.database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral(
-            "SELECT id, started_ms, ended_cleanly, preload_list, preload_position"
-            " FROM event ORDER BY id DESC LIMIT 1"))) {
+    if (!query.exec(QString::fromLatin1(
+            schemaVersion >= 4
+                ? "SELECT id, started_ms, ended_cleanly, preload_list, preload_position,"
+                  " current_round FROM event ORDER BY id DESC LIMIT 1"
+                : "SELECT id, started_ms, ended_cleanly, preload_list, preload_position"
+                  " FROM event ORDER BY id DESC LIMIT 1"))) {
         error = query.lastError();
         return std::nullopt;
     }
@@ -179,6 +271,7 @@ std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection, int sch
     event.endedCleanly = query.value(2).toBool();
     event.preloadList = preloadFromJson(query.value(3).toString());
     event.preloadPosition = query.value(4).toInt();
+    event.currentRound = schemaVersion >= 4 ? query.value(5).toInt() : 0;
     query.finish();
 
     // Curves were kept from version 3 on.
@@ -186,5 +279,17 @@ std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection, int sch
         || (schemaVersion >= 3 && !readCurves(connection.database(), event, error))
         || !readNextOrder(connection.database(), event, error))
         return std::nullopt;
+    // Rounds from version 4 on; before, the whole event is its first round.
+    bool hasRoundRows = false;
+    if (schemaVersion >= 4) {
+        if (!readRoundRows(connection.database(), event, hasRoundRows, error)
+            || !readClapOffs(connection.database(), event, error))
+            return std::nullopt;
+    }
+    sortIntoRounds(event);
+    for (StoredRound& round : event.rounds) {
+        if (round.id == event.currentRound && !hasRoundRows)
+            round.waiting = event.preloadList.mid(std::max(0, event.preloadPosition));
+    }
     return event;
 }

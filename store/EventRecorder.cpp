@@ -150,6 +150,31 @@ void EventRecorder::curveRead(qint64 order, int reading)
     enqueue(StoreOp::CurveRead{order, {reading}});
 }
 
+void EventRecorder::roundNamed(int roundId, const QString& name)
+{
+    enqueue(StoreOp::RoundNamed{roundId, name});
+}
+
+void EventRecorder::roundRemoved(int roundId, bool removed)
+{
+    enqueue(StoreOp::RoundRemoved{roundId, removed});
+}
+
+void EventRecorder::roundSwitched(int roundId, const QStringList& waiting)
+{
+    enqueue(StoreOp::RoundSwitched{roundId, waiting});
+}
+
+void EventRecorder::clapOffStarted(int number, const QStringList& names)
+{
+    enqueue(StoreOp::ClapOffStarted{number, names});
+}
+
+void EventRecorder::clapOffEnded()
+{
+    enqueue(StoreOp::ClapOffEnded{});
+}
+
 void EventRecorder::eventEnded()
 {
     enqueue(StoreOp::EventEnded{});

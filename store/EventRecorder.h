@@ -61,6 +61,12 @@ public:
     // added to the contestant's latest.
     void curveStarted(const StoreOp::CurveStarted& first);
     void curveRead(qint64 order, int reading);
+    // Rounds and clap-offs (see StoreOp).
+    void roundNamed(int roundId, const QString& name);
+    void roundRemoved(int roundId, bool removed);
+    void roundSwitched(int roundId, const QStringList& waiting);
+    void clapOffStarted(int number, const QStringList& names);
+    void clapOffEnded();
     // File > Exit or closing the window: the event needs no resume offer.
     void eventEnded();
 

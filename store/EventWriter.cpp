@@ -32,6 +32,12 @@ std::optional<QSqlError> run(QSqlQuery& query, std::initializer_list<QVariant> v
     return std::nullopt;
 }
 
+QString jsonOf(const QStringList& names)
+{
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(names)).toJson(QJsonDocument::Compact));
+}
+
 QVariant orNull(std::optional<qint64> value)
 {
     return value ? QVariant(*value) : QVariant();
@@ -59,7 +65,8 @@ EventWriter::EventWriter(SqliteConnection& connection)
     , m_resumeEvent(prepared(connection.database(),
           "UPDATE event SET ended_cleanly = 0 WHERE id = ?"))
     , m_insertEntry(prepared(connection.database(),
-          "INSERT INTO entry (event_id, entry_order, name, began_ms) VALUES (?, ?, ?, ?)"
+          "INSERT INTO entry (event_id, entry_order, name, began_ms, round_id, clap_off)"
+          " VALUES (?, ?, ?, ?, ?, ?)"
           " ON CONFLICT (event_id, entry_order) DO UPDATE"
           " SET name = excluded.name, began_ms = excluded.began_ms"))
     , m_updateScore(prepared(connection.database(),
@@ -68,7 +75,8 @@ EventWriter::EventWriter(SqliteConnection& connection)
           "UPDATE entry SET ended_ms = ? WHERE event_id = ? AND entry_order = ?"))
     , m_clearTable(prepared(connection.database(),
           "UPDATE entry SET cleared = 1"
-          " WHERE event_id = ? AND cleared = 0 AND entry_order IS NOT ?"))
+          " WHERE event_id = ? AND round_id = ? AND clap_off = 0 AND cleared = 0"
+          " AND entry_order IS NOT ?"))
     , m_updatePreload(prepared(connection.database(),
           "UPDATE event SET preload_list = ?, preload_position = ? WHERE id = ?"))
     , m_endEvent(prepared(connection.database(),
@@ -87,12 +95,29 @@ EventWriter::EventWriter(SqliteConnection& connection)
     , m_appendReading(prepared(connection.database(),
           "UPDATE turn SET readings = readings || ',' || ?"
           " WHERE id = (SELECT max(id) FROM turn WHERE event_id = ? AND entry_order = ?)"))
+    , m_nameRound(prepared(connection.database(),
+          "INSERT INTO round (event_id, round_id, name) VALUES (?, ?, ?)"
+          " ON CONFLICT (event_id, round_id) DO UPDATE SET name = excluded.name"))
+    , m_removeRound(prepared(connection.database(),
+          "UPDATE round SET removed = ? WHERE event_id = ? AND round_id = ?"))
+    // The first round may have no row yet: it is named only when renamed.
+    , m_roundWaiting(prepared(connection.database(),
+          "INSERT INTO round (event_id, round_id, name, waiting) VALUES (?, ?, '', ?)"
+          " ON CONFLICT (event_id, round_id) DO UPDATE SET waiting = excluded.waiting"))
+    , m_currentRound(prepared(connection.database(),
+          "UPDATE event SET current_round = ? WHERE id = ?"))
+    , m_readCurrentRound(prepared(connection.database(),
+          "SELECT current_round FROM event WHERE id = ?"))
+    , m_insertClapOff(prepared(connection.database(),
+          "INSERT OR REPLACE INTO clap_off (event_id, round_id, number, names) VALUES (?, ?, ?, ?)"))
 {
 }
 
 std::optional<QSqlError> EventWriter::apply(const std::vector<StoreOperation>& batch)
 {
     const std::optional<qint64> eventBefore = m_eventId;
+    const int roundBefore = m_roundId;
+    const int clapOffBefore = m_clapOff;
     const bool fullSync = needsFullSync(batch);
     if (fullSync) {
         if (auto error = m_connection.exec(QStringLiteral("PRAGMA synchronous = FULL")))
@@ -113,6 +138,8 @@ std::optional<QSqlError> EventWriter::apply(const std::vector<StoreOperation>& b
     if (error) {
         m_connection.exec(QStringLiteral("ROLLBACK"));
         m_eventId = eventBefore;
+        m_roundId = roundBefore;
+        m_clapOff = clapOffBefore;
     }
     restoreNormalSync(fullSync);
     return error;
@@ -127,16 +154,25 @@ void EventWriter::restoreNormalSync(bool fullSync)
 std::optional<QSqlError> EventWriter::write(const StoreOp::BeginEvent& op)
 {
     auto error = run(m_insertEvent, {storedTime(op.started)});
-    if (!error)
+    if (!error) {
         m_eventId = m_insertEvent.lastInsertId().toLongLong();
+        m_roundId = 0;
+        m_clapOff = 0;
+    }
     return error;
 }
 
 std::optional<QSqlError> EventWriter::write(const StoreOp::ResumeEvent& op)
 {
     auto error = run(m_resumeEvent, {op.eventId});
-    if (!error && m_resumeEvent.numRowsAffected() > 0)
+    if (!error && m_resumeEvent.numRowsAffected() > 0) {
         m_eventId = op.eventId;
+        // A clap-off cut short is not carried on: the round goes on as it stood.
+        m_clapOff = 0;
+        error = run(m_readCurrentRound, {op.eventId});
+        m_roundId = !error && m_readCurrentRound.next() ? m_readCurrentRound.value(0).toInt() : 0;
+        m_readCurrentRound.finish();
+    }
     return error;
 }
 
@@ -144,7 +180,8 @@ std::optional<QSqlError> EventWriter::write(const StoreOp::ContestantStarted& op
 {
     if (!m_eventId)
         return std::nullopt;
-    return run(m_insertEntry, {*m_eventId, op.order, op.name, storedTime(op.began)});
+    return run(m_insertEntry,
+        {*m_eventId, op.order, op.name, storedTime(op.began), m_roundId, m_clapOff});
 }
 
 std::optional<QSqlError> EventWriter::write(const StoreOp::ScoreRaised& op)
@@ -165,16 +202,18 @@ std::optional<QSqlError> EventWriter::write(const StoreOp::TableCleared& op)
 {
     if (!m_eventId)
         return std::nullopt;
-    return run(m_clearTable, {*m_eventId, orNull(op.keptOrder)});
+    return run(m_clearTable, {*m_eventId, m_roundId, orNull(op.keptOrder)});
 }
 
 std::optional<QSqlError> EventWriter::write(const StoreOp::PreloadChanged& op)
 {
     if (!m_eventId)
         return std::nullopt;
-    const QByteArray json =
-        QJsonDocument(QJsonArray::fromStringList(op.list)).toJson(QJsonDocument::Compact);
-    return run(m_updatePreload, {QString::fromUtf8(json), op.position, *m_eventId});
+    auto error = run(m_updatePreload, {jsonOf(op.list), op.position, *m_eventId});
+    // A clap-off's running order is its own, not the round's.
+    if (!error && m_clapOff == 0)
+        error = writeWaiting(op.list.mid(std::max(0, op.position)));
+    return error;
 }
 
 std::optional<QSqlError> EventWriter::write(const StoreOp::EventEnded&)
@@ -237,5 +276,52 @@ std::optional<QSqlError> EventWriter::writeEach(QSqlQuery& query, const QList<qi
         if (auto error = run(query, {*m_eventId, order}))
             return error;
     }
+    return std::nullopt;
+}
+
+std::optional<QSqlError> EventWriter::writeWaiting(const QStringList& waiting)
+{
+    return run(m_roundWaiting, {*m_eventId, m_roundId, jsonOf(waiting)});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::RoundNamed& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    return run(m_nameRound, {*m_eventId, op.roundId, op.name});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::RoundRemoved& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    return run(m_removeRound, {int(op.removed), *m_eventId, op.roundId});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::RoundSwitched& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    m_roundId = op.roundId;
+    m_clapOff = 0;
+    auto error = run(m_currentRound, {op.roundId, *m_eventId});
+    if (!error)
+        error = run(m_updatePreload, {jsonOf(op.waiting), 0, *m_eventId});
+    if (!error)
+        error = writeWaiting(op.waiting);
+    return error;
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::ClapOffStarted& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    m_clapOff = op.number;
+    return run(m_insertClapOff, {*m_eventId, m_roundId, op.number, jsonOf(op.names)});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::ClapOffEnded&)
+{
+    m_clapOff = 0;
     return std::nullopt;
 }

@@ -41,10 +41,18 @@ private:
     std::optional<QSqlError> write(const StoreOp::EntriesRestored& op);
     std::optional<QSqlError> write(const StoreOp::CurveStarted& op);
     std::optional<QSqlError> write(const StoreOp::CurveRead& op);
+    std::optional<QSqlError> write(const StoreOp::RoundNamed& op);
+    std::optional<QSqlError> write(const StoreOp::RoundRemoved& op);
+    std::optional<QSqlError> write(const StoreOp::RoundSwitched& op);
+    std::optional<QSqlError> write(const StoreOp::ClapOffStarted& op);
+    std::optional<QSqlError> write(const StoreOp::ClapOffEnded& op);
+    std::optional<QSqlError> writeWaiting(const QStringList& waiting);
     std::optional<QSqlError> writeEach(QSqlQuery& query, const QList<qint64>& orders);
 
     SqliteConnection& m_connection;
     std::optional<qint64> m_eventId;  // operations before the first event are dropped
+    int m_roundId = 0;                // the round new entries belong to
+    int m_clapOff = 0;                // the clap-off of that round they are turns of; 0 none
     QSqlQuery m_insertEvent;
     QSqlQuery m_resumeEvent;
     QSqlQuery m_insertEntry;
@@ -58,4 +66,10 @@ private:
     QSqlQuery m_restoreEntry;
     QSqlQuery m_insertCurve;
     QSqlQuery m_appendReading;
+    QSqlQuery m_nameRound;
+    QSqlQuery m_removeRound;
+    QSqlQuery m_roundWaiting;
+    QSqlQuery m_currentRound;
+    QSqlQuery m_readCurrentRound;
+    QSqlQuery m_insertClapOff;
 };

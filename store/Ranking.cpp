@@ -25,3 +25,20 @@ std::vector<RankedEntry> rankedTable(const std::vector<StoredEntry>& entries)
     }
     return ranked;
 }
+
+std::vector<RankedEntry> rankedRound(const StoredRound& round)
+{
+    const auto clapOffOf = [&round](const StoredEntry& entry) {
+        const auto found = round.clapOff.find(entry.order);
+        return found == round.clapOff.end() ? -1 : found->second;
+    };
+    std::vector<RankedEntry> ranked;
+    for (std::size_t index = 0; index < round.entries.size(); ++index) {
+        const StoredEntry& entry = round.entries[index];
+        const bool shared = index > 0 && round.entries[index - 1].score == entry.score
+            && clapOffOf(round.entries[index - 1]) == clapOffOf(entry);
+        const int rank = shared ? ranked.back().rank : static_cast<int>(index) + 1;
+        ranked.push_back({rank, entry.name, entry.score});
+    }
+    return ranked;
+}

@@ -21,3 +21,7 @@ struct RankedEntry {
 // entries with a higher score, so equal scores share a rank and the next rank is skipped.
 // The rows keep the order of entries (the table's order).
 std::vector<RankedEntry> rankedTable(const std::vector<StoredEntry>& entries);
+
+// A round's entries as roundsToExport orders them, ranked within the round: equal scores share
+// a rank unless a clap-off set them apart.
+std::vector<RankedEntry> rankedRound(const StoredRound& round);

@@ -18,6 +18,14 @@ QList<qint64> listOf(const std::vector<std::int64_t>& orders)
 {
     return QList<qint64>(orders.begin(), orders.end());
 }
+
+QStringList namesOf(const brio::BRStringArray& names)
+{
+    QStringList list;
+    for (int index = 0; index < static_cast<int>(names.size()); ++index)
+        list << brio::toQString(names[index]);
+    return list;
+}
 }  // namespace
 
 RecorderJournal::RecorderJournal(EventRecorder& recorder) : m_recorder(recorder) {}
@@ -96,4 +104,32 @@ void RecorderJournal::curveRead(std::int64_t order, int reading)
         return;
     }
     m_recorder.curveRead(order, reading);
+}
+
+void RecorderJournal::roundNamed(int id, const brio::BRString& name)
+{
+    m_recorder.roundNamed(id, brio::toQString(name));
+}
+
+void RecorderJournal::roundRemoved(int id, bool removed)
+{
+    m_recorder.roundRemoved(id, removed);
+}
+
+void RecorderJournal::roundSwitched(int id, const brio::BRStringArray& waiting)
+{
+    // The names taken from now on are counted in this round's running order.
+    m_preloadList = namesOf(waiting);
+    m_recorder.roundSwitched(id, m_preloadList);
+}
+
+void RecorderJournal::clapOffStarted(int number, const brio::BRStringArray& names)
+{
+    m_preloadList = namesOf(names);
+    m_recorder.clapOffStarted(number, m_preloadList);
+}
+
+void RecorderJournal::clapOffEnded()
+{
+    m_recorder.clapOffEnded();
 }

@@ -33,6 +33,11 @@ public:
     void entriesRestored(const std::vector<std::int64_t>& orders) override;
     void curveStarted(std::int64_t order, const CurveSource& source) override;
     void curveRead(std::int64_t order, int reading) override;
+    void roundNamed(int id, const brio::BRString& name) override;
+    void roundRemoved(int id, bool removed) override;
+    void roundSwitched(int id, const brio::BRStringArray& waiting) override;
+    void clapOffStarted(int number, const brio::BRStringArray& names) override;
+    void clapOffEnded() override;
 
 private:
     EventRecorder& m_recorder;

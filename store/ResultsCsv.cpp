@@ -39,3 +39,19 @@ QByteArray resultsCsv(const std::vector<StoredEntry>& table)
     }
     return text.toUtf8();
 }
+
+QByteArray resultsCsv(const StoredEvent& event, const QString& firstRoundName)
+{
+    if (!usesRounds(event))
+        return resultsCsv(event.entries);
+    QString text = QStringLiteral("round,rank,name,score") + lineEnd;
+    for (const StoredRound& round : roundsToExport(event)) {
+        const QString name = round.name.isEmpty() ? firstRoundName : round.name;
+        for (const RankedEntry& row : rankedRound(round)) {
+            text += csvField(inertCellText(name)) + QLatin1Char(',') + QString::number(row.rank)
+                + QLatin1Char(',') + csvField(inertCellText(row.name)) + QLatin1Char(',')
+                + QString::number(row.score) + lineEnd;
+        }
+    }
+    return text.toUtf8();
+}

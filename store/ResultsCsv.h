@@ -22,3 +22,8 @@ QString inertCellText(const QString& text);
 // The ranked table as UTF-8 CSV: the header "rank,name,score", then one row per entry in
 // table order, ties sharing a rank, names made inert; every line ends in CR LF.
 QByteArray resultsCsv(const std::vector<StoredEntry>& table);
+
+// An event's results: as above when it never used rounds; otherwise a first column `round`
+// and each round's rows, the latest round first, ranked within the round (a clap-off sets the
+// tied apart). firstRoundName names a first round that was never renamed.
+QByteArray resultsCsv(const StoredEvent& event, const QString& firstRoundName);

@@ -97,4 +97,9 @@ QString unreadableCurves()
         "Some stored curves of turns could not be read and are not shown; their scores are kept.");
 }
 
+QString firstRoundName()
+{
+    return QCoreApplication::translate("EventStore", "Round 1");
+}
+
 }  // namespace StoreMessages

@@ -87,9 +87,36 @@ struct CurveRead {
 
 struct EventEnded {};
 
+// A round named (made, or renamed).
+struct RoundNamed {
+    int roundId = 0;
+    QString name;
+};
+
+struct RoundRemoved {
+    int roundId = 0;
+    bool removed = true;
+};
+
+// From now on entries belong to this round, whose waiting names these are.
+struct RoundSwitched {
+    int roundId = 0;
+    QStringList waiting;
+};
+
+// From now on entries are turns of this clap-off of the current round, until it ends.
+struct ClapOffStarted {
+    int number = 0;
+    QStringList names;
+};
+
+struct ClapOffEnded {};
+
 }  // namespace StoreOp
 
 using StoreOperation = std::variant<StoreOp::BeginEvent, StoreOp::ResumeEvent,
     StoreOp::ContestantStarted, StoreOp::ScoreRaised, StoreOp::TurnEnded, StoreOp::TableCleared,
     StoreOp::PreloadChanged, StoreOp::EventEnded, StoreOp::EntryRenamed, StoreOp::ScoreCorrected,
-    StoreOp::EntriesRemoved, StoreOp::EntriesRestored, StoreOp::CurveStarted, StoreOp::CurveRead>;
+    StoreOp::EntriesRemoved, StoreOp::EntriesRestored, StoreOp::CurveStarted, StoreOp::CurveRead,
+    StoreOp::RoundNamed, StoreOp::RoundRemoved, StoreOp::RoundSwitched, StoreOp::ClapOffStarted,
+    StoreOp::ClapOffEnded>;

@@ -59,11 +59,35 @@ constexpr std::array version3 = {
     "CREATE INDEX turn_of_entry ON turn (event_id, entry_order)",
 };
 
+// Rounds: each entry belongs to a round of its event (0, the first, for every entry of an
+// earlier file) and is a turn of the round itself (clap_off 0) or of its clap-off number n.
+// A round keeps its name and its waiting names; the event which round is current. An event
+// without round rows has one round, the first, with the default name.
+constexpr std::array version4 = {
+    "CREATE TABLE round ("
+    " event_id INTEGER NOT NULL REFERENCES event(id),"
+    " round_id INTEGER NOT NULL,"
+    " name TEXT NOT NULL,"
+    " removed INTEGER NOT NULL DEFAULT 0,"
+    " waiting TEXT NOT NULL DEFAULT '[]',"
+    " PRIMARY KEY (event_id, round_id)) WITHOUT ROWID",
+    "CREATE TABLE clap_off ("
+    " event_id INTEGER NOT NULL REFERENCES event(id),"
+    " round_id INTEGER NOT NULL,"
+    " number INTEGER NOT NULL,"
+    " names TEXT NOT NULL,"
+    " PRIMARY KEY (event_id, round_id, number)) WITHOUT ROWID",
+    "ALTER TABLE event ADD COLUMN current_round INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE entry ADD COLUMN round_id INTEGER NOT NULL DEFAULT 0",
+    "ALTER TABLE entry ADD COLUMN clap_off INTEGER NOT NULL DEFAULT 0",
+};
+
 // steps[n] takes a file from version n to n + 1.
 constexpr std::array<std::span<const char* const>, currentVersion> steps = {
     std::span<const char* const>(version1),
     std::span<const char* const>(version2),
     std::span<const char* const>(version3),
+    std::span<const char* const>(version4),
 };
 
 struct RequiredColumn {
@@ -72,7 +96,7 @@ struct RequiredColumn {
     int sinceVersion = 1;
 };
 
-constexpr std::array<RequiredColumn, 21> requiredColumns = {{
+constexpr std::array<RequiredColumn, 31> requiredColumns = {{
     {"event", "id"},
     {"event", "started_ms"},
     {"event", "ended_cleanly"},
@@ -94,6 +118,16 @@ constexpr std::array<RequiredColumn, 21> requiredColumns = {{
     {"turn", "floor_lufs", 3},
     {"turn", "range_lu", 3},
     {"turn", "readings", 3},
+    {"round", "event_id", 4},
+    {"round", "round_id", 4},
+    {"round", "name", 4},
+    {"round", "removed", 4},
+    {"round", "waiting", 4},
+    {"clap_off", "round_id", 4},
+    {"clap_off", "names", 4},
+    {"event", "current_round", 4},
+    {"entry", "round_id", 4},
+    {"entry", "clap_off", 4},
 }};
 
 QSet<QString> columnsOf(SqliteConnection& connection, const QString& table,

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <vector>
 
 // One league-table entry as kept in the results file. order counts the contestants of the
@@ -20,8 +21,23 @@ struct StoredEntry {
     QDateTime ended;  // invalid while the turn has not ended
     qint64 order = 0;
     std::vector<TurnCurve> curves;  // the turns' curves, first measured first
+    int round = 0;    // the round's id
+    int clapOff = 0;  // the number of the round's clap-off this turn was of; 0 for none
 
     friend bool operator==(const StoredEntry&, const StoredEntry&) = default;
+};
+
+// One round of an event: its entries best first (its clap-offs' turns apart), its waiting
+// names, and the clap-off scores of its tied contestants, by order of entry, from clap-offs
+// that measured every one of their names (one cut short by a crash does not count).
+struct StoredRound {
+    int id = 0;
+    QString name;  // empty: the first round, never renamed
+    bool removed = false;
+    QStringList waiting;
+    std::vector<StoredEntry> entries;
+    std::map<qint64, int> clapOff;
+    int clapOffsHeld = 0;
 };
 
 // One event: a show from its start to File > Exit. entries are those not cleared, best first.
@@ -31,7 +47,12 @@ struct StoredEvent {
     bool endedCleanly = false;
     QStringList preloadList;
     int preloadPosition = 0;
+    // The current round's entries not cleared, best first.
     std::vector<StoredEntry> entries;
+    // Every round in the order made, the current one among them (one for a file from before
+    // rounds, or an event that never used them).
+    std::vector<StoredRound> rounds;
+    int currentRound = 0;
     qint64 nextOrder = 0;  // for the next contestant when resuming; counts cleared entries too
     // Stored curves of the entries that could not be read (missing, too long, or off the
     // scale): they come back as no curve, the scores as stored. See
@@ -43,5 +64,21 @@ struct StoredEvent {
 // offering to resume.
 inline bool needsResumeOffer(const StoredEvent& event)
 {
-    return !event.endedCleanly && !event.entries.empty();
+    if (event.endedCleanly)
+        return false;
+    if (!event.entries.empty())
+        return true;
+    for (const StoredRound& round : event.rounds) {
+        if (!round.entries.empty())
+            return true;
+    }
+    return false;
 }
+
+// Whether the event used rounds: more than one, or its first renamed. An event that did not
+// is exported as before rounds.
+bool usesRounds(const StoredEvent& event);
+
+// The rounds to export, the latest (the final) first, without those removed; each round's
+// entries best first with its clap-offs setting the tied apart.
+std::vector<StoredRound> roundsToExport(const StoredEvent& event);

@@ -104,6 +104,14 @@
         <source>Not a port (1 to 65535): %1</source>
         <translation>Kein Port (1 bis 65535): %1</translation>
     </message>
+    <message>
+        <source>With --export: write only the round called NAME.</source>
+        <translation>Mit --export: nur die Runde namens NAME schreiben.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -238,6 +246,26 @@
     <message>
         <source>&amp;Sound Cues...</source>
         <translation>&amp;Klangsignale...</translation>
+    </message>
+    <message>
+        <source>&amp;New Round...</source>
+        <translation>&amp;Neue Runde...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Round...</source>
+        <translation>Runde &amp;umbenennen...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Round</source>
+        <translation>Runde &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Clap-off...</source>
+        <translation>&amp;Stechen...</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds</source>
+        <translation>&amp;Runden</translation>
     </message>
 </context>
 <context>
@@ -429,6 +457,10 @@
         <source>Results are being saved again; none of this event&apos;s results were lost.</source>
         <translation>Die Ergebnisse werden wieder gespeichert; keines der Ergebnisse dieser Veranstaltung ging verloren.</translation>
     </message>
+    <message>
+        <source>Round 1</source>
+        <translation>Runde 1</translation>
+    </message>
 </context>
 <context>
     <name>FontDialog</name>
@@ -509,6 +541,14 @@
     <message>
         <source>The winners are showing on the audience screen, which is closed: View &gt; Audience Screen opens it.</source>
         <translation>Die Sieger werden auf dem Publikumsbildschirm gezeigt, der geschlossen ist: Ansicht &gt; Publikumsbildschirm öffnet ihn.</translation>
+    </message>
+    <message>
+        <source>A tie in %1: Rounds &gt; Clap-off... holds a clap-off or shares the place.</source>
+        <translation>Gleichstand in %1: Runden &gt; Stechen... hält ein Stechen ab oder lässt den Platz teilen.</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Runden</translation>
     </message>
 </context>
 <context>
@@ -806,6 +846,10 @@
         <source>Cannot read %1: %2.</source>
         <translation>%1 kann nicht gelesen werden: %2.</translation>
     </message>
+    <message>
+        <source>The latest event has no round called %1.</source>
+        <translation>Die letzte Veranstaltung hat keine Runde namens %1.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsSheet</name>
@@ -844,6 +888,10 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <translation>Ergebnisse: %1</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1237,142 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>MeterSession</name>
+    <message>
+        <source>A round needs a name.</source>
+        <translation>Eine Runde braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A round's name may have at most %1 characters.</source>
+        <translation>Der Name einer Runde darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>There is already a round called "%1".</source>
+        <translation>Es gibt schon eine Runde namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Rounds change between turns only.</source>
+        <translation>Runden wechseln nur zwischen zwei Durchgängen.</translation>
+    </message>
+    <message>
+        <source>There is no such round.</source>
+        <translation>Diese Runde gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Only a round without scores can be removed.</source>
+        <translation>Nur eine Runde ohne Wertungen kann entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The only round cannot be removed.</source>
+        <translation>Die einzige Runde kann nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Remove Round %1</source>
+        <translation>Runde %1 entfernen</translation>
+    </message>
+    <message>
+        <source>A clap-off starts between turns only.</source>
+        <translation>Ein Stechen beginnt nur zwischen zwei Durchgängen.</translation>
+    </message>
+    <message>
+        <source>"%1" has no score in %2.</source>
+        <translation>„%1“ hat keine Wertung in %2.</translation>
+    </message>
+    <message>
+        <source>A clap-off needs two or more contestants.</source>
+        <translation>Ein Stechen braucht zwei oder mehr Teilnehmende.</translation>
+    </message>
+    <message>
+        <source>A tie at the cut in %1: hold a clap-off first, or share the place.</source>
+        <translation>Gleichstand an der Grenze in %1: zuerst ein Stechen, oder den Platz teilen.</translation>
+    </message>
+</context>
+<context>
+    <name>NewRoundDialog</name>
+    <message>
+        <source>All tied at the cut go on</source>
+        <translation>Alle Gleichplatzierten an der Grenze kommen weiter</translation>
+    </message>
+    <message>
+        <source>New Round</source>
+        <translation>Neue Runde</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Runde %1</translation>
+    </message>
+    <message>
+        <source>Rounds in order, best first</source>
+        <translation>Runden der Reihe nach, Beste zuerst</translation>
+    </message>
+    <message>
+        <source>Reversed: the best last</source>
+        <translation>Umgekehrt: die Besten zuletzt</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;From rounds:</source>
+        <translation>&amp;Aus Runden:</translation>
+    </message>
+    <message>
+        <source>&amp;Best of each:</source>
+        <translation>&amp;Beste je Runde:</translation>
+    </message>
+    <message>
+        <source>&amp;Order:</source>
+        <translation>&amp;Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>Running order:</source>
+        <translation>Startreihenfolge:</translation>
+    </message>
+    <message>
+        <source>%1 tie at the cut in %2: hold a clap-off, or let all tied go on.</source>
+        <translation>%1 sind an der Grenze in %2 gleichauf: ein Stechen abhalten oder alle weiterkommen lassen.</translation>
+    </message>
+</context>
+<context>
+    <name>RenameRoundDialog</name>
+    <message>
+        <source>Rename Round</source>
+        <translation>Runde umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+</context>
+<context>
+    <name>RoundDialogs</name>
+    <message>
+        <source>Tie</source>
+        <translation>Gleichstand</translation>
+    </message>
+    <message>
+        <source>%1 share a place in %2.</source>
+        <translation>%1 teilen sich einen Platz in %2.</translation>
+    </message>
+    <message>
+        <source>Clap-off</source>
+        <translation>Stechen</translation>
+    </message>
+    <message>
+        <source>Share the Place</source>
+        <translation>Platz teilen</translation>
     </message>
 </context>
 </TS>

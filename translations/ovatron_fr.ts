@@ -104,6 +104,14 @@
         <source>Not a port (1 to 65535): %1</source>
         <translation>Ce n&apos;est pas un port (1 à 65535) : %1</translation>
     </message>
+    <message>
+        <source>With --export: write only the round called NAME.</source>
+        <translation>Avec --export : n'écrire que la manche nommée NAME.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -238,6 +246,26 @@
     <message>
         <source>&amp;Sound Cues...</source>
         <translation>Signa&amp;ux sonores...</translation>
+    </message>
+    <message>
+        <source>&amp;New Round...</source>
+        <translation>&amp;Nouvelle manche...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Round...</source>
+        <translation>&amp;Renommer la manche...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Round</source>
+        <translation>&amp;Supprimer la manche</translation>
+    </message>
+    <message>
+        <source>&amp;Clap-off...</source>
+        <translation>&amp;Départage...</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds</source>
+        <translation>&amp;Manches</translation>
     </message>
 </context>
 <context>
@@ -429,6 +457,10 @@
         <source>Results are being saved again; none of this event&apos;s results were lost.</source>
         <translation>Les résultats sont de nouveau enregistrés ; aucun résultat de cet événement n&apos;a été perdu.</translation>
     </message>
+    <message>
+        <source>Round 1</source>
+        <translation>Manche 1</translation>
+    </message>
 </context>
 <context>
     <name>FontDialog</name>
@@ -509,6 +541,14 @@
     <message>
         <source>The winners are showing on the audience screen, which is closed: View &gt; Audience Screen opens it.</source>
         <translation>Les gagnants sont affichés sur l’écran du public, qui est fermé : Affichage &gt; Écran du public l’ouvre.</translation>
+    </message>
+    <message>
+        <source>A tie in %1: Rounds &gt; Clap-off... holds a clap-off or shares the place.</source>
+        <translation>Égalité dans %1 : Manches &gt; Départage... organise un départage ou partage la place.</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Manches</translation>
     </message>
 </context>
 <context>
@@ -806,6 +846,10 @@
         <source>Cannot read %1: %2.</source>
         <translation>Impossible de lire %1 : %2.</translation>
     </message>
+    <message>
+        <source>The latest event has no round called %1.</source>
+        <translation>Le dernier événement n'a pas de manche nommée %1.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsSheet</name>
@@ -844,6 +888,10 @@
     <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Results: %1</source>
+        <translation>Résultats : %1</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1237,142 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>MeterSession</name>
+    <message>
+        <source>A round needs a name.</source>
+        <translation>Une manche a besoin d'un nom.</translation>
+    </message>
+    <message>
+        <source>A round's name may have at most %1 characters.</source>
+        <translation>Le nom d'une manche peut compter au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>There is already a round called "%1".</source>
+        <translation>Il existe déjà une manche nommée « %1 ».</translation>
+    </message>
+    <message>
+        <source>Rounds change between turns only.</source>
+        <translation>Les manches ne changent qu'entre deux passages.</translation>
+    </message>
+    <message>
+        <source>There is no such round.</source>
+        <translation>Cette manche n'existe pas.</translation>
+    </message>
+    <message>
+        <source>Only a round without scores can be removed.</source>
+        <translation>Seule une manche sans scores peut être supprimée.</translation>
+    </message>
+    <message>
+        <source>The only round cannot be removed.</source>
+        <translation>La seule manche ne peut pas être supprimée.</translation>
+    </message>
+    <message>
+        <source>Remove Round %1</source>
+        <translation>Supprimer la manche %1</translation>
+    </message>
+    <message>
+        <source>A clap-off starts between turns only.</source>
+        <translation>Un départage ne commence qu'entre deux passages.</translation>
+    </message>
+    <message>
+        <source>"%1" has no score in %2.</source>
+        <translation>« %1 » n'a pas de score dans %2.</translation>
+    </message>
+    <message>
+        <source>A clap-off needs two or more contestants.</source>
+        <translation>Un départage demande au moins deux candidats.</translation>
+    </message>
+    <message>
+        <source>A tie at the cut in %1: hold a clap-off first, or share the place.</source>
+        <translation>Égalité à la limite dans %1 : d'abord un départage, ou partager la place.</translation>
+    </message>
+</context>
+<context>
+    <name>NewRoundDialog</name>
+    <message>
+        <source>All tied at the cut go on</source>
+        <translation>Tous les ex aequo à la limite passent</translation>
+    </message>
+    <message>
+        <source>New Round</source>
+        <translation>Nouvelle manche</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Manche %1</translation>
+    </message>
+    <message>
+        <source>Rounds in order, best first</source>
+        <translation>Manches dans l'ordre, les meilleurs d'abord</translation>
+    </message>
+    <message>
+        <source>Reversed: the best last</source>
+        <translation>Inversé : les meilleurs à la fin</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Vers le &amp;haut</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Vers le &amp;bas</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;From rounds:</source>
+        <translation>&amp;Depuis les manches :</translation>
+    </message>
+    <message>
+        <source>&amp;Best of each:</source>
+        <translation>&amp;Meilleurs de chacune :</translation>
+    </message>
+    <message>
+        <source>&amp;Order:</source>
+        <translation>&amp;Ordre :</translation>
+    </message>
+    <message>
+        <source>Running order:</source>
+        <translation>Ordre de passage :</translation>
+    </message>
+    <message>
+        <source>%1 tie at the cut in %2: hold a clap-off, or let all tied go on.</source>
+        <translation>%1 sont ex aequo à la limite dans %2 : organisez un départage ou laissez passer tous les ex aequo.</translation>
+    </message>
+</context>
+<context>
+    <name>RenameRoundDialog</name>
+    <message>
+        <source>Rename Round</source>
+        <translation>Renommer la manche</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+</context>
+<context>
+    <name>RoundDialogs</name>
+    <message>
+        <source>Tie</source>
+        <translation>Égalité</translation>
+    </message>
+    <message>
+        <source>%1 share a place in %2.</source>
+        <translation>%1 partagent une place dans %2.</translation>
+    </message>
+    <message>
+        <source>Clap-off</source>
+        <translation>Départage</translation>
+    </message>
+    <message>
+        <source>Share the Place</source>
+        <translation>Partager la place</translation>
     </message>
 </context>
 </TS>

@@ -119,7 +119,10 @@ void AudienceWindow::showStageChanges()
                                       rgbOf(m_source.backgroundColor())),
                          stageTextWidths(m_stageFonts),
                          layout::Size{m_logo.size().width(), m_logo.size().height()},
-                         brio::toQString(m_settings.eventTitle)};
+                         stageBandText(brio::toQString(m_settings.eventTitle),
+                                       m_source.session().roundName(),
+                                       m_source.session().roundsUsed(),
+                                       QString::fromUtf8(kProductName))};
     // Taking the lead, alone or shared, is marked for a moment; the mark ends on its own.
     const bool leads = currentLeads(meter);
     if (leads && !m_wasLeading)

@@ -18,6 +18,7 @@
 #include "widgets/dialogs/EventDialog.h"
 #include "widgets/HelpViewer.h"
 #include "widgets/dialogs/MessageBox.h"
+#include "widgets/dialogs/RoundDialogs.h"
 #include "widgets/dialogs/MicrophoneDialog.h"
 #include "show/MeterResults.h"
 #include "widgets/OperatorStrip.h"
@@ -106,6 +107,12 @@ MainWindow::MainWindow(brio::BRAppConfig& settings, const DisplaySettings& store
         loadMenuBar();
     connect(&m_session, &MeterSession::notice, this, &MainWindow::showNotice);
     connect(&m_session, &MeterSession::winnersChanged, this, &MainWindow::followWinners);
+    connect(&m_session, &MeterSession::roundsChanged, this, [this]() {
+        followMenuRules();
+        if (m_session.clapOffOffer())
+            showNotice(tr("A tie in %1: Rounds > Clap-off... holds a clap-off or shares the place.")
+                           .arg(brio::toQString(m_session.clapOffOffer()->round)));
+    });
     m_showControl.followSettings();
     m_osc.followSettings();
     m_cues.followSettings();
@@ -159,7 +166,11 @@ CommandContext MainWindow::commandContext() const
                           m_microphone.isInUse(),
                           m_session.corrections().canUndo(),
                           m_session.corrections().canRedo(),
-                          m_session.winnersShowing()};
+                          m_session.winnersShowing(),
+                          m_session.betweenTurns(),
+                          m_session.roundBook().rounds().size() > 1 &&
+                              m_session.entriesOf(m_session.roundBook().currentId()).empty(),
+                          m_session.clapOffOffer().has_value()};
 }
 
 void MainWindow::followMenuRules()
@@ -199,6 +210,10 @@ void MainWindow::runCommand(Command command)
     case Command::TurnDetails: showTurnDetails(m_session, this); break;
     case Command::EditUndo: m_session.undo(); break;
     case Command::EditRedo: m_session.redo(); break;
+    case Command::NewRound: NewRoundDialog(m_session, this).exec(); break;
+    case Command::RenameRound: RenameRoundDialog(m_session, this).exec(); break;
+    case Command::RemoveRound: removeRound(); break;
+    case Command::ClapOff: askClapOff(m_session, this); break;
     // Their keys are taken, so that they never reach the meter as typing, and do nothing.
     case Command::EditCopy:
     case Command::EditCut:
@@ -348,7 +363,7 @@ void MainWindow::hideFootUnlessNeeded()
 
 bool MainWindow::exportResultsTo(const QString& path)
 {
-    const ExportResult result = ::exportResults(resultsOf(m_session.meter(), m_eventStarted), path);
+    const ExportResult result = ::exportResults(resultsOf(m_session, m_eventStarted), path);
     if (!result.succeeded)
         showWarningMessage(result.error.toHtmlEscaped(), this);
     return result.succeeded;
@@ -366,7 +381,8 @@ void MainWindow::printResults()
     printer.setPageSize(QPageSize(QPageSize::A4));
     if (!m_resultsDialogs.setUpPrinter(this, printer))
         return;
-    if (!ResultsSheet(resultsOf(m_session.meter(), m_eventStarted)).print(printer))
+    if (!ResultsSheet::printAll(ResultsSheet::sheetsOf(resultsOf(m_session, m_eventStarted)),
+                                printer))
         showWarningMessage(tr("The results could not be printed."), this);
 }
 
@@ -440,13 +456,39 @@ void MainWindow::loadMenuBar()
     // A fresh menu bar every time the window comes back from full-screen mode.
     auto* bar = new QMenuBar(this);
     m_commands->fillMenuBar(*bar);
+    // The Rounds menu lists the rounds to switch between, as they are when it opens.
+    if (QAction* newRound = m_commands->action(Command::NewRound)) {
+        for (QAction* popup : bar->actions()) {
+            QMenu* menu = popup->menu();
+            if (!menu || !menu->actions().contains(newRound))
+                continue;
+            const int fixedItems = static_cast<int>(menu->actions().size());
+            connect(menu, &QMenu::aboutToShow, menu, [this, menu, fixedItems]() {
+                while (menu->actions().size() > fixedItems) {
+                    QAction* extra = menu->actions().last();
+                    menu->removeAction(extra);
+                    extra->deleteLater();
+                }
+                menu->addSeparator();
+                addRoundItems(m_session, *menu);
+            });
+        }
+    }
     setMenuBar(bar);
+}
+
+void MainWindow::removeRound()
+{
+    if (const QString problem = m_session.removeRound(m_session.roundBook().currentId());
+        !problem.isEmpty())
+        showNotice(problem);
 }
 
 void MainWindow::showContextMenu(const QPoint& globalPos)
 {
     QMenu menu(this);
     m_commands->fillContextMenu(menu);
+    addRoundItems(m_session, *menu.addMenu(tr("Rounds")));
     // Centred on the pointer, its top edge at the pointer.
     const QSize size = menu.sizeHint();
     menu.exec(globalPos - QPoint(size.width() / 2, 0));

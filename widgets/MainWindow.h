@@ -96,6 +96,8 @@ public slots:
     void editEvent();
     // View > Show Winners, and Esc while they show.
     void toggleWinners();
+    // Rounds > Remove Round: the current round, while it has no scores.
+    void removeRound();
 
 signals:
     // The operator closes the program (File > Exit or the close box).

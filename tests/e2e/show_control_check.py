@@ -200,6 +200,18 @@ finally:
     browser.wait(10)
 print("remote: Start Next started Ben")
 
+# Rounds: once there are two, the overlay names the current one.
+check(request("/api/escape", {})[0] == 200 and until(lambda: state()["state"] == "name-entry"),
+      "Esc did not end Ben's turn")
+check(request("/api/round", {"name": "Final"})[0] == 200, "POST /api/round was refused")
+check(until(lambda: state()["round"] == "Final"), "the new round did not become current")
+dom = subprocess.run(["chromium", "--headless=new", "--no-sandbox", "--disable-gpu",
+                      f"--user-data-dir={work}/chromium-dom", "--virtual-time-budget=3000",
+                      "--dump-dom", f"{base}/overlay?token={token}"],
+                     check=True, capture_output=True, text=True, timeout=60).stdout
+check('id="round">Final</div>' in dom, "the overlay does not name the round")
+print("overlay: names the round")
+
 # Attacks from the venue's network, none carrying the token, each bounded in time and bytes.
 # The program's memory stays put, the operator keeps getting in, and slow or idle sockets go.
 program = int(sys.argv[4])

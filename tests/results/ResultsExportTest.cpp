@@ -106,6 +106,52 @@ TEST(ResultsExport, ALongTableRunsOverSeveralPages)
     EXPECT_LT(longPages, 500 / 30 + 1);
 }
 
+// Three rounds, one removed: a section per kept round, each on pages of its own, the final
+// first; --round takes one of them, and a round that is not there none.
+StoredEvent eventWithRounds()
+{
+    StoredEvent event = eventOf(0);
+    const StoredEvent heat = eventOf(70);  // two pages
+    StoredRound first;
+    first.id = 0;  // never renamed
+    first.entries = heat.entries;
+    StoredRound removed;
+    removed.id = 1;
+    removed.name = QStringLiteral("Spare");
+    removed.removed = true;
+    StoredRound final;
+    final.id = 2;
+    final.name = QStringLiteral("Final");
+    final.entries = eventOf(3).entries;
+    event.rounds = {first, removed, final};
+    event.currentRound = 2;
+    event.entries = final.entries;
+    return event;
+}
+
+TEST(ResultsExport, APdfSectionPerRoundAndOneRoundAlone)
+{
+    const StoredEvent event = eventWithRounds();
+    const QString all = scratchFile(QStringLiteral("rounds.pdf"));
+    ASSERT_TRUE(exportResults(event, all).succeeded);
+    const int heatPages = pdfPageCount([&] {
+        const QString heatOnly = scratchFile(QStringLiteral("heat.pdf"));
+        EXPECT_TRUE(exportResults(*onlyRound(event, QStringLiteral("Round 1")), heatOnly).succeeded);
+        return fileBytes(heatOnly);
+    }());
+    EXPECT_GE(heatPages, 2);
+    EXPECT_EQ(pdfPageCount(fileBytes(all)), heatPages + 1);  // the final's page, and the heat's
+
+    const QString finalCsv = scratchFile(QStringLiteral("final.csv"));
+    const std::optional<StoredEvent> final = onlyRound(event, QStringLiteral(" Final "));
+    ASSERT_TRUE(final);
+    ASSERT_TRUE(exportResults(*final, finalCsv).succeeded);
+    EXPECT_EQ(fileBytes(finalCsv).count("\r\n"), 4);  // the head and three rows
+    EXPECT_TRUE(fileBytes(finalCsv).startsWith("round,rank,name,score\r\nFinal,1,"));
+    EXPECT_FALSE(onlyRound(event, QStringLiteral("Spare")));
+    EXPECT_FALSE(onlyRound(event, QStringLiteral("Heat 9")));
+}
+
 TEST(ResultsExport, WritesTheCsvOfTheRankedTable)
 {
     const StoredEvent event = eventOf(7);

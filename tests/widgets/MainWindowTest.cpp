@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
     QStringList titles;
     for (QAction* action : frame->menuBar()->actions())
         titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Rounds", "&Help"}));
     QStringList edit;
     for (QAction* action : popup(*frame, "&Edit")->actions())
         edit << action->text();
@@ -297,7 +297,7 @@ TEST_F(MainWindowTest, FullScreenModeTakesTheMenuAwayHidesThePointerAndIsStored)
     EXPECT_FALSE(frame->isFullScreen());
     EXPECT_FALSE(frame->isMaximized());
     ASSERT_NE(frame->menuWidget(), nullptr);
-    EXPECT_EQ(frame->menuBar()->actions().size(), 4);
+    EXPECT_EQ(frame->menuBar()->actions().size(), 5);  // File, Edit, View, Rounds, Help
     EXPECT_EQ(frame->view().cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(stored("fullscreen"), 0);
 }

@@ -52,11 +52,11 @@ TEST_P(TranslationsTest, MenusDialogsAndTheCommandLineSpeakTheLanguage)
 INSTANTIATE_TEST_SUITE_P(
     Languages, TranslationsTest,
     testing::Values(
-        Language{"de_DE", {"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"}, "Über Ovatron",
+        Language{"de_DE", {"&Datei", "&Bearbeiten", "&Ansicht", "&Runden", "&Hilfe"}, "Über Ovatron",
                  "Der Applausmesser für Live-Veranstaltungen."},
-        Language{"fr_FR", {"&Fichier", "&Édition", "&Affichage", "&Aide"}, "À propos d'Ovatron",
+        Language{"fr_FR", {"&Fichier", "&Édition", "&Affichage", "&Manches", "&Aide"}, "À propos d'Ovatron",
                  "L'applaudimètre pour les événements en direct."},
-        Language{"en_GB", {"&File", "&Edit", "&View", "&Help"}, "About Ovatron",
+        Language{"en_GB", {"&File", "&Edit", "&View", "&Rounds", "&Help"}, "About Ovatron",
                  "The applause meter for live events."}),
     [](const testing::TestParamInfo<Language>& info) {
         return std::string(info.param.locale);

@@ -15,6 +15,7 @@ struct ShowCommand {
         Escape,
         Applause,  // SPACE held (down) or released
         Winners,   // show the winners, or hide them again
+        Reveal,    // the next hidden score (see MeterSession::reveal)
     };
     Kind kind = Kind::Enter;
     QString name;       // with Contestant: never without a printable character

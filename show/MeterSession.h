@@ -4,12 +4,14 @@
 #pragma once
 
 #include "core/MeterCore.h"
+#include "core/ScoreReveal.h"
 #include "core/ShowCommand.h"
 #include "core/TickGapWatch.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUndoStack>
 
 #include <cstdint>
@@ -91,6 +93,24 @@ public:
     bool winnersShowing() const { return m_winners; }
     void setWinnersShowing(bool showing);
 
+    // Hidden scores: while on (stored as HideScores), the audience does not see the score of
+    // a turn measured since the last reveal, nor the level's number during it; the operator
+    // sees everything. Turning it off shows every score at once.
+    bool hideScores() const { return m_hideScores; }
+    void setHideScores(bool hide);
+    const ScoreReveal& scoreReveal() const { return m_reveal; }
+    // The names whose scores the audience does not see, in order of entry.
+    QStringList hiddenNames() const;
+    // Whether Reveal has something to do now: scores are hidden and no turn measures.
+    bool canReveal() const;
+    // One press of Reveal (see revealNext); the last score shows the winners' podium, which
+    // stays until Esc or the next turn.
+    void reveal();
+    // A reveal has begun and not finished.
+    bool revealUnderWay() const { return m_revealing; }
+    // Esc during a reveal: every score shows at once.
+    void endReveal();
+
     // A new running order (the preload list was edited): the table starts afresh.
     void restartWithPreloadList();
     // Brings back a stored event: its table (best first), its waiting names and the order
@@ -116,6 +136,10 @@ signals:
     // A one-line message for the operator from what drives the show (the microphone failing,
     // a port show control cannot have).
     void notice(const QString& text);
+    // One step of a reveal, for whatever marks it (a sound, a light): row is the league
+    // table's row whose score has just shown, or -1 when the step put the last two side by
+    // side; winner is true when it was the last hidden score and ranks first.
+    void revealed(int row, bool winner);
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -124,6 +148,8 @@ private:
     TickInput tickInput() const;
     // Puts a rename or a measurement again that a key has just finished on the undo history.
     void recordFinishedCorrection();
+    // A turn that begins while scores are hidden is hidden too, and ends a reveal's podium.
+    void followHiding();
 
     brio::BRAppConfig& m_settings;
     MeterCore m_meter;
@@ -134,6 +160,11 @@ private:
     bool m_keyboardSpaceDown = false;
     bool m_remoteSpaceDown = false;
     bool m_winners = false;
+    bool m_hideScores = false;
+    ScoreReveal m_reveal;
+    bool m_revealing = false;
+    bool m_revealPodium = false;  // the winners show because a reveal ended
+    bool m_turnNoted = false;     // the turn under way was seen by followHiding
     int m_timerId = 0;
     QElapsedTimer m_clock;
     TickGapWatch m_tickGaps;

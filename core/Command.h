@@ -39,4 +39,8 @@ enum class Command {
     EditPaste,
     NextPane,
     PreviousPane,
+    // Hidden scores and their reveal.
+    HideScores,
+    Reveal,
+    EndReveal,  // Esc during a reveal; no menu item carries it
 };

@@ -61,6 +61,11 @@ constexpr CommandEntry kCommands[] = {
     {Command::EditCut, "editCut", nullptr, nullptr, {"Ctrl+X", "Shift+Del"}},
     {Command::NextPane, "nextPane", nullptr, nullptr, {"F6", nullptr}},
     {Command::PreviousPane, "previousPane", nullptr, nullptr, {"Shift+F6", nullptr}},
+    {Command::HideScores, "hideScores", QT_TRANSLATE_NOOP("CommandTable", "&Hide Scores"),
+     nullptr, {}},
+    {Command::Reveal, "reveal", QT_TRANSLATE_NOOP("CommandTable", "&Reveal"), nullptr,
+     {"F9", nullptr}},
+    {Command::EndReveal, "endReveal", nullptr, nullptr, {"Esc", nullptr}},
 };
 
 constexpr std::optional<Command> kSeparator;
@@ -81,7 +86,8 @@ constexpr std::optional<Command> kEditItems[] = {
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,
                                                  Command::ShowWinners, Command::ShowControl,
-                                                 Command::Osc};
+                                                 Command::Osc, kSeparator,
+                                                 Command::HideScores, Command::Reveal};
 
 constexpr std::optional<Command> kHelpItems[] = {Command::HelpContents, kSeparator,
                                                  Command::About};
@@ -97,7 +103,8 @@ constexpr std::optional<Command> kContextItems[] = {
     Command::EditFont,     Command::UseLeagueTable, Command::ClearLeagueTable,
     Command::EditPreloadList, Command::ShowSummaryScreen, Command::UseMicrophone,
     Command::TurnLength,
-    Command::AudienceScreen, Command::ShowWinners, kSeparator,
+    Command::AudienceScreen, Command::ShowWinners, Command::HideScores, Command::Reveal,
+    kSeparator,
     Command::RenameContestant, Command::RemoveContestant, Command::MeasureAgain,
     Command::TurnDetails, kSeparator,
     Command::HelpContents, Command::About,           Command::Exit,

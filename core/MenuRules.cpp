@@ -48,6 +48,14 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
     case Command::EndWinners:
         // Esc ends the winners; otherwise it is the meter's key and must reach the view.
         return CommandState{.enabled = context.winnersShowing, .checked = false};
+    case Command::HideScores:
+        return CommandState{.enabled = true, .checked = context.hideScores};
+    case Command::Reveal:
+        return CommandState{.enabled = context.canReveal, .checked = false};
+    case Command::EndReveal:
+        // Esc is the meter's key unless a reveal is under way (the winners' Esc comes after).
+        return CommandState{.enabled = context.revealUnderWay && !context.winnersShowing,
+                            .checked = false};
     default:
         return std::nullopt;
     }

@@ -23,6 +23,9 @@ struct CommandContext {
     bool canUndo = false;  // the undo history has a correction to take back
     bool canRedo = false;
     bool winnersShowing = false;
+    bool hideScores = false;
+    bool canReveal = false;       // hidden scores wait and no turn measures
+    bool revealUnderWay = false;  // Esc ends it
 };
 
 // The rule for a command's menu item, asked each time a menu holding it opens; none for

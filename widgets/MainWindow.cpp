@@ -156,7 +156,10 @@ CommandContext MainWindow::commandContext() const
                           m_microphone.isInUse(),
                           m_session.corrections().canUndo(),
                           m_session.corrections().canRedo(),
-                          m_session.winnersShowing()};
+                          m_session.winnersShowing(),
+                          m_session.hideScores(),
+                          m_session.canReveal(),
+                          m_session.revealUnderWay()};
 }
 
 void MainWindow::followMenuRules()
@@ -196,6 +199,9 @@ void MainWindow::runCommand(Command command)
     case Command::TurnDetails: showTurnDetails(m_session, this); break;
     case Command::EditUndo: m_session.undo(); break;
     case Command::EditRedo: m_session.redo(); break;
+    case Command::HideScores: m_session.setHideScores(!m_session.hideScores()); break;
+    case Command::Reveal: m_session.reveal(); break;
+    case Command::EndReveal: m_session.endReveal(); break;
     // Their keys are taken, so that they never reach the meter as typing, and do nothing.
     case Command::EditCopy:
     case Command::EditCut:

@@ -72,7 +72,8 @@ void ShowControlLink::start(const ShowControlSettings& settings)
     if (!m_title)
         m_title = brio::toQString(loadStageSettings(m_settings).eventTitle);
     auto server = std::make_unique<ShowControlServer>(settings.token, [this]() {
-        return showStateOf(m_session.meter(), *m_title, m_session.winnersShowing());
+        return showStateOf(m_session.meter(), *m_title, m_session.winnersShowing(),
+                           m_session.hiddenNames());
     });
     if (!server->listen(QHostAddress(settings.address), static_cast<quint16>(settings.port))) {
         emit m_session.notice(tr("Show control is off: port %1 cannot be opened (%2).")

@@ -29,17 +29,15 @@ RevealStep revealNext(ScoreReveal& reveal, const LeagueTable& table)
     forgetRemoved(reveal, table);
     if (reveal.hidden.empty())
         return RevealStep{};
-    if (reveal.hidden.size() == kPairSize && reveal.pair.empty()) {
+    if (reveal.hidden.size() == kPairSize && reveal.pair.empty())
         reveal.pair = reveal.hidden;
-        return RevealStep{RevealStep::Kind::Pair};
-    }
     // The table is best first: the hidden row lowest in it is the lowest score.
     const auto lowest = std::max_element(
         reveal.hidden.begin(), reveal.hidden.end(),
         [&](std::int64_t a, std::int64_t b) { return table.rowOf(a) < table.rowOf(b); });
     const std::int64_t order = *lowest;
     reveal.hidden.erase(lowest);
-    RevealStep step{RevealStep::Kind::Score, order, false};
+    RevealStep step{order, false};
     if (reveal.hidden.empty()) {
         step.winner = rankOfRow(table, table.rowOf(order)) == 1;
         reveal.pair.clear();

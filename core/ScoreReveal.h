@@ -21,18 +21,17 @@ struct ScoreReveal {
 
 bool isHidden(const ScoreReveal& reveal, std::int64_t order);
 
-// What one press of Reveal did.
+// What one press of Reveal did: whose score now shows (-1 for nobody, nothing was hidden),
+// and whether it was the last hidden score and ranks first.
 struct RevealStep {
-    enum class Kind { Nothing, Pair, Score };
-    Kind kind = Kind::Nothing;
-    std::int64_t order = -1;  // with Score: whose score now shows
-    bool winner = false;      // with Score: the last hidden, ranked first
+    std::int64_t order = -1;
+    bool winner = false;
     friend bool operator==(const RevealStep&, const RevealStep&) = default;
 };
 
-// One press: the lowest hidden score shows (of equal scores the one ranked lower), except
-// that when exactly two remain and they do not stand side by side yet, the press puts them
-// side by side. Names the table no longer holds are forgotten first.
+// One press: the lowest hidden score shows (of equal scores the one ranked lower). When two
+// remain hidden they stand side by side from then on, until the last press reveals the winner.
+// Names the table no longer holds are forgotten first.
 RevealStep revealNext(ScoreReveal& reveal, const LeagueTable& table);
 
 // One row as the audience sees the table: the rows whose scores show, best first and ranked

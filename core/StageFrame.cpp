@@ -180,19 +180,24 @@ std::vector<StagePairCard> pairOf(const LeagueTable& table, const ScoreReveal& r
     return cards;
 }
 
-void addRows(StageFrame& frame, const MeterCore& meter, const ScoreReveal& reveal)
+// The rows from firstSlot on, in the audience's order (the scores shown, then the hidden at
+// the foot), but for those standing side by side.
+void addRows(StageFrame& frame, const MeterCore& meter, const ScoreReveal& reveal, int firstSlot)
 {
     const LeagueTable& table = meter.leagueTable();
-    // The audience's order: the scores shown, then the hidden at the foot.
-    const std::vector<AudienceRow> order = audienceRows(table, reveal);
+    std::vector<AudienceRow> order = audienceRows(table, reveal);
+    std::erase_if(order, [&](const AudienceRow& row) {
+        const std::int64_t entered = table.entry(row.row).order;
+        return std::find(reveal.pair.begin(), reveal.pair.end(), entered) != reveal.pair.end();
+    });
     int currentPlace = -1;
     for (std::size_t place = 0; place < order.size(); ++place) {
         if (order[place].row == meter.currentIndex())
             currentPlace = static_cast<int>(place);
     }
-    const stage::SlotPlan plan =
-        stage::planSlots(static_cast<int>(order.size()), currentPlace, stage::kRowsInView);
-    frame.gapSlot = plan.gapSlot;
+    const stage::SlotPlan plan = stage::planSlots(static_cast<int>(order.size()), currentPlace,
+                                                  stage::kRowsInView - firstSlot);
+    frame.gapSlot = plan.gapSlot < 0 ? -1 : plan.gapSlot + firstSlot;
     int previous = -1;
     for (const stage::ShownSlot& shown : plan.rows) {
         const AudienceRow& row = order[static_cast<std::size_t>(shown.index)];
@@ -203,7 +208,7 @@ void addRows(StageFrame& frame, const MeterCore& meter, const ScoreReveal& revea
                                  scoreAt(table, order[static_cast<std::size_t>(previous)].row) ==
                                      entry.score;
         const bool current = row.row == meter.currentIndex();
-        frame.rows.push_back(StageRow{shown.slot, sharesAbove ? 0 : row.rank, entry.name,
+        frame.rows.push_back(StageRow{shown.slot + firstSlot, sharesAbove ? 0 : row.rank, entry.name,
                                       row.hidden ? 0 : entry.score, current,
                                       current && frame.newLeader, row.hidden});
         previous = shown.index;
@@ -239,9 +244,7 @@ StageFrame stageFrameOf(const MeterCore& meter, const Rect& view, const StageLoo
     if (!frame.tableInUse)
         return frame;
     frame.pair = pairOf(table, moment.reveal);
-    if (!frame.pair.empty())
-        return frame;
-    addRows(frame, meter, moment.reveal);
+    addRows(frame, meter, moment.reveal, frame.pair.empty() ? 0 : stage::kPairSlots);
     const int slot = currentSlot(frame);
     if (moment.glideFrom && slot >= 0 && *moment.glideFrom != slot &&
         moment.glideProgress < stage::kGlideSteps)

@@ -91,7 +91,7 @@ struct StageFrame {
     int gapSlot = -1;
     std::vector<PodiumPlace> podium;  // while the winners show: first, second, third
     bool levelHidden = false;  // the current score is hidden: no numbers, no peak mark
-    std::vector<StagePairCard> pair;  // the last two hidden, side by side, instead of the table
+    std::vector<StagePairCard> pair;  // the last two hidden, side by side above the other rows
     std::optional<StageGlide> glide;
     std::vector<stage::ConfettiPiece> confetti;
 };

@@ -231,15 +231,14 @@ PairLayout pairLayout(const Layout& layout)
     const Rect& table = layout.table;
     const int gap = layout.pitch / 2;
     const int width = std::max(table.width() - gap, 0) / 2;
-    const int height = layout.pitch * 4;
+    const int height = layout.pitch * kPairSlots - gap;
     PairLayout pair;
     for (int side = 0; side < 2; ++side) {
         const int left = table.left + side * (width + gap);
-        const Rect card{left, table.top + layout.pitch, left + width,
-                        table.top + layout.pitch + height};
-        pair.cards[side] = PairCard{card,
-                                    Rect{card.left, card.top, card.right, card.top + layout.pitch * 2},
-                                    Rect{card.left, card.top + layout.pitch * 2, card.right, card.bottom}};
+        const Rect card{left, table.top, left + width, table.top + height};
+        const int nameBottom = card.top + layout.pitch * 3 / 2;
+        pair.cards[side] = PairCard{card, Rect{card.left, card.top, card.right, nameBottom},
+                                    Rect{card.left, nameBottom, card.right, card.bottom}};
     }
     return pair;
 }

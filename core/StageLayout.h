@@ -103,8 +103,9 @@ inline constexpr int kGlideSteps = 1000;
 Rect glidingRowRect(const Layout& layout, int fromSlot, int toSlot, int progress);
 Rect glideSpan(const Layout& layout, int fromSlot, int toSlot);
 
-// The last two hidden contestants side by side, in the table's place: each card with its
-// name and its score (or "?").
+// The last two hidden contestants side by side over the table's first kPairSlots slots: each
+// card with its name and its score (or "?"); the other rows go below them.
+inline constexpr int kPairSlots = 4;
 struct PairCard {
     Rect card;
     Rect name;

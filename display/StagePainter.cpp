@@ -68,7 +68,7 @@ public:
         drawMeterColumn();
         if (!m_frame.pair.empty())
             drawPair();
-        else if (m_frame.tableInUse)
+        if (m_frame.tableInUse)
             drawTable();
     }
 

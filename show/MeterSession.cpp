@@ -159,13 +159,12 @@ void MeterSession::reveal()
     if (!canReveal())
         return;
     const RevealStep step = revealNext(m_reveal, m_meter.leagueTable());
-    if (step.kind == RevealStep::Kind::Nothing)
+    if (step.order < 0)
         return;
     m_revealing = !m_reveal.hidden.empty();
-    const int row = step.kind == RevealStep::Kind::Score ? m_meter.leagueTable().rowOf(step.order) : -1;
     showChanges();
-    emit revealed(row, step.winner);
-    if (step.kind == RevealStep::Kind::Score && m_reveal.hidden.empty()) {
+    emit revealed(m_meter.leagueTable().rowOf(step.order), step.winner);
+    if (m_reveal.hidden.empty()) {
         m_revealPodium = true;
         setWinnersShowing(true);
     }

@@ -103,8 +103,8 @@ public:
     QStringList hiddenNames() const;
     // Whether Reveal has something to do now: scores are hidden and no turn measures.
     bool canReveal() const;
-    // One press of Reveal (see revealNext); the last score shows the winners' podium, which
-    // stays until Esc or the next turn.
+    // One press of Reveal: one more score shows, lowest first (see revealNext); the last
+    // shows the winners' podium, which stays until Esc or the next turn.
     void reveal();
     // A reveal has begun and not finished.
     bool revealUnderWay() const { return m_revealing; }
@@ -137,8 +137,8 @@ signals:
     // a port show control cannot have).
     void notice(const QString& text);
     // One step of a reveal, for whatever marks it (a sound, a light): row is the league
-    // table's row whose score has just shown, or -1 when the step put the last two side by
-    // side; winner is true when it was the last hidden score and ranks first.
+    // table's row whose score has just shown; winner is true when it was the last hidden
+    // score and ranks first (the podium follows at once).
     void revealed(int row, bool winner);
 
 protected:

@@ -152,7 +152,10 @@ void AudienceWindow::showStageChanges()
 StageMoment AudienceWindow::stageMoment()
 {
     const MeterCore& meter = m_source.meter();
-    StageMoment moment{m_winners, m_newLeader.isActive(), meter.countdownSeconds()};
+    StageMoment moment;
+    moment.winners = m_winners;
+    moment.newLeader = m_newLeader.isActive();
+    moment.countdown = meter.countdownSeconds();
     moment.reveal = m_source.session().scoreReveal();
     if (m_glideFrom) {
         moment.glideFrom = m_glideFrom;

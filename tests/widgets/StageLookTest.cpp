@@ -116,8 +116,10 @@ TEST_F(StageScreen, APartialRepaintAfterEveryStepIsTheWholeRepaint)
             meter.onChar(MeterCore::kEnter);
         }
         meter.tick(TickInput{true, step % 30 < 20});
-        const StageFrame now = stageFrameOf(meter, toLayoutRect(client), look,
-                                            StageMoment{false, step % 7 == 0, step / 10});
+        StageMoment moment;
+        moment.newLeader = step % 7 == 0;
+        moment.countdown = step / 10;
+        const StageFrame now = stageFrameOf(meter, toLayoutRect(client), look, moment);
         QRegion changed;
         for (const layout::Rect& rect : changedStageRects(before, now))
             changed += toQRect(rect);

@@ -257,7 +257,8 @@ std::vector<ConfettiPiece> confettiAt(const Rect& view, int elapsedMilliseconds)
         const std::uint32_t mixed = static_cast<std::uint32_t>(piece + 1) * 2654435761u;
         const std::int64_t column = static_cast<std::int64_t>(mixed % 1000) * width / 1000;
         const std::int64_t start = static_cast<std::int64_t>((mixed >> 10) % 1000) * fall / 2000;
-        const std::int64_t speed = 1000 + (mixed >> 20) % 1000;  // per mille of fall a second
+        // Per mille of the fall a second: each piece takes 2 to 3.3 s to cross the view.
+        const std::int64_t speed = 300 + (mixed >> 20) % 200;
         const std::int64_t fallen = fall * speed * elapsedMilliseconds / 1000 / 1000;
         const int top = view.top - 2 * size - static_cast<int>(start) + static_cast<int>(fallen);
         const int sway = static_cast<int>(((elapsedMilliseconds / 50 + piece) % 16 < 8)

@@ -16,6 +16,8 @@
 #include <QRegion>
 #include <QPaintDevice>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QLatin1String kRankSample("888.");
@@ -232,7 +234,13 @@ private:
         for (std::size_t side = 0; side < m_frame.pair.size() && side < 2; ++side) {
             const stage::PairCard& rects = pair.cards[side];
             const StagePairCard& card = m_frame.pair[side];
+            // A frame in the track's colour round the background, so that the texts read on
+            // the background as everywhere else, whatever text colour was stored.
+            const int frame = std::max(2, m_layout.pitch / 8);
             fill(rects.card, m_palette.track);
+            fill(layout::Rect{rects.card.left + frame, rects.card.top + frame,
+                              rects.card.right - frame, rects.card.bottom - frame},
+                 m_palette.background);
             drawText(rects.name, brio::toQString(card.name), m_scene.fonts.row, m_scene.texts.row,
                      Align::Centre, m_palette.text, true);
             drawText(rects.score, card.hidden ? kHiddenMark : QString::number(card.score),

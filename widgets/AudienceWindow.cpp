@@ -224,6 +224,8 @@ void AudienceWindow::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Escape) {
         if (m_winners)
             emit endWinnersRequested();
+        else if (m_source.session().revealUnderWay())
+            emit endRevealRequested();
         else
             emit closeRequested();
         return;

@@ -54,6 +54,8 @@ signals:
     void closeRequested();
     // Esc while it shows the winners.
     void endWinnersRequested();
+    // Esc during a reveal (not while the winners show).
+    void endRevealRequested();
     // Any other key that reached this window (the operator clicked it): for the operator's.
     void keyForOperator(const QKeyEvent& event);
 

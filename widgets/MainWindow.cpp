@@ -276,6 +276,8 @@ void MainWindow::openAudienceScreen()
                 });
         connect(m_audience.get(), &AudienceWindow::endWinnersRequested, this,
                 &MainWindow::toggleWinners);
+        connect(m_audience.get(), &AudienceWindow::endRevealRequested, &m_session,
+                &MeterSession::endReveal);
         showStageSettings();
         m_audience->setWinnersShowing(m_session.winnersShowing());
     }

@@ -181,6 +181,16 @@ try:
     check(evaluate("document.querySelector('#start').textContent") == "Start Next", "no Start Next button")
     wide = evaluate("document.documentElement.scrollWidth")
     check(wide <= 360, f"the remote is {wide} px wide, more than 360")
+    # At 360x640 the meter, its peak's number and every button, Reveal too, are in sight whole.
+    call("Emulation.setDeviceMetricsOverride", width=360, height=640, deviceScaleFactor=2, mobile=True)
+    boxes = json.loads(evaluate("JSON.stringify(['#meter', '#meter .peak .number', '#start', '#end', "
+                                "'#applaud', '#reveal'].map((s) => document.querySelector(s)"
+                                ".getBoundingClientRect()))"))
+    for what, box in zip(["meter", "peak's number", "Start Next", "End Turn", "Applaud", "Reveal"], boxes):
+        check(box["top"] >= 0 and box["bottom"] <= 640 and box["left"] >= 0 and box["right"] <= 360,
+              f"at 360x640 the remote's {what} is not whole in sight: {box}")
+    check(evaluate("document.querySelector('#reveal').textContent") == "Reveal", "no Reveal button")
+    call("Emulation.setDeviceMetricsOverride", width=360, height=740, deviceScaleFactor=2, mobile=True)
     # A real tap at the button's centre, as a thumb gives it.
     box = evaluate("JSON.stringify(document.querySelector('#start').getBoundingClientRect())")
     box = json.loads(box)

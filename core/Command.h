@@ -45,4 +45,8 @@ enum class Command {
     RenameRound,
     RemoveRound,
     ClapOff,
+    // Hidden scores and their reveal.
+    HideScores,
+    Reveal,
+    EndReveal,  // Esc during a reveal; no menu item carries it
 };

@@ -71,6 +71,11 @@ constexpr CommandEntry kCommands[] = {
      nullptr, {nullptr, nullptr}},
     {Command::ClapOff, "clapOff", QT_TRANSLATE_NOOP("CommandTable", "&Clap-off..."), nullptr,
      {nullptr, nullptr}},
+    {Command::HideScores, "hideScores", QT_TRANSLATE_NOOP("CommandTable", "&Hide Scores"),
+     nullptr, {}},
+    {Command::Reveal, "reveal", QT_TRANSLATE_NOOP("CommandTable", "&Reveal"), nullptr,
+     {"F9", nullptr}},
+    {Command::EndReveal, "endReveal", nullptr, nullptr, {"Esc", nullptr}},
 };
 
 constexpr std::optional<Command> kSeparator;
@@ -91,7 +96,8 @@ constexpr std::optional<Command> kEditItems[] = {
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,
                                                  Command::ShowWinners, Command::ShowControl,
-                                                 Command::Osc, Command::SoundCues};
+                                                 Command::Osc, Command::SoundCues, kSeparator,
+                                                 Command::HideScores, Command::Reveal};
 
 // The rounds to switch between follow these, made as the menu opens.
 constexpr std::optional<Command> kRoundItems[] = {Command::NewRound, Command::RenameRound,
@@ -112,7 +118,8 @@ constexpr std::optional<Command> kContextItems[] = {
     Command::EditFont,     Command::UseLeagueTable, Command::ClearLeagueTable,
     Command::EditPreloadList, Command::ShowSummaryScreen, Command::UseMicrophone,
     Command::TurnLength,
-    Command::AudienceScreen, Command::ShowWinners, kSeparator,
+    Command::AudienceScreen, Command::ShowWinners, Command::HideScores, Command::Reveal,
+    kSeparator,
     Command::RenameContestant, Command::RemoveContestant, Command::MeasureAgain,
     Command::TurnDetails, kSeparator,
     Command::HelpContents, Command::About,           Command::Exit,

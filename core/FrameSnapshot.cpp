@@ -4,6 +4,7 @@
 #include "core/FrameSnapshot.h"
 
 #include "core/MeterCore.h"
+#include "core/ScoreReveal.h"
 
 #include <algorithm>
 
@@ -26,7 +27,8 @@ bool isEmpty(const Rect& rect)
 bool sameWholeFrame(const FrameSnapshot& before, const FrameSnapshot& after)
 {
     return before.view == after.view && before.look == after.look &&
-           before.state == after.state && before.useLeagueTable == after.useLeagueTable;
+           before.state == after.state && before.useLeagueTable == after.useLeagueTable &&
+           before.levelHidden == after.levelHidden;
 }
 
 const ShownRow* rowAt(const FrameSnapshot& frame, int row)
@@ -88,7 +90,7 @@ public:
             const int top = layout::rowTop(m_frame.view, text.rowHeight, row);
             if ((old && old->selected) != (now && now->selected))
                 add(layout::rowRect(m_frame.view, columnRight, text, top));
-            if (recoloured || old->score != now->score)
+            if (recoloured || old->score != now->score || old->hidden != now->hidden)
                 add(layout::scoreRect(columnRight, text, top));
             if (recoloured || old->name != now->name)
                 add(layout::nameRect(m_frame.view, columnRight, text, top));
@@ -111,16 +113,21 @@ private:
 }  // namespace
 
 FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const layout::Rect& view,
-                         const FrameLook& look, bool showSelection)
+                         const FrameLook& look, bool showSelection, const ScoreReveal* hidden)
 {
     FrameSnapshot frame;
+    const bool reordered = hidden && !hidden->hidden.empty();
+    const LeagueTable& entries = meter.leagueTable();
+    const int current = meter.currentIndex();
+    frame.levelHidden =
+        reordered && entries.contains(current) && isHidden(*hidden, entries.entry(current).order);
     frame.view = view;
     frame.look = look;
     frame.state = meter.state();
     frame.useLeagueTable = meter.useLeagueTable();
     if (frame.state == MeterState::Measuring) {
         frame.level = meter.level();
-        frame.peak = meter.peak();
+        frame.peak = frame.levelHidden ? 0 : meter.peak();
         frame.countdown = meter.countdownSeconds();
     }
     if (!frame.useLeagueTable)
@@ -134,10 +141,15 @@ FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const l
         layout::visibleRows(view, look.text.rowHeight, table.count(), view.top, view.bottom);
     frame.firstRow = rows.first;
     frame.rows.reserve(static_cast<std::size_t>(rows.end - rows.first));
-    for (int row = rows.first; row < rows.end; ++row) {
+    const std::vector<AudienceRow> order =
+        reordered ? audienceRows(table, *hidden) : std::vector<AudienceRow>();
+    for (int line = rows.first; line < rows.end; ++line) {
+        const int row = reordered ? order[static_cast<std::size_t>(line)].row : line;
+        const bool rowHidden = reordered && order[static_cast<std::size_t>(line)].hidden;
         const Score& entry = table.entry(row);
-        frame.rows.push_back(ShownRow{entry.name, entry.score, row == meter.currentIndex(),
-                                      showSelection && row == meter.selectedRow()});
+        frame.rows.push_back(ShownRow{entry.name, rowHidden ? 0 : entry.score,
+                                      row == meter.currentIndex(),
+                                      showSelection && row == meter.selectedRow(), rowHidden});
     }
     return frame;
 }

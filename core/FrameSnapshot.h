@@ -32,6 +32,7 @@ struct ShownRow {
     int score = 0;
     bool highlighted = false;
     bool selected = false;  // framed, in the operator's display only
+    bool hidden = false;    // "?" for the score, in the audience's display only
     friend bool operator==(const ShownRow&, const ShownRow&) = default;
 };
 
@@ -51,11 +52,16 @@ struct FrameSnapshot {
     QString preedit;             // an input method's text being composed, after the name
     int firstRow = 0;            // the table index of rows.front()
     std::vector<ShownRow> rows;
+    bool levelHidden = false;    // a hidden turn: the markers carry no numbers, no peak shows
 };
 
-// showSelection: the display is the operator's, which frames the selected row.
+struct ScoreReveal;
+
+// showSelection: the display is the operator's, which frames the selected row. hidden: the
+// audience's, whose rows go in the order audienceRows gives, hidden scores as "?".
 FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const layout::Rect& view,
-                         const FrameLook& look, bool showSelection = false);
+                         const FrameLook& look, bool showSelection = false,
+                         const ScoreReveal* hidden = nullptr);
 
 // The parts of after.view whose pixels may differ from the frame before: the whole view when
 // the view, the look, the state or the table's use changed; otherwise a marker's old and new

@@ -58,6 +58,14 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
     case Command::ClapOff:
         return CommandState{.enabled = context.roundsMayChange && context.clapOffOffered,
                             .checked = false};
+    case Command::HideScores:
+        return CommandState{.enabled = true, .checked = context.hideScores};
+    case Command::Reveal:
+        return CommandState{.enabled = context.canReveal, .checked = false};
+    case Command::EndReveal:
+        // Esc is the meter's key unless a reveal is under way (the winners' Esc comes after).
+        return CommandState{.enabled = context.revealUnderWay && !context.winnersShowing,
+                            .checked = false};
     default:
         return std::nullopt;
     }

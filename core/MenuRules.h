@@ -28,6 +28,9 @@ struct CommandContext {
     bool roundsMayChange = true;
     bool roundRemovable = false;
     bool clapOffOffered = false;
+    bool hideScores = false;
+    bool canReveal = false;       // hidden scores wait and no turn measures
+    bool revealUnderWay = false;  // Esc ends it
 };
 
 // The rule for a command's menu item, asked each time a menu holding it opens; none for

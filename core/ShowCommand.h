@@ -20,6 +20,7 @@ struct ShowCommand {
         ClapOff,       // among `names` of the round called name
         SwitchRound,   // to the round called name
         RenameRound,   // the round called name, to `to`
+        Reveal,    // the next hidden score (see MeterSession::reveal)
     };
     Kind kind = Kind::Enter;
     QString name;       // with Contestant: never without a printable character

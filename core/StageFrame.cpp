@@ -40,7 +40,8 @@ bool sameWholeFrame(const StageFrame& before, const StageFrame& after)
 {
     return before.view == after.view && before.look == after.look &&
            before.winners == after.winners && before.tableInUse == after.tableInUse &&
-           before.measuring == after.measuring && before.podium == after.podium;
+           before.measuring == after.measuring && before.podium == after.podium &&
+           before.levelHidden == after.levelHidden && before.pair == after.pair;
 }
 
 const StageRow* rowInSlot(const StageFrame& frame, int slot)
@@ -72,13 +73,34 @@ public:
             add(m_layout.levelNumber);
         }
         if (before.peak != m_frame.peak) {
-            add(stage::peakTickRect(m_layout, before.peak));
-            add(stage::peakTickRect(m_layout, m_frame.peak));
+            for (const int peak : {before.peak, m_frame.peak}) {
+                add(stage::peakTickRect(m_layout, peak));
+                add(stage::peakNumberRect(m_layout, peak));
+            }
         }
         if (before.countdown != m_frame.countdown)
             add(m_layout.countdown);
         if (before.newLeader != m_frame.newLeader)
             add(m_layout.leaderLine);
+    }
+
+    // A glide repaints the slots it crosses, and nothing else of the rows.
+    void addGlide(const StageFrame& before)
+    {
+        for (const StageFrame* frame : {&before, &m_frame}) {
+            if (frame->glide)
+                add(stage::glideSpan(m_layout, frame->glide->fromSlot, frame->glide->toSlot));
+        }
+    }
+
+    void addConfetti(const StageFrame& before)
+    {
+        if (before.confetti == m_frame.confetti)
+            return;
+        for (const StageFrame* frame : {&before, &m_frame}) {
+            for (const stage::ConfettiPiece& piece : frame->confetti)
+                add(piece.rect);
+        }
     }
 
     void addRows(const StageFrame& before)
@@ -95,7 +117,8 @@ public:
             if ((!old && !now) || (old && now && *old == *now))
                 continue;
             // A row recoloured or banded changes all of it; otherwise only its changed cells.
-            if (!old || !now || old->current != now->current || old->newLeader != now->newLeader) {
+            if (!old || !now || old->current != now->current || old->newLeader != now->newLeader ||
+                old->hidden != now->hidden) {
                 add(stage::slotRect(m_layout, slot));
                 continue;
             }
@@ -132,6 +155,68 @@ bool currentLeads(const MeterCore& meter)
            table.count() > 1 && scoreAt(table, current) > 0 && rankOfRow(table, current) == 1;
 }
 
+int currentSlot(const StageFrame& frame)
+{
+    for (const StageRow& row : frame.rows) {
+        if (row.current)
+            return row.slot;
+    }
+    return -1;
+}
+
+namespace {
+
+std::vector<StagePairCard> pairOf(const LeagueTable& table, const ScoreReveal& reveal)
+{
+    std::vector<StagePairCard> cards;
+    for (const std::int64_t order : reveal.pair) {
+        const int row = table.rowOf(order);
+        if (row < 0)
+            return {};
+        const Score& entry = table.entry(row);
+        const bool hidden = isHidden(reveal, order);
+        cards.push_back(StagePairCard{entry.name, hidden ? 0 : entry.score, hidden});
+    }
+    return cards;
+}
+
+// The rows from firstSlot on, in the audience's order (the scores shown, then the hidden at
+// the foot), but for those standing side by side.
+void addRows(StageFrame& frame, const MeterCore& meter, const ScoreReveal& reveal, int firstSlot)
+{
+    const LeagueTable& table = meter.leagueTable();
+    std::vector<AudienceRow> order = audienceRows(table, reveal);
+    std::erase_if(order, [&](const AudienceRow& row) {
+        const std::int64_t entered = table.entry(row.row).order;
+        return std::find(reveal.pair.begin(), reveal.pair.end(), entered) != reveal.pair.end();
+    });
+    int currentPlace = -1;
+    for (std::size_t place = 0; place < order.size(); ++place) {
+        if (order[place].row == meter.currentIndex())
+            currentPlace = static_cast<int>(place);
+    }
+    const stage::SlotPlan plan = stage::planSlots(static_cast<int>(order.size()), currentPlace,
+                                                  stage::kRowsInView - firstSlot);
+    frame.gapSlot = plan.gapSlot < 0 ? -1 : plan.gapSlot + firstSlot;
+    int previous = -1;
+    for (const stage::ShownSlot& shown : plan.rows) {
+        const AudienceRow& row = order[static_cast<std::size_t>(shown.index)];
+        const Score& entry = table.entry(row.row);
+        // A rank is written once per group of equal scores, and again after the gap.
+        const bool sharesAbove = !row.hidden && previous == shown.index - 1 && previous >= 0 &&
+                                 !order[static_cast<std::size_t>(previous)].hidden &&
+                                 scoreAt(table, order[static_cast<std::size_t>(previous)].row) ==
+                                     entry.score;
+        const bool current = row.row == meter.currentIndex();
+        frame.rows.push_back(StageRow{shown.slot + firstSlot, sharesAbove ? 0 : row.rank, entry.name,
+                                      row.hidden ? 0 : entry.score, current,
+                                      current && frame.newLeader, row.hidden});
+        previous = shown.index;
+    }
+}
+
+}  // namespace
+
 StageFrame stageFrameOf(const MeterCore& meter, const Rect& view, const StageLook& look,
                         const StageMoment& moment)
 {
@@ -143,32 +228,27 @@ StageFrame stageFrameOf(const MeterCore& meter, const Rect& view, const StageLoo
     const LeagueTable& table = meter.leagueTable();
     if (frame.winners) {
         frame.podium = podiumOf(table);
+        frame.confetti = stage::confettiAt(view, moment.confettiMilliseconds);
         return frame;
     }
     frame.countdown = moment.countdown;
     frame.measuring = meter.state() == MeterState::Measuring;
+    const int current = meter.currentIndex();
+    frame.levelHidden = table.contains(current) && isHidden(moment.reveal, table.entry(current).order);
     if (frame.measuring) {
         frame.level = meter.level();
-        frame.peak = meter.peak();
-        frame.newLeader = moment.newLeader;
+        // A hidden score's peak and its lead are not told, not even by the mark.
+        frame.peak = frame.levelHidden ? 0 : meter.peak();
+        frame.newLeader = moment.newLeader && !frame.levelHidden;
     }
     if (!frame.tableInUse)
         return frame;
-    const stage::SlotPlan plan =
-        stage::planSlots(table.count(), meter.currentIndex(), stage::kRowsInView);
-    frame.gapSlot = plan.gapSlot;
-    int previous = -1;
-    for (const stage::ShownSlot& shown : plan.rows) {
-        const Score& entry = table.entry(shown.index);
-        // A rank is written once per group of equal scores, and again after the gap.
-        const bool sharesAbove = previous == shown.index - 1 && previous >= 0 &&
-                                 scoreAt(table, previous) == entry.score;
-        const bool current = shown.index == meter.currentIndex();
-        frame.rows.push_back(StageRow{shown.slot, sharesAbove ? 0 : rankOfRow(table, shown.index),
-                                      entry.name, entry.score, current,
-                                      current && frame.newLeader});
-        previous = shown.index;
-    }
+    frame.pair = pairOf(table, moment.reveal);
+    addRows(frame, meter, moment.reveal, frame.pair.empty() ? 0 : stage::kPairSlots);
+    const int slot = currentSlot(frame);
+    if (moment.glideFrom && slot >= 0 && *moment.glideFrom != slot &&
+        moment.glideProgress < stage::kGlideSteps)
+        frame.glide = StageGlide{*moment.glideFrom, slot, moment.glideProgress};
     return frame;
 }
 
@@ -181,6 +261,9 @@ std::vector<Rect> changedStageRects(const StageFrame& before, const StageFrame& 
     }
     changed.addMeter(before);
     changed.addRows(before);
+    changed.addConfetti(before);
+    if (before.glide != after.glide)
+        changed.addGlide(before);
     return changed.take();
 }
 

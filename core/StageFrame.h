@@ -4,6 +4,7 @@
 #pragma once
 
 #include "brio/BRString.h"
+#include "core/ScoreReveal.h"
 #include "core/StageLayout.h"
 #include "core/StagePalette.h"
 
@@ -39,7 +40,24 @@ struct StageRow {
     int score = 0;
     bool current = false;
     bool newLeader = false;
+    bool hidden = false;  // "?" for the score, no rank
     friend bool operator==(const StageRow&, const StageRow&) = default;
+};
+
+// One of the last two hidden contestants, side by side.
+struct StagePairCard {
+    brio::BRString name;
+    int score = 0;
+    bool hidden = true;
+    friend bool operator==(const StagePairCard&, const StagePairCard&) = default;
+};
+
+// A row gliding from the slot it left to its new place, progress of kGlideSteps.
+struct StageGlide {
+    int fromSlot = 0;
+    int toSlot = 0;
+    int progress = 0;
+    friend bool operator==(const StageGlide&, const StageGlide&) = default;
 };
 
 // The contestants on one place of the podium, as many as it has room for.
@@ -56,6 +74,11 @@ struct StageMoment {
     bool winners = false;
     bool newLeader = false;
     std::optional<int> countdown;
+    ScoreReveal reveal;  // the scores the audience does not see yet
+    // The current row's glide, from the slot it stood in (progress of stage::kGlideSteps).
+    std::optional<int> glideFrom;
+    int glideProgress = stage::kGlideSteps;
+    int confettiMilliseconds = -1;  // since the winners began to show; -1 for none
 };
 
 // What the Stage look shows in one frame, and nothing it does not show. Two of them tell
@@ -73,7 +96,14 @@ struct StageFrame {
     std::vector<StageRow> rows;
     int gapSlot = -1;
     std::vector<PodiumPlace> podium;  // while the winners show: first, second, third
+    bool levelHidden = false;  // the current score is hidden: no numbers, no peak mark
+    std::vector<StagePairCard> pair;  // the last two hidden, side by side above the other rows
+    std::optional<StageGlide> glide;
+    std::vector<stage::ConfettiPiece> confetti;
 };
+
+// The slot the current row stands in, -1 when it is not shown.
+int currentSlot(const StageFrame& frame);
 
 stage::Layout stageLayoutOf(const StageFrame& frame);
 

@@ -4,6 +4,7 @@
 #include "core/StageLayout.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace stage {
 namespace {
@@ -18,6 +19,11 @@ constexpr int kMaxLogoShare = 4;  // a wide logo takes at most a quarter of the 
 constexpr int kRowTypePercent = 60;
 constexpr int kTitleTypePercent = 50;
 constexpr int kLargeTypePercent = 70;
+constexpr int kScaleTypePercent = 40;
+constexpr int kTrackShare = 3;          // the track takes the column's middle third
+constexpr int kScaleTickShare = 4;      // a scale line is a quarter of the track's width
+constexpr int kConfettiPieces = 48;
+constexpr int kConfettiSizeShare = 60;  // a piece is a sixtieth of the view's height
 // The top rows kept above the gap and the current row when the current row falls below.
 constexpr int kSlotsAfterTop = 2;
 constexpr int kPeakTickShare = 60;  // the peak's tick is a sixtieth of the track's height
@@ -57,7 +63,8 @@ TypeSizes typeSizes(const Rect& view)
     const int band = bandHeight(view);
     return TypeSizes{std::max(1, band * kTitleTypePercent / kPercent),
                      std::max(1, pitchOf(view) * kRowTypePercent / kPercent),
-                     std::max(1, band * kLargeTypePercent / kPercent)};
+                     std::max(1, band * kLargeTypePercent / kPercent),
+                     std::max(1, pitchOf(view) * kScaleTypePercent / kPercent)};
 }
 
 SlotPlan planSlots(int count, int current, int capacity)
@@ -116,10 +123,12 @@ Layout stageLayout(const LayoutInput& input)
     layout.leaderLine = Rect{column.left, column.top, column.right, column.top + layout.pitch};
     layout.levelNumber = Rect{column.left, layout.leaderLine.bottom, column.right,
                               layout.leaderLine.bottom + layout.band.height()};
-    const int trackWidth = column.width() / 2;
+    const int trackWidth = column.width() / kTrackShare;
     const int trackLeft = column.left + (column.width() - trackWidth) / 2;
-    layout.track = Rect{trackLeft, layout.levelNumber.bottom + gap, trackLeft + trackWidth,
-                        column.bottom};
+    layout.scaleType = typeSizes(view).scale;
+    // Half a number's height above and below, so that 100 and 0 stay inside the column.
+    layout.track = Rect{trackLeft, layout.levelNumber.bottom + gap + layout.scaleType / 2,
+                        trackLeft + trackWidth, column.bottom - layout.scaleType / 2};
     return layout;
 }
 
@@ -171,6 +180,97 @@ Rect levelSpan(const Layout& layout, int fromLevel, int toLevel)
     const int a = trackTop(layout.track, fromLevel);
     const int b = trackTop(layout.track, toLevel);
     return Rect{layout.track.left, std::min(a, b), layout.track.right, std::max(a, b)};
+}
+
+Rect scaleLabelRect(const Layout& layout, int value)
+{
+    const int middle = trackTop(layout.track, value);
+    const int half = layout.scaleType * 3 / 4;
+    const int gap = layout.track.width() / kScaleTickShare;
+    return Rect{layout.column.left, middle - half, layout.track.left - gap - gap / 2,
+                middle + half};
+}
+
+Rect scaleTickRect(const Layout& layout, int value)
+{
+    const int middle = trackTop(layout.track, value);
+    const int thickness = std::max(1, layout.scaleType / 10);
+    return Rect{layout.track.left - layout.track.width() / kScaleTickShare, middle - thickness / 2,
+                layout.track.left, middle - thickness / 2 + thickness};
+}
+
+Rect peakNumberRect(const Layout& layout, int peak)
+{
+    const int middle = trackTop(layout.track, peak);
+    const int half = layout.scaleType * 3 / 4;
+    return Rect{layout.track.right + layout.track.width() / kScaleTickShare, middle - half,
+                layout.column.right, middle + half};
+}
+
+Rect glidingRowRect(const Layout& layout, int fromSlot, int toSlot, int progress)
+{
+    const int from = slotRect(layout, fromSlot).top;
+    const int to = slotRect(layout, toSlot).top;
+    const std::int64_t done = std::clamp(progress, 0, kGlideSteps);
+    // Eased out: fast at first, settling into its place.
+    const std::int64_t left = kGlideSteps - done;
+    const std::int64_t eased = kGlideSteps - left * left / kGlideSteps;
+    const int top = from + static_cast<int>((to - from) * eased / kGlideSteps);
+    return Rect{layout.table.left, top, layout.table.right, top + layout.pitch};
+}
+
+Rect glideSpan(const Layout& layout, int fromSlot, int toSlot)
+{
+    const Rect a = slotRect(layout, std::min(fromSlot, toSlot));
+    const Rect b = slotRect(layout, std::max(fromSlot, toSlot));
+    return Rect{a.left, a.top, a.right, b.bottom};
+}
+
+PairLayout pairLayout(const Layout& layout)
+{
+    const Rect& table = layout.table;
+    const int gap = layout.pitch / 2;
+    const int width = std::max(table.width() - gap, 0) / 2;
+    const int height = layout.pitch * kPairSlots - gap;
+    PairLayout pair;
+    for (int side = 0; side < 2; ++side) {
+        const int left = table.left + side * (width + gap);
+        const Rect card{left, table.top, left + width, table.top + height};
+        const int nameBottom = card.top + layout.pitch * 3 / 2;
+        pair.cards[side] = PairCard{card, Rect{card.left, card.top, card.right, nameBottom},
+                                    Rect{card.left, nameBottom, card.right, card.bottom}};
+    }
+    return pair;
+}
+
+std::vector<ConfettiPiece> confettiAt(const Rect& view, int elapsedMilliseconds)
+{
+    std::vector<ConfettiPiece> pieces;
+    if (elapsedMilliseconds < 0 || elapsedMilliseconds >= kConfettiMilliseconds)
+        return pieces;
+    const int size = std::max(2, view.height() / kConfettiSizeShare);
+    const std::int64_t width = std::max(view.width(), 1);
+    const std::int64_t fall = view.height() + 2 * size;
+    for (int piece = 0; piece < kConfettiPieces; ++piece) {
+        // A fixed scatter: each piece starts at its own column and height above the view,
+        // and falls at its own speed, swaying left and right.
+        const std::uint32_t mixed = static_cast<std::uint32_t>(piece + 1) * 2654435761u;
+        const std::int64_t column = static_cast<std::int64_t>(mixed % 1000) * width / 1000;
+        const std::int64_t start = static_cast<std::int64_t>((mixed >> 10) % 1000) * fall / 2000;
+        // Per mille of the fall a second: each piece takes 2 to 3.3 s to cross the view.
+        const std::int64_t speed = 300 + (mixed >> 20) % 200;
+        const std::int64_t fallen = fall * speed * elapsedMilliseconds / 1000 / 1000;
+        const int top = view.top - 2 * size - static_cast<int>(start) + static_cast<int>(fallen);
+        const int sway = static_cast<int>(((elapsedMilliseconds / 50 + piece) % 16 < 8)
+                                              ? (elapsedMilliseconds / 50 + piece) % 8
+                                              : 8 - (elapsedMilliseconds / 50 + piece) % 8) *
+                         size / 4;
+        const int left = view.left + static_cast<int>(column) + sway;
+        const Rect rect{left, top, left + size, top + size * 2 / 3};
+        if (rect.bottom > view.top && rect.top < view.bottom)
+            pieces.push_back(ConfettiPiece{rect, piece % kConfettiColours});
+    }
+    return pieces;
 }
 
 Podium podiumLayout(const Layout& layout)

@@ -24,6 +24,7 @@ struct TypeSizes {
     int title = 0;  // the event's name
     int row = 0;    // a table row
     int large = 0;  // the level and the countdown
+    int scale = 0;  // the meter's scale and the peak's number
     friend bool operator==(const TypeSizes&, const TypeSizes&) = default;
 };
 TypeSizes typeSizes(const Rect& view);
@@ -69,6 +70,7 @@ struct Layout {
     Rect leaderLine;
     Rect levelNumber;
     Rect track;        // the bar the level fills
+    int scaleType = 0; // the scale's and the peak number's text height
     Rect table;        // empty without the table
     int pitch = 0;     // one slot's height
     TextWidths widths;
@@ -86,6 +88,45 @@ Rect scoreRect(const Layout& layout, int slot);
 Rect fillRect(const Layout& layout, int level);
 Rect peakTickRect(const Layout& layout, int peak);
 Rect levelSpan(const Layout& layout, int fromLevel, int toLevel);
+
+// The scale beside the track: its numbers every kScaleStep, each on a short line at its level,
+// left of the track; the peak's number right of the track at the peak's height.
+inline constexpr int kScaleStep = 20;
+Rect scaleLabelRect(const Layout& layout, int value);
+Rect scaleTickRect(const Layout& layout, int value);
+Rect peakNumberRect(const Layout& layout, int peak);
+
+// A row overtaking others glides from the slot it left to its new one: where it is drawn
+// when progress (0..kGlideSteps) of the glide has passed, and the slots it crosses, the only
+// part a glide repaints.
+inline constexpr int kGlideSteps = 1000;
+Rect glidingRowRect(const Layout& layout, int fromSlot, int toSlot, int progress);
+Rect glideSpan(const Layout& layout, int fromSlot, int toSlot);
+
+// The last two hidden contestants side by side over the table's first kPairSlots slots: each
+// card with its name and its score (or "?"); the other rows go below them.
+inline constexpr int kPairSlots = 4;
+struct PairCard {
+    Rect card;
+    Rect name;
+    Rect score;
+};
+struct PairLayout {
+    PairCard cards[2];
+};
+PairLayout pairLayout(const Layout& layout);
+
+// A burst of confetti over the view when the winners show: each piece's rectangle and its
+// colour (an index into the painter's colours) at elapsed milliseconds; none after
+// kConfettiMilliseconds.
+inline constexpr int kConfettiMilliseconds = 4000;
+inline constexpr int kConfettiColours = 5;
+struct ConfettiPiece {
+    Rect rect;
+    int colour = 0;
+    friend bool operator==(const ConfettiPiece&, const ConfettiPiece&) = default;
+};
+std::vector<ConfettiPiece> confettiAt(const Rect& view, int elapsedMilliseconds);
 
 // The podium below the band: for each place (0 first, 1 second, 2 third) its block with the
 // score, and the names above it.

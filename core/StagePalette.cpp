@@ -11,8 +11,10 @@ namespace {
 constexpr double kDarkestLight = 0.6;
 constexpr double kLightestDark = 0.03;
 
-constexpr StagePalette kDark{0x10131C, 0xF2F2F2, 0xFFD54A, 0x1B3A8C, 0xFFFFFF, 0x3A4152, 0x3DBE6E};
-constexpr StagePalette kLight{0xFAFAF5, 0x121212, 0x0B2B8C, 0xFFE27A, 0x121212, 0xC9CCD3, 0x2E9E58};
+constexpr StagePalette kDark{0x10131C, 0xF2F2F2, 0xFFD54A, 0x1B3A8C, 0xFFFFFF,
+                             0x3A4152, 0x3DBE6E, 0x3D7FE0, 0xF0463C};
+constexpr StagePalette kLight{0xFAFAF5, 0x121212, 0x0B2B8C, 0xFFE27A, 0x121212,
+                              0xC9CCD3, 0x2E9E58, 0x1F5FBF, 0xD83A2E};
 
 double channel(std::uint32_t value)
 {

@@ -16,7 +16,9 @@ struct StagePalette {
     std::uint32_t leaderBand = 0;      // behind a new leader's row and its line
     std::uint32_t leaderText = 0;
     std::uint32_t track = 0;           // the meter's empty bar, the gap mark, the podium
-    std::uint32_t fill = 0;            // the meter's level
+    std::uint32_t fill = 0;            // the meter's level, halfway up
+    std::uint32_t fillCool = 0;        // at the foot of the track
+    std::uint32_t fillHot = 0;         // at its top
     friend bool operator==(const StagePalette&, const StagePalette&) = default;
 };
 

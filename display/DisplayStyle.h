@@ -17,6 +17,7 @@
 
 struct DisplaySettings;
 class MeterCore;
+struct ScoreReveal;
 class QFont;
 class QPaintDevice;
 class QPainter;
@@ -45,7 +46,8 @@ public:
     // text cache of one display; showSelection frames the selected row (the operator's).
     void draw(QPainter& painter, const QRect& client, const QRegion& region,
               const MeterCore& meter, const QString& preedit, const FrameLook& look,
-              MeterTextCache& texts, bool showSelection) const;
+              MeterTextCache& texts, bool showSelection,
+              const ScoreReveal* hidden = nullptr) const;
     // The whole display as it would look in a display of this size.
     QImage renderToImage(const QSize& size, const MeterCore& meter, const QString& preedit,
                          const FrameLook& look, MeterTextCache& texts) const;

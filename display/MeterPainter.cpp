@@ -6,6 +6,7 @@
 #include "brio/BRStringQt.h"
 #include "display/DisplayFont.h"
 #include "core/MeterCore.h"
+#include "core/ScoreReveal.h"
 #include "display/LayoutRects.h"
 #include "display/ScaledPicture.h"
 
@@ -66,6 +67,13 @@ public:
           m_texts(scene.texts),
           m_lineHeight(scene.text.rowHeight)
     {
+        if (scene.hidden && !scene.hidden->hidden.empty()) {
+            m_order = audienceRows(m_meter.leagueTable(), *scene.hidden);
+            const LeagueTable& table = m_meter.leagueTable();
+            const int current = m_meter.currentIndex();
+            m_levelHidden = table.contains(current) &&
+                            isHidden(*scene.hidden, table.entry(current).order);
+        }
     }
 
     void paint()
@@ -144,7 +152,7 @@ private:
             drawScale(meter.scale);
         if (reaches(meter.levelMarker))
             drawLevelMarker(meter.levelMarker);
-        if (reaches(meter.peakMarker))
+        if (reaches(meter.peakMarker) && !m_levelHidden)
             drawPeakMarker(meter.peakMarker);
     }
 
@@ -156,7 +164,8 @@ private:
     void drawLevelMarker(const layout::Rect& marker)
     {
         m_scene.levelMarker.draw(m_painter, toQRect(marker), m_scene.backgroundColor);
-        drawText(marker, QLatin1Char(' ') + QString::number(m_meter.level()), Horizontal::Left,
+        if (!m_levelHidden)
+            drawText(marker, QLatin1Char(' ') + QString::number(m_meter.level()), Horizontal::Left,
                  Vertical::Centre);
     }
 
@@ -186,7 +195,7 @@ private:
                 layout::visibleRows(m_view, table.rowHeight, entries.count(), band.top(),
                                     band.top() + band.height());
             for (int row = std::max(rows.first, drawnEnd); row < rows.end; ++row)
-                drawRow(table, columnRight, row, entries.entry(row));
+                drawRow(table, columnRight, row);
             drawnEnd = std::max(drawnEnd, rows.end);
         }
         const int selected = m_meter.selectedRow();
@@ -211,16 +220,21 @@ private:
                            kSelectionColor);
     }
 
-    void drawRow(const layout::TableMetrics& table, int columnRight, int row,
-                 const Score& entry)
+    // The line'th line of the table: that row of the table, or of the audience's order.
+    void drawRow(const layout::TableMetrics& table, int columnRight, int line)
     {
+        const bool reordered = !m_order.empty();
+        const int row = reordered ? m_order[static_cast<std::size_t>(line)].row : line;
+        const bool hidden = reordered && m_order[static_cast<std::size_t>(line)].hidden;
+        const Score& entry = m_meter.leagueTable().entry(row);
         const bool current = row == m_meter.currentIndex();
         m_painter.setPen(current ? kHighlightColor : kRowColor);
-        const int top = layout::rowTop(m_view, table.rowHeight, row);
+        const int top = layout::rowTop(m_view, table.rowHeight, line);
         const layout::Rect score = layout::scoreRect(columnRight, table, top);
         if (reaches(score))
-            drawText(score, QString::number(entry.score) + QLatin1Char(' '), Horizontal::Right,
-                     Vertical::Top);
+            drawText(score,
+                     (hidden ? QStringLiteral("?") : QString::number(entry.score)) + QLatin1Char(' '),
+                     Horizontal::Right, Vertical::Top);
         if (entry.name.empty())
             return;
         const layout::Rect room = layout::nameRect(m_view, columnRight, table, top);
@@ -237,6 +251,8 @@ private:
     const MeterCore& m_meter;
     MeterTextCache& m_texts;
     const int m_lineHeight;
+    std::vector<AudienceRow> m_order;  // with hidden scores only
+    bool m_levelHidden = false;
 };
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 
 class DisplayFont;
+struct ScoreReveal;
 class MeterCore;
 class QFont;
 class QPainter;
@@ -72,6 +73,9 @@ struct MeterScene {
     MeterTextCache& texts;
     QString preedit;  // an input method's text being composed, shown after the typed name
     bool showSelection = false;  // the operator's display frames the selected row
+    // The audience's display: these scores show as "?" at the table's foot, and the level
+    // of a hidden turn has no numbers and no peak marker. None for the operator's.
+    const ScoreReveal* hidden = nullptr;
 };
 
 // A text line's height and the score column's width in this font, resolved for its device.

@@ -8,9 +8,10 @@
 #include <utility>
 
 QRegion ShownFrame::advance(const MeterCore& meter, const QString& preedit, const QRect& client,
-                           const FrameLook& look, bool showSelection)
+                           const FrameLook& look, bool showSelection, const ScoreReveal* hidden)
 {
-    FrameSnapshot now = snapshotOf(meter, preedit, toLayoutRect(client), look, showSelection);
+    FrameSnapshot now =
+        snapshotOf(meter, preedit, toLayoutRect(client), look, showSelection, hidden);
     QRegion changed;
     for (const layout::Rect& rect : changedRects(m_frame, now))
         changed += toQRect(rect);

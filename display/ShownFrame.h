@@ -17,7 +17,8 @@ public:
     // The parts of a display of this size and look whose pixels differ from the frame last
     // asked for, empty when none do; the meter's frame is the one asked for from now on.
     QRegion advance(const MeterCore& meter, const QString& preedit, const QRect& client,
-                    const FrameLook& look, bool showSelection = false);
+                    const FrameLook& look, bool showSelection = false,
+                    const ScoreReveal* hidden = nullptr);
 
 private:
     FrameSnapshot m_frame;

@@ -11,9 +11,12 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QRegion>
 #include <QPaintDevice>
+
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +24,16 @@ constexpr QLatin1String kRankSample("888.");
 constexpr QLatin1String kScoreSample("100");
 constexpr QLatin1String kCountdownSample("888");
 const QString kGapMark = QStringLiteral("⋯");
+// In place of a hidden score.
+const QString kHiddenMark = QStringLiteral("?");
+// The confetti's colours, bright on either theme.
+constexpr std::uint32_t kConfettiColours[stage::kConfettiColours] = {0xF94144, 0xF9C74F, 0x43AA8B,
+                                                                      0x577590, 0xF3722C};
+
+layout::Rect shifted(const layout::Rect& rect, int dy)
+{
+    return layout::Rect{rect.left, rect.top + dy, rect.right, rect.bottom + dy};
+}
 
 QColor colorOf(std::uint32_t rgb)
 {
@@ -51,9 +64,12 @@ public:
         drawBand();
         if (m_frame.winners) {
             drawPodium();
+            drawConfetti();
             return;
         }
         drawMeterColumn();
+        if (!m_frame.pair.empty())
+            drawPair();
         if (m_frame.tableInUse)
             drawTable();
     }
@@ -127,12 +143,42 @@ private:
                      true);
         }
         fill(m_layout.track, m_palette.track);
+        drawScale();
         if (!m_frame.measuring)
             return;
-        drawText(m_layout.levelNumber, QString::number(m_frame.level), m_scene.fonts.large,
-                 m_scene.texts.large, Align::Centre, m_palette.text);
-        fill(stage::fillRect(m_layout, m_frame.level), m_palette.fill);
+        if (!m_frame.levelHidden)
+            drawText(m_layout.levelNumber, QString::number(m_frame.level), m_scene.fonts.large,
+                     m_scene.texts.large, Align::Centre, m_palette.text);
+        drawLevel();
+        if (m_frame.levelHidden)
+            return;
         fill(stage::peakTickRect(m_layout, m_frame.peak), m_palette.current);
+        drawText(stage::peakNumberRect(m_layout, m_frame.peak), QString::number(m_frame.peak),
+                 m_scene.fonts.scale, m_scene.texts.scale, Align::Left, m_palette.current);
+    }
+
+    void drawScale()
+    {
+        for (int value = 0; value <= 100; value += stage::kScaleStep) {
+            fill(stage::scaleTickRect(m_layout, value), m_palette.text);
+            drawText(stage::scaleLabelRect(m_layout, value), QString::number(value),
+                     m_scene.fonts.scale, m_scene.texts.scale, Align::Right, m_palette.text);
+        }
+    }
+
+    // Cool at the foot of the track to hot at its top: each line's colour is its height's, so
+    // a part repainted matches the whole.
+    void drawLevel()
+    {
+        const layout::Rect level = stage::fillRect(m_layout, m_frame.level);
+        if (!reaches(level))
+            return;
+        const layout::Rect& track = m_layout.track;
+        QLinearGradient gradient(0, track.bottom, 0, track.top);
+        gradient.setColorAt(0, colorOf(m_palette.fillCool));
+        gradient.setColorAt(0.5, colorOf(m_palette.fill));
+        gradient.setColorAt(1, colorOf(m_palette.fillHot));
+        m_painter.fillRect(toQRect(level), QBrush(gradient));
     }
 
     void drawTable()
@@ -140,28 +186,72 @@ private:
         if (m_frame.gapSlot >= 0)
             drawText(stage::slotRect(m_layout, m_frame.gapSlot), kGapMark, m_scene.fonts.row,
                      m_scene.texts.row, Align::Centre, m_palette.text);
+        const StageRow* gliding = nullptr;
         for (const StageRow& row : m_frame.rows) {
-            if (reaches(stage::slotRect(m_layout, row.slot)))
-                drawRow(row);
+            if (m_frame.glide && row.current)
+                gliding = &row;
+            else if (reaches(stage::slotRect(m_layout, row.slot)))
+                drawRow(row, 0);
+        }
+        // The overtaking row passes over the rows it crosses, on a band of its own.
+        if (gliding) {
+            const StageGlide& glide = *m_frame.glide;
+            const layout::Rect at =
+                stage::glidingRowRect(m_layout, glide.fromSlot, glide.toSlot, glide.progress);
+            if (!reaches(at))
+                return;
+            fill(at, m_palette.background);
+            drawRow(*gliding, at.top - stage::slotRect(m_layout, gliding->slot).top);
         }
     }
 
-    void drawRow(const StageRow& row)
+    // A row in its slot, or dy pixels below it while it glides.
+    void drawRow(const StageRow& row, int dy)
     {
         std::uint32_t ink = row.current ? m_palette.current : m_palette.text;
         if (row.newLeader) {
-            fill(stage::slotRect(m_layout, row.slot), m_palette.leaderBand);
+            fill(shifted(stage::slotRect(m_layout, row.slot), dy), m_palette.leaderBand);
             ink = m_palette.leaderText;
         }
         const QFont& font = m_scene.fonts.row;
         MeterTextCache& cache = m_scene.texts.row;
         if (row.rank > 0)
-            drawText(stage::rankRect(m_layout, row.slot), QString::number(row.rank) + QLatin1Char('.'),
-                     font, cache, Align::Right, ink);
-        drawText(stage::nameRect(m_layout, row.slot), brio::toQString(row.name), font, cache,
-                 Align::Left, ink, true);
-        drawText(stage::scoreRect(m_layout, row.slot), QString::number(row.score), font, cache,
-                 Align::Right, ink);
+            drawText(shifted(stage::rankRect(m_layout, row.slot), dy),
+                     QString::number(row.rank) + QLatin1Char('.'), font, cache, Align::Right, ink);
+        if (row.hidden)
+            drawText(shifted(stage::rankRect(m_layout, row.slot), dy), kHiddenMark, font, cache,
+                     Align::Right, ink);
+        drawText(shifted(stage::nameRect(m_layout, row.slot), dy), brio::toQString(row.name), font,
+                 cache, Align::Left, ink, true);
+        drawText(shifted(stage::scoreRect(m_layout, row.slot), dy),
+                 row.hidden ? kHiddenMark : QString::number(row.score), font, cache, Align::Right,
+                 ink);
+    }
+
+    void drawPair()
+    {
+        const stage::PairLayout pair = stage::pairLayout(m_layout);
+        for (std::size_t side = 0; side < m_frame.pair.size() && side < 2; ++side) {
+            const stage::PairCard& rects = pair.cards[side];
+            const StagePairCard& card = m_frame.pair[side];
+            // A frame in the track's colour round the background, so that the texts read on
+            // the background as everywhere else, whatever text colour was stored.
+            const int frame = std::max(2, m_layout.pitch / 8);
+            fill(rects.card, m_palette.track);
+            fill(layout::Rect{rects.card.left + frame, rects.card.top + frame,
+                              rects.card.right - frame, rects.card.bottom - frame},
+                 m_palette.background);
+            drawText(rects.name, brio::toQString(card.name), m_scene.fonts.row, m_scene.texts.row,
+                     Align::Centre, m_palette.text, true);
+            drawText(rects.score, card.hidden ? kHiddenMark : QString::number(card.score),
+                     m_scene.fonts.large, m_scene.texts.large, Align::Centre, m_palette.text);
+        }
+    }
+
+    void drawConfetti()
+    {
+        for (const stage::ConfettiPiece& piece : m_frame.confetti)
+            fill(piece.rect, kConfettiColours[piece.colour]);
     }
 
     void drawPodium()
@@ -219,7 +309,8 @@ StageFonts stageFonts(const QFont& display, const stage::TypeSizes& sizes, const
 {
     return StageFonts{sized(display, sizes.title, base, device),
                       sized(display, sizes.row, base, device),
-                      sized(display, sizes.large, base, device)};
+                      sized(display, sizes.large, base, device),
+                      sized(display, sizes.scale, base, device)};
 }
 
 stage::TextWidths stageTextWidths(const StageFonts& fonts)
@@ -232,7 +323,7 @@ stage::TextWidths stageTextWidths(const StageFonts& fonts)
 QString stageFontKeys(const StageFonts& fonts)
 {
     return fonts.title.key() + QLatin1Char('|') + fonts.row.key() + QLatin1Char('|') +
-           fonts.large.key();
+           fonts.large.key() + QLatin1Char('|') + fonts.scale.key();
 }
 
 void paintStage(QPainter& painter, const QRegion& region, const StageScene& scene)

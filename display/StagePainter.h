@@ -19,6 +19,7 @@ struct StageFonts {
     QFont title;
     QFont row;
     QFont large;
+    QFont scale;  // the meter's scale and the peak's number
 };
 
 // The display font's face and style in the Stage's type sizes, resolved against the device's
@@ -34,6 +35,7 @@ struct StageTexts {
     MeterTextCache title;
     MeterTextCache row;
     MeterTextCache large;
+    MeterTextCache scale;
 };
 
 struct StageScene {

@@ -38,6 +38,7 @@ void carryOut(MeterCore& meter, const ShowCommand& command, bool& spaceDown)
         spaceDown = command.down;
         break;
     case ShowCommand::Kind::Winners:
+    case ShowCommand::Kind::Reveal:
         break;
     }
 }

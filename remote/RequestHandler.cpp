@@ -48,6 +48,7 @@ constexpr const char* kPageTexts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "End Turn"),
     QT_TRANSLATE_NOOP("RemotePage", "Abandon"),
     QT_TRANSLATE_NOOP("RemotePage", "Hold to Applaud"),
+    QT_TRANSLATE_NOOP("RemotePage", "Reveal"),
     QT_TRANSLATE_NOOP("RemotePage", "Next contestant's name"),
     QT_TRANSLATE_NOOP("RemotePage", "Not connected"),
     QT_TRANSLATE_NOOP("RemotePage",
@@ -371,6 +372,7 @@ RemoteReply RequestHandler::route(const RemoteRequest& request, const ShowState&
         {u"/api/escape", Kind::Escape},
         {u"/api/next", Kind::Next},
         {u"/api/winners", Kind::Winners},
+        {u"/api/reveal", Kind::Reveal},
     };
     const auto plain = std::find_if(std::begin(plainCommands), std::end(plainCommands),
                                     [&](const auto& known) { return path == known.first; });

@@ -26,7 +26,8 @@ QString stateName(MeterState state)
 
 }  // namespace
 
-ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners)
+ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners,
+                      const QStringList& hidden)
 {
     ShowState shown;
     shown.state = meter.state();
@@ -37,6 +38,7 @@ ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners
     shown.title = title;
     shown.curve = meter.currentCurve().readings;
     shown.winners = winners;
+    shown.hidden = hidden;
     const LeagueTable& table = meter.leagueTable();
     if (meter.useLeagueTable()) {
         for (int index = 0; index < table.count(); ++index) {
@@ -85,6 +87,7 @@ QByteArray showStateJson(const ShowState& state)
         {"title", state.title},
         {"curve", curve},
         {"winners", state.winners},
+        {"hidden", QJsonArray::fromStringList(state.hidden)},
     };
     if (!state.rounds.empty()) {
         object.insert(QStringLiteral("round"), state.round);

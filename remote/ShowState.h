@@ -50,9 +50,13 @@ struct ShowState {
     // The clap-off offered or running: its round and the tied.
     std::optional<rounds::Tie> clapOff;
     bool clapOffRunning = false;  // its turns are under way: rounds wait until it is over
+    // The names whose scores the audience does not see yet (their scores are in the table:
+    // operators' tools need them); a page for the audience shows "?" instead.
+    QStringList hidden;
 };
 
-ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners = false);
+ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners = false,
+                      const QStringList& hidden = {});
 
 // The state as one line of JSON (UTF-8), the body of GET /api/state and of each live message.
 QByteArray showStateJson(const ShowState& state);

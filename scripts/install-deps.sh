@@ -19,6 +19,7 @@ packages=(
   pulseaudio pulseaudio-utils sox
   qt6-websockets-dev libboost-dev libqrencode-dev chromium python3-websocket
   liblo-dev liblo-tools curl
+  tesseract-ocr
   desktop-file-utils appstream reuse dpkg-dev file
 )
 

@@ -9,7 +9,10 @@
 #   idle    no turn: the name entry is shown
 # and the time from starting the program to its window being seen. The audience screen's Stage
 # look is measured the same way, full screen on a second screen of the same size: stage-rest with SPACE held
-# after the level reached 100, stage-moving with the level moving. The same bare window
+# after the level reached 100, stage-moving with the level moving, stage-idle at rest in name
+# entry with sound cues on, stage-glide while a new turn's row climbs past eight others (each
+# overtaking glides), stage-confetti while the winners' confetti falls; show control's overlay
+# connected at rest with cues on is sc-rest. The same bare window
 # repainting only one marker-sized patch every 20 ms gives the floor: what Qt and the X server
 # take for any small change per tick, however little is drawn. Each figure is the median of
 # the runs (each column on its own); each run starts the program afresh.
@@ -210,12 +213,13 @@ start_app() {
 
 # Measures one phase over $seconds: appends "PHASE CPU_PROGRAM CPU_X MPIXELS FRAMES RSS PSS"
 # (per cent of one core, Mpixel/s, full-window redraws per second, KiB) to the results.
+# A second argument measures that many seconds instead (a glide or the confetti lasts a moment).
 measure_phase() {
-  local phase="$1" program_before x_before start program_after x_after end line
+  local phase="$1" length="${2:-$seconds}" program_before x_before start program_after x_after end line
   program_before="$(cpu_ticks "$app_pid")"
   x_before="$(cpu_ticks "$xvfb")"
   start="$EPOCHREALTIME"
-  run_waited "$probe" --window "$app_window" --seconds "$seconds" >"$work/probe.out" 2>"$work/probe.err" \
+  run_waited "$probe" --window "$app_window" --seconds "$length" >"$work/probe.out" 2>"$work/probe.err" \
     || die "the damage probe failed: $(cat "$work/probe.err")"
   end="$EPOCHREALTIME"
   program_after="$(cpu_ticks "$app_pid")"
@@ -270,18 +274,8 @@ measure_program_run() {
 # on: the level held at 100 with nobody connected (phase sc-held), then the
 # level moving with one overlay's live WebSocket connected (phase sc-moving), whose messages
 # a listener counts (appended as "messages PER_SECOND" to the results).
-measure_show_control_run() {
-  local run="$1" port=$((20000 + RANDOM % 20000)) token listener
-  prepare_home "show.$run" Osc=1 OscPort=$((port + 1))
-  start_app "$work/show.$run.log" "$program" --show-control "$port"
-  token="$(sed -n 's/^ShowControlToken=//p' "$XDG_CONFIG_HOME/Ovatron/Ovatron.conf")"
-  measure_phase osc-rest
-  xdotool type --delay 50 "Ana"
-  xdotool key Return
-  pause 0.3
-  xdotool keydown space
-  pause "$climb_seconds"
-  measure_phase sc-held
+# Counts the live WebSocket's messages for SECONDS and appends "messages PER_SECOND".
+listen_live() {
   /usr/bin/python3 -c '
 import sys, time, websocket
 live = websocket.create_connection(sys.argv[1]); live.recv()
@@ -290,8 +284,29 @@ while time.time() - start < float(sys.argv[2]):
     live.settimeout(max(0.01, float(sys.argv[2]) - (time.time() - start)))
     try: live.recv(); count += 1
     except websocket.WebSocketTimeoutException: break
-print("messages %.2f" % (count / (time.time() - start)))' \
-    "ws://127.0.0.1:$port/api/live?token=$token" "$seconds" >>"$work/results" &
+print("%s %.2f" % (sys.argv[3], count / (time.time() - start)))' "$@"
+}
+
+measure_show_control_run() {
+  local run="$1" port=$((20000 + RANDOM % 20000)) token listener
+  # SoundCues: the cues' setting, so that the figures hold with cues on where the program has them.
+  prepare_home "show.$run" Osc=1 OscPort=$((port + 1)) SoundCues=1
+  start_app "$work/show.$run.log" "$program" --show-control "$port"
+  token="$(sed -n 's/^ShowControlToken=//p' "$XDG_CONFIG_HOME/Ovatron/Ovatron.conf")"
+  measure_phase osc-rest
+  # An overlay connected while nothing happens: no message, no frame.
+  listen_live "ws://127.0.0.1:$port/api/live?token=$token" "$seconds" rest-messages >>"$work/results" &
+  listener=$!
+  pids+=("$listener")
+  measure_phase sc-rest
+  wait "$listener" || true
+  xdotool type --delay 50 "Ana"
+  xdotool key Return
+  pause 0.3
+  xdotool keydown space
+  pause "$climb_seconds"
+  measure_phase sc-held
+  listen_live "ws://127.0.0.1:$port/api/live?token=$token" "$seconds" messages >>"$work/results" &
   listener=$!
   pids+=("$listener")
   space_rhythm &
@@ -307,9 +322,14 @@ print("messages %.2f" % (count / (time.time() - start)))' \
 # The audience screen in the Stage look, full screen on the second screen, while the
 # operator's window keeps the keyboard.
 measure_stage_run() {
-  local run="$1" operator audience
-  prepare_home "stage.$run" ShowAudienceScreen=1 AudienceLook=Stage
-  start_app "$work/stage.$run.log" "$program"
+  local run="$1" operator audience port=$((20000 + RANDOM % 20000)) token
+  prepare_home "stage.$run" ShowAudienceScreen=1 AudienceLook=Stage SoundCues=1
+  if $show_control; then
+    start_app "$work/stage.$run.log" "$program" --show-control "$port"
+  else
+    start_app "$work/stage.$run.log" "$program"
+  fi
+  token="$(sed -n 's/^ShowControlToken=//p' "$XDG_CONFIG_HOME/Ovatron/Ovatron.conf")"
   operator="$(xdotool search --onlyvisible --name '^Ovatron$' 2>/dev/null | head -n1 || true)"
   operator="${operator:-$app_window}"
   for _ in $(seq 50); do
@@ -325,13 +345,14 @@ measure_stage_run() {
   fi
   xdotool windowactivate --sync "$operator" >/dev/null 2>&1 || xdotool windowfocus --sync "$operator"
   pause "$settle_seconds"
+  local window="$app_window"
+  app_window="$audience"
+  measure_phase stage-idle
   xdotool type --delay 50 "Ana"
   xdotool key Return
   pause 0.3
   xdotool keydown space
   pause "$climb_seconds"
-  local window="$app_window"
-  app_window="$audience"
   measure_phase stage-rest
   space_rhythm &
   local rhythm=$!
@@ -339,6 +360,30 @@ measure_stage_run() {
   measure_phase stage-moving
   stop_process "$rhythm"
   xdotool keyup space
+  xdotool key Return Return
+  # Eight rows with scores spread below the top, then a turn that climbs past all of them.
+  local row
+  for row in 1 2 3 4 5 6 7; do
+    xdotool type --delay 20 "Row$row"
+    xdotool key Return
+    pause 0.2
+    xdotool keydown space
+    pause "0.$row"
+    xdotool keyup space
+    xdotool key Return Return
+  done
+  xdotool type --delay 20 "Zed"
+  xdotool key Return
+  pause 0.3
+  xdotool keydown space
+  measure_phase stage-glide 2
+  xdotool keyup space
+  xdotool key Return Return
+  pause "$settle_seconds"
+  if $show_control; then
+    curl -s -X POST -H "Authorization: Bearer $token" "http://127.0.0.1:$port/api/winners" >/dev/null
+    measure_phase stage-confetti 4
+  fi
   app_window="$window"
   stop_process "$app_pid"
 }
@@ -396,7 +441,8 @@ print_report() {
   echo "CPU: per cent of one core; X: the Xvfb server; frames/s: full-window redraws per second"
   echo
   printf '%-12s %9s %7s %9s %9s %9s %8s %8s\n' phase "CPU prog" "CPU X" "CPU sum" "Mpixel/s" "frames/s" "RSS MiB" "PSS MiB"
-  for phase in held moving idle bare floor stage-rest stage-moving sc-held sc-moving osc-rest; do
+  for phase in held moving idle bare floor stage-rest stage-moving stage-idle stage-glide \
+      stage-confetti sc-held sc-moving sc-rest osc-rest; do
     cpu_p="$(phase_median "$phase" 2)"
     cpu_x="$(phase_median "$phase" 3)"
     mpix="$(phase_median "$phase" 4)"
@@ -408,7 +454,9 @@ print_report() {
   done
   echo "(bare: ovatron_bare_window, repainting in full every 20 ms;"
   echo " floor: the same window repainting only one marker-sized patch with a number every 20 ms;"
-  echo " stage-: the audience screen's Stage look, full screen, at rest and moving;"
+  echo " stage-: the audience screen's Stage look, full screen, at rest and moving; idle in name"
+  echo "   entry with cues on; glide: 2 s of a turn climbing past 8 rows; confetti: 4 s of the winners' burst;"
+  echo " sc-rest: one overlay connected, at rest, cues on ($(awk '$1 == "rest-messages" { print $2 }' "$work/results" | median) messages/s);"
   echo " sc-held, sc-moving: show control on, nobody connected / one overlay connected;"
   echo " osc-rest: show control and OSC on, the meter at rest, nobody sending)"
   $show_control && awk -v p="$(phase_median sc-moving 2)" -v p0="$(phase_median moving 2)" \

@@ -25,6 +25,8 @@ CueDirector::CueDirector(brio::BRAppConfig& settings, MeterSession& session,
     connect(&m_session, &MeterSession::equalTurnRanOut, this,
             [this]() { follow(CueMoment::TimeUp); });
     connect(&m_microphone, &MicrophoneSource::inUseChanged, this, [this]() { follow(); });
+    connect(&m_session, &MeterSession::revealed, this,
+            [this](int, bool winner) { revealStep(winner); });
 }
 
 CueDirector::~CueDirector() = default;
@@ -60,7 +62,7 @@ void CueDirector::followSettings()
     m_player->stopAll();
     m_player->setOutput(stored.deviceId, stored.volume);
     takeSounds(stored, true);
-    m_rules.emplace(cueFactsOf(m_session.meter(), m_microphone.isInUse(), m_scoresHidden));
+    m_rules.emplace(factsNow());
     follow();
 }
 
@@ -79,7 +81,7 @@ void CueDirector::takeSounds(const CueSettings& settings, bool tellProblems)
 
 QString CueDirector::tryCue(Cue cue, const CueSettings& trial)
 {
-    const CueFacts now = cueFactsOf(m_session.meter(), m_microphone.isInUse(), m_scoresHidden);
+    const CueFacts now = factsNow();
     if (now.microphoneMeasures)
         return tr("The microphone is measuring a turn: cues wait until it ends.");
     if (player() == nullptr)
@@ -91,10 +93,9 @@ QString CueDirector::tryCue(Cue cue, const CueSettings& trial)
     return problem;
 }
 
-void CueDirector::setScoresHidden(bool hidden)
+CueFacts CueDirector::factsNow() const
 {
-    m_scoresHidden = hidden;
-    follow();
+    return cueFactsOf(m_session.meter(), m_microphone.isInUse(), m_session.hideScores());
 }
 
 void CueDirector::revealStep(bool winner)
@@ -107,7 +108,7 @@ void CueDirector::follow(CueMoment moment)
     if (!m_rules || !m_player)
         return;
     carryOut(m_rules->step(
-        cueFactsOf(m_session.meter(), m_microphone.isInUse(), m_scoresHidden), moment));
+        factsNow(), moment));
 }
 
 void CueDirector::carryOut(const CueOrders& orders)

@@ -44,13 +44,10 @@ public:
     // microphone measures a turn, a file the player cannot take), or nothing.
     QString tryCue(Cue cue, const CueSettings& trial);
 
-public slots:
-    // Whether the audience sees the scores (the coordinator of the reveal sets it).
-    void setScoresHidden(bool hidden);
+private:
     // One step of a reveal: a sting, or for the winner's the fanfare.
     void revealStep(bool winner);
-
-private:
+    CueFacts factsNow() const;
     void follow(CueMoment moment = CueMoment::Changed);
     void carryOut(const CueOrders& orders);
     // The operator's files for the cues, each that cannot be read a notice.
@@ -62,6 +59,5 @@ private:
     std::unique_ptr<audio::CuePlayer> m_player;
     bool m_moduleFailed = false;  // told once; the module is not tried again
     std::optional<CueRules> m_rules;  // while cues are on
-    bool m_scoresHidden = false;
     std::array<QString, kAllCues.size()> m_toldProblems;  // by cue, the file's problem told last
 };

@@ -5,6 +5,7 @@
 
 #include "brio/BRStringQt.h"
 #include "core/settings/DisplaySettings.h"
+#include "core/settings/RevealSettings.h"
 #include "core/settings/TurnSettings.h"
 #include "show/CorrectionCommands.h"
 #include "store/StoreMessages.h"
@@ -13,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QTimerEvent>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -35,6 +37,7 @@ MeterSession::MeterSession(brio::BRAppConfig& settings, const DisplaySettings& s
       m_rounds(brio::fromQString(StoreMessages::firstRoundName()))
 {
     m_meter.setTurnSeconds(loadTurnSeconds(settings));
+    m_hideScores = loadHideScores(settings);
     m_clock.start();
 }
 
@@ -96,7 +99,91 @@ void MeterSession::showChanges()
 {
     finishClapOffWhenMeasured();
     followClock();
+    followHiding();
     emit displayChanged();
+}
+
+void MeterSession::followHiding()
+{
+    if (m_meter.state() != MeterState::Measuring) {
+        m_turnNoted = false;
+        return;
+    }
+    const LeagueTable& table = m_meter.leagueTable();
+    if (m_turnNoted || !table.contains(m_meter.currentIndex()))
+        return;
+    m_turnNoted = true;
+    if (!m_hideScores)
+        return;
+    const std::int64_t order = table.entry(m_meter.currentIndex()).order;
+    if (!isHidden(m_reveal, order))
+        m_reveal.hidden.push_back(order);
+    // A turn between the presses ends the reveal; who was still hidden stays so.
+    m_revealing = false;
+    m_reveal.pair.clear();
+    if (m_revealPodium) {
+        m_revealPodium = false;
+        setWinnersShowing(false);
+    }
+}
+
+void MeterSession::setHideScores(bool hide)
+{
+    if (hide == m_hideScores)
+        return;
+    m_hideScores = hide;
+    storeHideScores(m_settings, hide);
+    if (!hide) {
+        m_reveal = ScoreReveal();
+        m_revealing = false;
+    }
+    m_turnNoted = false;  // a turn under way is hidden from now on
+    showChanges();
+}
+
+QStringList MeterSession::hiddenNames() const
+{
+    QStringList names;
+    const LeagueTable& table = m_meter.leagueTable();
+    for (const std::int64_t order : m_reveal.hidden) {
+        const int row = table.rowOf(order);
+        if (row >= 0)
+            names.append(brio::toQString(table.entry(row).name));
+    }
+    return names;
+}
+
+bool MeterSession::canReveal() const
+{
+    const LeagueTable& table = m_meter.leagueTable();
+    const bool anyHidden = std::any_of(m_reveal.hidden.begin(), m_reveal.hidden.end(),
+                                       [&](std::int64_t order) { return table.rowOf(order) >= 0; });
+    return anyHidden && m_meter.state() != MeterState::Measuring;
+}
+
+void MeterSession::reveal()
+{
+    if (!canReveal())
+        return;
+    const RevealStep step = revealNext(m_reveal, m_meter.leagueTable());
+    if (step.order < 0)
+        return;
+    m_revealing = !m_reveal.hidden.empty();
+    showChanges();
+    emit revealed(m_meter.leagueTable().rowOf(step.order), step.winner);
+    if (m_reveal.hidden.empty()) {
+        m_revealPodium = true;
+        setWinnersShowing(true);
+    }
+}
+
+void MeterSession::endReveal()
+{
+    if (!m_revealing)
+        return;
+    m_reveal = ScoreReveal();
+    m_revealing = false;
+    showChanges();
 }
 
 void MeterSession::timerEvent(QTimerEvent* event)
@@ -151,6 +238,9 @@ void MeterSession::carryOut(const ShowCommand& command)
     case ShowCommand::Kind::SwitchRound:
     case ShowCommand::Kind::RenameRound:
         carryOutRounds(command);
+        break;
+    case ShowCommand::Kind::Reveal:
+        reveal();
         break;
     }
 }
@@ -274,6 +364,8 @@ void MeterSession::setWinnersShowing(bool showing)
     if (showing == m_winners)
         return;
     m_winners = showing;
+    if (!showing)
+        m_revealPodium = false;
     // Two or more sharing first place are offered a clap-off as the winners show.
     if (m_winners && !m_clapOff)
         offerClapOff(rounds::tieForFirst(standingsOf(m_rounds.currentId())));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/MeterCore.h"
+#include "core/ScoreReveal.h"
 #include "core/ShowCommand.h"
 #include "core/TickGapWatch.h"
 #include "core/rounds/RoundBook.h"
@@ -11,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUndoStack>
 
 #include <cstdint>
@@ -98,6 +100,24 @@ public:
     bool winnersShowing() const { return m_winners; }
     void setWinnersShowing(bool showing);
 
+    // Hidden scores: while on (stored as HideScores), the audience does not see the score of
+    // a turn measured since the last reveal, nor the level's number during it; the operator
+    // sees everything. Turning it off shows every score at once.
+    bool hideScores() const { return m_hideScores; }
+    void setHideScores(bool hide);
+    const ScoreReveal& scoreReveal() const { return m_reveal; }
+    // The names whose scores the audience does not see, in order of entry.
+    QStringList hiddenNames() const;
+    // Whether Reveal has something to do now: scores are hidden and no turn measures.
+    bool canReveal() const;
+    // One press of Reveal: one more score shows, lowest first (see revealNext); the last
+    // shows the winners' podium, which stays until Esc or the next turn.
+    void reveal();
+    // A reveal has begun and not finished.
+    bool revealUnderWay() const { return m_revealing; }
+    // Esc during a reveal: every score shows at once.
+    void endReveal();
+
     // A new running order (the preload list was edited): the table starts afresh.
     void restartWithPreloadList();
     // Brings back a stored event: its table (best first), its waiting names and the order
@@ -166,6 +186,10 @@ signals:
     // A one-line message for the operator from what drives the show (the microphone failing,
     // a port show control cannot have).
     void notice(const QString& text);
+    // One step of a reveal, for whatever marks it (a sound, a light): row is the league
+    // table's row whose score has just shown; winner is true when it was the last hidden
+    // score and ranks first (the podium follows at once).
+    void revealed(int row, bool winner);
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -179,6 +203,8 @@ private:
     void loadRound(int roundId);
     // Once every tied contestant has had the clap-off's turn, their scores go to the round.
     void finishClapOffWhenMeasured();
+    // A turn that begins while scores are hidden is hidden too, and ends a reveal's podium.
+    void followHiding();
 
     brio::BRAppConfig& m_settings;
     MeterCore m_meter;
@@ -189,6 +215,11 @@ private:
     bool m_keyboardSpaceDown = false;
     bool m_remoteSpaceDown = false;
     bool m_winners = false;
+    bool m_hideScores = false;
+    ScoreReveal m_reveal;
+    bool m_revealing = false;
+    bool m_revealPodium = false;  // the winners show because a reveal ended
+    bool m_turnNoted = false;     // the turn under way was seen by followHiding
     int m_timerId = 0;
     QElapsedTimer m_clock;
     TickGapWatch m_tickGaps;

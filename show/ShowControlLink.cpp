@@ -72,7 +72,8 @@ void ShowControlLink::start(const ShowControlSettings& settings)
     if (!m_title)
         m_title = brio::toQString(loadStageSettings(m_settings).eventTitle);
     auto server = std::make_unique<ShowControlServer>(settings.token, [this]() {
-        ShowState state = showStateOf(m_session.meter(), *m_title, m_session.winnersShowing());
+        ShowState state = showStateOf(m_session.meter(), *m_title, m_session.winnersShowing(),
+                                      m_session.hiddenNames());
         addRounds(state, m_session);
         return state;
     });

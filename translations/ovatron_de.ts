@@ -236,6 +236,14 @@
         <translation>Sieger &amp;zeigen</translation>
     </message>
     <message>
+        <source>&amp;Hide Scores</source>
+        <translation>Punkte ver&amp;bergen</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <translation>&amp;Aufdecken</translation>
+    </message>
+    <message>
         <source>&amp;OSC...</source>
         <translation>&amp;OSC...</translation>
     </message>
@@ -795,6 +803,10 @@
     <message>
         <source>Hold to Applaud</source>
         <translation>Halten zum Applaudieren</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>Aufdecken</translation>
     </message>
     <message>
         <source>Next contestant&apos;s name</source>

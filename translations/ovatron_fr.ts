@@ -236,6 +236,14 @@
         <translation>Afficher les &amp;gagnants</translation>
     </message>
     <message>
+        <source>&amp;Hide Scores</source>
+        <translation>&amp;Masquer les scores</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <translation>&amp;Révéler</translation>
+    </message>
+    <message>
         <source>&amp;OSC...</source>
         <translation>&amp;OSC...</translation>
     </message>
@@ -795,6 +803,10 @@
     <message>
         <source>Hold to Applaud</source>
         <translation>Maintenir pour applaudir</translation>
+    </message>
+    <message>
+        <source>Reveal</source>
+        <translation>Révéler</translation>
     </message>
     <message>
         <source>Next contestant&apos;s name</source>

@@ -19,6 +19,9 @@ namespace {
 constexpr QSize kOrdinarySize(800, 500);
 // How long a new leader stays marked.
 constexpr int kNewLeaderMilliseconds = 2000;
+// A glide's length, and the frames of a glide or the confetti.
+constexpr int kGlideMilliseconds = 300;
+constexpr int kMotionFrameMilliseconds = 16;
 
 std::uint32_t rgbOf(const QColor& color)
 {
@@ -38,6 +41,9 @@ AudienceWindow::AudienceWindow(const MeterView& source) : m_source(source)
     m_newLeader.setSingleShot(true);
     m_newLeader.setInterval(kNewLeaderMilliseconds);
     connect(&m_newLeader, &QTimer::timeout, this, &AudienceWindow::showChanges);
+    m_motion.setInterval(kMotionFrameMilliseconds);
+    m_motion.setTimerType(Qt::PreciseTimer);
+    connect(&m_motion, &QTimer::timeout, this, &AudienceWindow::showChanges);
 }
 
 QString AudienceWindow::setStage(const StageSettings& settings, const QString& logoPath)
@@ -54,6 +60,12 @@ QString AudienceWindow::setStage(const StageSettings& settings, const QString& l
 
 void AudienceWindow::setWinnersShowing(bool showing)
 {
+    // The podium arrives with a burst of confetti.
+    if (showing && !m_winners) {
+        m_confettiClock.start();
+        m_confettiOn = true;
+    }
+    m_confettiOn = m_confettiOn && showing;
     m_winners = showing;
     showChanges();
 }
@@ -103,8 +115,8 @@ void AudienceWindow::showChanges()
     }
     // The look follows the operator's font and colours; measuring it is cheap beside a frame.
     m_look = m_source.lookOn(*this);
-    const QRegion changed =
-        m_shown.advance(m_source.meter(), m_source.preedit(), rect(), m_look);
+    const QRegion changed = m_shown.advance(m_source.meter(), m_source.preedit(), rect(), m_look,
+                                            false, &m_source.session().scoreReveal());
     if (!changed.isEmpty())
         update(changed);
 }
@@ -128,14 +140,68 @@ void AudienceWindow::showStageChanges()
     if (leads && !m_wasLeading)
         m_newLeader.start();
     m_wasLeading = leads;
-    const StageMoment moment{m_winners, m_newLeader.isActive(), meter.countdownSeconds()};
-    StageFrame now = stageFrameOf(meter, view, look, moment);
+    StageFrame now = stageFrameOf(meter, view, look, stageMoment());
+    if (followGlide(now))
+        now = stageFrameOf(meter, view, look, stageMoment());
+    followMotion(now);
     QRegion changed;
     for (const layout::Rect& part : changedStageRects(m_stageFrame, now))
         changed += toQRect(part);
     m_stageFrame = std::move(now);
     if (!changed.isEmpty())
         update(changed);
+}
+
+StageMoment AudienceWindow::stageMoment()
+{
+    const MeterCore& meter = m_source.meter();
+    StageMoment moment;
+    moment.winners = m_winners;
+    moment.newLeader = m_newLeader.isActive();
+    moment.countdown = meter.countdownSeconds();
+    moment.reveal = m_source.session().scoreReveal();
+    if (m_glideFrom) {
+        moment.glideFrom = m_glideFrom;
+        moment.glideProgress = static_cast<int>(std::min<qint64>(
+            stage::kGlideSteps, m_glideClock.elapsed() * stage::kGlideSteps / kGlideMilliseconds));
+    }
+    if (m_confettiOn) {
+        const qint64 elapsed = m_confettiClock.elapsed();
+        m_confettiOn = elapsed < stage::kConfettiMilliseconds;
+        moment.confettiMilliseconds = m_confettiOn ? static_cast<int>(elapsed) : -1;
+    }
+    return moment;
+}
+
+bool AudienceWindow::followGlide(const StageFrame& now)
+{
+    const MeterCore& meter = m_source.meter();
+    const LeagueTable& table = meter.leagueTable();
+    const std::int64_t current =
+        table.contains(meter.currentIndex()) ? table.entry(meter.currentIndex()).order : -1;
+    const int before = currentSlot(m_stageFrame);
+    const int after = currentSlot(now);
+    const bool sameRow = current >= 0 && current == m_glideOrder;
+    m_glideOrder = current;
+    if (sameRow && !m_glideFrom && after >= 0 && before > after && !now.winners) {
+        m_glideFrom = before;
+        m_glideClock.start();
+        return true;
+    }
+    if (m_glideFrom && (!sameRow || !now.glide)) {
+        m_glideFrom.reset();
+        return true;
+    }
+    return false;
+}
+
+void AudienceWindow::followMotion(const StageFrame& now)
+{
+    const bool moving = now.glide.has_value() || !now.confetti.empty() || m_confettiOn;
+    if (moving && !m_motion.isActive())
+        m_motion.start();
+    else if (!moving)
+        m_motion.stop();
 }
 
 void AudienceWindow::paintEvent(QPaintEvent* event)
@@ -145,7 +211,8 @@ void AudienceWindow::paintEvent(QPaintEvent* event)
         paintStage(painter, event->region(), StageScene{m_stageFrame, m_stageFonts, m_logo, m_stageTexts});
         return;
     }
-    m_source.drawView(painter, rect(), event->region(), m_look, m_texts);
+    m_source.drawView(painter, rect(), event->region(), m_look, m_texts, false,
+                      &m_source.session().scoreReveal());
 }
 
 void AudienceWindow::resizeEvent(QResizeEvent* event)
@@ -160,6 +227,8 @@ void AudienceWindow::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Escape) {
         if (m_winners)
             emit endWinnersRequested();
+        else if (m_source.session().revealUnderWay())
+            emit endRevealRequested();
         else
             emit closeRequested();
         return;

@@ -11,6 +11,7 @@
 #include "display/ShownFrame.h"
 #include "display/StagePainter.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -53,6 +54,8 @@ signals:
     void closeRequested();
     // Esc while it shows the winners.
     void endWinnersRequested();
+    // Esc during a reveal (not while the winners show).
+    void endRevealRequested();
     // Any other key that reached this window (the operator clicked it): for the operator's.
     void keyForOperator(const QKeyEvent& event);
 
@@ -68,6 +71,12 @@ private:
     void showStageChanges();
     // A frame that paints differently from the one shown before: all of it is repainted.
     void repaintAnew();
+    // The moment of the Stage's frame: the reveal, and how far a glide or the confetti are.
+    StageMoment stageMoment();
+    // Starts a glide when the current row has overtaken others since the frame before.
+    bool followGlide(const StageFrame& now);
+    // The motion timer runs only while a glide or the confetti move.
+    void followMotion(const StageFrame& now);
 
     const MeterView& m_source;
     StageSettings m_settings;
@@ -77,6 +86,13 @@ private:
     // The current contestant's lead is marked for a moment after it is taken.
     bool m_wasLeading = false;
     QTimer m_newLeader;
+    // A glide and the confetti: frames while they move, none at rest.
+    QTimer m_motion;
+    QElapsedTimer m_glideClock;
+    std::optional<int> m_glideFrom;  // the slot the overtaking row left
+    std::int64_t m_glideOrder = -1;  // whose row glides, and whose row was current before
+    QElapsedTimer m_confettiClock;
+    bool m_confettiOn = false;
     StageFonts m_stageFonts;
     StageTexts m_stageTexts;
     StageFrame m_stageFrame;

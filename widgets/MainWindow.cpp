@@ -170,7 +170,10 @@ CommandContext MainWindow::commandContext() const
                           m_session.betweenTurns(),
                           m_session.roundBook().rounds().size() > 1 &&
                               m_session.entriesOf(m_session.roundBook().currentId()).empty(),
-                          m_session.clapOffOffer().has_value()};
+                          m_session.clapOffOffer().has_value(),
+                          m_session.hideScores(),
+                          m_session.canReveal(),
+                          m_session.revealUnderWay()};
 }
 
 void MainWindow::followMenuRules()
@@ -214,6 +217,9 @@ void MainWindow::runCommand(Command command)
     case Command::RenameRound: RenameRoundDialog(m_session, this).exec(); break;
     case Command::RemoveRound: removeRound(); break;
     case Command::ClapOff: askClapOff(m_session, this); break;
+    case Command::HideScores: m_session.setHideScores(!m_session.hideScores()); break;
+    case Command::Reveal: m_session.reveal(); break;
+    case Command::EndReveal: m_session.endReveal(); break;
     // Their keys are taken, so that they never reach the meter as typing, and do nothing.
     case Command::EditCopy:
     case Command::EditCut:
@@ -298,6 +304,8 @@ void MainWindow::openAudienceScreen()
                 });
         connect(m_audience.get(), &AudienceWindow::endWinnersRequested, this,
                 &MainWindow::toggleWinners);
+        connect(m_audience.get(), &AudienceWindow::endRevealRequested, &m_session,
+                &MeterSession::endReveal);
         showStageSettings();
         m_audience->setWinnersShowing(m_session.winnersShowing());
     }

@@ -119,9 +119,10 @@ void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& 
 }
 
 void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& region,
-                         const FrameLook& look, MeterTextCache& texts, bool showSelection) const
+                         const FrameLook& look, MeterTextCache& texts, bool showSelection,
+                         const ScoreReveal* hidden) const
 {
-    m_style.draw(painter, client, region, meter(), m_preedit, look, texts, showSelection);
+    m_style.draw(painter, client, region, meter(), m_preedit, look, texts, showSelection, hidden);
 }
 
 QImage MeterView::renderToImage(const QSize& size) const

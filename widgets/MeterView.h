@@ -69,9 +69,10 @@ public:
     // the region the pixels are those of the whole display, outside it nothing is touched.
     void drawView(QPainter& painter, const QRect& client, const QRegion& region) const;
     // The same for another display of the meter (the audience's), in its own look and with
-    // its own text cache, both for its own screen.
+    // its own text cache, both for its own screen, with the hidden scores as "?".
     void drawView(QPainter& painter, const QRect& client, const QRegion& region,
-                  const FrameLook& look, MeterTextCache& texts, bool showSelection = false) const;
+                  const FrameLook& look, MeterTextCache& texts, bool showSelection = false,
+                  const ScoreReveal* hidden = nullptr) const;
     // The look of the display as a painter on this widget draws it: the display font and
     // colours, the pictures' sizes, and the text measured on the widget's screen.
     FrameLook lookOn(const QWidget& display) const;

@@ -44,8 +44,15 @@ function element(tag, className, text) {
   return made;
 }
 
-// The scale with its ten steps, the level as a bar and the peak as a marker.
-function buildMeter(holder) {
+// Whether the audience may not see this row's score yet (state.hidden names them).
+function isHidden(state, row) {
+  return (state.hidden || []).includes(row.name);
+}
+
+// The scale with its ten steps, the level as a bar and the peak as a marker whose number
+// stands above the track, clear of the scale's numbers below it. With hide, a hidden turn
+// shows the level moving but neither the peak nor its number.
+function buildMeter(holder, hide) {
   const scale = element("div", "scale");
   for (let step = 0; step <= 100; step += 10) {
     const tick = element("div", "tick", String(step));
@@ -54,23 +61,44 @@ function buildMeter(holder) {
   }
   const bar = element("div", "bar");
   const peak = element("div", "peak");
+  const peakNumber = element("span", "number");
+  peak.append(peakNumber);
   const track = element("div", "track");
   track.append(bar, peak);
   holder.append(track, scale);
   return (state) => {
+    const current = state.table.find((row) => row.current);
+    const secret = hide && current !== undefined && isHidden(state, current);
     bar.style.width = state.level + "%";
+    peak.hidden = secret;
     peak.style.left = state.peak + "%";
-    peak.textContent = state.peak;
+    peakNumber.textContent = secret ? "" : state.peak;
+    // Near the right end the number turns to the left of its mark.
+    peak.classList.toggle("end", state.peak > 90);
   };
 }
 
-// The table's rows; with room for only rows rows, the current one always shows.
-function drawTable(list, state, rows) {
-  let shown = state.table;
+// The table as the audience sees it: with hide, the rows whose scores show, ranked among
+// themselves, then the hidden rows in their order with "?" for rank and score.
+function audienceTable(state, hide) {
+  if (!hide || !(state.hidden || []).length) return state.table;
+  const shown = state.table.filter((row) => !isHidden(state, row));
+  const ranked = shown.map((row) => ({ ...row,
+    rank: 1 + shown.filter((other) => other.score > row.score).length }));
+  const hidden = state.hidden.map((name) => state.table.find((row) => row.name === name))
+    .filter((row) => row !== undefined).map((row) => ({ ...row, rank: "?", score: "?" }));
+  return ranked.concat(hidden);
+}
+
+// The table's rows; with room for only rows rows, the current one always shows. With hide,
+// as the audience sees it (see audienceTable).
+function drawTable(list, state, rows, hide) {
+  const table = audienceTable(state, hide);
+  let shown = table;
   if (rows && shown.length > rows) {
     const current = shown.findIndex((row) => row.current);
     shown = shown.slice(0, rows);
-    if (current >= rows) shown[rows - 1] = state.table[current];
+    if (current >= rows) shown[rows - 1] = table[current];
   }
   list.replaceChildren(...shown.map((row) => {
     const line = element("li", row.current ? "row current" : "row");
@@ -78,4 +106,31 @@ function drawTable(list, state, rows) {
                 element("span", "score", String(row.score)));
     return line;
   }));
+}
+
+// The winners' podium: second, first, third from left to right, each place's names and score.
+function drawPodium(holder, state) {
+  const places = [1, 2, 3].map((rank) => state.table.filter((row) => row.rank === rank));
+  holder.replaceChildren(...[1, 0, 2].map((place) => {
+    const block = element("div", "place place" + (place + 1));
+    const rows = places[place];
+    block.append(element("div", "names", rows.map((row) => row.name).join(", ")),
+                 element("div", "block", rows.length ? String(rows[0].score) : ""));
+    return block;
+  }));
+}
+
+// A short burst of confetti over holder: pieces that fall once, then go (at most 4 s).
+function burstConfetti(holder) {
+  const colours = ["#f94144", "#f9c74f", "#43aa8b", "#577590", "#f3722c"];
+  const pieces = [];
+  for (let index = 0; index < 48; index += 1) {
+    const piece = element("i", "confetti");
+    piece.style.left = ((index * 37) % 100) + "%";
+    piece.style.background = colours[index % colours.length];
+    piece.style.animationDelay = ((index * 53) % 1000) + "ms";
+    pieces.push(piece);
+  }
+  holder.append(...pieces);
+  setTimeout(() => pieces.forEach((piece) => piece.remove()), 4000);
 }

@@ -4,6 +4,9 @@
 // Which parts of the display differ between two frames, and what a frame records of the meter.
 #include "core/FrameSnapshot.h"
 #include "core/MeterCore.h"
+#include "core/ScoreReveal.h"
+
+#include "brio/BRStringQt.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +46,49 @@ void type(MeterCore& meter, const std::string& text)
 {
     for (char c : text)
         meter.onChar(static_cast<unsigned char>(c));
+}
+
+// The Mirror look on the audience's screen with hidden scores: the shown rows first, the
+// hidden at the foot with no score, and a hidden turn's markers without their numbers.
+TEST(FrameSnapshot, TheAudiencesSnapshotPutsHiddenRowsAtTheFootAndTheirRevealRepaintsThem)
+{
+    MeterCore meter(true, false);
+    meter.restoreEvent({{u"Ana", 80, 0}, {u"Ben", 60, 1}, {u"Cy", 40, 2}}, brio::BRStringArray(), 3);
+    meter.onText(u"Dee");
+    meter.onChar(MeterCore::kEnter);
+    for (int tick = 0; tick < 40; ++tick)
+        meter.tick(TickInput{true, true});
+    ASSERT_GT(meter.peak(), 0);
+    const FrameLook look = measuringFrame().look;
+    const Rect view{0, 0, 1000, 600};
+    const ScoreReveal reveal{{0, 3}, {}};  // Ana, and Dee measuring
+    const FrameSnapshot hidden = snapshotOf(meter, QString(), view, look, false, &reveal);
+    std::vector<std::string> names;
+    std::vector<bool> hiddenRows;
+    for (const ShownRow& row : hidden.rows) {
+        names.push_back(brio::toQString(row.name).toStdString());
+        hiddenRows.push_back(row.hidden);
+        if (row.hidden) {
+            EXPECT_EQ(row.score, 0);
+        }
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Ben", "Cy", "Ana", "Dee"}));
+    EXPECT_EQ(hiddenRows, (std::vector<bool>{false, false, true, true}));
+    EXPECT_TRUE(hidden.levelHidden);
+    EXPECT_EQ(hidden.peak, 0);
+    // The operator's snapshot of the same meter shows everything.
+    const FrameSnapshot operatorFrame = snapshotOf(meter, QString(), view, look, true);
+    EXPECT_FALSE(operatorFrame.levelHidden);
+    EXPECT_EQ(operatorFrame.peak, meter.peak());
+    EXPECT_EQ(brio::toQString(operatorFrame.rows[0].name), QStringLiteral("Ana"));
+    // Ana revealed: her row and the rows she passes change, the whole view does not (Dee's
+    // turn is still hidden).
+    const ScoreReveal anaShown{{3}, {}};
+    const FrameSnapshot after = snapshotOf(meter, QString(), view, look, false, &anaShown);
+    const std::vector<Rect> rects = changedRects(hidden, after);
+    ASSERT_FALSE(rects.empty());
+    for (const Rect& rect : rects)
+        EXPECT_LT(rect.width() * rect.height(), view.width() * view.height() / 4);
 }
 
 }  // namespace

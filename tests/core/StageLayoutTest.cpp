@@ -5,6 +5,8 @@
 #include "core/StageFrame.h"
 #include "core/StageLayout.h"
 
+#include "brio/BRStringQt.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -77,6 +79,121 @@ INSTANTIATE_TEST_SUITE_P(
              {0, 1, 2, 3, 4, 5, 6, 7, 10}, {1, 2, 3, 4, 5, 6, 7, 8, 11}, 8},
         Case{"TinyWindow", Rect{10, 20, 330, 220}, {}, {0}, {1}, -1}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+struct SlotCase {
+    int count;
+    int current;
+    int capacity;
+    std::vector<int> indices;  // the rows shown, slot by slot
+    int gapSlot;
+};
+
+class SlotPlans : public testing::TestWithParam<SlotCase> {};
+
+// The current row is always on the screen, also exactly one below the fold.
+TEST_P(SlotPlans, TheCurrentRowIsAlwaysShown)
+{
+    const SlotCase& c = GetParam();
+    const stage::SlotPlan plan = stage::planSlots(c.count, c.current, c.capacity);
+    std::vector<int> indices;
+    for (const stage::ShownSlot& shown : plan.rows) {
+        indices.push_back(shown.index);
+        EXPECT_LT(shown.slot, c.capacity);
+    }
+    EXPECT_EQ(indices, c.indices);
+    EXPECT_EQ(plan.gapSlot, c.gapSlot);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SlotPlans,
+    testing::Values(SlotCase{11, 9, 10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, -1},
+                    SlotCase{11, 10, 10, {0, 1, 2, 3, 4, 5, 6, 7, 10}, 8},
+                    SlotCase{11, 10, 6, {0, 1, 2, 3, 10}, 4},
+                    SlotCase{30, 29, 10, {0, 1, 2, 3, 4, 5, 6, 7, 29}, 8},
+                    SlotCase{5, -1, 10, {0, 1, 2, 3, 4}, -1}));
+
+TEST(StageFrame, HiddenRowsWaitAtTheFootWithoutRankOrScoreAndTheirTurnShowsNoNumber)
+{
+    MeterCore meter(true, true);
+    fill(meter, {40, 30});  // A 40, B 30, and Zed's turn at 0
+    const Rect view{0, 0, 1280, 720};
+    StageMoment moment;
+    moment.newLeader = true;
+    moment.reveal.hidden = {0, 2};  // A, and Zed measuring
+    for (int tick = 0; tick < 60; ++tick)
+        meter.tick(TickInput{true, true});
+    ASSERT_GT(meter.peak(), 40);
+    const StageFrame frame = stageFrameOf(meter, view, StageLook{}, moment);
+    std::vector<std::string> names;
+    for (const StageRow& row : frame.rows) {
+        names.emplace_back(brio::toQString(row.name).toStdString());
+        EXPECT_EQ(row.hidden, row.rank == 0);
+        if (row.hidden) {
+            EXPECT_EQ(row.score, 0);
+        }
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"B", "A", "Zed"}));
+    EXPECT_EQ(frame.rows[0].rank, 1);
+    EXPECT_TRUE(frame.levelHidden);
+    EXPECT_EQ(frame.peak, 0);          // no mark tells the score
+    EXPECT_FALSE(frame.newLeader);     // nor a lead
+    EXPECT_GT(frame.level, 0);         // the level moves
+    // Revealed, the same turn shows its peak and its row climbs.
+    const StageFrame shown = stageFrameOf(meter, view, StageLook{}, StageMoment{});
+    EXPECT_FALSE(shown.levelHidden);
+    EXPECT_EQ(shown.peak, meter.peak());
+    EXPECT_TRUE(shown.rows[0].current);
+}
+
+TEST(StageFrame, AGlideRepaintsOnlyTheSlotsItCrossesAndTheConfettiEndsOnItsOwn)
+{
+    MeterCore meter(true, true);
+    fill(meter, {90, 80, 70, 60, 50, 40});  // Zed's turn in slot 6
+    const Rect view{0, 0, 1280, 720};
+    const StageLook look{QStringLiteral("f"), {}, {60, 70, 90}, {}, {}};
+    for (int tick = 0; tick < 400 && meter.peak() <= 75; ++tick)
+        meter.tick(TickInput{true, true});
+    ASSERT_GT(meter.peak(), 75);
+    ASSERT_LT(meter.peak(), 80);  // now third: it overtook 70, 60, 50 and 40
+    StageMoment moment;
+    moment.glideFrom = 6;
+    StageFrame before;
+    for (int progress = 0; progress <= stage::kGlideSteps; progress += 250) {
+        moment.glideProgress = progress;
+        const StageFrame frame = stageFrameOf(meter, view, look, moment);
+        ASSERT_EQ(currentSlot(frame), 2);
+        EXPECT_EQ(frame.glide.has_value(), progress < stage::kGlideSteps);
+        if (progress > 0) {
+            const stage::Layout layout = stageLayoutOf(frame);
+            const Rect span = stage::glideSpan(layout, 2, 6);
+            EXPECT_EQ(span.top, stage::slotRect(layout, 2).top);
+            EXPECT_EQ(span.bottom, stage::slotRect(layout, 6).bottom);
+            const std::vector<Rect> changed = changedStageRects(before, frame);
+            ASSERT_FALSE(changed.empty()) << progress;
+            for (const Rect& rect : changed) {
+                EXPECT_GE(rect.top, span.top) << progress;
+                EXPECT_LE(rect.bottom, span.bottom) << progress;
+            }
+            // The gliding row moves from its old slot towards the new one, inside the span.
+            if (frame.glide) {
+                const Rect at = stage::glidingRowRect(layout, 6, 2, progress);
+                EXPECT_GE(at.top, span.top);
+                EXPECT_LE(at.bottom, span.bottom);
+                EXPECT_LT(at.top, stage::glidingRowRect(layout, 6, 2, progress - 250).top);
+            }
+        }
+        before = frame;
+    }
+    // The confetti: pieces inside the view while it falls, none from its end on.
+    EXPECT_FALSE(stage::confettiAt(view, 1000).empty());
+    for (const stage::ConfettiPiece& piece : stage::confettiAt(view, 1000)) {
+        EXPECT_GT(piece.rect.bottom, view.top);
+        EXPECT_LT(piece.rect.top, view.bottom);
+    }
+    EXPECT_NE(stage::confettiAt(view, 1000), stage::confettiAt(view, 1016));
+    EXPECT_TRUE(stage::confettiAt(view, stage::kConfettiMilliseconds).empty());
+    EXPECT_TRUE(stage::confettiAt(view, -1).empty());
+}
 
 TEST(StageLayout, LongNamesGetWhatTheRankAndScoreLeaveAndTheLogoKeepsItsProportions)
 {

@@ -3,12 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Show control against the real program started with --show-control: the API over real
 # sockets, the live WebSocket, headless Chromium's screenshot of the overlay and a tap on the
-# phone remote's "Start Next" through the browser's DevTools protocol.
+# phone remote's "Start Next" through the browser's DevTools protocol; with hidden scores, the
+# overlay read back by OCR and the reveal through the API.
 # Usage: run_show_control_e2e.sh OVATRON
 set -euo pipefail
 ovatron="$1"
 source "$(dirname "$0")/../support/x-session.sh"
-require_tools Xvfb openbox xdotool chromium
+require_tools Xvfb openbox xdotool chromium tesseract convert
 # Debian's python3-websocket belongs to the system's Python.
 python=/usr/bin/python3
 "$python" -c "import websocket" 2>/dev/null || { echo "skipped: missing python3-websocket"; exit 77; }
@@ -23,6 +24,7 @@ fi
 start_display
 private_folders
 port=$((20000 + RANDOM % 20000))
+printf 'HideScores=1\n' >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
 program_args=(--show-control "$port")
 start_program
 token="$(sed -n 's/^ShowControlToken=//p' "$XDG_CONFIG_HOME/Ovatron/Ovatron.conf")"

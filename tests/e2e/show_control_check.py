@@ -181,6 +181,16 @@ try:
     check(evaluate("document.querySelector('#start').textContent") == "Start Next", "no Start Next button")
     wide = evaluate("document.documentElement.scrollWidth")
     check(wide <= 360, f"the remote is {wide} px wide, more than 360")
+    # At 360x640 the meter, its peak's number and every button, Reveal too, are in sight whole.
+    call("Emulation.setDeviceMetricsOverride", width=360, height=640, deviceScaleFactor=2, mobile=True)
+    boxes = json.loads(evaluate("JSON.stringify(['#meter', '#meter .peak .number', '#start', '#end', "
+                                "'#applaud', '#reveal'].map((s) => document.querySelector(s)"
+                                ".getBoundingClientRect()))"))
+    for what, box in zip(["meter", "peak's number", "Start Next", "End Turn", "Applaud", "Reveal"], boxes):
+        check(box["top"] >= 0 and box["bottom"] <= 640 and box["left"] >= 0 and box["right"] <= 360,
+              f"at 360x640 the remote's {what} is not whole in sight: {box}")
+    check(evaluate("document.querySelector('#reveal').textContent") == "Reveal", "no Reveal button")
+    call("Emulation.setDeviceMetricsOverride", width=360, height=740, deviceScaleFactor=2, mobile=True)
     # A real tap at the button's centre, as a thumb gives it.
     box = evaluate("JSON.stringify(document.querySelector('#start').getBoundingClientRect())")
     box = json.loads(box)
@@ -200,6 +210,81 @@ finally:
     browser.wait(10)
 print("remote: Start Next started Ben")
 
+# Hidden scores (the program runs with HideScores=1): the overlay, read back by OCR, shows no
+# digit of a hidden score during and after Ben's turn, while the state keeps every score; each
+# POST /api/reveal shows one more, lowest first.
+SCALE = {str(step) for step in range(0, 101, 10)}  # the scale's own numbers
+
+
+def overlay_numbers(name):
+    shot = f"{work}/{name}.png"
+    subprocess.run(["chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
+                    f"--user-data-dir={work}/chromium-shot", "--window-size=1920,1080",
+                    "--default-background-color=00000000", "--virtual-time-budget=3000",
+                    f"--screenshot={shot}", f"{base}/overlay?token={token}"],
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
+    # Light text on the overlay's plates, flattened onto black and turned black on white.
+    subprocess.run(["convert", shot, "-background", "black", "-flatten", "-colorspace", "Gray",
+                    "-negate", "-threshold", "55%", f"{work}/{name}-ocr.png"], check=True)
+    read = subprocess.run(["tesseract", f"{work}/{name}-ocr.png", "-", "--psm", "11"],
+                          capture_output=True, text=True, timeout=60).stdout
+    return set(__import__("re").findall(r"[0-9]+", read))
+
+
+def scores_of(names):
+    return {str(row["score"]) for row in state()["table"] if row["name"] in names}
+
+
+def check_hidden(name):
+    now = state()
+    read = overlay_numbers(name)
+    leaked = (scores_of(now["hidden"]) - SCALE) & read
+    check(not leaked, f"{name}: the overlay shows the hidden scores {leaked} (read {sorted(read)})")
+    return now, read
+
+
+
+
+def applaud(seconds):
+    """Applause held for a moment on one connection, as a remote holds it."""
+    held = http.client.HTTPConnection("127.0.0.1", int(port), timeout=5)
+    for down in (True, False):
+        held.request("POST", "/api/applause", body=json.dumps({"down": down}).encode(),
+                     headers={"Authorization": "Bearer " + token})
+        check(held.getresponse().read() == b'{"ok":true}', "applause refused")
+        if down:
+            time.sleep(seconds)
+    held.close()
+    check(until(lambda: state()["level"] == 0, 15), "the level did not fall back after the applause")
+
+
+# Short bursts until Ben's score is not one of the scale's numbers, which say nothing.
+for _ in range(6):
+    applaud(0.25)
+    if str(state()["peak"]) not in SCALE:
+        break
+check(str(state()["peak"]) not in SCALE, f"Ben's score stays on the scale's numbers: {state()['peak']}")
+now, _ = check_hidden("overlay-during")
+check(sorted(now["hidden"]) == ["Ana", "Ben"] and all(r["score"] >= 0 for r in now["table"]),
+      f"Ana's and Ben's turns are not hidden while the state keeps their scores: {now}")
+check(request("/api/enter", {})[0] == 200 and until(lambda: state()["state"] != "measuring"), "Ben's turn did not end")
+check_hidden("overlay-after")
+print(f"overlay: no hidden score read during and after the turn ({sorted(scores_of(['Ana', 'Ben']))})")
+for press in (1, 2):
+    before = state()
+    lowest = min(r["score"] for r in before["table"] if r["name"] in before["hidden"])
+    check(request("/api/reveal", {})[0] == 200, "POST /api/reveal refused")
+    check(until(lambda: len(state()["hidden"]) == 2 - press), f"reveal {press} did not reveal one score")
+    now, read = check_hidden(f"overlay-reveal{press}")
+    shown = [r for r in now["table"] if r["name"] in before["hidden"] and r["name"] not in now["hidden"]]
+    check(len(shown) == 1 and shown[0]["score"] == lowest, f"reveal {press} did not show the lowest: {now}")
+    check(str(lowest) in SCALE or str(lowest) in read,
+          f"reveal {press}: the overlay does not show {lowest} (read {sorted(read)})")
+    print(f"overlay: reveal {press} shows {shown[0]['name']}'s {lowest}")
+check(state()["winners"], "the last reveal did not bring the winners' podium")
+check(request("/api/reveal", {})[0] == 200 and state()["hidden"] == [], "a reveal with nothing hidden changed something")
+request("/api/winners", {})
+check(until(lambda: not state()["winners"]), "the winners did not go")
 # Rounds: once there are two, the overlay names the current one.
 check(request("/api/escape", {})[0] == 200 and until(lambda: state()["state"] == "name-entry"),
       "Esc did not end Ben's turn")

@@ -50,8 +50,12 @@ TEST(ShowState, SharesRanksAndNamesTheCurrentRow)
     for (const ShowRow& row : shown.table)
         ranks.emplace_back(row.rank, row.current);
     EXPECT_EQ(ranks, (std::vector<std::pair<int, bool>>{{1, false}, {1, false}, {3, false}, {4, true}}));
-    EXPECT_EQ(showStateJson(shown).left(51),
-              R"({"countdown":null,"curve":[],"level":0,"next":[],"p)");
+    EXPECT_EQ(showStateJson(shown).left(63),
+              R"({"countdown":null,"curve":[],"hidden":[],"level":0,"next":[],"p)");
+    // Hidden scores are named, and their scores stay in the table for operators' tools.
+    const QByteArray hidden = showStateJson(showStateOf(meter, "Gala", false, {"Cy", "Dee"}));
+    EXPECT_TRUE(hidden.contains(R"("hidden":["Cy","Dee"])")) << hidden.constData();
+    EXPECT_TRUE(hidden.contains(R"("name":"Cy","rank":3,"score":50)")) << hidden.constData();
 }
 
 // The curve of the turn under way, as the meter takes it ten times a second; it stays on the

@@ -7,6 +7,7 @@
 #include "brio/BRStringQt.h"
 #include "core/AppConfig.h"
 #include "core/settings/DisplaySettings.h"
+#include "core/settings/RevealSettings.h"
 #include "core/settings/TurnSettings.h"
 #include "remote/ShowControlSettings.h"
 #include "show/MeterSession.h"
@@ -432,6 +433,69 @@ TEST_F(MeterSessionTest, CommandsFromOutsideActAsTheKeysWould)
     ASSERT_EQ(winners.count(), 2);
     EXPECT_EQ(winners.at(0).at(0).toBool(), true);
     EXPECT_EQ(winners.at(1).at(0).toBool(), false);
+}
+
+TEST_F(MeterSessionTest, HiddenScoresAreRevealedLowestFirstWithTheWinnersPodiumLast)
+{
+    session().setHideScores(true);
+    EXPECT_TRUE(loadHideScores(m_settings));
+    runTurn("Anna", SpaceSource::Keyboard, 20);
+    runTurn("Ben", SpaceSource::Keyboard, 200);
+    runTurn("Cleo", SpaceSource::Keyboard, 5);
+    EXPECT_EQ(session().hiddenNames(), (QStringList{"Anna", "Ben", "Cleo"}));
+    // The scores stay in the table: only the audience does not see them.
+    EXPECT_EQ(nameAt(0), QStringLiteral("Ben"));
+    EXPECT_EQ(scoreAt(0), 100);
+    QSignalSpy revealed(&session(), &MeterSession::revealed);
+    QSignalSpy winners(&session(), &MeterSession::winnersChanged);
+    const std::vector<QString> expected{"Cleo", "Anna", "Ben"};
+    for (std::size_t press = 0; press < expected.size(); ++press) {
+        ASSERT_TRUE(session().canReveal());
+        session().reveal();
+        ASSERT_EQ(revealed.count(), static_cast<int>(press) + 1);
+        const QList<QVariant> step = revealed.at(static_cast<int>(press));
+        EXPECT_EQ(nameAt(step.at(0).toInt()), expected[press]);
+        EXPECT_EQ(step.at(1).toBool(), press == 2);
+        EXPECT_EQ(session().revealUnderWay(), press < 2);
+        EXPECT_EQ(session().scoreReveal().pair.size(), press == 0 || press == 1 ? 2u : 0u);
+    }
+    EXPECT_FALSE(session().canReveal());
+    EXPECT_TRUE(session().winnersShowing());
+    EXPECT_EQ(winners.count(), 1);
+    // The next turn is hidden again and takes the podium away.
+    type("Dee");
+    session().pressKey(MeterCore::kEnter);
+    EXPECT_FALSE(session().winnersShowing());
+    EXPECT_EQ(session().hiddenNames(), QStringList{"Dee"});
+    EXPECT_FALSE(session().canReveal());  // not while it measures
+    session().pressKey(MeterCore::kEnter);
+    EXPECT_TRUE(session().canReveal());
+}
+
+TEST_F(MeterSessionTest, EscEndsARevealAndTurningHidingOffShowsEverything)
+{
+    session().setHideScores(true);
+    runTurn("Anna", SpaceSource::Keyboard, 20);
+    runTurn("Ben", SpaceSource::Keyboard, 40);
+    runTurn("Cleo", SpaceSource::Keyboard, 5);
+    session().reveal();
+    ASSERT_TRUE(session().revealUnderWay());
+    session().endReveal();
+    EXPECT_FALSE(session().revealUnderWay());
+    EXPECT_TRUE(session().hiddenNames().isEmpty());
+    EXPECT_FALSE(session().winnersShowing());
+    runTurn("Dee", SpaceSource::Keyboard, 5);
+    EXPECT_EQ(session().hiddenNames(), QStringList{"Dee"});
+    session().setHideScores(false);
+    EXPECT_TRUE(session().hiddenNames().isEmpty());
+    EXPECT_FALSE(loadHideScores(m_settings));
+    runTurn("Eve", SpaceSource::Keyboard, 5);
+    EXPECT_TRUE(session().hiddenNames().isEmpty());
+    // A command from outside reveals as the menu does.
+    session().setHideScores(true);
+    runTurn("Fay", SpaceSource::Keyboard, 5);
+    session().carryOut(ShowCommand{ShowCommand::Kind::Reveal, {}, false});
+    EXPECT_TRUE(session().hiddenNames().isEmpty());
 }
 
 }  // namespace

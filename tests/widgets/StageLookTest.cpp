@@ -116,8 +116,10 @@ TEST_F(StageScreen, APartialRepaintAfterEveryStepIsTheWholeRepaint)
             meter.onChar(MeterCore::kEnter);
         }
         meter.tick(TickInput{true, step % 30 < 20});
-        const StageFrame now = stageFrameOf(meter, toLayoutRect(client), look,
-                                            StageMoment{false, step % 7 == 0, step / 10});
+        StageMoment moment;
+        moment.newLeader = step % 7 == 0;
+        moment.countdown = step / 10;
+        const StageFrame now = stageFrameOf(meter, toLayoutRect(client), look, moment);
         QRegion changed;
         for (const layout::Rect& rect : changedStageRects(before, now))
             changed += toQRect(rect);
@@ -127,6 +129,102 @@ TEST_F(StageScreen, APartialRepaintAfterEveryStepIsTheWholeRepaint)
         ASSERT_EQ(shown, whole) << "step " << step;
         before = now;
     }
+}
+
+// Hidden rows, a glide, the pair and the confetti: after each step the parts repainted make
+// the picture a whole repaint makes.
+TEST_F(StageScreen, HiddenRowsAGlideThePairAndTheConfettiRepaintOnlyWhatChanged)
+{
+    MeterView view(testSettings());
+    const QRect client(0, 0, 1280, 720);
+    const StageFonts fonts = stageFonts(view.displayFont().font(), stage::typeSizes(toLayoutRect(client)), view);
+    const StageLook look{stageFontKeys(fonts), stagePalette(StageTheme::Light, 0, 0xFFFFFF),
+                         stageTextWidths(fonts), {}, QStringLiteral("Gala")};
+    const EventLogo noLogo;
+    StageTexts texts;
+    auto paint = [&](QImage& image, const StageFrame& frame, const QRegion& region) {
+        QPainter painter(&image);
+        paintStage(painter, region, StageScene{frame, fonts, noLogo, texts});
+    };
+    MeterCore& meter = view.meter();
+    for (const char* name : {"Ana", "Ben", "Cleo", "Dee", "Eve", "Fay"}) {
+        meter.onText(name);
+        meter.onChar(MeterCore::kEnter);
+        for (int tick = 0; tick < 10; ++tick)
+            meter.tick(TickInput{true, true});
+        meter.onChar(MeterCore::kEnter);
+        meter.onChar(MeterCore::kEnter);
+    }
+    meter.onText("Zed");
+    meter.onChar(MeterCore::kEnter);
+    const std::int64_t zed = meter.leagueTable().entry(meter.currentIndex()).order;
+    std::vector<StageMoment> moments;
+    for (int tick = 0; tick < 12; ++tick) {  // Zed's hidden turn
+        StageMoment hidden;
+        hidden.reveal.hidden = {zed};
+        moments.push_back(hidden);
+    }
+    for (int progress = 0; progress <= stage::kGlideSteps; progress += 100) {  // shown, gliding
+        StageMoment glide;
+        glide.glideFrom = 6;
+        glide.glideProgress = progress;
+        moments.push_back(glide);
+    }
+    StageMoment pair;
+    pair.reveal = ScoreReveal{{0}, {0, zed}};
+    moments.push_back(pair);
+    for (int elapsed = 0; elapsed <= stage::kConfettiMilliseconds; elapsed += 400) {
+        StageMoment confetti;
+        confetti.winners = true;
+        confetti.confettiMilliseconds = elapsed;
+        moments.push_back(confetti);
+    }
+    QImage shown(client.size(), QImage::Format_RGB32);
+    StageFrame before = stageFrameOf(meter, toLayoutRect(client), look, {});
+    paint(shown, before, client);
+    int glidingFrames = 0;
+    for (std::size_t step = 0; step < moments.size(); ++step) {
+        if (step < 12)
+            meter.tick(TickInput{true, true});
+        const StageFrame now = stageFrameOf(meter, toLayoutRect(client), look, moments[step]);
+        glidingFrames += now.glide ? 1 : 0;
+        QRegion changed;
+        for (const layout::Rect& rect : changedStageRects(before, now))
+            changed += toQRect(rect);
+        paint(shown, now, changed);
+        QImage whole(client.size(), QImage::Format_RGB32);
+        paint(whole, now, client);
+        ASSERT_EQ(shown, whole) << "step " << step;
+        before = now;
+    }
+    EXPECT_GT(glidingFrames, 5);  // Zed overtook others, and glid
+}
+
+// Hide Scores and Reveal from the menu: each press changes the audience's picture, the last
+// brings the podium; the operator's own display never changed for it.
+TEST_F(StageScreen, HideScoresAndRevealFromTheMenu)
+{
+    testSettings().setRegistryInteger(kSettingsSection, "HideScores", 1, kSettingsHive);
+    AudienceWindow& audience = openWithTurns("Dark");
+    QAction* hide = window->commands().action(Command::HideScores);
+    QAction* reveal = window->commands().action(Command::Reveal);
+    EXPECT_TRUE(hide->isChecked());
+    EXPECT_TRUE(reveal->isEnabled());
+    const QImage operatorView = window->view().grab().toImage();
+    QImage before = audience.grab().toImage();
+    for (int press = 0; press < 4; ++press) {
+        reveal->trigger();
+        processEvents(20);
+        const QImage after = audience.grab().toImage();
+        EXPECT_NE(after, before) << "press " << press;
+        before = after;
+    }
+    EXPECT_TRUE(audience.winnersShowing());
+    EXPECT_FALSE(reveal->isEnabled());
+    EXPECT_EQ(window->view().grab().toImage(), operatorView);
+    QTest::keyClick(&window->view(), Qt::Key_Escape);
+    processEvents(20);
+    EXPECT_FALSE(audience.winnersShowing());
 }
 
 TEST_F(StageScreen, ShowWinnersAndEscEndIt)

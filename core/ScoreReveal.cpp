@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/ScoreReveal.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kPairSize = 2;
+
+void forgetRemoved(ScoreReveal& reveal, const LeagueTable& table)
+{
+    const auto gone = [&](std::int64_t order) { return table.rowOf(order) < 0; };
+    std::erase_if(reveal.hidden, gone);
+    if (std::any_of(reveal.pair.begin(), reveal.pair.end(), gone))
+        reveal.pair.clear();
+}
+
+}  // namespace
+
+bool isHidden(const ScoreReveal& reveal, std::int64_t order)
+{
+    return std::find(reveal.hidden.begin(), reveal.hidden.end(), order) != reveal.hidden.end();
+}
+
+RevealStep revealNext(ScoreReveal& reveal, const LeagueTable& table)
+{
+    forgetRemoved(reveal, table);
+    if (reveal.hidden.empty())
+        return RevealStep{};
+    if (reveal.hidden.size() == kPairSize && reveal.pair.empty())
+        reveal.pair = reveal.hidden;
+    // The table is best first: the hidden row lowest in it is the lowest score.
+    const auto lowest = std::max_element(
+        reveal.hidden.begin(), reveal.hidden.end(),
+        [&](std::int64_t a, std::int64_t b) { return table.rowOf(a) < table.rowOf(b); });
+    const std::int64_t order = *lowest;
+    reveal.hidden.erase(lowest);
+    RevealStep step{order, false};
+    if (reveal.hidden.empty()) {
+        step.winner = rankOfRow(table, table.rowOf(order)) == 1;
+        reveal.pair.clear();
+    } else if (reveal.hidden.size() == kPairSize && reveal.pair.empty()) {
+        reveal.pair = reveal.hidden;
+    }
+    return step;
+}
+
+std::vector<AudienceRow> audienceRows(const LeagueTable& table, const ScoreReveal& reveal)
+{
+    std::vector<AudienceRow> rows;
+    rows.reserve(static_cast<std::size_t>(table.count()));
+    std::vector<int> shownScores;
+    for (int row = 0; row < table.count(); ++row) {
+        if (!isHidden(reveal, table.entry(row).order))
+            shownScores.push_back(table.entry(row).score);
+    }
+    for (int row = 0; row < table.count(); ++row) {
+        if (isHidden(reveal, table.entry(row).order))
+            continue;
+        const int rank = competitionRank(table.entry(row).score, static_cast<int>(shownScores.size()),
+                                         [&](int index) { return shownScores[static_cast<std::size_t>(index)]; });
+        rows.push_back(AudienceRow{row, rank, false});
+    }
+    for (const std::int64_t order : reveal.hidden) {
+        const int row = table.rowOf(order);
+        if (row >= 0)
+            rows.push_back(AudienceRow{row, 0, true});
+    }
+    return rows;
+}

@@ -35,20 +35,6 @@ std::optional<StoredEvent> restored()
     return recorder.latestEvent();
 }
 
-void runSql(const std::vector<QString>& statements)
-{
-    {
-        QDir().mkpath(QFileInfo(databasePath()).path());
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "rounds");
-        db.setDatabaseName(databasePath());
-        ASSERT_TRUE(db.open());
-        QSqlQuery query(db);
-        for (const QString& statement : statements)
-            ASSERT_TRUE(query.exec(statement)) << statement.toStdString() << ": "
-                                               << query.lastError().text().toStdString();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("rounds"));
-}
 
 brio::BRStringArray names(std::initializer_list<const char16_t*> list)
 {
@@ -87,7 +73,7 @@ const StoredRound* roundWithId(const StoredEvent& event, int id)
 TEST(RoundsStore, AFileOfTheLayoutBeforeRoundsOpensAsOneRoundCalledRound1)
 {
     // Version 3 exactly as it was written: one event, a cleared entry, two names waiting.
-    runSql({QStringLiteral("CREATE TABLE event (id INTEGER PRIMARY KEY, started_ms INTEGER NOT NULL,"
+    runSql(databasePath(), {QStringLiteral("CREATE TABLE event (id INTEGER PRIMARY KEY, started_ms INTEGER NOT NULL,"
                            " ended_cleanly INTEGER NOT NULL DEFAULT 0, preload_list TEXT NOT NULL"
                            " DEFAULT '[]', preload_position INTEGER NOT NULL DEFAULT 0)"),
             QStringLiteral("CREATE TABLE entry (event_id INTEGER NOT NULL REFERENCES event(id),"

@@ -37,19 +37,6 @@ void recordInterruptedShow(const QString& path, int contestants = 3)
     recordContestants(recorder, rows);
 }
 
-// Runs statements on an SQLite file past the store, then closes it.
-void runSql(const QString& path, const QStringList& statements)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "setup");
-        db.setDatabaseName(path);
-        ASSERT_TRUE(db.open());
-        QSqlQuery query(db);
-        for (const QString& statement : statements)
-            ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("setup"));
-}
 
 // A database recorded by the program and then cut off halfway, as by a crash while copying.
 QByteArray truncatedDatabase()

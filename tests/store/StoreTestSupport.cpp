@@ -11,6 +11,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -173,6 +177,22 @@ FileSizeLimit::~FileSizeLimit()
 {
     setrlimit(RLIMIT_FSIZE, &m_saved);
     std::signal(SIGXFSZ, m_savedHandler);
+}
+
+void runSql(const QString& path, const QStringList& statements)
+{
+    const QString connection = QStringLiteral("test-sql");
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        for (const QString& statement : statements)
+            ASSERT_TRUE(query.exec(statement)) << statement.toStdString() << ": "
+                                               << query.lastError().text().toStdString();
+    }
+    QSqlDatabase::removeDatabase(connection);
 }
 
 }  // namespace ovatron::test

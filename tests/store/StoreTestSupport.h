@@ -32,6 +32,9 @@ QString scratchFolder(); // a folder for other files, emptied before every test
 QDateTime showStart();
 
 QByteArray fileBytes(const QString& path);
+// Runs statements on an SQLite file past the store (the folder made if missing), then closes
+// it; a statement that fails fails the test.
+void runSql(const QString& path, const QStringList& statements);
 void writeFile(const QString& path, const QByteArray& bytes);
 
 // The files the store moved aside in the data folder, full paths (companions excluded).

@@ -45,21 +45,6 @@ const StoredEntry* entryNamed(const StoredEvent& event, const QString& name)
     return nullptr;
 }
 
-// Statements on the results file past the store.
-void runSql(const std::vector<QString>& statements)
-{
-    {
-        QDir().mkpath(QFileInfo(databasePath()).path());
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "curves");
-        db.setDatabaseName(databasePath());
-        ASSERT_TRUE(db.open());
-        QSqlQuery query(db);
-        for (const QString& statement : statements)
-            ASSERT_TRUE(query.exec(statement)) << statement.toStdString() << ": "
-                                               << query.lastError().text().toStdString();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("curves"));
-}
 
 void startTurn(MeterCore& meter, char name)
 {
@@ -135,7 +120,7 @@ TEST(TurnCurveStore, CurvesComeBackAsTheMeterTookThem)
 
 TEST(TurnCurveStore, AFileOfTheEarlierLayoutMigratesAndKeepsCurvesFromThenOn)
 {
-    runSql({QStringLiteral("CREATE TABLE event (id INTEGER PRIMARY KEY, started_ms INTEGER NOT NULL,"
+    runSql(databasePath(), {QStringLiteral("CREATE TABLE event (id INTEGER PRIMARY KEY, started_ms INTEGER NOT NULL,"
                            " ended_cleanly INTEGER NOT NULL DEFAULT 0, preload_list TEXT NOT NULL"
                            " DEFAULT '[]', preload_position INTEGER NOT NULL DEFAULT 0)"),
             QStringLiteral("CREATE TABLE entry (event_id INTEGER NOT NULL REFERENCES event(id),"
@@ -195,7 +180,7 @@ TEST(TurnCurveStore, ACurveThatCannotBeReadComesBackAsNoneWithItsScore)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         // Ben's first curve (the keyboard's) is spoilt, his second stays; Ana's too.
-        runSql({QStringLiteral("UPDATE turn SET readings = %1 WHERE id = (SELECT min(id) FROM"
+        runSql(databasePath(), {QStringLiteral("UPDATE turn SET readings = %1 WHERE id = (SELECT min(id) FROM"
                                " turn WHERE entry_order = 1)").arg(c.readings)});
         const std::optional<StoredEvent> event = restored();
         ASSERT_TRUE(event);
@@ -208,7 +193,7 @@ TEST(TurnCurveStore, ACurveThatCannotBeReadComesBackAsNoneWithItsScore)
         EXPECT_EQ(entryNamed(*event, QStringLiteral("A"))->curves, recorded.at(QStringLiteral("A")));
     }
     // Every curve spoilt: one count each, every score as stored.
-    runSql({QStringLiteral("UPDATE turn SET readings = '200'")});
+    runSql(databasePath(), {QStringLiteral("UPDATE turn SET readings = '200'")});
     const std::optional<StoredEvent> event = restored();
     ASSERT_TRUE(event);
     EXPECT_EQ(event->unreadableCurves, 4);

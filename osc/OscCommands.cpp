@@ -32,6 +32,8 @@ std::optional<ShowCommand> oscCommandOf(const char* path, const char* types, lo_
         return ShowCommand{Kind::Escape, {}, false};
     if (is(path, "/ovatron/winners") && none)
         return ShowCommand{Kind::Winners, {}, false};
+    if (is(path, "/ovatron/reveal") && none)
+        return ShowCommand{Kind::Reveal, {}, false};
     if (is(path, "/ovatron/applause") && argc == 1 && is(types, "i")) {
         const std::int32_t down = argv[0]->i;
         if (down != 0 && down != 1)
@@ -43,6 +45,13 @@ std::optional<ShowCommand> oscCommandOf(const char* path, const char* types, lo_
         if (withoutSurroundingBlanks(nameCharacters(brio::fromQString(name))).empty())
             return std::nullopt;
         return ShowCommand{Kind::Contestant, name, false};
+    }
+    // A round is switched to by its name; the session refuses a name it does not know.
+    if (is(path, "/ovatron/round") && argc == 1 && is(types, "s")) {
+        const QString name = QString::fromUtf8(&argv[0]->s).left(kLongestName);
+        if (name.trimmed().isEmpty())
+            return std::nullopt;
+        return ShowCommand{Kind::SwitchRound, name, false};
     }
     return std::nullopt;
 }

@@ -45,6 +45,24 @@ function actionDefinitions(link, report) {
 			},
 		},
 		winners: { name: 'Show winners', options: [], callback: () => send('/api/winners') },
+		reveal: { name: 'Reveal the next hidden score', options: [], callback: () => send('/api/reveal') },
+		new_round: {
+			name: 'New round',
+			options: [
+				{ id: 'name', type: 'textinput', label: 'Name', default: 'Final', useVariables: true },
+				{ id: 'from', type: 'textinput', label: 'From rounds (separated by commas; empty: none)', default: '' },
+				{ id: 'best', type: 'number', label: 'Best of each', default: 2, min: 1, max: 999 },
+			],
+			callback: (event) => {
+				const from = String(event.options.from || '')
+					.split(',')
+					.map((name) => name.trim())
+					.filter((name) => name !== '')
+				const body = { name: String(event.options.name) }
+				if (from.length > 0) Object.assign(body, { from, best: Number(event.options.best) || 1 })
+				return send('/api/round', body)
+			},
+		},
 	}
 }
 

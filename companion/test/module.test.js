@@ -105,8 +105,21 @@ test('the module drives a show and follows it', { skip }, async (t) => {
 	state = await until(link, (s) => s.state === 'name-entry', 'Abandon')
 	assert.ok(state.table.some((row) => row.name === 'Cy'), 'an abandoned turn keeps its row')
 
+	// The program runs with HideScores: each Reveal shows one more of the hidden scores.
+	const hidden = link.state.hidden.length
+	assert.ok(hidden >= 2, `the turns so far are hidden: ${JSON.stringify(link.state.hidden)}`)
+	await run('reveal')
+	await until(link, (s) => s.hidden.length === hidden - 1, 'one score revealed')
+
 	await run('winners')
 	state = await until(link, (s) => s.winners === true, 'the winners shown')
+	await run('winners')
+	await until(link, (s) => s.winners === false, 'the winners hidden')
+
+	await run('new_round', { name: 'Final', from: '', best: 2 })
+	state = await until(link, (s) => s.round === 'Final', 'the new round made current')
+	assert.equal(variableValues(state).round, 'Final')
+	assert.deepEqual(state.table, [], 'an empty round has an empty table')
 	assert.deepEqual(problems, [])
 })
 

@@ -4,9 +4,9 @@
 # The production desk against the real program started with --show-control and OSC on:
 # the button panel's module (companion/, its own node --test run) drives each action and
 # follows the live state; oscsend starts a contestant and holds the applause while oscdump
-# hears the turn's start, the new leader and the turn's end with its score; a sender outside
-# "OscAllowFrom" changes nothing; 10,000 random datagrams leave the program running and
-# answering.
+# hears the turn's start, the new leader and the turn's end with its score; Reveal and a
+# round's name reach the show; a sender outside "OscAllowFrom" changes nothing; 10,000 random
+# datagrams leave the program running and answering.
 # Usage: run_production_e2e.sh OVATRON
 set -euo pipefail
 ovatron="$1"
@@ -19,9 +19,10 @@ private_folders
 port=$((20000 + RANDOM % 20000))
 osc_port=$((port + 1))
 dump_port=$((port + 2))
-# An equal turn of two seconds, so that the countdown can be seen; OSC taken from 127.0.0.1
+# An equal turn of two seconds, so that the countdown can be seen; scores hidden from the
+# audience, so that Reveal has something to show; OSC taken from 127.0.0.1
 # alone, so that 127.0.0.2 stands for a sender outside the list.
-printf 'TurnSeconds=2\nOsc=1\nOscPort=%s\nOscAllowFrom=127.0.0.1\nOscSendTo=127.0.0.1:%s\n' \
+printf 'TurnSeconds=2\nHideScores=1\nOsc=1\nOscPort=%s\nOscAllowFrom=127.0.0.1\nOscSendTo=127.0.0.1:%s\n' \
   "$osc_port" "$dump_port" >"$XDG_CONFIG_HOME/Ovatron/Ovatron.conf"
 oscdump -L "$dump_port" >"$work/oscdump.txt" 2>&1 &
 pids+=($!)
@@ -87,6 +88,11 @@ score="$(state | /usr/bin/python3 -c 'import json,sys; print(next(r["score"] for
 await_heard "/ovatron/turn/end si \"Ola\" $score"
 await_heard '/ovatron/leader si "Ola"'
 await_heard '/ovatron/countdown i'
+# Reveal over OSC shows one more of the hidden scores.
+hidden="$(state | /usr/bin/python3 -c 'import json,sys; print(len(json.load(sys.stdin)["hidden"]))')"
+[ "$hidden" -ge 1 ] || fail "Ola's score is not hidden from the audience"
+oscsend 127.0.0.1 "$osc_port" /ovatron/reveal
+await_state "one score revealed over OSC" "len(s['hidden']) == $hidden - 1"
 
 # A sender outside the list is counted away; the next allowed message shows it was read first.
 /usr/bin/python3 - "$osc_port" <<'PY'
@@ -123,5 +129,13 @@ state >/dev/null || fail "show control stopped answering after the random datagr
 oscsend 127.0.0.1 "$osc_port" /ovatron/escape
 oscsend 127.0.0.1 "$osc_port" /ovatron/winners
 await_heard '/ovatron/winners sisisi "Ola"'
+# Rounds are switched by name; a name no round has changes nothing.
+if [ "$module_result" = passed ]; then
+  oscsend 127.0.0.1 "$osc_port" /ovatron/winners
+  await_state "the winners hidden again" "not s['winners']"
+  oscsend 127.0.0.1 "$osc_port" /ovatron/round s "Heat 9"
+  oscsend 127.0.0.1 "$osc_port" /ovatron/round s "Round 1"
+  await_state "the first round again over OSC" "s['round'] == 'Round 1' and any(r['name'] == 'Cy' for r in s['table'])"
+fi
 kill -0 "$program" || fail "the program did not keep running"
 echo "production desk: OSC passed; the module's tests $module_result"

@@ -13,7 +13,7 @@ packages=(
   qt6-svg-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-comic-neue
-  xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils
+  xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils dbus-daemon
   libx11-dev libxdamage-dev libxfixes-dev
   weston qt6-wayland
   pulseaudio pulseaudio-utils sox

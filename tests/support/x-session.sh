@@ -5,8 +5,9 @@
 # openbox, private settings and data folders and, when asked, a private sound server.
 #
 #   require_tools TOOL...          missing tools skip the test (exit 77; ctest reads it so)
-#   start_display [XVFB ARGS...]   an Xvfb (default one 1280x800 screen) with openbox; sets
-#                                  DISPLAY to its first screen and display to ":N"
+#   start_display [XVFB ARGS...]   an Xvfb (default one 1280x800 screen) with openbox and a
+#                                  private session bus; sets DISPLAY to its first screen and
+#                                  display to ":N"
 #   private_folders [NAME]         XDG_CONFIG_HOME, XDG_DATA_HOME and HOME inside $work
 #   start_sound_server             tests/support/pulse-server.sh, stopped again at the end
 #   fail MESSAGE                   says what failed, shows the program's log, exits 1
@@ -66,7 +67,25 @@ start_display() {
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
   openbox >>"$work/openbox.log" 2>&1 &
   pids+=($!)
+  start_session_bus
   sleep 1
+}
+
+# A desktop session has a session bus. Without one, Qt's first use of it (the menu bar asks for
+# a global menu) has libdbus fork an "autolaunch" helper from a process that already runs
+# threads, and now and then that child hangs, and with it the program's start. So a private bus,
+# as a desktop would have; where there is no dbus-daemon, an address that fails at once.
+start_session_bus() {
+  [ -z "${x_session_bus:-}" ] || return 0
+  x_session_bus="unix:path=$work/no-session-bus"
+  if command -v dbus-daemon >/dev/null; then
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/session-bus" \
+      2>>"$work/dbus.log" &
+    pids+=($!)
+    for _ in $(seq 50); do [ -s "$work/session-bus" ] && break; sleep 0.1; done
+    [ -s "$work/session-bus" ] && x_session_bus="$(head -n1 "$work/session-bus")"
+  fi
+  export DBUS_SESSION_BUS_ADDRESS="$x_session_bus"
 }
 
 private_folders() {

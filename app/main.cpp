@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -109,6 +110,20 @@ int exportWithoutWindow(int& argc, char** argv, const QString& file, const QStri
     return result.exitCode;
 }
 
+// Without a session bus (a bare X session, a kiosk), Qt's first use of one, the menu bar asking
+// for a global menu, has libdbus fork an "autolaunch" helper from a process that already runs
+// threads, and that child can hang before it runs, and the start with it. An address that fails
+// at once instead; a bus the session does have is left alone.
+void avoidSessionBusAutolaunch()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return;
+    const QString runtimeFolder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtimeFolder.isEmpty() && QFileInfo::exists(runtimeFolder + QStringLiteral("/bus")))
+        return;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/ovatron-no-session-bus");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -132,6 +147,7 @@ int main(int argc, char** argv)
         printLine(stderr, startupMessages().noDisplay);
         return EXIT_FAILURE;
     }
+    avoidSessionBusAutolaunch();
     qInstallMessageHandler(holdStartupMessages);
     QApplication app(argc, argv);
     releaseStartupMessages();

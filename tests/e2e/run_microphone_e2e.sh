@@ -215,6 +215,9 @@ window_ran_out() {
     sleep 0.2
   done
   [ "$count" -ge 20 ] || fail "$1's equal turn did not end ($count readings)"
+  # The turn ends on the tick after its last reading is written: the next name is typed only
+  # once the name entry shows (no level bar), or its first letters go to the ending turn.
+  shot_until "$1-over" 10 "[ \"\$(value $1-over level_row)\" -lt 0 ]" >/dev/null
 }
 keyboard_turn Ed 0.3
 window_ran_out Ed

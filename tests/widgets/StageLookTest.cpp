@@ -40,6 +40,58 @@ double textContrast(const QImage& image, const QRect& area, QRgb background)
     return best;
 }
 
+// The Stage of a 1280x720 screen painted as the audience window paints it: the first frame
+// whole, then each next frame only where it changed, which must give what a whole repaint gives.
+class StageRepaint {
+public:
+    StageRepaint(MeterView& view, const StagePalette& palette, const QString& title)
+        : m_fonts(stageFonts(view.displayFont().font(), stage::typeSizes(toLayoutRect(kClient)),
+                             view)),
+          m_look{stageFontKeys(m_fonts), palette, stageTextWidths(m_fonts), {}, title}
+    {
+    }
+
+    StageFrame frameOf(const MeterCore& meter, const StageMoment& moment = {}) const
+    {
+        return stageFrameOf(meter, toLayoutRect(kClient), m_look, moment);
+    }
+
+    void start(const StageFrame& first)
+    {
+        paint(m_shown, first, kClient);
+        m_before = first;
+    }
+
+    // Whether the next frame, painted where it changed, is the whole repaint's picture.
+    bool partialIsWhole(const StageFrame& now)
+    {
+        QRegion changed;
+        for (const layout::Rect& rect : changedStageRects(m_before, now))
+            changed += toQRect(rect);
+        paint(m_shown, now, changed);
+        QImage whole(kClient.size(), QImage::Format_RGB32);
+        paint(whole, now, kClient);
+        m_before = now;
+        return m_shown == whole;
+    }
+
+private:
+    static constexpr QRect kClient{0, 0, 1280, 720};
+
+    void paint(QImage& image, const StageFrame& frame, const QRegion& region)
+    {
+        QPainter painter(&image);
+        paintStage(painter, region, StageScene{frame, m_fonts, m_noLogo, m_texts});
+    }
+
+    StageFonts m_fonts;
+    StageLook m_look;
+    EventLogo m_noLogo;
+    StageTexts m_texts;
+    QImage m_shown{kClient.size(), QImage::Format_RGB32};
+    StageFrame m_before;
+};
+
 class StageScreen : public UiTest {
 protected:
     AudienceWindow& openWithTurns(const char* theme)
@@ -95,20 +147,9 @@ TEST_F(StageScreen, TextReadsAtSevenToOneInBothThemesMeasuredOnTheDrawnPixels)
 TEST_F(StageScreen, APartialRepaintAfterEveryStepIsTheWholeRepaint)
 {
     MeterView view(testSettings());
-    const QRect client(0, 0, 1280, 720);
-    const StageFonts fonts = stageFonts(view.displayFont().font(), stage::typeSizes(toLayoutRect(client)), view);
-    const StageLook look{stageFontKeys(fonts), stagePalette(StageTheme::Dark, 0, 0),
-                         stageTextWidths(fonts), {}, QStringLiteral("Spring Show")};
-    const EventLogo noLogo;
-    StageTexts texts;
-    auto paint = [&](QImage& image, const StageFrame& frame, const QRegion& region) {
-        QPainter painter(&image);
-        paintStage(painter, region, StageScene{frame, fonts, noLogo, texts});
-    };
-    QImage shown(client.size(), QImage::Format_RGB32);
+    StageRepaint repaint(view, stagePalette(StageTheme::Dark, 0, 0), QStringLiteral("Spring Show"));
     MeterCore& meter = view.meter();
-    StageFrame before = stageFrameOf(meter, toLayoutRect(client), look, {});
-    paint(shown, before, client);
+    repaint.start(repaint.frameOf(meter));
     for (int step = 0; step < 120; ++step) {
         if (step % 30 == 0) {
             meter.onChar(MeterCore::kEnter);  // the next turn, or its end
@@ -119,15 +160,7 @@ TEST_F(StageScreen, APartialRepaintAfterEveryStepIsTheWholeRepaint)
         StageMoment moment;
         moment.newLeader = step % 7 == 0;
         moment.countdown = step / 10;
-        const StageFrame now = stageFrameOf(meter, toLayoutRect(client), look, moment);
-        QRegion changed;
-        for (const layout::Rect& rect : changedStageRects(before, now))
-            changed += toQRect(rect);
-        paint(shown, now, changed);
-        QImage whole(client.size(), QImage::Format_RGB32);
-        paint(whole, now, client);
-        ASSERT_EQ(shown, whole) << "step " << step;
-        before = now;
+        ASSERT_TRUE(repaint.partialIsWhole(repaint.frameOf(meter, moment))) << "step " << step;
     }
 }
 
@@ -136,16 +169,7 @@ TEST_F(StageScreen, APartialRepaintAfterEveryStepIsTheWholeRepaint)
 TEST_F(StageScreen, HiddenRowsAGlideThePairAndTheConfettiRepaintOnlyWhatChanged)
 {
     MeterView view(testSettings());
-    const QRect client(0, 0, 1280, 720);
-    const StageFonts fonts = stageFonts(view.displayFont().font(), stage::typeSizes(toLayoutRect(client)), view);
-    const StageLook look{stageFontKeys(fonts), stagePalette(StageTheme::Light, 0, 0xFFFFFF),
-                         stageTextWidths(fonts), {}, QStringLiteral("Gala")};
-    const EventLogo noLogo;
-    StageTexts texts;
-    auto paint = [&](QImage& image, const StageFrame& frame, const QRegion& region) {
-        QPainter painter(&image);
-        paintStage(painter, region, StageScene{frame, fonts, noLogo, texts});
-    };
+    StageRepaint repaint(view, stagePalette(StageTheme::Light, 0, 0xFFFFFF), QStringLiteral("Gala"));
     MeterCore& meter = view.meter();
     for (const char* name : {"Ana", "Ben", "Cleo", "Dee", "Eve", "Fay"}) {
         meter.onText(name);
@@ -179,23 +203,14 @@ TEST_F(StageScreen, HiddenRowsAGlideThePairAndTheConfettiRepaintOnlyWhatChanged)
         confetti.confettiMilliseconds = elapsed;
         moments.push_back(confetti);
     }
-    QImage shown(client.size(), QImage::Format_RGB32);
-    StageFrame before = stageFrameOf(meter, toLayoutRect(client), look, {});
-    paint(shown, before, client);
+    repaint.start(repaint.frameOf(meter));
     int glidingFrames = 0;
     for (std::size_t step = 0; step < moments.size(); ++step) {
         if (step < 12)
             meter.tick(TickInput{true, true});
-        const StageFrame now = stageFrameOf(meter, toLayoutRect(client), look, moments[step]);
+        const StageFrame now = repaint.frameOf(meter, moments[step]);
         glidingFrames += now.glide ? 1 : 0;
-        QRegion changed;
-        for (const layout::Rect& rect : changedStageRects(before, now))
-            changed += toQRect(rect);
-        paint(shown, now, changed);
-        QImage whole(client.size(), QImage::Format_RGB32);
-        paint(whole, now, client);
-        ASSERT_EQ(shown, whole) << "step " << step;
-        before = now;
+        ASSERT_TRUE(repaint.partialIsWhole(now)) << "step " << step;
     }
     EXPECT_GT(glidingFrames, 5);  // Zed overtook others, and glid
 }

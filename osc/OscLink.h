@@ -7,6 +7,7 @@
 #include "core/ShowCommand.h"
 #include "osc/OscAnnouncer.h"
 #include "osc/OscInbox.h"
+#include "osc/OscService.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -33,12 +34,7 @@ public:
     QString problem() const { return m_problem; }
     quint16 port() const { return m_socket.localPort(); }
 
-    struct Counts {
-        int in = 0;       // messages carried out
-        int out = 0;      // datagrams sent
-        int refused = 0;  // from senders not allowed, of unknown addresses or wrong types
-        friend bool operator==(const Counts&, const Counts&) = default;
-    };
+    using Counts = OscCounts;
     Counts counts() const { return m_counts; }
 
     // Called whenever the show may have changed; sends what the change calls for.

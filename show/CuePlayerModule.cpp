@@ -3,20 +3,20 @@
 
 #include "show/CuePlayerModule.h"
 
+#include "show/ModuleFile.h"
+
 #include <QCoreApplication>
-#include <QLibrary>
 
 std::unique_ptr<audio::CuePlayer> loadCuePlayer(const QString& modulePath,
                                                 audio::CueEvents events, QString& error)
 {
-    // Loaded once and kept: unloading Qt Multimedia while the process runs is not safe.
-    QLibrary module(modulePath);
+    QString reason;
     const auto make =
-        reinterpret_cast<audio::MakeCuePlayer>(module.resolve(audio::kMakeCuePlayerSymbol));
+        moduleEntryOf<audio::MakeCuePlayer>(modulePath, audio::kMakeCuePlayerSymbol, reason);
     if (make == nullptr) {
         error = QCoreApplication::translate("CueDirector",
                                             "The sound cues' module cannot be loaded: %1")
-                    .arg(module.errorString());
+                    .arg(reason);
         return nullptr;
     }
     return std::unique_ptr<audio::CuePlayer>(make(std::move(events)));

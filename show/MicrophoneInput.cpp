@@ -3,21 +3,13 @@
 
 #include "show/MicrophoneInput.h"
 
+#include "show/ModuleFile.h"
+
 #include <QCoreApplication>
-#include <QDir>
-
-namespace {
-
-const char kModuleFolder[] = "../lib/ovatron";
-const char kModuleFile[] = "libovatron_sound.so";
-
-}  // namespace
 
 QString soundModulePath()
 {
-    return QDir(QCoreApplication::applicationDirPath())
-        .absoluteFilePath(QStringLiteral("%1/%2").arg(QLatin1String(kModuleFolder),
-                                                      QLatin1String(kModuleFile)));
+    return moduleFilePath("libovatron_sound.so");
 }
 
 std::unique_ptr<MicrophoneInput> MicrophoneInput::load(QString& error)
@@ -27,14 +19,13 @@ std::unique_ptr<MicrophoneInput> MicrophoneInput::load(QString& error)
 
 std::unique_ptr<MicrophoneInput> MicrophoneInput::load(const QString& modulePath, QString& error)
 {
-    // Loaded once and kept: unloading Qt Multimedia while the process runs is not safe.
-    QLibrary module(modulePath);
+    QString reason;
     const auto make =
-        reinterpret_cast<audio::MakeSoundInput>(module.resolve(audio::kMakeSoundInputSymbol));
+        moduleEntryOf<audio::MakeSoundInput>(modulePath, audio::kMakeSoundInputSymbol, reason);
     if (make == nullptr) {
         error = QCoreApplication::translate("MicrophoneInput",
                                             "The microphone's module cannot be loaded: %1")
-                    .arg(module.errorString());
+                    .arg(reason);
         return nullptr;
     }
     return std::unique_ptr<MicrophoneInput>(new MicrophoneInput(make));

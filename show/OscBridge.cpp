@@ -4,6 +4,7 @@
 #include "show/OscBridge.h"
 
 #include "show/MeterSession.h"
+#include "show/ModuleFile.h"
 
 OscBridge::OscBridge(brio::BRAppConfig& settings, MeterSession& session)
     : m_settings(settings), m_session(session)
@@ -14,22 +15,33 @@ OscBridge::OscBridge(brio::BRAppConfig& settings, MeterSession& session)
 
 OscBridge::~OscBridge() = default;
 
+template <typename Entry>
+Entry OscBridge::entry(const char* symbol) const
+{
+    QString error;
+    const auto found = moduleEntryOf<Entry>(moduleFilePath(kOscModuleFile), symbol, error);
+    if (found == nullptr)
+        emit m_session.notice(tr("OSC is off: its module cannot be loaded (%1).").arg(error));
+    return found;
+}
+
 void OscBridge::followSettings()
 {
     m_link.reset();
     // OSC's hold goes with its socket, and only OSC's.
     m_session.releaseAll(SpaceSource::Osc);
     const OscSettings stored = loadOscSettings(m_settings);
-    if (stored.on) {
-        auto link = std::make_unique<OscLink>(stored);
+    const auto make = stored.on ? entry<MakeOscService>(kMakeOscServiceSymbol) : nullptr;
+    if (make != nullptr) {
+        OscEvents events;
+        events.commandArrived = [this](const ShowCommand& command) {
+            m_session.carryOut(command, SpaceSource::Osc);
+        };
+        events.countsChanged = [this] { emit changed(); };
+        std::unique_ptr<OscService> link(make(stored, std::move(events)));
         if (!link->problem().isEmpty()) {
             emit m_session.notice(tr("OSC is off: %1").arg(link->problem()));
         } else {
-            connect(link.get(), &OscLink::commandArrived, &m_session,
-                    [this](const ShowCommand& command) {
-                        m_session.carryOut(command, SpaceSource::Osc);
-                    });
-            connect(link.get(), &OscLink::countsChanged, this, &OscBridge::changed);
             m_link = std::move(link);
             // What is under way now is the first thing the targets hear.
             tell();
@@ -42,4 +54,16 @@ void OscBridge::tell()
 {
     if (m_link)
         m_link->showChanged(oscFactsOf(m_session.meter(), m_session.winnersShowing()));
+}
+
+QStringList OscBridge::unreadableAddresses(const QString& sendTo, const QString& allowFrom) const
+{
+    const auto unreadable = entry<UnreadableOscAddresses>(kUnreadableOscAddressesSymbol);
+    return unreadable != nullptr ? unreadable(sendTo, allowFrom) : QStringList();
+}
+
+int OscBridge::sendTest(const QString& sendTo) const
+{
+    const auto send = entry<SendOscTest>(kSendOscTestSymbol);
+    return send != nullptr ? send(sendTo) : 0;
 }

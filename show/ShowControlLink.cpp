@@ -5,10 +5,8 @@
 
 #include "brio/BRStringQt.h"
 #include "core/settings/StageSettings.h"
-#include "remote/ShowControlServer.h"
 #include "show/MeterSession.h"
-
-#include <QHostAddress>
+#include "show/ModuleFile.h"
 
 ShowControlLink::ShowControlLink(brio::BRAppConfig& settings, MeterSession& session)
     : m_settings(settings), m_session(session)
@@ -68,25 +66,35 @@ void ShowControlLink::apply(const ShowControlSettings& chosen)
 
 void ShowControlLink::start(const ShowControlSettings& settings)
 {
+    QString error;
+    const auto make = moduleEntryOf<MakeShowControl>(moduleFilePath(kShowControlModuleFile),
+                                                     kMakeShowControlSymbol, error);
+    if (make == nullptr) {
+        emit m_session.notice(tr("Show control is off: its module cannot be loaded (%1).").arg(error));
+        return;
+    }
     // Read when a server first needs it, not at every start of the program.
     if (!m_title)
         m_title = brio::toQString(loadStageSettings(m_settings).eventTitle);
-    auto server = std::make_unique<ShowControlServer>(settings.token, [this]() {
-        ShowState state = showStateOf(m_session.meter(), *m_title, m_session.winnersShowing(),
-                                      m_session.hiddenNames());
-        addRounds(state, m_session);
-        return state;
-    });
-    if (!server->listen(QHostAddress(settings.address), static_cast<quint16>(settings.port))) {
+    ShowControlEvents events;
+    events.commandArrived = [this](const RemoteCommand& command) {
+        m_session.carryOut(command, SpaceSource::Remote);
+    };
+    std::unique_ptr<ShowControlService> server(make(
+        settings.token,
+        [this]() {
+            ShowState state = showStateOf(m_session.meter(), *m_title, m_session.winnersShowing(),
+                                          m_session.hiddenNames());
+            addRounds(state, m_session);
+            return state;
+        },
+        std::move(events)));
+    if (!server->listen(settings.address, static_cast<quint16>(settings.port))) {
         emit m_session.notice(tr("Show control is off: port %1 cannot be opened (%2).")
                                   .arg(settings.port)
                                   .arg(server->errorString()));
         return;
     }
-    connect(server.get(), &ShowControlServer::commandArrived, &m_session,
-            [this](const RemoteCommand& command) {
-                m_session.carryOut(command, SpaceSource::Remote);
-            });
     m_server = std::move(server);
 }
 
@@ -103,4 +111,12 @@ void ShowControlLink::setEventTitle(const QString& title)
     m_title = title;
     if (m_server)
         m_server->stateMayHaveChanged();
+}
+
+QString localNetworkHost()
+{
+    QString error;
+    const auto host = moduleEntryOf<LocalNetworkHost>(moduleFilePath(kShowControlModuleFile),
+                                                      kLocalNetworkHostSymbol, error);
+    return host != nullptr ? host() : QString::fromLatin1(kThisComputerAddress);
 }

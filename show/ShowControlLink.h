@@ -4,6 +4,7 @@
 #pragma once
 
 #include "remote/RemoteCommand.h"
+#include "remote/ShowControlService.h"
 #include "remote/ShowControlSettings.h"
 
 #include <QObject>
@@ -16,11 +17,12 @@ namespace brio {
 class BRAppConfig;
 }
 class MeterSession;
-class ShowControlServer;
 
 // Ties show control to the show's session: runs the server while show control is on (and only
 // then), lets remotes hear of every change of the display, and carries out their commands as
-// the session's intents, as the operator's keys would. Its notices go to the session's.
+// the session's intents, as the operator's keys would. The server comes from its module
+// (remote/ShowControlService.h), loaded the first time show control is switched on; a module
+// that cannot be loaded is a notice. Its notices go to the session's.
 class ShowControlLink : public QObject {
     Q_OBJECT
 public:
@@ -46,7 +48,11 @@ private:
 
     brio::BRAppConfig& m_settings;
     MeterSession& m_session;
-    std::unique_ptr<ShowControlServer> m_server;
+    std::unique_ptr<ShowControlService> m_server;
     std::optional<QString> m_title;  // the event's, read once and then told of changes
     std::optional<ShowControlSettings> m_thisRun;  // set by --show-control
 };
+
+// The address at which other machines reach this one: its first IPv4 address on the local
+// network, or this computer's own when it has none (or show control's module cannot be had).
+QString localNetworkHost();

@@ -21,6 +21,7 @@
 #include "widgets/dialogs/RoundDialogs.h"
 #include "widgets/dialogs/MicrophoneDialog.h"
 #include "show/MeterResults.h"
+#include "show/ModuleFile.h"
 #include "widgets/OperatorStrip.h"
 #include "results/ResultsExport.h"
 #include "results/ResultsSheet.h"
@@ -28,6 +29,7 @@
 #include "widgets/dialogs/SoundCuesDialog.h"
 #include "widgets/dialogs/ShowControlDialog.h"
 #include "widgets/dialogs/TurnDetailsDialog.h"
+#include "widgets/PrintService.h"
 #include "widgets/ProgramIcon.h"
 #include "widgets/dialogs/UnsavedResultsQuestion.h"
 
@@ -40,7 +42,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -381,12 +382,20 @@ bool MainWindow::exportResults()
 
 void MainWindow::printResults()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    if (!m_resultsDialogs.setUpPrinter(this, printer))
+    // The printer's code is loaded the first time something is printed.
+    QString error;
+    const auto print = moduleEntryOf<PrintPagesEntry>(moduleFilePath(kPrintModuleFile),
+                                                      kPrintPagesSymbol, error);
+    if (print == nullptr) {
+        showWarningMessage(tr("The results cannot be printed: %1").arg(error), this);
         return;
-    if (!ResultsSheet::printAll(
-            ResultsSheet::sheetsOf(resultsOf(session(), m_show.eventStarted())), printer))
+    }
+    const PrintOutcome printed =
+        print(this, m_resultsDialogs.setUpPrinter, [this](QPagedPaintDevice& printer) {
+            return ResultsSheet::printAll(
+                ResultsSheet::sheetsOf(resultsOf(session(), m_show.eventStarted())), printer);
+        });
+    if (printed == PrintOutcome::Failed)
         showWarningMessage(tr("The results could not be printed."), this);
 }
 

@@ -3,8 +3,6 @@
 
 #include "widgets/dialogs/OscDialog.h"
 
-#include "osc/OscOutbox.h"
-#include "osc/OscPeers.h"
 #include "show/OscBridge.h"
 #include "widgets/dialogs/DialogUnits.h"
 
@@ -91,16 +89,15 @@ OscSettings OscDialog::settings() const
 
 void OscDialog::sendTest()
 {
-    OscOutbox outbox(parseOscTargets(m_sendTo->text()).targets);
-    const int sent = outbox.send(oscTestMessage());
+    const int sent = m_bridge.sendTest(m_sendTo->text());
     m_problems->setText(sent > 0 ? tr("The test message went to %n target(s).", nullptr, sent)
                                  : tr("No target to send the test message to."));
 }
 
 void OscDialog::checkAddresses()
 {
-    QStringList unreadable = parseOscTargets(m_sendTo->text()).unreadable;
-    unreadable += unreadableAllowList(m_allowFrom->text());
+    const QStringList unreadable =
+        m_bridge.unreadableAddresses(m_sendTo->text(), m_allowFrom->text());
     m_problems->setText(unreadable.isEmpty()
                             ? QString()
                             : tr("Not an address: %1").arg(unreadable.join(QStringLiteral(", "))));
@@ -108,12 +105,12 @@ void OscDialog::checkAddresses()
 
 void OscDialog::showCounts()
 {
-    const OscLink* link = m_bridge.link();
+    const OscService* link = m_bridge.link();
     if (!link) {
         m_counts->setText(tr("OSC is off."));
         return;
     }
-    const OscLink::Counts counts = link->counts();
+    const OscCounts counts = link->counts();
     m_counts->setText(tr("Messages in: %1, out: %2, refused: %3")
                           .arg(counts.in)
                           .arg(counts.out)

@@ -6,8 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace {
 
@@ -27,15 +25,9 @@ QString chooseExportFile(QWidget* parent)
     return path;
 }
 
-bool setUpPrinter(QWidget* parent, QPrinter& printer)
-{
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
-}
-
 }  // namespace
 
 ResultsDialogs standardResultsDialogs()
 {
-    return ResultsDialogs{chooseExportFile, setUpPrinter};
+    return ResultsDialogs{chooseExportFile, {}};
 }

@@ -14,9 +14,10 @@ class QWidget;
 struct ResultsDialogs {
     // The file to export to (.csv or .pdf); empty when the operator cancels.
     std::function<QString(QWidget* parent)> chooseExportFile;
-    // Sets the printer up through the system's print dialog; false when cancelled.
+    // Sets the printer up; false when cancelled. Empty: Qt's print dialog, which the print
+    // module opens (widgets/PrintService.h).
     std::function<bool(QWidget* parent, QPrinter& printer)> setUpPrinter;
 };
 
-// The real ones: a save-file dialog and Qt's print dialog.
+// The real ones: a save-file dialog and Qt's print dialog (left to the print module).
 ResultsDialogs standardResultsDialogs();

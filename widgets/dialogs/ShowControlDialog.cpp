@@ -4,6 +4,7 @@
 #include "widgets/dialogs/ShowControlDialog.h"
 
 #include "remote/AccessToken.h"
+#include "show/ShowControlLink.h"
 #include "widgets/dialogs/DialogUnits.h"
 #include "display/QrCodeImage.h"
 
@@ -14,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkInterface>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
@@ -34,15 +34,6 @@ QLineEdit* copyableLine(QWidget* parent)
 }
 
 }  // namespace
-
-QString localNetworkHost()
-{
-    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
-        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
-            return address.toString();
-    }
-    return QString::fromLatin1(kThisComputerAddress);
-}
 
 ShowControlDialog::ShowControlDialog(const ShowControlSettings& settings, QWidget* parent)
     : QDialog(parent, kModalFrameFlags),

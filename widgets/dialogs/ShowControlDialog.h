@@ -42,7 +42,3 @@ private:
     QLineEdit* m_api;
     QLabel* m_qrCode;
 };
-
-// The address at which other machines reach this one: its first IPv4 address on the local
-// network, or this computer's own when it has none.
-QString localNetworkHost();

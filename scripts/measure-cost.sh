@@ -15,16 +15,20 @@
 # connected at rest with cues on is sc-rest. The same bare window
 # repainting only one marker-sized patch every 20 ms gives the floor: what Qt and the X server
 # take for any small change per tick, however little is drawn. Each figure is the median of
-# the runs (each column on its own); each run starts the program afresh.
+# the runs (each column on its own); each run starts the program afresh. The shared objects
+# each maps once its window shows, every optional part off, are counted and the program's own
+# beyond the bare window's named.
 #
 # Everything runs on an Xvfb of its own (local socket only, no TCP) with openbox, and with
 # key auto-repeat off so that a held SPACE stays one press rather than a stream of repeats.
 # The program's window is full screen, through its own settings file.
 #
-# Usage: measure-cost.sh [--size WxH] [--seconds N] [--runs N] [--tools DIR] PROGRAM
+# Usage: measure-cost.sh [--size WxH] [--seconds N] [--runs N] [--starts N] [--tools DIR] PROGRAM
 #   --size     screen size (default 1600x1000)
 #   --seconds  length of each measured phase (default 10)
 #   --runs     runs per phase; the median is shown (default 3)
+#   --starts   starts timed of each, the program's and the bare window's taking turns
+#              (default 15)
 #   --tools    the build tree's tools folder with ovatron_bare_window and
 #              ovatron_damage_probe (default: PROGRAM's folder/../tools)
 set -euo pipefail
@@ -46,12 +50,14 @@ die() {
 size=1600x1000
 seconds=10
 runs=3
+starts=15
 tools=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --size) [ $# -ge 2 ] || usage_error; size="$2"; shift 2 ;;
     --seconds) [ $# -ge 2 ] || usage_error; seconds="$2"; shift 2 ;;
     --runs) [ $# -ge 2 ] || usage_error; runs="$2"; shift 2 ;;
+    --starts) [ $# -ge 2 ] || usage_error; starts="$2"; shift 2 ;;
     --tools) [ $# -ge 2 ] || usage_error; tools="$2"; shift 2 ;;
     -h|--help) usage; exit 0 ;;
     --) shift; break ;;
@@ -69,6 +75,8 @@ screen_height="${BASH_REMATCH[2]}"
   || die "--seconds wants a whole number from 1 to 3600, not '$seconds'"
 [[ "$runs" =~ ^[0-9]+$ ]] && [ "$runs" -ge 1 ] && [ "$runs" -le 99 ] \
   || die "--runs wants a whole number from 1 to 99, not '$runs'"
+[[ "$starts" =~ ^[0-9]+$ ]] && [ "$starts" -ge 1 ] && [ "$starts" -le 99 ] \
+  || die "--starts wants a whole number from 1 to 99, not '$starts'"
 [ -f "$program" ] && [ -x "$program" ] || die "no program to run at '$program'"
 program="$(cd "$(dirname "$program")" && pwd)/$(basename "$program")"
 [ -n "$tools" ] || tools="$(dirname "$(dirname "$program")")/tools"
@@ -88,7 +96,6 @@ readonly settle_seconds=1.5
 readonly climb_seconds=2
 readonly rhythm_down_seconds=0.6
 readonly rhythm_up_seconds=0.6
-readonly start_count=5
 readonly window_timeout=30
 readonly clock_ticks="$(getconf CLK_TCK)"
 
@@ -178,6 +185,11 @@ memory_kib() {
   echo "${rss:-0} ${pss:-0}"
 }
 
+# The shared objects a process maps, one path a line, sorted.
+shared_objects() {
+  awk '$6 ~ /\.so(\.[0-9]+)*$/ { print $6 }' "/proc/$1/maps" | sort -u
+}
+
 value_of() {
   sed -n "s/.*\\b$1=\\([^ ]*\\).*/\\1/p" <<<"$2"
 }
@@ -254,6 +266,7 @@ measure_program_run() {
   local run="$1"
   prepare_home "program.$run"
   start_app "$work/program.$run.log" "$program"
+  [ "$run" -gt 1 ] || shared_objects "$app_pid" >"$work/objects.program"
   measure_phase idle
   xdotool type --delay 50 "Ana"
   xdotool key Return
@@ -276,14 +289,21 @@ measure_program_run() {
 # a listener counts (appended as "messages PER_SECOND" to the results).
 # Counts the live WebSocket's messages for SECONDS and appends "messages PER_SECOND".
 listen_live() {
+  # The alarm ends the count on time: the server's pings, which recv() answers by itself,
+  # would otherwise keep a quiet connection's read from ever timing out.
   /usr/bin/python3 -c '
-import sys, time, websocket
+import signal, sys, time, websocket
+class Over(Exception): pass
+def over(*_): raise Over()
 live = websocket.create_connection(sys.argv[1]); live.recv()
 count, start = 0, time.time()
-while time.time() - start < float(sys.argv[2]):
-    live.settimeout(max(0.01, float(sys.argv[2]) - (time.time() - start)))
-    try: live.recv(); count += 1
-    except websocket.WebSocketTimeoutException: break
+signal.signal(signal.SIGALRM, over)
+signal.setitimer(signal.ITIMER_REAL, float(sys.argv[2]))
+try:
+    while True:
+        live.recv(); count += 1
+except (Over, websocket.WebSocketTimeoutException):
+    pass
 print("%s %.2f" % (sys.argv[3], count / (time.time() - start)))' "$@"
 }
 
@@ -395,23 +415,32 @@ measure_bare_run() {
   shift 2
   prepare_home "$phase.$run"
   start_app "$work/$phase.$run.log" "$bare" "$@"
+  [ "$run" -gt 1 ] || shared_objects "$app_pid" >"$work/objects.$phase"
   measure_phase "$phase"
   stop_process "$app_pid"
 }
 
 # Start-to-window time: the probe starts the program and reports when its window is mapped
-# and when the first pixels are drawn into it (the moment it can be seen); the median of
-# $start_count starts. Appends "NAME MAP_MS PAINT_MS".
+# and when the first pixels are drawn into it (the moment it can be seen). Appends
+# "NAME MAP_MS PAINT_MS".
+measure_start() {
+  local name="$1" run="$2" line
+  shift 2
+  prepare_home "start.$name.$run"
+  run_waited "$probe" --start --timeout "$window_timeout" -- "$@" >"$work/probe.out" 2>"$work/probe.err" \
+    || die "timing the start of $1 failed: $(cat "$work/probe.err")"
+  line="$(cat "$work/probe.out")"
+  echo "$name $(value_of map_ms "$line") $(value_of paint_ms "$line")" >>"$work/starts"
+  pause 0.5
+}
+
+# The program's and the bare window's starts take turns, so that a machine that grows busier
+# during the measurement weighs on both alike.
 measure_starts() {
-  local name="$1" i line
-  shift
-  for ((i = 1; i <= start_count; i++)); do
-    prepare_home "start.$name.$i"
-    run_waited "$probe" --start --timeout "$window_timeout" -- "$@" >"$work/probe.out" 2>"$work/probe.err" \
-      || die "timing the start of $1 failed: $(cat "$work/probe.err")"
-    line="$(cat "$work/probe.out")"
-    echo "$name $(value_of map_ms "$line") $(value_of paint_ms "$line")" >>"$work/starts"
-    pause 0.5
+  local i
+  for ((i = 1; i <= starts; i++)); do
+    measure_start program "$i" "$program"
+    measure_start bare "$i" "$bare"
   done
 }
 
@@ -483,9 +512,16 @@ print_report() {
     "$awk_ratio"'
      BEGIN { printf "floor    %10s   (moving / floor: %s)\n", ratio(fp + fx, bc), ratio(p + x, fp + fx) }'
   echo
-  echo "start to window (median of $start_count starts; from exec to mapped / to first pixels drawn):"
+  echo "start to window (median of $starts starts each, taking turns; from exec to mapped / to first pixels drawn):"
   printf '  %-8s %8.1f ms mapped %8.1f ms drawn\n' program "$(start_median program 2)" "$(start_median program 3)"
   printf '  %-8s %8.1f ms mapped %8.1f ms drawn\n' bare "$(start_median bare 2)" "$(start_median bare 3)"
+  awk -v p="$(start_median program 3)" -v b="$(start_median bare 3)" "$awk_ratio"'
+     BEGIN { printf "  program / bare window, drawn: %s\n", ratio(p, b) }'
+  echo
+  echo "shared objects mapped once the window shows, every optional part off:"
+  printf '  program %d, bare window %d\n' "$(wc -l <"$work/objects.program")" "$(wc -l <"$work/objects.bare")"
+  echo "  the program's beyond the bare window's:"
+  comm -23 "$work/objects.program" "$work/objects.bare" | xargs -rn1 basename | sed 's/^/    /'
 }
 
 : >"$work/results"
@@ -511,6 +547,5 @@ for ((run = 1; run <= runs; run++)); do
   measure_bare_run "$run" floor --patch
 done
 echo "  start times" >&2
-measure_starts program "$program"
-measure_starts bare "$bare"
+measure_starts
 print_report

@@ -108,6 +108,14 @@ expected=(
   /usr/share/ovatron/help/fr/index.html
   /usr/share/doc/ovatron/copyright
 )
+# The optional parts' modules, which the program loads the first time each is wanted.
+modules=(
+  /usr/lib/ovatron/libovatron_sound.so
+  /usr/lib/ovatron/libovatron_show_control.so
+  /usr/lib/ovatron/libovatron_osc.so
+  /usr/lib/ovatron/libovatron_print.so
+)
+expected+=("${modules[@]}")
 for file in "${expected[@]}"; do
   printf '%s\n' "${listed[@]}" | grep -qxF "$file" || fail "the package does not list $file"
   [ -f "$file" ] || fail "$file is listed but not on disk"
@@ -115,6 +123,10 @@ done
 [ -x /usr/bin/ovatron ] || fail "/usr/bin/ovatron is not executable"
 missing_libs="$(ldd /usr/bin/ovatron | grep 'not found' || true)"
 [ -z "$missing_libs" ] || fail "libraries missing for /usr/bin/ovatron: $missing_libs"
+for module in "${modules[@]}"; do
+  missing_libs="$(ldd "$module" | grep 'not found' || true)"
+  [ -z "$missing_libs" ] || fail "libraries missing for $module: $missing_libs"
+done
 echo "${#listed[@]} paths listed, the ${#expected[@]} key files present"
 
 if $check_version; then

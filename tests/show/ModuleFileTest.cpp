@@ -9,12 +9,19 @@
 #include "audio/SoundInput.h"
 #include "osc/OscService.h"
 #include "remote/ShowControlService.h"
+#include "core/AppConfig.h"
+#include "show/MeterSession.h"
 #include "show/ModuleFile.h"
+#include "show/OscBridge.h"
+#include "show/ShowControlLink.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QHostAddress>
+#include <QTcpServer>
 #include <QTemporaryDir>
+#include <QUdpSocket>
 
 namespace {
 
@@ -32,6 +39,12 @@ const Entry kEntries[] = {
     {kOscModuleFile, kUnreadableOscAddressesSymbol},
     {kOscModuleFile, kSendOscTestSymbol},
 };
+
+bool mapped(const char* fileName)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(fileName);
+}
 
 }  // namespace
 
@@ -68,4 +81,41 @@ TEST(ModuleFile, WhatCannotBeLoadedGivesNoEntryAndAReason)
             << unloadable.path.toStdString();
         EXPECT_FALSE(error.isEmpty()) << unloadable.path.toStdString();
     }
+}
+
+// A show with show control and OSC off maps neither module; switching each on loads its own.
+TEST(ModuleFile, ShowControlAndOscAreLoadedOnlyOnceSwitchedOn)
+{
+    if (mapped(kShowControlModuleFile) || mapped(kOscModuleFile))
+        GTEST_SKIP() << "another test loaded a module in this process; ctest runs each in its own";
+    AppConfig settings;
+    settings.init("Ovatron");
+    MeterSession session(settings);
+    ShowControlLink showControl(settings, session);
+    OscBridge osc(settings, session);
+    showControl.followSettings();
+    osc.followSettings();
+    EXPECT_FALSE(mapped(kShowControlModuleFile));
+    EXPECT_FALSE(mapped(kOscModuleFile));
+
+    OscSettings on;
+    on.on = true;
+    {
+        QUdpSocket probe;
+        ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
+        on.port = probe.localPort();
+    }
+    storeOscSettings(settings, on);
+    osc.followSettings();
+    EXPECT_NE(osc.link(), nullptr);
+    EXPECT_TRUE(mapped(kOscModuleFile));
+    EXPECT_FALSE(mapped(kShowControlModuleFile));
+
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    const int port = probe.serverPort();
+    probe.close();
+    showControl.startForThisRun(port);
+    EXPECT_TRUE(showControl.isRunning());
+    EXPECT_TRUE(mapped(kShowControlModuleFile));
 }

@@ -3,6 +3,8 @@
 
 #include "display/ScaledPicture.h"
 
+#include "display/PngImage.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <QString>
@@ -20,7 +22,7 @@ QString resourcePath(int resourceId, const QString& suffix)
 // drawn into rectangles in device pixels here, so every picture counts as 1x.
 QImage loadedPicture(const QString& path)
 {
-    QImage image(path);
+    QImage image = readPng(path);
     if (image.isNull())
         return QImage();
     // The format that raster painting blends fastest.

@@ -3,7 +3,10 @@
 
 #include "widgets/ProgramIcon.h"
 
+#include "display/PngImage.h"
+
 #include <QApplication>
+#include <QPixmap>
 
 namespace {
 // The sizes a window icon is drawn at (title bar, task bar, switcher). Each is decoded at once
@@ -18,8 +21,10 @@ QIcon programIcon()
     // decoded pictures rather than keep each size decoded once more.
     if (!QApplication::windowIcon().isNull())
         return QApplication::windowIcon();
+    // Read as the PNGs they are (QIcon::addFile would load every image plugin to ask them).
     QIcon icon;
     for (int size : kIconSizes)
-        icon.addFile(QStringLiteral(":/icon/ovatron-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(
+            QPixmap::fromImage(readPng(QStringLiteral(":/icon/ovatron-%1.png").arg(size))));
     return icon;
 }

@@ -535,6 +535,10 @@
         <translation>Die Ergebnisse konnten nicht gedruckt werden.</translation>
     </message>
     <message>
+        <source>The results cannot be printed: %1</source>
+        <translation>Die Ergebnisse lassen sich nicht drucken: %1</translation>
+    </message>
+    <message>
         <source>Settings are not being saved: %1 cannot be written.</source>
         <translation>Einstellungen werden nicht gespeichert: %1 kann nicht geschrieben werden.</translation>
     </message>
@@ -680,6 +684,10 @@
     <message>
         <source>OSC is off: %1</source>
         <translation>OSC ist aus: %1</translation>
+    </message>
+    <message>
+        <source>OSC is off: its module cannot be loaded (%1).</source>
+        <translation>OSC ist aus: sein Modul lässt sich nicht laden (%1).</translation>
     </message>
 </context>
 <context>
@@ -989,6 +997,10 @@
     <message>
         <source>Show control is off: port %1 cannot be opened (%2).</source>
         <translation>Die Show-Steuerung ist aus: Port %1 lässt sich nicht öffnen (%2).</translation>
+    </message>
+    <message>
+        <source>Show control is off: its module cannot be loaded (%1).</source>
+        <translation>Die Show-Steuerung ist aus: ihr Modul lässt sich nicht laden (%1).</translation>
     </message>
 </context>
 <context>

@@ -535,6 +535,10 @@
         <translation>Les résultats n&apos;ont pas pu être imprimés.</translation>
     </message>
     <message>
+        <source>The results cannot be printed: %1</source>
+        <translation>Les résultats ne peuvent pas être imprimés : %1</translation>
+    </message>
+    <message>
         <source>Settings are not being saved: %1 cannot be written.</source>
         <translation>Les réglages ne sont pas enregistrés : impossible d&apos;écrire %1.</translation>
     </message>
@@ -680,6 +684,10 @@
     <message>
         <source>OSC is off: %1</source>
         <translation>OSC est désactivé : %1</translation>
+    </message>
+    <message>
+        <source>OSC is off: its module cannot be loaded (%1).</source>
+        <translation>OSC est désactivé : son module ne peut pas être chargé (%1).</translation>
     </message>
 </context>
 <context>
@@ -989,6 +997,10 @@
     <message>
         <source>Show control is off: port %1 cannot be opened (%2).</source>
         <translation>Le pilotage du spectacle est désactivé : le port %1 ne peut pas être ouvert (%2).</translation>
+    </message>
+    <message>
+        <source>Show control is off: its module cannot be loaded (%1).</source>
+        <translation>Le pilotage du spectacle est désactivé : son module ne peut pas être chargé (%1).</translation>
     </message>
 </context>
 <context>

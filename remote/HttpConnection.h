@@ -56,6 +56,7 @@ private:
     void readRequests();
     void timeUp();
     void answerAndClose(const RemoteReply& reply, bool linger);
+    void write(const QByteArray& answer);
     void handOver();
 
     QTcpSocket* m_socket;  // a child of this object until handed over

@@ -152,18 +152,10 @@ TEST(ConnectionPlaces, AnAddresssTrustedConnectionsLeaveItsUntrustedHalfWhole)
         const auto admission = places.arrive(++id, "10.0.0.2");
         EXPECT_TRUE(admission.admitted && !admission.evict) << "untrusted connection " << i;
     }
-    // The live sockets leave the plain places and are bounded apart; only the trusted go live.
+    // Only a trusted connection goes live, and leaves the plain places when it does.
     EXPECT_FALSE(places.goLive(id));
     EXPECT_TRUE(places.goLive(1));
     EXPECT_EQ(places.count(), 2 * ConnectionPlaces::kPlacesPerAddress - 2);
-    ConnectionPlaces live;
-    for (std::uint64_t n = 1; n <= ConnectionPlaces::kLivePlaces + 1; ++n) {
-        live.arrive(n, "10.0.0.2");
-        live.trust(n);
-        EXPECT_EQ(live.goLive(n), n <= ConnectionPlaces::kLivePlaces) << n;
-    }
-    live.leave(3);
-    EXPECT_TRUE(live.goLive(ConnectionPlaces::kLivePlaces + 1));
 }
 
 TEST(RequestHandler, OnlyWrongTokensCountAndTheRightOneIsNeverRefused)

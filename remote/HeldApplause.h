@@ -24,7 +24,6 @@ public:
     void hear(std::uint64_t holder, bool down);
     // holder's connection is gone: its hold goes with it.
     void forget(std::uint64_t holder);
-    bool holds(std::uint64_t holder) const { return m_holds.count(holder) != 0; }
 
 signals:
     void changed(std::uint64_t holder, bool down);

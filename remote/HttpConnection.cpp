@@ -69,7 +69,7 @@ void HttpConnection::readRequests()
             }
             emit trusted();
             if (m_reader.wantsWebSocket()) {
-                const RemoteReply reply = m_judge.answer(head, m_socket);
+                const RemoteReply reply = m_judge.answer(head, true);
                 if (reply.status == RemoteReply::kSwitchingProtocols)
                     handOver();
                 else
@@ -82,7 +82,7 @@ void HttpConnection::readRequests()
         case RequestReader::Step::Done: {
             m_socket->skip(progress.consumed);
             const bool keepAlive = m_reader.keepAlive();
-            const RemoteReply reply = m_judge.answer(m_reader.request(m_peer), m_socket);
+            const RemoteReply reply = m_judge.answer(m_reader.request(m_peer), false);
             m_reader.reset();
             m_inRequest = false;
             if (!keepAlive) {

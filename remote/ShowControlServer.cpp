@@ -32,7 +32,8 @@ ShowControlServer::ShowControlServer(const QString& token, std::function<ShowSta
 
 ShowControlServer::~ShowControlServer()
 {
-    // Its holds end with it: the one who made it lets go of what it held.
+    // Nothing is said of the holds while the server is taken apart: whoever stops show
+    // control lets go of every hold it had.
     disconnect(&m_applause, nullptr, this, nullptr);
     m_listener.close();
     // Nothing of a socket that goes may reach back into this object while it is taken apart.
@@ -87,9 +88,13 @@ void ShowControlServer::acceptConnections()
             [this](const RemoteRequest& request) {
                 return m_handler.admit(request, m_clock.elapsed());
             },
-            [this, id](const RemoteRequest& request, QTcpSocket*) {
+            [this, id](const RemoteRequest& request, bool upgrading) {
                 RemoteReply reply = m_handler.handle(request, m_state(), m_clock.elapsed());
-                if (reply.status == RemoteReply::kSwitchingProtocols && !m_places.goLive(id))
+                // Only an upgrade the connection carries out takes a live place.
+                if (reply.status == RemoteReply::kSwitchingProtocols && !upgrading)
+                    reply = RemoteReply{426, "application/json",
+                                        R"({"error":"a WebSocket is needed"})", std::nullopt};
+                else if (reply.status == RemoteReply::kSwitchingProtocols && !m_places.goLive(id))
                     reply = RemoteReply{503, "application/json",
                                         R"({"error":"every live connection is taken"})",
                                         std::nullopt};

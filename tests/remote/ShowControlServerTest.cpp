@@ -96,6 +96,8 @@ TEST_F(ShowControlServerTest, AnswersAClientThatHalfClosesAfterItsRequest)
         {request("/api/enter", "{}"), "HTTP/1.1 200 "},
         {request("/remote"), "HTTP/1.1 200 "},  // the largest answer there is
         {request("/api/state", {}, false), "HTTP/1.1 401 "},
+        // An upgrade without "Connection: Upgrade" cannot be carried out.
+        {"GET /api/live?token=" + kToken + " HTTP/1.1\r\nHost: 127.0.0.1\r\nUpgrade: websocket\r\n\r\n", "HTTP/1.1 426 "},
     };
     for (const auto& [bytes, status] : cases) {
         RawClient client(m_server.port());

@@ -55,9 +55,10 @@ public:
     void stateMayHaveChanged();
 
 signals:
-    // An applause command names its holder: the connection it came from, never 0, the same
-    // for each of its words, and each hold that ends (released, silent for
-    // kApplauseSilenceMs, or its connection gone) is an applause up with that holder.
+    // An applause command names its holder: the connection it came from, never 0 and never
+    // reused. A hold that begins is one applause down; one that ends (released, silent for
+    // kApplauseSilenceMs, or its connection gone) one applause up with the same holder; the
+    // repeats between them say nothing.
     void commandArrived(const RemoteCommand& command);
 
 private:

@@ -118,7 +118,7 @@ class OvatronLink extends EventEmitter {
 		socket.on('error', (error) => this.lose(socket, error.message))
 		socket.on('close', (code) => {
 			if (code === kPolicyViolated) this.refuseToken(socket)
-			else this.lose(socket, `Ovatron closed the connection (${code})`)
+			else this.lose(socket, `The connection to Ovatron closed (${code})`)
 		})
 		// Once this is listened to, ws leaves the refused handshake to us.
 		socket.on('unexpected-response', (request, response) => {

@@ -45,9 +45,9 @@ class OvatronLink extends EventEmitter {
 		super()
 		this.problem = configProblem(config)
 		const host = this.problem ? '' : hostInUrl(config.host)
-		this.base = `http://${host}:${config.port}`
-		this.liveUrl = `ws://${host}:${config.port}/api/live?token=${encodeURIComponent(config.token)}`
 		this.token = String(config.token || '').trim()
+		this.base = `http://${host}:${config.port}`
+		this.liveUrl = `ws://${host}:${config.port}/api/live?token=${encodeURIComponent(this.token)}`
 		this.state = null
 		this.retryMs = timing.firstRetryMs
 		this.socket = null

@@ -5,8 +5,8 @@
 
 #include <QString>
 #include <QStringList>
-#include <cstdint>
 
+#include <cstdint>
 
 // What a device outside the window (an OSC sender, a cue program) asks of the show, carried
 // out as the operator's keys would.

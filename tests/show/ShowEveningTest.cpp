@@ -35,6 +35,8 @@ using ovatron::test::kTickLimit;
 
 // Generous bounds for real sockets and real-time playback on a busy machine; they time nothing.
 constexpr int kSettleMs = 10000;
+const QByteArray kOscHold("/ovatron/applause\0\0\0,i\0\0\0\0\0\1", 28);
+const QByteArray kOscLetGo("/ovatron/applause\0\0\0,i\0\0\0\0\0\0", 28);
 
 int freePort()
 {
@@ -91,6 +93,26 @@ protected:
         return reply;
     }
 
+    void startShowControl()
+    {
+        m_port = freePort();
+        ASSERT_GT(m_port, 0);
+        m_show->showControl().startForThisRun(m_port);
+        ASSERT_TRUE(m_show->showControl().isRunning());
+        m_token = loadShowControlSettings(m_settings).token;
+    }
+
+    void startOsc()
+    {
+        m_oscPort = freePort();
+        OscSettings on;
+        on.on = true;
+        on.port = m_oscPort;
+        storeOscSettings(m_settings, on);
+        m_show->osc().followSettings();
+        ASSERT_NE(m_show->osc().link(), nullptr);
+    }
+
     void osc(const QByteArray& datagram)
     {
         QUdpSocket desk;
@@ -132,11 +154,7 @@ TEST_F(ShowEvening, EveryInputAndEveryRoundGoThroughTheOneShow)
     EXPECT_GT(ada, 20);
 
     // A phone remote: Ben, held by one connection, let go by the same one.
-    m_port = freePort();
-    ASSERT_GT(m_port, 0);
-    m_show->showControl().startForThisRun(m_port);
-    ASSERT_TRUE(m_show->showControl().isRunning());
-    m_token = loadShowControlSettings(m_settings).token;
+    startShowControl();
     EXPECT_TRUE(post("/api/contestant", "{\"name\": \"Ben\"}").endsWith(ok));
     ASSERT_EQ(meter().state(), MeterState::Measuring);
     EXPECT_TRUE(post("/api/applause", "{\"down\": true}").endsWith(ok));
@@ -146,19 +164,13 @@ TEST_F(ShowEvening, EveryInputAndEveryRoundGoThroughTheOneShow)
     EXPECT_GT(scoreOf("Ben"), 10);
 
     // A lighting desk over OSC: Cal.
-    m_oscPort = freePort();
-    OscSettings oscOn;
-    oscOn.on = true;
-    oscOn.port = m_oscPort;
-    storeOscSettings(m_settings, oscOn);
-    m_show->osc().followSettings();
-    ASSERT_NE(m_show->osc().link(), nullptr);
+    startOsc();
     osc(QByteArray("/ovatron/contestant\0,s\0\0Cal\0", 28));
     ASSERT_TRUE(QTest::qWaitFor([this]() { return meter().state() == MeterState::Measuring; },
                                 kSettleMs));
-    osc(QByteArray("/ovatron/applause\0\0\0,i\0\0\0\0\0\1", 28));
+    osc(kOscHold);
     EXPECT_TRUE(QTest::qWaitFor([this]() { return meter().level() > 10; }, kSettleMs));
-    osc(QByteArray("/ovatron/applause\0\0\0,i\0\0\0\0\0\0", 28));
+    osc(kOscLetGo);
     osc(QByteArray("/ovatron/enter\0\0,\0\0\0", 20));
     ASSERT_TRUE(QTest::qWaitFor([this]() { return meter().state() == MeterState::NameEntry; },
                                 kSettleMs));
@@ -221,6 +233,51 @@ TEST_F(ShowEvening, EveryInputAndEveryRoundGoThroughTheOneShow)
     ASSERT_EQ(stored->rounds.size(), 2u);
     EXPECT_EQ(stored->rounds[0].entries.size(), 4u);
     EXPECT_EQ(stored->rounds[1].entries.size(), 2u) << "Dee and Ada once each in the final";
+}
+
+// Held applause from outside is each holder's own: a phone holds, and what lets go decides
+// whether the meter goes on climbing.
+TEST_F(ShowEvening, APhonesHoldEndsOnlyByItsOwnReleaseOrItsConnectionClosing)
+{
+    enum class Then { OscLetsGo, PhoneLetsGo, PhoneHangsUp };
+    struct Case {
+        const char* name;
+        Then then;
+        bool climbs;
+    };
+    const Case cases[] = {
+        {"OSC lets go", Then::OscLetsGo, true},
+        {"the phone lets go", Then::PhoneLetsGo, false},
+        {"the phone's connection closes", Then::PhoneHangsUp, false},
+    };
+    startShowControl();
+    startOsc();
+    session().setListening([]() { return false; });  // nobody at the keyboard
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        ASSERT_TRUE(post("/api/contestant", "{\"name\": \"Tia\"}").contains("200 OK"));
+        ASSERT_TRUE(post("/api/applause", "{\"down\": true}").contains("200 OK"));
+        ASSERT_TRUE(QTest::qWaitFor([this]() { return meter().level() > 30; }, kSettleMs));
+        if (test.then == Then::OscLetsGo) {
+            // The desk holds a moment too, then lets go of its own hold only.
+            osc(kOscHold);
+            ASSERT_TRUE(QTest::qWaitFor(
+                [this]() { return session().spaceDown(SpaceSource::Osc); }, kSettleMs));
+            osc(kOscLetGo);
+            ASSERT_TRUE(QTest::qWaitFor(
+                [this]() { return !session().spaceDown(SpaceSource::Osc); }, kSettleMs));
+        } else if (test.then == Then::PhoneLetsGo) {
+            post("/api/applause", "{\"down\": false}");
+        } else {
+            m_phone.abort();
+        }
+        if (test.climbs)
+            EXPECT_TRUE(QTest::qWaitFor([this]() { return meter().level() == 100; }, kSettleMs));
+        else
+            EXPECT_TRUE(QTest::qWaitFor([this]() { return meter().level() == 0; }, kSettleMs));
+        post("/api/applause", "{\"down\": false}");
+        ASSERT_TRUE(post("/api/enter", {}).contains("200 OK"));
+    }
 }
 
 }  // namespace

@@ -89,13 +89,13 @@ function buildMeter(holder, hide) {
   };
 }
 
-// The table as the audience sees it: with hide, the rows whose scores show, ranked among
-// themselves, then the hidden rows in their order with "?" for rank and score.
+// The table as the audience sees it: with hide, the rows whose scores show, with the ranks
+// the program gave them among themselves, then the hidden rows in their order with "?" for
+// rank and score.
 function audienceTable(state, hide) {
   if (!hide || !(state.hidden || []).length) return state.table;
-  const shown = state.table.filter((row) => !isHidden(state, row));
-  const ranked = shown.map((row) => ({ ...row,
-    rank: 1 + shown.filter((other) => other.score > row.score).length }));
+  const ranked = state.table.filter((row) => !isHidden(state, row))
+    .map((row) => ({ ...row, rank: row.audienceRank }));
   const hidden = state.hidden.map((name) => state.table.find((row) => row.name === name))
     .filter((row) => row !== undefined).map((row) => ({ ...row, rank: "?", score: "?" }));
   return ranked.concat(hidden);

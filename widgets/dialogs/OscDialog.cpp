@@ -5,7 +5,7 @@
 
 #include "osc/OscOutbox.h"
 #include "osc/OscPeers.h"
-#include "show/OscBridge.h"
+#include "show/Show.h"
 #include "widgets/dialogs/DialogUnits.h"
 
 #include <QCheckBox>
@@ -24,9 +24,9 @@ constexpr int kAddressWidthUnits = 220;
 
 }  // namespace
 
-OscDialog::OscDialog(const OscSettings& settings, const OscBridge& bridge, QWidget* parent)
+OscDialog::OscDialog(const OscSettings& settings, const Show& show, QWidget* parent)
     : QDialog(parent, kModalFrameFlags),
-      m_bridge(bridge),
+      m_show(show),
       m_on(new QCheckBox(tr("&Take and send OSC messages"), this)),
       m_address(new QComboBox(this)),
       m_port(new QSpinBox(this)),
@@ -70,7 +70,7 @@ OscDialog::OscDialog(const OscSettings& settings, const OscBridge& bridge, QWidg
     connect(testButton, &QPushButton::clicked, this, &OscDialog::sendTest);
     connect(m_allowFrom, &QLineEdit::textChanged, this, &OscDialog::checkAddresses);
     connect(m_sendTo, &QLineEdit::textChanged, this, &OscDialog::checkAddresses);
-    connect(&bridge, &OscBridge::changed, this, &OscDialog::showCounts);
+    connect(&show.osc(), &OscBridge::changed, this, &OscDialog::showCounts);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     checkAddresses();
@@ -108,7 +108,7 @@ void OscDialog::checkAddresses()
 
 void OscDialog::showCounts()
 {
-    const OscLink* link = m_bridge.link();
+    const OscLink* link = m_show.osc().link();
     if (!link) {
         m_counts->setText(tr("OSC is off."));
         return;

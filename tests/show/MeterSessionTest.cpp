@@ -12,6 +12,7 @@
 #include "remote/ShowControlSettings.h"
 #include "show/MeterSession.h"
 #include "show/ShowControlLink.h"
+#include "ShowControlRequests.h"
 #include "support/TickLimit.h"
 
 #include <gtest/gtest.h>
@@ -28,33 +29,9 @@
 
 namespace {
 
+using ovatron::test::freePort;
 using ovatron::test::kTickLimit;
-
-// A loopback port nobody listens on now.
-int freePort()
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
-}
-
-// One request on a remote's connection, which stays open; the reply, or what came of it in
-// five seconds.
-QByteArray post(QTcpSocket& remote, const QByteArray& path, const QByteArray& body,
-                const QString& token)
-{
-    remote.write("POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
-                 token.toLatin1() + "\r\nContent-Type: application/json\r\nContent-Length: " +
-                 QByteArray::number(body.size()) + "\r\n\r\n" + body);
-    QByteArray reply;
-    // What came is the answer either way: the caller's checks tell a short one.
-    [[maybe_unused]] const bool whole = QTest::qWaitFor(
-        [&]() {
-            reply += remote.readAll();
-            return reply.contains("\r\n\r\n") && reply.endsWith('}');
-        },
-        5000);
-    return reply;
-}
+using ovatron::test::post;
 
 class MeterSessionTest : public testing::Test {
 protected:

@@ -16,6 +16,7 @@
 #include "show/Show.h"
 #include "store/ResultsCsv.h"
 #include "store/StoreMessages.h"
+#include "ShowControlRequests.h"
 #include "support/TickLimit.h"
 
 #include <gtest/gtest.h>
@@ -31,18 +32,13 @@
 namespace {
 
 using namespace audio::test;
+using ovatron::test::freePort;
 using ovatron::test::kTickLimit;
 
 // Generous bounds for real sockets and real-time playback on a busy machine; they time nothing.
 constexpr int kSettleMs = 10000;
 const QByteArray kOscHold("/ovatron/applause\0\0\0,i\0\0\0\0\0\1", 28);
 const QByteArray kOscLetGo("/ovatron/applause\0\0\0,i\0\0\0\0\0\0", 28);
-
-int freePort()
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
-}
 
 class ShowEvening : public testing::Test {
 protected:
@@ -70,27 +66,15 @@ protected:
         return condition();
     }
 
-    // A request on the phone's connection, which stays open (a hold lasts as long as it),
-    // answered before it returns.
+    // A request on the phone's connection, which stays open (a hold lasts as long as it).
     QByteArray post(const QByteArray& path, const QByteArray& body)
     {
-        QTcpSocket& remote = m_phone;
-        if (remote.state() != QAbstractSocket::ConnectedState) {
-            remote.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(m_port));
-            if (!remote.waitForConnected(kSettleMs))
+        if (m_phone.state() != QAbstractSocket::ConnectedState) {
+            m_phone.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(m_port));
+            if (!m_phone.waitForConnected(kSettleMs))
                 return {};
         }
-        remote.write("POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
-                     m_token.toLatin1() + "\r\nContent-Type: application/json\r\nContent-Length: " +
-                     QByteArray::number(body.size()) + "\r\n\r\n" + body);
-        QByteArray reply;
-        [[maybe_unused]] const bool whole = QTest::qWaitFor(
-            [&]() {
-                reply += remote.readAll();
-                return reply.contains("\r\n\r\n") && reply.endsWith('}');
-            },
-            kSettleMs);
-        return reply;
+        return ovatron::test::post(m_phone, path, body, m_token);
     }
 
     void startShowControl()

@@ -23,9 +23,7 @@
 #include <QTcpSocket>
 #include <QTest>
 
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -136,58 +134,6 @@ TEST_F(MeterSessionTest, TheKeyboardCountsOnlyWhileHeardAndARemotesApplauseAlway
     session().pressKey(MeterCore::kEnter);
     ASSERT_EQ(meter().leagueTable().count(), 1);
     EXPECT_EQ(scoreAt(0), 100);
-}
-
-// Each holder holds its own applause: the meter climbs while any of them holds, and a
-// release, or a source switched off, ends only that holder's hold.
-TEST_F(MeterSessionTest, HeldApplauseIsEachHoldersOwn)
-{
-    using Kind = ShowCommand::Kind;
-    struct Step {
-        SpaceSource source;
-        std::uint64_t holder;
-        bool down;
-    };
-    struct Case {
-        const char* name;
-        std::vector<Step> steps;
-        bool offAtTheEnd;  // show control switched off after the steps
-        bool climbs;
-    };
-    const std::uint64_t phone = 7, otherPhone = 8;
-    const Case cases[] = {
-        {"a phone holds, OSC lets go", {{SpaceSource::Remote, phone, true}, {SpaceSource::Osc, 0, false}}, false, true},
-        {"the phone lets go", {{SpaceSource::Remote, phone, true}, {SpaceSource::Remote, phone, false}}, false, false},
-        {"another phone lets go", {{SpaceSource::Remote, phone, true}, {SpaceSource::Remote, otherPhone, false}}, false, true},
-        {"OSC holds, the phone lets go", {{SpaceSource::Osc, 0, true}, {SpaceSource::Remote, phone, false}}, false, true},
-        {"the keyboard holds, a phone lets go", {{SpaceSource::Keyboard, 0, true}, {SpaceSource::Remote, phone, false}}, false, true},
-        {"a phone holds, show control goes off", {{SpaceSource::Remote, phone, true}}, true, false},
-        {"OSC holds, show control goes off", {{SpaceSource::Osc, 0, true}}, true, true},
-    };
-    for (const Case& test : cases) {
-        SCOPED_TRACE(test.name);
-        type("Tia");
-        session().pressKey(MeterCore::kEnter);
-        session().setSpaceDown(SpaceSource::Keyboard, true);
-        for (int tick = 0; tick < 15; ++tick)
-            session().tickOnce();
-        session().setSpaceDown(SpaceSource::Keyboard, false);
-        for (const Step& step : test.steps) {
-            if (step.source == SpaceSource::Keyboard)
-                session().setSpaceDown(step.source, step.down);
-            else
-                session().carryOut(ShowCommand{Kind::Applause, {}, step.down, step.holder}, step.source);
-        }
-        if (test.offAtTheEnd)
-            session().releaseAll(SpaceSource::Remote);
-        const int before = meter().level();
-        for (int tick = 0; tick < 10; ++tick)
-            session().tickOnce();
-        EXPECT_EQ(meter().level() > before, test.climbs) << before << " to " << meter().level();
-        for (const SpaceSource source : {SpaceSource::Keyboard, SpaceSource::Remote, SpaceSource::Osc})
-            session().releaseAll(source);
-        session().pressKey(MeterCore::kEnter);
-    }
 }
 
 TEST_F(MeterSessionTest, TheClockRunsOnItsOwnOnlyWhileATickCanChangeSomething)

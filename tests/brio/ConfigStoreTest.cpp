@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <functional>
 #include <unistd.h>
 
 using brio::BRAppConfig;
@@ -545,6 +546,67 @@ TEST(SettingsWriteFailure, IsToldOncePerOutageAndNotWhenTheStoreIsClosed)
 }
 
 }  // namespace
+
+// --- Announcements -----------------------------------------------------------------------
+
+// Each announcement as "key=value".
+QStringList announcementsOf(BRAppConfig& store, const std::function<void()>& sets)
+{
+    QStringList heard;
+    const QMetaObject::Connection listening = QObject::connect(
+        &store, &BRAppConfig::valueChanged,
+        [&](const QString& key, const QString& value) { heard << key + QLatin1Char('=') + value; });
+    sets();
+    QObject::disconnect(listening);
+    return heard;
+}
+
+TEST(ConfigStoreAnnouncements, OnlyASetThatChangesTheFileIsAnnouncedWithWhatItStored)
+{
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontSize=105\nFontName=Arial\n"));
+    struct Case {
+        const char* what;
+        std::function<void(BRAppConfig&)> set;
+        QStringList heard;
+    };
+    const Case cases[] = {
+        {"the value stored already",
+         [](BRAppConfig& s) { s.setRegistryInteger("", "FontSize", 105, kUser); }, {}},
+        {"the same text",
+         [](BRAppConfig& s) { s.setRegistryString("", "FontName", "Arial", kUser); }, {}},
+        {"another integer",
+         [](BRAppConfig& s) { s.setRegistryInteger("", "FontSize", -7, kUser); },
+         {"FontSize=-7"}},
+        {"a new name",
+         [](BRAppConfig& s) { s.setRegistryString("", "EventTitle", "Gala", kUser); },
+         {"EventTitle=Gala"}},
+        {"an empty text where none was",
+         [](BRAppConfig& s) { s.setRegistryString("", "CueDevice", "", kUser); }, {"CueDevice="}},
+        {"a section", [](BRAppConfig& s) { s.setRegistryInteger("Window", "xpos", 3, kUser); },
+         {"Window/xpos=3"}},
+        {"another hive",
+         [](BRAppConfig& s) {
+             s.setRegistryInteger("", "xpos", 4, static_cast<BRRegistryHive>(2));
+         },
+         {}},
+    };
+    OpenStore store;
+    for (const Case& c : cases)
+        EXPECT_EQ(announcementsOf(store, [&] { c.set(store); }), c.heard) << c.what;
+}
+
+TEST(ConfigStoreAnnouncements, ASetThatIsNotStoredIsNotAnnounced)
+{
+    BRAppConfig closed;
+    EXPECT_TRUE(
+        announcementsOf(closed, [&] { closed.setRegistryInteger("", "FontSize", 1, kUser); })
+            .isEmpty());
+    ASSERT_TRUE(QDir().mkpath(settingsFile()));  // a folder where the file belongs
+    OpenStore store;
+    EXPECT_TRUE(
+        announcementsOf(store, [&] { store.setRegistryInteger("", "FontSize", 1, kUser); })
+            .isEmpty());
+}
 
 // --- Folders ----------------------------------------------------------------------------
 

@@ -11,6 +11,7 @@
 #include "core/settings/DisplaySettings.h"
 #include "core/settings/PlacementSettings.h"
 #include "core/settings/StageSettings.h"
+#include "core/settings/TurnSettings.h"
 #include "brio/BRStringQt.h"
 #include "display/LayoutRects.h"
 #include "widgets/dialogs/AboutDialog.h"
@@ -266,8 +267,12 @@ void MainWindow::editMicrophone()
     MicrophoneInput* input = m_microphone.listen();
     if (input == nullptr)
         return;  // the source has told why
-    MicrophoneDialog dialog(*input, m_settings, m_microphone.audioFile(), this);
-    dialog.exec();
+    MicrophoneDialog dialog(*input, loadMicrophoneConfig(m_settings), loadTurnSeconds(m_settings),
+                            m_microphone.audioFile(), this);
+    connect(&dialog, &MicrophoneDialog::floorMeasured, this,
+            [this](double floor) { storeMicrophoneFloor(m_settings, floor); });
+    if (dialog.exec() == QDialog::Accepted)
+        storeMicrophoneChoice(m_settings, dialog.choice());
     m_microphone.reload();
 }
 

@@ -8,11 +8,12 @@
 
 #include <QObject>
 #include <QString>
-#include <QVariant>
 
 #include <functional>
 #include <map>
 #include <optional>
+
+class QVariant;
 
 namespace brio {
 

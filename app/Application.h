@@ -4,17 +4,16 @@
 #pragma once
 
 #include "core/AppConfig.h"
-#include "store/EventRecorder.h"
-#include "show/EventJournal.h"
+#include "show/Show.h"
 #include "widgets/MainWindow.h"
 
 #include <QPointer>
 
 #include <optional>
 
-// The application object: made in main() after the configuration store, it opens the event
-// store, creates, places and shows the main window (which deletes itself when closed), offers
-// to resume an event that was cut off, and records the show as it happens.
+// The application object: made in main() after the configuration store, it makes the show,
+// creates, places and shows the main window (which deletes itself when closed), and offers to
+// resume an event that was cut off.
 class Application {
 public:
     // audioFile: a WAV file that stands in for the microphone; empty for the device.
@@ -31,13 +30,10 @@ private:
     // Resumes the last event or begins a new one; the operator is asked when the last one was
     // cut off with results in it.
     void beginOrResumeEvent();
-    // File > Exit or the close box: the event needs no resume offer next time.
-    void endEvent();
 
     AppConfig& m_config;
     QString m_audioFile;
     std::optional<int> m_showControlPort;
-    EventRecorder m_recorder;
-    EventJournal m_journal;
+    Show m_show;
     QPointer<MainWindow> m_window;
 };

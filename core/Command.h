@@ -44,6 +44,7 @@ enum class Command {
     NewRound,
     RenameRound,
     RemoveRound,
+    SwitchRound,  // to a round chosen among the Rounds menu's items; no fixed item carries it
     ClapOff,
     // Hidden scores and their reveal.
     HideScores,

@@ -75,6 +75,7 @@ constexpr CommandEntry kCommands[] = {
      nullptr, {}},
     {Command::Reveal, "reveal", QT_TRANSLATE_NOOP("CommandTable", "&Reveal"), nullptr,
      {"F9", nullptr}},
+    {Command::SwitchRound, "switchRound", nullptr, nullptr, {}},
     {Command::EndReveal, "endReveal", nullptr, nullptr, {"Esc", nullptr}},
 };
 

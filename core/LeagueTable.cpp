@@ -7,6 +7,7 @@
 
 int LeagueTable::startContestant(const brio::BRString& name, std::int64_t order)
 {
+    scoresChanged();
     const int index = count();
     Score& entry = m_entries[index];  // the growing access appends the new entry
     entry.score = 0;
@@ -17,11 +18,13 @@ int LeagueTable::startContestant(const brio::BRString& name, std::int64_t order)
 
 void LeagueTable::restoreEntry(const Score& entry)
 {
+    scoresChanged();
     m_entries[count()] = entry;
 }
 
 int LeagueTable::moveCurrentEntryUp(int current, int peak)
 {
+    scoresChanged();
     m_entries[current].score = peak;
     const int position =
         risenPosition(current, peak, [this](int index) { return m_entries.at(index).score; });
@@ -35,11 +38,13 @@ int LeagueTable::moveCurrentEntryUp(int current, int peak)
 
 void LeagueTable::clear()
 {
+    scoresChanged();
     m_entries.clear();
 }
 
 int LeagueTable::clearKeeping(int current)
 {
+    scoresChanged();
     const Score kept = m_entries.at(current);
     m_entries.clear();
     brio::BRWriteLock lock(m_entries);
@@ -58,27 +63,36 @@ int LeagueTable::rowOf(std::int64_t order) const
 
 int LeagueTable::insertRanked(const Score& entry)
 {
-    // Best first, and among equal scores the contestant who started earlier.
+    scoresChanged();
+    const ranking::Row inserted = rankingRow(entry);
     int row = 0;
-    while (row < count()) {
-        const Score& other = m_entries.at(row);
-        if (other.score < entry.score || (other.score == entry.score && other.order > entry.order))
-            break;
+    while (row < count() && !ranking::listedBefore(inserted, rankingRow(m_entries.at(row))))
         ++row;
-    }
     m_entries.insert(entry, row);
     return row;
 }
 
 Score LeagueTable::removeAt(int row)
 {
+    scoresChanged();
     const Score removed = m_entries.at(row);
     m_entries.remove(row, 1);
     return removed;
 }
 
+int LeagueTable::rankOf(int row) const
+{
+    if (m_ranks.empty()) {
+        std::vector<ranking::Row> rows;
+        rows.reserve(static_cast<std::size_t>(count()));
+        for (int index = 0; index < count(); ++index)
+            rows.push_back(rankingRow(m_entries.at(index)));
+        m_ranks = ranking::ranksInOrder(rows);
+    }
+    return m_ranks.at(static_cast<std::size_t>(row));
+}
+
 int rankOfRow(const LeagueTable& table, int row)
 {
-    return competitionRank(table.entry(row).score, table.count(),
-                           [&](int index) { return table.entry(index).score; });
+    return table.rankOf(row);
 }

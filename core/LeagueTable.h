@@ -4,10 +4,13 @@
 #pragma once
 
 #include "brio/BRArray.h"
+#include "core/Ranking.h"
 #include "core/Score.h"
 
-// The event's ranking, best first. Among equal scores the contestant who started earlier
-// stands higher. Lives in memory only.
+#include <vector>
+
+// The event's table, best first as core/Ranking orders it: among equal scores the contestant
+// who started earlier stands higher. Lives in memory only.
 class LeagueTable {
 public:
     int count() const { return static_cast<int>(m_entries.size()); }
@@ -35,41 +38,34 @@ public:
     Score removeAt(int row);
     void rename(int row, const brio::BRString& name) { m_entries[row].name = name; }
 
+    // The row's competition rank, as the ranking gives it.
+    int rankOf(int row) const;
+
     // Empties the table but for the entry at current, which becomes the only entry;
     // returns its new index, 0.
     int clearKeeping(int current);
 
 private:
+    void scoresChanged() { m_ranks.clear(); }
+
     brio::BRArray<Score> m_entries;
+    // Every row's rank, worked out when first asked for after a change; a tick's rise would
+    // otherwise rank the whole table each time.
+    mutable std::vector<int> m_ranks;
 };
 
 // Where an entry whose score has just risen to peak comes to rest: it passes every entry
-// directly above with a strictly lower score, so a tie never overtakes.
+// directly above that it now ranks above, so a tie never overtakes.
 template <typename ScoreAt>
 int risenPosition(int current, int peak, ScoreAt scoreAt)
 {
+    const ranking::Row risen{ranking::resultOf(peak)};
     int position = current;
-    while (position > 0 && scoreAt(position - 1) < peak)
+    while (position > 0
+           && ranking::ranksAbove(risen, ranking::Row{ranking::resultOf(scoreAt(position - 1))}))
         --position;
     return position;
 }
 
-// Standard competition ranking ("1224") in a table best first: one more than the number of
-// entries scoring higher than score, so equal scores share a rank and the next is skipped.
-template <typename ScoreAt>
-int competitionRank(int score, int count, ScoreAt scoreAt)
-{
-    int first = 0;
-    int end = count;
-    while (first < end) {
-        const int middle = first + (end - first) / 2;
-        if (scoreAt(middle) > score)
-            first = middle + 1;
-        else
-            end = middle;
-    }
-    return first + 1;
-}
-
-// The competition rank of one row of the table.
+// The competition rank ("1224") of one row of the table.
 int rankOfRow(const LeagueTable& table, int row);

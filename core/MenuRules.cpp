@@ -51,6 +51,7 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
         return CommandState{.enabled = context.winnersShowing, .checked = false};
     case Command::NewRound:
     case Command::RenameRound:
+    case Command::SwitchRound:
         return CommandState{.enabled = context.roundsMayChange, .checked = false};
     case Command::RemoveRound:
         return CommandState{.enabled = context.roundsMayChange && context.roundRemovable,

@@ -5,7 +5,7 @@
 
 #include "brio/BRString.h"
 #include "brio/BRStringArray.h"
-#include "core/Correction.h"
+#include "core/CorrectionKinds.h"
 #include "core/HeldLevel.h"
 #include "core/LeagueTable.h"
 #include "core/MeterJournal.h"

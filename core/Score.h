@@ -4,6 +4,7 @@
 #pragma once
 
 #include "brio/BRString.h"
+#include "core/Ranking.h"
 
 #include <cstdint>
 
@@ -14,3 +15,9 @@ struct Score {
     std::int32_t score = 0;
     std::int64_t order = 0;
 };
+
+// The entry as the ranking sees it: its result, and its order of entry.
+inline ranking::Row rankingRow(const Score& entry)
+{
+    return ranking::Row{ranking::resultOf(entry.score), std::nullopt, entry.order};
+}

@@ -51,17 +51,17 @@ std::vector<AudienceRow> audienceRows(const LeagueTable& table, const ScoreRevea
 {
     std::vector<AudienceRow> rows;
     rows.reserve(static_cast<std::size_t>(table.count()));
-    std::vector<int> shownScores;
+    // The audience's ranks count only the scores it sees: the hidden are left out.
+    std::vector<ranking::Row> ranked;
+    ranked.reserve(static_cast<std::size_t>(table.count()));
     for (int row = 0; row < table.count(); ++row) {
-        if (!isHidden(reveal, table.entry(row).order))
-            shownScores.push_back(table.entry(row).score);
+        ranked.push_back(rankingRow(table.entry(row)));
+        ranked.back().removed = isHidden(reveal, table.entry(row).order);
     }
+    const std::vector<int> ranks = ranking::ranksInOrder(ranked);
     for (int row = 0; row < table.count(); ++row) {
-        if (isHidden(reveal, table.entry(row).order))
-            continue;
-        const int rank = competitionRank(table.entry(row).score, static_cast<int>(shownScores.size()),
-                                         [&](int index) { return shownScores[static_cast<std::size_t>(index)]; });
-        rows.push_back(AudienceRow{row, rank, false});
+        if (!ranked[static_cast<std::size_t>(row)].removed)
+            rows.push_back(AudienceRow{row, ranks[static_cast<std::size_t>(row)], false});
     }
     for (const std::int64_t order : reveal.hidden) {
         const int row = table.rowOf(order);

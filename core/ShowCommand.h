@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 // What a device outside the window (an OSC sender, a cue program) asks of the show, carried
 // out as the operator's keys would.
 struct ShowCommand {
@@ -25,6 +27,7 @@ struct ShowCommand {
     Kind kind = Kind::Enter;
     QString name;       // with Contestant: never without a printable character
     bool down = false;  // with Applause
+    std::uint64_t holder = 0;  // with Applause: which of the sender's connections holds or lets go
     QStringList names = {};  // with NewRound: the rounds it takes from; with ClapOff: the tied
     int best = 0;            // with NewRound: how many of each go on
     bool shareTies = false;  // with NewRound: all tied at a cut go on

@@ -24,11 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         EventDatabase reading;
         reading.openForReading(path);
         if (const std::optional<StoredEvent> event = reading.latestEvent(error)) {
+            const std::vector<ranking::Row> rows = rankingRows(event->entries);
             for (std::size_t i = 0; i < event->entries.size(); ++i) {
                 const StoredEntry& entry = event->entries[i];
                 if (entry.score < level::kMinimum || entry.score > level::kMaximum)
                     fuzzFailure("a stored score is off the scale");
-                if (i > 0 && event->entries[i - 1].score < entry.score)
+                if (i > 0 && ranking::ranksAbove(rows[i], rows[i - 1]))
                     fuzzFailure("the stored table is not best first");
             }
         }

@@ -9,6 +9,7 @@
 #include "support/MeterInvariants.h"
 
 #include "brio/BRStringQt.h"
+#include "core/Correction.h"
 #include "core/PreloadText.h"
 
 #include <vector>

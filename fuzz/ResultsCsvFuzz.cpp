@@ -7,8 +7,8 @@
 #include "FuzzSupport.h"
 
 #include "store/ResultsCsv.h"
+#include "store/StoredEvent.h"
 
-#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -86,9 +86,7 @@ std::vector<StoredEntry> tableFrom(const std::uint8_t* data, std::size_t size)
         pos = end + 1;
     }
     // The table as the meter keeps it: best first, ties in order of entry.
-    std::stable_sort(table.begin(), table.end(),
-                     [](const StoredEntry& a, const StoredEntry& b) { return a.score > b.score; });
-    return table;
+    return ranking::arranged(ranking::rankTable(rankingRows(table)), table);
 }
 
 }  // namespace

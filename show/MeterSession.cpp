@@ -74,7 +74,8 @@ void MeterSession::setMeasuredLevel(std::function<std::optional<int>()> measured
 
 TickInput MeterSession::tickInput() const
 {
-    return TickInput{listening() || m_remoteSpaceDown, m_keyboardSpaceDown || m_remoteSpaceDown};
+    const bool outsideHolds = !m_outsideHolds.empty();
+    return TickInput{listening() || outsideHolds, m_keyboardSpaceDown || outsideHolds};
 }
 
 void MeterSession::tickOnce()
@@ -215,7 +216,7 @@ void MeterSession::pressKey(int code)
     showChanges();
 }
 
-void MeterSession::carryOut(const ShowCommand& command)
+void MeterSession::carryOut(const ShowCommand& command, SpaceSource from)
 {
     switch (command.kind) {
     case ShowCommand::Kind::Contestant:
@@ -237,7 +238,7 @@ void MeterSession::carryOut(const ShowCommand& command)
         pressKey(MeterCore::kEscape);
         break;
     case ShowCommand::Kind::Applause:
-        setSpaceDown(SpaceSource::Remote, command.down);
+        setSpaceDown(from, command.down, command.holder);
         break;
     case ShowCommand::Kind::Winners:
         setWinnersShowing(!m_winners);
@@ -254,6 +255,14 @@ void MeterSession::carryOut(const ShowCommand& command)
     }
 }
 
+bool MeterSession::setComposing(const QString& text)
+{
+    if (text == m_composing)
+        return false;
+    m_composing = text;
+    return true;
+}
+
 bool MeterSession::typeText(const brio::BRString& text)
 {
     const bool typed = m_meter.onText(text);
@@ -268,15 +277,31 @@ void MeterSession::moveSelection(int step)
         showChanges();
 }
 
-void MeterSession::setSpaceDown(SpaceSource source, bool down)
+void MeterSession::setSpaceDown(SpaceSource source, bool down, std::uint64_t holder)
 {
-    (source == SpaceSource::Keyboard ? m_keyboardSpaceDown : m_remoteSpaceDown) = down;
+    if (source == SpaceSource::Keyboard)
+        m_keyboardSpaceDown = down;
+    else if (down)
+        m_outsideHolds.insert({source, holder});
+    else
+        m_outsideHolds.erase({source, holder});
+    followClock();
+}
+
+void MeterSession::releaseAll(SpaceSource source)
+{
+    if (source == SpaceSource::Keyboard)
+        m_keyboardSpaceDown = false;
+    std::erase_if(m_outsideHolds, [source](const auto& hold) { return hold.first == source; });
     followClock();
 }
 
 bool MeterSession::spaceDown(SpaceSource source) const
 {
-    return source == SpaceSource::Keyboard ? m_keyboardSpaceDown : m_remoteSpaceDown;
+    if (source == SpaceSource::Keyboard)
+        return m_keyboardSpaceDown;
+    return std::any_of(m_outsideHolds.begin(), m_outsideHolds.end(),
+                       [source](const auto& hold) { return hold.first == source; });
 }
 
 void MeterSession::beginRename()
@@ -375,9 +400,10 @@ void MeterSession::setWinnersShowing(bool showing)
     emit winnersChanged(m_winners);
 }
 
-void MeterSession::restartWithPreloadList()
+void MeterSession::restartWithPreloadList(const brio::BRStringArray& names)
 {
     m_corrections.clear();  // a new running order starts the table afresh
+    m_meter.preloadList() = names;
     m_meter.restartWithPreloadList();
     showChanges();
 }

@@ -18,6 +18,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace brio {
@@ -27,9 +29,9 @@ struct DisplaySettings;
 
 struct ShowState;
 
-// Where a SPACE comes from. The keyboard's counts only while the meter listens; a remote's
-// counts whatever has the focus.
-enum class SpaceSource { Keyboard, Remote };
+// Where a SPACE comes from. The keyboard's counts only while the meter listens; show
+// control's and OSC's count whatever has the focus.
+enum class SpaceSource { Keyboard, Remote, Osc };
 
 // The running show, without a screen: the meter, its 20 ms clock, the undo history of
 // corrections, the turn length and whether the winners show. Everything that drives the show
@@ -75,11 +77,19 @@ public:
     void pressKey(int code);
     // True when the name changed.
     bool typeText(const brio::BRString& text);
+    // An input method's text being composed, shown on the name line after the typed name;
+    // true when it changed. Whoever sets it shows the change.
+    bool setComposing(const QString& text);
+    const QString& composing() const { return m_composing; }
     void moveSelection(int step);
-    void setSpaceDown(SpaceSource source, bool down);
+    // The applause climbs while any holder holds it: the keyboard, each of show control's
+    // connections (holder names it), OSC. Letting go ends only the holder's own hold.
+    void setSpaceDown(SpaceSource source, bool down, std::uint64_t holder = 0);
+    // Every hold of a source that went away (show control switched off, say).
+    void releaseAll(SpaceSource source);
     // A command from outside the window (a remote, an OSC sender), carried out as the keys
-    // would; its SPACE is the remote's.
-    void carryOut(const ShowCommand& command);
+    // would; its SPACE is held by the command's holder of that source.
+    void carryOut(const ShowCommand& command, SpaceSource from = SpaceSource::Remote);
     bool spaceDown(SpaceSource source) const;
 
     // Corrections of the row selected, or of the contestant measured last. Removing asks
@@ -117,7 +127,7 @@ public:
     void endReveal();
 
     // A new running order (the preload list was edited): the table starts afresh.
-    void restartWithPreloadList();
+    void restartWithPreloadList(const brio::BRStringArray& names);
     // Brings back a stored event: its table (best first), its waiting names and the order
     // the next contestant gets.
     void restoreEvent(const std::vector<Score>& entries, const brio::BRStringArray& waiting,
@@ -210,8 +220,10 @@ private:
     std::function<bool()> m_listening;
     std::function<std::optional<int>()> m_measured;
     std::function<bool()> m_microphoneInUse;
+    QString m_composing;
     bool m_keyboardSpaceDown = false;
-    bool m_remoteSpaceDown = false;
+    // Show control's and OSC's holds, each by its holder.
+    std::set<std::pair<SpaceSource, std::uint64_t>> m_outsideHolds;
     bool m_winners = false;
     bool m_hideScores = false;
     ScoreReveal m_reveal;

@@ -17,13 +17,18 @@ OscBridge::~OscBridge() = default;
 void OscBridge::followSettings()
 {
     m_link.reset();
+    // OSC's hold goes with its socket, and only OSC's.
+    m_session.releaseAll(SpaceSource::Osc);
     const OscSettings stored = loadOscSettings(m_settings);
     if (stored.on) {
         auto link = std::make_unique<OscLink>(stored);
         if (!link->problem().isEmpty()) {
             emit m_session.notice(tr("OSC is off: %1").arg(link->problem()));
         } else {
-            connect(link.get(), &OscLink::commandArrived, &m_session, &MeterSession::carryOut);
+            connect(link.get(), &OscLink::commandArrived, &m_session,
+                    [this](const ShowCommand& command) {
+                        m_session.carryOut(command, SpaceSource::Osc);
+                    });
             connect(link.get(), &OscLink::countsChanged, this, &OscBridge::changed);
             m_link = std::move(link);
             // What is under way now is the first thing the targets hear.

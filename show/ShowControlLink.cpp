@@ -83,7 +83,10 @@ void ShowControlLink::start(const ShowControlSettings& settings)
                                   .arg(server->errorString()));
         return;
     }
-    connect(server.get(), &ShowControlServer::commandArrived, &m_session, &MeterSession::carryOut);
+    connect(server.get(), &ShowControlServer::commandArrived, &m_session,
+            [this](const RemoteCommand& command) {
+                m_session.carryOut(command, SpaceSource::Remote);
+            });
     m_server = std::move(server);
 }
 
@@ -92,7 +95,7 @@ void ShowControlLink::stop()
     if (!m_server)
         return;
     m_server.reset();
-    m_session.setSpaceDown(SpaceSource::Remote, false);
+    m_session.releaseAll(SpaceSource::Remote);
 }
 
 void ShowControlLink::setEventTitle(const QString& title)

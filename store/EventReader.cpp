@@ -51,13 +51,13 @@ int scoreFromStored(const QVariant& stored)
 }
 
 // Ranked here rather than in SQL, which would order by the stored values: they may not be
-// the scores read from them.
+// the scores read from them. Each round's entries come best first, rounds by id.
 void sortBestFirst(std::vector<StoredEntry>& entries)
 {
-    std::stable_sort(entries.begin(), entries.end(),
-        [](const StoredEntry& a, const StoredEntry& b) {
-            return a.score != b.score ? a.score > b.score : a.order < b.order;
-        });
+    std::vector<ranking::Row> rows = rankingRows(entries);
+    for (std::size_t index = 0; index < entries.size(); ++index)
+        rows[index].round = entries[index].round;
+    entries = ranking::arranged(ranking::rankTable(rows), entries);
 }
 
 bool readEntries(QSqlDatabase& database, int schemaVersion, StoredEvent& event,

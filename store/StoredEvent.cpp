@@ -5,6 +5,29 @@
 
 #include <algorithm>
 
+namespace {
+
+ranking::Row rankingRow(const StoredEntry& entry, const std::map<qint64, int>& clapOff)
+{
+    const auto found = clapOff.find(entry.order);
+    const std::optional<ranking::Result> clapOffResult = found == clapOff.end()
+        ? std::nullopt
+        : std::optional(ranking::resultOf(found->second));
+    return ranking::Row{ranking::resultOf(entry.score), clapOffResult, entry.order};
+}
+
+}  // namespace
+
+std::vector<ranking::Row> rankingRows(const std::vector<StoredEntry>& entries,
+                                      const std::map<qint64, int>& clapOff)
+{
+    std::vector<ranking::Row> rows;
+    rows.reserve(entries.size());
+    for (const StoredEntry& entry : entries)
+        rows.push_back(rankingRow(entry, clapOff));
+    return rows;
+}
+
 bool usesRounds(const StoredEvent& event)
 {
     const auto kept = std::count_if(event.rounds.begin(), event.rounds.end(),
@@ -20,16 +43,9 @@ std::vector<StoredRound> roundsToExport(const StoredEvent& event)
         if (round->removed)
             continue;
         StoredRound exported = *round;
-        const auto clapOffOf = [&exported](const StoredEntry& entry) {
-            const auto found = exported.clapOff.find(entry.order);
-            return found == exported.clapOff.end() ? -1 : found->second;
-        };
-        std::stable_sort(exported.entries.begin(), exported.entries.end(),
-                         [&clapOffOf](const StoredEntry& a, const StoredEntry& b) {
-                             if (a.score != b.score)
-                                 return a.score > b.score;
-                             return clapOffOf(a) > clapOffOf(b);
-                         });
+        exported.entries =
+            ranking::arranged(ranking::rankTable(rankingRows(round->entries, round->clapOff)),
+                              round->entries);
         rounds.push_back(std::move(exported));
     }
     return rounds;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/Ranking.h"
 #include "core/TurnCurve.h"
 
 #include <QDateTime>
@@ -26,6 +27,11 @@ struct StoredEntry {
 
     friend bool operator==(const StoredEntry&, const StoredEntry&) = default;
 };
+
+// The entries as the ranking sees them (core/Ranking.h), as rows of one round, each with its
+// clap-off score when clapOff holds one for it.
+std::vector<ranking::Row> rankingRows(const std::vector<StoredEntry>& entries,
+                                      const std::map<qint64, int>& clapOff = {});
 
 // One round of an event: its entries best first (its clap-offs' turns apart), its waiting
 // names, and the clap-off scores of its tied contestants, by order of entry, from clap-offs

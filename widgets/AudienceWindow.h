@@ -6,6 +6,7 @@
 #include "core/FrameSnapshot.h"
 #include "core/StageFrame.h"
 #include "core/settings/StageSettings.h"
+#include "display/DisplayStyle.h"
 #include "display/EventLogo.h"
 #include "display/MeterPainter.h"
 #include "display/ShownFrame.h"
@@ -15,7 +16,7 @@
 #include <QTimer>
 #include <QWidget>
 
-class MeterView;
+class MeterSession;
 class QScreen;
 
 // The Stage's fonts as a painter on this widget resolves them, for its screen.
@@ -32,8 +33,9 @@ inline StageFonts stageFonts(const QFont& display, const stage::TypeSizes& sizes
 class AudienceWindow : public QWidget {
     Q_OBJECT
 public:
-    // The view must outlive the window.
-    explicit AudienceWindow(const MeterView& source);
+    // Shows the show's session in the operator's display style (the Mirror look draws that,
+    // the Stage takes its font and colours); both must outlive the window.
+    AudienceWindow(const MeterSession& session, const DisplayStyle& style);
 
     // Full screen on the screen, or an ordinary window on it that the operator can drag.
     void showOn(QScreen* screen, bool fullScreen);
@@ -78,7 +80,8 @@ private:
     // The motion timer runs only while a glide or the confetti move.
     void followMotion(const StageFrame& now);
 
-    const MeterView& m_source;
+    const MeterSession& m_session;
+    const DisplayStyle& m_style;
     StageSettings m_settings;
     EventLogo m_logo;
     bool m_winners = false;

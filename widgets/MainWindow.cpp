@@ -77,19 +77,10 @@ std::vector<ScreenInfo> screenInfos()
 
 }  // namespace
 
-MainWindow::MainWindow(brio::BRAppConfig& settings)
-    : MainWindow(settings, loadDisplaySettings(settings))
-{
-}
-
-MainWindow::MainWindow(brio::BRAppConfig& settings, const DisplaySettings& stored)
-    : m_settings(settings),
-      m_session(settings, stored),
-      m_microphone(settings, m_session),
-      m_view(m_session, settings, stored),
-      m_showControl(settings, m_session),
-      m_osc(settings, m_session),
-      m_cues(settings, m_session, m_microphone),
+MainWindow::MainWindow(Show& show, brio::BRAppConfig& settings)
+    : m_show(show),
+      m_settings(settings),
+      m_view(show, settings),
       m_commands(new CommandActions(
           *this, [this](Command command) { runCommand(command); },
           [this]() { return commandContext(); })),
@@ -106,20 +97,19 @@ MainWindow::MainWindow(brio::BRAppConfig& settings, const DisplaySettings& store
     // full-screen mode (the command keys work without it).
     if (!m_fullScreen)
         loadMenuBar();
-    connect(&m_session, &MeterSession::notice, this, &MainWindow::showNotice);
-    connect(&m_session, &MeterSession::winnersChanged, this, &MainWindow::followWinners);
-    connect(&m_session, &MeterSession::roundsChanged, this, [this]() {
+    MeterSession& shown = session();
+    connect(&shown, &MeterSession::notice, this, &MainWindow::showNotice);
+    connect(&shown, &MeterSession::winnersChanged, this, &MainWindow::followWinners);
+    connect(&shown, &MeterSession::roundsChanged, this, [this]() {
         followMenuRules();
-        if (m_session.clapOffOffer())
+        if (session().clapOffOffer())
             showNotice(tr("A tie in %1: Rounds > Clap-off... holds a clap-off or shares the place.")
-                           .arg(brio::toQString(m_session.clapOffOffer()->round)));
+                           .arg(brio::toQString(session().clapOffOffer()->round)));
     });
-    m_showControl.followSettings();
-    m_osc.followSettings();
-    m_cues.followSettings();
+    connect(&m_show, &Show::eventChanged, this, &MainWindow::showStageSettings);
     connect(&m_view, &MeterView::contextMenuRequested, this, &MainWindow::showContextMenu);
     connect(&m_view, &MeterView::fullScreenToggleRequested, this, &MainWindow::toggleFullScreen);
-    connect(&m_session, &MeterSession::displayChanged, this, [this]() {
+    connect(&shown, &MeterSession::displayChanged, this, [this]() {
         // Hidden too, so that the frame it last asked for stays the one it shows when it
         // comes back.
         if (m_audience)
@@ -127,12 +117,12 @@ MainWindow::MainWindow(brio::BRAppConfig& settings, const DisplaySettings& store
         showOperatorStrip();
         followMenuRules();
     });
-    QUndoStack& corrections = m_session.corrections();
+    QUndoStack& corrections = shown.corrections();
     for (const auto changed : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
         connect(&corrections, changed, this, &MainWindow::followMenuRules);
     const auto showUndoTexts = [this]() {
-        m_commands->showUndoTexts(m_session.corrections().undoText(),
-                                  m_session.corrections().redoText());
+        m_commands->showUndoTexts(session().corrections().undoText(),
+                                  session().corrections().redoText());
     };
     connect(&corrections, &QUndoStack::undoTextChanged, this, showUndoTexts);
     connect(&corrections, &QUndoStack::redoTextChanged, this, showUndoTexts);
@@ -162,19 +152,20 @@ MainWindow::~MainWindow()
 
 CommandContext MainWindow::commandContext() const
 {
-    return CommandContext{m_session.meter(),
+    const MeterSession& shown = session();
+    return CommandContext{shown.meter(),
                           isAudienceScreenOpen(),
-                          m_microphone.isInUse(),
-                          m_session.corrections().canUndo(),
-                          m_session.corrections().canRedo(),
-                          m_session.winnersShowing(),
-                          m_session.betweenTurns(),
-                          m_session.roundBook().rounds().size() > 1 &&
-                              m_session.entriesOf(m_session.roundBook().currentId()).empty(),
-                          m_session.clapOffOffer().has_value(),
-                          m_session.hideScores(),
-                          m_session.canReveal(),
-                          m_session.revealUnderWay()};
+                          m_show.microphone().isInUse(),
+                          shown.corrections().canUndo(),
+                          shown.corrections().canRedo(),
+                          shown.winnersShowing(),
+                          shown.betweenTurns(),
+                          shown.roundBook().rounds().size() > 1 &&
+                              shown.entriesOf(shown.roundBook().currentId()).empty(),
+                          shown.clapOffOffer().has_value(),
+                          shown.hideScores(),
+                          shown.canReveal(),
+                          shown.revealUnderWay()};
 }
 
 void MainWindow::followMenuRules()
@@ -184,14 +175,15 @@ void MainWindow::followMenuRules()
     m_commands->applyRules(commandContext());
 }
 
-void MainWindow::runCommand(Command command)
+void MainWindow::runCommand(Command command, int roundId)
 {
+    MeterSession& shown = session();
     switch (command) {
     case Command::EditFont: m_view.editFont(); break;
-    case Command::UseLeagueTable: m_session.toggleLeagueTable(); break;
-    case Command::ClearLeagueTable: m_session.clearLeagueTable(); break;
+    case Command::UseLeagueTable: shown.toggleLeagueTable(); break;
+    case Command::ClearLeagueTable: shown.clearLeagueTable(); break;
     case Command::EditPreloadList: m_view.editPreloadList(); break;
-    case Command::ShowSummaryScreen: m_session.toggleSummaryScreen(); break;
+    case Command::ShowSummaryScreen: shown.toggleSummaryScreen(); break;
     case Command::UseMicrophone: toggleMicrophone(); break;
     case Command::MicrophoneSettings: editMicrophone(); break;
     case Command::TurnLength: m_view.editTurnLength(); break;
@@ -208,19 +200,20 @@ void MainWindow::runCommand(Command command)
     case Command::PrintResults: printResults(); break;
     // Exactly as the close box: the window saves its placement on the way.
     case Command::Exit: close(); break;
-    case Command::RenameContestant: m_session.beginRename(); break;
+    case Command::RenameContestant: shown.beginRename(); break;
     case Command::RemoveContestant: m_view.removeContestant(); break;
-    case Command::MeasureAgain: m_session.measureAgain(); break;
-    case Command::TurnDetails: showTurnDetails(m_session, this); break;
-    case Command::EditUndo: m_session.undo(); break;
-    case Command::EditRedo: m_session.redo(); break;
-    case Command::NewRound: NewRoundDialog(m_session, this).exec(); break;
-    case Command::RenameRound: RenameRoundDialog(m_session, this).exec(); break;
+    case Command::MeasureAgain: shown.measureAgain(); break;
+    case Command::TurnDetails: showTurnDetails(shown, this); break;
+    case Command::EditUndo: shown.undo(); break;
+    case Command::EditRedo: shown.redo(); break;
+    case Command::NewRound: newRound(); break;
+    case Command::RenameRound: renameRound(); break;
     case Command::RemoveRound: removeRound(); break;
-    case Command::ClapOff: askClapOff(m_session, this); break;
-    case Command::HideScores: m_session.setHideScores(!m_session.hideScores()); break;
-    case Command::Reveal: m_session.reveal(); break;
-    case Command::EndReveal: m_session.endReveal(); break;
+    case Command::SwitchRound: switchRound(roundId); break;
+    case Command::ClapOff: clapOff(); break;
+    case Command::HideScores: shown.setHideScores(!shown.hideScores()); break;
+    case Command::Reveal: shown.reveal(); break;
+    case Command::EndReveal: shown.endReveal(); break;
     // Their keys are taken, so that they never reach the meter as typing, and do nothing.
     case Command::EditCopy:
     case Command::EditCut:
@@ -233,47 +226,48 @@ void MainWindow::runCommand(Command command)
 
 void MainWindow::toggleMicrophone()
 {
-    m_microphone.setInUse(!m_microphone.isInUse());
+    m_show.microphone().setInUse(!m_show.microphone().isInUse());
 }
 
 void MainWindow::editShowControl()
 {
-    ShowControlDialog dialog(m_showControl.current(), this);
+    ShowControlDialog dialog(m_show.showControl().current(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_showControl.apply(dialog.settings());
+    m_show.showControl().apply(dialog.settings());
 }
 
 void MainWindow::editOsc()
 {
-    OscDialog dialog(loadOscSettings(m_settings), m_osc, this);
+    OscDialog dialog(loadOscSettings(m_settings), m_show.osc(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     storeOscSettings(m_settings, dialog.settings());
-    m_osc.followSettings();
+    m_show.osc().followSettings();
 }
 
 void MainWindow::editSoundCues()
 {
-    SoundCuesDialog dialog(loadCueSettings(m_settings), m_cues, this);
+    SoundCuesDialog dialog(loadCueSettings(m_settings), m_show.cues(), this);
     if (dialog.exec() == QDialog::Accepted)
         storeCueSettings(m_settings, dialog.settings());
     // What was tried stops; the stored settings play from now on.
-    m_cues.followSettings();
+    m_show.cues().followSettings();
 }
 
 void MainWindow::editMicrophone()
 {
-    MicrophoneInput* input = m_microphone.listen();
+    MicrophoneSource& microphone = m_show.microphone();
+    MicrophoneInput* input = microphone.listen();
     if (input == nullptr)
         return;  // the source has told why
     MicrophoneDialog dialog(*input, loadMicrophoneConfig(m_settings), loadTurnSeconds(m_settings),
-                            m_microphone.audioFile(), this);
+                            microphone.audioFile(), this);
     connect(&dialog, &MicrophoneDialog::floorMeasured, this,
             [this](double floor) { storeMicrophoneFloor(m_settings, floor); });
     if (dialog.exec() == QDialog::Accepted)
         storeMicrophoneChoice(m_settings, dialog.choice());
-    m_microphone.reload();
+    microphone.reload();
 }
 
 bool MainWindow::isAudienceScreenOpen() const
@@ -294,11 +288,12 @@ void MainWindow::toggleAudienceScreen()
 void MainWindow::openAudienceScreen()
 {
     if (!m_audience) {
-        m_audience = std::make_unique<AudienceWindow>(m_view);
-        connect(m_audience.get(), &AudienceWindow::closeRequested, this, [this]() {
-            writeSetting(m_settings, kShowAudienceScreenKey, 0);
-            closeAudienceScreen();
-        });
+        m_audience = std::make_unique<AudienceWindow>(session(), m_view.style());
+        connect(m_audience.get(), &AudienceWindow::closeRequested, this,
+                [this]() {
+                    if (isAudienceScreenOpen())
+                        runCommand(Command::AudienceScreen);
+                });
         connect(m_audience.get(), &AudienceWindow::keyForOperator, this,
                 [this](const QKeyEvent& event) {
                     activateWindow();
@@ -308,11 +303,11 @@ void MainWindow::openAudienceScreen()
                     QCoreApplication::sendEvent(&m_view, &copy);
                 });
         connect(m_audience.get(), &AudienceWindow::endWinnersRequested, this,
-                &MainWindow::toggleWinners);
-        connect(m_audience.get(), &AudienceWindow::endRevealRequested, &m_session,
-                &MeterSession::endReveal);
+                [this]() { runCommand(Command::EndWinners); });
+        connect(m_audience.get(), &AudienceWindow::endRevealRequested, this,
+                [this]() { runCommand(Command::EndReveal); });
         showStageSettings();
-        m_audience->setWinnersShowing(m_session.winnersShowing());
+        m_audience->setWinnersShowing(session().winnersShowing());
     }
     placeAudienceWindow(false);
 }
@@ -376,7 +371,8 @@ void MainWindow::hideFootUnlessNeeded()
 
 bool MainWindow::exportResultsTo(const QString& path)
 {
-    const ExportResult result = ::exportResults(resultsOf(m_session, m_eventStarted), path);
+    const ExportResult result =
+        ::exportResults(resultsOf(session(), m_show.eventStarted()), path);
     if (!result.succeeded)
         showWarningMessage(result.error.toHtmlEscaped(), this);
     return result.succeeded;
@@ -394,26 +390,23 @@ void MainWindow::printResults()
     printer.setPageSize(QPageSize(QPageSize::A4));
     if (!m_resultsDialogs.setUpPrinter(this, printer))
         return;
-    if (!ResultsSheet::printAll(ResultsSheet::sheetsOf(resultsOf(m_session, m_eventStarted)),
-                                printer))
+    if (!ResultsSheet::printAll(
+            ResultsSheet::sheetsOf(resultsOf(session(), m_show.eventStarted())), printer))
         showWarningMessage(tr("The results could not be printed."), this);
 }
 
 void MainWindow::showOperatorStrip()
 {
     if (isAudienceScreenOpen())
-        m_strip->showMeter(m_session.meter(), m_session.winnersShowing());
+        m_strip->showMeter(session().meter(), session().winnersShowing());
 }
 
 void MainWindow::showStageSettings()
 {
     if (!m_audience)
         return;
-    const StageSettings stage = loadStageSettings(m_settings);
-    const QString logo = stage.eventLogo.empty()
-                             ? QString()
-                             : eventLogoPath(brio::toQString(stage.eventLogo));
-    const QString problem = m_audience->setStage(stage, logo);
+    const QString logo = m_show.eventLogoPath();
+    const QString problem = m_audience->setStage(loadStageSettings(m_settings), logo);
     if (!problem.isEmpty())
         showNotice(tr("The event's logo is not shown: %1 (%2).")
                        .arg(QDir::toNativeSeparators(logo), problem));
@@ -421,28 +414,15 @@ void MainWindow::showStageSettings()
 
 bool MainWindow::setEvent(const QString& title, const QString& logo)
 {
-    QString name;
-    if (!logo.isEmpty()) {
-        QString problem;
-        name = copyEventLogo(logo, problem);
-        if (name.isEmpty()) {
-            showWarningMessage(problem.toHtmlEscaped(), this);
-            return false;
-        }
-    }
-    storeEvent(m_settings, brio::fromQString(title), brio::fromQString(name));
-    m_showControl.setEventTitle(title);
-    showStageSettings();
-    return true;
+    const QString problem = m_show.setEvent(title, logo);
+    if (!problem.isEmpty())
+        showWarningMessage(problem.toHtmlEscaped(), this);
+    return problem.isEmpty();
 }
 
 void MainWindow::editEvent()
 {
-    const StageSettings stored = loadStageSettings(m_settings);
-    const QString logo = stored.eventLogo.empty()
-                             ? QString()
-                             : eventLogoPath(brio::toQString(stored.eventLogo));
-    EventDialog dialog(brio::toQString(stored.eventTitle), logo, this);
+    EventDialog dialog(m_show.eventTitle(), m_show.eventLogoPath(), this);
     if (dialog.exec() == QDialog::Accepted)
         setEvent(dialog.title(), dialog.logo());
     m_view.setFocus();
@@ -450,7 +430,7 @@ void MainWindow::editEvent()
 
 void MainWindow::toggleWinners()
 {
-    m_session.setWinnersShowing(!m_session.winnersShowing());
+    session().setWinnersShowing(!session().winnersShowing());
 }
 
 void MainWindow::followWinners(bool showing)
@@ -483,25 +463,66 @@ void MainWindow::loadMenuBar()
                     extra->deleteLater();
                 }
                 menu->addSeparator();
-                addRoundItems(m_session, *menu);
+                addRoundItems(session(), *menu,
+                              [this](int roundId) { runCommand(Command::SwitchRound, roundId); });
             });
         }
     }
     setMenuBar(bar);
 }
 
+void MainWindow::tellProblem(const QString& problem)
+{
+    if (!problem.isEmpty())
+        showNotice(problem);
+}
+
 void MainWindow::removeRound()
 {
-    if (const QString problem = m_session.removeRound(m_session.roundBook().currentId());
-        !problem.isEmpty())
-        showNotice(problem);
+    tellProblem(session().removeRound(session().roundBook().currentId()));
+}
+
+void MainWindow::switchRound(int roundId)
+{
+    tellProblem(session().switchRound(roundId));
+}
+
+void MainWindow::newRound()
+{
+    NewRoundDialog dialog(session(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (dialog.clapOff())
+        tellProblem(session().startClapOff(*dialog.clapOff()));
+    else
+        tellProblem(session().addRound(dialog.name(), dialog.runningOrder()));
+}
+
+void MainWindow::renameRound()
+{
+    RenameRoundDialog dialog(session(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        tellProblem(session().renameRound(session().roundBook().currentId(), dialog.name()));
+}
+
+void MainWindow::clapOff()
+{
+    const std::optional<rounds::Tie> offer = session().clapOffOffer();
+    if (!offer)
+        return;
+    switch (askClapOff(*offer, this)) {
+    case ClapOffAnswer::Hold: tellProblem(session().startClapOff(*offer)); break;
+    case ClapOffAnswer::Share: session().sharePlace(); break;
+    case ClapOffAnswer::Cancel: break;
+    }
 }
 
 void MainWindow::showContextMenu(const QPoint& globalPos)
 {
     QMenu menu(this);
     m_commands->fillContextMenu(menu);
-    addRoundItems(m_session, *menu.addMenu(tr("Rounds")));
+    addRoundItems(session(), *menu.addMenu(tr("Rounds")),
+                  [this](int roundId) { runCommand(Command::SwitchRound, roundId); });
     // Centred on the pointer, its top edge at the pointer.
     const QSize size = menu.sizeHint();
     menu.exec(globalPos - QPoint(size.width() / 2, 0));
@@ -576,7 +597,7 @@ void MainWindow::savePlacement()
 
 bool MainWindow::mayClose()
 {
-    if (!m_resultsSaved || m_resultsSaved())
+    if (m_show.resultsSaved())
         return true;
     switch (askAboutUnsavedResults(this)) {
     case UnsavedResultsAnswer::Export:

@@ -3,17 +3,11 @@
 
 #pragma once
 
-#include "show/MeterSession.h"
-#include "show/MicrophoneSource.h"
-#include "show/CueDirector.h"
-#include "show/OscBridge.h"
-#include "show/ShowControlLink.h"
+#include "show/Show.h"
 #include "widgets/CommandActions.h"
 #include "widgets/HelpViewer.h"
 #include "widgets/MeterView.h"
 #include "widgets/dialogs/ResultsDialogs.h"
-
-#include <QDateTime>
 
 #include <QMainWindow>
 
@@ -26,28 +20,22 @@ class BRAppConfig;
 class AudienceWindow;
 class OperatorStrip;
 struct CommandContext;
-struct DisplaySettings;
 
 // The program's only top-level window: the meter view as its one pane, the menu bar and the
-// command keys, the remembered placement, and full-screen mode.
+// command keys, the remembered placement, and full-screen mode. It shows the show and hands
+// it the operator's intents; the application owns the show.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Title, icon, menu bar and keys; the settings store must outlive the window.
-    explicit MainWindow(brio::BRAppConfig& settings);
+    // Title, icon, menu bar and keys; the show and the settings store must outlive the window.
+    MainWindow(Show& show, brio::BRAppConfig& settings);
     ~MainWindow() override;
 
     // Applies the stored placement and shows the window, and the audience screen when it was
     // open at the end of the last run.
     void restorePlacement();
 
-    MeterSession& session() { return m_session; }
     MeterView& view() { return m_view; }
-    MicrophoneSource& microphone() { return m_microphone; }
-    ShowControlLink& showControl() { return m_showControl; }
-    OscBridge& osc() { return m_osc; }
-    // The sound cues: the reveal's steps and whether scores are hidden go to it.
-    CueDirector& cues() { return m_cues; }
     const CommandActions& commands() const { return *m_commands; }
     bool isFullScreenMode() const { return m_fullScreen; }
     bool isAudienceScreenOpen() const;
@@ -59,11 +47,6 @@ public:
     // dialogs.
     void setHelpActions(HelpActions actions) { m_helpActions = std::move(actions); }
     void setResultsDialogs(ResultsDialogs dialogs) { m_resultsDialogs = std::move(dialogs); }
-    // Answers whether every result is on disk, after one more attempt to write what waits;
-    // while it says no, closing asks the operator first. Without one, closing never asks.
-    void setResultsSavedCheck(std::function<bool()> check) { m_resultsSaved = std::move(check); }
-    // When the event began, for the results sheet.
-    void setEventStarted(const QDateTime& started) { m_eventStarted = started; }
 
     // Writes the league table to the file (.csv or .pdf); the operator is told when it fails.
     bool exportResultsTo(const QString& path);
@@ -72,9 +55,10 @@ public:
     // Stores the event's name and a copy of its logo (none for an empty path; the stored copy
     // stays as it is); false, with a message, when the picture could not be copied.
     bool setEvent(const QString& title, const QString& logo);
-    bool winnersShowing() const { return m_session.winnersShowing(); }
-    // Every command of the table (core/CommandTable.h) is run here.
-    void runCommand(Command command);
+    bool winnersShowing() const { return session().winnersShowing(); }
+    // Every command is run here: those of the table (core/CommandTable.h), the audience
+    // window's keys among them; roundId names the round to switch to with SwitchRound.
+    void runCommand(Command command, int roundId = 0);
 
 public slots:
     void toggleFullScreen();
@@ -98,6 +82,10 @@ public slots:
     void toggleWinners();
     // Rounds > Remove Round: the current round, while it has no scores.
     void removeRound();
+    void switchRound(int roundId);
+    void newRound();
+    void renameRound();
+    void clapOff();
 
 signals:
     // The operator closes the program (File > Exit or the close box).
@@ -107,8 +95,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    MainWindow(brio::BRAppConfig& settings, const DisplaySettings& stored);
-
+    MeterSession& session() { return m_show.session(); }
+    const MeterSession& session() const { return m_show.session(); }
+    // A message a command answered, empty when it was carried out, goes to the foot.
+    void tellProblem(const QString& problem);
     void loadMenuBar();
     void enterFullScreenLook();
     void showContextMenu(const QPoint& globalPos);
@@ -129,19 +119,13 @@ private:
     // Everything that shows the winners follows the session.
     void followWinners(bool showing);
 
+    Show& m_show;
     brio::BRAppConfig& m_settings;
-    MeterSession m_session;  // before everything that shows or drives it
-    MicrophoneSource m_microphone;
     MeterView m_view;
-    ShowControlLink m_showControl;
-    OscBridge m_osc;
-    CueDirector m_cues;
     CommandActions* m_commands;  // owned by the window, as Qt objects are
     bool m_fullScreen;
     OperatorStrip* m_strip;  // at the foot of the window while the audience screen is open
     HelpActions m_helpActions = desktopHelpActions();
     std::unique_ptr<AudienceWindow> m_audience;
     ResultsDialogs m_resultsDialogs = standardResultsDialogs();
-    QDateTime m_eventStarted = QDateTime::currentDateTime();
-    std::function<bool()> m_resultsSaved;
 };

@@ -63,25 +63,12 @@ FontChoice fontDialogStart(const DisplayFont& font)
 
 }  // namespace
 
-MeterView::MeterView(brio::BRAppConfig& settings, QWidget* parent)
-    : MeterView(nullptr, settings, loadDisplaySettings(settings), parent)
-{
-}
-
-MeterView::MeterView(MeterSession& session, brio::BRAppConfig& settings,
-                     const DisplaySettings& stored, QWidget* parent)
-    : MeterView(&session, settings, stored, parent)
-{
-}
-
-MeterView::MeterView(MeterSession* given, brio::BRAppConfig& settings,
-                     const DisplaySettings& stored, QWidget* parent)
+MeterView::MeterView(Show& show, brio::BRAppConfig& settings, QWidget* parent)
     : QWidget(parent),
-      m_ownSession(given ? nullptr : std::make_unique<MeterSession>(settings, stored)),
-      m_session(given ? *given : *m_ownSession),
+      m_session(show.session()),
       m_settings(settings),
       m_dialogs(standardViewDialogs()),
-      m_style(stored),
+      m_style(loadDisplaySettings(settings)),
       m_inNameEntry(meter().state() == MeterState::NameEntry)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -122,12 +109,12 @@ void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& 
                          const FrameLook& look, MeterTextCache& texts, bool showSelection,
                          const ScoreReveal* hidden) const
 {
-    m_style.draw(painter, client, region, meter(), m_preedit, look, texts, showSelection, hidden);
+    m_style.draw(painter, client, region, meter(), preedit(), look, texts, showSelection, hidden);
 }
 
 QImage MeterView::renderToImage(const QSize& size) const
 {
-    return m_style.renderToImage(size, meter(), m_preedit, m_look, m_texts);
+    return m_style.renderToImage(size, meter(), preedit(), m_look, m_texts);
 }
 
 bool MeterView::listening() const
@@ -155,12 +142,11 @@ void MeterView::refreshLook()
 
 void MeterView::showFrame()
 {
-    const QRegion changed = m_shown.advance(meter(), m_preedit, rect(), m_look, true);
+    const QRegion changed = m_shown.advance(meter(), preedit(), rect(), m_look, true);
     if (changed.isEmpty())
         return;
     update(changed);
     emit repaintRequested(changed);
-    emit displayChanged();
 }
 
 void MeterView::paintEvent(QPaintEvent* event)
@@ -226,8 +212,7 @@ void MeterView::inputMethodEvent(QInputMethodEvent* event)
     // The text being composed shows on the name line only.
     const QString preedit =
         meter().state() == MeterState::NameEntry ? event->preeditString() : QString();
-    const bool composing = preedit != m_preedit;
-    m_preedit = preedit;
+    const bool composing = m_session.setComposing(preedit);
     event->accept();
     if (composing || typed)
         showChanges();
@@ -243,7 +228,7 @@ QVariant MeterView::inputMethodQuery(Qt::InputMethodQuery query) const
     case Qt::ImCursorRectangle: {
         // The end of the name line, where the input method's candidates belong.
         const QFontMetrics metrics(displayFont().font(), this);
-        const int x = metrics.horizontalAdvance(nameLineText(meter(), m_preedit));
+        const int x = metrics.horizontalAdvance(nameLineText(meter(), preedit()));
         return QRect(x, 0, 1, metrics.height());
     }
     default:
@@ -307,9 +292,9 @@ void MeterView::removeContestant()
 void MeterView::editPreloadList()
 {
     if (meter().useLeagueTable()) {
-        PreloadDialog dialog(&meter().preloadList(), this);
+        PreloadDialog dialog(meter().preloadList(), this);
         if (dialog.exec() == QDialog::Accepted)
-            m_session.restartWithPreloadList();
+            m_session.restartWithPreloadList(dialog.names());
     }
     followNameEntry();
     showChanges();

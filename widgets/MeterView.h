@@ -12,6 +12,7 @@
 #include "display/ScaledPicture.h"
 #include "display/ShownFrame.h"
 #include "show/MeterSession.h"
+#include "show/Show.h"
 #include "widgets/dialogs/ViewDialogs.h"
 
 #include <QColor>
@@ -19,7 +20,6 @@
 #include <QRegion>
 #include <QSize>
 #include <QString>
-#include <QUndoStack>
 #include <QWidget>
 
 #include <functional>
@@ -34,7 +34,7 @@ class QPainter;
 
 // The applause-meter view: the main window's only pane. It turns keys and input-method text
 // into the operator's intents for the show's session, tells it whether the meter listens,
-// and paints the session's meter in its display style; the session runs the show.
+// and paints the session's meter in its display style; the show runs the show.
 class MeterView : public QWidget {
     Q_OBJECT
 public:
@@ -44,20 +44,16 @@ public:
     static constexpr DisplayPicture kScaleImage = DisplayPicture::Scale;
     static constexpr int kTickMilliseconds = MeterSession::kTickMilliseconds;
 
-    // Reads the display settings from the store, and writes them back there when a command
-    // changes one; the store must outlive the view. The first runs a session of its own; the
-    // second shows and drives the session given, which must outlive the view.
-    explicit MeterView(brio::BRAppConfig& settings, QWidget* parent = nullptr);
-    MeterView(MeterSession& session, brio::BRAppConfig& settings, const DisplaySettings& stored,
-              QWidget* parent = nullptr);
+    // Shows and drives the show's session; reads the display settings from the store, and
+    // writes them back there when a command changes one. The show and the store must outlive
+    // the view.
+    MeterView(Show& show, brio::BRAppConfig& settings, QWidget* parent = nullptr);
     ~MeterView() override;
 
-    MeterSession& session() { return m_session; }
     const MeterSession& session() const { return m_session; }
     const MeterCore& meter() const { return m_session.meter(); }
-    MeterCore& meter() { return m_session.meter(); }
     // An input method's text being composed, shown on the name line after the typed name.
-    const QString& preedit() const { return m_preedit; }
+    const QString& preedit() const { return m_session.composing(); }
     const DisplayStyle& style() const { return m_style; }
     const DisplayFont& displayFont() const { return m_style.font(); }
     const QColor& backgroundColor() const { return m_style.backgroundColor(); }
@@ -83,7 +79,7 @@ public:
     void tickOnce() { m_session.tickOnce(); }
     bool isTicking() const { return m_session.isTicking(); }
     // Asks for a repaint of the parts of the view whose pixels differ from the frame last
-    // asked for, and of nothing when none do. Whoever changes the meter through meter()
+    // asked for, and of nothing when none do. Whoever changes the session's meter directly
     // calls this afterwards; the view's own events and commands do.
     void showChanges() { m_session.showChanges(); }
     // Whether the meter listens: the view or a window containing it has the keyboard focus,
@@ -100,10 +96,6 @@ public:
     }
     void followClock() { m_session.followClock(); }
 
-    // The corrections of the league table that Undo can take back, in order.
-    QUndoStack& corrections() { return m_session.corrections(); }
-    const QUndoStack& corrections() const { return m_session.corrections(); }
-
     // The holding window hides the pointer over the view in full-screen mode.
     void setPointerHidden(bool hidden);
 
@@ -117,12 +109,9 @@ public slots:
     void editPreloadList();
     // Edit > Turn Length: the chosen length goes to the session, which stores it.
     void editTurnLength();
-    // Corrections of the row selected, or of the contestant measured last.
-    void renameContestant() { m_session.beginRename(); }
+    // Edit > Remove Contestant: the row selected, or the contestant measured last, once the
+    // operator confirms.
     void removeContestant();
-    void measureAgain() { m_session.measureAgain(); }
-    void undo() { m_session.undo(); }
-    void redo() { m_session.redo(); }
 
 signals:
     // The parts of the view just asked to be repainted (see showChanges).
@@ -131,8 +120,6 @@ signals:
     void contextMenuRequested(const QPoint& globalPos);
     // A left double-click: the holding window switches full-screen mode.
     void fullScreenToggleRequested();
-    // The view's frame changed, and it repaints.
-    void displayChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -147,9 +134,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    MeterView(MeterSession* given, brio::BRAppConfig& settings, const DisplaySettings& stored,
-              QWidget* parent);
-
     // Compares the frame with the one asked for last and repaints what differs.
     void showFrame();
     // Works out the look of the display again and shows the change.
@@ -158,13 +142,11 @@ private:
     // alone.
     void followNameEntry();
 
-    std::unique_ptr<MeterSession> m_ownSession;  // only when no session was given
     MeterSession& m_session;
     brio::BRAppConfig& m_settings;
     ViewDialogs m_dialogs;
     DisplayStyle m_style;
     mutable MeterTextCache m_texts;  // filled by painting
-    QString m_preedit;  // an input method's text being composed
     bool m_inNameEntry;  // as the input method was last told
     // Kept between ticks: working it out shapes text. Every frame, on screen or in a picture,
     // is laid out with it, so a frame and the changes asked for always agree.

@@ -9,13 +9,11 @@ namespace rounds {
 
 namespace {
 
-// Among equal scores, those a clap-off measured come first, by its score: a clap-off is held
-// among everyone tied, so one left out of it reached the score later.
-bool ranksAbove(const Standing& a, const Standing& b)
+ranking::Row rankingRow(const Standing& standing)
 {
-    if (a.score != b.score)
-        return a.score > b.score;
-    return a.clapOff.value_or(-1) > b.clapOff.value_or(-1);
+    const std::optional<ranking::Result> clapOff =
+        standing.clapOff ? std::optional(ranking::resultOf(*standing.clapOff)) : std::nullopt;
+    return ranking::Row{ranking::resultOf(standing.score), clapOff, standing.order};
 }
 
 // Everyone in rows ranking alike with the standing at place.
@@ -37,15 +35,23 @@ void addOnce(std::vector<brio::BRString>& names, const brio::BRString& name)
 
 }  // namespace
 
+std::vector<ranking::Row> rankingRows(const std::vector<Standing>& standings)
+{
+    std::vector<ranking::Row> rows;
+    rows.reserve(standings.size());
+    for (const Standing& standing : standings)
+        rows.push_back(rankingRow(standing));
+    return rows;
+}
+
 bool rankAlike(const Standing& a, const Standing& b)
 {
-    return !ranksAbove(a, b) && !ranksAbove(b, a);
+    return ranking::ranksAlike(rankingRow(a), rankingRow(b));
 }
 
 std::vector<Standing> rankedWithClapOff(std::vector<Standing> rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), ranksAbove);
-    return rows;
+    return ranking::arranged(ranking::rankTable(rankingRows(rows)), rows);
 }
 
 Advancement advance(const std::vector<RoundStandings>& from, int best, TieRule ties,

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "brio/BRString.h"
+#include "core/Ranking.h"
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -12,12 +14,14 @@
 // Plain data in, plain data out: the session and show control both ask it.
 namespace rounds {
 
-// One contestant's standing in a round: the round score, and the clap-off's score where a
-// clap-off among the tied has been held (it orders only those it measured).
+// One contestant's standing in a round: the round score, the clap-off's score where a
+// clap-off among the tied has been held (it orders only those it measured), and the order of
+// entry.
 struct Standing {
     brio::BRString name;
     int score = 0;
     std::optional<int> clapOff;
+    std::int64_t order = 0;
 };
 
 // A round's standings best first, as its league table shows them.
@@ -49,6 +53,9 @@ struct Advancement {
     std::vector<Tie> ties;              // with TieRule::Refuse, every cut that is tied
 };
 
+// The standings as the ranking sees them (core/Ranking.h), in the order given.
+std::vector<ranking::Row> rankingRows(const std::vector<Standing>& standings);
+
 // Whether two standings of one round rank alike: the same score, and the same clap-off
 // score or neither measured in one.
 bool rankAlike(const Standing& a, const Standing& b);
@@ -63,7 +70,8 @@ Advancement advance(const std::vector<RoundStandings>& from, int best, TieRule t
 std::optional<Tie> tieForFirst(const RoundStandings& round);
 
 // The standings ordered best first with the clap-off as the tie-break among equal scores
-// (those it measured before those it did not); the given order settles the rest.
+// (those it measured before those it did not); the order of entry, then the given order,
+// settles the rest.
 std::vector<Standing> rankedWithClapOff(std::vector<Standing> rows);
 
 }  // namespace rounds

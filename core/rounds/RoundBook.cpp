@@ -99,44 +99,42 @@ void RoundBook::restore(std::vector<Round> rounds, int current)
         m_nextId = std::max(m_nextId, round.id + 1);
 }
 
+namespace {
+
+// The entries as standings, in the order given, each with its clap-off score if it has one.
+std::vector<Standing> standingsIn(const std::vector<Score>& entries,
+                                  const std::map<std::int64_t, int>& clapOff)
+{
+    std::vector<Standing> standings;
+    standings.reserve(entries.size());
+    for (const Score& entry : entries) {
+        const auto found = clapOff.find(entry.order);
+        standings.push_back(Standing{
+            entry.name, entry.score,
+            found == clapOff.end() ? std::nullopt : std::optional<int>(found->second),
+            entry.order});
+    }
+    return standings;
+}
+
+}  // namespace
+
 RoundStandings standingsOf(const brio::BRString& round, const std::vector<Score>& entries,
                            const std::map<std::int64_t, int>& clapOff)
 {
-    RoundStandings standings{round, {}};
-    for (const Score& entry : entries) {
-        const auto found = clapOff.find(entry.order);
-        standings.rows.push_back(Standing{
-            entry.name, entry.score,
-            found == clapOff.end() ? std::nullopt : std::optional<int>(found->second)});
-    }
-    standings.rows = rankedWithClapOff(std::move(standings.rows));
-    return standings;
+    return RoundStandings{round, rankedWithClapOff(standingsIn(entries, clapOff))};
 }
 
 std::vector<Score> orderedWithClapOff(const std::vector<Score>& entries,
                                       const std::map<std::int64_t, int>& clapOff)
 {
-    std::vector<Score> ordered = entries;
-    const auto clapOffOf = [&clapOff](const Score& entry) {
-        const auto found = clapOff.find(entry.order);
-        return found == clapOff.end() ? -1 : found->second;
-    };
-    std::stable_sort(ordered.begin(), ordered.end(), [&clapOffOf](const Score& a, const Score& b) {
-        if (a.score != b.score)
-            return a.score > b.score;
-        return clapOffOf(a) > clapOffOf(b);
-    });
-    return ordered;
+    return ranking::arranged(ranking::rankTable(rankingRows(standingsIn(entries, clapOff))),
+                             entries);
 }
 
 std::vector<int> ranksOf(const std::vector<Standing>& ranked)
 {
-    std::vector<int> ranks;
-    for (std::size_t index = 0; index < ranked.size(); ++index) {
-        const bool shared = index > 0 && rankAlike(ranked[index - 1], ranked[index]);
-        ranks.push_back(shared ? ranks.back() : static_cast<int>(index) + 1);
-    }
-    return ranks;
+    return ranking::ranksInOrder(rankingRows(ranked));
 }
 
 }  // namespace rounds

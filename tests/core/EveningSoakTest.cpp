@@ -7,6 +7,7 @@
 // screen (renamed, removed, measured again, taken back and made again). Every rule of
 // brokenMeterRule holds after every step, and the memory the meter takes stays flat from the
 // first hour to the last, but for the curves it keeps (about 300 bytes a turn).
+#include "core/Correction.h"
 #include "core/MeterCore.h"
 #include "core/PreloadText.h"
 #include "support/MeterInvariants.h"

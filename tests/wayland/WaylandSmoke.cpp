@@ -5,6 +5,8 @@
 // mode with the pointer hidden there, and closes cleanly. Run by run_wayland_smoke.sh.
 #include "core/AppConfig.h"
 #include "core/ProductConfig.h"
+#include "show/Show.h"
+#include "store/StoreLocation.h"
 #include "widgets/MainWindow.h"
 
 #include <QApplication>
@@ -35,7 +37,8 @@ int main(int argc, char** argv)
     check(QGuiApplication::platformName() == QLatin1String("wayland"), "runs on Wayland");
     AppConfig config;
     config.init(kProductName);
-    auto* window = new MainWindow(config);
+    Show show(config, defaultDatabasePath());
+    auto* window = new MainWindow(show, config);
     window->restorePlacement();
     check(QTest::qWaitForWindowExposed(window), "the window is shown");
 

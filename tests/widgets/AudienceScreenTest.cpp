@@ -9,6 +9,7 @@
 #include "core/settings/StageSettings.h"
 #include "support/UiTestFixture.h"
 #include "widgets/AudienceWindow.h"
+#include "ViewTestSupport.h"
 #include "widgets/MainWindow.h"
 #include "widgets/OperatorStrip.h"
 
@@ -22,6 +23,8 @@
 
 namespace {
 
+using ovatron::test::TestMeterView;
+using ovatron::test::makeTestShow;
 using ovatron::test::testSettings;
 using ovatron::test::UiTest;
 
@@ -30,7 +33,9 @@ protected:
     MainWindow& start(const char* look = "Stage")
     {
         testSettings().setRegistryString(kSettingsSection, kAudienceLookKey, look, kSettingsHive);
-        window = new MainWindow(testSettings());
+        show = makeTestShow();
+        window = new MainWindow(*show, testSettings());
+        show->followSettings();  // as the application does once the window listens
         window->restorePlacement();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
         QApplication::setActiveWindow(window);
@@ -48,7 +53,7 @@ protected:
         QTest::keyClicks(&view, "Ana");
         QTest::keyClick(&view, Qt::Key_Return);
         for (int tick = 0; tick < ticks; ++tick)
-            view.meter().tick(TickInput{true, true});
+            show->session().meter().tick(TickInput{true, true});
         view.showChanges();
         processEvents(50);
         return const_cast<AudienceWindow*>(window->audienceWindow());
@@ -65,6 +70,7 @@ protected:
         UiTest::TearDown();
     }
 
+    std::unique_ptr<Show> show;  // outlives the window
     QPointer<MainWindow> window;
 };
 
@@ -124,7 +130,7 @@ TEST_F(AudienceScreenTest, WhileTheLevelFallsItRepaintsOnlyWhereTheLevelMarkerWa
 
     PaintRegions paints;
     audience->installEventFilter(&paints);
-    view.meter().tick(TickInput{true, false});
+    show->session().meter().tick(TickInput{true, false});
     view.showChanges();
     processEvents(30);  // the view's own clock may let the level fall a step or two more
     audience->removeEventFilter(&paints);
@@ -152,7 +158,7 @@ TEST_F(AudienceScreenTest, EscInTheAudienceWindowClosesItAndTheOperatorCarriesOn
 TEST_F(AudienceScreenTest, TheOperatorStripNamesTheStateAndTheNextNames)
 {
     MainWindow& operatorWindow = start();
-    MeterCore& meter = operatorWindow.view().meter();
+    MeterCore& meter = show->session().meter();
     toggle();
     processEvents(50);
     const auto* strip = operatorWindow.findChild<OperatorStrip*>();
@@ -174,8 +180,8 @@ TEST_F(AudienceScreenTest, TheOperatorStripNamesTheStateAndTheNextNames)
 
 TEST_F(AudienceScreenTest, FullScreenItHidesThePointer)
 {
-    MeterView view(testSettings());
-    AudienceWindow audience(view);
+    TestMeterView view(testSettings());
+    AudienceWindow audience(view.session(), view.style());
     for (const bool fullScreen : {true, false}) {
         audience.showOn(QGuiApplication::primaryScreen(), fullScreen);
         processEvents(20);

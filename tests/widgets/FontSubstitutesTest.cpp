@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Ovatron Project
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ViewTestSupport.h"
 #include "widgets/MeterView.h"
 #include "core/settings/DisplaySettings.h"
 #include "support/TestEnvironment.h"
@@ -16,6 +17,8 @@ using namespace ovatron::test;
 
 namespace {
 
+using ovatron::test::TestMeterView;
+
 class FontSubstitutes : public UiTest {};
 
 }  // namespace
@@ -29,7 +32,7 @@ TEST_F(FontSubstitutes, DefaultDisplayFaceIsDrawnInComicNeueWhereComicSansIsMiss
     ASSERT_TRUE(QFontDatabase::families().contains(QStringLiteral("Comic Neue")))
         << "fonts-comic-neue is missing (scripts/install-deps.sh installs it)";
 
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     const QFontInfo drawn(view.displayFont().font());
     EXPECT_EQ(drawn.family(), QStringLiteral("Comic Neue"));
     EXPECT_TRUE(drawn.bold());

@@ -3,6 +3,7 @@
 
 // The main window: its named actions in both menus and on their keys, the menu rules,
 // full-screen mode and the placement kept across runs.
+#include "ViewTestSupport.h"
 #include "widgets/MainWindow.h"
 #include "core/settings/PlacementSettings.h"
 #include "support/UiTestFixture.h"
@@ -36,6 +37,8 @@
 
 namespace {
 
+using ovatron::test::TestMeterView;
+using ovatron::test::makeTestShow;
 using ovatron::test::answerNextModal;
 using ovatron::test::testSettings;
 using ovatron::test::UiTest;
@@ -70,7 +73,9 @@ protected:
     // A main window as the application makes it; it deletes itself when closed.
     MainWindow* startFrame()
     {
-        auto* frame = new MainWindow(testSettings());
+        shows.push_back(makeTestShow());
+        auto* frame = new MainWindow(*shows.back(), testSettings());
+        shows.back()->followSettings();  // as the application does once the window listens
         frames.append(frame);
         frame->restorePlacement();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(frame));
@@ -113,6 +118,7 @@ protected:
         UiTest::TearDown();
     }
 
+    std::vector<std::unique_ptr<Show>> shows;  // outlive the windows
     QList<QPointer<MainWindow>> frames;
 };
 
@@ -315,7 +321,7 @@ TEST_F(MainWindowTest, DoubleClickTogglesFullScreenMode)
 
 TEST_F(MainWindowTest, AViewOutsideTheMainWindowIgnoresDoubleClicksAndKeepsTheArrow)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     view.resize(300, 200);
     view.show();
     QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(10, 10));
@@ -493,10 +499,10 @@ TEST_F(MainWindowTest, HelpContentsOpensThePageInTheUsersLanguage)
 TEST_F(MainWindowTest, TheShowControlDialogShowsAndEditsTheRunningServer)
 {
     MainWindow* frame = startFrame();
-    ASSERT_FALSE(frame->showControl().isRunning());
+    ASSERT_FALSE(shows.back()->showControl().isRunning());
     const int port = 20000 + static_cast<int>(QCoreApplication::applicationPid() % 20000);
-    frame->showControl().startForThisRun(port);
-    ASSERT_TRUE(frame->showControl().isRunning());
+    shows.back()->showControl().startForThisRun(port);
+    ASSERT_TRUE(shows.back()->showControl().isRunning());
     int shownPort = 0;
     bool shownOn = false;
     answerNextModal([&](QWidget* dialog) {
@@ -507,7 +513,7 @@ TEST_F(MainWindowTest, TheShowControlDialogShowsAndEditsTheRunningServer)
     run(*frame, Command::ShowControl);
     EXPECT_EQ(shownPort, port);
     EXPECT_TRUE(shownOn);
-    EXPECT_TRUE(frame->showControl().isRunning());
+    EXPECT_TRUE(shows.back()->showControl().isRunning());
     EXPECT_NE(stored("ShowControl"), 1);  // this run's choice is not stored
 }
 
@@ -516,7 +522,7 @@ TEST_F(MainWindowTest, TheShowControlDialogShowsAndEditsTheRunningServer)
 TEST_F(MainWindowTest, TheOscDialogSwitchesOscOnAndCountsWhatCameIn)
 {
     MainWindow* frame = startFrame();
-    ASSERT_EQ(frame->osc().link(), nullptr) << "off until switched on: no socket";
+    ASSERT_EQ(shows.back()->osc().link(), nullptr) << "off until switched on: no socket";
     QUdpSocket target;
     ASSERT_TRUE(target.bind(QHostAddress::LocalHost, 0));
     quint16 port = 0;
@@ -548,13 +554,13 @@ TEST_F(MainWindowTest, TheOscDialogSwitchesOscOnAndCountsWhatCameIn)
     ASSERT_TRUE(QTest::qWaitFor([&] { return target.hasPendingDatagrams(); }, 5000));
     EXPECT_TRUE(target.receiveDatagram().data().startsWith("/ovatron/test"));
     EXPECT_EQ(stored("Osc"), 1);
-    ASSERT_NE(frame->osc().link(), nullptr);
+    ASSERT_NE(shows.back()->osc().link(), nullptr);
 
     QUdpSocket sender;
     const QByteArray message("/ovatron/contestant\0,s\0\0Ana\0", 28);
     sender.writeDatagram(message, QHostAddress::LocalHost, port);
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return frame->session().meter().state() == MeterState::Measuring; }, 5000));
+        [&] { return shows.back()->session().meter().state() == MeterState::Measuring; }, 5000));
     QString counts;
     answerNextModal([&](QWidget* dialog) {
         for (QLabel* label : dialog->findChildren<QLabel*>())

@@ -22,6 +22,8 @@ using namespace ovatron::test;
 
 namespace {
 
+using ovatron::test::TestMeterView;
+
 const QSize kViewSize(1000, 600);
 
 // A view in a shown, active window of its own, holding the keyboard focus.
@@ -33,7 +35,7 @@ protected:
         auto* layout = new QVBoxLayout(window.get());
         layout->setContentsMargins(0, 0, 0, 0);
         other = new QLineEdit(window.get());
-        view = new MeterView(testSettings(), window.get());
+        view = new TestMeterView(testSettings(), window.get());
         layout->addWidget(other);
         layout->addWidget(view, 1);
         window->resize(kViewSize + QSize(0, 30));
@@ -70,7 +72,7 @@ protected:
 
     std::unique_ptr<QWidget> window;
     QLineEdit* other = nullptr;
-    MeterView* view = nullptr;
+    TestMeterView* view = nullptr;
 };
 
 }  // namespace

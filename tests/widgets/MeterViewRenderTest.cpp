@@ -19,6 +19,8 @@ using namespace ovatron::test;
 
 namespace {
 
+using ovatron::test::TestMeterView;
+
 const QSize kViewSize(1000, 600);
 // Columns of the marker pictures that cross the arrow heads where they are tallest.
 constexpr int kLevelHeadX = 110;
@@ -63,7 +65,7 @@ QRect columnAt(int x, const QSize& size)
     return QRect(x, 0, 1, size.height());
 }
 
-void riseTo(MeterView& view, int peak)
+void riseTo(TestMeterView& view, int peak)
 {
     for (int tick = 0; view.meter().peak() < peak; ++tick) {
         ASSERT_LT(tick, ovatron::test::kTickLimit) << "the peak never reached " << peak;
@@ -71,7 +73,7 @@ void riseTo(MeterView& view, int peak)
     }
 }
 
-void fall(MeterView& view, int ticks)
+void fall(TestMeterView& view, int ticks)
 {
     for (int i = 0; i < ticks; ++i)
         view.meter().tick(TickInput{true, false});
@@ -83,14 +85,14 @@ class MeterViewRender : public UiTest {};
 
 TEST_F(MeterViewRender, PicturesHaveTheirStoredSizes)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     EXPECT_EQ(view.markerSizes().level, (layout::Size{163, 76}));
     EXPECT_EQ(view.markerSizes().peak, (layout::Size{163, 76}));
 }
 
 TEST_F(MeterViewRender, RenderHasTheRequestedSizeAndCoversItWithTheBackground)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     const QImage image = view.renderToImage(QSize(321, 123));
     ASSERT_EQ(image.size(), QSize(321, 123));
     // NameEntry with an empty table: the name line at the top, white everywhere below it.
@@ -100,7 +102,7 @@ TEST_F(MeterViewRender, RenderHasTheRequestedSizeAndCoversItWithTheBackground)
 
 TEST_F(MeterViewRender, EmptyOrNegativeSizeRendersNothing)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     EXPECT_TRUE(view.renderToImage(QSize(0, 0)).isNull());
     EXPECT_TRUE(view.renderToImage(QSize(-5, 40)).isNull());
 }
@@ -108,7 +110,7 @@ TEST_F(MeterViewRender, EmptyOrNegativeSizeRendersNothing)
 TEST_F(MeterViewRender, WithoutTheTableTheMeterIsCentredAndTheMarkersFollowLevelAndPeak)
 {
     storeSetting(kUseLeagueTableKey, 0);
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     ASSERT_EQ(view.meter().state(), MeterState::Measuring);
     riseTo(view, 51);  // 49 + 2
     fall(view, 1);
@@ -150,7 +152,7 @@ TEST_F(MeterViewRender, WithoutTheTableTheMeterIsCentredAndTheMarkersFollowLevel
 TEST_F(MeterViewRender, MarkerMovesWithTheLevel)
 {
     storeSetting(kUseLeagueTableKey, 0);
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     const QImage atZero = view.renderToImage(kViewSize);
     riseTo(view, 100);
     const QImage atTop = view.renderToImage(kViewSize);
@@ -170,7 +172,7 @@ TEST_F(MeterViewRender, OnAnyBackgroundTheArrowsHaveNoBoxAroundThem)
     storeSetting(kUseLeagueTableKey, 0);
     for (const QColor background : {QColor(0, 0, 0), QColor(128, 128, 128), QColor(40, 0, 90)}) {
         storeSetting(kBackgroundColorKey, static_cast<int>(colorRefFromColor(background)));
-        MeterView view(testSettings());
+        TestMeterView view(testSettings());
         riseTo(view, 51);
         const QImage image = view.renderToImage(kViewSize);
         const MeterPlaces places = predictMeter(view, kViewSize);
@@ -193,7 +195,7 @@ TEST_F(MeterViewRender, OnAnyBackgroundTheArrowsHaveNoBoxAroundThem)
 TEST_F(MeterViewRender, NumbersSitOnTheirArrowsWithTheirSpaces)
 {
     storeSetting(kUseLeagueTableKey, 0);
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     riseTo(view, 51);
     fall(view, 1);
     const QImage image = view.renderToImage(kViewSize);
@@ -220,7 +222,7 @@ TEST_F(MeterViewRender, NumbersSitOnTheirArrowsWithTheirSpaces)
 
 TEST_F(MeterViewRender, MeasuringWithTheTableShowsTheMeterLeftAndTheCurrentRowInBlue)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     addFinishedEntry(view, "Anna", 30);
     typeIntoMeter(view, "Bob");
     view.meter().onChar(MeterCore::kEnter);
@@ -257,7 +259,7 @@ TEST_F(MeterViewRender, MeasuringWithTheTableShowsTheMeterLeftAndTheCurrentRowIn
 
 TEST_F(MeterViewRender, SummaryShowsTheTableAloneFromTheMiddle)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     addFinishedEntry(view, "Anna", 30);
     typeIntoMeter(view, "Bob");
     view.meter().onChar(MeterCore::kEnter);
@@ -293,7 +295,7 @@ TEST_F(MeterViewRender, SummaryShowsTheTableAloneFromTheMiddle)
 
 TEST_F(MeterViewRender, AfterAResetNoRowIsBlue)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     addFinishedEntry(view, "Anna", 30);
     addFinishedEntry(view, "Bob", 20);
     const QImage image = view.renderToImage(kViewSize);
@@ -303,7 +305,7 @@ TEST_F(MeterViewRender, AfterAResetNoRowIsBlue)
 
 TEST_F(MeterViewRender, NameLineStandsAtTheTopLeft)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     const QFontMetrics metrics = displayMetrics(view);
     const QImage empty = view.renderToImage(kViewSize);
     // "Name: |" even with nothing typed.
@@ -322,7 +324,7 @@ TEST_F(MeterViewRender, NameLineStandsAtTheTopLeft)
 
 TEST_F(MeterViewRender, AmpersandInANameIsShownAsItStands)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     const QFontMetrics metrics = displayMetrics(view);
     typeIntoMeter(view, "AB");
     const QImage plain = view.renderToImage(kViewSize);
@@ -337,7 +339,7 @@ TEST_F(MeterViewRender, AmpersandInANameIsShownAsItStands)
 TEST_F(MeterViewRender, ALongNameEndsInAnEllipsisBeforeTheScores)
 {
     // On the summary screen, where the row has the view's left half to itself.
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     view.meter().preloadList().add(brio::BRString(std::u16string(200, u'W')));
     view.meter().restartWithPreloadList();
     view.meter().onChar(MeterCore::kEnter);
@@ -397,7 +399,7 @@ TEST_F(MeterViewRender, NamesInScriptsTheFontLacksShowAndEndAtTheGap)
                                u"\u0395\u03BB\u03AD\u03BD\u03B7",        // Greek
                                u"\u0416\u0430\u043D\u043D\u0430"};       // Cyrillic
     for (const char16_t* text : names) {
-        MeterView view(testSettings());
+        TestMeterView view(testSettings());
         const QString name = QString::fromUtf16(text);
         view.meter().preloadList().add(brio::fromQString(name));
         view.meter().restartWithPreloadList();
@@ -416,7 +418,7 @@ TEST_F(MeterViewRender, NamesInScriptsTheFontLacksShowAndEndAtTheGap)
 TEST_F(MeterViewRender, ARightToLeftNameRunsInItsOwnDirection)
 {
     // With the right-to-left paragraph direction the "!" stands at the left of the name.
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     const QString name = QStringLiteral("\u05E9\u05E8\u05D4!");
     addFinishedEntry(view, name.toStdString(), 10);
     const QImage image = view.renderToImage(kViewSize);
@@ -433,7 +435,7 @@ TEST_F(MeterViewRender, ARightToLeftNameRunsInItsOwnDirection)
 
 TEST_F(MeterViewRender, RowsBelowTheViewLeaveThePictureUnchanged)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     for (int i = 0; i < 150; ++i)
         addFinishedEntry(view, "Contestant " + std::to_string(i), i % 100 + 1);
     const QSize shortView(800, 200);
@@ -453,7 +455,7 @@ TEST_F(MeterViewRender, BackgroundAndFontComeFromTheSettingsFile)
 {
     ASSERT_TRUE(writeSettingsFile("[General]\nBackgroundColor=65280\nFontColor=255\n"
                                   "FontName=DejaVu Serif\nFontSize=300\nFontStyle=2\n"));
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     EXPECT_EQ(colorRefFromColor(view.backgroundColor()), 0x00FF00u);
     EXPECT_EQ(view.displayFont().font().family(), QStringLiteral("DejaVu Serif"));
     EXPECT_DOUBLE_EQ(view.displayFont().size(), 30.0);
@@ -649,7 +651,7 @@ TEST(MeterTextCacheTest, ManyDifferentTextsKeepComingOutRight)
 
 TEST_F(MeterViewRender, PreloadedNameWithALineBreakStaysOnItsRow)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     view.meter().preloadList().add(brio::BRString("Ann\nLee"));
     view.meter().restartWithPreloadList();
     ASSERT_EQ(view.meter().leagueTable().count(), 1);

@@ -23,6 +23,8 @@ using namespace ovatron::test;
 
 namespace {
 
+using ovatron::test::TestMeterView;
+
 // Dialog answers for the view's commands, noting what each dialog was started with.
 struct ScriptedDialogs {
     std::optional<FontChoice> fontAnswer;
@@ -68,7 +70,7 @@ class MeterViewSettings : public UiTest {};
 
 TEST_F(MeterViewSettings, EmptyStoreGivesTheDefaultsAndWritesNothing)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     EXPECT_EQ(view.displayFont().font().family(), QStringLiteral("Comic Sans MS"));
     EXPECT_DOUBLE_EQ(view.displayFont().size(), 24.0);
     EXPECT_EQ(view.displayFont().style(), 1);
@@ -89,7 +91,7 @@ TEST_F(MeterViewSettings, StoredValuesAreTakenAsTheyAre)
     storeSetting(kFontStyleKey, 6);
     storeSetting(kFontColorKey, 0x00123456);
     storeSetting(kFontNameKey, "No Such Face");
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     EXPECT_EQ(view.meter().state(), MeterState::Measuring);
     EXPECT_EQ(view.meter().showSummaryScreen(), 0);
     EXPECT_DOUBLE_EQ(view.displayFont().size(), 10.5);
@@ -103,7 +105,7 @@ TEST_F(MeterViewSettings, StoredValuesAreTakenAsTheyAre)
 TEST_F(MeterViewSettings, AnyNonZeroUseLeagueTableCountsAsOn)
 {
     storeSetting(kUseLeagueTableKey, 5);
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     EXPECT_EQ(view.meter().state(), MeterState::NameEntry);
     view.toggleLeagueTable();
     EXPECT_EQ(storedInteger(kUseLeagueTableKey), 0);
@@ -112,7 +114,7 @@ TEST_F(MeterViewSettings, AnyNonZeroUseLeagueTableCountsAsOn)
 TEST_F(MeterViewSettings, GarbledSettingsFileGivesTheDefaults)
 {
     ASSERT_TRUE(writeSettingsFile(QByteArray("\xff\xfe[General\x00\nFontSize=\x01\x02\n=", 20)));
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     EXPECT_DOUBLE_EQ(view.displayFont().size(), 24.0);
     EXPECT_EQ(colorRefFromColor(view.backgroundColor()), 0xFFFFFFu);
     EXPECT_EQ(view.meter().state(), MeterState::NameEntry);
@@ -121,7 +123,7 @@ TEST_F(MeterViewSettings, GarbledSettingsFileGivesTheDefaults)
 TEST_F(MeterViewSettings, ZeroOrNegativeFontSizeStillPaints)
 {
     storeSetting(kFontSizeKey, -40);
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     EXPECT_DOUBLE_EQ(view.displayFont().size(), -4.0);
     typeIntoMeter(view, "Al");
     const QImage image = view.renderToImage(QSize(200, 100));
@@ -142,7 +144,7 @@ TEST_F(MeterViewSettings, AbsurdFontSizeIsDrawnAtTheNearestSizeAndStaysStored)
     };
     for (const auto& [storedTenths, drawnPoints] : cases) {
         storeSetting(kFontSizeKey, storedTenths);
-        MeterView view(testSettings());
+        TestMeterView view(testSettings());
         EXPECT_DOUBLE_EQ(view.displayFont().font().pointSizeF(), drawnPoints) << storedTenths;
         EXPECT_DOUBLE_EQ(view.displayFont().size(), fontPointSize(storedTenths));
         // The line of a font drawn at that size, not of an empty box.
@@ -160,7 +162,7 @@ TEST_F(MeterViewSettings, UnwritableStoreLeavesTheCommandsWorkingInMemory)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     view.toggleLeagueTable();
     EXPECT_EQ(view.meter().useLeagueTable(), 0);
     ScriptedDialogs answers;
@@ -179,7 +181,7 @@ TEST_F(MeterViewSettings, FontDialogStartsFromTheDisplayFontCutToWholePoints)
     storeSetting(kFontSizeKey, 105);
     storeSetting(kFontStyleKey, 3);
     storeSetting(kFontColorKey, 0x000000FF);
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     ScriptedDialogs answers;
     view.setDialogs(answers.dialogs());
     view.editFont();
@@ -196,7 +198,7 @@ TEST_F(MeterViewSettings, FontDialogStartsFromTheDisplayFontCutToWholePoints)
 
 TEST_F(MeterViewSettings, ConfirmedFontIsShownAndStored)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     ScriptedDialogs answers;
     answers.fontAnswer = fontChoice("DejaVu Serif", 185, 600, true, true, true, 0x00336699);
     view.setDialogs(answers.dialogs());
@@ -219,7 +221,7 @@ TEST_F(MeterViewSettings, ConfirmedFontIsShownAndStored)
 
 TEST_F(MeterViewSettings, BoldBitFollowsTheChosenWeight)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     ScriptedDialogs answers;
     view.setDialogs(answers.dialogs());
     const std::vector<std::pair<int, int>> weights{{100, 0}, {300, 0}, {400, 0}, {500, 1},
@@ -234,7 +236,7 @@ TEST_F(MeterViewSettings, BoldBitFollowsTheChosenWeight)
 
 TEST_F(MeterViewSettings, CancelledFontDialogChangesNothing)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     ScriptedDialogs answers;
     view.setDialogs(answers.dialogs());
     view.editFont();
@@ -245,7 +247,7 @@ TEST_F(MeterViewSettings, CancelledFontDialogChangesNothing)
 
 TEST_F(MeterViewSettings, NewFontIsUsedByTheNextPaint)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     typeIntoMeter(view, "Zed");
     const QImage before = view.renderToImage(QSize(600, 200));
     ScriptedDialogs answers;
@@ -263,7 +265,7 @@ TEST_F(MeterViewSettings, NewFontIsUsedByTheNextPaint)
 TEST_F(MeterViewSettings, RealFontDialogOpensAtWholePointsAndReportsThatSize)
 {
     storeSetting(kFontSizeKey, 105);
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     FontChoice shown;
     bool boldShown = false;
     answerNextModal([&](QWidget* dialog) {
@@ -288,7 +290,7 @@ TEST_F(MeterViewSettings, RealFontDialogOpensAtWholePointsAndReportsThatSize)
 
 TEST_F(MeterViewSettings, RealFontDialogReportsEveryChoice)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     answerNextModal([](QWidget* dialog) {
         auto* font = qobject_cast<FontDialog*>(dialog);
         ASSERT_NE(font, nullptr);
@@ -309,7 +311,7 @@ TEST_F(MeterViewSettings, RealFontDialogReportsEveryChoice)
 
 TEST_F(MeterViewSettings, RealFontDialogCancelledWritesNothing)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     answerNextModal([](QWidget* dialog) {
         dialog->findChild<QDoubleSpinBox*>(QStringLiteral("size"))->setValue(40.0);
         qobject_cast<QDialog*>(dialog)->reject();
@@ -324,7 +326,7 @@ TEST_F(MeterViewSettings, RealFontDialogCancelledWritesNothing)
 TEST_F(MeterViewSettings, ChosenBackgroundColourIsShownAndStored)
 {
     storeSetting(kBackgroundColorKey, 0x00102030);
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     ScriptedDialogs answers;
     answers.colorAnswer = 0x00FF8000;  // COLORREF: blue 255, green 128, red 0
     view.setDialogs(answers.dialogs());
@@ -339,7 +341,7 @@ TEST_F(MeterViewSettings, ChosenBackgroundColourIsShownAndStored)
 
 TEST_F(MeterViewSettings, CancelledColourChooserChangesNothing)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     ScriptedDialogs answers;
     view.setDialogs(answers.dialogs());
     view.chooseBackgroundColor();
@@ -350,7 +352,7 @@ TEST_F(MeterViewSettings, CancelledColourChooserChangesNothing)
 TEST_F(MeterViewSettings, RealColourDialogStartsAtTheBackgroundColour)
 {
     storeSetting(kBackgroundColorKey, 0x00204060);
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     QColor shown;
     answerNextModal([&](QWidget* dialog) {
         auto* colors = qobject_cast<QColorDialog*>(dialog);
@@ -369,7 +371,7 @@ TEST_F(MeterViewSettings, RealColourDialogStartsAtTheBackgroundColour)
 
 TEST_F(MeterViewSettings, LeagueTableToggleSwitchesStateAndStoresZeroOrOne)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     addFinishedEntry(view, "Ann", 10);
     view.toggleLeagueTable();
     EXPECT_EQ(view.meter().state(), MeterState::Measuring);
@@ -383,7 +385,7 @@ TEST_F(MeterViewSettings, LeagueTableToggleSwitchesStateAndStoresZeroOrOne)
 
 TEST_F(MeterViewSettings, SummaryToggleFlipsAndAlwaysWrites)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     view.toggleSummaryScreen();
     EXPECT_EQ(view.meter().showSummaryScreen(), 0);
     EXPECT_EQ(storedInteger(kShowSummaryScreenKey), 0);
@@ -395,7 +397,7 @@ TEST_F(MeterViewSettings, SummaryToggleWithoutTheTableKeepsAndStillWritesTheValu
 {
     storeSetting(kUseLeagueTableKey, 0);
     storeSetting(kShowSummaryScreenKey, 5);
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     view.toggleSummaryScreen();
     // Any value but 0 is on; the program writes on as 1.
     EXPECT_TRUE(view.meter().showSummaryScreen());
@@ -404,7 +406,7 @@ TEST_F(MeterViewSettings, SummaryToggleWithoutTheTableKeepsAndStillWritesTheValu
 
 TEST_F(MeterViewSettings, ClearEmptiesTheTableAndWritesNothing)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     addFinishedEntry(view, "Ann", 10);
     addFinishedEntry(view, "Bo", 20);
     view.clearLeagueTable();

@@ -6,6 +6,7 @@
 #include "audio/TestSignals.h"
 #include "support/SettingsFileAccess.h"
 #include "support/UiTestFixture.h"
+#include "ViewTestSupport.h"
 #include "widgets/MainWindow.h"
 #include "core/settings/MicrophoneSettings.h"
 #include "widgets/dialogs/MicrophoneDialog.h"
@@ -29,6 +30,7 @@
 namespace {
 
 using namespace audio::test;
+using ovatron::test::makeTestShow;
 using ovatron::test::testSettings;
 using ovatron::test::UiTest;
 
@@ -92,12 +94,14 @@ TEST_F(MicrophoneTest, SettingsReadBackAsStoredAndBadValuesGiveSoundOnes)
 
 TEST_F(MicrophoneTest, WithoutASoundServerTheOperatorIsToldAndSpaceStillMeasures)
 {
-    MainWindow frame(testSettings());
+    const std::unique_ptr<Show> show = makeTestShow();
+    MainWindow frame(*show, testSettings());
+    show->followSettings();  // as the application does once the window listens
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
     QApplication::setActiveWindow(&frame);
     frame.view().setFocus();
-    frame.microphone().begin();
+    show->microphone().begin();
     QAction* item = editItem(frame, "useMicrophone");
     ASSERT_NE(item, nullptr);
     EXPECT_FALSE(item->isChecked());

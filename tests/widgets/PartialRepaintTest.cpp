@@ -21,6 +21,8 @@ using namespace ovatron::test;
 
 namespace {
 
+using ovatron::test::TestMeterView;
+
 // Never drawn by the view: a pixel of this colour was left unpainted.
 constexpr QRgb kUnpainted = 0xFFFF00FF;
 
@@ -123,9 +125,9 @@ protected:
             key(character, "typing " + name);
     }
 
-    MeterView& start(const QSize& size)
+    TestMeterView& start(const QSize& size)
     {
-        m_view = std::make_unique<MeterView>(testSettings());
+        m_view = std::make_unique<TestMeterView>(testSettings());
         m_view->resize(size);
         m_screen = std::make_unique<FollowingScreen>(*m_view);
         return *m_view;
@@ -138,11 +140,11 @@ protected:
         UiTest::TearDown();
     }
 
-    MeterView& view() { return *m_view; }
+    TestMeterView& view() { return *m_view; }
     FollowingScreen& screen() { return *m_screen; }
 
 private:
-    std::unique_ptr<MeterView> m_view;
+    std::unique_ptr<TestMeterView> m_view;
     std::unique_ptr<FollowingScreen> m_screen;
 };
 
@@ -151,7 +153,7 @@ private:
 TEST_F(PartialRepaint, ATurnWithTheTableFromTypingToTheSummary)
 {
     storeSetting(kShowSummaryScreenKey, 1);
-    MeterView& meterView = start(QSize(800, 500));
+    TestMeterView& meterView = start(QSize(800, 500));
     addFinishedEntry(meterView, "Anna", 30);
     addFinishedEntry(meterView, "Ben", 30);
     addFinishedEntry(meterView, "Cleo", 60);
@@ -191,7 +193,7 @@ TEST_F(PartialRepaint, ATurnWithTheTableFromTypingToTheSummary)
 
 TEST_F(PartialRepaint, WithoutTheTableTheCentredMeterRisesAndFalls)
 {
-    MeterView& meterView = start(QSize(700, 450));
+    TestMeterView& meterView = start(QSize(700, 450));
     meterView.toggleLeagueTable();
     ASSERT_FALSE(meterView.meter().useLeagueTable());
     screen().expectWholeAfter("the table off");
@@ -203,7 +205,7 @@ TEST_F(PartialRepaint, WithoutTheTableTheCentredMeterRisesAndFalls)
 
 TEST_F(PartialRepaint, FontBackgroundAndSizeChangesRepaintTheWholeView)
 {
-    MeterView& meterView = start(QSize(640, 400));
+    TestMeterView& meterView = start(QSize(640, 400));
     addFinishedEntry(meterView, "Anna", 20);
     typeName("Bo");
     key(MeterCore::kEnter, "Enter");
@@ -236,7 +238,7 @@ TEST_F(PartialRepaint, FontBackgroundAndSizeChangesRepaintTheWholeView)
 
 TEST_F(PartialRepaint, AFullScreenMeterBesideAHundredThousandEntriesRedrawsOnlyTheMarkers)
 {
-    MeterView& meterView = start(QSize(3840, 2160));
+    TestMeterView& meterView = start(QSize(3840, 2160));
     for (int i = 0; i < 100000; ++i) {
         typeIntoMeter(meterView, "Contestant " + std::to_string(i));
         meterView.meter().onChar(MeterCore::kEnter);
@@ -265,7 +267,7 @@ TEST_F(PartialRepaint, AnEqualTurnCountsDownAndEndsTwelveSecondsAfterEnterWhenAp
 {
     storeSetting(kShowSummaryScreenKey, 1);
     storeSetting("TurnSeconds", 10);
-    MeterView& meterView = start(QSize(800, 500));
+    TestMeterView& meterView = start(QSize(800, 500));
     typeName("Ada");
     key(MeterCore::kEnter, "Enter");
     int ticks = 0;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The Edit Preload List command of the meter view: the dialog, then the restarted table.
+#include "ViewTestSupport.h"
 #include "widgets/MeterView.h"
 #include "widgets/dialogs/PreloadDialog.h"
 #include "support/NameLists.h"
@@ -17,6 +18,7 @@
 
 namespace {
 
+using ovatron::test::TestMeterView;
 using ovatron::test::testSettings;
 using ovatron::test::answerNextModal;
 using ovatron::test::UiTest;
@@ -38,7 +40,7 @@ void answerPreloadDialog(const QString& text, bool confirm)
     });
 }
 
-void playTurn(MeterView& view, const char* name, int heldTicks)
+void playTurn(TestMeterView& view, const char* name, int heldTicks)
 {
     QTest::keyClicks(&view, name);
     QTest::keyClick(&view, Qt::Key_Return);
@@ -50,7 +52,7 @@ class PreloadCommandTest : public UiTest {};
 
 TEST_F(PreloadCommandTest, ConfirmingInNameEntryStartsTheFirstNameAndKeepsTheRest)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     playTurn(view, "Old", 3);
     QTest::keyClick(&view, Qt::Key_Escape);
     answerPreloadDialog("Ana\n\nBen\n   \nCal\n", true);
@@ -72,7 +74,7 @@ TEST_F(PreloadCommandTest, ConfirmingInNameEntryStartsTheFirstNameAndKeepsTheRes
 
 TEST_F(PreloadCommandTest, ConfirmingDuringATurnKeepsThatContestantAboveTheFirstName)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     playTurn(view, "Dee", 7);
     answerPreloadDialog("Ana", true);
     view.editPreloadList();
@@ -82,7 +84,7 @@ TEST_F(PreloadCommandTest, ConfirmingDuringATurnKeepsThatContestantAboveTheFirst
 
 TEST_F(PreloadCommandTest, CancelLeavesListTableAndStateAsTheyWere)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     playTurn(view, "Dee", 2);
     answerPreloadDialog("Ana\nBen", false);
     view.editPreloadList();
@@ -97,7 +99,7 @@ TEST_F(PreloadCommandTest, CancelLeavesListTableAndStateAsTheyWere)
 
 TEST_F(PreloadCommandTest, EnterOnTheSummaryScreenTakesTheNextNameUntilNoneWait)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     answerPreloadDialog("Ana\nBen\nCal", true);
     view.editPreloadList();
     for (const char* next : {"Ben", "Cal"}) {
@@ -115,7 +117,7 @@ TEST_F(PreloadCommandTest, EnterOnTheSummaryScreenTakesTheNextNameUntilNoneWait)
 
 TEST_F(PreloadCommandTest, WithTheTableOffTheCommandOpensNoDialog)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     view.toggleLeagueTable();
     view.editPreloadList();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

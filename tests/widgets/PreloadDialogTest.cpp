@@ -32,7 +32,7 @@ class PreloadDialogTest : public UiTest {};
 TEST_F(PreloadDialogTest, OpensWithTheWaitingNamesOneALine)
 {
     brio::BRStringArray list = listOf({"Ana", "Ben"});
-    PreloadDialog dialog(&list);
+    PreloadDialog dialog(list);
 
     EXPECT_EQ(dialog.editBox()->toPlainText(), QStringLiteral("Ana\nBen"));
     EXPECT_EQ(dialog.editBox()->blockCount(), 2);
@@ -42,7 +42,7 @@ TEST_F(PreloadDialogTest, OpensWithTheWaitingNamesOneALine)
 TEST_F(PreloadDialogTest, OpensEmptyForAnEmptyList)
 {
     brio::BRStringArray list;
-    PreloadDialog dialog(&list);
+    PreloadDialog dialog(list);
 
     EXPECT_TRUE(dialog.editBox()->toPlainText().isEmpty());
 }
@@ -50,7 +50,7 @@ TEST_F(PreloadDialogTest, OpensEmptyForAnEmptyList)
 TEST_F(PreloadDialogTest, CarriesTheCaptionPromptAndButtonsOfItsTemplate)
 {
     brio::BRStringArray list;
-    PreloadDialog dialog(&list);
+    PreloadDialog dialog(list);
 
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Edit League Table"));
     const QLabel* prompt = dialog.findChild<QLabel*>();
@@ -70,7 +70,7 @@ TEST_F(PreloadDialogTest, CarriesTheCaptionPromptAndButtonsOfItsTemplate)
 TEST_F(PreloadDialogTest, TypedNamesReplaceTheListOnOkWithBlankLinesDropped)
 {
     brio::BRStringArray list = listOf({"Old"});
-    PreloadDialog dialog(&list);
+    PreloadDialog dialog(list);
     dialog.show();
     dialog.editBox()->clear();
 
@@ -82,50 +82,51 @@ TEST_F(PreloadDialogTest, TypedNamesReplaceTheListOnOkWithBlankLinesDropped)
     QTest::keyClicks(dialog.editBox(), "Ben");
     QTest::keyClick(dialog.editBox(), Qt::Key_Return);
     ASSERT_TRUE(dialog.isVisible()) << "Enter in the box must not end the dialog";
-    EXPECT_EQ(namesOf(list), Names{"Old"}) << "nothing changes before OK";
+    EXPECT_EQ(namesOf(dialog.names()), Names{"Old"}) << "nothing changes before OK";
 
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
 
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.text(), brio::BRString("Ana\r\n   \r\n\r\nBen\r\n"));
-    EXPECT_EQ(namesOf(list), (Names{"Ana", "Ben"}));
+    EXPECT_EQ(namesOf(dialog.names()), (Names{"Ana", "Ben"}));
 }
 
 TEST_F(PreloadDialogTest, BlanksAroundANameAreTrimmedAndTabsInsideKept)
 {
     brio::BRStringArray list;
-    PreloadDialog dialog(&list);
+    PreloadDialog dialog(list);
     dialog.show();
     dialog.editBox()->setPlainText(QStringLiteral("  Ana Lee \t\n\t\t\nBen\tBo"));
 
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
 
-    EXPECT_EQ(namesOf(list), (Names{"Ana Lee", "Ben\tBo"}));
+    EXPECT_EQ(namesOf(dialog.names()), (Names{"Ana Lee", "Ben\tBo"}));
 }
 
 TEST_F(PreloadDialogTest, NamesTheKeyboardEntryRefusesAreKept)
 {
     brio::BRStringArray list;
-    PreloadDialog dialog(&list);
+    PreloadDialog dialog(list);
     dialog.show();
     dialog.editBox()->setPlainText(QString::fromUtf8("Zoë\n李\nO'Brien & Söhne\n🎤 Mic"));
 
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
 
-    EXPECT_EQ(namesOf(list), (Names{"Zoë", "李", "O'Brien & Söhne", "🎤 Mic"}));
+    EXPECT_EQ(namesOf(dialog.names()), (Names{"Zoë", "李", "O'Brien & Söhne", "🎤 Mic"}));
 }
 
 TEST_F(PreloadDialogTest, ReopeningShowsTheNamesConfirmedBefore)
 {
     brio::BRStringArray list;
     {
-        PreloadDialog dialog(&list);
+        PreloadDialog dialog(list);
         dialog.show();
         dialog.editBox()->setPlainText(QString::fromUtf8("Zoë\n\n李\n"));
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        list = dialog.names();
     }
-    PreloadDialog again(&list);
+    PreloadDialog again(list);
 
     EXPECT_EQ(again.editBox()->toPlainText(), QString::fromUtf8("Zoë\n李"));
 }
@@ -133,20 +134,20 @@ TEST_F(PreloadDialogTest, ReopeningShowsTheNamesConfirmedBefore)
 TEST_F(PreloadDialogTest, OkWithAnEmptyBoxEmptiesTheList)
 {
     brio::BRStringArray list = listOf({"Ana", "Ben"});
-    PreloadDialog dialog(&list);
+    PreloadDialog dialog(list);
     dialog.show();
     dialog.editBox()->clear();
 
     QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(namesOf(list).empty());
+    EXPECT_TRUE(namesOf(dialog.names()).empty());
 }
 
 TEST_F(PreloadDialogTest, CancelAfterEditingLeavesTheListAsItWas)
 {
     brio::BRStringArray list = listOf({"Ana", "Ben"});
-    PreloadDialog dialog(&list);
+    PreloadDialog dialog(list);
     dialog.show();
     QTest::keyClicks(dialog.editBox(), "Cal");
     QTest::keyClick(dialog.editBox(), Qt::Key_Return);
@@ -155,34 +156,35 @@ TEST_F(PreloadDialogTest, CancelAfterEditingLeavesTheListAsItWas)
 
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(namesOf(list), (Names{"Ana", "Ben"}));
+    EXPECT_EQ(namesOf(dialog.names()), (Names{"Ana", "Ben"}));
 }
 
 TEST_F(PreloadDialogTest, EscapeAndClosingTheWindowLeaveTheListAsItWas)
 {
     brio::BRStringArray list = listOf({"Ana"});
     {
-        PreloadDialog dialog(&list);
+        PreloadDialog dialog(list);
         dialog.show();
         dialog.editBox()->setPlainText(QStringLiteral("Dee"));
         QTest::keyClick(dialog.editBox(), Qt::Key_Escape);
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(namesOf(dialog.names()), Names{"Ana"});
     }
     {
-        PreloadDialog dialog(&list);
+        PreloadDialog dialog(list);
         dialog.show();
         dialog.editBox()->setPlainText(QStringLiteral("Eve"));
         dialog.close();
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(namesOf(dialog.names()), Names{"Ana"});
     }
-    EXPECT_EQ(namesOf(list), Names{"Ana"});
 }
 
 TEST_F(PreloadDialogTest, TabLeavesTheBoxInsteadOfTypingATab)
 {
     brio::BRStringArray list = listOf({"Ana"});
-    PreloadDialog dialog(&list);
+    PreloadDialog dialog(list);
     dialog.show();
 
     QTest::keyClick(dialog.editBox(), Qt::Key_Tab);
@@ -193,7 +195,7 @@ TEST_F(PreloadDialogTest, TabLeavesTheBoxInsteadOfTypingATab)
 TEST_F(PreloadDialogTest, RunsModallyAndReportsOk)
 {
     brio::BRStringArray list = listOf({"Ana"});
-    PreloadDialog dialog(&list);
+    PreloadDialog dialog(list);
     answerNextModal([](QWidget* modal) {
         auto* open = qobject_cast<PreloadDialog*>(modal);
         ASSERT_NE(open, nullptr);
@@ -202,7 +204,7 @@ TEST_F(PreloadDialogTest, RunsModallyAndReportsOk)
     });
 
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(namesOf(list), (Names{"Ben", "Cal"}));
+    EXPECT_EQ(namesOf(dialog.names()), (Names{"Ben", "Cal"}));
 }
 
 TEST(EditBoxText, GoingInLineBreaksBecomeTheEditBoxsOwn)

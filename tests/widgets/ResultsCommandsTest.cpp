@@ -6,6 +6,7 @@
 #include "core/Command.h"
 #include "support/TickLimit.h"
 #include "support/UiTestFixture.h"
+#include "ViewTestSupport.h"
 #include "widgets/MainWindow.h"
 #include "widgets/dialogs/ResumeQuestion.h"
 
@@ -23,6 +24,7 @@
 
 namespace {
 
+using ovatron::test::makeTestShow;
 using ovatron::test::answerNextModal;
 using ovatron::test::testSettings;
 using ovatron::test::UiTest;
@@ -32,7 +34,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        window = std::make_unique<MainWindow>(testSettings());
+        show = makeTestShow();
+        window = std::make_unique<MainWindow>(*show, testSettings());
+        show->followSettings();  // as the application does once the window listens
         play("Zoë, \"the Voice\"", 40);
         play("Ben", 40);
         play("Ana", 90);
@@ -40,7 +44,7 @@ protected:
 
     void play(const QString& name, int score)
     {
-        MeterCore& meter = window->view().meter();
+        MeterCore& meter = show->session().meter();
         meter.onText(brio::BRString(name.toStdU16String().c_str()));
         meter.onChar(MeterCore::kEnter);
         for (int tick = 0; meter.peak() < score; ++tick) {
@@ -51,6 +55,7 @@ protected:
     }
 
     QTemporaryDir folder;
+    std::unique_ptr<Show> show;  // outlives the window
     std::unique_ptr<MainWindow> window;
 };
 

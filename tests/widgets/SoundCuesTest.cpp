@@ -9,6 +9,7 @@
 #include "core/settings/CueSettings.h"
 #include "support/UiTestFixture.h"
 #include "widgets/CommandActions.h"
+#include "ViewTestSupport.h"
 #include "widgets/MainWindow.h"
 #include "widgets/dialogs/SoundCuesDialog.h"
 
@@ -24,6 +25,7 @@
 namespace {
 
 using namespace audio::test;
+using ovatron::test::makeTestShow;
 using ovatron::test::answerNextModal;
 using ovatron::test::testSettings;
 using ovatron::test::UiTest;
@@ -40,7 +42,9 @@ class SoundCuesTest : public UiTest {
 protected:
     MainWindow& startFrame()
     {
-        m_frame = std::make_unique<MainWindow>(testSettings());
+        m_show = makeTestShow();
+        m_frame = std::make_unique<MainWindow>(*m_show, testSettings());
+        m_show->followSettings();  // as the application does once the window listens
         m_frame->setAttribute(Qt::WA_DeleteOnClose, false);
         m_frame->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
@@ -59,13 +63,14 @@ protected:
     }
 
     QTemporaryDir m_folder;
+    std::unique_ptr<Show> m_show;  // outlives the window
     std::unique_ptr<MainWindow> m_frame;
 };
 
 TEST_F(SoundCuesTest, TheDialogTakesGoodFilesRefusesBadOnesAndStoresOnOkOnly)
 {
     MainWindow& frame = startFrame();
-    EXPECT_FALSE(frame.cues().isOn());
+    EXPECT_FALSE(m_show->cues().isOn());
     const QString unreadable = m_folder.filePath(QStringLiteral("trumpets.wav"));
     const QString buzzer = m_folder.filePath(QStringLiteral("horn.wav"));
     ASSERT_TRUE(writeFile(unreadable, "not a sound at all"));
@@ -95,7 +100,7 @@ TEST_F(SoundCuesTest, TheDialogTakesGoodFilesRefusesBadOnesAndStoresOnOkOnly)
     EXPECT_EQ(stored.volume, 55);
     EXPECT_TRUE(stored.fileOf(Cue::Fanfare).isEmpty());
     EXPECT_EQ(stored.fileOf(Cue::Buzzer), buzzer);
-    EXPECT_TRUE(frame.cues().isOn());
+    EXPECT_TRUE(m_show->cues().isOn());
 
     // Back to the project's own buzzer, then Cancel: nothing changes.
     QString buzzerAgain;
@@ -107,7 +112,7 @@ TEST_F(SoundCuesTest, TheDialogTakesGoodFilesRefusesBadOnesAndStoresOnOkOnly)
     });
     EXPECT_EQ(buzzerAgain, QStringLiteral("horn.wav"));
     EXPECT_EQ(loadCueSettings(testSettings()), stored);
-    EXPECT_TRUE(frame.cues().isOn());
+    EXPECT_TRUE(m_show->cues().isOn());
 }
 
 // A stored file that has gone since is a notice at start; trying a cue without a sound server
@@ -157,8 +162,8 @@ TEST_F(SoundCuesTest, TheSoundModuleIsLoadedOnlyOnceCuesAreOn)
     CueSettings settings;
     settings.on = true;
     storeCueSettings(testSettings(), settings);
-    frame.cues().followSettings();
-    EXPECT_TRUE(frame.cues().isOn());
+    m_show->cues().followSettings();
+    EXPECT_TRUE(m_show->cues().isOn());
     EXPECT_TRUE(soundModuleLoaded());
 }
 

@@ -10,6 +10,8 @@
 #include "widgets/dialogs/EventDialog.h"
 #include "display/EventLogo.h"
 #include "display/LayoutRects.h"
+#include "ViewTestSupport.h"
+#include "show/EventLogoFile.h"
 #include "widgets/MainWindow.h"
 #include "widgets/OperatorStrip.h"
 #include "display/StagePainter.h"
@@ -25,6 +27,8 @@
 
 namespace {
 
+using ovatron::test::TestMeterView;
+using ovatron::test::makeTestShow;
 using ovatron::test::testSettings;
 using ovatron::test::UiTest;
 
@@ -97,7 +101,9 @@ protected:
     AudienceWindow& openWithTurns(const char* theme)
     {
         testSettings().setRegistryString(kSettingsSection, kStageThemeKey, theme, kSettingsHive);
-        window = new MainWindow(testSettings());
+        show = makeTestShow();
+        window = new MainWindow(*show, testSettings());
+        show->followSettings();  // as the application does once the window listens
         window->restorePlacement();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
         QApplication::setActiveWindow(window);
@@ -108,7 +114,7 @@ protected:
             QTest::keyClicks(&view, name);
             QTest::keyClick(&view, Qt::Key_Return);
             for (int tick = 0; tick < 20; ++tick)
-                view.meter().tick(TickInput{true, true});
+                show->session().meter().tick(TickInput{true, true});
             view.showChanges();
             QTest::keyClick(&view, Qt::Key_Return);
             QTest::keyClick(&view, Qt::Key_Return);
@@ -126,6 +132,7 @@ protected:
         UiTest::TearDown();
     }
 
+    std::unique_ptr<Show> show;  // outlives the window
     QPointer<MainWindow> window;
 };
 
@@ -146,7 +153,7 @@ TEST_F(StageScreen, TextReadsAtSevenToOneInBothThemesMeasuredOnTheDrawnPixels)
 
 TEST_F(StageScreen, APartialRepaintAfterEveryStepIsTheWholeRepaint)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     StageRepaint repaint(view, stagePalette(StageTheme::Dark, 0, 0), QStringLiteral("Spring Show"));
     MeterCore& meter = view.meter();
     repaint.start(repaint.frameOf(meter));
@@ -168,7 +175,7 @@ TEST_F(StageScreen, APartialRepaintAfterEveryStepIsTheWholeRepaint)
 // the picture a whole repaint makes.
 TEST_F(StageScreen, HiddenRowsAGlideThePairAndTheConfettiRepaintOnlyWhatChanged)
 {
-    MeterView view(testSettings());
+    TestMeterView view(testSettings());
     StageRepaint repaint(view, stagePalette(StageTheme::Light, 0, 0xFFFFFF), QStringLiteral("Gala"));
     MeterCore& meter = view.meter();
     for (const char* name : {"Ana", "Ben", "Cleo", "Dee", "Eve", "Fay"}) {

@@ -5,6 +5,7 @@
 #include "core/CommandLine.h"
 #include "support/UiTestFixture.h"
 #include "widgets/dialogs/AboutDialog.h"
+#include "ViewTestSupport.h"
 #include "widgets/MainWindow.h"
 #include "widgets/Translations.h"
 
@@ -14,6 +15,7 @@
 
 namespace {
 
+using ovatron::test::makeTestShow;
 using ovatron::test::testSettings;
 using ovatron::test::UiTest;
 
@@ -37,7 +39,8 @@ TEST_P(TranslationsTest, MenusDialogsAndTheCommandLineSpeakTheLanguage)
     const Translations translations{QLocale(QString::fromLatin1(language.locale))};
     EXPECT_EQ(translations.translated(), QString::fromLatin1(language.locale) != "en_GB");
 
-    auto window = std::make_unique<MainWindow>(testSettings());
+    const std::unique_ptr<Show> show = makeTestShow();
+    auto window = std::make_unique<MainWindow>(*show, testSettings());
     QStringList titles;
     for (QAction* action : window->menuBar()->actions())
         titles << action->text();

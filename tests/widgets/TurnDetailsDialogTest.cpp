@@ -4,6 +4,7 @@
 // Turn Details on the offscreen platform: the plot's pixels (the marked level's line at its
 // height, both turns of a contestant measured again), the figures of the chosen turn, and the
 // command from the main window, greyed until the row has a curve.
+#include "ViewTestSupport.h"
 #include "widgets/MainWindow.h"
 #include "widgets/dialogs/CurvePlot.h"
 #include "widgets/dialogs/TurnDetailsDialog.h"
@@ -23,6 +24,7 @@
 
 namespace {
 
+using ovatron::test::makeTestShow;
 using ovatron::test::answerNextModal;
 using ovatron::test::testSettings;
 using ovatron::test::UiTest;
@@ -139,7 +141,9 @@ TEST_F(TurnDetailsDialogTest, ATurnUnderWayGrowsAndKeepsTheChoice)
 // the contestant measured last.
 TEST_F(TurnDetailsDialogTest, TheCommandOpensTheDetailsOfTheLastContestant)
 {
-    QPointer<MainWindow> frame = new MainWindow(testSettings());
+    const std::unique_ptr<Show> show = makeTestShow();
+    QPointer<MainWindow> frame = new MainWindow(*show, testSettings());
+    show->followSettings();  // as the application does once the window listens
     frame->restorePlacement();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
     QAction* details = frame->commands().action(Command::TurnDetails);
@@ -147,7 +151,7 @@ TEST_F(TurnDetailsDialogTest, TheCommandOpensTheDetailsOfTheLastContestant)
     EXPECT_EQ(details->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
     EXPECT_FALSE(details->isEnabled());
 
-    MeterSession& session = frame->session();
+    MeterSession& session = show->session();
     session.typeText(u"Cleo");
     session.pressKey(MeterCore::kEnter);
     session.setSpaceDown(SpaceSource::Remote, true);

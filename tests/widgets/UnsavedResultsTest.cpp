@@ -5,8 +5,6 @@
 // the results leave only when the operator lets them go or exports them.
 #include "ViewTestSupport.h"
 
-#include "store/EventRecorder.h"
-#include "store/RecorderJournal.h"
 #include "support/PrivateTmpfs.h"
 #include "widgets/MainWindow.h"
 
@@ -21,6 +19,7 @@
 
 namespace {
 
+using ovatron::test::makeTestShow;
 using ovatron::test::addFinishedEntry;
 using ovatron::test::answerNextModal;
 using ovatron::test::PrivateTmpfs;
@@ -45,10 +44,15 @@ protected:
         openWindow();
     }
 
-    // As the application makes it (it deletes itself when closed), shown.
-    void openWindow()
+    // As the application makes it (it deletes itself when closed), shown; its show records
+    // into the results file at database, or none.
+    void openWindow(const QString& database = {})
     {
-        window = new MainWindow(testSettings());
+        delete window.data();  // before the show it shows
+        show = database.isEmpty() ? makeTestShow()
+                                  : std::make_unique<Show>(testSettings(), database);
+        window = new MainWindow(*show, testSettings());
+        show->followSettings();  // as the application does once the window listens
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     }
@@ -59,7 +63,21 @@ protected:
         UiTest::TearDown();
     }
 
-    void play(const std::string& name, int score) { addFinishedEntry(window->view(), name, score); }
+    void play(const std::string& name, int score)
+    {
+        addFinishedEntry(show->session().meter(), name, score);
+    }
+
+    // A show whose results file cannot be opened: nothing it plays is saved.
+    void openNeverSavingWindow()
+    {
+        QFile blocker(folder.filePath(QStringLiteral("a-file")));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        openWindow(blocker.fileName() + QStringLiteral("/Ovatron/events.sqlite"));
+        ASSERT_FALSE(show->openResults().saving());
+        show->beginEvent();
+    }
 
     // Closes as the close box does; true when the window went.
     bool closeWindow()
@@ -77,6 +95,7 @@ protected:
     }
 
     QTemporaryDir folder;
+    std::unique_ptr<Show> show;  // outlives the window
     QPointer<MainWindow> window;
 };
 
@@ -111,17 +130,11 @@ TEST_F(UnsavedResultsTest, EachAnswerClosesOnlyWhenTheResultsAreLetGoOrExported)
     };
     for (const CloseCase& test : cases) {
         SCOPED_TRACE(test.name);
-        if (!window)
-            openWindow();
-        if (window->view().meter().leagueTable().count() == 0) {
+        if (!window || show->session().meter().leagueTable().count() == 0) {
+            openNeverSavingWindow();
             play("Ana", 60);
             play("Ben", 30);
         }
-        int checks = 0;
-        window->setResultsSavedCheck([&checks]() {
-            ++checks;
-            return false;
-        });
         window->setResultsDialogs({[&](QWidget*) {
                                        if (!test.exportFile)
                                            return QString();
@@ -135,7 +148,6 @@ TEST_F(UnsavedResultsTest, EachAnswerClosesOnlyWhenTheResultsAreLetGoOrExported)
         QString title;
         answerQuestion(test.button, title);
         EXPECT_EQ(closeWindow(), test.closes);
-        EXPECT_EQ(checks, 1);
         EXPECT_EQ(title, QStringLiteral("Results Not Saved"));
         const QString exported = exportedText();
         const bool written = test.closes && test.exportFile;
@@ -176,13 +188,10 @@ TEST_F(UnsavedResultsTest, OnlyResultsTheDiskRefusesAreAskedAbout)
     PrivateTmpfs disk(folder.filePath(QStringLiteral("disk")), kSmallDiskBytes);
     if (!disk.failure().isEmpty())
         GTEST_SKIP() << disk.failure().toStdString();
-    // Made after the mount, so that its worker sees the small disk.
-    EventRecorder recorder(folder.filePath(QStringLiteral("disk/events.sqlite")));
-    ASSERT_TRUE(recorder.open().saving());
-    recorder.beginEvent(QDateTime::currentDateTime());
-    RecorderJournal journal(recorder);
-    window->view().meter().setJournal(&journal);
-    window->setResultsSavedCheck([&recorder]() { return recorder.flush(); });
+    // Made after the mount, so that its recorder's worker sees the small disk.
+    openWindow(folder.filePath(QStringLiteral("disk/events.sqlite")));
+    ASSERT_TRUE(show->openResults().saving());
+    show->beginEvent();
     play("Ana", 60);
 
     ASSERT_TRUE(disk.fill());
@@ -196,41 +205,29 @@ TEST_F(UnsavedResultsTest, OnlyResultsTheDiskRefusesAreAskedAbout)
 
     // Room again: what waited is written on the way out, and closing does not ask.
     ASSERT_TRUE(disk.makeRoom());
-    window->view().meter().setJournal(nullptr);
     NoQuestionExpected guard;
     EXPECT_TRUE(closeWindow());
     EXPECT_FALSE(guard.asked);
-    ASSERT_TRUE(recorder.latestEvent());
-    EXPECT_EQ(recorder.latestEvent()->entries.size(), 11u);
+    ASSERT_TRUE(show->recorder().latestEvent());
+    EXPECT_EQ(show->recorder().latestEvent()->entries.size(), 11u);
 }
 
 // A results file that could not be opened at the start keeps nothing: closing asks once a
 // contestant has played, and not before.
 TEST_F(UnsavedResultsTest, ResultsOfAShowThatNeverSavedAreAskedAbout)
 {
-    QFile blocker(folder.filePath(QStringLiteral("a-file")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    EventRecorder recorder(blocker.fileName() + QStringLiteral("/Ovatron/events.sqlite"));
-    ASSERT_FALSE(recorder.open().saving());
-    recorder.beginEvent(QDateTime::currentDateTime());
-    RecorderJournal journal(recorder);
-    window->view().meter().setJournal(&journal);
-    window->setResultsSavedCheck([&recorder]() { return recorder.flush(); });
+    openNeverSavingWindow();
     {
         NoQuestionExpected guard;
         EXPECT_TRUE(closeWindow());
         EXPECT_FALSE(guard.asked) << "nothing played, nothing to lose";
     }
-    openWindow();
-    window->view().meter().setJournal(&journal);
-    window->setResultsSavedCheck([&recorder]() { return recorder.flush(); });
+    openNeverSavingWindow();
     play("Ana", 60);
     QString title;
     answerQuestion("Cancel", title);
     ASSERT_FALSE(closeWindow()) << "closed without a word";
     EXPECT_EQ(title, QStringLiteral("Results Not Saved"));
-    window->view().meter().setJournal(nullptr);
 }
 
 }  // namespace

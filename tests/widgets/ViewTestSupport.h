@@ -5,6 +5,8 @@
 
 #include "support/TickLimit.h"
 #include "support/UiTestFixture.h"
+#include "show/Show.h"
+#include "store/StoreLocation.h"
 #include "widgets/MeterView.h"
 
 #include <QColor>
@@ -16,9 +18,41 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace ovatron::test {
+
+// A show as the application makes one, over the test's settings; results would go to the
+// temporary data folder, which nothing opens unless a test asks.
+inline std::unique_ptr<Show> makeTestShow()
+{
+    return std::make_unique<Show>(testSettings(), defaultDatabasePath());
+}
+
+// Holds the show of a test's view, made before the view.
+struct OwnShow {
+    std::unique_ptr<Show> ownShow = makeTestShow();
+};
+
+// A meter view over a show of its own, as the main window's is over the application's. The
+// tests drive its session and meter directly.
+class TestMeterView : private OwnShow, public MeterView {
+public:
+    explicit TestMeterView(brio::BRAppConfig& settings, QWidget* parent = nullptr)
+        : MeterView(*ownShow, settings, parent)
+    {
+    }
+    Show& theShow() { return *ownShow; }
+    MeterSession& session() { return ownShow->session(); }
+    const MeterSession& session() const { return ownShow->session(); }
+    MeterCore& meter() { return ownShow->session().meter(); }
+    const MeterCore& meter() const { return ownShow->session().meter(); }
+    QUndoStack& corrections() { return ownShow->session().corrections(); }
+    void toggleLeagueTable() { session().toggleLeagueTable(); }
+    void clearLeagueTable() { session().clearLeagueTable(); }
+    void toggleSummaryScreen() { session().toggleSummaryScreen(); }
+};
 
 inline void storeSetting(const char* key, int value)
 {
@@ -42,22 +76,32 @@ inline std::string storedString(const char* key)
 }
 
 // Types UTF-8 text straight into the meter, as its keys would.
-inline void typeIntoMeter(MeterView& view, const std::string& text)
+inline void typeIntoMeter(MeterCore& meter, const std::string& text)
 {
-    view.meter().onText(brio::BRString::fromUtf8(text));
+    meter.onText(brio::BRString::fromUtf8(text));
+}
+
+inline void typeIntoMeter(TestMeterView& view, const std::string& text)
+{
+    typeIntoMeter(view.meter(), text);
 }
 
 // Starts a contestant with this name from NameEntry and lifts the score to `score` by
 // holding SPACE in the meter's terms, then abandons the turn with Esc (the entry stays).
-inline void addFinishedEntry(MeterView& view, const std::string& name, int score)
+inline void addFinishedEntry(MeterCore& meter, const std::string& name, int score)
 {
-    typeIntoMeter(view, name);
-    view.meter().onChar(MeterCore::kEnter);
-    for (int tick = 0; view.meter().peak() < score; ++tick) {
+    typeIntoMeter(meter, name);
+    meter.onChar(MeterCore::kEnter);
+    for (int tick = 0; meter.peak() < score; ++tick) {
         ASSERT_LT(tick, kTickLimit) << "the peak never reached " << score;
-        view.meter().tick(TickInput{true, true});
+        meter.tick(TickInput{true, true});
     }
-    view.meter().onChar(MeterCore::kEscape);
+    meter.onChar(MeterCore::kEscape);
+}
+
+inline void addFinishedEntry(TestMeterView& view, const std::string& name, int score)
+{
+    addFinishedEntry(view.meter(), name, score);
 }
 
 // The metrics of the display font on an image, as the paint measures its text.

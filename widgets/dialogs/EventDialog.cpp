@@ -3,7 +3,6 @@
 
 #include "widgets/dialogs/EventDialog.h"
 
-#include "store/StoreLocation.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -17,11 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-constexpr QLatin1String kCopyBase("event-logo");
-
-}  // namespace
 
 EventDialog::EventDialog(const QString& title, const QString& logo, QWidget* parent)
     : QDialog(parent), m_title(new QLineEdit(title)), m_logoName(new QLabel), m_logo(logo)
@@ -67,33 +61,4 @@ void EventDialog::chooseLogo()
 void EventDialog::showLogoName()
 {
     m_logoName->setText(m_logo.isEmpty() ? tr("(none)") : QFileInfo(m_logo).fileName());
-}
-
-QString eventLogoPath(const QString& name)
-{
-    return dataFolder() + QLatin1Char('/') + name;
-}
-
-QString copyEventLogo(const QString& source, QString& problem)
-{
-    const QFileInfo original(source);
-    const QString name = kCopyBase + QLatin1Char('.') + original.suffix().toLower();
-    const QString target = eventLogoPath(name);
-    if (original.absoluteFilePath() == QFileInfo(target).absoluteFilePath())
-        return name;
-    // Copied beside the target first, so that a failed copy leaves the earlier logo whole.
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QDir().mkpath(dataFolder()) || !QFile::copy(source, partial)) {
-        problem = QCoreApplication::translate("EventDialog", "%1 could not be copied into %2.")
-                      .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(dataFolder()));
-        return {};
-    }
-    QFile::remove(target);
-    if (!QFile::rename(partial, target)) {
-        QFile::remove(partial);
-        problem = QCoreApplication::translate("EventDialog", "%1 could not be written.").arg(QDir::toNativeSeparators(target));
-        return {};
-    }
-    return name;
 }

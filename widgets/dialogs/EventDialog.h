@@ -28,10 +28,3 @@ private:
     QLabel* m_logoName;
     QString m_logo;
 };
-
-// Copies the picture into the data folder under a name of the program's own, so that the
-// original may move; answers the copy's file name, or an empty one with the reason in
-// problem. A picture already there stays as it is.
-QString copyEventLogo(const QString& source, QString& problem);
-// Where the copy of that name lives.
-QString eventLogoPath(const QString& name);

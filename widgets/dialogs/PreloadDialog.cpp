@@ -28,10 +28,10 @@ constexpr int kEditShrinkDivisor = 2;
 
 }  // namespace
 
-PreloadDialog::PreloadDialog(brio::BRStringArray* list, QWidget* parent)
+PreloadDialog::PreloadDialog(const brio::BRStringArray& list, QWidget* parent)
     : QDialog(parent, kModalFrameFlags),
-      m_list(list),
-      m_text(preloadTextFromList(*list)),
+      m_names(list),
+      m_text(preloadTextFromList(list)),
       m_edit(new QPlainTextEdit(this)),
       m_ok(templateButton(tr("OK"), this)),
       m_cancel(templateButton(tr("Cancel"), this))
@@ -85,6 +85,6 @@ void PreloadDialog::exchangeText(bool saveAndValidate)
 void PreloadDialog::accept()
 {
     exchangeText(true);
-    rebuildListFromText(*m_list, m_text);
+    rebuildListFromText(m_names, m_text);
     QDialog::accept();
 }

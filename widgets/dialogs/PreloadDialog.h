@@ -17,14 +17,15 @@ class PreloadDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // list is the meter's preload list; the dialog does not own it and it must outlive the
-    // dialog.
-    explicit PreloadDialog(brio::BRStringArray* list, QWidget* parent = nullptr);
+    // Opens on list, the running order as it is; OK hands back the names typed (names()).
+    explicit PreloadDialog(const brio::BRStringArray& list, QWidget* parent = nullptr);
     ~PreloadDialog() override;
 
     // The names as carriage-return-line-feed separated text, as last exchanged with the
     // edit box.
     const brio::BRString& text() const { return m_text; }
+    // The list the dialog opened on, and after OK the names typed.
+    const brio::BRStringArray& names() const { return m_names; }
 
     // saveAndValidate false: the text goes into the edit box; true: it comes back from it.
     void exchangeText(bool saveAndValidate);
@@ -34,11 +35,11 @@ public:
     QPushButton* cancelButton() const { return m_cancel; }
 
 public slots:
-    // OK: the list is rebuilt from the edit box before the dialog closes.
+    // OK: the names are rebuilt from the edit box before the dialog closes.
     void accept() override;
 
 private:
-    brio::BRStringArray* m_list;
+    brio::BRStringArray m_names;
     brio::BRString m_text;
     QPlainTextEdit* m_edit;
     QPushButton* m_ok;

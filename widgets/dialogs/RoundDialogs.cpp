@@ -71,7 +71,7 @@ std::optional<bool> askAboutTie(const rounds::Tie& tie, QWidget* parent)
 
 }  // namespace
 
-NewRoundDialog::NewRoundDialog(MeterSession& session, QWidget* parent)
+NewRoundDialog::NewRoundDialog(const MeterSession& session, QWidget* parent)
     : QDialog(parent),
       m_session(session),
       m_name(new QLineEdit(this)),
@@ -190,28 +190,30 @@ void NewRoundDialog::accept()
             if (!clapOff)
                 return;
             if (*clapOff) {
-                const QString problem = m_session.startClapOff(advancing.ties.front());
-                if (!problem.isEmpty()) {
-                    showProblem(m_problem, problem);
-                    return;
-                }
-                QDialog::reject();
+                m_clapOff = advancing.ties.front();
+                QDialog::accept();
                 return;
             }
             m_share->setChecked(true);
         }
     }
-    QStringList order;
-    for (int row = 0; row < m_runningOrder->count(); ++row)
-        order << m_runningOrder->item(row)->text();
-    if (const QString problem = m_session.addRound(m_name->text(), order); !problem.isEmpty()) {
-        showProblem(m_problem, problem);
-        return;
-    }
     QDialog::accept();
 }
 
-RenameRoundDialog::RenameRoundDialog(MeterSession& session, QWidget* parent)
+QString NewRoundDialog::name() const
+{
+    return m_name->text();
+}
+
+QStringList NewRoundDialog::runningOrder() const
+{
+    QStringList order;
+    for (int row = 0; row < m_runningOrder->count(); ++row)
+        order << m_runningOrder->item(row)->text();
+    return order;
+}
+
+RenameRoundDialog::RenameRoundDialog(const MeterSession& session, QWidget* parent)
     : QDialog(parent), m_session(session), m_name(new QLineEdit(this)), m_problem(problemLabel(this))
 {
     setWindowTitle(tr("Rename Round"));
@@ -232,8 +234,7 @@ RenameRoundDialog::RenameRoundDialog(MeterSession& session, QWidget* parent)
 
 void RenameRoundDialog::accept()
 {
-    const QString problem =
-        m_session.renameRound(m_session.roundBook().currentId(), m_name->text());
+    const QString problem = m_session.roundNameProblem(m_name->text(), m_session.roundBook().currentId());
     if (!problem.isEmpty()) {
         showProblem(m_problem, problem);
         return;
@@ -241,23 +242,21 @@ void RenameRoundDialog::accept()
     QDialog::accept();
 }
 
-void askClapOff(MeterSession& session, QWidget* parent)
+QString RenameRoundDialog::name() const
 {
-    const std::optional<rounds::Tie> offer = session.clapOffOffer();
-    if (!offer)
-        return;
-    const std::optional<bool> clapOff = askAboutTie(*offer, parent);
-    if (!clapOff)
-        return;
-    if (!*clapOff) {
-        session.sharePlace();
-        return;
-    }
-    if (const QString problem = session.startClapOff(*offer); !problem.isEmpty())
-        emit session.notice(problem);
+    return m_name->text();
 }
 
-void addRoundItems(MeterSession& session, QMenu& menu)
+ClapOffAnswer askClapOff(const rounds::Tie& tie, QWidget* parent)
+{
+    const std::optional<bool> clapOff = askAboutTie(tie, parent);
+    if (!clapOff)
+        return ClapOffAnswer::Cancel;
+    return *clapOff ? ClapOffAnswer::Hold : ClapOffAnswer::Share;
+}
+
+void addRoundItems(const MeterSession& session, QMenu& menu,
+                   const std::function<void(int roundId)>& switchTo)
 {
     for (const rounds::Round* round : session.roundBook().rounds()) {
         QAction* item = menu.addAction(brio::toQString(round->name));
@@ -266,9 +265,6 @@ void addRoundItems(MeterSession& session, QMenu& menu)
         item->setChecked(round->id == session.roundBook().currentId());
         item->setEnabled(session.betweenTurns());
         const int id = round->id;
-        QObject::connect(item, &QAction::triggered, &session, [&session, id]() {
-            if (const QString problem = session.switchRound(id); !problem.isEmpty())
-                emit session.notice(problem);
-        });
+        QObject::connect(item, &QAction::triggered, &menu, [switchTo, id]() { switchTo(id); });
     }
 }

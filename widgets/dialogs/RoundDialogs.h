@@ -3,7 +3,13 @@
 
 #pragma once
 
+#include "core/rounds/Advancement.h"
+
 #include <QDialog>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
 
 class MeterSession;
 class QCheckBox;
@@ -21,15 +27,22 @@ class QWidget;
 class NewRoundDialog : public QDialog {
     Q_OBJECT
 public:
-    NewRoundDialog(MeterSession& session, QWidget* parent = nullptr);
+    // The show's session is read, never changed: OK hands back what was chosen.
+    NewRoundDialog(const MeterSession& session, QWidget* parent = nullptr);
 
     void accept() override;
+    // Accepted: the new round's name and running order, or the tie at the cut to hold a
+    // clap-off of first.
+    QString name() const;
+    QStringList runningOrder() const;
+    const std::optional<rounds::Tie>& clapOff() const { return m_clapOff; }
 
 private:
     void fillRunningOrder();
     void moveSelected(int step);
 
-    MeterSession& m_session;
+    const MeterSession& m_session;
+    std::optional<rounds::Tie> m_clapOff;
     QLineEdit* m_name;
     QListWidget* m_from;
     QSpinBox* m_best;
@@ -43,18 +56,23 @@ private:
 class RenameRoundDialog : public QDialog {
     Q_OBJECT
 public:
-    RenameRoundDialog(MeterSession& session, QWidget* parent = nullptr);
+    RenameRoundDialog(const MeterSession& session, QWidget* parent = nullptr);
 
     void accept() override;
+    // Accepted: the current round's new name.
+    QString name() const;
 
 private:
-    MeterSession& m_session;
+    const MeterSession& m_session;
     QLineEdit* m_name;
     QLabel* m_problem;
 };
 
-// Rounds > Clap-off...: the tie offered, held as a clap-off or shared.
-void askClapOff(MeterSession& session, QWidget* parent);
+enum class ClapOffAnswer { Hold, Share, Cancel };
+// Rounds > Clap-off...: whether the tie offered is held as a clap-off or shared.
+ClapOffAnswer askClapOff(const rounds::Tie& tie, QWidget* parent);
 
-// The rounds to switch between, checked the current one, as items of menu.
-void addRoundItems(MeterSession& session, QMenu& menu);
+// The rounds to switch between, checked the current one, as items of menu; choosing one
+// asks switchTo for it.
+void addRoundItems(const MeterSession& session, QMenu& menu,
+                   const std::function<void(int roundId)>& switchTo);

@@ -11,6 +11,7 @@
 #include "core/settings/DisplaySettings.h"
 #include "core/settings/PlacementSettings.h"
 #include "core/settings/StageSettings.h"
+#include "core/settings/TurnSettings.h"
 #include "brio/BRStringQt.h"
 #include "display/LayoutRects.h"
 #include "widgets/dialogs/AboutDialog.h"
@@ -259,8 +260,12 @@ void MainWindow::editMicrophone()
     MicrophoneInput* input = microphone.listen();
     if (input == nullptr)
         return;  // the source has told why
-    MicrophoneDialog dialog(*input, m_settings, microphone.audioFile(), this);
-    dialog.exec();
+    MicrophoneDialog dialog(*input, loadMicrophoneConfig(m_settings), loadTurnSeconds(m_settings),
+                            microphone.audioFile(), this);
+    connect(&dialog, &MicrophoneDialog::floorMeasured, this,
+            [this](double floor) { storeMicrophoneFloor(m_settings, floor); });
+    if (dialog.exec() == QDialog::Accepted)
+        storeMicrophoneChoice(m_settings, dialog.choice());
     microphone.reload();
 }
 

@@ -7,6 +7,7 @@
 #include "brio/BRStringQt.h"
 #include "core/AppConfig.h"
 #include "core/settings/DisplaySettings.h"
+#include "core/settings/MicrophoneSettings.h"
 #include "core/settings/RevealSettings.h"
 #include "core/settings/TurnSettings.h"
 #include "remote/ShowControlSettings.h"
@@ -271,10 +272,14 @@ TEST_F(MeterSessionTest, AnEqualTurnEndsByItselfWhenItsWindowRunsOut)
     EXPECT_EQ(meter().state(), MeterState::NameEntry);
     EXPECT_EQ(ranOut.size(), 1) << "Enter ended Al's turn inside its window";
 
-    // The Microphone dialog may store another length; the session takes it when told.
+    // The Microphone dialog's caller may store another length; the session hears it from the
+    // store, by the setting's rules, and no other setting moves it.
     storeTurnSeconds(m_settings, 5);
-    session().reloadTurnLength();
     EXPECT_EQ(meter().turnSeconds(), 5);
+    storeMicrophoneRange(m_settings, 12);
+    EXPECT_EQ(meter().turnSeconds(), 5);
+    storeTurnSeconds(m_settings, 61);
+    EXPECT_EQ(meter().turnSeconds(), 0) << "out of range reads as turns until Enter";
 }
 
 TEST_F(MeterSessionTest, TogglesAreStoredAndTheWinnersAreAnnouncedOnceEachWay)

@@ -78,6 +78,16 @@ void Show::applyCues(const CueSettings& chosen)
     m_cues.followSettings();
 }
 
+void Show::applyMicrophoneFloor(double floorLufs)
+{
+    storeMicrophoneFloor(m_settings, floorLufs);
+}
+
+void Show::applyMicrophoneChoice(const MicrophoneChoice& chosen)
+{
+    storeMicrophoneChoice(m_settings, chosen);
+}
+
 StoreStatus Show::openResults()
 {
     return m_recorder.open();

@@ -61,6 +61,10 @@ public:
     // The OSC and Sound Cues dialogs' choices: stored, and followed from now on.
     void applyOsc(const OscSettings& chosen);
     void applyCues(const CueSettings& chosen);
+    // The Microphone dialog's: the floor as soon as it is measured, the rest on OK. The
+    // microphone follows once the dialog is closed (MicrophoneSource::reload).
+    void applyMicrophoneFloor(double floorLufs);
+    void applyMicrophoneChoice(const MicrophoneChoice& chosen);
 
     // Opens the results file (made on a first start). It may run on another thread while the
     // windows are made, and must be done before the event loop runs.

@@ -263,9 +263,9 @@ void MainWindow::editMicrophone()
     MicrophoneDialog dialog(*input, loadMicrophoneConfig(m_settings), loadTurnSeconds(m_settings),
                             microphone.audioFile(), this);
     connect(&dialog, &MicrophoneDialog::floorMeasured, this,
-            [this](double floor) { storeMicrophoneFloor(m_settings, floor); });
+            [this](double floor) { m_show.applyMicrophoneFloor(floor); });
     if (dialog.exec() == QDialog::Accepted)
-        storeMicrophoneChoice(m_settings, dialog.choice());
+        m_show.applyMicrophoneChoice(dialog.choice());
     microphone.reload();
 }
 

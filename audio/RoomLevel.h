@@ -24,8 +24,8 @@ struct RoomLevel {
 };
 
 // The energy mean (10·log10 of the mean of 10^(L/10)) of each live microphone's loudness
-// above its own floor, mapped with the room's range: neither the loudest microphone nor the
-// first. Nothing when no microphone is live.
+// above its own floor, mapped with the room's one range (MicrophoneRange): neither the loudest
+// microphone nor the first. Nothing when no microphone is live.
 std::optional<RoomLevel> roomLevelOf(std::span<const MicrophoneReading> microphones,
                                      double rangeLu);
 

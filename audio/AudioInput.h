@@ -30,9 +30,9 @@ public:
     // Listens to the microphone with this id, or to the system's default for an empty id.
     // A microphone that is missing or goes away is reported through failed() and looked
     // for until it returns, which resumed() reports.
-    void startDevice(const QString& deviceId, const MicrophoneCalibration& calibration = {});
+    void startDevice(const QString& deviceId, const MicrophoneCalibration& calibration);
     // Plays a WAV file through the same path, in real time, looped.
-    void startFile(const QString& path, const MicrophoneCalibration& calibration = {});
+    void startFile(const QString& path, const MicrophoneCalibration& calibration);
     void stop();
 
     void setCalibration(const MicrophoneCalibration& calibration);

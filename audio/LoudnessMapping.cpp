@@ -13,7 +13,7 @@ int levelForLoudness(double lufs, const MicrophoneCalibration& calibration)
     if (std::isnan(lufs))
         return kLevelMinimum;
     // A stored range of zero or less must not divide by zero or turn the scale round.
-    const double range = std::max(calibration.rangeLu, kMinimumRangeLu);
+    const double range = std::max(calibration.rangeLu, kNarrowestMappedRangeLu);
     const double share = (lufs - calibration.floorLufs) / range;
     const double level = std::round(share * kLevelMaximum);
     return static_cast<int>(std::clamp(level, double(kLevelMinimum), double(kLevelMaximum)));

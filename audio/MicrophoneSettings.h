@@ -5,20 +5,17 @@
 
 #include <QString>
 
-// The calibration that turns the room's loudness into a meter level. What the program stores
-// of it, with the defaults of a stored file, is core/settings/MicrophoneSettings.h.
+// The calibration that turns the room's loudness into a meter level. The sound input is always
+// given one: what the program stores of it, with its defaults and range, is declared in
+// core/settings/SettingsDeclaration.h.
 namespace audio {
 
-// A room nobody has measured: a quiet living room reads about this loud.
-inline constexpr double kDefaultFloorLufs = -50.0;
-// From the room at rest to a full house cheering.
-inline constexpr double kDefaultRangeLu = 30.0;
-// A range narrower than this would turn a cough into a full score.
-inline constexpr double kMinimumRangeLu = 1.0;
+// The mapping never divides by a narrower range than this, whatever calibration it is given.
+inline constexpr double kNarrowestMappedRangeLu = 1.0;
 
 struct MicrophoneCalibration {
-    double floorLufs = kDefaultFloorLufs;  // the loudness that reads as level 0
-    double rangeLu = kDefaultRangeLu;      // how much louder than the floor reads as 100
+    double floorLufs = 0.0;  // the loudness that reads as level 0
+    double rangeLu = 0.0;    // how much louder than the floor reads as 100
 };
 
 }  // namespace audio

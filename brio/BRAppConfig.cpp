@@ -118,6 +118,8 @@ std::optional<BRIniContents> readIniFile(const QString& path)
     return readIniText(file.readAll());
 }
 
+enum class WriteOutcome { Failed, Unchanged, Changed };
+
 // The user's settings file of the product, read as it is on disk now. The file is read here
 // rather than through QSettings, which serves its own earlier parse until the file changes and
 // reports a garbled file only once.
@@ -145,24 +147,27 @@ public:
     }
 
     // QSettings replaces the file as a whole through a temporary copy, so a write that
-    // fails (a full disk) leaves the old file as it was. Whether the value is on disk.
-    bool write(const QString& key, const QVariant& value)
+    // fails (a full disk) leaves the old file as it was.
+    WriteOutcome write(const QString& key, const QVariant& value)
     {
         makePrivate(m_settings.fileName());
         if (!writableFile(m_settings.fileName()))
-            return false;
+            return WriteOutcome::Failed;
         const std::optional<QVariant> before = read(key);
         m_settings.setValue(key, value);
         m_settings.sync();
-        if (m_settings.status() == QSettings::NoError)
-            return true;
+        if (m_settings.status() == QSettings::NoError) {
+            const bool same = before && before->typeId() == QMetaType::QString &&
+                              before->toString() == value.toString();
+            return same ? WriteOutcome::Unchanged : WriteOutcome::Changed;
+        }
         // Qt keeps the value pending and would store it with the next write that succeeds;
         // putting back what the file holds makes the failed set forgotten.
         if (before)
             m_settings.setValue(key, *before);
         else
             m_settings.remove(key);
-        return false;
+        return WriteOutcome::Failed;
     }
 
     QString fileName() const { return m_settings.fileName(); }
@@ -181,21 +186,12 @@ std::optional<QVariant> storedValue(bool open, const BRString& productName,
     return UserSettings(productName).read(settingsKey(section, name));
 }
 
-// Whether the value is stored.
-bool storeValue(const BRString& productName, const BRString& section, const BRString& name,
-                const QVariant& value)
-{
-    return UserSettings(productName).write(settingsKey(section, name), value);
-}
-
 // A stored value is a text, a list or a serialized object; only a text can be a number.
 std::optional<int> integerOf(const QVariant& value)
 {
     if (value.typeId() != QMetaType::QString)
         return std::nullopt;
-    bool ok = false;
-    const int number = value.toString().toInt(&ok, 10);
-    return ok ? std::optional<int>(number) : std::nullopt;
+    return BRAppConfig::storedInteger(value.toString());
 }
 
 std::optional<QString> textOf(const QVariant& value)
@@ -301,7 +297,7 @@ void BRAppConfig::setRegistryInteger(const BRString& section, const BRString& na
                                      BRRegistryHive hive)
 {
     if (settingsOpen(name, hive))
-        noteWrite(storeValue(m_productName, section, name, value));
+        store(section, name, value);
 }
 
 BRString BRAppConfig::getRegistryString(const BRString& section, const BRString& name,
@@ -317,7 +313,23 @@ void BRAppConfig::setRegistryString(const BRString& section, const BRString& nam
                                     const BRString& value, BRRegistryHive hive)
 {
     if (settingsOpen(name, hive))
-        noteWrite(storeValue(m_productName, section, name, toQString(value)));
+        store(section, name, toQString(value));
+}
+
+void BRAppConfig::store(const BRString& section, const BRString& name, const QVariant& value)
+{
+    const QString key = settingsKey(section, name);
+    const WriteOutcome outcome = UserSettings(m_productName).write(key, value);
+    noteWrite(outcome != WriteOutcome::Failed);
+    if (outcome == WriteOutcome::Changed)
+        emit valueChanged(key, value.toString());
+}
+
+std::optional<int> BRAppConfig::storedInteger(const QString& text)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok, 10);
+    return ok ? std::optional<int>(number) : std::nullopt;
 }
 
 void BRAppConfig::setWriteFailureHandler(std::function<void(const BRString& path)> handler)

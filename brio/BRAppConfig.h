@@ -6,8 +6,14 @@
 #include "brio/BRString.h"
 #include "brio/BRValue.h"
 
+#include <QObject>
+#include <QString>
+
 #include <functional>
 #include <map>
+#include <optional>
+
+class QVariant;
 
 namespace brio {
 
@@ -42,8 +48,11 @@ private:
 // default when the store holds nothing usable under the name (no file, an unreadable or
 // garbled file, a text where an integer belongs, a serialized object such as "@Variant(...)",
 // which is never decoded); every set is written at once. A set that cannot be stored leaves the
-// file as it was and is forgotten; the write-failure handler hears of it.
-class BRAppConfig {
+// file as it was and is forgotten; the write-failure handler hears of it. A set that changes
+// what the file holds is announced (valueChanged), so that whoever shows a setting hears of
+// it without reading the file again.
+class BRAppConfig : public QObject {
+    Q_OBJECT
 public:
     // An empty appDirectoryOverride means the folder of the running program.
     explicit BRAppConfig(const BRString& appDirectoryOverride = BRString());
@@ -87,7 +96,17 @@ public:
     // after a set has succeeded in between. An empty handler hears nothing.
     void setWriteFailureHandler(std::function<void(const BRString& path)> handler);
 
+    // The integer a stored text holds, as getRegistryInteger reads it: decimal digits with an
+    // optional sign, within 32 bits.
+    static std::optional<int> storedInteger(const QString& text);
+
+signals:
+    // A set stored a value other than the one the file held under the name: key is
+    // "section/name", or the name alone in the top level; value is the text now stored.
+    void valueChanged(const QString& key, const QString& value);
+
 private:
+    void store(const BRString& section, const BRString& name, const QVariant& value);
     void noteWrite(bool stored);
 
     // Whether a settings call for name in hive can reach the store at all.

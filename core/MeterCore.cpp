@@ -59,7 +59,9 @@ bool MeterCore::onEnter()
         // A name of nothing but blanks is no name: a held SPACE before Enter starts nothing.
         if (withoutSurroundingBlanks(m_typedName).empty())
             return false;
+        const brio::BRString entered = contestantName(m_typedName);
         startContestant(m_typedName);
+        leaveRunningOrder(entered);
         return false;  // the first tick of the turn repaints
     }
     if (m_remeasure && m_state == MeterState::Measuring)
@@ -213,6 +215,20 @@ void MeterCore::startContestant(const brio::BRString& name)
     beginTurnRecord();
     m_typedName = brio::BRString();
     m_state = MeterState::Measuring;
+}
+
+void MeterCore::leaveRunningOrder(const brio::BRString& entered)
+{
+    for (int index = 0; index < static_cast<int>(m_preloadList.size()); ++index) {
+        if (contestantName(m_preloadList[index]) != entered)
+            continue;
+        m_preloadList.remove(index, 1);
+        // The stored running order is what still waits, from its start.
+        m_preloadTaken = 0;
+        if (m_journal)
+            m_journal->preloadListSet(m_preloadList);
+        return;
+    }
 }
 
 bool MeterCore::startNextWaiting()

@@ -160,6 +160,9 @@ public:
 private:
     bool onEnter();
     void startContestant(const brio::BRString& name);
+    // A name typed (or sent) while it waits in the running order has had its turn: it leaves
+    // the order, so that it never runs twice.
+    void leaveRunningOrder(const brio::BRString& entered);
     void takeNextPreloadedName();
     // The current contestant's turn is over (its entry stays); tells the journal once.
     void endTurn();

@@ -9,13 +9,18 @@
 #include <optional>
 #include <vector>
 
+namespace jury {
+struct JuryRules;
+struct JuryMark;
+}  // namespace jury
+
 // The one order of every table the program shows, stores or exports: best result first,
 // equal results sharing a competition rank ("1224") unless a clap-off set them apart, and
 // among those alike the contestant who started earlier first. Plain data in and out.
 namespace ranking {
 
 // What a contestant is ranked by, in tenths of a point, so that a mark with one decimal can
-// join the applause. Today it is the applause score alone.
+// join the applause: the applause score alone, or with the jury on, the two weighed.
 struct Result {
     std::int32_t tenths = 0;
 
@@ -27,6 +32,11 @@ constexpr Result resultOf(int applause)
 {
     return Result{applause * 10};
 }
+
+// The result with the jury on (jury/JuryResult.cpp, beside J's arithmetic):
+// (wA × applause + wJ × J / max × 100) / (wA + wJ), rounded half away from zero to a tenth.
+// J without a mark counts as 0; with the jury weighing 0 it is resultOf(applause) exactly.
+Result resultOf(int applause, const jury::JuryRules& rules, const jury::JuryMark& jury);
 
 // One row of a table to rank.
 struct Row {

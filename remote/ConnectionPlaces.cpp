@@ -32,9 +32,26 @@ void ConnectionPlaces::trust(std::uint64_t id)
     }
 }
 
+bool ConnectionPlaces::goLive(std::uint64_t id)
+{
+    const auto found = std::find_if(m_places.begin(), m_places.end(),
+                                    [id](const Place& place) { return place.id == id; });
+    if (found == m_places.end() || !found->trusted || liveCount() >= kLivePlaces)
+        return false;
+    m_places.erase(found);
+    m_live.push_back(id);
+    return true;
+}
+
+bool ConnectionPlaces::isLive(std::uint64_t id) const
+{
+    return std::find(m_live.begin(), m_live.end(), id) != m_live.end();
+}
+
 void ConnectionPlaces::leave(std::uint64_t id)
 {
     std::erase_if(m_places, [id](const Place& place) { return place.id == id; });
+    std::erase(m_live, id);
 }
 
 std::optional<std::uint64_t> ConnectionPlaces::oldestUntrusted(const QString* address) const

@@ -69,7 +69,7 @@ void HttpConnection::readRequests()
             }
             emit trusted();
             if (m_reader.wantsWebSocket()) {
-                const RemoteReply reply = m_judge.answer(head, m_socket);
+                const RemoteReply reply = m_judge.answer(head, true);
                 if (reply.status == RemoteReply::kSwitchingProtocols)
                     handOver();
                 else
@@ -82,14 +82,14 @@ void HttpConnection::readRequests()
         case RequestReader::Step::Done: {
             m_socket->skip(progress.consumed);
             const bool keepAlive = m_reader.keepAlive();
-            const RemoteReply reply = m_judge.answer(m_reader.request(m_peer), m_socket);
+            const RemoteReply reply = m_judge.answer(m_reader.request(m_peer), false);
             m_reader.reset();
             m_inRequest = false;
             if (!keepAlive) {
                 answerAndClose(reply, false);
                 return;
             }
-            m_socket->write(httpAnswer(reply, true));
+            write(httpAnswer(reply, true));
             m_deadline.start(kIdleMs);
             break;
         }
@@ -100,12 +100,21 @@ void HttpConnection::readRequests()
 void HttpConnection::answerAndClose(const RemoteReply& reply, bool linger)
 {
     m_closing = true;
-    m_socket->write(httpAnswer(reply, false));
+    write(httpAnswer(reply, false));
     m_deadline.start(kLingerMs);
     if (linger)
         m_socket->skip(m_socket->bytesAvailable());
     else
         m_socket->disconnectFromHost();
+}
+
+void HttpConnection::write(const QByteArray& answer)
+{
+    m_socket->write(answer);
+    // Handed to the system at once: a client that half-closes after its request (nc -N, a
+    // simple button) makes Qt close the socket as soon as it reads the end, and what still
+    // waits in Qt's buffer then would be lost.
+    m_socket->flush();
 }
 
 void HttpConnection::timeUp()

@@ -33,8 +33,9 @@ public:
     struct Judge {
         // The refusal for a request's headers, or nothing when it may go on.
         std::function<std::optional<RemoteReply>(const RemoteRequest&)> admit;
-        // The answer to a whole request that was admitted.
-        std::function<RemoteReply(const RemoteRequest&, QTcpSocket*)> answer;
+        // The answer to a whole request that was admitted; upgrading: the connection is handed
+        // over when the answer accepts the upgrade.
+        std::function<RemoteReply(const RemoteRequest&, bool upgrading)> answer;
     };
 
     // Takes the socket, which must be connected.
@@ -56,6 +57,7 @@ private:
     void readRequests();
     void timeUp();
     void answerAndClose(const RemoteReply& reply, bool linger);
+    void write(const QByteArray& answer);
     void handOver();
 
     QTcpSocket* m_socket;  // a child of this object until handed over

@@ -99,10 +99,10 @@ QByteArray headerValue(const RemoteRequest& request, const QByteArray& name)
 }
 
 // The request's JSON object, or nothing when the body is not one.
-std::optional<QJsonObject> bodyObject(const RemoteRequest& request)
+std::optional<QJsonObject> bodyObject(const QByteArray& body)
 {
     QJsonParseError parsed;
-    const QJsonDocument document = QJsonDocument::fromJson(request.body, &parsed);
+    const QJsonDocument document = QJsonDocument::fromJson(body, &parsed);
     if (parsed.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
     return document.object();
@@ -110,7 +110,7 @@ std::optional<QJsonObject> bodyObject(const RemoteRequest& request)
 
 RemoteReply contestant(const RemoteRequest& request, const ShowState& state)
 {
-    const std::optional<QJsonObject> body = bodyObject(request);
+    const std::optional<QJsonObject> body = bodyObject(request.body);
     if (!body)
         return error(400, "the body must be a JSON object");
     const QJsonValue name = body->value(QStringLiteral("name"));
@@ -123,12 +123,13 @@ RemoteReply contestant(const RemoteRequest& request, const ShowState& state)
     return accepted(RemoteCommand{RemoteCommand::Kind::Contestant, name.toString(), false});
 }
 
-RemoteReply applause(const RemoteRequest& request)
+// The applause's body, {"down": true or false}: its command, or the refusal.
+RemoteReply applause(const QByteArray& body)
 {
-    const std::optional<QJsonObject> body = bodyObject(request);
-    if (!body)
+    const std::optional<QJsonObject> object = bodyObject(body);
+    if (!object)
         return error(400, "the body must be a JSON object");
-    const QJsonValue down = body->value(QStringLiteral("down"));
+    const QJsonValue down = object->value(QStringLiteral("down"));
     if (!down.isBool())
         return error(400, "\"down\" must be true or false");
     return accepted(RemoteCommand{RemoteCommand::Kind::Applause, {}, down.toBool()});
@@ -250,7 +251,7 @@ RemoteReply clapOff(const QJsonObject& body, const ShowState& state)
 
 RemoteReply roundCommand(const RemoteRequest& request, const ShowState& state)
 {
-    const std::optional<QJsonObject> body = bodyObject(request);
+    const std::optional<QJsonObject> body = bodyObject(request.body);
     if (!body)
         return error(400, "the body must be a JSON object");
     if (request.path == u"/api/round")
@@ -306,6 +307,11 @@ RemoteReply RequestHandler::unreadable(int status)
     if (status == 431)
         return error(431, "the request line and headers are larger than 16 KiB");
     return error(400, "the request is not HTTP/1.1");
+}
+
+std::optional<RemoteCommand> RequestHandler::liveCommand(const QByteArray& message)
+{
+    return applause(message).command;
 }
 
 std::optional<RemoteReply> RequestHandler::admit(const RemoteRequest& request, std::int64_t now)
@@ -387,7 +393,7 @@ RemoteReply RequestHandler::route(const RemoteRequest& request, const ShowState&
     if (path == u"/api/contestant")
         return contestant(request, state);
     if (path == u"/api/applause")
-        return applause(request);
+        return applause(request.body);
     if (roundPath)
         return roundCommand(request, state);
     return accepted(RemoteCommand{plain->second, {}, false});

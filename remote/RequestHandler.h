@@ -54,6 +54,10 @@ public:
     // against an address, and the right one is never refused.
     std::optional<RemoteReply> admit(const RemoteRequest& request, std::int64_t now);
 
+    // What a live page says over its socket: the applause held or let go, as the body of
+    // POST /api/applause; nothing for anything else, which is ignored.
+    static std::optional<RemoteCommand> liveCommand(const QByteArray& message);
+
     // The refusal of a request that breaks the reading limits (400, 413 or 431).
     static RemoteReply unreadable(int status);
 

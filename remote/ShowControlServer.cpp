@@ -23,14 +23,18 @@ ShowControlServer::ShowControlServer(const QString& token, std::function<ShowSta
     connect(&m_tick, &QTimer::timeout, this, &ShowControlServer::sendIfChanged);
     m_ping.setInterval(kPingMs);
     connect(&m_ping, &QTimer::timeout, this, &ShowControlServer::pingLive);
-    m_applauseSilence.setSingleShot(true);
-    m_applauseSilence.setInterval(kApplauseSilenceMs);
-    connect(&m_applauseSilence, &QTimer::timeout, this, &ShowControlServer::releaseApplause);
+    connect(&m_applause, &HeldApplause::changed, this, [this](std::uint64_t holder, bool down) {
+        RemoteCommand command{RemoteCommand::Kind::Applause, {}, down};
+        command.holder = holder;
+        emit commandArrived(command);
+    });
 }
 
 ShowControlServer::~ShowControlServer()
 {
-    disconnect(m_applauseClosed);
+    // Nothing is said of the holds while the server is taken apart: whoever stops show
+    // control lets go of every hold it had.
+    disconnect(&m_applause, nullptr, this, nullptr);
     m_listener.close();
     // Nothing of a socket that goes may reach back into this object while it is taken apart.
     for (const auto& [id, connection] : std::exchange(m_connections, {})) {
@@ -42,6 +46,8 @@ ShowControlServer::~ShowControlServer()
         disconnect(held.socket.get(), nullptr, this, nullptr);
         held.socket->close(QWebSocketProtocol::CloseCodeGoingAway);
         held.socket->flush();
+        if (held.connection)
+            held.connection->abort();
     }
 }
 
@@ -82,25 +88,33 @@ void ShowControlServer::acceptConnections()
             [this](const RemoteRequest& request) {
                 return m_handler.admit(request, m_clock.elapsed());
             },
-            [this](const RemoteRequest& request, QTcpSocket* from) {
-                const RemoteReply reply = m_handler.handle(request, m_state(), m_clock.elapsed());
-                carryOut(from, reply);
+            [this, id](const RemoteRequest& request, bool upgrading) {
+                RemoteReply reply = m_handler.handle(request, m_state(), m_clock.elapsed());
+                // Only an upgrade the connection carries out takes a live place.
+                if (reply.status == RemoteReply::kSwitchingProtocols && !upgrading)
+                    reply = RemoteReply{426, "application/json",
+                                        R"({"error":"a WebSocket is needed"})", std::nullopt};
+                else if (reply.status == RemoteReply::kSwitchingProtocols && !m_places.goLive(id))
+                    reply = RemoteReply{503, "application/json",
+                                        R"({"error":"every live connection is taken"})",
+                                        std::nullopt};
+                carryOut(id, reply);
                 return reply;
             }};
         auto* connection = new HttpConnection(socket, judge, this);
         m_connections.emplace(id, connection);
         connect(connection, &HttpConnection::trusted, this, [this, id]() { m_places.trust(id); });
-        connect(connection, &HttpConnection::webSocketAsked, this, [this](QTcpSocket* upgrading) {
-            upgrading->setParent(this);
-            if (auto* ours = qobject_cast<ShowControlSocket*>(upgrading))
-                ours->expectHandshake();
-            m_upgrades.handleConnection(upgrading);
-        });
+        connect(connection, &HttpConnection::webSocketAsked, this,
+                [this, id](QTcpSocket* upgrading) { upgrade(id, upgrading); });
         // Queued, so that a connection is never deleted inside its own signal.
         connect(
             connection, &HttpConnection::finished, this,
             [this, id]() {
-                m_places.leave(id);
+                // A connection that went live keeps its place, and its holds, as the socket.
+                if (!m_places.isLive(id)) {
+                    m_places.leave(id);
+                    m_applause.forget(id);
+                }
                 const auto found = m_connections.find(id);
                 if (found == m_connections.end())
                     return;
@@ -111,18 +125,34 @@ void ShowControlServer::acceptConnections()
     }
 }
 
-void ShowControlServer::carryOut(QTcpSocket* socket, const RemoteReply& reply)
+void ShowControlServer::carryOut(std::uint64_t id, const RemoteReply& reply)
 {
     if (!reply.command)
         return;
-    if (reply.command->kind == RemoteCommand::Kind::Applause) {
-        if (reply.command->down)
-            holdApplause(socket);
-        else
-            releaseApplause();
-        return;
-    }
-    emit commandArrived(*reply.command);
+    if (reply.command->kind == RemoteCommand::Kind::Applause)
+        m_applause.hear(id, reply.command->down);
+    else
+        emit commandArrived(*reply.command);
+}
+
+void ShowControlServer::upgrade(std::uint64_t id, QTcpSocket* upgrading)
+{
+    upgrading->setParent(this);
+    if (auto* ours = qobject_cast<ShowControlSocket*>(upgrading))
+        ours->expectHandshake();
+    m_upgrading.emplace(id, upgrading);
+    // A handshake that Qt WebSockets refuses closes the socket without a live one: its place goes.
+    connect(upgrading, &QTcpSocket::disconnected, this, [this, id]() {
+        const auto found = m_upgrading.find(id);
+        if (found == m_upgrading.end())
+            return;
+        if (found->second)
+            found->second->deleteLater();
+        m_upgrading.erase(found);
+        m_places.leave(id);
+        m_applause.forget(id);
+    }, Qt::QueuedConnection);
+    m_upgrades.handleConnection(upgrading);
 }
 
 void ShowControlServer::acceptLive()
@@ -131,13 +161,27 @@ void ShowControlServer::acceptLive()
         std::unique_ptr<QWebSocket> socket(m_upgrades.nextPendingConnection());
         if (!socket)
             continue;
-        // A live display only listens; what it says is not read.
+        // A live page says only whether it holds the applause.
         socket->setMaxAllowedIncomingFrameSize(RequestHandler::kMaxBody);
         socket->setMaxAllowedIncomingMessageSize(RequestHandler::kMaxBody);
         QWebSocket* live = socket.get();
+        // The socket under it is the one upgraded from the same peer's address and port.
+        const auto under = std::find_if(m_upgrading.begin(), m_upgrading.end(), [&](const auto& up) {
+            return up.second && up.second->peerPort() == live->peerPort() &&
+                   up.second->peerAddress() == live->peerAddress();
+        });
+        if (under == m_upgrading.end()) {
+            live->abort();
+            continue;
+        }
+        const std::uint64_t id = under->first;
+        const QPointer<QTcpSocket> connection = under->second;
+        m_upgrading.erase(under);
         // Queued, so that no socket leaves m_live while it is being gone through.
         connect(live, &QWebSocket::disconnected, this, [this, live]() { dropLive(live); },
                 Qt::QueuedConnection);
+        connect(live, &QWebSocket::textMessageReceived, this,
+                [this, id](const QString& message) { hearLive(id, message); });
         connect(live, &QWebSocket::pong, this, [this, live]() {
             for (Live& held : m_live) {
                 if (held.socket.get() == live)
@@ -149,8 +193,14 @@ void ShowControlServer::acceptLive()
             m_ping.start();
         }
         live->sendTextMessage(QString::fromUtf8(m_lastSent));
-        m_live.push_back(Live{std::move(socket), m_clock.elapsed()});
+        m_live.push_back(Live{std::move(socket), id, connection, m_clock.elapsed()});
     }
+}
+
+void ShowControlServer::hearLive(std::uint64_t id, const QString& message)
+{
+    if (const std::optional<RemoteCommand> command = RequestHandler::liveCommand(message.toUtf8()))
+        m_applause.hear(id, command->down);
 }
 
 void ShowControlServer::pingLive()
@@ -172,7 +222,11 @@ void ShowControlServer::dropLive(QWebSocket* live)
                                     [live](const Live& held) { return held.socket.get() == live; });
     if (found == m_live.end())
         return;
+    m_places.leave(found->id);
+    m_applause.forget(found->id);
     found->socket.release()->deleteLater();
+    if (found->connection)
+        found->connection->deleteLater();
     m_live.erase(found);
 }
 
@@ -193,31 +247,4 @@ void ShowControlServer::sendIfChanged()
     const QString message = QString::fromUtf8(now);
     for (const Live& live : m_live)
         live.socket->sendTextMessage(message);
-}
-
-void ShowControlServer::holdApplause(QTcpSocket* socket)
-{
-    // Each word from the holding remote keeps the applause down for a while longer.
-    m_applauseSilence.start();
-    if (socket != m_applauseFrom) {
-        disconnect(m_applauseClosed);
-        m_applauseFrom = socket;
-        m_applauseClosed = connect(socket, &QTcpSocket::disconnected, this,
-                                   &ShowControlServer::releaseApplause);
-    }
-    if (!m_applauseDown) {
-        m_applauseDown = true;
-        emit commandArrived(RemoteCommand{RemoteCommand::Kind::Applause, {}, true});
-    }
-}
-
-void ShowControlServer::releaseApplause()
-{
-    m_applauseSilence.stop();
-    disconnect(m_applauseClosed);
-    m_applauseFrom = nullptr;
-    if (m_applauseDown) {
-        m_applauseDown = false;
-        emit commandArrived(RemoteCommand{RemoteCommand::Kind::Applause, {}, false});
-    }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "remote/ConnectionPlaces.h"
+#include "remote/HeldApplause.h"
 #include "remote/RemoteCommand.h"
 #include "remote/RequestHandler.h"
 #include "remote/ShowControlSocket.h"
@@ -33,8 +34,8 @@ class QWebSocket;
 class ShowControlServer : public QObject {
     Q_OBJECT
 public:
-    // After this long without a word from the remote that holds the applause down, it is let go.
-    static constexpr int kApplauseSilenceMs = 2000;
+    // After this long without a word from a remote that holds the applause down, its hold goes.
+    static constexpr int kApplauseSilenceMs = HeldApplause::kSilenceMs;
     // Live sockets are pinged this often; one that has not answered for kLiveSilenceMs is dropped.
     static constexpr int kPingMs = 5'000;
     static constexpr int kLiveSilenceMs = 20'000;
@@ -54,21 +55,27 @@ public:
     void stateMayHaveChanged();
 
 signals:
+    // An applause command names its holder: the connection it came from, never 0 and never
+    // reused. A hold that begins is one applause down; one that ends (released, silent for
+    // kApplauseSilenceMs, or its connection gone) one applause up with the same holder; the
+    // repeats between them say nothing.
     void commandArrived(const RemoteCommand& command);
 
 private:
-    // Carries out the command a reply holds; the applause is held by the socket that asked.
-    void carryOut(QTcpSocket* socket, const RemoteReply& reply);
+    // Carries out the command a reply holds; an applause is held by the connection id.
+    void carryOut(std::uint64_t id, const RemoteReply& reply);
     void acceptConnections();
+    void upgrade(std::uint64_t id, QTcpSocket* upgrading);
     void acceptLive();
+    void hearLive(std::uint64_t id, const QString& message);
     void pingLive();
     void dropLive(QWebSocket* live);
     void sendIfChanged();
-    void holdApplause(QTcpSocket* socket);
-    void releaseApplause();
 
     struct Live {
         std::unique_ptr<QWebSocket> socket;
+        std::uint64_t id = 0;  // its connection's, which it holds the applause as
+        QPointer<QTcpSocket> connection;  // the socket under it, this object's child
         qint64 lastHeard = 0;  // on m_clock
     };
 
@@ -81,13 +88,10 @@ private:
     std::uint64_t m_lastId = 0;
     // Completes the upgrades that were admitted; it listens on no port of its own.
     QWebSocketServer m_upgrades;
+    std::map<std::uint64_t, QPointer<QTcpSocket>> m_upgrading;  // handed to m_upgrades
     std::vector<Live> m_live;
     QByteArray m_lastSent;
     QTimer m_tick;
     QTimer m_ping;
-    // The connection whose "down" holds the applause, and the silence that lets it go.
-    QPointer<QTcpSocket> m_applauseFrom;
-    QMetaObject::Connection m_applauseClosed;
-    QTimer m_applauseSilence;
-    bool m_applauseDown = false;
+    HeldApplause m_applause;
 };

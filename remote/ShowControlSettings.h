@@ -3,32 +3,10 @@
 
 #pragma once
 
+#include "core/settings/ShowControlSettings.h"
+
 #include <QString>
 
-namespace brio {
-class BRAppConfig;
-}
-
-inline const char kShowControlKey[] = "ShowControl";
-inline const char kShowControlAddressKey[] = "ShowControlAddress";
-inline const char kShowControlPortKey[] = "ShowControlPort";
-inline const char kShowControlTokenKey[] = "ShowControlToken";
-
-inline const char kThisComputerAddress[] = "127.0.0.1";
-inline const char kLocalNetworkAddress[] = "0.0.0.0";
-inline constexpr int kDefaultShowControlPort = 7480;
-
-struct ShowControlSettings {
-    bool on = false;
-    QString address = QString::fromLatin1(kThisComputerAddress);  // one of the two above
-    int port = kDefaultShowControlPort;
-    QString token;  // empty until show control is first switched on
-};
-
-// A stored address other than the two offered, or a port outside 1..65535, reads as the
-// default.
-ShowControlSettings loadShowControlSettings(brio::BRAppConfig& config);
-void storeShowControlSettings(brio::BRAppConfig& config, const ShowControlSettings& settings);
 // The settings to run with: a token is made (and stored) the first time they are on.
 ShowControlSettings withToken(brio::BRAppConfig& config, ShowControlSettings settings);
 

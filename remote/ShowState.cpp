@@ -4,6 +4,8 @@
 #include "remote/ShowState.h"
 
 #include "brio/BRStringQt.h"
+#include "core/Ranking.h"
+#include "core/Score.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -41,9 +43,17 @@ ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners
     shown.hidden = hidden;
     const LeagueTable& table = meter.leagueTable();
     if (meter.useLeagueTable()) {
+        std::vector<ranking::Row> seen;
+        for (int index = 0; index < table.count(); ++index) {
+            const Score& entry = table.entry(index);
+            seen.push_back(rankingRow(entry));
+            seen.back().removed = hidden.contains(brio::toQString(entry.name));
+        }
+        const std::vector<int> audienceRanks = ranking::ranksInOrder(seen);
         for (int index = 0; index < table.count(); ++index) {
             const Score& entry = table.entry(index);
             shown.table.push_back(ShowRow{rankOfRow(table, index),
+                                          audienceRanks[static_cast<std::size_t>(index)],
                                           brio::toQString(entry.name), entry.score,
                                           index == meter.currentIndex()});
         }
@@ -59,6 +69,8 @@ QByteArray showStateJson(const ShowState& state)
     QJsonArray rows;
     for (const ShowRow& row : state.table)
         rows.append(QJsonObject{{"rank", row.rank},
+                                {"audienceRank", row.audienceRank > 0 ? QJsonValue(row.audienceRank)
+                                                                      : QJsonValue()},
                                 {"name", row.name},
                                 {"score", row.score},
                                 {"current", row.current}});

@@ -17,6 +17,9 @@
 // One row of the league table as show control reports it.
 struct ShowRow {
     int rank = 0;  // equal scores share a rank
+    // The rank among the scores the audience sees, with hidden scores left out; 0 for a
+    // hidden row. The audience's pages show it, so that they never rank a table themselves.
+    int audienceRank = 0;
     QString name;
     int score = 0;
     bool current = false;

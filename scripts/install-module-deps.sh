@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Ovatron Project
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the production desk module's npm dependencies exactly as its lock file pins them.
-# Where no npm registry answers, it says so in one line and leaves them out: the module's tests
-# then report themselves skipped with that reason.
+# Installs the production desk module's npm dependencies exactly as its lock file pins them,
+# the module system's tools among them. Where no npm registry answers, it says so in one line
+# and leaves them out: the module's tests and check then say "SKIPPED" with that reason.
 set -euo pipefail
 module="$(cd "$(dirname "$0")/../companion" && pwd)"
 registry="$(npm config get registry)"

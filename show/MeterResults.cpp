@@ -62,7 +62,8 @@ StoredEvent resultsOf(const MeterSession& session, const QDateTime& started)
     for (const rounds::Round* round : session.roundBook().rounds()) {
         StoredRound stored;
         stored.id = round->id;
-        stored.name = session.roundsUsed() ? brio::toQString(round->name) : QString();
+        // Its identity is its id: a round never named is stored without a name.
+        stored.name = round->named ? brio::toQString(round->name) : QString();
         stored.clapOff.insert(round->clapOff.begin(), round->clapOff.end());
         for (const Score& score : session.entriesOf(round->id)) {
             StoredEntry entry;

@@ -6,6 +6,7 @@
 #include "brio/BRStringQt.h"
 #include "core/settings/DisplaySettings.h"
 #include "core/settings/RevealSettings.h"
+#include "core/settings/SettingsAccess.h"
 #include "core/settings/TurnSettings.h"
 #include "show/CorrectionCommands.h"
 #include "store/StoreMessages.h"
@@ -39,6 +40,14 @@ MeterSession::MeterSession(brio::BRAppConfig& settings, const DisplaySettings& s
     m_meter.setTurnSeconds(loadTurnSeconds(settings));
     m_hideScores = loadHideScores(settings);
     m_clock.start();
+    // The turn length is also chosen beside the microphone; the store tells of every change.
+    connect(&settings, &brio::BRAppConfig::valueChanged, this,
+            [this](const QString& key, const QString& value) {
+                if (key != QLatin1String(kTurnSecondsKey))
+                    return;
+                m_meter.setTurnSeconds(integerFromStoredText(Setting::TurnSeconds, value));
+                followClock();
+            });
 }
 
 MeterSession::~MeterSession()
@@ -376,12 +385,6 @@ void MeterSession::setTurnSeconds(int seconds)
 {
     m_meter.setTurnSeconds(seconds);
     storeTurnSeconds(m_settings, m_meter.turnSeconds());
-}
-
-void MeterSession::reloadTurnLength()
-{
-    m_meter.setTurnSeconds(loadTurnSeconds(m_settings));
-    followClock();
 }
 
 void MeterSession::setWinnersShowing(bool showing)

@@ -47,8 +47,8 @@ public:
     static constexpr int kTickMilliseconds = 20;
 
     // Reads the league table's and the summary screen's settings and the turn length from
-    // the store, and writes them back there when a toggle changes one; the store must outlive
-    // the session.
+    // the store, and writes them back there when a toggle changes one; it hears the turn
+    // length stored by others. The store must outlive the session.
     explicit MeterSession(brio::BRAppConfig& settings, QObject* parent = nullptr);
     MeterSession(brio::BRAppConfig& settings, const DisplaySettings& stored,
                  QObject* parent = nullptr);
@@ -105,8 +105,6 @@ public:
     void toggleLeagueTable();
     void toggleSummaryScreen();
     void setTurnSeconds(int seconds);
-    // The turn length as stored now (after the Microphone dialog changed it).
-    void reloadTurnLength();
     bool winnersShowing() const { return m_winners; }
     void setWinnersShowing(bool showing);
 

@@ -60,7 +60,9 @@ QString MeterSession::roundName() const
 
 bool MeterSession::roundsUsed() const
 {
-    return m_rounds.nextId() > 1 || roundName() != StoreMessages::firstRoundName();
+    const std::vector<const rounds::Round*> all = m_rounds.rounds();
+    return m_rounds.nextId() > 1 ||
+           std::any_of(all.begin(), all.end(), [](const rounds::Round* round) { return round->named; });
 }
 
 bool MeterSession::betweenTurns() const
@@ -335,7 +337,8 @@ void MeterSession::restoreRounds(std::vector<rounds::Round> stored, int current)
     if (stored.empty())
         return;
     for (rounds::Round& round : stored) {
-        if (round.name.empty())
+        round.named = !round.name.empty();
+        if (!round.named)
             round.name = brio::fromQString(StoreMessages::firstRoundName());
     }
     m_rounds.restore(std::move(stored), current);

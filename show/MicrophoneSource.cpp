@@ -71,7 +71,6 @@ void MicrophoneSource::reload()
     else
         followChoice();
     tellCurveSource();
-    m_session.reloadTurnLength();
     emit inUseChanged();
 }
 

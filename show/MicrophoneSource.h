@@ -48,8 +48,7 @@ public:
     // The input for the calibration dialog, listening whether or not the meter uses it; none
     // (and a notice) when the microphone's module cannot be loaded.
     MicrophoneInput* listen();
-    // Rereads the stored settings after the dialog (the turn length too) and listens only if
-    // the meter needs it.
+    // Rereads the stored settings after the dialog and listens only if the meter needs it.
     void reload();
 
 signals:

@@ -4,6 +4,8 @@
 #include "show/Show.h"
 
 #include "brio/BRStringQt.h"
+#include "core/settings/CueSettings.h"
+#include "core/settings/OscSettings.h"
 #include "core/settings/StageSettings.h"
 #include "show/EventLogoFile.h"
 #include "store/StoreMessages.h"
@@ -62,6 +64,28 @@ QString Show::setEvent(const QString& title, const QString& logo)
     m_showControl.setEventTitle(title);
     emit eventChanged();
     return {};
+}
+
+void Show::applyOsc(const OscSettings& chosen)
+{
+    storeOscSettings(m_settings, chosen);
+    m_osc.followSettings();
+}
+
+void Show::applyCues(const CueSettings& chosen)
+{
+    storeCueSettings(m_settings, chosen);
+    m_cues.followSettings();
+}
+
+void Show::applyMicrophoneFloor(double floorLufs)
+{
+    storeMicrophoneFloor(m_settings, floorLufs);
+}
+
+void Show::applyMicrophoneChoice(const MicrophoneChoice& chosen)
+{
+    storeMicrophoneChoice(m_settings, chosen);
 }
 
 StoreStatus Show::openResults()

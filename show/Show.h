@@ -44,6 +44,7 @@ public:
     const MicrophoneSource& microphone() const { return m_microphone; }
     ShowControlLink& showControl() { return m_showControl; }
     OscBridge& osc() { return m_osc; }
+    const OscBridge& osc() const { return m_osc; }
     CueDirector& cues() { return m_cues; }
     EventRecorder& recorder() { return m_recorder; }
 
@@ -56,6 +57,14 @@ public:
     // copy stays as it is). Answers why the picture could not be copied, with nothing
     // changed, or nothing.
     QString setEvent(const QString& title, const QString& logo);
+
+    // The OSC and Sound Cues dialogs' choices: stored, and followed from now on.
+    void applyOsc(const OscSettings& chosen);
+    void applyCues(const CueSettings& chosen);
+    // The Microphone dialog's: the floor as soon as it is measured, the rest on OK. The
+    // microphone follows once the dialog is closed (MicrophoneSource::reload).
+    void applyMicrophoneFloor(double floorLufs);
+    void applyMicrophoneChoice(const MicrophoneChoice& chosen);
 
     // Opens the results file (made on a first start). It may run on another thread while the
     // windows are made, and must be done before the event loop runs.

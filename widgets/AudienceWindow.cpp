@@ -5,7 +5,7 @@
 
 #include "brio/BRStringQt.h"
 #include "core/ProductConfig.h"
-#include "show/MeterSession.h"
+#include "show/Show.h"
 #include "display/LayoutRects.h"
 #include "widgets/ProgramIcon.h"
 
@@ -30,8 +30,8 @@ std::uint32_t rgbOf(const QColor& color)
 
 }  // namespace
 
-AudienceWindow::AudienceWindow(const MeterSession& session, const DisplayStyle& style)
-    : m_session(session), m_style(style)
+AudienceWindow::AudienceWindow(const Show& show, const DisplayStyle& style)
+    : m_show(show), m_style(style)
 {
     setWindowTitle(tr("%1 Audience Screen").arg(QString::fromUtf8(kProductName)));
     setWindowIcon(programIcon());
@@ -116,15 +116,15 @@ void AudienceWindow::showChanges()
     }
     // The look follows the operator's font and colours; measuring it is cheap beside a frame.
     m_look = m_style.lookOn(font(), *this);
-    const QRegion changed = m_shown.advance(m_session.meter(), m_session.composing(), rect(), m_look,
-                                            false, &m_session.scoreReveal());
+    const QRegion changed = m_shown.advance(m_show.session().meter(), m_show.session().composing(), rect(), m_look,
+                                            false, &m_show.session().scoreReveal());
     if (!changed.isEmpty())
         update(changed);
 }
 
 void AudienceWindow::showStageChanges()
 {
-    const MeterCore& meter = m_session.meter();
+    const MeterCore& meter = m_show.session().meter();
     const layout::Rect view = toLayoutRect(rect());
     m_stageFonts = stageFonts(m_style.font().font(), stage::typeSizes(view), *this);
     const StageLook look{stageFontKeys(m_stageFonts),
@@ -133,8 +133,8 @@ void AudienceWindow::showStageChanges()
                          stageTextWidths(m_stageFonts),
                          layout::Size{m_logo.size().width(), m_logo.size().height()},
                          stageBandText(brio::toQString(m_settings.eventTitle),
-                                       m_session.roundName(),
-                                       m_session.roundsUsed(),
+                                       m_show.session().roundName(),
+                                       m_show.session().roundsUsed(),
                                        QString::fromUtf8(kProductName))};
     // Taking the lead, alone or shared, is marked for a moment; the mark ends on its own.
     const bool leads = currentLeads(meter);
@@ -155,12 +155,12 @@ void AudienceWindow::showStageChanges()
 
 StageMoment AudienceWindow::stageMoment()
 {
-    const MeterCore& meter = m_session.meter();
+    const MeterCore& meter = m_show.session().meter();
     StageMoment moment;
     moment.winners = m_winners;
     moment.newLeader = m_newLeader.isActive();
     moment.countdown = meter.countdownSeconds();
-    moment.reveal = m_session.scoreReveal();
+    moment.reveal = m_show.session().scoreReveal();
     if (m_glideFrom) {
         moment.glideFrom = m_glideFrom;
         moment.glideProgress = static_cast<int>(std::min<qint64>(
@@ -176,7 +176,7 @@ StageMoment AudienceWindow::stageMoment()
 
 bool AudienceWindow::followGlide(const StageFrame& now)
 {
-    const MeterCore& meter = m_session.meter();
+    const MeterCore& meter = m_show.session().meter();
     const LeagueTable& table = meter.leagueTable();
     const std::int64_t current =
         table.contains(meter.currentIndex()) ? table.entry(meter.currentIndex()).order : -1;
@@ -212,8 +212,8 @@ void AudienceWindow::paintEvent(QPaintEvent* event)
         paintStage(painter, event->region(), StageScene{m_stageFrame, m_stageFonts, m_logo, m_stageTexts});
         return;
     }
-    m_style.draw(painter, rect(), event->region(), m_session.meter(), m_session.composing(),
-                 m_look, m_texts, false, &m_session.scoreReveal());
+    m_style.draw(painter, rect(), event->region(), m_show.session().meter(), m_show.session().composing(),
+                 m_look, m_texts, false, &m_show.session().scoreReveal());
 }
 
 void AudienceWindow::resizeEvent(QResizeEvent* event)
@@ -228,7 +228,7 @@ void AudienceWindow::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Escape) {
         if (m_winners)
             emit endWinnersRequested();
-        else if (m_session.revealUnderWay())
+        else if (m_show.session().revealUnderWay())
             emit endRevealRequested();
         else
             emit closeRequested();

@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <QWidget>
 
-class MeterSession;
+class Show;
 class QScreen;
 
 // The Stage's fonts as a painter on this widget resolves them, for its screen.
@@ -33,9 +33,9 @@ inline StageFonts stageFonts(const QFont& display, const stage::TypeSizes& sizes
 class AudienceWindow : public QWidget {
     Q_OBJECT
 public:
-    // Shows the show's session in the operator's display style (the Mirror look draws that,
-    // the Stage takes its font and colours); both must outlive the window.
-    AudienceWindow(const MeterSession& session, const DisplayStyle& style);
+    // Shows the show in the operator's display style (the Mirror look draws that, the Stage
+    // takes its font and colours); both must outlive the window.
+    AudienceWindow(const Show& show, const DisplayStyle& style);
 
     // Full screen on the screen, or an ordinary window on it that the operator can drag.
     void showOn(QScreen* screen, bool fullScreen);
@@ -80,7 +80,7 @@ private:
     // The motion timer runs only while a glide or the confetti move.
     void followMotion(const StageFrame& now);
 
-    const MeterSession& m_session;
+    const Show& m_show;
     const DisplayStyle& m_style;
     StageSettings m_settings;
     EventLogo m_logo;

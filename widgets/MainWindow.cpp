@@ -11,6 +11,7 @@
 #include "core/settings/DisplaySettings.h"
 #include "core/settings/PlacementSettings.h"
 #include "core/settings/StageSettings.h"
+#include "core/settings/TurnSettings.h"
 #include "brio/BRStringQt.h"
 #include "display/LayoutRects.h"
 #include "widgets/dialogs/AboutDialog.h"
@@ -239,20 +240,19 @@ void MainWindow::editShowControl()
 
 void MainWindow::editOsc()
 {
-    OscDialog dialog(loadOscSettings(m_settings), m_show.osc(), this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    storeOscSettings(m_settings, dialog.settings());
-    m_show.osc().followSettings();
+    OscDialog dialog(loadOscSettings(m_settings), m_show, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_show.applyOsc(dialog.settings());
 }
 
 void MainWindow::editSoundCues()
 {
-    SoundCuesDialog dialog(loadCueSettings(m_settings), m_show.cues(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        storeCueSettings(m_settings, dialog.settings());
+    SoundCuesDialog dialog(loadCueSettings(m_settings), m_show, this);
     // What was tried stops; the stored settings play from now on.
-    m_show.cues().followSettings();
+    if (dialog.exec() == QDialog::Accepted)
+        m_show.applyCues(dialog.settings());
+    else
+        m_show.cues().followSettings();
 }
 
 void MainWindow::editMicrophone()
@@ -261,8 +261,12 @@ void MainWindow::editMicrophone()
     MicrophoneInput* input = microphone.listen();
     if (input == nullptr)
         return;  // the source has told why
-    MicrophoneDialog dialog(*input, m_settings, microphone.audioFile(), this);
-    dialog.exec();
+    MicrophoneDialog dialog(*input, loadMicrophoneConfig(m_settings), loadTurnSeconds(m_settings),
+                            microphone.audioFile(), this);
+    connect(&dialog, &MicrophoneDialog::floorMeasured, this,
+            [this](double floor) { m_show.applyMicrophoneFloor(floor); });
+    if (dialog.exec() == QDialog::Accepted)
+        m_show.applyMicrophoneChoice(dialog.choice());
     microphone.reload();
 }
 
@@ -284,7 +288,7 @@ void MainWindow::toggleAudienceScreen()
 void MainWindow::openAudienceScreen()
 {
     if (!m_audience) {
-        m_audience = std::make_unique<AudienceWindow>(session(), m_view.style());
+        m_audience = std::make_unique<AudienceWindow>(m_show, m_view.style());
         connect(m_audience.get(), &AudienceWindow::closeRequested, this,
                 [this]() {
                     if (isAudienceScreenOpen())
@@ -493,7 +497,7 @@ void MainWindow::switchRound(int roundId)
 
 void MainWindow::newRound()
 {
-    NewRoundDialog dialog(session(), this);
+    NewRoundDialog dialog(m_show, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (dialog.clapOff())
@@ -504,7 +508,7 @@ void MainWindow::newRound()
 
 void MainWindow::renameRound()
 {
-    RenameRoundDialog dialog(session(), this);
+    RenameRoundDialog dialog(m_show, this);
     if (dialog.exec() == QDialog::Accepted)
         tellProblem(session().renameRound(session().roundBook().currentId(), dialog.name()));
 }

@@ -65,7 +65,7 @@ FontChoice fontDialogStart(const DisplayFont& font)
 
 MeterView::MeterView(Show& show, brio::BRAppConfig& settings, QWidget* parent)
     : QWidget(parent),
-      m_session(show.session()),
+      m_show(show),
       m_settings(settings),
       m_dialogs(standardViewDialogs()),
       m_style(loadDisplaySettings(settings)),
@@ -77,22 +77,22 @@ MeterView::MeterView(Show& show, brio::BRAppConfig& settings, QWidget* parent)
     // Every paint covers the whole of its region, so the background is never erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
-    connect(&m_session, &MeterSession::displayChanged, this, [this]() {
+    connect(&m_show.session(), &MeterSession::displayChanged, this, [this]() {
         showFrame();
         followNameEntry();
     });
     // The keyboard is this view's: the meter listens while it has the focus.
-    m_session.setListening([this]() { return listening(); });
+    m_show.session().setListening([this]() { return listening(); });
     refreshLook();
     // Focus moving anywhere may make the meter listen or stop listening.
-    connect(qApp, &QApplication::focusChanged, &m_session, &MeterSession::followClock);
+    connect(qApp, &QApplication::focusChanged, &m_show.session(), &MeterSession::followClock);
 }
 
 MeterView::~MeterView()
 {
     // QWidget's destructor gives the focus away, which must not reach this half-gone view.
-    disconnect(qApp, &QApplication::focusChanged, &m_session, &MeterSession::followClock);
-    m_session.setListening({});
+    disconnect(qApp, &QApplication::focusChanged, &m_show.session(), &MeterSession::followClock);
+    m_show.session().setListening({});
 }
 
 void MeterView::drawView(QPainter& painter, const QRect& client) const
@@ -169,26 +169,26 @@ void MeterView::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange)
         refreshLook();
     else if (event->type() == QEvent::ActivationChange)
-        m_session.followClock();  // an inactive window's meter does not listen
+        m_show.session().followClock();  // an inactive window's meter does not listen
 }
 
 void MeterView::keyPressEvent(QKeyEvent* event)
 {
     // SPACE is also a key state that the clock reads; a held key's repeats keep it down.
     if (event->key() == Qt::Key_Space)
-        m_session.setSpaceDown(SpaceSource::Keyboard, true);
+        m_show.session().setSpaceDown(SpaceSource::Keyboard, true);
     if (isShortcutKey(*event)) {
         QWidget::keyPressEvent(event);
         return;
     }
     if (const std::optional<int> key = meterKey(*event)) {
         event->accept();
-        m_session.pressKey(*key);
+        m_show.session().pressKey(*key);
         return;
     }
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
         event->accept();
-        m_session.moveSelection(event->key() == Qt::Key_Up ? -1 : 1);
+        m_show.session().moveSelection(event->key() == Qt::Key_Up ? -1 : 1);
         return;
     }
     // A held SPACE types one space: an operator waiting for the applause types no run of
@@ -203,16 +203,16 @@ void MeterView::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    m_session.typeText(text);
+    m_show.session().typeText(text);
 }
 
 void MeterView::inputMethodEvent(QInputMethodEvent* event)
 {
-    const bool typed = m_session.typeText(brio::fromQString(event->commitString()));
+    const bool typed = m_show.session().typeText(brio::fromQString(event->commitString()));
     // The text being composed shows on the name line only.
     const QString preedit =
         meter().state() == MeterState::NameEntry ? event->preeditString() : QString();
-    const bool composing = m_session.setComposing(preedit);
+    const bool composing = m_show.session().setComposing(preedit);
     event->accept();
     if (composing || typed)
         showChanges();
@@ -250,7 +250,7 @@ void MeterView::keyReleaseEvent(QKeyEvent* event)
 {
     // The releases that auto-repeat interleaves do not let go of the key.
     if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-        m_session.setSpaceDown(SpaceSource::Keyboard, false);
+        m_show.session().setSpaceDown(SpaceSource::Keyboard, false);
         event->accept();
         return;
     }
@@ -260,7 +260,7 @@ void MeterView::keyReleaseEvent(QKeyEvent* event)
 void MeterView::focusOutEvent(QFocusEvent* event)
 {
     // The release of a key held while the focus leaves never arrives here.
-    m_session.setSpaceDown(SpaceSource::Keyboard, false);
+    m_show.session().setSpaceDown(SpaceSource::Keyboard, false);
     QWidget::focusOutEvent(event);
 }
 
@@ -285,7 +285,7 @@ void MeterView::removeContestant()
 {
     if (!m_dialogs.confirmRemove)
         return;
-    m_session.removeContestant(
+    m_show.session().removeContestant(
         [this](const QString& name) { return m_dialogs.confirmRemove(this, name); });
 }
 
@@ -294,7 +294,7 @@ void MeterView::editPreloadList()
     if (meter().useLeagueTable()) {
         PreloadDialog dialog(meter().preloadList(), this);
         if (dialog.exec() == QDialog::Accepted)
-            m_session.restartWithPreloadList(dialog.names());
+            m_show.session().restartWithPreloadList(dialog.names());
     }
     followNameEntry();
     showChanges();
@@ -306,7 +306,7 @@ void MeterView::editTurnLength()
         return;
     const std::optional<int> chosen = m_dialogs.chooseTurnSeconds(this, meter().turnSeconds());
     if (chosen)
-        m_session.setTurnSeconds(*chosen);
+        m_show.session().setTurnSeconds(*chosen);
 }
 
 void MeterView::chooseBackgroundColor()

@@ -50,10 +50,10 @@ public:
     MeterView(Show& show, brio::BRAppConfig& settings, QWidget* parent = nullptr);
     ~MeterView() override;
 
-    const MeterSession& session() const { return m_session; }
-    const MeterCore& meter() const { return m_session.meter(); }
+    const MeterSession& session() const { return m_show.session(); }
+    const MeterCore& meter() const { return m_show.session().meter(); }
     // An input method's text being composed, shown on the name line after the typed name.
-    const QString& preedit() const { return m_session.composing(); }
+    const QString& preedit() const { return m_show.session().composing(); }
     const DisplayStyle& style() const { return m_style; }
     const DisplayFont& displayFont() const { return m_style.font(); }
     const QColor& backgroundColor() const { return m_style.backgroundColor(); }
@@ -76,25 +76,25 @@ public:
     QImage renderToImage(const QSize& size) const;
 
     // One tick of the meter's clock, exactly as the timer runs it.
-    void tickOnce() { m_session.tickOnce(); }
-    bool isTicking() const { return m_session.isTicking(); }
+    void tickOnce() { m_show.session().tickOnce(); }
+    bool isTicking() const { return m_show.session().isTicking(); }
     // Asks for a repaint of the parts of the view whose pixels differ from the frame last
     // asked for, and of nothing when none do. Whoever changes the session's meter directly
     // calls this afterwards; the view's own events and commands do.
-    void showChanges() { m_session.showChanges(); }
+    void showChanges() { m_show.session().showChanges(); }
     // Whether the meter listens: the view or a window containing it has the keyboard focus,
     // in the active window.
     bool listening() const;
-    bool spaceDown() const { return m_session.spaceDown(SpaceSource::Keyboard); }
+    bool spaceDown() const { return m_show.session().spaceDown(SpaceSource::Keyboard); }
 
     void setDialogs(ViewDialogs dialogs) { m_dialogs = std::move(dialogs); }
     // See MeterSession::setMeasuredLevel.
     void setMeasuredLevel(std::function<std::optional<int>()> measured,
                           std::function<bool()> inUse)
     {
-        m_session.setMeasuredLevel(std::move(measured), std::move(inUse));
+        m_show.session().setMeasuredLevel(std::move(measured), std::move(inUse));
     }
-    void followClock() { m_session.followClock(); }
+    void followClock() { m_show.session().followClock(); }
 
     // The holding window hides the pointer over the view in full-screen mode.
     void setPointerHidden(bool hidden);
@@ -102,10 +102,10 @@ public:
 public slots:
     // The view's commands: those with a dialog, and the session's toggles and corrections.
     void editFont();
-    void toggleLeagueTable() { m_session.toggleLeagueTable(); }
-    void clearLeagueTable() { m_session.clearLeagueTable(); }
+    void toggleLeagueTable() { m_show.session().toggleLeagueTable(); }
+    void clearLeagueTable() { m_show.session().clearLeagueTable(); }
     void chooseBackgroundColor();
-    void toggleSummaryScreen() { m_session.toggleSummaryScreen(); }
+    void toggleSummaryScreen() { m_show.session().toggleSummaryScreen(); }
     void editPreloadList();
     // Edit > Turn Length: the chosen length goes to the session, which stores it.
     void editTurnLength();
@@ -142,7 +142,7 @@ private:
     // alone.
     void followNameEntry();
 
-    MeterSession& m_session;
+    Show& m_show;
     brio::BRAppConfig& m_settings;
     ViewDialogs m_dialogs;
     DisplayStyle m_style;

@@ -1,24 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Ovatron Project
-// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-License-Identifier: MIT
 
 // The buttons' actions: each one request of Ovatron's show control API.
 'use strict'
 
-// Holding applause over HTTP lasts two seconds unless repeated, so a held button repeats it.
-const kApplauseRepeatMs = 500
+// A text option with the panel's variables, such as $(internal:custom_next), filled in.
+const parsed = (context, text) => context.parseVariablesInString(String(text ?? ''))
 
 function actionDefinitions(link, report) {
-	let holding = null
 	const send = (path, body) => link.post(path, body).catch((error) => report(`${path}: ${error.message}`))
-	const release = () => {
-		clearInterval(holding)
-		holding = null
-	}
 	return {
 		contestant: {
 			name: 'Start a contestant',
 			options: [{ id: 'name', type: 'textinput', label: 'Name', default: '', useVariables: true }],
-			callback: (event) => send('/api/contestant', { name: String(event.options.name) }),
+			callback: async (event, context) => send('/api/contestant', { name: await parsed(context, event.options.name) }),
 		},
 		next: {
 			name: 'Start next (from the running order)',
@@ -30,19 +25,12 @@ function actionDefinitions(link, report) {
 		applause_down: {
 			name: 'Hold applause: press',
 			options: [],
-			callback: () => {
-				release()
-				holding = setInterval(() => send('/api/applause', { down: true }), kApplauseRepeatMs)
-				return send('/api/applause', { down: true })
-			},
+			callback: () => link.hold(true, report),
 		},
 		applause_up: {
 			name: 'Hold applause: release',
 			options: [],
-			callback: () => {
-				release()
-				return send('/api/applause', { down: false })
-			},
+			callback: () => link.hold(false, report),
 		},
 		winners: { name: 'Show winners', options: [], callback: () => send('/api/winners') },
 		reveal: { name: 'Reveal the next hidden score', options: [], callback: () => send('/api/reveal') },
@@ -50,15 +38,21 @@ function actionDefinitions(link, report) {
 			name: 'New round',
 			options: [
 				{ id: 'name', type: 'textinput', label: 'Name', default: 'Final', useVariables: true },
-				{ id: 'from', type: 'textinput', label: 'From rounds (separated by commas; empty: none)', default: '' },
+				{
+					id: 'from',
+					type: 'textinput',
+					label: 'From rounds (separated by commas; empty: none)',
+					default: '',
+					useVariables: true,
+				},
 				{ id: 'best', type: 'number', label: 'Best of each', default: 2, min: 1, max: 999 },
 			],
-			callback: (event) => {
-				const from = String(event.options.from || '')
+			callback: async (event, context) => {
+				const from = (await parsed(context, event.options.from))
 					.split(',')
 					.map((name) => name.trim())
 					.filter((name) => name !== '')
-				const body = { name: String(event.options.name) }
+				const body = { name: await parsed(context, event.options.name) }
 				if (from.length > 0) Object.assign(body, { from, best: Number(event.options.best) || 1 })
 				return send('/api/round', body)
 			},

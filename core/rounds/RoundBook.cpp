@@ -18,6 +18,7 @@ RoundBook::RoundBook(const brio::BRString& firstName)
 {
     Round first;
     first.name = trimmedName(firstName);
+    first.named = false;
     m_rounds.push_back(std::move(first));
 }
 
@@ -78,8 +79,10 @@ int RoundBook::add(const brio::BRString& name)
 
 void RoundBook::rename(int id, const brio::BRString& name)
 {
-    if (Round* round = find(id))
+    if (Round* round = find(id)) {
         round->name = trimmedName(name);
+        round->named = true;
+    }
 }
 
 void RoundBook::setRemoved(int id, bool removed)

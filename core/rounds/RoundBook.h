@@ -25,6 +25,9 @@ constexpr int kLongestName = 60;
 struct Round {
     int id = 0;  // stays with the round for the record, whatever its place in the list
     brio::BRString name;
+    // False for a first round never given a name: it is called by the default name in the
+    // operator's language, whichever language the show is resumed in.
+    bool named = true;
     std::vector<Score> entries;   // while not current: its table, best first
     brio::BRStringArray waiting;  // while not current: its running order
     std::map<std::int64_t, int> clapOff;  // the latest clap-off score, by order of entry

@@ -3,39 +3,38 @@
 
 #include "core/settings/CueSettings.h"
 
-#include "core/AppConfig.h"
+#include "core/settings/SettingsAccess.h"
 
 #include <algorithm>
 
-const char* cueFileKey(Cue cue)
+Setting cueFileSetting(Cue cue)
 {
     switch (cue) {
-    case Cue::DrumRoll: return kCueDrumRollFileKey;
-    case Cue::Fanfare: return kCueFanfareFileKey;
-    case Cue::Buzzer: return kCueBuzzerFileKey;
-    case Cue::Sting: return kCueStingFileKey;
+    case Cue::DrumRoll: return Setting::CueDrumRollFile;
+    case Cue::Fanfare: return Setting::CueFanfareFile;
+    case Cue::Buzzer: return Setting::CueBuzzerFile;
+    case Cue::Sting: return Setting::CueStingFile;
     }
-    return kCueStingFileKey;
+    return Setting::CueStingFile;
 }
 
 CueSettings loadCueSettings(brio::BRAppConfig& config)
 {
     CueSettings settings;
-    settings.on = readSetting(config, kSoundCuesKey, kDefaultSoundCues) != 0;
-    settings.deviceId = readTextSetting(config, kCueDeviceKey);
-    settings.volume = std::clamp(readSetting(config, kCueVolumeKey, kDefaultCueVolume),
-                                 kMinimumCueVolume, kMaximumCueVolume);
+    settings.on = readSwitch(config, Setting::SoundCues);
+    settings.deviceId = readText(config, Setting::CueDevice);
+    settings.volume = readInteger(config, Setting::CueVolume);
     for (const Cue cue : kAllCues)
-        settings.fileOf(cue) = readTextSetting(config, cueFileKey(cue));
+        settings.fileOf(cue) = readText(config, cueFileSetting(cue));
     return settings;
 }
 
 void storeCueSettings(brio::BRAppConfig& config, const CueSettings& settings)
 {
-    writeSetting(config, kSoundCuesKey, settings.on ? 1 : 0);
-    writeTextSetting(config, kCueDeviceKey, settings.deviceId);
-    writeSetting(config, kCueVolumeKey,
+    writeSwitch(config, Setting::SoundCues, settings.on);
+    writeText(config, Setting::CueDevice, settings.deviceId);
+    writeInteger(config, Setting::CueVolume,
                  std::clamp(settings.volume, kMinimumCueVolume, kMaximumCueVolume));
     for (const Cue cue : kAllCues)
-        writeTextSetting(config, cueFileKey(cue), settings.fileOf(cue));
+        writeText(config, cueFileSetting(cue), settings.fileOf(cue));
 }

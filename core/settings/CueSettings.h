@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/cues/Cue.h"
+#include "core/settings/SettingsDeclaration.h"
 
 #include <QString>
 
@@ -13,20 +14,19 @@ namespace brio {
 class BRAppConfig;
 }
 
-inline const char kSoundCuesKey[] = "SoundCues";
-inline const char kCueDeviceKey[] = "CueDevice";  // output device id; empty: the default
-inline const char kCueVolumeKey[] = "CueVolume";  // percent
+inline constexpr const char* kSoundCuesKey = settingKey(Setting::SoundCues);
+inline constexpr const char* kCueDeviceKey = settingKey(Setting::CueDevice);  // output device id
+inline constexpr const char* kCueVolumeKey = settingKey(Setting::CueVolume);  // percent
 // A WAV file of the operator's in place of the project's own cue; empty: the project's own.
-inline const char kCueDrumRollFileKey[] = "CueDrumRollFile";
-inline const char kCueFanfareFileKey[] = "CueFanfareFile";
-inline const char kCueBuzzerFileKey[] = "CueBuzzerFile";
-inline const char kCueStingFileKey[] = "CueStingFile";
+inline constexpr const char* kCueDrumRollFileKey = settingKey(Setting::CueDrumRollFile);
+inline constexpr const char* kCueFanfareFileKey = settingKey(Setting::CueFanfareFile);
+inline constexpr const char* kCueBuzzerFileKey = settingKey(Setting::CueBuzzerFile);
+inline constexpr const char* kCueStingFileKey = settingKey(Setting::CueStingFile);
 
-inline constexpr int kDefaultSoundCues = 0;
-// Loud enough for a hall's system, below the full scale a WAV of the operator's may use.
-inline constexpr int kDefaultCueVolume = 80;
-inline constexpr int kMinimumCueVolume = 0;
-inline constexpr int kMaximumCueVolume = 100;
+inline constexpr int kDefaultSoundCues = declarationOf(Setting::SoundCues).defaultNumber;
+inline constexpr int kDefaultCueVolume = declarationOf(Setting::CueVolume).defaultNumber;
+inline constexpr int kMinimumCueVolume = declarationOf(Setting::CueVolume).minimum;
+inline constexpr int kMaximumCueVolume = declarationOf(Setting::CueVolume).maximum;
 
 struct CueSettings {
     bool on = false;             // SoundCues: 0 off, any other value on
@@ -41,7 +41,7 @@ struct CueSettings {
 };
 
 // The setting that holds the file of a cue.
-const char* cueFileKey(Cue cue);
+Setting cueFileSetting(Cue cue);
 
 // Each setting with its default when absent or unreadable; a volume outside 0..100 is brought
 // inside it.

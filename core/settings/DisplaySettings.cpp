@@ -3,7 +3,8 @@
 
 #include "core/settings/DisplaySettings.h"
 
-#include "core/AppConfig.h"
+#include "brio/BRStringQt.h"
+#include "core/settings/SettingsAccess.h"
 
 #include <cmath>
 #include <limits>
@@ -14,14 +15,14 @@ using brio::BRString;
 namespace {
 
 // Colours are stored as the integer with the same 32 bits.
-std::uint32_t readColor(BRAppConfig& config, const char* key, std::uint32_t defaultValue)
+std::uint32_t readColor(BRAppConfig& config, Setting setting)
 {
-    return static_cast<std::uint32_t>(readSetting(config, key, static_cast<int>(defaultValue)));
+    return static_cast<std::uint32_t>(readInteger(config, setting));
 }
 
-void writeColor(BRAppConfig& config, const char* key, std::uint32_t color)
+void writeColor(BRAppConfig& config, Setting setting, std::uint32_t color)
 {
-    writeSetting(config, key, static_cast<int>(color));
+    writeInteger(config, setting, static_cast<int>(color));
 }
 
 }  // namespace
@@ -29,40 +30,38 @@ void writeColor(BRAppConfig& config, const char* key, std::uint32_t color)
 DisplaySettings loadDisplaySettings(BRAppConfig& config)
 {
     DisplaySettings settings{};
-    settings.fontName =
-        config.getRegistryString(kSettingsSection, kFontNameKey, kDefaultFontName, kSettingsHive);
-    settings.fontColor = readColor(config, kFontColorKey, kDefaultFontColor);
-    settings.fontStyle = readSetting(config, kFontStyleKey, kDefaultFontStyle);
-    settings.fontSize = readSetting(config, kFontSizeKey, kDefaultFontSize);
-    settings.useLeagueTable = readSetting(config, kUseLeagueTableKey, kDefaultUseLeagueTable) != 0;
-    settings.showSummaryScreen =
-        readSetting(config, kShowSummaryScreenKey, kDefaultShowSummaryScreen) != 0;
-    settings.backgroundColor = readColor(config, kBackgroundColorKey, kDefaultBackgroundColor);
+    settings.fontName = brio::fromQString(readText(config, Setting::FontName));
+    settings.fontColor = readColor(config, Setting::FontColor);
+    settings.fontStyle = readInteger(config, Setting::FontStyle);
+    settings.fontSize = readInteger(config, Setting::FontSize);
+    settings.useLeagueTable = readSwitch(config, Setting::UseLeagueTable);
+    settings.showSummaryScreen = readSwitch(config, Setting::ShowSummaryScreen);
+    settings.backgroundColor = readColor(config, Setting::BackgroundColor);
     return settings;
 }
 
 void storeFont(BRAppConfig& config, const BRString& face, int sizeTenths, int style,
                std::uint32_t color)
 {
-    config.setRegistryString(kSettingsSection, kFontNameKey, face, kSettingsHive);
-    writeSetting(config, kFontSizeKey, sizeTenths);
-    writeSetting(config, kFontStyleKey, style);
-    writeColor(config, kFontColorKey, color);
+    writeText(config, Setting::FontName, brio::toQString(face));
+    writeInteger(config, Setting::FontSize, sizeTenths);
+    writeInteger(config, Setting::FontStyle, style);
+    writeColor(config, Setting::FontColor, color);
 }
 
 void storeUseLeagueTable(BRAppConfig& config, bool useLeagueTable)
 {
-    writeSetting(config, kUseLeagueTableKey, useLeagueTable ? 1 : 0);
+    writeSwitch(config, Setting::UseLeagueTable, useLeagueTable);
 }
 
 void storeShowSummaryScreen(BRAppConfig& config, bool showSummaryScreen)
 {
-    writeSetting(config, kShowSummaryScreenKey, showSummaryScreen ? 1 : 0);
+    writeSwitch(config, Setting::ShowSummaryScreen, showSummaryScreen);
 }
 
 void storeBackgroundColor(BRAppConfig& config, std::uint32_t color)
 {
-    writeColor(config, kBackgroundColorKey, color);
+    writeColor(config, Setting::BackgroundColor, color);
 }
 
 int fontStyleBits(int weight, bool italic, bool underline)

@@ -6,25 +6,29 @@
 #include "brio/BRAppConfig.h"
 #include "brio/BRString.h"
 #include "core/FontUnits.h"
+#include "core/settings/SettingsDeclaration.h"
 
 #include <cstdint>
 
 // The meter view's seven display settings: their keys in the store and their defaults.
-inline const char kFontNameKey[] = "FontName";
-inline const char kFontSizeKey[] = "FontSize";
-inline const char kFontStyleKey[] = "FontStyle";
-inline const char kFontColorKey[] = "FontColor";
-inline const char kUseLeagueTableKey[] = "UseLeagueTable";
-inline const char kShowSummaryScreenKey[] = "ShowSummaryScreen";
-inline const char kBackgroundColorKey[] = "BackgroundColor";
+inline constexpr const char* kFontNameKey = settingKey(Setting::FontName);
+inline constexpr const char* kFontSizeKey = settingKey(Setting::FontSize);
+inline constexpr const char* kFontStyleKey = settingKey(Setting::FontStyle);
+inline constexpr const char* kFontColorKey = settingKey(Setting::FontColor);
+inline constexpr const char* kUseLeagueTableKey = settingKey(Setting::UseLeagueTable);
+inline constexpr const char* kShowSummaryScreenKey = settingKey(Setting::ShowSummaryScreen);
+inline constexpr const char* kBackgroundColorKey = settingKey(Setting::BackgroundColor);
 
-inline const char kDefaultFontName[] = "Comic Sans MS";
-inline constexpr int kDefaultFontSize = 240;  // tenths of a point
-inline constexpr int kDefaultFontStyle = 1;   // bold
-inline constexpr std::uint32_t kDefaultFontColor = 0x00000000;        // black, 0x00BBGGRR
-inline constexpr int kDefaultUseLeagueTable = 1;
-inline constexpr int kDefaultShowSummaryScreen = 1;
-inline constexpr std::uint32_t kDefaultBackgroundColor = 0x00FFFFFF;  // white
+inline constexpr const char* kDefaultFontName = declarationOf(Setting::FontName).defaultText;
+inline constexpr int kDefaultFontSize = declarationOf(Setting::FontSize).defaultNumber;
+inline constexpr int kDefaultFontStyle = declarationOf(Setting::FontStyle).defaultNumber;
+inline constexpr std::uint32_t kDefaultFontColor =
+    static_cast<std::uint32_t>(declarationOf(Setting::FontColor).defaultNumber);
+inline constexpr int kDefaultUseLeagueTable = declarationOf(Setting::UseLeagueTable).defaultNumber;
+inline constexpr int kDefaultShowSummaryScreen =
+    declarationOf(Setting::ShowSummaryScreen).defaultNumber;
+inline constexpr std::uint32_t kDefaultBackgroundColor =
+    static_cast<std::uint32_t>(declarationOf(Setting::BackgroundColor).defaultNumber);
 
 // Font weights above this one count as bold.
 inline constexpr int kNormalFontWeight = 400;

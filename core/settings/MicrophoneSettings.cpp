@@ -3,58 +3,47 @@
 
 #include "core/settings/MicrophoneSettings.h"
 
-#include "brio/BRStringQt.h"
-#include "core/AppConfig.h"
-
-#include <algorithm>
-#include <cmath>
+#include "core/settings/SettingsAccess.h"
+#include "core/settings/TurnSettings.h"
 
 using brio::BRAppConfig;
-
-namespace {
-
-double roundToTenth(double value)
-{
-    return std::round(value * 10.0) / 10.0;
-}
-
-double readFloor(BRAppConfig& config)
-{
-    bool ok = false;
-    const double floor = readTextSetting(config, kMicrophoneFloorKey).trimmed().toDouble(&ok);
-    return ok && std::isfinite(floor) ? roundToTenth(floor) : kDefaultMicrophoneFloorLufs;
-}
-
-}  // namespace
 
 MicrophoneConfig loadMicrophoneConfig(BRAppConfig& config)
 {
     MicrophoneConfig loaded;
-    loaded.useMicrophone = readSetting(config, kUseMicrophoneKey, kDefaultUseMicrophone) != 0;
-    loaded.deviceId = readTextSetting(config, kMicrophoneDeviceKey);
-    loaded.calibration.floorLufs = readFloor(config);
-    const int range = readSetting(config, kMicrophoneRangeKey, kDefaultMicrophoneRangeLu);
-    loaded.calibration.rangeLu = std::clamp(range, kMinimumRangeLu, kMaximumRangeLu);
+    loaded.useMicrophone = readSwitch(config, Setting::UseMicrophone);
+    loaded.deviceId = readText(config, Setting::MicrophoneDevice);
+    loaded.calibration.floorLufs = readDecimal(config, Setting::MicrophoneFloor);
+    loaded.calibration.rangeLu = readInteger(config, Setting::MicrophoneRange);
     return loaded;
 }
 
 void storeUseMicrophone(BRAppConfig& config, bool useMicrophone)
 {
-    writeSetting(config, kUseMicrophoneKey, useMicrophone ? 1 : 0);
+    writeSwitch(config, Setting::UseMicrophone, useMicrophone);
 }
 
 void storeMicrophoneDevice(BRAppConfig& config, const QString& deviceId)
 {
-    writeTextSetting(config, kMicrophoneDeviceKey, deviceId);
+    writeText(config, Setting::MicrophoneDevice, deviceId);
 }
 
 void storeMicrophoneFloor(BRAppConfig& config, double floorLufs)
 {
-    writeTextSetting(config, kMicrophoneFloorKey,
-              QString::number(roundToTenth(floorLufs), 'f', 1));
+    writeDecimal(config, Setting::MicrophoneFloor, floorLufs);
 }
 
 void storeMicrophoneRange(BRAppConfig& config, int rangeLu)
 {
-    writeSetting(config, kMicrophoneRangeKey, rangeLu);
+    writeInteger(config, Setting::MicrophoneRange, rangeLu);
+}
+
+void storeMicrophoneChoice(BRAppConfig& config, const MicrophoneChoice& choice)
+{
+    if (choice.deviceId)
+        storeMicrophoneDevice(config, *choice.deviceId);
+    storeMicrophoneRange(config, choice.rangeLu);
+    // A stored length the program could not read stays in the file until another is chosen.
+    if (choice.turnSeconds)
+        storeTurnSeconds(config, *choice.turnSeconds);
 }

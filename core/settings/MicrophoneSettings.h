@@ -3,7 +3,11 @@
 
 #pragma once
 
+#include "core/settings/SettingsDeclaration.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace brio {
 class BRAppConfig;
@@ -11,19 +15,17 @@ class BRAppConfig;
 
 // The microphone's settings in the store, beside the display settings. The floor is kept as
 // text with one decimal ("-42.5"), as the operator reads it in LUFS; the range in whole LU.
-inline const char kUseMicrophoneKey[] = "UseMicrophone";
-inline const char kMicrophoneDeviceKey[] = "MicrophoneDevice";  // device id; empty = default
-inline const char kMicrophoneFloorKey[] = "MicrophoneFloor";    // LUFS, one decimal
-inline const char kMicrophoneRangeKey[] = "MicrophoneRange";    // LU
-inline constexpr int kDefaultUseMicrophone = 0;
-// A room nobody has measured: a quiet living room reads about this loud.
-inline constexpr double kDefaultMicrophoneFloorLufs = -50.0;
-// From the room at rest to a full house cheering.
-inline constexpr int kDefaultMicrophoneRangeLu = 30;
-// A narrower range would turn a cough into a full score; the widest the calibration dialog
-// offers.
-inline constexpr int kMinimumRangeLu = 1;
-inline constexpr int kMaximumRangeLu = 60;
+inline constexpr const char* kUseMicrophoneKey = settingKey(Setting::UseMicrophone);
+inline constexpr const char* kMicrophoneDeviceKey = settingKey(Setting::MicrophoneDevice);
+inline constexpr const char* kMicrophoneFloorKey = settingKey(Setting::MicrophoneFloor);
+inline constexpr const char* kMicrophoneRangeKey = settingKey(Setting::MicrophoneRange);
+inline constexpr int kDefaultUseMicrophone = declarationOf(Setting::UseMicrophone).defaultNumber;
+inline constexpr double kDefaultMicrophoneFloorLufs =
+    declarationOf(Setting::MicrophoneFloor).defaultDecimal;
+inline constexpr int kDefaultMicrophoneRangeLu =
+    declarationOf(Setting::MicrophoneRange).defaultNumber;
+inline constexpr int kMinimumRangeLu = declarationOf(Setting::MicrophoneRange).minimum;
+inline constexpr int kMaximumRangeLu = declarationOf(Setting::MicrophoneRange).maximum;
 
 // The calibration as stored; the microphone's input takes it as audio::MicrophoneCalibration.
 struct StoredCalibration {
@@ -42,8 +44,17 @@ struct MicrophoneConfig {
 // score.
 MicrophoneConfig loadMicrophoneConfig(brio::BRAppConfig& config);
 
+// What the Microphone dialog chose on OK; none where it changed nothing of that setting.
+struct MicrophoneChoice {
+    std::optional<QString> deviceId;  // none while a sound file stands in for every device
+    int rangeLu = kDefaultMicrophoneRangeLu;
+    std::optional<int> turnSeconds;  // none unless the operator set another length
+};
+
 void storeUseMicrophone(brio::BRAppConfig& config, bool useMicrophone);
 void storeMicrophoneDevice(brio::BRAppConfig& config, const QString& deviceId);
 // Stored to a tenth of a LU, as the dialog shows it.
 void storeMicrophoneFloor(brio::BRAppConfig& config, double floorLufs);
 void storeMicrophoneRange(brio::BRAppConfig& config, int rangeLu);
+// Stores what the dialog chose (the turn length too).
+void storeMicrophoneChoice(brio::BRAppConfig& config, const MicrophoneChoice& choice);

@@ -3,30 +3,26 @@
 
 #include "core/settings/OscSettings.h"
 
-#include "brio/BRStringQt.h"
-#include "core/AppConfig.h"
+#include "core/settings/SettingsAccess.h"
 
 OscSettings loadOscSettings(brio::BRAppConfig& config)
 {
     OscSettings settings;
-    settings.on = readSetting(config, kOscKey, 0) == 1;
-    const int port = readSetting(config, kOscPortKey, kDefaultOscPort);
-    if (port >= 1 && port <= 65535)
-        settings.port = port;
-    if (readTextSetting(config, kOscAddressKey) == QLatin1String(kOscLocalNetwork))
-        settings.address = QString::fromLatin1(kOscLocalNetwork);
-    settings.allowFrom = readTextSetting(config, kOscAllowFromKey);
-    settings.sendTo = readTextSetting(config, kOscSendToKey);
-    settings.sendLevel = readSetting(config, kOscSendLevelKey, 0) == 1;
+    settings.on = readSwitch(config, Setting::Osc);
+    settings.port = readInteger(config, Setting::OscPort);
+    settings.address = readText(config, Setting::OscAddress);
+    settings.allowFrom = readText(config, Setting::OscAllowFrom);
+    settings.sendTo = readText(config, Setting::OscSendTo);
+    settings.sendLevel = readSwitch(config, Setting::OscSendLevel);
     return settings;
 }
 
 void storeOscSettings(brio::BRAppConfig& config, const OscSettings& settings)
 {
-    writeSetting(config, kOscKey, settings.on ? 1 : 0);
-    writeSetting(config, kOscPortKey, settings.port);
-    writeTextSetting(config, kOscAddressKey, settings.address);
-    writeTextSetting(config, kOscAllowFromKey, settings.allowFrom);
-    writeTextSetting(config, kOscSendToKey, settings.sendTo);
-    writeSetting(config, kOscSendLevelKey, settings.sendLevel ? 1 : 0);
+    writeSwitch(config, Setting::Osc, settings.on);
+    writeInteger(config, Setting::OscPort, settings.port);
+    writeText(config, Setting::OscAddress, settings.address);
+    writeText(config, Setting::OscAllowFrom, settings.allowFrom);
+    writeText(config, Setting::OscSendTo, settings.sendTo);
+    writeSwitch(config, Setting::OscSendLevel, settings.sendLevel);
 }

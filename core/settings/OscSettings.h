@@ -3,22 +3,24 @@
 
 #pragma once
 
+#include "core/settings/SettingsDeclaration.h"
+
 #include <QString>
 
 namespace brio {
 class BRAppConfig;
 }
 
-inline const char kOscKey[] = "Osc";
-inline const char kOscPortKey[] = "OscPort";
-inline const char kOscAddressKey[] = "OscAddress";
-inline const char kOscAllowFromKey[] = "OscAllowFrom";
-inline const char kOscSendToKey[] = "OscSendTo";
-inline const char kOscSendLevelKey[] = "OscSendLevel";
+inline constexpr const char* kOscKey = settingKey(Setting::Osc);
+inline constexpr const char* kOscPortKey = settingKey(Setting::OscPort);
+inline constexpr const char* kOscAddressKey = settingKey(Setting::OscAddress);
+inline constexpr const char* kOscAllowFromKey = settingKey(Setting::OscAllowFrom);
+inline constexpr const char* kOscSendToKey = settingKey(Setting::OscSendTo);
+inline constexpr const char* kOscSendLevelKey = settingKey(Setting::OscSendLevel);
 
-inline constexpr int kDefaultOscPort = 7481;
-inline const char kOscThisComputer[] = "127.0.0.1";
-inline const char kOscLocalNetwork[] = "0.0.0.0";
+inline constexpr int kDefaultOscPort = declarationOf(Setting::OscPort).defaultNumber;
+inline constexpr const char* kOscThisComputer = declarationOf(Setting::OscAddress).choices[0];
+inline constexpr const char* kOscLocalNetwork = declarationOf(Setting::OscAddress).choices[1];
 
 struct OscSettings {
     bool on = false;                                          // Osc: 0 or 1

@@ -3,36 +3,37 @@
 
 #include "core/settings/PlacementSettings.h"
 
-#include "core/AppConfig.h"
+#include "core/settings/SettingsAccess.h"
 
 using brio::BRAppConfig;
 
 StoredPlacement loadPlacement(BRAppConfig& config)
 {
     StoredPlacement placement{};
-    placement.xpos = readSetting(config, kXPosKey, 0);
-    placement.ypos = readSetting(config, kYPosKey, 0);
-    placement.width = readSetting(config, kWidthKey, 0);
-    placement.height = readSetting(config, kHeightKey, 0);
-    placement.state = readSetting(config, kShowStateKey, 0);
+    placement.xpos = readInteger(config, Setting::WindowX);
+    placement.ypos = readInteger(config, Setting::WindowY);
+    placement.width = readInteger(config, Setting::WindowWidth);
+    placement.height = readInteger(config, Setting::WindowHeight);
+    placement.state = readInteger(config, Setting::WindowState);
     return placement;
 }
 
 void savePlacement(BRAppConfig& config, int x, int y, int width, int height, int showState)
 {
-    writeSetting(config, kXPosKey, x);
-    writeSetting(config, kYPosKey, y);
-    writeSetting(config, kWidthKey, width);
-    writeSetting(config, kHeightKey, height);
-    writeSetting(config, kShowStateKey, showState == kShowMinimised ? kShowNormal : showState);
+    writeInteger(config, Setting::WindowX, x);
+    writeInteger(config, Setting::WindowY, y);
+    writeInteger(config, Setting::WindowWidth, width);
+    writeInteger(config, Setting::WindowHeight, height);
+    writeInteger(config, Setting::WindowState,
+                 showState == kShowMinimised ? kShowNormal : showState);
 }
 
 bool loadFullScreenFlag(BRAppConfig& config)
 {
-    return readSetting(config, kFullScreenKey, 0) != 0;
+    return readSwitch(config, Setting::FullScreen);
 }
 
 void storeFullScreenFlag(BRAppConfig& config, bool fullScreen)
 {
-    writeSetting(config, kFullScreenKey, fullScreen ? 1 : 0);
+    writeSwitch(config, Setting::FullScreen, fullScreen);
 }

@@ -4,17 +4,18 @@
 #pragma once
 
 #include "brio/BRAppConfig.h"
+#include "core/settings/SettingsDeclaration.h"
 
 // The main window's settings in the store.
-inline const char kXPosKey[] = "xpos";
-inline const char kYPosKey[] = "ypos";
-inline const char kWidthKey[] = "width";
-inline const char kHeightKey[] = "height";
-inline const char kShowStateKey[] = "state";
-inline const char kFullScreenKey[] = "fullscreen";
+inline constexpr const char* kXPosKey = settingKey(Setting::WindowX);
+inline constexpr const char* kYPosKey = settingKey(Setting::WindowY);
+inline constexpr const char* kWidthKey = settingKey(Setting::WindowWidth);
+inline constexpr const char* kHeightKey = settingKey(Setting::WindowHeight);
+inline constexpr const char* kShowStateKey = settingKey(Setting::WindowState);
+inline constexpr const char* kFullScreenKey = settingKey(Setting::FullScreen);
 // The audience screen's window.
-inline const char kAudienceScreenKey[] = "AudienceScreen";          // a screen's name; empty: automatic
-inline const char kShowAudienceScreenKey[] = "ShowAudienceScreen";  // 1: open it at the next start
+inline constexpr const char* kAudienceScreenKey = settingKey(Setting::AudienceScreen);
+inline constexpr const char* kShowAudienceScreenKey = settingKey(Setting::ShowAudienceScreen);
 
 // Show states in the window system's numbering.
 inline constexpr int kShowNormal = 1;

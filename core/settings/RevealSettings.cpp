@@ -3,15 +3,14 @@
 
 #include "core/settings/RevealSettings.h"
 
-#include "core/AppConfig.h"
+#include "core/settings/SettingsAccess.h"
 
 bool loadHideScores(brio::BRAppConfig& config)
 {
-    const int stored = readSetting(config, kHideScoresKey, kDefaultHideScores ? 1 : 0);
-    return stored == 0 || stored == 1 ? stored == 1 : kDefaultHideScores;
+    return readSwitch(config, Setting::HideScores);
 }
 
 void storeHideScores(brio::BRAppConfig& config, bool hide)
 {
-    writeSetting(config, kHideScoresKey, hide ? 1 : 0);
+    writeSwitch(config, Setting::HideScores, hide);
 }

@@ -4,10 +4,11 @@
 #pragma once
 
 #include "brio/BRAppConfig.h"
+#include "core/settings/SettingsDeclaration.h"
 
 // Whether the audience sees a score only when the operator reveals it: 0 (the default) or 1.
-inline const char kHideScoresKey[] = "HideScores";
-inline constexpr bool kDefaultHideScores = false;
+inline constexpr const char* kHideScoresKey = settingKey(Setting::HideScores);
+inline constexpr bool kDefaultHideScores = declarationOf(Setting::HideScores).defaultNumber != 0;
 
 // Any stored value but 0 and 1 reads as the default.
 bool loadHideScores(brio::BRAppConfig& config);

@@ -3,16 +3,18 @@
 
 #include "core/settings/StageSettings.h"
 
-#include "core/AppConfig.h"
+#include "brio/BRStringQt.h"
+#include "core/settings/SettingsAccess.h"
 
 using brio::BRAppConfig;
 using brio::BRString;
 
 namespace {
 
-BRString readText(BRAppConfig& config, const char* key)
+// The other text of a Choice than its default.
+bool holdsOther(BRAppConfig& config, Setting setting)
 {
-    return config.getRegistryString(kSettingsSection, key, BRString(), kSettingsHive);
+    return readText(config, setting) == QLatin1String(declarationOf(setting).choices[1]);
 }
 
 }  // namespace
@@ -20,17 +22,17 @@ BRString readText(BRAppConfig& config, const char* key)
 StageSettings loadStageSettings(BRAppConfig& config)
 {
     StageSettings settings;
-    if (readText(config, kAudienceLookKey) == BRString("Mirror"))
+    if (holdsOther(config, Setting::AudienceLook))
         settings.look = AudienceLook::Mirror;
-    if (readText(config, kStageThemeKey) == BRString("Light"))
+    if (holdsOther(config, Setting::StageTheme))
         settings.theme = StageTheme::Light;
-    settings.eventTitle = readText(config, kEventTitleKey);
-    settings.eventLogo = readText(config, kEventLogoKey);
+    settings.eventTitle = brio::fromQString(readText(config, Setting::EventTitle));
+    settings.eventLogo = brio::fromQString(readText(config, Setting::EventLogo));
     return settings;
 }
 
 void storeEvent(BRAppConfig& config, const BRString& title, const BRString& logo)
 {
-    config.setRegistryString(kSettingsSection, kEventTitleKey, title, kSettingsHive);
-    config.setRegistryString(kSettingsSection, kEventLogoKey, logo, kSettingsHive);
+    writeText(config, Setting::EventTitle, brio::toQString(title));
+    writeText(config, Setting::EventLogo, brio::toQString(logo));
 }

@@ -5,12 +5,13 @@
 
 #include "brio/BRAppConfig.h"
 #include "brio/BRString.h"
+#include "core/settings/SettingsDeclaration.h"
 
 // How the audience's screen looks, and the event it shows. Stored as texts.
-inline const char kAudienceLookKey[] = "AudienceLook";  // "Stage" or "Mirror"
-inline const char kStageThemeKey[] = "StageTheme";      // "Dark" or "Light"
-inline const char kEventTitleKey[] = "EventTitle";
-inline const char kEventLogoKey[] = "EventLogo";  // the copy's file name in the data folder
+inline constexpr const char* kAudienceLookKey = settingKey(Setting::AudienceLook);  // Stage, Mirror
+inline constexpr const char* kStageThemeKey = settingKey(Setting::StageTheme);      // Dark, Light
+inline constexpr const char* kEventTitleKey = settingKey(Setting::EventTitle);
+inline constexpr const char* kEventLogoKey = settingKey(Setting::EventLogo);
 
 // Stage: made for a hall (the event, ranks, the current contestant always in sight).
 // Mirror: exactly the operator's display.

@@ -3,15 +3,14 @@
 
 #include "core/settings/TurnSettings.h"
 
-#include "core/AppConfig.h"
+#include "core/settings/SettingsAccess.h"
 
 int loadTurnSeconds(brio::BRAppConfig& config)
 {
-    const int seconds = readSetting(config, kTurnSecondsKey, kDefaultTurnSeconds);
-    return seconds >= 0 && seconds <= kMaximumTurnSeconds ? seconds : kDefaultTurnSeconds;
+    return readInteger(config, Setting::TurnSeconds);
 }
 
 void storeTurnSeconds(brio::BRAppConfig& config, int seconds)
 {
-    writeSetting(config, kTurnSecondsKey, seconds);
+    writeInteger(config, Setting::TurnSeconds, seconds);
 }

@@ -13,6 +13,16 @@ function api(path, body) {
   });
 }
 
+// The live socket while it is open: the page's own connection, which its applause is held as.
+let liveSocket = null;
+
+// Holds the applause (down) or lets it go, over the live socket while it is open, so that a
+// release always ends this page's own hold and closing the page ends it at once; else posted.
+function holdApplause(down) {
+  if (liveSocket) liveSocket.send(JSON.stringify({ down: down }));
+  else api("/api/applause", { down: down });
+}
+
 // Calls show(state) with every state the program sends, reconnecting when the link drops:
 // after 1 s, then twice as long each time up to 30 s. When the program no longer takes the
 // token, it stops and says so through connected(false, text) instead of asking again.
@@ -22,9 +32,10 @@ function followShow(show, connected, wait) {
   const scheme = location.protocol === "https:" ? "wss://" : "ws://";
   const socket = new WebSocket(scheme + location.host + "/api/live?token=" + encodeURIComponent(token));
   let opened = false;
-  socket.onopen = () => { opened = true; if (connected) connected(true); };
+  socket.onopen = () => { opened = true; liveSocket = socket; if (connected) connected(true); };
   socket.onmessage = (message) => show(JSON.parse(message.data));
   socket.onclose = () => {
+    if (liveSocket === socket) liveSocket = null;
     const next = opened ? 1000 : Math.min(2 * (wait || 500), 30000);
     fetch("/api/state", { headers: { "Authorization": "Bearer " + token } }).then((answer) => {
       const refused = answer.status === 401 || answer.status === 429;
@@ -78,13 +89,13 @@ function buildMeter(holder, hide) {
   };
 }
 
-// The table as the audience sees it: with hide, the rows whose scores show, ranked among
-// themselves, then the hidden rows in their order with "?" for rank and score.
+// The table as the audience sees it: with hide, the rows whose scores show, with the ranks
+// the program gave them among themselves, then the hidden rows in their order with "?" for
+// rank and score.
 function audienceTable(state, hide) {
   if (!hide || !(state.hidden || []).length) return state.table;
-  const shown = state.table.filter((row) => !isHidden(state, row));
-  const ranked = shown.map((row) => ({ ...row,
-    rank: 1 + shown.filter((other) => other.score > row.score).length }));
+  const ranked = state.table.filter((row) => !isHidden(state, row))
+    .map((row) => ({ ...row, rank: row.audienceRank }));
   const hidden = state.hidden.map((name) => state.table.find((row) => row.name === name))
     .filter((row) => row !== undefined).map((row) => ({ ...row, rank: "?", score: "?" }));
   return ranked.concat(hidden);

@@ -41,7 +41,7 @@ TEST(CaptureWithoutServer, ReportsNoInputDevicePromptly)
         GTEST_SKIP() << kOwnProcess;
     AudioInput input;
     QSignalSpy failed(&input, &AudioInput::failed);
-    input.startDevice(QString());
+    input.startDevice(QString(), kUnmeasuredRoom);
     ASSERT_TRUE(failed.wait(kPromptMs));
     EXPECT_TRUE(failed.first().first().toString().contains(QLatin1String("No microphone")));
     EXPECT_FALSE(input.isLive());
@@ -111,7 +111,7 @@ TEST_F(CaptureTest, DefaultMicrophoneLevelRisesWithNoiseAndFallsInSilence)
 {
     AudioInput input;
     QSignalSpy failed(&input, &AudioInput::failed);
-    input.startDevice(QString());
+    input.startDevice(QString(), kUnmeasuredRoom);
     ASSERT_TRUE(QTest::qWaitFor([&] { return input.isLive(); }, kSettleMs));
     expectLevelFollowsTheRoom(input);
     EXPECT_TRUE(failed.isEmpty()) << failed.first().first().toString().toStdString();
@@ -120,7 +120,7 @@ TEST_F(CaptureTest, DefaultMicrophoneLevelRisesWithNoiseAndFallsInSilence)
 TEST_F(CaptureTest, ChosenMicrophoneIsHeardAndItsRoomCanBeMeasured)
 {
     AudioInput input;
-    input.startDevice(QStringLiteral("hallmic"));
+    input.startDevice(QStringLiteral("hallmic"), kUnmeasuredRoom);
     ASSERT_TRUE(QTest::qWaitFor([&] { return input.isLive(); }, kSettleMs));
     expectLevelFollowsTheRoom(input);
 
@@ -137,7 +137,7 @@ TEST_F(CaptureTest, AMissingMicrophoneIsNamedAndNothingIsPublished)
 {
     AudioInput input;
     QSignalSpy failed(&input, &AudioInput::failed);
-    input.startDevice(QStringLiteral("usb-mic-that-is-not-there"));
+    input.startDevice(QStringLiteral("usb-mic-that-is-not-there"), kUnmeasuredRoom);
     ASSERT_TRUE(failed.wait(kPromptMs));
     EXPECT_TRUE(failed.first().first().toString().contains(QLatin1String("usb-mic-that-is-not-there")));
     EXPECT_FALSE(input.isLive());
@@ -148,7 +148,7 @@ TEST_F(CaptureTest, AMicrophoneThatGoesAwayIsReportedAndItsReturnNoticed)
     AudioInput input;
     QSignalSpy failed(&input, &AudioInput::failed);
     QSignalSpy resumed(&input, &AudioInput::resumed);
-    input.startDevice(QStringLiteral("hallmic"));
+    input.startDevice(QStringLiteral("hallmic"), kUnmeasuredRoom);
     ASSERT_TRUE(QTest::qWaitFor([&] { return input.isLive(); }, kSettleMs));
 
     ASSERT_TRUE(remapModule(false));
@@ -170,7 +170,7 @@ TEST_F(CaptureTest, WhenTheServerStopsTheInputFallsBackToTheKeyboard)
 {
     AudioInput input;
     QSignalSpy failed(&input, &AudioInput::failed);
-    input.startDevice(QString());
+    input.startDevice(QString(), kUnmeasuredRoom);
     ASSERT_TRUE(QTest::qWaitFor([&] { return input.isLive(); }, kSettleMs));
     m_server.stop();
     ASSERT_TRUE(failed.wait(kSettleMs));

@@ -125,7 +125,7 @@ protected:
         m_roomInput = std::make_unique<AudioInput>();
         m_playback = std::make_unique<CuePlayback>();
         // What the player sends into the sink "hall" is heard from its monitor, "hallmic".
-        room().startDevice(QStringLiteral("hallmic"));
+        room().startDevice(QStringLiteral("hallmic"), kUnmeasuredRoom);
         ASSERT_TRUE(QTest::qWaitFor([&] { return room().isLive(); }, kSettleMs));
         player().setOutput(QStringLiteral("hall"), 100);
     }

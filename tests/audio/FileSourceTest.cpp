@@ -39,7 +39,7 @@ TEST_F(FileSourceTest, PlaysAFileInRealTimeAndPublishesItsLevel)
     const QString path = writeWav(QStringLiteral("tone.wav"), tone, makeFormat(QAudioFormat::Int16, 2, 44100));
     AudioInput input;
     QSignalSpy failed(&input, &AudioInput::failed);
-    input.startFile(path);
+    input.startFile(path, kUnmeasuredRoom);
     // Readings come for every 10 ms of sound; after 3 s the short-term window is full.
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return input.isLive() && input.readingCount() >= 300; }, kSettleMs));
@@ -66,7 +66,7 @@ TEST_F(FileSourceTest, MeasuresTheFloorOfARecordedRoom)
     AudioInput input;
     EXPECT_FALSE(input.measureFloor());  // nothing heard yet
     QSignalSpy measured(&input, &AudioInput::floorMeasured);
-    input.startFile(path);
+    input.startFile(path, kUnmeasuredRoom);
     ASSERT_TRUE(QTest::qWaitFor([&] { return input.isLive(); }, kSettleMs));
     ASSERT_TRUE(input.measureFloor());
     ASSERT_TRUE(measured.wait(kSettleMs));
@@ -88,7 +88,7 @@ TEST_F(FileSourceTest, AnUnreadableFileIsReportedInOneLineAndNothingIsPublished)
     for (const Case& c : cases) {
         AudioInput input;
         QSignalSpy failed(&input, &AudioInput::failed);
-        input.startFile(c.path);
+        input.startFile(c.path, kUnmeasuredRoom);
         ASSERT_TRUE(failed.wait(kSettleMs));
         const QString message = failed.first().first().toString();
         EXPECT_TRUE(message.contains(c.path)) << message.toStdString();

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Ovatron Project
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "TestSignals.h"
+
 #include "audio/LoudnessMapping.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,8 @@
 namespace audio {
 namespace {
 
+using test::kUnmeasuredRoom;
+
 struct MappingCase {
     double lufs;
     MicrophoneCalibration calibration;
@@ -20,15 +24,15 @@ struct MappingCase {
 TEST(LoudnessMapping, IsLinearInLuBetweenFloorAndFloorPlusRange)
 {
     const MappingCase cases[] = {
-        {-50.0, {}, 0},                   // the floor
-        {-35.0, {}, 50},                  // half the range
-        {-20.0, {}, 100},                 // floor + range
-        {-44.0, {}, 20},
-        {-49.86, {}, 0},                  // rounds down below half a step
-        {-49.84, {}, 1},                  // and up from half a step
-        {-60.0, {}, 0},                   // quieter than the floor
-        {-5.0, {}, 100},                  // louder than the top
-        {-30.0, {-40.0, 20.0}, 50},       // a measured room
+        {-50.0, kUnmeasuredRoom, 0},     // the floor
+        {-35.0, kUnmeasuredRoom, 50},    // half the range
+        {-20.0, kUnmeasuredRoom, 100},   // floor + range
+        {-44.0, kUnmeasuredRoom, 20},
+        {-49.86, kUnmeasuredRoom, 0},    // rounds down below half a step
+        {-49.84, kUnmeasuredRoom, 1},    // and up from half a step
+        {-60.0, kUnmeasuredRoom, 0},     // quieter than the floor
+        {-5.0, kUnmeasuredRoom, 100},    // louder than the top
+        {-30.0, {-40.0, 20.0}, 50},      // a measured room
         {-30.0, {-40.0, 10.0}, 100},
         {-42.5, {-45.5, 12.0}, 25},
     };
@@ -41,7 +45,7 @@ TEST(LoudnessMapping, IsLinearInLuBetweenFloorAndFloorPlusRange)
 
 TEST(LoudnessMapping, FiguresWithoutAMeaningStayOnTheScale)
 {
-    const MicrophoneCalibration calibration;
+    const MicrophoneCalibration calibration = kUnmeasuredRoom;
     EXPECT_EQ(levelForLoudness(-std::numeric_limits<double>::infinity(), calibration), 0);
     EXPECT_EQ(levelForLoudness(std::numeric_limits<double>::infinity(), calibration), 100);
     EXPECT_EQ(levelForLoudness(std::numeric_limits<double>::quiet_NaN(), calibration), 0);

@@ -29,7 +29,7 @@ constexpr double kSineFrequency = 997.0;  // the BS.1770 reference tone
 // Feeds the sound in 10 ms pieces that cut frames in two, as device buffers may, and
 // collects the reading after every piece.
 std::vector<LevelReading> run(const std::vector<float>& mono, const QAudioFormat& format,
-                              const MicrophoneCalibration& calibration = {})
+                              const MicrophoneCalibration& calibration = kUnmeasuredRoom)
 {
     LevelBoard board;
     LevelProcessor processor(format, board, calibration);
@@ -174,7 +174,8 @@ std::vector<float> mixed(std::vector<float> a, const std::vector<float>& b, std:
 
 // The score the meter gives the sound: a turn from Enter, the path's latest reading handed
 // to every 20 ms tick as the view's clock does, until half a second after the sound.
-int scoreOf(const std::vector<float>& sound, const MicrophoneCalibration& calibration = {})
+int scoreOf(const std::vector<float>& sound,
+            const MicrophoneCalibration& calibration = kUnmeasuredRoom)
 {
     const QAudioFormat format = makeFormat(QAudioFormat::Int16, 1);
     LevelBoard board;
@@ -198,7 +199,7 @@ int scoreInRoom(double roomLufs, double above)
     const std::vector<float> room = noiseAt(roomLufs, 14000, 7);
     FloorCalibration floor(kRate);
     floor.addFrames(room.data(), room.size());
-    const MicrophoneCalibration calibration{floor.floorLufs(), kDefaultRangeLu};
+    const MicrophoneCalibration calibration{floor.floorLufs(), kDefaultMicrophoneRangeLu};
     const std::vector<float> applause =
         joined(silence(framesFor(3000)), noiseAt(floor.floorLufs() + above, 10000, 3));
     return scoreOf(mixed(room, applause), calibration);
@@ -210,7 +211,7 @@ int scoreInRoom(double roomLufs, double above)
 TEST(LoudnessPath, HeldLevelFigures)
 {
     // The room applauding at a level that reads 50 on the default scale.
-    constexpr double kApplause = kDefaultFloorLufs + 15.0;
+    constexpr double kApplause = kDefaultMicrophoneFloorLufs + 15.0;
     const double steadyReference = [] {
         LoudnessMeter momentary(kRate, kMomentaryWindowMs);
         const std::vector<float> tone = sine(framesFor(4000), kSineFrequency, sineAmplitudeFor(-30.0));
@@ -231,7 +232,7 @@ TEST(LoudnessPath, HeldLevelFigures)
         {"3.4 s of the same applause", scoreOf(noiseAt(kApplause, 3400)), double(sustained), 1},
         {"a steady tone, as libebur128's momentary loudness maps",
          scoreOf(sine(framesFor(4000), kSineFrequency, sineAmplitudeFor(-30.0))),
-         double(levelForLoudness(steadyReference, {})), 1},
+         double(levelForLoudness(steadyReference, kUnmeasuredRoom)), 1},
         {"applause 20 LU above the floor, rooms 15 dB apart", scoreInRoom(-60.0, 20.0),
          double(scoreInRoom(-45.0, 20.0)), 1},
     };

@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "audio/MicrophoneSettings.h"
+#include "core/settings/MicrophoneSettings.h"
+
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QString>
@@ -16,6 +19,10 @@
 namespace audio::test {
 
 inline constexpr int kRate = 48000;
+
+// The calibration of a room nobody has measured, as the program stores it.
+inline constexpr MicrophoneCalibration kUnmeasuredRoom{kDefaultMicrophoneFloorLufs,
+                                                       kDefaultMicrophoneRangeLu};
 
 // Pink noise (Paul Kellet's filter over seeded white noise), scaled to an RMS of 1.
 std::vector<float> pinkNoise(std::size_t frames, std::uint32_t seed = 1);

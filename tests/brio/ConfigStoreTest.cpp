@@ -546,6 +546,34 @@ TEST(SettingsWriteFailure, IsToldOncePerOutageAndNotWhenTheStoreIsClosed)
 
 }  // namespace
 
+// --- Announcements -----------------------------------------------------------------------
+
+// A set that changes the file is announced with the key and the text stored; one that stores
+// what the file held, or is not stored at all, is not.
+TEST(ConfigStoreAnnouncements, OnlyASetThatChangesTheFileIsAnnouncedWithWhatItStored)
+{
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontSize=105\nFontName=Arial\n"));
+    OpenStore store;
+    BRAppConfig closed;
+    QStringList heard;
+    const auto hear = [&](const QString& key, const QString& text) { heard << key + '=' + text; };
+    QObject::connect(&store, &BRAppConfig::valueChanged, hear);
+    QObject::connect(&closed, &BRAppConfig::valueChanged, hear);
+    store.setRegistryInteger("", "FontSize", 105, kUser);
+    store.setRegistryString("", "FontName", "Arial", kUser);
+    store.setRegistryInteger("", "xpos", 4, static_cast<BRRegistryHive>(2));
+    closed.setRegistryInteger("", "FontSize", 1, kUser);
+    EXPECT_EQ(heard, QStringList());
+    store.setRegistryInteger("", "FontSize", -7, kUser);
+    store.setRegistryString("", "CueDevice", "", kUser);
+    store.setRegistryInteger("Window", "xpos", 3, kUser);
+    EXPECT_EQ(heard, (QStringList{"FontSize=-7", "CueDevice=", "Window/xpos=3"}));
+    heard.clear();
+    ASSERT_TRUE(QFile::remove(settingsFile()) && QDir().mkpath(settingsFile()));  // unwritable
+    store.setRegistryInteger("", "FontSize", 1, kUser);
+    EXPECT_EQ(heard, QStringList());
+}
+
 // --- Folders ----------------------------------------------------------------------------
 
 TEST(ConfigStoreFolders, AppDirectoryIsTheRunningProgramsFolderByDefault)

@@ -138,6 +138,26 @@ TEST(ConnectionPlaces, OnlyUntrustedConnectionsGiveWayAndOneAddressHoldsHalf)
     EXPECT_TRUE(trusted.arrive(1001, "10.0.0.3").admitted);
 }
 
+TEST(ConnectionPlaces, AnAddresssTrustedConnectionsLeaveItsUntrustedHalfWhole)
+{
+    // The operator's computer holds trusted connections (an overlay, the remote page) while
+    // its other sockets have not shown the token yet: only those count towards its half.
+    ConnectionPlaces places;
+    std::uint64_t id = 0;
+    for (int i = 0; i < ConnectionPlaces::kPlacesPerAddress - 1; ++i) {
+        places.arrive(++id, "10.0.0.2");
+        places.trust(id);
+    }
+    for (int i = 0; i < ConnectionPlaces::kPlacesPerAddress; ++i) {
+        const auto admission = places.arrive(++id, "10.0.0.2");
+        EXPECT_TRUE(admission.admitted && !admission.evict) << "untrusted connection " << i;
+    }
+    // Only a trusted connection goes live, and leaves the plain places when it does.
+    EXPECT_FALSE(places.goLive(id));
+    EXPECT_TRUE(places.goLive(1));
+    EXPECT_EQ(places.count(), 2 * ConnectionPlaces::kPlacesPerAddress - 2);
+}
+
 TEST(RequestHandler, OnlyWrongTokensCountAndTheRightOneIsNeverRefused)
 {
     const QString token = QStringLiteral("0123456789abcdef0123456789abcdef");

@@ -7,11 +7,13 @@
 #include "brio/BRStringQt.h"
 #include "core/AppConfig.h"
 #include "core/settings/DisplaySettings.h"
+#include "core/settings/MicrophoneSettings.h"
 #include "core/settings/RevealSettings.h"
 #include "core/settings/TurnSettings.h"
 #include "remote/ShowControlSettings.h"
 #include "show/MeterSession.h"
 #include "show/ShowControlLink.h"
+#include "ShowControlRequests.h"
 #include "support/TickLimit.h"
 
 #include <gtest/gtest.h>
@@ -26,33 +28,9 @@
 
 namespace {
 
+using ovatron::test::freePort;
 using ovatron::test::kTickLimit;
-
-// A loopback port nobody listens on now.
-int freePort()
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
-}
-
-// One request on a remote's connection, which stays open; the reply, or what came of it in
-// five seconds.
-QByteArray post(QTcpSocket& remote, const QByteArray& path, const QByteArray& body,
-                const QString& token)
-{
-    remote.write("POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
-                 token.toLatin1() + "\r\nContent-Type: application/json\r\nContent-Length: " +
-                 QByteArray::number(body.size()) + "\r\n\r\n" + body);
-    QByteArray reply;
-    // What came is the answer either way: the caller's checks tell a short one.
-    [[maybe_unused]] const bool whole = QTest::qWaitFor(
-        [&]() {
-            reply += remote.readAll();
-            return reply.contains("\r\n\r\n") && reply.endsWith('}');
-        },
-        5000);
-    return reply;
-}
+using ovatron::test::post;
 
 class MeterSessionTest : public testing::Test {
 protected:
@@ -294,10 +272,14 @@ TEST_F(MeterSessionTest, AnEqualTurnEndsByItselfWhenItsWindowRunsOut)
     EXPECT_EQ(meter().state(), MeterState::NameEntry);
     EXPECT_EQ(ranOut.size(), 1) << "Enter ended Al's turn inside its window";
 
-    // The Microphone dialog may store another length; the session takes it when told.
+    // The Microphone dialog's caller may store another length; the session hears it from the
+    // store, by the setting's rules, and no other setting moves it.
     storeTurnSeconds(m_settings, 5);
-    session().reloadTurnLength();
     EXPECT_EQ(meter().turnSeconds(), 5);
+    storeMicrophoneRange(m_settings, 12);
+    EXPECT_EQ(meter().turnSeconds(), 5);
+    storeTurnSeconds(m_settings, 61);
+    EXPECT_EQ(meter().turnSeconds(), 0) << "out of range reads as turns until Enter";
 }
 
 TEST_F(MeterSessionTest, TogglesAreStoredAndTheWinnersAreAnnouncedOnceEachWay)

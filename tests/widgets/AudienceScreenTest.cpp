@@ -181,7 +181,7 @@ TEST_F(AudienceScreenTest, TheOperatorStripNamesTheStateAndTheNextNames)
 TEST_F(AudienceScreenTest, FullScreenItHidesThePointer)
 {
     TestMeterView view(testSettings());
-    AudienceWindow audience(view.session(), view.style());
+    AudienceWindow audience(view.theShow(), view.style());
     for (const bool fullScreen : {true, false}) {
         audience.showOn(QGuiApplication::primaryScreen(), fullScreen);
         processEvents(20);

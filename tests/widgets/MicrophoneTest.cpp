@@ -24,6 +24,8 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -123,16 +125,19 @@ TEST_F(MicrophoneTest, WithoutASoundServerTheOperatorIsToldAndSpaceStillMeasures
     EXPECT_EQ(loadMicrophoneConfig(testSettings()).useMicrophone, false);
 }
 
-TEST_F(MicrophoneTest, TheDialogMeasuresTheRoomAndStoresTheFloorAndOnOkTheRange)
+TEST_F(MicrophoneTest, TheDialogMeasuresTheRoomAndHandsBackTheFloorAndTheChoice)
 {
     const QString file = toneFile(-35.0);
     QString error;
     const std::unique_ptr<MicrophoneInput> input = MicrophoneInput::load(error);
     ASSERT_TRUE(input) << error.toStdString();
-    input->startFile(file, {});
+    input->startFile(file, {kDefaultMicrophoneFloorLufs, kDefaultMicrophoneRangeLu});
     ASSERT_TRUE(QTest::qWaitFor([&] { return input->isLive(); }, kSettleMs));
 
-    MicrophoneDialog dialog(*input, testSettings(), file);
+    MicrophoneDialog dialog(*input, loadMicrophoneConfig(testSettings()), 0, file);
+    std::vector<double> measured;
+    QObject::connect(&dialog, &MicrophoneDialog::floorMeasured,
+                     [&](double floor) { measured.push_back(floor); });
     dialog.show();
     EXPECT_FALSE(dialog.deviceBox()->isEnabled());  // the file stands in for every device
     // The default room (-50 LUFS, 30 LU) reads the tone as 50.
@@ -142,17 +147,23 @@ TEST_F(MicrophoneTest, TheDialogMeasuresTheRoomAndStoresTheFloorAndOnOkTheRange)
     EXPECT_FALSE(dialog.measureButton()->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.measureButton()->isEnabled(); }, kSettleMs));
     EXPECT_NEAR(dialog.calibration().floorLufs, -35.0, 0.5);
-    EXPECT_NEAR(loadMicrophoneConfig(testSettings()).calibration.floorLufs, -35.0, 0.5);
+    ASSERT_EQ(measured.size(), 1u);
+    EXPECT_NEAR(measured.front(), -35.0, 0.5);
     // The tone is now the room: the bar reads it as nothing.
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.levelBar()->value() <= 1; }, kSettleMs));
 
+    // The dialog writes nothing itself; its caller stores the choice on OK.
+    const QByteArray before = ovatron::test::readSettingsFile();
     dialog.rangeBox()->setValue(20);
-    dialog.reject();
-    EXPECT_DOUBLE_EQ(loadMicrophoneConfig(testSettings()).calibration.rangeLu, 30.0);
-    dialog.rangeBox()->setValue(20);
+    dialog.turnLengthBox()->setValue(12);
     dialog.accept();
-    EXPECT_DOUBLE_EQ(loadMicrophoneConfig(testSettings()).calibration.rangeLu, 20.0);
-    EXPECT_EQ(loadMicrophoneConfig(testSettings()).deviceId, QString());
+    EXPECT_EQ(ovatron::test::readSettingsFile(), before);
+    const MicrophoneChoice chosen = dialog.choice();
+    EXPECT_EQ(chosen.rangeLu, 20);
+    EXPECT_EQ(chosen.deviceId, std::nullopt);
+    EXPECT_EQ(chosen.turnSeconds, std::optional<int>(12));
+    dialog.turnLengthBox()->setValue(0);
+    EXPECT_EQ(dialog.choice().turnSeconds, std::nullopt);  // the length it started from
 }
 
 // Without its module the microphone cannot be used: the operator is told why, in one line

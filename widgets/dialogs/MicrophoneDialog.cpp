@@ -4,8 +4,6 @@
 #include "widgets/dialogs/MicrophoneDialog.h"
 
 #include "audio/LoudnessMapping.h"
-#include "core/settings/TurnSettings.h"
-#include "core/settings/MicrophoneSettings.h"
 #include "show/MicrophoneInput.h"
 #include "widgets/dialogs/TurnLengthDialog.h"
 
@@ -29,24 +27,22 @@ constexpr int kDialogMinimumWidth = 420;
 
 }  // namespace
 
-MicrophoneDialog::MicrophoneDialog(MicrophoneInput& input, brio::BRAppConfig& settings,
-                                   const QString& audioFile, QWidget* parent)
+MicrophoneDialog::MicrophoneDialog(MicrophoneInput& input, const MicrophoneConfig& stored,
+                                   int turnSeconds, const QString& audioFile, QWidget* parent)
     : QDialog(parent),
       m_input(input),
-      m_settings(settings),
+      m_floor(stored.calibration.floorLufs),
       m_devices(new QComboBox(this)),
       m_level(new QProgressBar(this)),
       m_floorText(new QLabel(this)),
       m_status(new QLabel(this)),
       m_measure(new QPushButton(tr("Measure the &Room"), this)),
       m_range(new QSpinBox(this)),
-      m_storedTurnSeconds(loadTurnSeconds(settings)),
+      m_storedTurnSeconds(turnSeconds),
       m_turnSeconds(makeTurnLengthBox(m_storedTurnSeconds, this))
 {
     setWindowTitle(tr("Microphone"));
     setMinimumWidth(kDialogMinimumWidth);
-    const MicrophoneConfig stored = loadMicrophoneConfig(settings);
-    m_floor = stored.calibration.floorLufs;
 
     fillDevices(stored.deviceId, audioFile);
     m_level->setRange(audio::kLevelMinimum, audio::kLevelMaximum);
@@ -96,6 +92,17 @@ audio::MicrophoneCalibration MicrophoneDialog::calibration() const
     return {m_floor, static_cast<double>(m_range->value())};
 }
 
+MicrophoneChoice MicrophoneDialog::choice() const
+{
+    MicrophoneChoice chosen;
+    if (m_devices->isEnabled())
+        chosen.deviceId = m_devices->currentData().toString();
+    chosen.rangeLu = m_range->value();
+    if (m_turnSeconds->value() != m_storedTurnSeconds)
+        chosen.turnSeconds = m_turnSeconds->value();
+    return chosen;
+}
+
 void MicrophoneDialog::fillDevices(const QString& storedId, const QString& audioFile)
 {
     if (!audioFile.isEmpty()) {
@@ -136,10 +143,10 @@ void MicrophoneDialog::measureRoom()
 void MicrophoneDialog::takeFloor(double floorLufs)
 {
     m_floor = audio::roundToTenth(floorLufs);
-    storeMicrophoneFloor(m_settings, m_floor);
     m_measure->setEnabled(true);
     m_status->setText(tr("The room is measured."));
     showFloor();
+    emit floorMeasured(m_floor);
 }
 
 void MicrophoneDialog::showFloor()
@@ -152,15 +159,4 @@ void MicrophoneDialog::showLevel()
     const int level =
         m_input.isLive() ? audio::levelForLoudness(m_input.loudnessLufs(), calibration()) : 0;
     m_level->setValue(level);
-}
-
-void MicrophoneDialog::accept()
-{
-    if (m_devices->isEnabled())
-        storeMicrophoneDevice(m_settings, m_devices->currentData().toString());
-    storeMicrophoneRange(m_settings, m_range->value());
-    // A stored length the program could not read stays in the file until another is chosen.
-    if (m_turnSeconds->value() != m_storedTurnSeconds)
-        storeTurnSeconds(m_settings, m_turnSeconds->value());
-    QDialog::accept();
 }

@@ -4,12 +4,10 @@
 #pragma once
 
 #include "audio/MicrophoneSettings.h"
+#include "core/settings/MicrophoneSettings.h"
 
 #include <QDialog>
 
-namespace brio {
-class BRAppConfig;
-}
 class MicrophoneInput;
 class QComboBox;
 class QLabel;
@@ -18,26 +16,32 @@ class QPushButton;
 class QSpinBox;
 
 // Edit > Microphone...: the input device, a live level bar on the calibration being set up,
-// "Measure the Room" for the floor, the range and the turn length. A measured floor is stored at once (the
-// room was measured, whatever else the operator decides); OK stores the device, the range
-// and the turn length, Cancel leaves them as they were.
+// "Measure the Room" for the floor, the range and the turn length. It writes no setting: a
+// measured floor is announced at once (floorMeasured: the room was measured, whatever else
+// the operator decides); on OK the caller takes the device, the range and the turn length
+// from choice().
 class MicrophoneDialog : public QDialog {
     Q_OBJECT
 public:
     // The input must be listening (to a device, or to the file named by audioFile, which then
-    // stands in for the device list) and, like the store, outlive the dialog.
-    MicrophoneDialog(MicrophoneInput& input, brio::BRAppConfig& settings,
+    // stands in for the device list) and outlive the dialog. The dialog starts from the stored
+    // settings and turn length.
+    MicrophoneDialog(MicrophoneInput& input, const MicrophoneConfig& stored, int turnSeconds,
                      const QString& audioFile, QWidget* parent = nullptr);
 
     audio::MicrophoneCalibration calibration() const;
+    // What the operator set: the device unless a file stands in, the range, and the turn
+    // length if it is not the one the dialog started from.
+    MicrophoneChoice choice() const;
     QPushButton* measureButton() const { return m_measure; }
     QProgressBar* levelBar() const { return m_level; }
     QSpinBox* rangeBox() const { return m_range; }
     QComboBox* deviceBox() const { return m_devices; }
     QSpinBox* turnLengthBox() const { return m_turnSeconds; }
 
-public slots:
-    void accept() override;
+signals:
+    // The room was measured: this floor, to a tenth of a LU.
+    void floorMeasured(double floorLufs);
 
 private:
     void fillDevices(const QString& storedId, const QString& audioFile);
@@ -48,7 +52,6 @@ private:
     void showLevel();
 
     MicrophoneInput& m_input;
-    brio::BRAppConfig& m_settings;
     double m_floor;
     QComboBox* m_devices;
     QProgressBar* m_level;

@@ -3,7 +3,7 @@
 
 #include "widgets/dialogs/OscDialog.h"
 
-#include "show/OscBridge.h"
+#include "show/Show.h"
 #include "widgets/dialogs/DialogUnits.h"
 
 #include <QCheckBox>
@@ -22,9 +22,9 @@ constexpr int kAddressWidthUnits = 220;
 
 }  // namespace
 
-OscDialog::OscDialog(const OscSettings& settings, const OscBridge& bridge, QWidget* parent)
+OscDialog::OscDialog(const OscSettings& settings, const Show& show, QWidget* parent)
     : QDialog(parent, kModalFrameFlags),
-      m_bridge(bridge),
+      m_show(show),
       m_on(new QCheckBox(tr("&Take and send OSC messages"), this)),
       m_address(new QComboBox(this)),
       m_port(new QSpinBox(this)),
@@ -68,7 +68,7 @@ OscDialog::OscDialog(const OscSettings& settings, const OscBridge& bridge, QWidg
     connect(testButton, &QPushButton::clicked, this, &OscDialog::sendTest);
     connect(m_allowFrom, &QLineEdit::textChanged, this, &OscDialog::checkAddresses);
     connect(m_sendTo, &QLineEdit::textChanged, this, &OscDialog::checkAddresses);
-    connect(&bridge, &OscBridge::changed, this, &OscDialog::showCounts);
+    connect(&show.osc(), &OscBridge::changed, this, &OscDialog::showCounts);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     checkAddresses();
@@ -89,7 +89,7 @@ OscSettings OscDialog::settings() const
 
 void OscDialog::sendTest()
 {
-    const int sent = m_bridge.sendTest(m_sendTo->text());
+    const int sent = m_show.osc().sendTest(m_sendTo->text());
     m_problems->setText(sent > 0 ? tr("The test message went to %n target(s).", nullptr, sent)
                                  : tr("No target to send the test message to."));
 }
@@ -97,7 +97,7 @@ void OscDialog::sendTest()
 void OscDialog::checkAddresses()
 {
     const QStringList unreadable =
-        m_bridge.unreadableAddresses(m_sendTo->text(), m_allowFrom->text());
+        m_show.osc().unreadableAddresses(m_sendTo->text(), m_allowFrom->text());
     m_problems->setText(unreadable.isEmpty()
                             ? QString()
                             : tr("Not an address: %1").arg(unreadable.join(QStringLiteral(", "))));
@@ -105,7 +105,7 @@ void OscDialog::checkAddresses()
 
 void OscDialog::showCounts()
 {
-    const OscService* link = m_bridge.link();
+    const OscService* link = m_show.osc().link();
     if (!link) {
         m_counts->setText(tr("OSC is off."));
         return;

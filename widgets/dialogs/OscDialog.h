@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-class OscBridge;
+class Show;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -20,7 +20,7 @@ class QSpinBox;
 class OscDialog : public QDialog {
     Q_OBJECT
 public:
-    OscDialog(const OscSettings& settings, const OscBridge& bridge, QWidget* parent = nullptr);
+    OscDialog(const OscSettings& settings, const Show& show, QWidget* parent = nullptr);
 
     // What the operator set.
     OscSettings settings() const;
@@ -35,7 +35,7 @@ private:
     void showCounts();
     void checkAddresses();
 
-    const OscBridge& m_bridge;
+    const Show& m_show;
     QCheckBox* m_on;
     QComboBox* m_address;
     QSpinBox* m_port;

@@ -4,7 +4,7 @@
 #include "widgets/dialogs/RoundDialogs.h"
 
 #include "brio/BRStringQt.h"
-#include "show/MeterSession.h"
+#include "show/Show.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,9 +71,9 @@ std::optional<bool> askAboutTie(const rounds::Tie& tie, QWidget* parent)
 
 }  // namespace
 
-NewRoundDialog::NewRoundDialog(const MeterSession& session, QWidget* parent)
+NewRoundDialog::NewRoundDialog(const Show& show, QWidget* parent)
     : QDialog(parent),
-      m_session(session),
+      m_show(show),
       m_name(new QLineEdit(this)),
       m_from(new QListWidget(this)),
       m_best(new QSpinBox(this)),
@@ -85,10 +85,10 @@ NewRoundDialog::NewRoundDialog(const MeterSession& session, QWidget* parent)
     setWindowTitle(tr("New Round"));
     m_name->setObjectName(QStringLiteral("roundName"));
     m_name->setMaxLength(rounds::kLongestName + 20);  // longer is refused with a reason
-    m_name->setText(tr("Round %1").arg(session.roundBook().nextId() + 1));
+    m_name->setText(tr("Round %1").arg(show.session().roundBook().nextId() + 1));
     m_name->selectAll();
     m_from->setObjectName(QStringLiteral("fromRounds"));
-    for (const rounds::Round* round : session.roundBook().rounds()) {
+    for (const rounds::Round* round : show.session().roundBook().rounds()) {
         auto* item = new QListWidgetItem(brio::toQString(round->name), m_from);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
@@ -139,7 +139,7 @@ void NewRoundDialog::fillRunningOrder()
         if (m_from->item(row)->checkState() == Qt::Checked)
             from.push_back(m_from->item(row)->data(Qt::UserRole).toInt());
     }
-    const rounds::Advancement advancing = m_session.advancementFrom(
+    const rounds::Advancement advancing = m_show.session().advancementFrom(
         from, m_best->value(),
         m_share->isChecked() ? rounds::TieRule::Share : rounds::TieRule::Refuse,
         m_order->currentIndex() == 1 ? rounds::RunningOrder::Reversed
@@ -171,7 +171,7 @@ void NewRoundDialog::moveSelected(int step)
 void NewRoundDialog::accept()
 {
     fillRunningOrder();
-    if (const QString problem = m_session.roundNameProblem(m_name->text()); !problem.isEmpty()) {
+    if (const QString problem = m_show.session().roundNameProblem(m_name->text()); !problem.isEmpty()) {
         showProblem(m_problem, problem);
         m_name->setFocus();
         return;
@@ -183,7 +183,7 @@ void NewRoundDialog::accept()
             from.push_back(m_from->item(row)->data(Qt::UserRole).toInt());
     }
     if (!m_share->isChecked()) {
-        const rounds::Advancement advancing = m_session.advancementFrom(
+        const rounds::Advancement advancing = m_show.session().advancementFrom(
             from, m_best->value(), rounds::TieRule::Refuse, rounds::RunningOrder::RoundsInOrder);
         if (!advancing.ties.empty()) {
             const std::optional<bool> clapOff = askAboutTie(advancing.ties.front(), this);
@@ -213,13 +213,13 @@ QStringList NewRoundDialog::runningOrder() const
     return order;
 }
 
-RenameRoundDialog::RenameRoundDialog(const MeterSession& session, QWidget* parent)
-    : QDialog(parent), m_session(session), m_name(new QLineEdit(this)), m_problem(problemLabel(this))
+RenameRoundDialog::RenameRoundDialog(const Show& show, QWidget* parent)
+    : QDialog(parent), m_show(show), m_name(new QLineEdit(this)), m_problem(problemLabel(this))
 {
     setWindowTitle(tr("Rename Round"));
     m_name->setObjectName(QStringLiteral("roundName"));
     m_name->setMaxLength(rounds::kLongestName + 20);
-    m_name->setText(session.roundName());
+    m_name->setText(show.session().roundName());
     m_name->selectAll();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* form = new QFormLayout;
@@ -234,7 +234,7 @@ RenameRoundDialog::RenameRoundDialog(const MeterSession& session, QWidget* paren
 
 void RenameRoundDialog::accept()
 {
-    const QString problem = m_session.roundNameProblem(m_name->text(), m_session.roundBook().currentId());
+    const QString problem = m_show.session().roundNameProblem(m_name->text(), m_show.session().roundBook().currentId());
     if (!problem.isEmpty()) {
         showProblem(m_problem, problem);
         return;

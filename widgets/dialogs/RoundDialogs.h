@@ -12,6 +12,7 @@
 #include <optional>
 
 class MeterSession;
+class Show;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -27,8 +28,8 @@ class QWidget;
 class NewRoundDialog : public QDialog {
     Q_OBJECT
 public:
-    // The show's session is read, never changed: OK hands back what was chosen.
-    NewRoundDialog(const MeterSession& session, QWidget* parent = nullptr);
+    // The show is read, never changed: OK hands back what was chosen.
+    NewRoundDialog(const Show& show, QWidget* parent = nullptr);
 
     void accept() override;
     // Accepted: the new round's name and running order, or the tie at the cut to hold a
@@ -41,7 +42,7 @@ private:
     void fillRunningOrder();
     void moveSelected(int step);
 
-    const MeterSession& m_session;
+    const Show& m_show;
     std::optional<rounds::Tie> m_clapOff;
     QLineEdit* m_name;
     QListWidget* m_from;
@@ -56,14 +57,14 @@ private:
 class RenameRoundDialog : public QDialog {
     Q_OBJECT
 public:
-    RenameRoundDialog(const MeterSession& session, QWidget* parent = nullptr);
+    RenameRoundDialog(const Show& show, QWidget* parent = nullptr);
 
     void accept() override;
     // Accepted: the current round's new name.
     QString name() const;
 
 private:
-    const MeterSession& m_session;
+    const Show& m_show;
     QLineEdit* m_name;
     QLabel* m_problem;
 };

@@ -3,7 +3,7 @@
 
 #include "widgets/dialogs/SoundCuesDialog.h"
 
-#include "show/CueDirector.h"
+#include "show/Show.h"
 #include "widgets/dialogs/DialogUnits.h"
 
 #include <QCheckBox>
@@ -39,10 +39,10 @@ QString cueName(Cue cue)
     return {};
 }
 
-SoundCuesDialog::SoundCuesDialog(const CueSettings& settings, CueDirector& director,
+SoundCuesDialog::SoundCuesDialog(const CueSettings& settings, Show& show,
                                  QWidget* parent)
     : QDialog(parent, kModalFrameFlags),
-      m_director(director),
+      m_show(show),
       m_settings(settings),
       m_on(new QCheckBox(tr("&Play sound cues"), this)),
       m_device(new QComboBox(this)),
@@ -53,7 +53,7 @@ SoundCuesDialog::SoundCuesDialog(const CueSettings& settings, CueDirector& direc
     setWindowTitle(tr("Sound Cues"));
     m_on->setChecked(settings.on);
     m_device->addItem(tr("The system's default"), QString());
-    if (const audio::CuePlayer* player = director.player()) {
+    if (const audio::CuePlayer* player = show.cues().player()) {
         for (const audio::OutputDevice& device : player->devices())
             m_device->addItem(device.description, device.id);
     }
@@ -120,7 +120,7 @@ CueSettings SoundCuesDialog::settings() const
 
 void SoundCuesDialog::tryCue(Cue cue)
 {
-    m_message->setText(m_director.tryCue(cue, settings()));
+    m_message->setText(m_show.cues().tryCue(cue, settings()));
 }
 
 void SoundCuesDialog::chooseFile(Cue cue)
@@ -134,7 +134,7 @@ void SoundCuesDialog::chooseFile(Cue cue)
 
 void SoundCuesDialog::takeFile(Cue cue, const QString& path)
 {
-    const audio::CuePlayer* player = m_director.player();
+    const audio::CuePlayer* player = m_show.cues().player();
     const QString problem =
         player != nullptr ? player->checkFile(path) : tr("The sound cues' module cannot be loaded.");
     if (!problem.isEmpty()) {

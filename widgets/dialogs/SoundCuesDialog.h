@@ -9,7 +9,7 @@
 
 #include <array>
 
-class CueDirector;
+class Show;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -21,7 +21,7 @@ class QSlider;
 class SoundCuesDialog : public QDialog {
     Q_OBJECT
 public:
-    SoundCuesDialog(const CueSettings& settings, CueDirector& director, QWidget* parent = nullptr);
+    SoundCuesDialog(const CueSettings& settings, Show& show, QWidget* parent = nullptr);
 
     // What the operator set.
     CueSettings settings() const;
@@ -40,7 +40,7 @@ private:
     void chooseFile(Cue cue);
     void showFile(Cue cue);
 
-    CueDirector& m_director;
+    Show& m_show;
     CueSettings m_settings;  // the files chosen; the rest is read off the controls
     QCheckBox* m_on;
     QComboBox* m_device;

@@ -150,7 +150,7 @@ void BM_CaptureLatency(benchmark::State& state)
     }
     {
         AudioInput input;
-        input.startDevice(QStringLiteral("hallmic"));
+        input.startDevice(QStringLiteral("hallmic"), kUnmeasuredRoom);
         if (!waitFor([&] { return input.isLive(); })) {
             state.SkipWithError("the virtual microphone did not start");
         } else {

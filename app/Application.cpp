@@ -6,6 +6,10 @@
 #include "store/StoreLocation.h"
 #include "widgets/dialogs/ResumeQuestion.h"
 
+#include <QEventLoop>
+#include <QMetaObject>
+
+#include <atomic>
 #include <future>
 
 Application::Application(AppConfig& config, const QString& audioFile,
@@ -25,16 +29,26 @@ Application::~Application()
 
 void Application::start()
 {
-    // Opening the results file (creating it on a first start) runs beside the making and
-    // showing of the window. It is open before the event loop runs, so before the first key,
-    // the resume question and the first result.
-    std::future<StoreStatus> opening =
-        std::async(std::launch::async, [this] { return m_show.openResults(); });
+    // The results file opens (or is made, on a first start) on a thread of its own while the
+    // window is made, shown and drawn. Until it is open the event loop runs for the window
+    // alone: the operator's input waits in Qt's queue, and show control and OSC are not yet
+    // listening, so the first key, the first remote command and the resume question all come
+    // after the file is open.
+    QEventLoop untilOpen;
+    std::atomic<bool> opened = false;
+    std::future<StoreStatus> opening = std::async(std::launch::async, [this, &untilOpen, &opened] {
+        StoreStatus status = m_show.openResults();
+        opened = true;
+        QMetaObject::invokeMethod(&untilOpen, &QEventLoop::quit, Qt::QueuedConnection);
+        return status;
+    });
     m_window = new MainWindow(m_show, m_config);
-    m_show.followSettings();
     m_window->restorePlacement();
+    if (!opened)
+        untilOpen.exec(QEventLoop::ExcludeUserInputEvents);
     const StoreStatus status = opening.get();
     QObject::connect(m_window, &MainWindow::closing, &m_show, &Show::end);
+    m_show.followSettings();
     // The remotes work while the resume question waits for its answer.
     if (m_showControlPort)
         m_show.showControl().startForThisRun(*m_showControlPort);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/Application.h"
+#include "app/StartupWarmUp.h"
 #include "core/AppConfig.h"
 #include "core/CommandLine.h"
 #include "core/ProductConfig.h"
@@ -148,18 +149,22 @@ int main(int argc, char** argv)
         return EXIT_FAILURE;
     }
     avoidSessionBusAutolaunch();
+    StartupWarmUp warmUp;
     qInstallMessageHandler(holdStartupMessages);
     QApplication app(argc, argv);
     releaseStartupMessages();
-    installFontSubstitutes();
     setIdentity();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ovatron.Ovatron"));
-    QApplication::setWindowIcon(programIcon());
     const Translations translations;
 
     // The store first, the application object second; they go in the reverse order.
     AppConfig config;
     buildProductConfig(config);
+    // The first font asked for, the substitutes' own, comes as late as it can, so that the
+    // font configuration has been read meanwhile.
+    warmUp.awaitFonts();
+    installFontSubstitutes();
+    QApplication::setWindowIcon(programIconOf(warmUp.iconPictures()));
     Application application(config, request.audioFile, request.showControlPort);
     application.start();
     return QApplication::exec();

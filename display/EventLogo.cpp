@@ -6,10 +6,10 @@
 #include "core/Translated.h"
 
 #include <QCoreApplication>
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPainter>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -18,6 +18,36 @@ namespace {
 constexpr int kLargestSide = 8192;
 // Decoded no larger than a logo on the largest screen at twice the density needs.
 constexpr int kDecodedSide = 2048;
+// An SVG logo is a small text; a larger file is not one.
+constexpr qint64 kLargestSvgBytes = 4 * 1024 * 1024;
+
+QString unreadable()
+{
+    return translated("EventLogo", QT_TRANSLATE_NOOP("EventLogo", "it is not a readable picture"));
+}
+
+// The SVG drawn at a size, or a null image when the plugin cannot draw it.
+QImage svgImage(const QByteArray& svg, const QSize& size)
+{
+    QBuffer buffer;
+    buffer.setData(svg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "svg");
+    reader.setAutoDetectImageFormat(false);
+    if (size.isValid())
+        reader.setScaledSize(size);
+    return reader.read();
+}
+
+QSize svgSize(const QByteArray& svg)
+{
+    QBuffer buffer;
+    buffer.setData(svg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "svg");
+    reader.setAutoDetectImageFormat(false);
+    return reader.canRead() ? reader.size() : QSize();
+}
 
 }  // namespace
 
@@ -28,7 +58,7 @@ void EventLogo::clear()
 {
     m_size = QSize();
     m_raster = QImage();
-    m_svg.reset();
+    m_svg.clear();
     m_fitted = QImage();
 }
 
@@ -38,11 +68,16 @@ QString EventLogo::load(const QString& path)
     if (!QFileInfo(path).isFile())
         return translated("EventLogo", QT_TRANSLATE_NOOP("EventLogo", "the file is missing"));
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        auto svg = std::make_unique<QSvgRenderer>(path);
-        if (!svg->isValid() || svg->defaultSize().isEmpty())
-            return translated("EventLogo", QT_TRANSLATE_NOOP("EventLogo", "it is not a readable picture"));
-        m_size = svg->defaultSize();
-        m_svg = std::move(svg);
+        QFile file(path);
+        if (file.size() > kLargestSvgBytes || !file.open(QIODevice::ReadOnly))
+            return unreadable();
+        const QByteArray svg = file.readAll();
+        const QSize size = svgSize(svg);
+        // Drawn once now, small, so that a file the plugin cannot draw is refused here.
+        if (size.isEmpty() || svgImage(svg, QSize(16, 16)).isNull())
+            return unreadable();
+        m_size = size;
+        m_svg = svg;
         return {};
     }
     QImageReader reader(path);
@@ -52,12 +87,12 @@ QString EventLogo::load(const QString& path)
             .arg(size.width())
             .arg(size.height());
     if (!reader.canRead() || size.isEmpty())
-        return translated("EventLogo", QT_TRANSLATE_NOOP("EventLogo", "it is not a readable picture"));
+        return unreadable();
     if (size.width() > kDecodedSide || size.height() > kDecodedSide)
         reader.setScaledSize(size.scaled(kDecodedSide, kDecodedSide, Qt::KeepAspectRatio));
     QImage image = reader.read();
     if (image.isNull())
-        return translated("EventLogo", QT_TRANSLATE_NOOP("EventLogo", "it is not a readable picture"));
+        return unreadable();
     m_raster = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_size = size;
     return {};
@@ -72,11 +107,8 @@ QImage EventLogo::picture(const QSize& logical, qreal devicePixelRatio) const
                              .expandedTo(QSize(1, 1));
     if (m_fitted.size() == pixels && qFuzzyCompare(m_fitted.devicePixelRatio(), devicePixelRatio))
         return m_fitted;
-    if (m_svg) {
-        m_fitted = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        m_fitted.fill(Qt::transparent);
-        QPainter painter(&m_fitted);
-        m_svg->render(&painter);
+    if (!m_svg.isEmpty()) {
+        m_fitted = svgImage(m_svg, pixels).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     } else {
         m_fitted = m_raster.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }

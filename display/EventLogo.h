@@ -3,17 +3,15 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
 
-#include <memory>
-
-class QSvgRenderer;
-
 // The event's logo for the Stage look: a PNG, JPEG or SVG picture, drawn crisp at any size
 // and device pixel ratio. A picture that cannot be read, or is too large to decode safely,
-// leaves no logo.
+// leaves no logo. An SVG is drawn by Qt's image plugin for it, so that Qt Svg is loaded only
+// when a show has such a logo, not at every start.
 class EventLogo {
 public:
     EventLogo();
@@ -31,7 +29,7 @@ public:
 
 private:
     QSize m_size;
-    QImage m_raster;  // decoded no larger than any screen needs
-    std::unique_ptr<QSvgRenderer> m_svg;
+    QImage m_raster;     // decoded no larger than any screen needs
+    QByteArray m_svg;    // the SVG's text, drawn anew at each fitted size
     mutable QImage m_fitted;
 };

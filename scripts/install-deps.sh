@@ -10,14 +10,14 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   qt6-multimedia-dev libebur128-dev libqt6sql6-sqlite
-  qt6-svg-dev
+  libqt6svg6
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-comic-neue
   xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils dbus-daemon
   libx11-dev libxdamage-dev libxfixes-dev
   weston qt6-wayland
   pulseaudio pulseaudio-utils sox
-  qt6-websockets-dev libboost-dev libqrencode-dev chromium python3-websocket
+  qt6-websockets-dev libboost-dev libqrencode-dev libfontconfig-dev chromium python3-websocket
   liblo-dev liblo-tools curl
   tesseract-ocr
   desktop-file-utils appstream reuse dpkg-dev file

@@ -15,16 +15,28 @@ namespace {
 constexpr int kIconSizes[] = {16, 32, 48, 64, 128};
 }  // namespace
 
+std::vector<QImage> programIconPictures()
+{
+    // Read as the PNGs they are (QIcon::addFile would load every image plugin to ask them).
+    std::vector<QImage> pictures;
+    for (int size : kIconSizes)
+        pictures.push_back(readPng(QStringLiteral(":/icon/ovatron-%1.png").arg(size)));
+    return pictures;
+}
+
+QIcon programIconOf(const std::vector<QImage>& pictures)
+{
+    QIcon icon;
+    for (const QImage& picture : pictures)
+        icon.addPixmap(QPixmap::fromImage(picture));
+    return icon;
+}
+
 QIcon programIcon()
 {
     // main() makes it the application's icon first; every window after that shares its
     // decoded pictures rather than keep each size decoded once more.
     if (!QApplication::windowIcon().isNull())
         return QApplication::windowIcon();
-    // Read as the PNGs they are (QIcon::addFile would load every image plugin to ask them).
-    QIcon icon;
-    for (int size : kIconSizes)
-        icon.addPixmap(
-            QPixmap::fromImage(readPng(QStringLiteral(":/icon/ovatron-%1.png").arg(size))));
-    return icon;
+    return programIconOf(programIconPictures());
 }

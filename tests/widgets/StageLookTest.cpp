@@ -318,3 +318,33 @@ TEST_F(StageScreen, AMissingUnreadableOrHugeLogoShowsNoneAndTellsWhyOnce)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EventLogoSvg, IsDrawnAtTheFittedSizeAndABrokenOneIsRefused)
+{
+    const QString folder = QDir::tempPath() + QStringLiteral("/ovatron-svg-logo-test");
+    QDir().mkpath(folder);
+    const auto write = [&](const char* name, const QByteArray& text) {
+        QFile file(folder + QLatin1Char('/') + QLatin1String(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return file.fileName();
+    };
+    const QString good = write("good.svg", QByteArrayLiteral(
+        "<svg xmlns='http://www.w3.org/2000/svg' width='30' height='10'>"
+        "<rect width='30' height='10' fill='#ff0000'/></svg>"));
+    const QString broken = write("broken.svg", QByteArrayLiteral("<svg xmlns='http://www.w3.org/2000/svg'"));
+    EventLogo logo;
+    ASSERT_TRUE(logo.load(good).isEmpty());
+    EXPECT_EQ(logo.size(), QSize(30, 10));
+    // Drawn anew, crisp, at the size and density asked for.
+    const QImage fitted = logo.picture(QSize(60, 60), 2.0);
+    EXPECT_EQ(fitted.size(), QSize(120, 40));
+    EXPECT_EQ(fitted.pixelColor(60, 20), QColor(Qt::red));
+    EXPECT_TRUE(logo.load(broken).contains(QStringLiteral("readable")));
+    EXPECT_TRUE(logo.isNull());
+    QDir(folder).removeRecursively();
+}
+
+}  // namespace

@@ -81,7 +81,7 @@ awk -v patch="$(figure floor 5)" -v whole="$(figure bare 5)" 'BEGIN { exit !(pat
 positive "$(awk '$1 ~ /^(held|moving|idle|bare|floor)$/ { sum += $4 } END { print sum + 0 }' "$work/report")" \
   || fail "no CPU time counted at all"
 grep -q '^held .*x ' "$work/report" || fail "no program / bare window ratios"
-for name in program bare; do
+for name in program bare floor; do
   line="$(grep "^  $name " "$work/report")" || fail "no start time for $name"
   positive "$(awk '{ print $2 }' <<<"$line")" || fail "no mapping time for $name: $line"
   positive "$(awk '{ print $5 }' <<<"$line")" || fail "no drawing time for $name: $line"

@@ -51,17 +51,11 @@ std::vector<AudienceRow> audienceRows(const LeagueTable& table, const ScoreRevea
 {
     std::vector<AudienceRow> rows;
     rows.reserve(static_cast<std::size_t>(table.count()));
-    // The audience's ranks count only the scores it sees: the hidden are left out.
-    std::vector<ranking::Row> ranked;
-    ranked.reserve(static_cast<std::size_t>(table.count()));
+    // A shown row has its true place in the table: a reveal goes lowest first, so the hidden
+    // are above those revealed, and the first revealed of three is third, never "1.".
     for (int row = 0; row < table.count(); ++row) {
-        ranked.push_back(rankingRow(table.entry(row)));
-        ranked.back().removed = isHidden(reveal, table.entry(row).order);
-    }
-    const std::vector<int> ranks = ranking::ranksInOrder(ranked);
-    for (int row = 0; row < table.count(); ++row) {
-        if (!ranked[static_cast<std::size_t>(row)].removed)
-            rows.push_back(AudienceRow{row, ranks[static_cast<std::size_t>(row)], false});
+        if (!isHidden(reveal, table.entry(row).order))
+            rows.push_back(AudienceRow{row, rankOfRow(table, row), false});
     }
     for (const std::int64_t order : reveal.hidden) {
         const int row = table.rowOf(order);

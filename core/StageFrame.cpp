@@ -111,7 +111,7 @@ public:
                     add(stage::slotRect(m_layout, slot));
             }
         }
-        for (int slot = 0; slot < stage::kRowsInView; ++slot) {
+        for (int slot = 0; slot < m_layout.rows; ++slot) {
             const StageRow* old = rowInSlot(before, slot);
             const StageRow* now = rowInSlot(m_frame, slot);
             if ((!old && !now) || (old && now && *old == *now))
@@ -144,7 +144,17 @@ private:
 stage::Layout stageLayoutOf(const StageFrame& frame)
 {
     return stage::stageLayout(
-        stage::LayoutInput{frame.view, frame.look.widths, frame.look.logo, frame.tableInUse});
+        stage::LayoutInput{frame.view, frame.look.widths, frame.look.logo, frame.tableInUse,
+                           frame.look.rows});
+}
+
+int stageRowsOf(const MeterCore& meter, const ScoreReveal& reveal, bool winners)
+{
+    if (winners || !meter.useLeagueTable())
+        return stage::kRowsInView;
+    const int rows = meter.leagueTable().count();
+    const int paired = static_cast<int>(reveal.pair.size());
+    return stage::rowsInView(paired > 0 ? rows - paired + stage::kPairSlots : rows);
 }
 
 bool currentLeads(const MeterCore& meter)
@@ -196,7 +206,7 @@ void addRows(StageFrame& frame, const MeterCore& meter, const ScoreReveal& revea
             currentPlace = static_cast<int>(place);
     }
     const stage::SlotPlan plan = stage::planSlots(static_cast<int>(order.size()), currentPlace,
-                                                  stage::kRowsInView - firstSlot);
+                                                  stage::rowsInView(frame.look.rows) - firstSlot);
     frame.gapSlot = plan.gapSlot < 0 ? -1 : plan.gapSlot + firstSlot;
     int previous = -1;
     for (const stage::ShownSlot& shown : plan.rows) {

@@ -29,6 +29,7 @@ struct StageLook {
     stage::TextWidths widths;
     layout::Size logo;
     QString title;
+    int rows = stage::kRowsInView;  // the table's slots (stageRowsOf)
     friend bool operator==(const StageLook&, const StageLook&) = default;
 };
 
@@ -106,6 +107,11 @@ struct StageFrame {
 int currentSlot(const StageFrame& frame);
 
 stage::Layout stageLayoutOf(const StageFrame& frame);
+
+// The slots the Stage's table gets for the meter's table as the audience sees it: as many as
+// its rows need (the last two hidden standing side by side take kPairSlots), within
+// stage::rowsInView; the podium keeps the usual kRowsInView.
+int stageRowsOf(const MeterCore& meter, const ScoreReveal& reveal, bool winners);
 
 StageFrame stageFrameOf(const MeterCore& meter, const layout::Rect& view, const StageLook& look,
                         const StageMoment& moment);

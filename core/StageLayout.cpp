@@ -46,9 +46,11 @@ Rect body(const Rect& view)
                 view.bottom - gap};
 }
 
-int pitchOf(const Rect& view)
+// One slot's height with this many slots in the view; the meter's column always counts
+// kRowsInView, so that it keeps its look however many rows the table has.
+int pitchOf(const Rect& view, int rows = kRowsInView)
 {
-    return std::max(body(view).height(), 0) / kRowsInView;
+    return std::max(body(view).height(), 0) / std::max(rows, 1);
 }
 
 int trackTop(const Rect& track, int level)
@@ -58,11 +60,16 @@ int trackTop(const Rect& track, int level)
 
 }  // namespace
 
-TypeSizes typeSizes(const Rect& view)
+int rowsInView(int slotsNeeded)
+{
+    return std::clamp(slotsNeeded, kFewestRowsInView, kRowsInView);
+}
+
+TypeSizes typeSizes(const Rect& view, int rows)
 {
     const int band = bandHeight(view);
     return TypeSizes{std::max(1, band * kTitleTypePercent / kPercent),
-                     std::max(1, pitchOf(view) * kRowTypePercent / kPercent),
+                     std::max(1, pitchOf(view, rows) * kRowTypePercent / kPercent),
                      std::max(1, band * kLargeTypePercent / kPercent),
                      std::max(1, pitchOf(view) * kScaleTypePercent / kPercent)};
 }
@@ -91,7 +98,8 @@ Layout stageLayout(const LayoutInput& input)
     const int gap = margin(view);
     Layout layout;
     layout.widths = input.widths;
-    layout.pitch = pitchOf(view);
+    layout.rows = rowsInView(input.rows);
+    layout.pitch = pitchOf(view, layout.rows);
     layout.band = Rect{view.left, view.top, view.right, view.top + bandHeight(view)};
 
     const int logoHeight = std::max(layout.band.height() - 2 * gap, 0);
@@ -120,7 +128,7 @@ Layout stageLayout(const LayoutInput& input)
         layout.table = Rect{inside.right, inside.top, inside.right, inside.top};
     }
     const Rect& column = layout.column;
-    layout.leaderLine = Rect{column.left, column.top, column.right, column.top + layout.pitch};
+    layout.leaderLine = Rect{column.left, column.top, column.right, column.top + pitchOf(view)};
     layout.levelNumber = Rect{column.left, layout.leaderLine.bottom, column.right,
                               layout.leaderLine.bottom + layout.band.height()};
     const int trackWidth = column.width() / kTrackShare;

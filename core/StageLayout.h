@@ -14,8 +14,12 @@ namespace stage {
 using layout::Rect;
 using layout::Size;
 
-// The table's type is chosen so that this many rows fit the screen's height.
+// The table's type is chosen so that this many rows fit the screen's height; a table of fewer
+// rows gets larger ones, down to kFewestRowsInView a screen, so that few contestants fill it.
 inline constexpr int kRowsInView = 10;
+inline constexpr int kFewestRowsInView = 4;
+// How many slots a table that needs this many gets.
+int rowsInView(int slotsNeeded);
 // The podium's places: first, second, third.
 inline constexpr int kPodiumPlaces = 3;
 
@@ -27,7 +31,7 @@ struct TypeSizes {
     int scale = 0;  // the meter's scale and the peak's number
     friend bool operator==(const TypeSizes&, const TypeSizes&) = default;
 };
-TypeSizes typeSizes(const Rect& view);
+TypeSizes typeSizes(const Rect& view, int rows = kRowsInView);
 
 // Widths of texts measured in the type sizes: the widest rank ("888."), score ("100") and
 // countdown ("888").
@@ -43,6 +47,7 @@ struct LayoutInput {
     TextWidths widths;
     Size logo;  // the picture's own size, for its proportions; 0 x 0 for none
     bool tableInUse = true;
+    int rows = kRowsInView;  // the table's slots, from rowsInView
 };
 
 // One row of the table as shown: the table's index and the slot (line) it stands in.
@@ -72,6 +77,7 @@ struct Layout {
     Rect track;        // the bar the level fills
     int scaleType = 0; // the scale's and the peak number's text height
     Rect table;        // empty without the table
+    int rows = kRowsInView;
     int pitch = 0;     // one slot's height
     TextWidths widths;
 };

@@ -43,17 +43,11 @@ ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners
     shown.hidden = hidden;
     const LeagueTable& table = meter.leagueTable();
     if (meter.useLeagueTable()) {
-        std::vector<ranking::Row> seen;
+        // As on the Stage: a shown score has its true place, a hidden one none.
         for (int index = 0; index < table.count(); ++index) {
             const Score& entry = table.entry(index);
-            seen.push_back(rankingRow(entry));
-            seen.back().removed = hidden.contains(brio::toQString(entry.name));
-        }
-        const std::vector<int> audienceRanks = ranking::ranksInOrder(seen);
-        for (int index = 0; index < table.count(); ++index) {
-            const Score& entry = table.entry(index);
-            shown.table.push_back(ShowRow{rankOfRow(table, index),
-                                          audienceRanks[static_cast<std::size_t>(index)],
+            const int rank = rankOfRow(table, index);
+            shown.table.push_back(ShowRow{rank, hidden.contains(brio::toQString(entry.name)) ? 0 : rank,
                                           brio::toQString(entry.name), entry.score,
                                           index == meter.currentIndex()});
         }

@@ -126,7 +126,8 @@ void AudienceWindow::showStageChanges()
 {
     const MeterCore& meter = m_show.session().meter();
     const layout::Rect view = toLayoutRect(rect());
-    m_stageFonts = stageFonts(m_style.font().font(), stage::typeSizes(view), *this);
+    const int rows = stageRowsOf(meter, m_show.session().scoreReveal(), m_winners);
+    m_stageFonts = stageFonts(m_style.font().font(), stage::typeSizes(view, rows), *this);
     const StageLook look{stageFontKeys(m_stageFonts),
                          stagePalette(m_settings.theme, rgbOf(m_style.font().color()),
                                       rgbOf(m_style.backgroundColor())),
@@ -135,7 +136,8 @@ void AudienceWindow::showStageChanges()
                          stageBandText(brio::toQString(m_settings.eventTitle),
                                        m_show.session().roundName(),
                                        m_show.session().roundsUsed(),
-                                       QString::fromUtf8(kProductName))};
+                                       QString::fromUtf8(kProductName)),
+                         rows};
     // Taking the lead, alone or shared, is marked for a moment; the mark ends on its own.
     const bool leads = currentLeads(meter);
     if (leads && !m_wasLeading)

@@ -75,7 +75,26 @@ TEST(ScoreReveal, AContestantTakenOutOfTheTableIsForgottenAndBreaksThePair)
     EXPECT_TRUE(reveal.pair.empty());
 }
 
-TEST(ScoreReveal, TheAudiencesTableRanksTheShownAmongThemselvesAndPutsTheHiddenAtTheFoot)
+// The lowest of three, revealed first, is third and stays third as the others show.
+TEST(ScoreReveal, ARevealedRowKeepsItsTruePlaceThroughTheReveal)
+{
+    LeagueTable table;
+    fillTable(table, {30, 90, 60});
+    ScoreReveal reveal{{0, 1, 2}, {}};
+    const auto placeOf = [&](std::int64_t order) {
+        for (const AudienceRow& row : audienceRows(table, reveal))
+            if (table.entry(row.row).order == order)
+                return row.rank;
+        return -1;
+    };
+    const std::vector<std::vector<int>> placesAfterEachPress{{3, 0, 0}, {3, 0, 2}, {3, 1, 2}};
+    for (const std::vector<int>& places : placesAfterEachPress) {
+        revealNext(reveal, table);
+        EXPECT_EQ((std::vector<int>{placeOf(0), placeOf(1), placeOf(2)}), places);
+    }
+}
+
+TEST(ScoreReveal, TheAudiencesTableShowsTruePlacesAndPutsTheHiddenAtTheFoot)
 {
     // Best first: B 90 (hidden), D 70, A 50 (hidden), C 50, E 10.
     LeagueTable table;
@@ -87,7 +106,7 @@ TEST(ScoreReveal, TheAudiencesTableRanksTheShownAmongThemselvesAndPutsTheHiddenA
         seen.emplace_back(table.entry(row.row).order, row.rank);
         hidden.push_back(row.hidden);
     }
-    const std::vector<std::pair<std::int64_t, int>> expected{{3, 1}, {2, 2}, {4, 3}, {1, 0}, {0, 0}};
+    const std::vector<std::pair<std::int64_t, int>> expected{{3, 2}, {2, 3}, {4, 5}, {1, 0}, {0, 0}};
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(hidden, (std::vector<bool>{false, false, false, true, true}));
     // Nothing hidden: the table as it is, with its own ranks.

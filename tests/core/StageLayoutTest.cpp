@@ -195,6 +195,41 @@ TEST(StageFrame, AGlideRepaintsOnlyTheSlotsItCrossesAndTheConfettiEndsOnItsOwn)
     EXPECT_TRUE(stage::confettiAt(view, -1).empty());
 }
 
+// Few contestants fill the hall's screen with large rows; many get the usual ten a screen,
+// and the meter's column keeps its look either way.
+TEST(StageLayout, AFewRowsFillTheScreenAndTheColumnKeepsItsLook)
+{
+    struct RowsCase {
+        int tableRows;       // with Zed's row
+        int paired;          // the last two hidden standing side by side, or none
+        bool winners;
+        int slots;
+    };
+    const RowsCase cases[] = {{3, 0, false, 4}, {7, 0, false, 7}, {12, 0, false, 10},
+                              {6, 2, false, 8}, {3, 0, true, 10}};
+    for (const RowsCase& c : cases) {
+        MeterCore meter(true, true);
+        fill(meter, std::vector<int>(static_cast<std::size_t>(c.tableRows - 1), 50));
+        ScoreReveal reveal;
+        for (int order = 0; order < c.paired; ++order)
+            reveal.pair.push_back(order);
+        EXPECT_EQ(stageRowsOf(meter, reveal, c.winners), c.slots) << c.tableRows;
+    }
+    const Rect view{0, 0, 1280, 720};
+    MeterCore meter(true, true);
+    fill(meter, {90, 60});
+    StageLook few;
+    few.rows = stageRowsOf(meter, ScoreReveal{}, false);
+    const stage::Layout large = stageLayoutOf(stageFrameOf(meter, view, few, StageMoment{}));
+    const stage::Layout usual = stageLayoutOf(stageFrameOf(meter, view, StageLook{}, StageMoment{}));
+    // Three rows reach past three quarters of the screen, not 40 % of it.
+    EXPECT_GT(stage::slotRect(large, 2).bottom, view.height() * 3 / 4);
+    EXPECT_LE(stage::slotRect(large, few.rows - 1).bottom, view.bottom);
+    EXPECT_GT(stage::typeSizes(view, few.rows).row, 2 * stage::typeSizes(view).row);
+    EXPECT_EQ(large.leaderLine, usual.leaderLine);
+    EXPECT_EQ(large.track, usual.track);
+}
+
 TEST(StageLayout, LongNamesGetWhatTheRankAndScoreLeaveAndTheLogoKeepsItsProportions)
 {
     const stage::Layout layout = stage::stageLayout(

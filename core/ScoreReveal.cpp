@@ -51,11 +51,21 @@ std::vector<AudienceRow> audienceRows(const LeagueTable& table, const ScoreRevea
 {
     std::vector<AudienceRow> rows;
     rows.reserve(static_cast<std::size_t>(table.count()));
-    // A shown row has its true place in the table: a reveal goes lowest first, so the hidden
-    // are above those revealed, and the first revealed of three is third, never "1.".
+    // A shown row's place counts every hidden score above it: a reveal goes lowest first, so
+    // each revealed row gets its true place and keeps it (the first revealed of three is
+    // third, never "1."), and no place moves while a hidden score is measured.
+    std::vector<ranking::Row> ranked;
+    ranked.reserve(static_cast<std::size_t>(table.count()));
+    int hiddenRows = 0;
     for (int row = 0; row < table.count(); ++row) {
-        if (!isHidden(reveal, table.entry(row).order))
-            rows.push_back(AudienceRow{row, rankOfRow(table, row), false});
+        ranked.push_back(rankingRow(table.entry(row)));
+        ranked.back().removed = isHidden(reveal, table.entry(row).order);
+        hiddenRows += ranked.back().removed ? 1 : 0;
+    }
+    const std::vector<int> ranks = ranking::ranksInOrder(ranked);
+    for (int row = 0; row < table.count(); ++row) {
+        if (!ranked[static_cast<std::size_t>(row)].removed)
+            rows.push_back(AudienceRow{row, ranks[static_cast<std::size_t>(row)] + hiddenRows, false});
     }
     for (const std::int64_t order : reveal.hidden) {
         const int row = table.rowOf(order);

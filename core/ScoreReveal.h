@@ -34,8 +34,8 @@ struct RevealStep {
 // Names the table no longer holds are forgotten first.
 RevealStep revealNext(ScoreReveal& reveal, const LeagueTable& table);
 
-// One row as the audience sees the table: the rows whose scores show, best first with their
-// places in the whole table, then the hidden rows in order of entry with neither rank nor score.
+// One row as the audience sees the table: the rows whose scores show, best first, each placed
+// below every hidden score, then the hidden rows in order of entry with neither rank nor score.
 struct AudienceRow {
     int row = 0;   // in the league table
     int rank = 0;  // 0 for a hidden row

@@ -43,11 +43,22 @@ ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners
     shown.hidden = hidden;
     const LeagueTable& table = meter.leagueTable();
     if (meter.useLeagueTable()) {
-        // As on the Stage: a shown score has its true place, a hidden one none.
+        // As on the Stage: a shown score is placed below every hidden one.
+        std::vector<ranking::Row> seen;
+        int hiddenRows = 0;
         for (int index = 0; index < table.count(); ++index) {
             const Score& entry = table.entry(index);
-            const int rank = rankOfRow(table, index);
-            shown.table.push_back(ShowRow{rank, hidden.contains(brio::toQString(entry.name)) ? 0 : rank,
+            seen.push_back(rankingRow(entry));
+            seen.back().removed = hidden.contains(brio::toQString(entry.name));
+            hiddenRows += seen.back().removed ? 1 : 0;
+        }
+        std::vector<int> audienceRanks = ranking::ranksInOrder(seen);
+        for (int& rank : audienceRanks)
+            rank = rank > 0 ? rank + hiddenRows : rank;
+        for (int index = 0; index < table.count(); ++index) {
+            const Score& entry = table.entry(index);
+            shown.table.push_back(ShowRow{rankOfRow(table, index),
+                                          audienceRanks[static_cast<std::size_t>(index)],
                                           brio::toQString(entry.name), entry.score,
                                           index == meter.currentIndex()});
         }

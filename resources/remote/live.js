@@ -89,9 +89,9 @@ function buildMeter(holder, hide) {
   };
 }
 
-// The table as the audience sees it: with hide, the rows whose scores show, with the ranks
-// the program gave them among themselves, then the hidden rows in their order with "?" for
-// rank and score.
+// The table as the audience sees it: with hide, the rows whose scores show, with the places
+// the program gave them below the hidden scores, then the hidden rows in their order with "?"
+// for rank and score.
 function audienceTable(state, hide) {
   if (!hide || !(state.hidden || []).length) return state.table;
   const ranked = state.table.filter((row) => !isHidden(state, row))

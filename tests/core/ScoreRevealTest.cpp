@@ -94,7 +94,7 @@ TEST(ScoreReveal, ARevealedRowKeepsItsTruePlaceThroughTheReveal)
     }
 }
 
-TEST(ScoreReveal, TheAudiencesTableShowsTruePlacesAndPutsTheHiddenAtTheFoot)
+TEST(ScoreReveal, TheAudiencesTablePlacesTheShownBelowTheHiddenAndPutsTheHiddenAtTheFoot)
 {
     // Best first: B 90 (hidden), D 70, A 50 (hidden), C 50, E 10.
     LeagueTable table;
@@ -106,7 +106,7 @@ TEST(ScoreReveal, TheAudiencesTableShowsTruePlacesAndPutsTheHiddenAtTheFoot)
         seen.emplace_back(table.entry(row.row).order, row.rank);
         hidden.push_back(row.hidden);
     }
-    const std::vector<std::pair<std::int64_t, int>> expected{{3, 2}, {2, 3}, {4, 5}, {1, 0}, {0, 0}};
+    const std::vector<std::pair<std::int64_t, int>> expected{{3, 3}, {2, 4}, {4, 5}, {1, 0}, {0, 0}};
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(hidden, (std::vector<bool>{false, false, false, true, true}));
     // Nothing hidden: the table as it is, with its own ranks.

@@ -133,7 +133,7 @@ TEST(StageFrame, HiddenRowsWaitAtTheFootWithoutRankOrScoreAndTheirTurnShowsNoNum
         }
     }
     EXPECT_EQ(names, (std::vector<std::string>{"B", "A", "Zed"}));
-    EXPECT_EQ(frame.rows[0].rank, 1);
+    EXPECT_EQ(frame.rows[0].rank, 3);  // below both hidden, whatever Zed's peak
     EXPECT_TRUE(frame.levelHidden);
     EXPECT_EQ(frame.peak, 0);          // no mark tells the score
     EXPECT_FALSE(frame.newLeader);     // nor a lead
@@ -203,7 +203,7 @@ TEST(StageLayout, AFewRowsFillTheScreenAndTheColumnKeepsItsLook)
         int tableRows;       // with Zed's row
         int paired;          // the last two hidden standing side by side, or none
         bool winners;
-        int slots;
+        int slotCount;
     };
     const RowsCase cases[] = {{3, 0, false, 4}, {7, 0, false, 7}, {12, 0, false, 10},
                               {6, 2, false, 8}, {3, 0, true, 10}};
@@ -213,7 +213,7 @@ TEST(StageLayout, AFewRowsFillTheScreenAndTheColumnKeepsItsLook)
         ScoreReveal reveal;
         for (int order = 0; order < c.paired; ++order)
             reveal.pair.push_back(order);
-        EXPECT_EQ(stageRowsOf(meter, reveal, c.winners), c.slots) << c.tableRows;
+        EXPECT_EQ(stageRowsOf(meter, reveal, c.winners), c.slotCount) << c.tableRows;
     }
     const Rect view{0, 0, 1280, 720};
     MeterCore meter(true, true);

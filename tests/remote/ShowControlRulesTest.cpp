@@ -56,11 +56,11 @@ TEST(ShowState, SharesRanksAndNamesTheCurrentRow)
     const QByteArray hidden = showStateJson(showStateOf(meter, "Gala", false, {"Cy", "Dee"}));
     EXPECT_TRUE(hidden.contains(R"("hidden":["Cy","Dee"])")) << hidden.constData();
     EXPECT_TRUE(hidden.contains(R"("name":"Cy","rank":3,"score":50)")) << hidden.constData();
-    // A shown score keeps its true place: with Ben and Dee hidden, Cy is still third.
+    // A shown score is placed below the hidden ones: with Ben and Dee hidden, Ana is third.
     std::vector<int> audienceRanks;
     for (const ShowRow& row : showStateOf(meter, "Gala", false, {"Ben", "Dee"}).table)
         audienceRanks.push_back(row.audienceRank);
-    EXPECT_EQ(audienceRanks, (std::vector<int>{1, 0, 3, 0}));
+    EXPECT_EQ(audienceRanks, (std::vector<int>{3, 0, 4, 0}));
 }
 
 // The curve of the turn under way, as the meter takes it ten times a second; it stays on the

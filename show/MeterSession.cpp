@@ -108,6 +108,7 @@ void MeterSession::followClock()
 void MeterSession::showChanges()
 {
     finishClapOffWhenMeasured();
+    followJury();
     followClock();
     followHiding();
     emit displayChanged();

@@ -35,6 +35,14 @@ struct JuryMark {
 // whose count does not fit the criteria are left out rather than guessed at.
 JuryMark juryMarkOf(const JuryRules& rules, const std::vector<JudgeMarks>& marks);
 
+// What the ranking needs of the jury for one contestant: the weights of the show, the highest
+// mark of the set-up she was marked under, and J as it stands (see ranking::resultOf).
+struct JuryStanding {
+    Weights weights;
+    Hundredths max = 10 * kPoint;
+    JuryMark mark;
+};
+
 // A table's row for the awards.
 struct AwardRow {
     ranking::Row row;

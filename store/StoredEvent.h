@@ -5,12 +5,14 @@
 
 #include "core/Ranking.h"
 #include "core/TurnCurve.h"
+#include "core/jury/JuryRules.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 // One league-table entry as kept in the results file. order counts the contestants of the
@@ -46,6 +48,30 @@ struct StoredRound {
     int clapOffsHeld = 0;
 };
 
+// The jury of an event as stored: its latest set-up (none: no jury, or switched off) with the
+// judges' tokens, each contestant's marking and every mark in the order it came.
+struct StoredJury {
+    std::optional<jury::JuryRules> rules;
+    QStringList tokens;  // one a judge of rules
+    struct Marking {
+        qint64 order = 0;
+        bool open = false;
+        QDateTime opened;
+        jury::JuryRules rules;
+    };
+    std::vector<Marking> markings;
+    struct Mark {
+        qint64 order = 0;
+        QString judge;
+        QString markId;
+        std::vector<std::int32_t> marks;  // hundredths, one a criterion
+        QDateTime at;
+    };
+    std::vector<Mark> marks;
+    // Stored set-ups or marks that could not be read, left out.
+    int unreadable = 0;
+};
+
 // One event: a show from its start to File > Exit. entries are those not cleared, best first.
 struct StoredEvent {
     qint64 id = 0;
@@ -64,6 +90,7 @@ struct StoredEvent {
     // scale): they come back as no curve, the scores as stored. See
     // StoreMessages::unreadableCurves for the one notice to show.
     int unreadableCurves = 0;
+    StoredJury jury;
 };
 
 // An event that stopped without File > Exit (a crash, a power cut) and has results is worth

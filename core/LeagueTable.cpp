@@ -5,6 +5,8 @@
 
 #include "brio/BRWriteLock.h"
 
+#include <algorithm>
+
 int LeagueTable::startContestant(const brio::BRString& name, std::int64_t order)
 {
     scoresChanged();
@@ -26,14 +28,31 @@ int LeagueTable::moveCurrentEntryUp(int current, int peak)
 {
     scoresChanged();
     m_entries[current].score = peak;
-    const int position =
-        risenPosition(current, peak, [this](int index) { return m_entries.at(index).score; });
+    const int position = risenRowPosition(current, rankingRow(m_entries.at(current)),
+                                          [this](int index) { return rankingRow(m_entries.at(index)); });
     if (position != current) {
         const Score moving = m_entries.at(current);
         m_entries.remove(current, 1);
         m_entries.insert(moving, position);
     }
     return position;
+}
+
+void LeagueTable::reorder(std::vector<Score> entries)
+{
+    scoresChanged();
+    std::stable_sort(entries.begin(), entries.end(), [](const Score& a, const Score& b) {
+        return ranking::ranksAbove(rankingRow(a), rankingRow(b));
+    });
+    m_entries.clear();
+    for (const Score& entry : entries)
+        m_entries[count()] = entry;
+}
+
+void LeagueTable::setJuryOf(int row, const std::optional<jury::JuryStanding>& jury)
+{
+    scoresChanged();
+    m_entries[row].jury = jury;
 }
 
 void LeagueTable::clear()

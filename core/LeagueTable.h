@@ -7,6 +7,7 @@
 #include "core/Ranking.h"
 #include "core/Score.h"
 
+#include <utility>
 #include <vector>
 
 // The event's table, best first as core/Ranking orders it: among equal scores the contestant
@@ -30,6 +31,21 @@ public:
 
     void clear();
 
+    // Gives each entry its jury's part (weigh) and puts the table in the order the results
+    // rank it; entries ranking alike keep the order they had, which a clap-off may have set.
+    template <typename Weigh>
+    void reweigh(Weigh weigh)
+    {
+        std::vector<Score> entries;
+        for (int index = 0; index < count(); ++index) {
+            entries.push_back(m_entries.at(index));
+            weigh(entries.back());
+        }
+        reorder(std::move(entries));
+    }
+    // The entry's jury's part, where the table stands: whoever gives it keeps the order true.
+    void setJuryOf(int row, const std::optional<jury::JuryStanding>& jury);
+
     // The row of the contestant with this order of entry; -1 when the table has none.
     int rowOf(std::int64_t order) const;
     // Puts an entry where its score and order of entry rank it, and returns its row.
@@ -47,6 +63,7 @@ public:
 
 private:
     void scoresChanged() { m_ranks.clear(); }
+    void reorder(std::vector<Score> entries);
 
     brio::BRArray<Score> m_entries;
     // Every row's rank, worked out when first asked for after a change; a tick's rise would
@@ -54,17 +71,24 @@ private:
     mutable std::vector<int> m_ranks;
 };
 
-// Where an entry whose score has just risen to peak comes to rest: it passes every entry
-// directly above that it now ranks above, so a tie never overtakes.
+// Where an entry whose row has just risen comes to rest: it passes every entry directly above
+// that it now ranks above, so a tie never overtakes.
+template <typename RowAt>
+int risenRowPosition(int current, const ranking::Row& risen, RowAt rowAt)
+{
+    int position = current;
+    while (position > 0 && ranking::ranksAbove(risen, rowAt(position - 1)))
+        --position;
+    return position;
+}
+
+// The same for a table ranked by the applause alone, whose score has just risen to peak.
 template <typename ScoreAt>
 int risenPosition(int current, int peak, ScoreAt scoreAt)
 {
-    const ranking::Row risen{ranking::resultOf(peak)};
-    int position = current;
-    while (position > 0
-           && ranking::ranksAbove(risen, ranking::Row{ranking::resultOf(scoreAt(position - 1))}))
-        --position;
-    return position;
+    return risenRowPosition(current, ranking::Row{ranking::resultOf(peak)}, [&](int index) {
+        return ranking::Row{ranking::resultOf(scoreAt(index))};
+    });
 }
 
 // The competition rank ("1224") of one row of the table.

@@ -207,6 +207,8 @@ void MeterCore::startContestant(const brio::BRString& name)
     const brio::BRString entered = contestantName(name);
     const std::int64_t order = m_nextOrder++;
     m_currentIndex = m_table.startContestant(entered, order);
+    // At the foot of the table with no applause and no mark, where any result of hers ranks.
+    m_table.setJuryOf(m_currentIndex, juryOf(order));
     m_turnOf = order;
     m_lastMeasured = order;
     m_selectedRow = -1;
@@ -320,6 +322,8 @@ void MeterCore::endTurn()
         m_curves[*m_turnOf].push_back(m_curve);
     if (m_turnOf && m_journal)
         m_journal->turnEnded(*m_turnOf);
+    if (m_turnOf)
+        m_endedTurn = m_turnOf;
     m_turnOf.reset();
     m_windowTicksLeft.reset();
     m_windowOpened = false;
@@ -342,6 +346,7 @@ void MeterCore::restoreEvent(const std::vector<Score>& entries,
         if (!m_lastMeasured || entry.order > *m_lastMeasured)
             m_lastMeasured = entry.order;
     }
+    giveJury();
 }
 
 void MeterCore::loadRound(const std::vector<Score>& entries, const brio::BRStringArray& waiting)
@@ -357,6 +362,7 @@ void MeterCore::loadRound(const std::vector<Score>& entries, const brio::BRStrin
         if (!m_lastMeasured || entry.order > *m_lastMeasured)
             m_lastMeasured = entry.order;
     }
+    giveJury();
 }
 
 bool MeterCore::correctionsAllowed() const
@@ -485,6 +491,7 @@ void MeterCore::setScore(std::int64_t order, int score)
     const std::optional<std::int64_t> current = currentOrder();
     Score entry = m_table.removeAt(row);
     entry.score = std::clamp(score, level::kMinimum, level::kMaximum);
+    entry.jury = juryOf(order);
     m_table.insertRanked(entry);
     afterRowsMoved(current);
     if (m_journal)
@@ -516,10 +523,53 @@ void MeterCore::restoreEntries(const std::vector<Score>& entries)
     for (const Score& entry : entries) {
         if (m_table.rowOf(entry.order) >= 0)
             continue;
-        m_table.insertRanked(entry);
+        Score weighed = entry;
+        weighed.jury = juryOf(entry.order);
+        m_table.insertRanked(weighed);
         restored.push_back(entry.order);
     }
     afterRowsMoved(current);
     if (m_journal && !restored.empty())
         m_journal->entriesRestored(restored);
+}
+
+void MeterCore::setJury(std::optional<jury::JuryStanding> base,
+                        std::map<std::int64_t, jury::JuryStanding> marked)
+{
+    m_jury = base;
+    m_juryMarked = std::move(marked);
+    weighTable();
+}
+
+std::optional<jury::JuryStanding> MeterCore::juryOf(std::int64_t order) const
+{
+    if (!m_jury)
+        return std::nullopt;
+    const auto found = m_juryMarked.find(order);
+    return found == m_juryMarked.end() ? m_jury : std::optional(found->second);
+}
+
+void MeterCore::giveJury()
+{
+    for (int row = 0; row < m_table.count(); ++row) {
+        if (m_jury || m_table.entry(row).jury)
+            m_table.setJuryOf(row, juryOf(m_table.entry(row).order));
+    }
+}
+
+void MeterCore::weighTable()
+{
+    bool weighed = m_jury.has_value();
+    for (int row = 0; row < m_table.count() && !weighed; ++row)
+        weighed = m_table.entry(row).jury.has_value();
+    // Without a jury, now or before, the table stands as the applause ranked it.
+    if (!weighed)
+        return;
+    const std::optional<std::int64_t> current = currentOrder();
+    const std::optional<std::int64_t> selected =
+        m_table.contains(m_selectedRow) ? std::optional(m_table.entry(m_selectedRow).order)
+                                        : std::nullopt;
+    m_table.reweigh([this](Score& entry) { entry.jury = juryOf(entry.order); });
+    m_currentIndex = current ? m_table.rowOf(*current) : -1;
+    m_selectedRow = selected ? m_table.rowOf(*selected) : -1;
 }

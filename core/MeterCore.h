@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // What one timer tick is given to work with. The meter listens only while the view or one
@@ -80,6 +81,16 @@ public:
     int turnSeconds() const { return m_turnTicks / kTicksPerSecond; }
     // Whole seconds left of the running window, rounded up; none while no window runs.
     std::optional<int> countdownSeconds() const;
+
+    // The jury's part in each contestant's result while the jury is on: the weights and
+    // highest mark (base, whose mark is none) and J by order of entry, a contestant without
+    // one standing at base. The table ranks by the results from now on; none ranks by the
+    // applause alone, as without a jury.
+    void setJury(std::optional<jury::JuryStanding> base,
+                 std::map<std::int64_t, jury::JuryStanding> marked);
+    bool juryOn() const { return m_jury.has_value(); }
+    // Whose turn ended last, once: the jury's marking opens for her then.
+    std::optional<std::int64_t> takeEndedTurn() { return std::exchange(m_endedTurn, std::nullopt); }
 
     // Back to the start of a turn; an abandoned entry keeps the score it reached.
     void reset();
@@ -182,6 +193,13 @@ private:
     std::optional<std::int64_t> currentOrder() const;
     // After the rows moved: the current index follows its contestant, the selection goes.
     void afterRowsMoved(std::optional<std::int64_t> current);
+    // Gives every entry its jury's part and ranks the table by it, the current contestant and
+    // the selection following their rows.
+    void weighTable();
+    // Gives the entries of a table loaded best first their jury's part, leaving the order as
+    // given (a clap-off may have set it).
+    void giveJury();
+    std::optional<jury::JuryStanding> juryOf(std::int64_t order) const;
     MeterState restingState() const { return m_useLeagueTable ? MeterState::NameEntry : MeterState::Measuring; }
     bool turnUnderWay() const { return m_state == MeterState::Measuring || m_state == MeterState::Summary; }
 
@@ -221,4 +239,7 @@ private:
     bool m_roomMeasured = false;
     CurveSource m_source;
     std::map<std::int64_t, std::vector<TurnCurve>> m_curves;  // finished turns, by order
+    std::optional<jury::JuryStanding> m_jury;                 // while the jury is on
+    std::map<std::int64_t, jury::JuryStanding> m_juryMarked;  // by order
+    std::optional<std::int64_t> m_endedTurn;
 };

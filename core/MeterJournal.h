@@ -6,6 +6,10 @@
 #include "brio/BRString.h"
 #include "brio/BRStringArray.h"
 #include "core/TurnCurve.h"
+#include "core/jury/JuryRules.h"
+
+#include <QDateTime>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -46,4 +50,15 @@ public:
     virtual void roundSwitched(int /*id*/, const brio::BRStringArray& /*waiting*/) {}
     virtual void clapOffStarted(int /*number*/, const brio::BRStringArray& /*names*/) {}
     virtual void clapOffEnded() {}
+    // The jury: a set-up (none: switched off) with each judge's token, in the set-up's order
+    // of judges; a contestant's marking opened or closed, under the set-up she is marked by;
+    // a judge's mark taken, in hundredths, one a criterion. A journal that keeps no jury need
+    // not hear them.
+    virtual void jurySetUp(const std::optional<jury::JuryRules>& /*rules*/,
+                           const QStringList& /*tokens*/) {}
+    virtual void markingChanged(std::int64_t /*order*/, bool /*open*/,
+                                const jury::JuryRules& /*rules*/) {}
+    virtual void markTaken(std::int64_t /*order*/, const QString& /*judge*/,
+                           const QString& /*markId*/, const std::vector<std::int32_t>& /*marks*/,
+                           const QDateTime& /*at*/) {}
 };

@@ -12,6 +12,7 @@
 namespace jury {
 struct JuryRules;
 struct JuryMark;
+struct JuryStanding;
 }  // namespace jury
 
 // The one order of every table the program shows, stores or exports: best result first,
@@ -37,6 +38,8 @@ constexpr Result resultOf(int applause)
 // (wA × applause + wJ × J / max × 100) / (wA + wJ), rounded half away from zero to a tenth.
 // J without a mark counts as 0; with the jury weighing 0 it is resultOf(applause) exactly.
 Result resultOf(int applause, const jury::JuryRules& rules, const jury::JuryMark& jury);
+// The same with the weights and the highest mark given apart from the rest of the set-up.
+Result resultOf(int applause, const jury::JuryStanding& jury);
 
 // One row of a table to rank.
 struct Row {

@@ -22,6 +22,27 @@ brio::BRStringArray waitingNames(const StoredEvent& event)
     return names;
 }
 
+// The stored jury back into the session; a judge whose token was not kept gets a new one.
+void restoreJury(MeterSession& session, const StoredJury& stored)
+{
+    std::vector<jury::Judge> judges;
+    if (stored.rules) {
+        for (qsizetype index = 0; index < stored.rules->judges.size(); ++index) {
+            const QString token = index < stored.tokens.size() ? stored.tokens[index] : QString();
+            judges.push_back(jury::Judge{stored.rules->judges[index].trimmed(),
+                                         token.isEmpty() && stored.tokens.isEmpty()
+                                             ? jury::newJudgeToken() : token});
+        }
+    }
+    std::map<std::int64_t, jury::Marking> markings;
+    for (const StoredJury::Marking& marking : stored.markings)
+        markings[marking.order] = jury::Marking{marking.open, marking.rules, {}, marking.opened};
+    std::vector<std::pair<std::int64_t, jury::GivenMark>> marks;
+    for (const StoredJury::Mark& mark : stored.marks)
+        marks.emplace_back(mark.order, jury::GivenMark{mark.judge, mark.markId, mark.marks, mark.at});
+    session.restoreJury(stored.rules, judges, std::move(markings), marks);
+}
+
 }  // namespace
 
 EventJournal::EventJournal(EventRecorder& recorder) : m_recorder(recorder), m_journal(recorder)
@@ -44,9 +65,12 @@ void EventJournal::resume(MeterSession& session, const StoredEvent& event)
         for (const StoredEntry& entry : round.entries)
             session.meter().restoreCurves(entry.order, entry.curves);
     }
+    restoreJury(session, event.jury);
     // The scores stand; the operator hears once that some curves are gone.
     if (event.unreadableCurves > 0)
         emit session.notice(StoreMessages::unreadableCurves());
+    if (event.jury.unreadable > 0)
+        emit session.notice(StoreMessages::unreadableJury());
     m_recorder.resumeEvent(event.id);
     QStringList waiting = event.preloadList.mid(std::max(0, event.preloadPosition));
     for (const StoredRound& round : event.rounds) {

@@ -8,6 +8,7 @@
 #include "core/ShowCommand.h"
 #include "core/TickGapWatch.h"
 #include "core/rounds/RoundBook.h"
+#include "show/jury/JuryDesk.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -17,9 +18,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace brio {
@@ -169,6 +172,49 @@ public:
     // Brings back a stored event's rounds (after restoreEvent brought the current one's).
     void restoreRounds(std::vector<rounds::Round> rounds, int current);
 
+    // The jury (MeterSessionJury.cpp). While it is on, marking opens for a contestant when
+    // her turn ends (not a clap-off's turn, which stays applause alone) and stays open until
+    // the operator closes it, and the table ranks by the results. Every change is recorded
+    // and shown.
+    const jury::JuryDesk& jury() const { return m_jury; }
+    std::variant<jury::RulesCheck, std::vector<jury::Judge>> setUpJury(const jury::JuryRules& rules);
+    void switchJuryOff();
+    bool revokeJudge(const QString& judge);
+    std::optional<QString> reissueJudge(const QString& judge);
+    bool openMarking(std::int64_t order);
+    bool closeMarking(std::int64_t order);
+    jury::MarkOutcome takeMark(const jury::MarkSent& sent);
+    // The contestant's name, wherever she is now (any round); empty for none.
+    QString contestantName(std::int64_t order) const;
+    // A contestant whose marking is open, with who has marked her ("3 of 5").
+    struct OpenMarking {
+        std::int64_t order = 0;
+        QString name;
+        QStringList markedBy;
+        int judges = 0;
+        // Nobody has marked her: closing now gives her J 0, which the operator is told first.
+        bool noMarksYet() const { return markedBy.isEmpty(); }
+    };
+    // The latest opened first.
+    std::vector<OpenMarking> openMarkings() const;
+    // A row of the current table as the jury's displays show it.
+    struct JuryRow {
+        std::int64_t order = 0;
+        QString name;
+        int applause = 0;
+        std::optional<jury::Hundredths> jury;  // J as shown, none without a mark
+        ranking::Result result;
+        bool pending = false;                  // marking still open: a display shows "…"
+
+        friend bool operator==(const JuryRow&, const JuryRow&) = default;
+    };
+    std::vector<JuryRow> juryRows() const;
+    // Brings back a stored event's jury (after restoreEvent).
+    void restoreJury(const std::optional<jury::JuryRules>& rules,
+                     const std::vector<jury::Judge>& judges,
+                     std::map<std::int64_t, jury::Marking> markings,
+                     const std::vector<std::pair<std::int64_t, jury::GivenMark>>& marks);
+
     // One tick of the clock, exactly as the timer runs it.
     void tickOnce();
     // Whether the 20 ms clock runs: only while a tick could change something, so that a
@@ -213,6 +259,11 @@ private:
     void finishClapOffWhenMeasured();
     // A turn that begins while scores are hidden is hidden too, and ends a reveal's podium.
     void followHiding();
+    // Opens the marking of a turn that has just ended (not a clap-off's), and gives the meter
+    // the jury's part in the results (none during a clap-off).
+    void followJury(std::optional<std::int64_t> ended);
+    void weighResults();
+    std::optional<std::int64_t> orderNamed(const QString& name) const;
 
     brio::BRAppConfig& m_settings;
     MeterCore m_meter;
@@ -236,4 +287,6 @@ private:
     rounds::RoundBook m_rounds;
     std::optional<rounds::Tie> m_clapOffOffer;
     std::optional<rounds::Tie> m_clapOff;  // running: the meter holds only the tied
+    jury::JuryDesk m_jury;
+    bool m_juryWeighedClapOff = false;  // the meter's results were last given during a clap-off
 };

@@ -6,6 +6,7 @@
 #include "brio/BRStringQt.h"
 #include "core/LevelDynamics.h"
 #include "core/TurnCurve.h"
+#include "store/JuryRecord.h"
 #include "store/SqliteConnection.h"
 #include "store/StoredTime.h"
 
@@ -226,6 +227,66 @@ bool readClapOffs(QSqlDatabase& database, StoredEvent& event, std::optional<QSql
     return !error;
 }
 
+// The latest set-up, the markings and the marks, in the order they came. A set-up that does
+// not read as one (another program's, say) is left out and counted, as is a mark of none.
+bool readJury(QSqlDatabase& database, StoredEvent& event, std::optional<QSqlError>& error)
+{
+    StoredJury& jury = event.jury;
+    QSqlQuery setUp(database);
+    if (!runForEvent(setUp,
+            "SELECT setup FROM jury_setup WHERE event_id = ? ORDER BY id DESC LIMIT 1", event.id,
+            error))
+        return false;
+    if (setUp.next() && !setUp.value(0).isNull()) {
+        const std::optional<juryrecord::SetUp> read =
+            juryrecord::setUpFromJson(setUp.value(0).toString());
+        if (read) {
+            jury.rules = read->rules;
+            jury.tokens = read->tokens;
+        } else {
+            ++jury.unreadable;
+        }
+    }
+    QSqlQuery markings(database);
+    if (!runForEvent(markings,
+            "SELECT entry_order, open, opened_ms, setup FROM jury_marking WHERE event_id = ?"
+            " ORDER BY entry_order",
+            event.id, error))
+        return false;
+    while (markings.next()) {
+        const std::optional<juryrecord::SetUp> read =
+            juryrecord::setUpFromJson(markings.value(3).toString());
+        if (!read) {
+            ++jury.unreadable;
+            continue;
+        }
+        jury.markings.push_back({markings.value(0).toLongLong(), markings.value(1).toInt() != 0,
+                                 timeFromStored(markings.value(2)), read->rules});
+    }
+    QSqlQuery marks(database);
+    if (!runForEvent(marks,
+            "SELECT entry_order, judge, mark_id, marks, given_ms FROM jury_mark WHERE event_id = ?"
+            " ORDER BY id",
+            event.id, error))
+        return false;
+    while (marks.next()) {
+        const std::optional<QList<int>> given = juryrecord::marksFromText(marks.value(3).toString());
+        if (!given) {
+            ++jury.unreadable;
+            continue;
+        }
+        jury.marks.push_back({marks.value(0).toLongLong(), marks.value(1).toString(),
+                              marks.value(2).toString(),
+                              std::vector<std::int32_t>(given->begin(), given->end()),
+                              timeFromStored(marks.value(4))});
+    }
+    for (QSqlQuery* query : {&setUp, &markings, &marks}) {
+        if (query->lastError().isValid())
+            error = query->lastError();
+    }
+    return !error;
+}
+
 // Puts the entries read into their rounds: the current round's are the event's entries.
 void sortIntoRounds(StoredEvent& event)
 {
@@ -286,10 +347,14 @@ std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection, int sch
             || !readClapOffs(connection.database(), event, error))
             return std::nullopt;
     }
+    // The jury from version 5 on; before, the event had none.
+    if (schemaVersion >= 5 && !readJury(connection.database(), event, error))
+        return std::nullopt;
     sortIntoRounds(event);
     for (StoredRound& round : event.rounds) {
         if (round.id == event.currentRound && !hasRoundRows)
             round.waiting = event.preloadList.mid(std::max(0, event.preloadPosition));
     }
+    weighEntries(event);
     return event;
 }

@@ -175,6 +175,21 @@ void EventRecorder::clapOffEnded()
     enqueue(StoreOp::ClapOffEnded{});
 }
 
+void EventRecorder::jurySetUp(const StoreOp::JurySetUp& setUp)
+{
+    enqueue(setUp);
+}
+
+void EventRecorder::markingChanged(const StoreOp::MarkingChanged& change)
+{
+    enqueue(change);
+}
+
+void EventRecorder::markTaken(const StoreOp::MarkTaken& mark)
+{
+    enqueue(mark);
+}
+
 void EventRecorder::eventEnded()
 {
     enqueue(StoreOp::EventEnded{});

@@ -67,6 +67,10 @@ public:
     void roundSwitched(int roundId, const QStringList& waiting);
     void clapOffStarted(int number, const QStringList& names);
     void clapOffEnded();
+    // The jury (see StoreOp): its set-up, a marking opened or closed, a mark taken.
+    void jurySetUp(const StoreOp::JurySetUp& setUp);
+    void markingChanged(const StoreOp::MarkingChanged& change);
+    void markTaken(const StoreOp::MarkTaken& mark);
     // File > Exit or closing the window: the event needs no resume offer.
     void eventEnded();
 

@@ -3,6 +3,7 @@
 
 #include "store/EventWriter.h"
 
+#include "store/JuryRecord.h"
 #include "store/SqliteConnection.h"
 #include "store/StoredTime.h"
 
@@ -110,6 +111,17 @@ EventWriter::EventWriter(SqliteConnection& connection)
           "SELECT current_round FROM event WHERE id = ?"))
     , m_insertClapOff(prepared(connection.database(),
           "INSERT OR REPLACE INTO clap_off (event_id, round_id, number, names) VALUES (?, ?, ?, ?)"))
+    , m_insertJurySetUp(prepared(connection.database(),
+          "INSERT INTO jury_setup (event_id, set_ms, setup) VALUES (?, ?, ?)"))
+    // Opened again, a marking keeps the set-up it first had.
+    , m_updateMarking(prepared(connection.database(),
+          "INSERT INTO jury_marking (event_id, entry_order, open, opened_ms, setup)"
+          " VALUES (?, ?, ?, ?, ?) ON CONFLICT (event_id, entry_order) DO UPDATE"
+          " SET open = excluded.open,"
+          " opened_ms = CASE WHEN excluded.open THEN excluded.opened_ms ELSE opened_ms END"))
+    , m_insertMark(prepared(connection.database(),
+          "INSERT INTO jury_mark (event_id, entry_order, judge, mark_id, marks, given_ms)"
+          " VALUES (?, ?, ?, ?, ?, ?)"))
 {
 }
 
@@ -324,4 +336,28 @@ std::optional<QSqlError> EventWriter::write(const StoreOp::ClapOffEnded&)
 {
     m_clapOff = 0;
     return std::nullopt;
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::JurySetUp& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    const QVariant setUp = op.rules ? QVariant(juryrecord::jsonOf(*op.rules, op.tokens)) : QVariant();
+    return run(m_insertJurySetUp, {*m_eventId, storedTime(op.at), setUp});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::MarkingChanged& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    return run(m_updateMarking, {*m_eventId, op.order, int(op.open), storedTime(op.at),
+                                    juryrecord::jsonOf(op.rules)});
+}
+
+std::optional<QSqlError> EventWriter::write(const StoreOp::MarkTaken& op)
+{
+    if (!m_eventId)
+        return std::nullopt;
+    return run(m_insertMark, {*m_eventId, op.order, op.judge, op.markId,
+                                 juryrecord::textOf(op.marks), storedTime(op.at)});
 }

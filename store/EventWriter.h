@@ -46,6 +46,9 @@ private:
     std::optional<QSqlError> write(const StoreOp::RoundSwitched& op);
     std::optional<QSqlError> write(const StoreOp::ClapOffStarted& op);
     std::optional<QSqlError> write(const StoreOp::ClapOffEnded& op);
+    std::optional<QSqlError> write(const StoreOp::JurySetUp& op);
+    std::optional<QSqlError> write(const StoreOp::MarkingChanged& op);
+    std::optional<QSqlError> write(const StoreOp::MarkTaken& op);
     std::optional<QSqlError> writeWaiting(const QStringList& waiting);
     std::optional<QSqlError> writeEach(QSqlQuery& query, const QList<qint64>& orders);
 
@@ -72,4 +75,7 @@ private:
     QSqlQuery m_currentRound;
     QSqlQuery m_readCurrentRound;
     QSqlQuery m_insertClapOff;
+    QSqlQuery m_insertJurySetUp;
+    QSqlQuery m_updateMarking;
+    QSqlQuery m_insertMark;
 };

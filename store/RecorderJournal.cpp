@@ -133,3 +133,20 @@ void RecorderJournal::clapOffEnded()
 {
     m_recorder.clapOffEnded();
 }
+
+void RecorderJournal::jurySetUp(const std::optional<jury::JuryRules>& rules,
+                                const QStringList& tokens)
+{
+    m_recorder.jurySetUp(StoreOp::JurySetUp{rules, tokens, QDateTime::currentDateTime()});
+}
+
+void RecorderJournal::markingChanged(std::int64_t order, bool open, const jury::JuryRules& rules)
+{
+    m_recorder.markingChanged(StoreOp::MarkingChanged{order, open, rules, QDateTime::currentDateTime()});
+}
+
+void RecorderJournal::markTaken(std::int64_t order, const QString& judge, const QString& markId,
+                                const std::vector<std::int32_t>& marks, const QDateTime& at)
+{
+    m_recorder.markTaken(StoreOp::MarkTaken{order, judge, markId, QList<int>(marks.begin(), marks.end()), at});
+}

@@ -38,6 +38,10 @@ public:
     void roundSwitched(int id, const brio::BRStringArray& waiting) override;
     void clapOffStarted(int number, const brio::BRStringArray& names) override;
     void clapOffEnded() override;
+    void jurySetUp(const std::optional<jury::JuryRules>& rules, const QStringList& tokens) override;
+    void markingChanged(std::int64_t order, bool open, const jury::JuryRules& rules) override;
+    void markTaken(std::int64_t order, const QString& judge, const QString& markId,
+                   const std::vector<std::int32_t>& marks, const QDateTime& at) override;
 
 private:
     EventRecorder& m_recorder;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/jury/JuryRules.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -112,6 +114,30 @@ struct ClapOffStarted {
 
 struct ClapOffEnded {};
 
+// The jury's set-up with each judge's token (none: the jury switched off).
+struct JurySetUp {
+    std::optional<jury::JuryRules> rules;
+    QStringList tokens;
+    QDateTime at;
+};
+
+// A contestant's marking opened or closed, with the set-up she is marked under.
+struct MarkingChanged {
+    qint64 order = 0;
+    bool open = false;
+    jury::JuryRules rules;
+    QDateTime at;
+};
+
+// A judge's mark as it came, in hundredths, one a criterion.
+struct MarkTaken {
+    qint64 order = 0;
+    QString judge;
+    QString markId;
+    QList<int> marks;
+    QDateTime at;
+};
+
 }  // namespace StoreOp
 
 using StoreOperation = std::variant<StoreOp::BeginEvent, StoreOp::ResumeEvent,
@@ -119,4 +145,4 @@ using StoreOperation = std::variant<StoreOp::BeginEvent, StoreOp::ResumeEvent,
     StoreOp::PreloadChanged, StoreOp::EventEnded, StoreOp::EntryRenamed, StoreOp::ScoreCorrected,
     StoreOp::EntriesRemoved, StoreOp::EntriesRestored, StoreOp::CurveStarted, StoreOp::CurveRead,
     StoreOp::RoundNamed, StoreOp::RoundRemoved, StoreOp::RoundSwitched, StoreOp::ClapOffStarted,
-    StoreOp::ClapOffEnded>;
+    StoreOp::ClapOffEnded, StoreOp::JurySetUp, StoreOp::MarkingChanged, StoreOp::MarkTaken>;

@@ -82,12 +82,41 @@ constexpr std::array version4 = {
     "ALTER TABLE entry ADD COLUMN clap_off INTEGER NOT NULL DEFAULT 0",
 };
 
+// The jury: each set-up of an event as it was made (the latest counts; a null set-up switched
+// the jury off), as JSON with the judges' tokens; each contestant's marking, open or closed,
+// with the set-up she is marked under; and every mark as it came, in whole hundredths, one a
+// criterion, the latest of a judge for a contestant counting.
+constexpr std::array version5 = {
+    "CREATE TABLE jury_setup ("
+    " id INTEGER PRIMARY KEY,"
+    " event_id INTEGER NOT NULL REFERENCES event(id),"
+    " set_ms INTEGER NOT NULL,"
+    " setup TEXT)",
+    "CREATE TABLE jury_marking ("
+    " event_id INTEGER NOT NULL REFERENCES event(id),"
+    " entry_order INTEGER NOT NULL,"
+    " open INTEGER NOT NULL,"
+    " opened_ms INTEGER NOT NULL,"
+    " setup TEXT NOT NULL,"
+    " PRIMARY KEY (event_id, entry_order)) WITHOUT ROWID",
+    "CREATE TABLE jury_mark ("
+    " id INTEGER PRIMARY KEY,"
+    " event_id INTEGER NOT NULL REFERENCES event(id),"
+    " entry_order INTEGER NOT NULL,"
+    " judge TEXT NOT NULL,"
+    " mark_id TEXT NOT NULL,"
+    " marks TEXT NOT NULL,"
+    " given_ms INTEGER NOT NULL)",
+    "CREATE INDEX jury_mark_of_event ON jury_mark (event_id)",
+};
+
 // steps[n] takes a file from version n to n + 1.
 constexpr std::array<std::span<const char* const>, currentVersion> steps = {
     std::span<const char* const>(version1),
     std::span<const char* const>(version2),
     std::span<const char* const>(version3),
     std::span<const char* const>(version4),
+    std::span<const char* const>(version5),
 };
 
 struct RequiredColumn {
@@ -96,7 +125,7 @@ struct RequiredColumn {
     int sinceVersion = 1;
 };
 
-constexpr std::array<RequiredColumn, 31> requiredColumns = {{
+constexpr std::array<RequiredColumn, 39> requiredColumns = {{
     {"event", "id"},
     {"event", "started_ms"},
     {"event", "ended_cleanly"},
@@ -128,6 +157,14 @@ constexpr std::array<RequiredColumn, 31> requiredColumns = {{
     {"event", "current_round", 4},
     {"entry", "round_id", 4},
     {"entry", "clap_off", 4},
+    {"jury_setup", "event_id", 5},
+    {"jury_setup", "setup", 5},
+    {"jury_marking", "entry_order", 5},
+    {"jury_marking", "open", 5},
+    {"jury_marking", "setup", 5},
+    {"jury_mark", "entry_order", 5},
+    {"jury_mark", "mark_id", 5},
+    {"jury_mark", "marks", 5},
 }};
 
 QSet<QString> columnsOf(SqliteConnection& connection, const QString& table,

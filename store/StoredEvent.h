@@ -5,12 +5,14 @@
 
 #include "core/Ranking.h"
 #include "core/TurnCurve.h"
+#include "core/jury/JuryResult.h"
 
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 // One league-table entry as kept in the results file. order counts the contestants of the
@@ -24,6 +26,8 @@ struct StoredEntry {
     std::vector<TurnCurve> curves;  // the turns' curves, first measured first
     int round = 0;    // the round's id
     int clapOff = 0;  // the number of the round's clap-off this turn was of; 0 for none
+    // While the event's jury is on: what it adds to the applause (see ranking::resultOf).
+    std::optional<jury::JuryStanding> jury = std::nullopt;
 
     friend bool operator==(const StoredEntry&, const StoredEntry&) = default;
 };
@@ -46,6 +50,30 @@ struct StoredRound {
     int clapOffsHeld = 0;
 };
 
+// The jury of an event as stored: its latest set-up (none: no jury, or switched off) with the
+// judges' tokens, each contestant's marking and every mark in the order it came.
+struct StoredJury {
+    std::optional<jury::JuryRules> rules;
+    QStringList tokens;  // one a judge of rules
+    struct Marking {
+        qint64 order = 0;
+        bool open = false;
+        QDateTime opened;
+        jury::JuryRules rules;
+    };
+    std::vector<Marking> markings;
+    struct Mark {
+        qint64 order = 0;
+        QString judge;
+        QString markId;
+        std::vector<std::int32_t> marks;  // hundredths, one a criterion
+        QDateTime at;
+    };
+    std::vector<Mark> marks;
+    // Stored set-ups or marks that could not be read, left out.
+    int unreadable = 0;
+};
+
 // One event: a show from its start to File > Exit. entries are those not cleared, best first.
 struct StoredEvent {
     qint64 id = 0;
@@ -64,6 +92,7 @@ struct StoredEvent {
     // scale): they come back as no curve, the scores as stored. See
     // StoreMessages::unreadableCurves for the one notice to show.
     int unreadableCurves = 0;
+    StoredJury jury;
 };
 
 // An event that stopped without File > Exit (a crash, a power cut) and has results is worth
@@ -80,6 +109,19 @@ inline bool needsResumeOffer(const StoredEvent& event)
     }
     return false;
 }
+
+// The entry's result: the applause, weighed with the jury's mark while the jury is on.
+ranking::Result resultOf(const StoredEntry& entry);
+
+// The jury's part in the result of the event's entries (not the clap-offs' turns, which are
+// the applause's alone) from its stored marks, each contestant's J under the set-up she was
+// marked by, ranked anew; none while the event has no jury.
+void weighEntries(StoredEvent& event);
+// The judge's mark of the contestant, the weighted mean of the criteria; none when not given.
+std::optional<jury::JuryMark> judgeMarkOf(const StoredJury& jury, qint64 order,
+                                          const QString& judge);
+// J of the contestant, none without a mark.
+std::optional<jury::JuryMark> juryMarkOf(const StoredJury& jury, qint64 order);
 
 // Whether the event used rounds: more than one, or its first renamed. An event that did not
 // is exported as before rounds.

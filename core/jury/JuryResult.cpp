@@ -102,10 +102,16 @@ namespace ranking {
 
 Result resultOf(int applause, const jury::JuryRules& rules, const jury::JuryMark& jury)
 {
-    const std::int64_t wA = rules.weights.applause;
-    const std::int64_t wJ = rules.weights.jury;
+    return resultOf(applause, jury::JuryStanding{rules.weights, rules.max, jury});
+}
+
+Result resultOf(int applause, const jury::JuryStanding& standing)
+{
+    const jury::JuryMark& jury = standing.mark;
+    const std::int64_t wA = standing.weights.applause;
+    const std::int64_t wJ = standing.weights.jury;
     // J / max × 100 is (sum / parts) / max × 100: every term over parts × max, in tenths.
-    const std::int64_t scale = (jury.given() ? jury.parts : 1) * std::max(rules.max, jury::Hundredths{1});
+    const std::int64_t scale = (jury.given() ? jury.parts : 1) * std::max(standing.max, jury::Hundredths{1});
     const std::int64_t numerator = 10 * (wA * applause * scale + wJ * jury.sum * 100);
     const std::int64_t denominator = std::max<std::int64_t>(wA + wJ, 1) * scale;
     return Result{static_cast<std::int32_t>(roundedQuotient(numerator, denominator))};

@@ -28,12 +28,24 @@ struct JuryMark {
     bool given() const { return parts > 0; }
     // J in hundredths of a point, rounded half away from zero; 0 without a mark.
     Hundredths hundredths() const;
+
+    friend bool operator==(const JuryMark&, const JuryMark&) = default;
 };
 
 // J from the judges' marks: each judge's weighted mean of the criteria, the highest and lowest
 // dropped where the rules say so and at least four judges marked, then their mean. Marks
 // whose count does not fit the criteria are left out rather than guessed at.
 JuryMark juryMarkOf(const JuryRules& rules, const std::vector<JudgeMarks>& marks);
+
+// What the ranking needs of the jury for one contestant: the weights of the show, the highest
+// mark of the set-up she was marked under, and J as it stands (see ranking::resultOf).
+struct JuryStanding {
+    Weights weights;
+    Hundredths max = 10 * kPoint;
+    JuryMark mark;
+
+    friend bool operator==(const JuryStanding&, const JuryStanding&) = default;
+};
 
 // A table's row for the awards.
 struct AwardRow {

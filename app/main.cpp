@@ -160,7 +160,7 @@ int main(int argc, char** argv)
     // The store first, the application object second; they go in the reverse order.
     AppConfig config;
     buildProductConfig(config);
-    Application application(config, request.audioFile, request.showControlPort);
+    Application application(config, request.audioFiles, request.showControlPort);
     application.start();
     return QApplication::exec();
 }

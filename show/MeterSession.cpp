@@ -82,7 +82,9 @@ void MeterSession::tickOnce()
 {
     // A tick may end an equal turn, and with it name entry may begin.
     const bool windowRuns = m_meter.countdownSeconds().has_value();
-    if (m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt)) {
+    const bool changed = m_meter.tick(tickInput(), measuredNow());
+    followDuelSides();
+    if (changed) {
         if (windowRuns && !m_meter.countdownSeconds())
             emit equalTurnRanOut();
         showChanges();
@@ -107,6 +109,7 @@ void MeterSession::followClock()
 
 void MeterSession::showChanges()
 {
+    followDuel();
     finishClapOffWhenMeasured();
     followClock();
     followHiding();
@@ -251,6 +254,11 @@ void MeterSession::carryOut(const ShowCommand& command, SpaceSource from)
         break;
     case ShowCommand::Kind::Reveal:
         reveal();
+        break;
+    case ShowCommand::Kind::Duel:
+        if (const QString refused = startDuel(command.names, command.left, command.right);
+            !refused.isEmpty())
+            emit notice(refused);
         break;
     }
 }

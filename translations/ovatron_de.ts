@@ -85,8 +85,8 @@
         <translation>DATEI</translation>
     </message>
     <message>
-        <source>Measure the sound of the WAV file FILE, played in a loop, instead of the microphone (for rehearsals and tests).</source>
-        <translation>Den Klang der WAV-Datei DATEI in einer Schleife messen statt des Mikrofons (für Proben und Tests).</translation>
+        <source>Measure the sound of the WAV file FILE, played in a loop, instead of the microphone (for rehearsals and tests); given up to four times, each file is one microphone, in order.</source>
+        <translation>Den Klang der WAV-Datei DATEI in einer Schleife messen statt des Mikrofons (für Proben und Tests); bis zu viermal angegeben ist jede Datei ein Mikrofon, der Reihe nach.</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>

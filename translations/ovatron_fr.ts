@@ -85,8 +85,8 @@
         <translation>FICHIER</translation>
     </message>
     <message>
-        <source>Measure the sound of the WAV file FILE, played in a loop, instead of the microphone (for rehearsals and tests).</source>
-        <translation>Mesurer le son du fichier WAV FICHIER, joué en boucle, au lieu du microphone (pour les répétitions et les tests).</translation>
+        <source>Measure the sound of the WAV file FILE, played in a loop, instead of the microphone (for rehearsals and tests); given up to four times, each file is one microphone, in order.</source>
+        <translation>Mesurer le son du fichier WAV FICHIER, joué en boucle, au lieu du microphone (pour les répétitions et les tests) ; donné jusqu'à quatre fois, chaque fichier est un microphone, dans l'ordre.</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>

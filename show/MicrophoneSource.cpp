@@ -254,7 +254,13 @@ void MicrophoneSource::microphoneFloorMeasured(std::size_t index, double floorLu
         m_microphones[i].input->setCalibration(calibrationOf(spots[i]));
     }
     tellCurveSource();
-    emit roomMeasured(roomCalibrationWarnings(places(), measured.loudness));
+    // Told once every input's own report of its floor has gone round.
+    QMetaObject::invokeMethod(
+        this,
+        [this, warnings = roomCalibrationWarnings(places(), measured.loudness)] {
+            emit roomMeasured(warnings);
+        },
+        Qt::QueuedConnection);
 }
 
 void MicrophoneSource::microphoneFailed(std::size_t index, const QString& message)

@@ -6,6 +6,7 @@
 #include "audio/LoudnessMapping.h"
 #include "show/MicrophoneInput.h"
 #include "show/MicrophoneSource.h"
+#include "show/RoomCalibration.h"
 #include "widgets/dialogs/TurnLengthDialog.h"
 
 #include <QComboBox>
@@ -147,6 +148,13 @@ void MicrophoneDialog::measureRoom()
 
 void MicrophoneDialog::takeFloor(double floorLufs)
 {
+    if (m_measuringAll) {
+        // Measured with the others: the source stores each floor, a silent one's not at all.
+        if (floorLufs >= kSilentMicrophoneLufs)
+            m_floor = audio::roundToTenth(floorLufs);
+        showFloor();
+        return;
+    }
     m_floor = audio::roundToTenth(floorLufs);
     m_measure->setEnabled(true);
     m_status->setText(tr("The room is measured."));
@@ -210,6 +218,7 @@ void MicrophoneDialog::measureAll()
         m_status->setText(tr("No microphone is heard: check the inputs and try again."));
         return;
     }
+    m_measuringAll = true;
     m_measureAll->setEnabled(false);
     m_measure->setEnabled(false);
     m_status->setText(tr("Listening to the room for 3 seconds: please keep quiet."));
@@ -217,6 +226,7 @@ void MicrophoneDialog::measureAll()
 
 void MicrophoneDialog::takeRoom(const QStringList& warnings)
 {
+    m_measuringAll = false;
     m_measureAll->setEnabled(true);
     m_measure->setEnabled(true);
     m_status->setText(warnings.isEmpty() ? tr("Each microphone's floor is measured.")

@@ -82,4 +82,5 @@ private:
     QList<QProgressBar*> m_roomBars;
     QList<QLabel*> m_roomPlaces;
     bool m_duelWanted = false;
+    bool m_measuringAll = false;  // the room's floors are the source's to store
 };

@@ -12,10 +12,10 @@
 #include <atomic>
 #include <future>
 
-Application::Application(AppConfig& config, const QString& audioFile,
+Application::Application(AppConfig& config, const QStringList& audioFiles,
                          std::optional<int> showControlPort)
     : m_config(config),
-      m_audioFile(audioFile),
+      m_audioFiles(audioFiles),
       m_showControlPort(showControlPort),
       m_show(config, defaultDatabasePath())
 {
@@ -56,7 +56,7 @@ void Application::start()
     if (!status.message.isEmpty())
         m_window->showNotice(status.message);
     // Faults of the sound input arrive as notices once the window shows.
-    m_show.microphone().begin(m_audioFile);
+    m_show.microphone().begin(m_audioFiles);
 }
 
 void Application::beginOrResumeEvent()

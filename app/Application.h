@@ -8,6 +8,7 @@
 #include "widgets/MainWindow.h"
 
 #include <QPointer>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,9 +17,9 @@
 // resume an event that was cut off.
 class Application {
 public:
-    // audioFile: a WAV file that stands in for the microphone; empty for the device.
+    // audioFiles: WAV files that stand in for the microphones, one each; none for the devices.
     // showControlPort: show control on for this run, on that port.
-    explicit Application(AppConfig& config, const QString& audioFile = {},
+    explicit Application(AppConfig& config, const QStringList& audioFiles = {},
                          std::optional<int> showControlPort = std::nullopt);
     ~Application();
     Application(const Application&) = delete;
@@ -32,7 +33,7 @@ private:
     void beginOrResumeEvent();
 
     AppConfig& m_config;
-    QString m_audioFile;
+    QStringList m_audioFiles;
     std::optional<int> m_showControlPort;
     Show m_show;
     QPointer<MainWindow> m_window;

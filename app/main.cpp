@@ -165,7 +165,7 @@ int main(int argc, char** argv)
     warmUp.awaitFonts();
     installFontSubstitutes();
     QApplication::setWindowIcon(programIconOf(warmUp.iconPictures()));
-    Application application(config, request.audioFile, request.showControlPort);
+    Application application(config, request.audioFiles, request.showControlPort);
     application.start();
     return QApplication::exec();
 }

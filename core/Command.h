@@ -50,4 +50,5 @@ enum class Command {
     HideScores,
     Reveal,
     EndReveal,  // Esc during a reveal; no menu item carries it
+    Duel,       // a turn of the hall's two sides, each heard by its own microphones
 };

@@ -23,7 +23,8 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
     const QCommandLineOption audioFile(
         QStringList{QStringLiteral("audio-file")},
         translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Measure the sound of the WAV file FILE, played in a loop, instead of the "
-                   "microphone (for rehearsals and tests).")),
+                   "microphone (for rehearsals and tests); given up to four times, each file is "
+                   "one microphone, in order.")),
         translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "FILE")));
     const QCommandLineOption showControl(
         QStringList{QStringLiteral("show-control")},
@@ -62,7 +63,13 @@ CommandLineRequest parseCommandLine(const QStringList& arguments)
                        QCoreApplication::applicationVersion();
         return request;
     }
-    request.audioFile = parser.value(audioFile);
+    request.audioFiles = parser.values(audioFile);
+    if (request.audioFiles.size() > kMaxAudioFiles) {
+        request.action = CommandLineRequest::Action::Error;
+        request.text = translated("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "--audio-file is given %1 times: at most %2 files, one for each microphone."))
+                           .arg(request.audioFiles.size()).arg(kMaxAudioFiles);
+        return request;
+    }
     if (parser.isSet(showControl)) {
         bool number = false;
         const int port = parser.value(showControl).toInt(&number);

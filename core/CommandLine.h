@@ -20,10 +20,13 @@ struct CommandLineRequest {
     Action action = Action::Run;
     QString exportFile;  // with Export: a .csv or .pdf file
     QString exportRound;  // with Export: only the round of this name; empty for the event
-    QString audioFile;   // a WAV file that stands in for the microphone; empty for none
+    QStringList audioFiles;  // WAV files that stand in for the microphones, in order; none for none
     std::optional<int> showControlPort;  // show control on for this run, on this port
     QString text;        // with ShowHelp, ShowVersion or Error: what to print
 };
+
+// As many microphones as the room may have, each one --audio-file at most.
+inline constexpr int kMaxAudioFiles = 4;
 
 // Reads the arguments (the program's name first, as QCoreApplication::arguments() gives
 // them). Help and errors are worded in the installed translation; the version is the

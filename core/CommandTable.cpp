@@ -77,6 +77,7 @@ constexpr CommandEntry kCommands[] = {
      {"F9", nullptr}},
     {Command::SwitchRound, "switchRound", nullptr, nullptr, {}},
     {Command::EndReveal, "endReveal", nullptr, nullptr, {"Esc", nullptr}},
+    {Command::Duel, "duel", QT_TRANSLATE_NOOP("CommandTable", "Due&l..."), nullptr, {}},
 };
 
 constexpr std::optional<Command> kSeparator;
@@ -92,7 +93,7 @@ constexpr std::optional<Command> kEditItems[] = {
     Command::EditFont,        Command::UseLeagueTable,    Command::ClearLeagueTable,
     Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
     Command::UseMicrophone,   Command::MicrophoneSettings,
-    Command::TurnLength,
+    Command::Duel,            Command::TurnLength,
 };
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,

@@ -59,6 +59,11 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
     case Command::ClapOff:
         return CommandState{.enabled = context.roundsMayChange && context.clapOffOffered,
                             .checked = false};
+    case Command::Duel:
+        // The microphones measure a duel, which begins between turns only.
+        return CommandState{.enabled = context.microphoneInUse && context.roundsMayChange &&
+                                       meter.state() != MeterState::Measuring,
+                            .checked = false};
     case Command::HideScores:
         return CommandState{.enabled = true, .checked = context.hideScores};
     case Command::Reveal:

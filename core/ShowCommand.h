@@ -23,6 +23,7 @@ struct ShowCommand {
         SwitchRound,   // to the round called name
         RenameRound,   // the round called name, to `to`
         Reveal,    // the next hidden score (see MeterSession::reveal)
+        Duel,      // a turn of two sides, `names` (two), heard by the places `left` and `right`
     };
     Kind kind = Kind::Enter;
     QString name;       // with Contestant: never without a printable character
@@ -32,6 +33,8 @@ struct ShowCommand {
     int best = 0;            // with NewRound: how many of each go on
     bool shareTies = false;  // with NewRound: all tied at a cut go on
     QString to = {};         // with RenameRound
+    QStringList left = {};   // with Duel: the places of the microphones that hear each side
+    QStringList right = {};
 
     friend bool operator==(const ShowCommand&, const ShowCommand&) = default;
 };

@@ -41,7 +41,8 @@ bool sameWholeFrame(const StageFrame& before, const StageFrame& after)
     return before.view == after.view && before.look == after.look &&
            before.winners == after.winners && before.tableInUse == after.tableInUse &&
            before.measuring == after.measuring && before.podium == after.podium &&
-           before.levelHidden == after.levelHidden && before.pair == after.pair;
+           before.levelHidden == after.levelHidden && before.pair == after.pair &&
+           before.duel == after.duel;
 }
 
 const StageRow* rowInSlot(const StageFrame& frame, int slot)
@@ -242,6 +243,7 @@ StageFrame stageFrameOf(const MeterCore& meter, const Rect& view, const StageLoo
         return frame;
     }
     frame.countdown = moment.countdown;
+    frame.duel = moment.duel;
     frame.measuring = meter.state() == MeterState::Measuring;
     const int current = meter.currentIndex();
     frame.levelHidden = table.contains(current) && isHidden(moment.reveal, table.entry(current).order);

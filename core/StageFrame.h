@@ -69,6 +69,23 @@ struct PodiumPlace {
     friend bool operator==(const PodiumPlace&, const PodiumPlace&) = default;
 };
 
+// A duel's side on the Stage: its name heads its own meter.
+struct StageDuelSide {
+    brio::BRString name;
+    int level = 0;
+    int score = 0;
+    friend bool operator==(const StageDuelSide&, const StageDuelSide&) = default;
+};
+
+// A duel: two meters side by side in place of the one, and its verdict once it is over.
+struct StageDuel {
+    StageDuelSide left;
+    StageDuelSide right;
+    bool over = false;
+    QString verdict;  // "Blue House wins", "Draw"; empty while it runs
+    friend bool operator==(const StageDuel&, const StageDuel&) = default;
+};
+
 // What the Stage shows beside the meter: the winners instead of the table, the equal turn's
 // countdown, and whether the current contestant has just taken the lead.
 struct StageMoment {
@@ -80,6 +97,7 @@ struct StageMoment {
     std::optional<int> glideFrom;
     int glideProgress = stage::kGlideSteps;
     int confettiMilliseconds = -1;  // since the winners began to show; -1 for none
+    std::optional<StageDuel> duel;  // a duel running, or over until the next turn
 };
 
 // What the Stage look shows in one frame, and nothing it does not show. Two of them tell
@@ -101,6 +119,7 @@ struct StageFrame {
     std::vector<StagePairCard> pair;  // the last two hidden, side by side above the other rows
     std::optional<StageGlide> glide;
     std::vector<stage::ConfettiPiece> confetti;
+    std::optional<StageDuel> duel;
 };
 
 // The slot the current row stands in, -1 when it is not shown.

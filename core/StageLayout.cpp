@@ -304,4 +304,24 @@ Podium podiumLayout(const Layout& layout)
     return podium;
 }
 
+DuelSideRects duelSideRects(const Layout& layout, int side)
+{
+    const Rect& column = layout.column;
+    const int half = column.width() / 2;
+    const int left = column.left + (side == 0 ? 0 : half);
+    const int right = side == 0 ? column.left + half : column.right;
+    const Rect& number = layout.levelNumber;
+    const int nameBottom = number.top + number.height() / 2;
+    const int barWidth = std::min(layout.track.width(), half / 2);
+    const int barLeft = left + (half - barWidth) / 2;
+    return DuelSideRects{Rect{left, number.top, right, nameBottom},
+                         Rect{left, nameBottom, right, number.bottom},
+                         Rect{barLeft, layout.track.top, barLeft + barWidth, layout.track.bottom}};
+}
+
+Rect duelFillRect(const DuelSideRects& side, int level)
+{
+    return Rect{side.track.left, trackTop(side.track, level), side.track.right, side.track.bottom};
+}
+
 }  // namespace stage

@@ -147,4 +147,15 @@ struct Podium {
 };
 Podium podiumLayout(const Layout& layout);
 
+// A duel's side, the left or the right half of the meter's column: its name on top, the
+// number (its level while it runs, its held level once over), and a bar of its own as wide as
+// the meter's, filled as fillRect fills the meter's.
+struct DuelSideRects {
+    Rect name;
+    Rect number;
+    Rect track;
+};
+DuelSideRects duelSideRects(const Layout& layout, int side);
+Rect duelFillRect(const DuelSideRects& side, int level);
+
 }  // namespace stage

@@ -67,7 +67,10 @@ public:
             drawConfetti();
             return;
         }
-        drawMeterColumn();
+        if (m_frame.duel)
+            drawDuel(*m_frame.duel);
+        else
+            drawMeterColumn();
         if (!m_frame.pair.empty())
             drawPair();
         if (m_frame.tableInUse)
@@ -155,6 +158,37 @@ private:
         fill(stage::peakTickRect(m_layout, m_frame.peak), m_palette.current);
         drawText(stage::peakNumberRect(m_layout, m_frame.peak), QString::number(m_frame.peak),
                  m_scene.fonts.scale, m_scene.texts.scale, Align::Left, m_palette.current);
+    }
+
+    // Two meters side by side, each headed by its side's name; the verdict where the
+    // new-leader line stands.
+    void drawDuel(const StageDuel& duel)
+    {
+        if (duel.over) {
+            fill(m_layout.leaderLine, m_palette.leaderBand);
+            drawText(m_layout.leaderLine, duel.verdict, m_scene.fonts.row, m_scene.texts.row,
+                     Align::Centre, m_palette.leaderText, true);
+        }
+        const StageDuelSide* sides[] = {&duel.left, &duel.right};
+        for (int side = 0; side < 2; ++side) {
+            const stage::DuelSideRects rects = stage::duelSideRects(m_layout, side);
+            drawText(rects.name, brio::toQString(sides[side]->name), m_scene.fonts.row,
+                     m_scene.texts.row, Align::Centre, m_palette.text, true);
+            drawText(rects.number,
+                     QString::number(duel.over ? sides[side]->score : sides[side]->level),
+                     m_scene.fonts.large, m_scene.texts.large, Align::Centre,
+                     duel.over ? m_palette.current : m_palette.text);
+            fill(rects.track, m_palette.track);
+            const layout::Rect level = stage::duelFillRect(rects, duel.over ? sides[side]->score
+                                                                            : sides[side]->level);
+            if (!reaches(level))
+                continue;
+            QLinearGradient gradient(0, rects.track.bottom, 0, rects.track.top);
+            gradient.setColorAt(0, colorOf(m_palette.fillCool));
+            gradient.setColorAt(0.5, colorOf(m_palette.fill));
+            gradient.setColorAt(1, colorOf(m_palette.fillHot));
+            m_painter.fillRect(toQRect(level), QBrush(gradient));
+        }
     }
 
     void drawScale()

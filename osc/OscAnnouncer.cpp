@@ -53,6 +53,14 @@ std::vector<OscMessage> oscAnnouncements(const OscFacts& before, const OscFacts&
         said.push_back(OscMessage{"/ovatron/leader", {now.current, now.score}});
     if (now.countdown && now.countdown != before.countdown)
         said.push_back(OscMessage{"/ovatron/countdown", {std::int32_t{*now.countdown}}});
+    if (now.duelEnded.size() == 2 && before.duelEnded != now.duelEnded) {
+        OscMessage ended{"/ovatron/duel/end", {}};
+        for (const auto& [name, score] : now.duelEnded) {
+            ended.arguments.emplace_back(name);
+            ended.arguments.emplace_back(std::int32_t{score});
+        }
+        said.push_back(std::move(ended));
+    }
     if (now.winners && !before.winners) {
         OscMessage winners{"/ovatron/winners", {}};
         for (const auto& [name, score] : now.podium) {

@@ -249,6 +249,45 @@ RemoteReply clapOff(const QJsonObject& body, const ShowState& state)
     return accepted(command);
 }
 
+// A side of a duel: one place, or a list of them, each a microphone's.
+QStringList placesOf(const QJsonValue& value)
+{
+    if (value.isString())
+        return value.toString().trimmed().isEmpty() ? QStringList{} : QStringList{value.toString().trimmed()};
+    bool ok = false;
+    QStringList places = stringsOf(value, ok);
+    for (QString& place : places)
+        place = place.trimmed();
+    return ok && !places.isEmpty() && !places.contains(QString()) ? places : QStringList{};
+}
+
+// {"left": "Left", "right": ["Right", "Balcony"], "names": ["Blue House", "Red House"]}
+RemoteReply duel(const QByteArray& body, const ShowState& state)
+{
+    const std::optional<QJsonObject> object = bodyObject(body);
+    if (!object)
+        return error(400, "the body must be a JSON object");
+    RemoteCommand command{RemoteCommand::Kind::Duel, {}, false};
+    command.left = placesOf(object->value(QStringLiteral("left")));
+    command.right = placesOf(object->value(QStringLiteral("right")));
+    if (command.left.isEmpty() || command.right.isEmpty())
+        return error(400, "\"left\" and \"right\" must each name a microphone's place, or a list of them");
+    for (const QString& place : command.left) {
+        if (command.right.contains(place, Qt::CaseInsensitive))
+            return errorText(400, QStringLiteral("\"%1\" cannot hear both sides").arg(place));
+    }
+    bool ok = false;
+    command.names = stringsOf(object->value(QStringLiteral("names")), ok);
+    const auto shown = [](const QString& name) {
+        return !withoutSurroundingBlanks(nameCharacters(brio::fromQString(name))).empty();
+    };
+    if (!ok || command.names.size() != 2 || !shown(command.names[0]) || !shown(command.names[1]))
+        return error(400, "\"names\" must be the two sides' names");
+    if (state.state == MeterState::Measuring || state.clapOffRunning)
+        return error(409, "a duel starts between turns only");
+    return accepted(command);
+}
+
 RemoteReply roundCommand(const RemoteRequest& request, const ShowState& state)
 {
     const std::optional<QJsonObject> body = bodyObject(request.body);
@@ -385,7 +424,7 @@ RemoteReply RequestHandler::route(const RemoteRequest& request, const ShowState&
     const bool roundPath = path == u"/api/round" || path == u"/api/clapoff" ||
                            path == u"/api/round/current" || path == u"/api/round/rename";
     const bool command = plain != std::end(plainCommands) || path == u"/api/contestant" ||
-                         path == u"/api/applause" || roundPath;
+                         path == u"/api/applause" || path == u"/api/duel" || roundPath;
     if (!command)
         return error(404, "no such address");
     if (!post)
@@ -394,6 +433,8 @@ RemoteReply RequestHandler::route(const RemoteRequest& request, const ShowState&
         return contestant(request, state);
     if (path == u"/api/applause")
         return applause(request.body);
+    if (path == u"/api/duel")
+        return duel(request.body, state);
     if (roundPath)
         return roundCommand(request, state);
     return accepted(RemoteCommand{plain->second, {}, false});

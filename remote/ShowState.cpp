@@ -106,6 +106,24 @@ QByteArray showStateJson(const ShowState& state)
         {"winners", state.winners},
         {"hidden", QJsonArray::fromStringList(state.hidden)},
     };
+    if (!state.microphones.empty()) {
+        QJsonArray microphones;
+        for (const ShowMicrophone& microphone : state.microphones)
+            microphones.append(QJsonObject{{"place", microphone.place},
+                                           {"level", microphone.level},
+                                           {"live", microphone.live}});
+        object.insert(QStringLiteral("microphones"), microphones);
+    }
+    if (state.duel) {
+        const auto side = [](const ShowDuelSide& shown) {
+            return QJsonObject{{"name", shown.name}, {"level", shown.level}, {"score", shown.score}};
+        };
+        object.insert(QStringLiteral("duel"),
+                      QJsonObject{{"left", side(state.duel->left)},
+                                  {"right", side(state.duel->right)},
+                                  {"winner", state.duel->winner ? QJsonValue(*state.duel->winner)
+                                                                : QJsonValue()}});
+    }
     if (!state.rounds.empty()) {
         object.insert(QStringLiteral("round"), state.round);
         object.insert(QStringLiteral("rounds"), rounds);

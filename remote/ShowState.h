@@ -32,6 +32,26 @@ struct ShowRound {
     rounds::RoundStandings standings;
 };
 
+// One of the room's microphones as show control reports it.
+struct ShowMicrophone {
+    QString place;
+    int level = 0;  // above its own floor, 0..100
+    bool live = false;
+};
+
+// A duel's side as show control reports it: its name, level now and held level.
+struct ShowDuelSide {
+    QString name;
+    int level = 0;
+    int score = 0;
+};
+
+struct ShowDuel {
+    ShowDuelSide left;
+    ShowDuelSide right;
+    std::optional<QString> winner;  // a side's name or "draw" once it is over; none before
+};
+
 // Everything a remote display or controller is told about the show.
 struct ShowState {
     MeterState state = MeterState::NameEntry;
@@ -56,6 +76,10 @@ struct ShowState {
     // The names whose scores the audience does not see yet (their scores are in the table:
     // operators' tools need them); a page for the audience shows "?" instead.
     QStringList hidden;
+    // The room's microphones while the microphone measures; empty while the keyboard does.
+    std::vector<ShowMicrophone> microphones;
+    // The duel running, or the last one until the next turn.
+    std::optional<ShowDuel> duel;
 };
 
 ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners = false,

@@ -12,7 +12,9 @@
 # after the level reached 100, stage-moving with the level moving, stage-idle at rest in name
 # entry with sound cues on, stage-glide while a new turn's row climbs past eight others (each
 # overtaking glides), stage-confetti while the winners' confetti falls; show control's overlay
-# connected at rest with cues on is sc-rest. The same bare window
+# connected at rest with cues on is sc-rest. The microphones as the input, a sound file standing
+# in for each, a turn under way: mic-one with one microphone, mic-two with two (two capture
+# threads, the room's level their energy mean every tick). The same bare window
 # repainting only one marker-sized patch every 20 ms gives the floor: what Qt and the X server
 # take for any small change per tick, however little is drawn. Each figure is the median of
 # the runs (each column on its own); each run starts the program afresh. The shared objects
@@ -283,6 +285,29 @@ measure_program_run() {
   stop_process "$app_pid"
 }
 
+# A turn measured by one microphone (phase mic-one), then by two (mic-two), each a copy of the
+# same room's noise played in a loop, as --audio-file stands in for a microphone.
+measure_microphones_run() {
+  local run="$1" files=() count
+  [ -f "$work/room.wav" ] || /usr/bin/python3 -c '
+import random, struct, sys, wave
+out = wave.open(sys.argv[1], "wb")
+out.setnchannels(1); out.setsampwidth(2); out.setframerate(48000)
+random.seed(7)
+out.writeframes(b"".join(struct.pack("<h", int(random.gauss(0, 2000))) for _ in range(48000 * 4)))
+' "$work/room.wav"
+  for count in one two; do
+    files+=(--audio-file "$work/room.wav")
+    prepare_home "mic-$count.$run" "UseMicrophone=1"
+    start_app "$work/mic-$count.$run.log" "$program" "${files[@]}"
+    xdotool type --delay 50 "Ana"
+    xdotool key Return
+    pause 1
+    measure_phase "mic-$count"
+    stop_process "$app_pid"
+  done
+}
+
 # Show control and OSC on, the meter at rest and nobody sending (phase osc-rest); show control
 # on: the level held at 100 with nobody connected (phase sc-held), then the
 # level moving with one overlay's live WebSocket connected (phase sc-moving), whose messages
@@ -473,7 +498,7 @@ print_report() {
   echo
   printf '%-12s %9s %7s %9s %9s %9s %8s %8s\n' phase "CPU prog" "CPU X" "CPU sum" "Mpixel/s" "frames/s" "RSS MiB" "PSS MiB"
   for phase in held moving idle bare floor stage-rest stage-moving stage-idle stage-glide \
-      stage-confetti sc-held sc-moving sc-rest osc-rest; do
+      stage-confetti sc-held sc-moving sc-rest osc-rest mic-one mic-two; do
     cpu_p="$(phase_median "$phase" 2)"
     cpu_x="$(phase_median "$phase" 3)"
     mpix="$(phase_median "$phase" 4)"
@@ -489,7 +514,8 @@ print_report() {
   echo "   entry with cues on; glide: 2 s of a turn climbing past 8 rows; confetti: 4 s of the winners' burst;"
   echo " sc-rest: one overlay connected, at rest, cues on ($(awk '$1 == "rest-messages" { print $2 }' "$work/results" | median) messages/s);"
   echo " sc-held, sc-moving: show control on, nobody connected / one overlay connected;"
-  echo " osc-rest: show control and OSC on, the meter at rest, nobody sending)"
+  echo " osc-rest: show control and OSC on, the meter at rest, nobody sending;"
+  echo " mic-one, mic-two: a turn measured by one microphone / two, each a sound file)"
   $show_control && awk -v p="$(phase_median sc-moving 2)" -v p0="$(phase_median moving 2)" \
       -v rate="$(awk '$1 == "messages" { print $2 }' "$work/results" | median)" "$awk_ratio"'
      BEGIN { printf "with one overlay: program CPU %.1f %% beside %.1f %% without (%s), %.1f messages/s\n",
@@ -542,6 +568,8 @@ for ((run = 1; run <= runs; run++)); do
     echo "  run $run: program with show control" >&2
     measure_show_control_run "$run"
   fi
+  echo "  run $run: one microphone and two" >&2
+  measure_microphones_run "$run"
   echo "  run $run: the Stage look" >&2
   measure_stage_run "$run"
   echo "  run $run: bare window" >&2

@@ -82,7 +82,9 @@ void MeterSession::tickOnce()
 {
     // A tick may end an equal turn, and with it name entry may begin.
     const bool windowRuns = m_meter.countdownSeconds().has_value();
-    if (m_meter.tick(tickInput(), m_measured ? m_measured() : std::nullopt)) {
+    const bool changed = m_meter.tick(tickInput(), measuredNow());
+    followDuelSides();
+    if (changed) {
         if (windowRuns && !m_meter.countdownSeconds())
             emit equalTurnRanOut();
         showChanges();
@@ -110,6 +112,7 @@ void MeterSession::showChanges()
     // Whose turn just ended, taken while it is known whether it was a clap-off's.
     const std::optional<std::int64_t> ended = m_meter.takeEndedTurn();
     const bool clapOffTurn = m_clapOff.has_value();
+    followDuel();
     finishClapOffWhenMeasured();
     followJury(clapOffTurn ? std::nullopt : ended);
     followClock();
@@ -255,6 +258,11 @@ void MeterSession::carryOut(const ShowCommand& command, SpaceSource from)
         break;
     case ShowCommand::Kind::Reveal:
         reveal();
+        break;
+    case ShowCommand::Kind::Duel:
+        if (const QString refused = startDuel(command.names, command.left, command.right);
+            !refused.isEmpty())
+            emit notice(refused);
         break;
     }
 }

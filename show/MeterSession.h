@@ -8,6 +8,7 @@
 #include "core/ShowCommand.h"
 #include "core/TickGapWatch.h"
 #include "core/rounds/RoundBook.h"
+#include "show/Duel.h"
 #include "show/jury/JuryDesk.h"
 
 #include <QElapsedTimer>
@@ -74,6 +75,10 @@ public:
     // the session ticks; whoever switches the input calls followClock().
     void setMeasuredLevel(std::function<std::optional<int>()> measured,
                           std::function<bool()> inUse);
+    // Where a duel's ticks read each side's level: the microphones at these places, as one
+    // room (none when none of them hears), and whether a place names a microphone.
+    void setSideLevels(std::function<std::optional<int>(const QStringList& places)> side,
+                       std::function<bool(const QString& place)> known);
 
     // The operator's keys: one of the meter's (MeterCore::kEnter, kEscape, kBackspace), text
     // typed into the name, the selection moved, and SPACE held or let go.
@@ -228,6 +233,13 @@ public:
     // A command about rounds from outside the window; a refusal goes to notice.
     void carryOutRounds(const ShowCommand& command);
 
+    // A duel (MeterSessionDuel.cpp): the sides' names and places; a message for the operator
+    // when it cannot start, empty when it began. It ends as any turn does (Enter, an equal
+    // turn's window), and then both sides are rows of the table, with the verdict.
+    QString startDuel(const QStringList& names, const QStringList& left, const QStringList& right);
+    // The duel running, or the last one until the next turn begins.
+    const std::optional<Duel>& duel() const { return m_duel; }
+
 signals:
     // The meter (or the waiting names) may have changed: displays compare what they show.
     void displayChanged();
@@ -264,6 +276,12 @@ private:
     void followJury(std::optional<std::int64_t> ended);
     void weighResults();
     std::optional<std::int64_t> orderNamed(const QString& name) const;
+    // The level the tick hands the meter: the room's, or the left side's during a duel.
+    std::optional<int> measuredNow() const;
+    // After each tick of a duel: the right side's level and readings.
+    void followDuelSides();
+    // A duel's turn that ended makes the right side's row; a new turn ends the last duel's show.
+    void followDuel();
 
     brio::BRAppConfig& m_settings;
     MeterCore m_meter;
@@ -271,6 +289,10 @@ private:
     std::function<bool()> m_listening;
     std::function<std::optional<int>()> m_measured;
     std::function<bool()> m_microphoneInUse;
+    std::function<std::optional<int>(const QStringList&)> m_sideLevel;
+    std::function<bool(const QString&)> m_placeKnown;
+    std::optional<Duel> m_duel;
+    bool m_duelEnding = false;  // the right side's turn is being made
     QString m_composing;
     bool m_keyboardSpaceDown = false;
     // Show control's and OSC's holds, each by its holder.

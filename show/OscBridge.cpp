@@ -52,8 +52,14 @@ void OscBridge::followSettings()
 
 void OscBridge::tell()
 {
-    if (m_link)
-        m_link->showChanged(oscFactsOf(m_session.meter(), m_session.winnersShowing()));
+    if (!m_link)
+        return;
+    OscFacts facts = oscFactsOf(m_session.meter(), m_session.winnersShowing());
+    if (const std::optional<Duel>& duel = m_session.duel(); duel && duel->verdict) {
+        for (const DuelSide& side : duel->sides)
+            facts.duelEnded.emplace_back(side.name, side.score);
+    }
+    m_link->showChanged(facts);
 }
 
 QStringList OscBridge::unreadableAddresses(const QString& sendTo, const QString& allowFrom) const

@@ -21,6 +21,7 @@ Show::Show(brio::BRAppConfig& settings, const QString& databasePath, QObject* pa
       m_osc(settings, m_session),
       m_cues(settings, m_session, m_microphone)
 {
+    m_showControl.setMicrophones(&m_microphone);
     // The failure is told once, whenever it comes; the show goes on without saving.
     connect(&m_recorder, &EventRecorder::savingFailed, &m_session, &MeterSession::notice);
     // What waited in memory is on disk when saving works again.

@@ -6,6 +6,7 @@
 #include "brio/BRStringQt.h"
 #include "core/settings/StageSettings.h"
 #include "show/MeterSession.h"
+#include "show/MicrophoneSource.h"
 #include "show/ModuleFile.h"
 
 ShowControlLink::ShowControlLink(brio::BRAppConfig& settings, MeterSession& session)
@@ -86,6 +87,17 @@ void ShowControlLink::start(const ShowControlSettings& settings)
             ShowState state = showStateOf(m_session.meter(), *m_title, m_session.winnersShowing(),
                                           m_session.hiddenNames());
             addRounds(state, m_session);
+            if (m_microphones && m_microphones->isInUse()) {
+                for (const MicrophoneLevel& microphone : m_microphones->microphoneLevels())
+                    state.microphones.push_back(
+                        {microphone.place, microphone.level, microphone.live});
+            }
+            if (const std::optional<Duel>& duel = m_session.duel()) {
+                const auto side = [](const DuelSide& shown) {
+                    return ShowDuelSide{shown.name, shown.level, shown.score};
+                };
+                state.duel = ShowDuel{side(duel->sides[0]), side(duel->sides[1]), duelWinner(*duel)};
+            }
             return state;
         },
         std::move(events)));

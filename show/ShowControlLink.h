@@ -17,6 +17,7 @@ namespace brio {
 class BRAppConfig;
 }
 class MeterSession;
+class MicrophoneSource;
 
 // Ties show control to the show's session: runs the server while show control is on (and only
 // then), lets remotes hear of every change of the display, and carries out their commands as
@@ -41,6 +42,9 @@ public:
     void apply(const ShowControlSettings& chosen);
     // The event's title changed (View > Event...): remotes are told with the next state.
     void setEventTitle(const QString& title);
+    // The room's microphones, whose levels the state reports while they measure; the source
+    // must outlive the link.
+    void setMicrophones(const MicrophoneSource* microphones) { m_microphones = microphones; }
 
 private:
     void start(const ShowControlSettings& settings);
@@ -49,6 +53,7 @@ private:
     brio::BRAppConfig& m_settings;
     MeterSession& m_session;
     std::unique_ptr<ShowControlService> m_server;
+    const MicrophoneSource* m_microphones = nullptr;
     std::optional<QString> m_title;  // the event's, read once and then told of changes
     std::optional<ShowControlSettings> m_thisRun;  // set by --show-control
 };

@@ -26,6 +26,14 @@
         <source>%1 Audience Screen</source>
         <translation>%1 Publikumsbildschirm</translation>
     </message>
+    <message>
+        <source>Draw</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gewinnt</translation>
+    </message>
 </context>
 <context>
     <name>AudioInput</name>
@@ -85,8 +93,8 @@
         <translation>DATEI</translation>
     </message>
     <message>
-        <source>Measure the sound of the WAV file FILE, played in a loop, instead of the microphone (for rehearsals and tests).</source>
-        <translation>Den Klang der WAV-Datei DATEI in einer Schleife messen statt des Mikrofons (für Proben und Tests).</translation>
+        <source>Measure the sound of the WAV file FILE, played in a loop, instead of the microphone (for rehearsals and tests); given up to four times, each file is one microphone, in order.</source>
+        <translation>Den Klang der WAV-Datei DATEI in einer Schleife messen statt des Mikrofons (für Proben und Tests); bis zu viermal angegeben ist jede Datei ein Mikrofon, der Reihe nach.</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
@@ -111,6 +119,10 @@
     <message>
         <source>NAME</source>
         <translation>NAME</translation>
+    </message>
+    <message>
+        <source>--audio-file is given %1 times: at most %2 files, one for each microphone.</source>
+        <translation>--audio-file ist %1-mal angegeben: höchstens %2 Dateien, eine für jedes Mikrofon.</translation>
     </message>
 </context>
 <context>
@@ -274,6 +286,10 @@
     <message>
         <source>&amp;Rounds</source>
         <translation>&amp;Runden</translation>
+    </message>
+    <message>
+        <source>Due&amp;l...</source>
+        <translation>Due&amp;ll...</translation>
     </message>
 </context>
 <context>
@@ -639,6 +655,26 @@
     <message>
         <source>A contestant&apos;s score is the loudness the room held for three seconds of the turn, so a single scream cannot win.</source>
         <translation>Die Punktzahl ist die Lautstärke, die der Saal drei Sekunden lang hielt, daher gewinnt ein einzelner Schrei nicht.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s microphones</source>
+        <translation>Die Mikrofone des Saals</translation>
+    </message>
+    <message>
+        <source>Measure &amp;All in a Quiet Room</source>
+        <translation>&amp;Alle im stillen Saal messen</translation>
+    </message>
+    <message>
+        <source>Start a &amp;Duel...</source>
+        <translation>&amp;Duell beginnen...</translation>
+    </message>
+    <message>
+        <source>No microphone is heard: check the inputs and try again.</source>
+        <translation>Kein Mikrofon ist zu hören: die Eingänge prüfen und noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>Each microphone&apos;s floor is measured.</source>
+        <translation>Der Grundpegel jedes Mikrofons ist gemessen.</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1349,38 @@
         <source>A tie at the cut in %1: hold a clap-off first, or share the place.</source>
         <translation>Gleichstand an der Grenze in %1: zuerst ein Stechen, oder den Platz teilen.</translation>
     </message>
+    <message>
+        <source>A duel needs two sides, each with its name and its microphones.</source>
+        <translation>Ein Duell braucht zwei Seiten, jede mit ihrem Namen und ihren Mikrofonen.</translation>
+    </message>
+    <message>
+        <source>The two sides of a duel need a name each, and not the same one.</source>
+        <translation>Die beiden Seiten eines Duells brauchen je einen Namen, und nicht denselben.</translation>
+    </message>
+    <message>
+        <source>A duel is measured by the microphones: switch on Edit &gt; Measure With Microphone first.</source>
+        <translation>Ein Duell messen die Mikrofone: zuerst Bearbeiten &gt; Mit Mikrofon messen einschalten.</translation>
+    </message>
+    <message>
+        <source>No microphone stands at &quot;%1&quot;.</source>
+        <translation>Bei „%1“ steht kein Mikrofon.</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; cannot hear both sides.</source>
+        <translation>Das Mikrofon bei „%1“ kann nicht beide Seiten hören.</translation>
+    </message>
+    <message>
+        <source>A duel starts between turns only.</source>
+        <translation>Ein Duell beginnt nur zwischen zwei Auftritten.</translation>
+    </message>
+    <message>
+        <source>A duel&apos;s sides are rows of the league table: switch on Edit &gt; Use League Table first.</source>
+        <translation>Die Seiten eines Duells sind Zeilen der Rangliste: zuerst Bearbeiten &gt; Rangliste verwenden einschalten.</translation>
+    </message>
+    <message>
+        <source>The duel could not begin.</source>
+        <translation>Das Duell konnte nicht beginnen.</translation>
+    </message>
 </context>
 <context>
     <name>NewRoundDialog</name>
@@ -1397,6 +1465,62 @@
     <message>
         <source>Share the Place</source>
         <translation>Platz teilen</translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneSettings</name>
+    <message>
+        <source>Microphone %1</source>
+        <translation>Mikrofon %1</translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneSource</name>
+    <message>
+        <source>The microphone at &quot;%1&quot; stopped; the others go on measuring the room.</source>
+        <translation>Das Mikrofon bei „%1“ ist ausgefallen; die anderen messen den Saal weiter.</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; stopped, the last that heard the room; the meter follows the keyboard.</source>
+        <translation>Das Mikrofon bei „%1“ ist ausgefallen, das letzte, das den Saal hörte; der Messer folgt der Tastatur.</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; is back; it measures the room again.</source>
+        <translation>Das Mikrofon bei „%1“ ist zurück; es misst den Saal wieder.</translation>
+    </message>
+</context>
+<context>
+    <name>RoomCalibration</name>
+    <message>
+        <source>The microphone at &quot;%1&quot; heard nothing: is it plugged in and switched on?</source>
+        <translation>Das Mikrofon bei „%1“ hat nichts gehört: ist es angeschlossen und eingeschaltet?</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; read more than %2 LU above the others the whole time: it may stand next to a loudspeaker or a noisy spot.</source>
+        <translation>Das Mikrofon bei „%1“ lag die ganze Zeit mehr als %2 LU über den anderen: es steht vielleicht neben einem Lautsprecher oder an einer lauten Stelle.</translation>
+    </message>
+</context>
+<context>
+    <name>DuelDialog</name>
+    <message>
+        <source>Duel</source>
+        <translation>Duell</translation>
+    </message>
+    <message>
+        <source>&amp;Left side:</source>
+        <translation>&amp;Linke Seite:</translation>
+    </message>
+    <message>
+        <source>Heard &amp;by:</source>
+        <translation>Ge&amp;hört von:</translation>
+    </message>
+    <message>
+        <source>&amp;Right side:</source>
+        <translation>&amp;Rechte Seite:</translation>
+    </message>
+    <message>
+        <source>Hea&amp;rd by:</source>
+        <translation>Gehör&amp;t von:</translation>
     </message>
 </context>
 </TS>

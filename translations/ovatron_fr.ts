@@ -26,6 +26,14 @@
         <source>%1 Audience Screen</source>
         <translation>%1 - Écran du public</translation>
     </message>
+    <message>
+        <source>Draw</source>
+        <translation>Égalité</translation>
+    </message>
+    <message>
+        <source>%1 wins</source>
+        <translation>%1 gagne</translation>
+    </message>
 </context>
 <context>
     <name>AudioInput</name>
@@ -85,8 +93,8 @@
         <translation>FICHIER</translation>
     </message>
     <message>
-        <source>Measure the sound of the WAV file FILE, played in a loop, instead of the microphone (for rehearsals and tests).</source>
-        <translation>Mesurer le son du fichier WAV FICHIER, joué en boucle, au lieu du microphone (pour les répétitions et les tests).</translation>
+        <source>Measure the sound of the WAV file FILE, played in a loop, instead of the microphone (for rehearsals and tests); given up to four times, each file is one microphone, in order.</source>
+        <translation>Mesurer le son du fichier WAV FICHIER, joué en boucle, au lieu du microphone (pour les répétitions et les tests) ; donné jusqu'à quatre fois, chaque fichier est un microphone, dans l'ordre.</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
@@ -111,6 +119,10 @@
     <message>
         <source>NAME</source>
         <translation>NAME</translation>
+    </message>
+    <message>
+        <source>--audio-file is given %1 times: at most %2 files, one for each microphone.</source>
+        <translation>--audio-file est donné %1 fois : au plus %2 fichiers, un pour chaque microphone.</translation>
     </message>
 </context>
 <context>
@@ -274,6 +286,10 @@
     <message>
         <source>&amp;Rounds</source>
         <translation>&amp;Manches</translation>
+    </message>
+    <message>
+        <source>Due&amp;l...</source>
+        <translation>Due&amp;l...</translation>
     </message>
 </context>
 <context>
@@ -639,6 +655,26 @@
     <message>
         <source>A contestant&apos;s score is the loudness the room held for three seconds of the turn, so a single scream cannot win.</source>
         <translation>Le score d&apos;un candidat est la sonie que la salle a tenue pendant trois secondes du passage : un seul cri ne suffit pas à gagner.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s microphones</source>
+        <translation>Les microphones de la salle</translation>
+    </message>
+    <message>
+        <source>Measure &amp;All in a Quiet Room</source>
+        <translation>Tout mesurer dans une salle &amp;calme</translation>
+    </message>
+    <message>
+        <source>Start a &amp;Duel...</source>
+        <translation>Commencer un &amp;duel...</translation>
+    </message>
+    <message>
+        <source>No microphone is heard: check the inputs and try again.</source>
+        <translation>Aucun microphone ne s’entend : vérifiez les entrées et réessayez.</translation>
+    </message>
+    <message>
+        <source>Each microphone&apos;s floor is measured.</source>
+        <translation>Le niveau de fond de chaque microphone est mesuré.</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1349,38 @@
         <source>A tie at the cut in %1: hold a clap-off first, or share the place.</source>
         <translation>Égalité à la limite dans %1 : d'abord un départage, ou partager la place.</translation>
     </message>
+    <message>
+        <source>A duel needs two sides, each with its name and its microphones.</source>
+        <translation>Un duel demande deux camps, chacun avec son nom et ses microphones.</translation>
+    </message>
+    <message>
+        <source>The two sides of a duel need a name each, and not the same one.</source>
+        <translation>Les deux camps d’un duel ont besoin chacun d’un nom, et pas du même.</translation>
+    </message>
+    <message>
+        <source>A duel is measured by the microphones: switch on Edit &gt; Measure With Microphone first.</source>
+        <translation>Un duel se mesure aux microphones : activez d’abord Édition &gt; Mesurer avec le microphone.</translation>
+    </message>
+    <message>
+        <source>No microphone stands at &quot;%1&quot;.</source>
+        <translation>Aucun microphone n’est placé à « %1 ».</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; cannot hear both sides.</source>
+        <translation>Le microphone « %1 » ne peut pas entendre les deux camps.</translation>
+    </message>
+    <message>
+        <source>A duel starts between turns only.</source>
+        <translation>Un duel ne commence qu’entre deux passages.</translation>
+    </message>
+    <message>
+        <source>A duel&apos;s sides are rows of the league table: switch on Edit &gt; Use League Table first.</source>
+        <translation>Les camps d’un duel sont des lignes du classement : activez d’abord Édition &gt; Utiliser le classement.</translation>
+    </message>
+    <message>
+        <source>The duel could not begin.</source>
+        <translation>Le duel n’a pas pu commencer.</translation>
+    </message>
 </context>
 <context>
     <name>NewRoundDialog</name>
@@ -1397,6 +1465,62 @@
     <message>
         <source>Share the Place</source>
         <translation>Partager la place</translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneSettings</name>
+    <message>
+        <source>Microphone %1</source>
+        <translation>Microphone %1</translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneSource</name>
+    <message>
+        <source>The microphone at &quot;%1&quot; stopped; the others go on measuring the room.</source>
+        <translation>Le microphone « %1 » s’est arrêté ; les autres continuent de mesurer la salle.</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; stopped, the last that heard the room; the meter follows the keyboard.</source>
+        <translation>Le microphone « %1 » s’est arrêté, le dernier qui entendait la salle ; le mesureur suit le clavier.</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; is back; it measures the room again.</source>
+        <translation>Le microphone « %1 » est revenu ; il mesure de nouveau la salle.</translation>
+    </message>
+</context>
+<context>
+    <name>RoomCalibration</name>
+    <message>
+        <source>The microphone at &quot;%1&quot; heard nothing: is it plugged in and switched on?</source>
+        <translation>Le microphone « %1 » n’a rien entendu : est-il branché et allumé ?</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; read more than %2 LU above the others the whole time: it may stand next to a loudspeaker or a noisy spot.</source>
+        <translation>Le microphone « %1 » a lu plus de %2 LU au-dessus des autres tout du long : il est peut-être près d’un haut-parleur ou d’un endroit bruyant.</translation>
+    </message>
+</context>
+<context>
+    <name>DuelDialog</name>
+    <message>
+        <source>Duel</source>
+        <translation>Duel</translation>
+    </message>
+    <message>
+        <source>&amp;Left side:</source>
+        <translation>Camp de &amp;gauche :</translation>
+    </message>
+    <message>
+        <source>Heard &amp;by:</source>
+        <translation>Entendu &amp;par :</translation>
+    </message>
+    <message>
+        <source>&amp;Right side:</source>
+        <translation>Camp de &amp;droite :</translation>
+    </message>
+    <message>
+        <source>Hea&amp;rd by:</source>
+        <translation>En&amp;tendu par :</translation>
     </message>
 </context>
 </TS>

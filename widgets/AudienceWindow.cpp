@@ -163,6 +163,20 @@ StageMoment AudienceWindow::stageMoment()
     moment.newLeader = m_newLeader.isActive();
     moment.countdown = meter.countdownSeconds();
     moment.reveal = m_show.session().scoreReveal();
+    if (const std::optional<Duel>& duel = m_show.session().duel()) {
+        StageDuel shown;
+        shown.left = {brio::fromQString(duel->sides[0].name), duel->sides[0].level,
+                      duel->sides[0].score};
+        shown.right = {brio::fromQString(duel->sides[1].name), duel->sides[1].level,
+                       duel->sides[1].score};
+        const std::optional<QString> winner = duelWinner(*duel);
+        shown.over = winner.has_value();
+        if (duel->verdict == audio::DuelVerdict::Draw)
+            shown.verdict = tr("Draw");
+        else if (winner)
+            shown.verdict = tr("%1 wins").arg(*winner);
+        moment.duel = shown;
+    }
     if (m_glideFrom) {
         moment.glideFrom = m_glideFrom;
         moment.glideProgress = static_cast<int>(std::min<qint64>(

@@ -20,6 +20,7 @@
 #include "widgets/HelpViewer.h"
 #include "widgets/dialogs/MessageBox.h"
 #include "widgets/dialogs/RoundDialogs.h"
+#include "widgets/dialogs/DuelDialog.h"
 #include "widgets/dialogs/MicrophoneDialog.h"
 #include "show/MeterResults.h"
 #include "show/ModuleFile.h"
@@ -187,6 +188,7 @@ void MainWindow::runCommand(Command command, int roundId)
     case Command::ShowSummaryScreen: shown.toggleSummaryScreen(); break;
     case Command::UseMicrophone: toggleMicrophone(); break;
     case Command::MicrophoneSettings: editMicrophone(); break;
+    case Command::Duel: startDuel(); break;
     case Command::TurnLength: m_view.editTurnLength(); break;
     case Command::BackgroundColor: m_view.chooseBackgroundColor(); break;
     case Command::AudienceScreen: toggleAudienceScreen(); break;
@@ -262,12 +264,25 @@ void MainWindow::editMicrophone()
     if (input == nullptr)
         return;  // the source has told why
     MicrophoneDialog dialog(*input, loadMicrophoneConfig(m_settings), loadTurnSeconds(m_settings),
-                            microphone.audioFile(), this);
+                            microphone.audioFile(), this, &microphone);
     connect(&dialog, &MicrophoneDialog::floorMeasured, this,
             [this](double floor) { m_show.applyMicrophoneFloor(floor); });
     if (dialog.exec() == QDialog::Accepted)
         m_show.applyMicrophoneChoice(dialog.choice());
     microphone.reload();
+    if (dialog.duelWanted())
+        startDuel();
+}
+
+void MainWindow::startDuel()
+{
+    DuelDialog dialog(m_show.microphone().places(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString refused =
+        m_show.session().startDuel(dialog.names(), dialog.leftPlaces(), dialog.rightPlaces());
+    if (!refused.isEmpty())
+        showNotice(refused);
 }
 
 bool MainWindow::isAudienceScreenOpen() const

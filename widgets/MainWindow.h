@@ -66,6 +66,8 @@ public slots:
     // Edit > Measure With Microphone, and Edit > Microphone... (the calibration dialog).
     void toggleMicrophone();
     void editMicrophone();
+    // Edit > Duel...: the sides chosen in the dialog, started on the session.
+    void startDuel();
     // View > Show Control...: the dialog, and the server following what it sets.
     void editShowControl();
     void editOsc();

@@ -6,8 +6,10 @@
 #include "core/settings/SettingsDeclaration.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace brio {
 class BRAppConfig;
@@ -26,6 +28,11 @@ inline constexpr int kDefaultMicrophoneRangeLu =
     declarationOf(Setting::MicrophoneRange).defaultNumber;
 inline constexpr int kMinimumRangeLu = declarationOf(Setting::MicrophoneRange).minimum;
 inline constexpr int kMaximumRangeLu = declarationOf(Setting::MicrophoneRange).maximum;
+inline constexpr const char* kMicrophoneDevicesKey = settingKey(Setting::MicrophoneDevices);
+inline constexpr const char* kMicrophonePlacesKey = settingKey(Setting::MicrophonePlaces);
+inline constexpr const char* kMicrophoneFloorsKey = settingKey(Setting::MicrophoneFloors);
+// The room is heard by at most this many microphones; a longer list's rest is ignored.
+inline constexpr int kMaxMicrophones = 4;
 
 // The calibration as stored; the microphone's input takes it as audio::MicrophoneCalibration.
 struct StoredCalibration {
@@ -33,16 +40,32 @@ struct StoredCalibration {
     double rangeLu = kDefaultMicrophoneRangeLu;      // how much louder reads as 100
 };
 
-struct MicrophoneConfig {
-    bool useMicrophone = false;  // stored as 0 off, any other value on
-    QString deviceId;            // empty: the system's default
-    StoredCalibration calibration;
+// One of the room's microphones: where it stands and its own floor.
+struct MicrophoneSpot {
+    QString deviceId;  // empty: the system's default
+    QString place;     // "Left", "Balcony"; empty when the show has named none
+    double floorLufs = kDefaultMicrophoneFloorLufs;
 };
 
-// Reads the four settings, each with its default when absent or unreadable; a range outside
-// what the dialog offers is brought inside it, so that a bad file cannot make a cough a full
-// score.
+struct MicrophoneConfig {
+    bool useMicrophone = false;  // stored as 0 off, any other value on
+    QString deviceId;            // the first microphone's; empty: the system's default
+    StoredCalibration calibration;  // the first microphone's floor and the room's range
+    std::vector<MicrophoneSpot> microphones;  // one to kMaxMicrophones, the first as above
+};
+
+// Reads the settings, each with its default when absent or unreadable; a range outside what
+// the dialog offers is brought inside it, so that a bad file cannot make a cough a full
+// score. Without MicrophoneDevices the room has one microphone, MicrophoneDevice's.
 MicrophoneConfig loadMicrophoneConfig(brio::BRAppConfig& config);
+
+// The microphones' lists as stored: entries separated by "|", at most kMaxMicrophones.
+QStringList microphoneListOf(const QString& stored);
+// The place a notice or the state names a microphone by: its place name, or its number
+// counted from 1 when it has none.
+QString microphonePlaceOf(const MicrophoneSpot& spot, int index);
+// Stores the room's microphones in their three lists (the room's range is stored apart).
+void storeMicrophones(brio::BRAppConfig& config, const std::vector<MicrophoneSpot>& microphones);
 
 // What the Microphone dialog chose on OK; none where it changed nothing of that setting.
 struct MicrophoneChoice {
@@ -52,6 +75,8 @@ struct MicrophoneChoice {
 };
 
 void storeUseMicrophone(brio::BRAppConfig& config, bool useMicrophone);
+// The first microphone's device and floor: also the first entry of the lists, when the show
+// has them.
 void storeMicrophoneDevice(brio::BRAppConfig& config, const QString& deviceId);
 // Stored to a tenth of a LU, as the dialog shows it.
 void storeMicrophoneFloor(brio::BRAppConfig& config, double floorLufs);

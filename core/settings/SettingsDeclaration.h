@@ -36,6 +36,9 @@ enum class Setting {
     MicrophoneDevice,
     MicrophoneFloor,
     MicrophoneRange,
+    MicrophoneDevices,
+    MicrophonePlaces,
+    MicrophoneFloors,
     ShowControl,
     ShowControlAddress,
     ShowControlPort,
@@ -162,6 +165,13 @@ inline constexpr std::array kTable{
     // LU, from the room at rest to a full house cheering. A narrower range would turn a cough
     // into a full score; 60 is the widest the calibration dialog offers.
     integer(MicrophoneRange, "MicrophoneRange", 30, 1, 60, OutOfRange::BroughtInside),
+    // The room's microphones, up to four, in order, entries separated by "|" (in the file ","
+    // would make a list and ";" a comment): the device ids (an empty entry: the system's default), where
+    // each stands ("Left", "Balcony"), and each one's own floor in LUFS. Absent: one microphone, MicrophoneDevice's and
+    // MicrophoneFloor's.
+    text(MicrophoneDevices, "MicrophoneDevices"),
+    text(MicrophonePlaces, "MicrophonePlaces"),
+    text(MicrophoneFloors, "MicrophoneFloors"),
     onOff(ShowControl, "ShowControl", 0),
     choice(ShowControlAddress, "ShowControlAddress", kThisComputer, kLocalNetwork),
     integer(ShowControlPort, "ShowControlPort", 7480, 1, 65535),

@@ -100,22 +100,36 @@ bool PulseServer::pactl(const QStringList& arguments)
            tool.exitCode() == 0;
 }
 
-bool PulseServer::play(const QString& wavPath)
+int PulseServer::loadModule(const QStringList& arguments)
 {
-    stopPlaying();
-    m_player = std::make_unique<QProcess>();
-    m_player->setProcessEnvironment(environmentFor(m_runtimeDir));
-    m_player->start(QStringLiteral("paplay"), {QStringLiteral("--device=hall"), wavPath});
-    return m_player->waitForStarted(kToolTimeoutMs);
+    QProcess tool;
+    tool.setProcessEnvironment(environmentFor(m_runtimeDir));
+    tool.start(QStringLiteral("pactl"), QStringList{QStringLiteral("load-module")} + arguments);
+    if (!tool.waitForFinished(kToolTimeoutMs) || tool.exitStatus() != QProcess::NormalExit ||
+        tool.exitCode() != 0)
+        return -1;
+    bool number = false;
+    const int index = QString::fromLatin1(tool.readAllStandardOutput()).trimmed().toInt(&number);
+    return number ? index : -1;
+}
+
+bool PulseServer::play(const QString& wavPath, const QString& sink)
+{
+    auto player = std::make_unique<QProcess>();
+    player->setProcessEnvironment(environmentFor(m_runtimeDir));
+    player->start(QStringLiteral("paplay"), {QStringLiteral("--device=") + sink, wavPath});
+    const bool started = player->waitForStarted(kToolTimeoutMs);
+    m_players.push_back(std::move(player));
+    return started;
 }
 
 void PulseServer::stopPlaying()
 {
-    if (!m_player)
-        return;
-    m_player->kill();  // our own child, by its handle
-    m_player->waitForFinished(kToolTimeoutMs);
-    m_player.reset();
+    for (const std::unique_ptr<QProcess>& player : m_players) {
+        player->kill();  // our own child, by its handle
+        player->waitForFinished(kToolTimeoutMs);
+    }
+    m_players.clear();
 }
 
 }  // namespace audio::test

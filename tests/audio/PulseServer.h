@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 // A private PulseAudio server for one test, started and stopped by
 // tests/support/pulse-server.sh: sound played into its sink "hall" comes out of the
@@ -38,9 +39,11 @@ public:
 
     // Runs pactl against this server; true when it succeeded.
     bool pactl(const QStringList& arguments);
+    // Loads a module into the server: its index, for unloading it, or -1.
+    int loadModule(const QStringList& arguments);
 
-    // Plays a WAV file into "hall" until stopPlaying() or the file ends.
-    bool play(const QString& wavPath);
+    // Plays a WAV file into "hall" (or another sink) until stopPlaying() or the file ends.
+    bool play(const QString& wavPath, const QString& sink = QStringLiteral("hall"));
     void stopPlaying();
 
 private:
@@ -48,7 +51,7 @@ private:
     QString m_previousRuntimeDir;
     QByteArray m_previousServer;
     QString m_error;
-    std::unique_ptr<QProcess> m_player;
+    std::vector<std::unique_ptr<QProcess>> m_players;
 };
 
 }  // namespace audio::test

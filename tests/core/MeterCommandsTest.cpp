@@ -295,4 +295,20 @@ TEST(MenuRules, TheAudienceScreenItemIsCheckedWhileItsWindowIsOpen)
     }
 }
 
+// A duel is the microphones' and starts between turns only.
+TEST(MenuRules, ADuelIsOfferedWithTheMicrophoneBetweenTurns)
+{
+    MeterCore meter(true, false);
+    const auto duel = [&](bool microphone, bool roundsMayChange) {
+        return commandState(Command::Duel, {meter, false, microphone, false, false, false,
+                                            roundsMayChange}).value().enabled;
+    };
+    EXPECT_TRUE(duel(true, true));
+    EXPECT_FALSE(duel(false, true));
+    EXPECT_FALSE(duel(true, false)) << "a clap-off runs";
+    meter.onChar('A');
+    meter.onChar(MeterCore::kEnter);
+    EXPECT_FALSE(duel(true, true)) << "a turn measures";
+}
+
 }  // namespace

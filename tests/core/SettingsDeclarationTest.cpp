@@ -23,6 +23,7 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -221,6 +222,36 @@ TEST(SettingsDeclaration, TheMicrophoneChoiceStoresOnlyWhatWasChosen)
     EXPECT_EQ(loadMicrophoneConfig(config).deviceId, QString());
     EXPECT_DOUBLE_EQ(loadMicrophoneConfig(config).calibration.rangeLu, 25.0);
     EXPECT_EQ(loadTurnSeconds(config), 12);
+}
+
+// A show of one microphone reads its old keys; the room's lists, where present, name each
+// microphone, the single floor standing in for an entry that is missing or no number.
+TEST(SettingsDeclaration, TheRoomsMicrophonesReadFromTheirListsOrTheOldKeys)
+{
+    using Spots = std::vector<std::tuple<QString, QString, double>>;  // device, place, floor
+    const std::pair<const char*, Spots> cases[] = {
+        {"MicrophoneDevice=hall\nMicrophoneFloor=-44.5\n", {{"hall", "", -44.5}}},
+        {"MicrophoneDevice=hall\nMicrophoneFloor=-44.5\nMicrophoneDevices=a||b\n"
+         "MicrophonePlaces=Left| Mid |Right\nMicrophoneFloors=-40.04|loud\n",
+         {{"a", "Left", -40.0}, {"", "Mid", -44.5}, {"b", "Right", -44.5}}},
+        {"MicrophonePlaces=Left|Right\n", {{"", "Left", -50.0}, {"", "Right", -50.0}}},
+        {"MicrophoneDevices=a|b|c|d|e\n", {{"a", "", -50}, {"b", "", -50}, {"c", "", -50}, {"d", "", -50}}},
+    };
+    for (const auto& [file, expected] : cases) {
+        ASSERT_TRUE(ovatron::test::writeSettingsFile(QByteArray("[General]\n") + file));
+        ovatron::test::RecordingConfig config;
+        Spots loaded;
+        for (const MicrophoneSpot& spot : loadMicrophoneConfig(config).microphones)
+            loaded.emplace_back(spot.deviceId, spot.place, spot.floorLufs);
+        EXPECT_EQ(loaded, expected) << file;
+    }
+    // The dialog's calibration of the first microphone reaches the list it is read from.
+    ASSERT_TRUE(ovatron::test::writeSettingsFile(
+        "[General]\nMicrophoneDevices=a|b\nMicrophoneFloors=-40.0|-45.0\n"));
+    ovatron::test::RecordingConfig config;
+    storeMicrophoneFloor(config, -38.26);
+    EXPECT_DOUBLE_EQ(loadMicrophoneConfig(config).microphones.front().floorLufs, -38.3);
+    EXPECT_DOUBLE_EQ(loadMicrophoneConfig(config).microphones.back().floorLufs, -45.0);
 }
 
 }  // namespace

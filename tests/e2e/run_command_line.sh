@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Ovatron Project
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program's command line, without a display: --help and --version answer and exit 0,
-# in the user's language; a wrong option is one line and a failure; no display is one line.
+# in the user's language; a wrong option or a fifth microphone's file is one line and a failure;
+# no display is one line.
 # Usage: run_command_line.sh OVATRON
 set -uo pipefail
 ovatron="$1"
@@ -23,5 +24,7 @@ check german 0 "Der Applausmesser" -- "${quiet[@]}" LANG=de_DE.UTF-8 "$ovatron" 
 check french 0 "L'applaudimètre" -- "${quiet[@]}" LANG=fr_FR.UTF-8 "$ovatron" --help
 check wrong-option 2 "Unknown option 'bogus'" -- "${quiet[@]}" LANG=C "$ovatron" --bogus
 check bad-port 2 "Not a port (1 to 65535): 70000" -- "${quiet[@]}" LANG=C "$ovatron" --show-control 70000
+five=(); for n in 1 2 3 4 5; do five+=(--audio-file "mic$n.wav"); done
+check five-files 2 "given 5 times: at most 4 files" -- "${quiet[@]}" LANG=C "$ovatron" "${five[@]}"
 check no-display 1 "no display found" -- "${quiet[@]}" LANG=C "$ovatron"
 if [ "$failures" -eq 0 ]; then echo "1 passed, 0 failed"; else exit 1; fi

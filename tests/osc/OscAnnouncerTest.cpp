@@ -124,4 +124,16 @@ TEST(OscAnnouncer, TheCountdownIsToldOnceASecond)
     EXPECT_EQ(oscAnnouncements(now, later), (Messages{msg("/ovatron/countdown", {9})}));
 }
 
+TEST(OscAnnouncer, ADuelsEndIsToldOnceWithBothSides)
+{
+    OscFacts before;
+    OscFacts over = before;
+    over.duelEnded = {{QStringLiteral("Blue House"), 72}, {QStringLiteral("Red House"), 60}};
+    EXPECT_EQ(oscAnnouncements(before, over),
+              (Messages{msg("/ovatron/duel/end", {QStringLiteral("Blue House"), 72,
+                                                  QStringLiteral("Red House"), 60})}));
+    EXPECT_EQ(oscAnnouncements(over, over), Messages{});
+    EXPECT_EQ(oscAnnouncements(over, before), Messages{}) << "the next turn ends its show";
+}
+
 }  // namespace

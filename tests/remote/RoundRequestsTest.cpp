@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Ovatron Project
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Show control's requests about rounds: each answered by its status and, when allowed, the
+// Show control's requests about rounds and duels: each answered by its status and, when allowed, the
 // command for the session; a tie at the cut answers 409 with the tied, unless shared.
 #include "brio/BRStringQt.h"
 #include "remote/RequestHandler.h"
@@ -126,7 +126,22 @@ INSTANTIATE_TEST_SUITE_P(
                      R"({"name": "Heat 1", "to": "Heat 2"})", kEntry, 409, std::nullopt},
         RoundRequest{"a rename to blanks", "/api/round/rename", R"({"name": "Heat 1", "to": " "})",
                      kEntry, 400, std::nullopt},
-        RoundRequest{"not JSON", "/api/round", "name=Final", kEntry, 400, std::nullopt}),
+        RoundRequest{"not JSON", "/api/round", "name=Final", kEntry, 400, std::nullopt},
+        RoundRequest{"a duel", "/api/duel",
+                     R"({"left": "Left", "right": ["Right", "Balcony"], "names": ["Blue", "Red"]})",
+                     kEntry, 200, Kind::Duel},
+        RoundRequest{"a duel during a turn", "/api/duel",
+                     R"({"left": "Left", "right": "Right", "names": ["Blue", "Red"]})",
+                     MeterState::Measuring, 409, std::nullopt},
+        RoundRequest{"a duel of one name", "/api/duel",
+                     R"({"left": "Left", "right": "Right", "names": ["Blue"]})", kEntry, 400,
+                     std::nullopt},
+        RoundRequest{"a duel without a side", "/api/duel",
+                     R"({"left": " ", "right": "Right", "names": ["Blue", "Red"]})", kEntry, 400,
+                     std::nullopt},
+        RoundRequest{"a microphone on both sides", "/api/duel",
+                     R"({"left": ["Left", "Mid"], "right": ["mid"], "names": ["Blue", "Red"]})",
+                     kEntry, 400, std::nullopt}),
     [](const testing::TestParamInfo<RoundRequest>& info) {
         return "case" + std::to_string(info.index);
     });

@@ -171,7 +171,7 @@ TEST_F(ShowEvening, EveryInputAndEveryRoundGoThroughTheOneShow)
                                         makeFormat(QAudioFormat::Int16, 1))));
     storeMicrophoneFloor(m_settings, -60.0);
     storeMicrophoneRange(m_settings, 40);
-    m_show->microphone().begin(tone);
+    m_show->microphone().begin({tone});
     m_show->microphone().setInUse(true);
     session().typeText(brio::fromQString(QStringLiteral("Dee")));
     session().pressKey(MeterCore::kEnter);

@@ -5,12 +5,15 @@
 
 #include "audio/LoudnessMapping.h"
 #include "show/MicrophoneInput.h"
+#include "show/MicrophoneSource.h"
+#include "show/RoomCalibration.h"
 #include "widgets/dialogs/TurnLengthDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -28,7 +31,8 @@ constexpr int kDialogMinimumWidth = 420;
 }  // namespace
 
 MicrophoneDialog::MicrophoneDialog(MicrophoneInput& input, const MicrophoneConfig& stored,
-                                   int turnSeconds, const QString& audioFile, QWidget* parent)
+                                   int turnSeconds, const QString& audioFile, QWidget* parent,
+                                   MicrophoneSource* room)
     : QDialog(parent),
       m_input(input),
       m_floor(stored.calibration.floorLufs),
@@ -39,7 +43,8 @@ MicrophoneDialog::MicrophoneDialog(MicrophoneInput& input, const MicrophoneConfi
       m_measure(new QPushButton(tr("Measure the &Room"), this)),
       m_range(new QSpinBox(this)),
       m_storedTurnSeconds(turnSeconds),
-      m_turnSeconds(makeTurnLengthBox(m_storedTurnSeconds, this))
+      m_turnSeconds(makeTurnLengthBox(m_storedTurnSeconds, this)),
+      m_room(room != nullptr && room->places().size() > 1 ? room : nullptr)
 {
     setWindowTitle(tr("Microphone"));
     setMinimumWidth(kDialogMinimumWidth);
@@ -71,6 +76,7 @@ MicrophoneDialog::MicrophoneDialog(MicrophoneInput& input, const MicrophoneConfi
     auto* column = new QVBoxLayout(this);
     column->addWidget(scoreMeaning);
     column->addLayout(form);
+    addRoom(column);
     column->addWidget(m_status);
     column->addWidget(buttons);
     showFloor();
@@ -142,6 +148,13 @@ void MicrophoneDialog::measureRoom()
 
 void MicrophoneDialog::takeFloor(double floorLufs)
 {
+    if (m_measuringAll) {
+        // Measured with the others: the source stores each floor, a silent one's not at all.
+        if (floorLufs >= kSilentMicrophoneLufs)
+            m_floor = audio::roundToTenth(floorLufs);
+        showFloor();
+        return;
+    }
     m_floor = audio::roundToTenth(floorLufs);
     m_measure->setEnabled(true);
     m_status->setText(tr("The room is measured."));
@@ -159,4 +172,63 @@ void MicrophoneDialog::showLevel()
     const int level =
         m_input.isLive() ? audio::levelForLoudness(m_input.loudnessLufs(), calibration()) : 0;
     m_level->setValue(level);
+    if (!m_room)
+        return;
+    const std::vector<MicrophoneLevel> levels = m_room->microphoneLevels();
+    for (qsizetype i = 0; i < m_roomBars.size(); ++i) {
+        const bool live = std::size_t(i) < levels.size() && levels[std::size_t(i)].live;
+        m_roomBars[i]->setValue(live ? levels[std::size_t(i)].level : 0);
+        m_roomPlaces[i]->setEnabled(live);
+    }
+}
+
+void MicrophoneDialog::addRoom(QVBoxLayout* column)
+{
+    if (!m_room)
+        return;
+    auto* group = new QGroupBox(tr("The room's microphones"), this);
+    auto* rows = new QFormLayout(group);
+    for (const QString& place : m_room->places()) {
+        auto* bar = new QProgressBar(group);
+        bar->setRange(audio::kLevelMinimum, audio::kLevelMaximum);
+        bar->setTextVisible(false);
+        auto* label = new QLabel(place, group);
+        rows->addRow(label, bar);
+        m_roomBars.append(bar);
+        m_roomPlaces.append(label);
+    }
+    m_measureAll = new QPushButton(tr("Measure &All in a Quiet Room"), group);
+    auto* duel = new QPushButton(tr("Start a &Duel..."), group);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_measureAll);
+    buttons->addWidget(duel);
+    rows->addRow(buttons);
+    column->addWidget(group);
+    connect(duel, &QPushButton::clicked, this, [this] {
+        m_duelWanted = true;
+        accept();
+    });
+    connect(m_measureAll, &QPushButton::clicked, this, &MicrophoneDialog::measureAll);
+    connect(m_room, &MicrophoneSource::roomMeasured, this, &MicrophoneDialog::takeRoom);
+}
+
+void MicrophoneDialog::measureAll()
+{
+    if (!m_room->measureRoom()) {
+        m_status->setText(tr("No microphone is heard: check the inputs and try again."));
+        return;
+    }
+    m_measuringAll = true;
+    m_measureAll->setEnabled(false);
+    m_measure->setEnabled(false);
+    m_status->setText(tr("Listening to the room for 3 seconds: please keep quiet."));
+}
+
+void MicrophoneDialog::takeRoom(const QStringList& warnings)
+{
+    m_measuringAll = false;
+    m_measureAll->setEnabled(true);
+    m_measure->setEnabled(true);
+    m_status->setText(warnings.isEmpty() ? tr("Each microphone's floor is measured.")
+                                         : warnings.join(QLatin1Char('\n')));
 }

@@ -7,13 +7,16 @@
 #include "core/settings/MicrophoneSettings.h"
 
 #include <QDialog>
+#include <QList>
 
 class MicrophoneInput;
+class MicrophoneSource;
 class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QVBoxLayout;
 
 // Edit > Microphone...: the input device, a live level bar on the calibration being set up,
 // "Measure the Room" for the floor, the range and the turn length. It writes no setting: a
@@ -26,8 +29,11 @@ public:
     // The input must be listening (to a device, or to the file named by audioFile, which then
     // stands in for the device list) and outlive the dialog. The dialog starts from the stored
     // settings and turn length.
+    // With a room of several microphones (room, which must outlive the dialog), each shows
+    // its place and live level, and all can be measured at once.
     MicrophoneDialog(MicrophoneInput& input, const MicrophoneConfig& stored, int turnSeconds,
-                     const QString& audioFile, QWidget* parent = nullptr);
+                     const QString& audioFile, QWidget* parent = nullptr,
+                     MicrophoneSource* room = nullptr);
 
     audio::MicrophoneCalibration calibration() const;
     // What the operator set: the device unless a file stands in, the range, and the turn
@@ -38,6 +44,13 @@ public:
     QSpinBox* rangeBox() const { return m_range; }
     QComboBox* deviceBox() const { return m_devices; }
     QSpinBox* turnLengthBox() const { return m_turnSeconds; }
+    // The room's "Measure All" button, and each microphone's bar; none for one microphone.
+    QPushButton* measureAllButton() const { return m_measureAll; }
+    const QList<QProgressBar*>& roomBars() const { return m_roomBars; }
+    QLabel* statusLabel() const { return m_status; }
+    // The dialog was closed by "Start a Duel...", with what it set taken as on OK: the caller
+    // asks for the duel's sides next.
+    bool duelWanted() const { return m_duelWanted; }
 
 signals:
     // The room was measured: this floor, to a tenth of a LU.
@@ -50,6 +63,9 @@ private:
     void takeFloor(double floorLufs);
     void showFloor();
     void showLevel();
+    void addRoom(QVBoxLayout* column);
+    void measureAll();
+    void takeRoom(const QStringList& warnings);
 
     MicrophoneInput& m_input;
     double m_floor;
@@ -61,4 +77,10 @@ private:
     QSpinBox* m_range;
     int m_storedTurnSeconds;
     QSpinBox* m_turnSeconds;
+    MicrophoneSource* m_room = nullptr;
+    QPushButton* m_measureAll = nullptr;
+    QList<QProgressBar*> m_roomBars;
+    QList<QLabel*> m_roomPlaces;
+    bool m_duelWanted = false;
+    bool m_measuringAll = false;  // the room's floors are the source's to store
 };

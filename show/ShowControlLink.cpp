@@ -7,6 +7,7 @@
 #include "core/settings/StageSettings.h"
 #include "show/MeterSession.h"
 #include "show/ModuleFile.h"
+#include "show/RemoteJury.h"
 
 ShowControlLink::ShowControlLink(brio::BRAppConfig& settings, MeterSession& session)
     : m_settings(settings), m_session(session)
@@ -80,12 +81,15 @@ void ShowControlLink::start(const ShowControlSettings& settings)
     events.commandArrived = [this](const RemoteCommand& command) {
         m_session.carryOut(command, SpaceSource::Remote);
     };
+    events.judges = [this]() { return judgeTokensOf(m_session); };
+    events.juryAsked = [this](const JuryRequest& request) { return answerJury(m_session, request); };
     std::unique_ptr<ShowControlService> server(make(
         settings.token,
         [this]() {
             ShowState state = showStateOf(m_session.meter(), *m_title, m_session.winnersShowing(),
                                           m_session.hiddenNames());
             addRounds(state, m_session);
+            addJury(state, m_session);
             return state;
         },
         std::move(events)));

@@ -23,6 +23,7 @@ struct ShowCommand {
         SwitchRound,   // to the round called name
         RenameRound,   // the round called name, to `to`
         Reveal,    // the next hidden score (see MeterSession::reveal)
+        CloseMarking,  // the jury's marking of the contestant called name
     };
     Kind kind = Kind::Enter;
     QString name;       // with Contestant: never without a printable character

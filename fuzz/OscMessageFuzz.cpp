@@ -39,6 +39,7 @@ void carryOut(MeterCore& meter, const ShowCommand& command, bool& spaceDown)
         break;
     case ShowCommand::Kind::Winners:
     case ShowCommand::Kind::Reveal:
+    case ShowCommand::Kind::CloseMarking:
         break;
     }
 }

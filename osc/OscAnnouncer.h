@@ -23,6 +23,8 @@ struct OscFacts {
     bool winners = false;
     std::vector<std::pair<QString, int>> podium;  // the first three rows, best first
     int level = 0;
+    // The contestants open for the jury's marking, with how many judges have marked each.
+    std::vector<std::pair<QString, int>> marked = {};
 
     friend bool operator==(const OscFacts&, const OscFacts&) = default;
 };
@@ -42,6 +44,7 @@ struct OscMessage {
 //   /ovatron/turn/end ,si NAME SCORE    /ovatron/turn/start ,s NAME
 //   /ovatron/leader ,si NAME SCORE      /ovatron/countdown ,i SECONDS
 //   /ovatron/winners ,sisisi ...        (the level is sent apart, at most ten a second)
+//   /ovatron/jury/marked ,si NAME COUNT (each time another judge has marked NAME)
 // Nothing when nothing of the above changed.
 std::vector<OscMessage> oscAnnouncements(const OscFacts& before, const OscFacts& now);
 

@@ -253,6 +253,12 @@ void MeterSession::carryOut(const ShowCommand& command, SpaceSource from)
     case ShowCommand::Kind::Reveal:
         reveal();
         break;
+    case ShowCommand::Kind::CloseMarking:
+        for (const OpenMarking& open : openMarkings()) {
+            if (open.name.compare(command.name.trimmed(), Qt::CaseInsensitive) == 0)
+                closeMarking(open.order);
+        }
+        break;
     }
 }
 

@@ -52,8 +52,12 @@ void OscBridge::followSettings()
 
 void OscBridge::tell()
 {
-    if (m_link)
-        m_link->showChanged(oscFactsOf(m_session.meter(), m_session.winnersShowing()));
+    if (!m_link)
+        return;
+    OscFacts facts = oscFactsOf(m_session.meter(), m_session.winnersShowing());
+    for (const MeterSession::OpenMarking& open : m_session.openMarkings())
+        facts.marked.emplace_back(open.name, static_cast<int>(open.markedBy.size()));
+    m_link->showChanged(facts);
 }
 
 QStringList OscBridge::unreadableAddresses(const QString& sendTo, const QString& allowFrom) const

@@ -124,4 +124,28 @@ TEST(OscAnnouncer, TheCountdownIsToldOnceASecond)
     EXPECT_EQ(oscAnnouncements(now, later), (Messages{msg("/ovatron/countdown", {9})}));
 }
 
+TEST(OscAnnouncer, EachNewCountOfJudgesWhoMarkedIsToldOnce)
+{
+    const QString ana = QStringLiteral("Ana");
+    const QString bo = QStringLiteral("Bo");
+    OscFacts before;
+    struct Step {
+        std::vector<std::pair<QString, int>> marked;
+        Messages said;
+    };
+    const Step steps[] = {
+        {{{ana, 0}}, {}},  // marking opens: nobody marked yet
+        {{{bo, 0}, {ana, 1}}, {msg("/ovatron/jury/marked", {ana, 1})}},
+        {{{bo, 0}, {ana, 1}}, {}},
+        {{{bo, 2}, {ana, 3}}, {msg("/ovatron/jury/marked", {bo, 2}), msg("/ovatron/jury/marked", {ana, 3})}},
+        {{{bo, 2}}, {}},  // Ana's marking closed
+    };
+    for (const Step& step : steps) {
+        OscFacts now = before;
+        now.marked = step.marked;
+        EXPECT_EQ(oscAnnouncements(before, now), step.said) << step.marked.size();
+        before = now;
+    }
+}
+
 }  // namespace

@@ -355,5 +355,6 @@ std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection, int sch
         if (round.id == event.currentRound && !hasRoundRows)
             round.waiting = event.preloadList.mid(std::max(0, event.preloadPosition));
     }
+    weighEntries(event);
     return event;
 }

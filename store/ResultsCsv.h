@@ -23,7 +23,10 @@ QString inertCellText(const QString& text);
 // table order, ties sharing a rank, names made inert; every line ends in CR LF.
 QByteArray resultsCsv(const std::vector<StoredEntry>& table);
 
-// An event's results: as above when it never used rounds; otherwise a first column `round`
+// An event's results: as above when it never used rounds (with a jury, see below); otherwise a first column `round`
 // and each round's rows, the latest round first, ranked within the round (a clap-off sets the
 // tied apart). firstRoundName names a first round that was never renamed.
+// While the event's jury is on and weighs anything, `score` is the result (in points, with
+// one decimal) and the columns `applause`, one a judge of the set-up headed by her name, and
+// `jury` (J) follow it, each mark with up to two decimals and empty where none was given.
 QByteArray resultsCsv(const StoredEvent& event, const QString& firstRoundName);

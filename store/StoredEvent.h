@@ -5,7 +5,7 @@
 
 #include "core/Ranking.h"
 #include "core/TurnCurve.h"
-#include "core/jury/JuryRules.h"
+#include "core/jury/JuryResult.h"
 
 #include <QDateTime>
 #include <QString>
@@ -26,6 +26,8 @@ struct StoredEntry {
     std::vector<TurnCurve> curves;  // the turns' curves, first measured first
     int round = 0;    // the round's id
     int clapOff = 0;  // the number of the round's clap-off this turn was of; 0 for none
+    // While the event's jury is on: what it adds to the applause (see ranking::resultOf).
+    std::optional<jury::JuryStanding> jury = std::nullopt;
 
     friend bool operator==(const StoredEntry&, const StoredEntry&) = default;
 };
@@ -107,6 +109,19 @@ inline bool needsResumeOffer(const StoredEvent& event)
     }
     return false;
 }
+
+// The entry's result: the applause, weighed with the jury's mark while the jury is on.
+ranking::Result resultOf(const StoredEntry& entry);
+
+// The jury's part in the result of the event's entries (not the clap-offs' turns, which are
+// the applause's alone) from its stored marks, each contestant's J under the set-up she was
+// marked by, ranked anew; none while the event has no jury.
+void weighEntries(StoredEvent& event);
+// The judge's mark of the contestant, the weighted mean of the criteria; none when not given.
+std::optional<jury::JuryMark> judgeMarkOf(const StoredJury& jury, qint64 order,
+                                          const QString& judge);
+// J of the contestant, none without a mark.
+std::optional<jury::JuryMark> juryMarkOf(const StoredJury& jury, qint64 order);
 
 // Whether the event used rounds: more than one, or its first renamed. An event that did not
 // is exported as before rounds.

@@ -28,6 +28,8 @@ struct JuryMark {
     bool given() const { return parts > 0; }
     // J in hundredths of a point, rounded half away from zero; 0 without a mark.
     Hundredths hundredths() const;
+
+    friend bool operator==(const JuryMark&, const JuryMark&) = default;
 };
 
 // J from the judges' marks: each judge's weighted mean of the criteria, the highest and lowest
@@ -41,6 +43,8 @@ struct JuryStanding {
     Weights weights;
     Hundredths max = 10 * kPoint;
     JuryMark mark;
+
+    friend bool operator==(const JuryStanding&, const JuryStanding&) = default;
 };
 
 // A table's row for the awards.

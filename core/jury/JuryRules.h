@@ -33,6 +33,8 @@ struct Criterion {
 struct Weights {
     int applause = 50;
     int jury = 50;
+
+    friend bool operator==(const Weights&, const Weights&) = default;
 };
 
 struct JuryRules {

@@ -142,3 +142,43 @@ INSTANTIATE_TEST_SUITE_P(Tables, CompetitionRanking,
     [](const testing::TestParamInfo<RankCase>& info) { return info.param.name; });
 
 }  // namespace
+
+namespace {
+
+// Ana 80 applause, Ben 60, Cy 40; two judges (one named as a formula, one with a comma) mark
+// Ana and Ben, Cy is never marked; the jury weighs as the event's set-up says.
+StoredEvent juryEvent(jury::Weights weights)
+{
+    StoredEvent event;
+    event.entries = {entry(QStringLiteral("Ana"), 80, 0), entry(QStringLiteral("Ben"), 60, 1),
+                     entry(QStringLiteral("Cy"), 40, 2)};
+    jury::JuryRules rules;
+    rules.judges = {QStringLiteral("=Ines"), QStringLiteral("Omar, Sr")};
+    rules.weights = weights;
+    event.jury.rules = rules;
+    for (const qint64 order : {0, 1, 2})
+        event.jury.markings.push_back({order, false, QDateTime(), rules});
+    event.jury.marks = {{0, QStringLiteral("=Ines"), QStringLiteral("a"), {300}, QDateTime()},
+                        {0, QStringLiteral("=Ines"), QStringLiteral("b"), {200}, QDateTime()},
+                        {1, QStringLiteral("=Ines"), QStringLiteral("c"), {1000}, QDateTime()},
+                        {1, QStringLiteral("Omar, Sr"), QStringLiteral("d"), {850}, QDateTime()}};
+    weighEntries(event);
+    return event;
+}
+
+}  // namespace
+
+TEST(ResultsCsv, WithAJuryScoreIsTheResultFollowedByTheApplauseEachJudgeAndJ)
+{
+    // Ana (80 + 20) / 2 = 50, Ben (60 + 92.5) / 2 = 76.25, Cy 40 / 2 = 20.
+    EXPECT_EQ(resultsCsv(juryEvent({50, 50}), QStringLiteral("Round 1")).toStdString(),
+              "rank,name,score,applause,'=Ines,\"Omar, Sr\",jury\r\n"
+              "1,Ben,76.3,60,10,8.5,9.25\r\n"
+              "2,Ana,50.0,80,2,,2\r\n"
+              "3,Cy,20.0,40,,,\r\n");
+    const std::vector<StoredEntry> byApplause = {entry(QStringLiteral("Ana"), 80, 0),
+                                                 entry(QStringLiteral("Ben"), 60, 1),
+                                                 entry(QStringLiteral("Cy"), 40, 2)};
+    EXPECT_EQ(resultsCsv(juryEvent({100, 0}), QStringLiteral("Round 1")), resultsCsv(byApplause))
+        << "a jury weighing nothing exports as without one";
+}

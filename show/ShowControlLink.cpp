@@ -82,7 +82,14 @@ void ShowControlLink::start(const ShowControlSettings& settings)
         m_session.carryOut(command, SpaceSource::Remote);
     };
     events.judges = [this]() { return judgeTokensOf(m_session); };
-    events.juryAsked = [this](const JuryRequest& request) { return answerJury(m_session, request); };
+    events.juryAsked = [this](const JuryRequest& request) {
+        JuryAnswer answer = answerJury(m_session, request);
+        // Taken but not yet in the file: the page keeps the mark and sends it again, when its
+        // id makes it count once.
+        if (answer.status == 200 && m_juryKept && !m_juryKept())
+            return JuryAnswer{503, QStringLiteral("the results cannot be saved now; try again"), {}};
+        return answer;
+    };
     std::unique_ptr<ShowControlService> server(make(
         settings.token,
         [this]() {

@@ -128,22 +128,19 @@ TEST(OscAnnouncer, EachNewCountOfJudgesWhoMarkedIsToldOnce)
 {
     const QString ana = QStringLiteral("Ana");
     const QString bo = QStringLiteral("Bo");
-    OscFacts before;
-    struct Step {
-        std::vector<std::pair<QString, int>> marked;
-        Messages said;
-    };
-    const Step steps[] = {
-        {{{ana, 0}}, {}},  // marking opens: nobody marked yet
+    // Marking opens with nobody marked, two judges mark, both marked again, Ana's closes.
+    const std::pair<std::vector<std::pair<QString, int>>, Messages> steps[] = {
+        {{{ana, 0}}, {}},
         {{{bo, 0}, {ana, 1}}, {msg("/ovatron/jury/marked", {ana, 1})}},
-        {{{bo, 0}, {ana, 1}}, {}},
         {{{bo, 2}, {ana, 3}}, {msg("/ovatron/jury/marked", {bo, 2}), msg("/ovatron/jury/marked", {ana, 3})}},
-        {{{bo, 2}}, {}},  // Ana's marking closed
+        {{{bo, 2}}, {}},
     };
-    for (const Step& step : steps) {
+    OscFacts before;
+    for (const auto& [marked, said] : steps) {
         OscFacts now = before;
-        now.marked = step.marked;
-        EXPECT_EQ(oscAnnouncements(before, now), step.said) << step.marked.size();
+        now.marked = marked;
+        EXPECT_EQ(oscAnnouncements(before, now), said) << marked.size();
+        EXPECT_EQ(oscAnnouncements(now, now), Messages{});
         before = now;
     }
 }

@@ -1,11 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Ovatron Project
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Five judges mark on their phones, each a page of headless Chromium in a phone's size opened
-from her own link. Usage: jury_check.py marks|resumed PORT TOKEN DEVTOOLS_PORT WORKDIR
-  marks:   the set-up, three turns, every judge marks Ana and Bo (one offline for Bo until the
-           network returns), three judges mark Cy; the program is then killed.
-  resumed: every acknowledged mark is back, the last two judges mark Cy from the same pages,
-           and every result is the one the table below gives."""
+"""Five judges' phones, headless Chromium pages of a phone's size each opened from her link.
+Usage: jury_check.py marks|resumed PORT TOKEN DEVTOOLS_PORT WORKDIR (see run_jury_e2e.sh)."""
 import http.client, json, os, sqlite3, sys, time, urllib.error, urllib.request
 from fractions import Fraction
 import websocket
@@ -32,12 +28,12 @@ def request(path, body=None):
             return answer.status, json.loads(answer.read())
     except urllib.error.HTTPError as refused:
         return refused.code, json.loads(refused.read() or b"{}")
+    except OSError:  # not listening (yet)
+        return 0, {}
 
 
 def state():
-    status, shown = request("/api/state")
-    check(status == 200, f"GET /api/state gave {status}")
-    return shown
+    return request("/api/state")[1]
 
 
 def until(test, what, seconds=30):
@@ -86,8 +82,7 @@ class Phone:
         return self.call("Runtime.evaluate", expression=expression, returnByValue=True)["result"].get("value")
 
     def offline(self, off):
-        self.call("Network.emulateNetworkConditions", offline=off, latency=0, downloadThroughput=-1,
-                  uploadThroughput=-1)
+        self.call("Network.emulateNetworkConditions", offline=off, latency=0, downloadThroughput=-1, uploadThroughput=-1)
 
     def mark(self, name, value):
         """Taps the mark on the contestant's card and "Send", once the card shows."""
@@ -107,13 +102,9 @@ class Phone:
             time.sleep(0.2)
 
 
-def pages():
-    with urllib.request.urlopen(f"http://127.0.0.1:{devtools}/json", timeout=5) as answer:
-        return {t["url"]: t for t in json.load(answer) if t["type"] == "page"}
-
-
 def phones():
     """The five pages in the judges' order, found by the address each was opened at."""
+    pages = lambda: {t["url"]: t for t in json.load(urllib.request.urlopen(f"http://127.0.0.1:{devtools}/json"))}
     links = json.load(open(os.path.join(work, "links.json")))
     until(lambda: all(link in pages() for link in links), "the judges' pages open")
     return [Phone(pages()[link]) for link in links]
@@ -137,11 +128,8 @@ def turn(name, seconds):
 
 
 def stored(judge):
-    database = sqlite3.connect(f"file:{os.environ['XDG_DATA_HOME']}/Ovatron/events.sqlite?mode=ro", uri=True)
-    try:
-        return database.execute("SELECT COUNT(*) FROM jury_mark WHERE judge = ?", (judge,)).fetchone()[0]
-    finally:
-        database.close()
+    with sqlite3.connect(f"file:{os.environ['XDG_DATA_HOME']}/Ovatron/events.sqlite?mode=ro", uri=True) as file:
+        return file.execute("SELECT COUNT(*) FROM jury_mark WHERE judge = ?", (judge,)).fetchone()[0]
 
 
 if phase == "marks":

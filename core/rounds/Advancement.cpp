@@ -13,7 +13,9 @@ ranking::Row rankingRow(const Standing& standing)
 {
     const std::optional<ranking::Result> clapOff =
         standing.clapOff ? std::optional(ranking::resultOf(*standing.clapOff)) : std::nullopt;
-    return ranking::Row{ranking::resultOf(standing.score), clapOff, standing.order};
+    const ranking::Result result = standing.jury ? ranking::resultOf(standing.score, *standing.jury)
+                                                 : ranking::resultOf(standing.score);
+    return ranking::Row{result, clapOff, standing.order};
 }
 
 // Everyone in rows ranking alike with the standing at place.

@@ -5,6 +5,7 @@
 
 #include "brio/BRString.h"
 #include "core/Ranking.h"
+#include "core/jury/JuryResult.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,7 @@ struct Standing {
     int score = 0;
     std::optional<int> clapOff;
     std::int64_t order = 0;
+    std::optional<jury::JuryStanding> jury = std::nullopt;  // while the jury is on
 };
 
 // A round's standings best first, as its league table shows them.

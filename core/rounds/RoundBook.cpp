@@ -115,7 +115,7 @@ std::vector<Standing> standingsIn(const std::vector<Score>& entries,
         standings.push_back(Standing{
             entry.name, entry.score,
             found == clapOff.end() ? std::nullopt : std::optional<int>(found->second),
-            entry.order});
+            entry.order, entry.jury});
     }
     return standings;
 }

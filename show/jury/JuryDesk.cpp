@@ -114,13 +114,14 @@ bool JuryDesk::open(std::int64_t order, const QDateTime& at)
     if (found == m_markings.end()) {
         if (!m_rules)
             return false;
-        m_markings.emplace(order, Marking{true, *m_rules, {}, at});
+        m_markings.emplace(order, Marking{true, *m_rules, {}, at, ++m_openings});
         return true;
     }
     if (found->second.open)
         return false;
     found->second.open = true;
     found->second.opened = at;
+    found->second.openedAs = ++m_openings;
     return true;
 }
 
@@ -169,10 +170,10 @@ void JuryDesk::keep(Marking& marking, const GivenMark& given)
 
 std::vector<std::int64_t> JuryDesk::openContestants() const
 {
-    std::vector<std::pair<QDateTime, std::int64_t>> open;
+    std::vector<std::pair<std::uint64_t, std::int64_t>> open;
     for (const auto& [order, marking] : m_markings) {
         if (marking.open)
-            open.emplace_back(marking.opened, order);
+            open.emplace_back(marking.openedAs, order);
     }
     std::sort(open.begin(), open.end(), [](const auto& a, const auto& b) { return a > b; });
     std::vector<std::int64_t> orders;
@@ -253,8 +254,16 @@ void JuryDesk::restore(const std::optional<JuryRules>& rules, const std::vector<
     m_judges = rules ? judges : std::vector<Judge>{};
     m_markings = std::move(markings);
     m_markIds.clear();
-    for (auto& [order, marking] : m_markings)
+    // Those opened earlier count first; the file keeps the time of each latest opening.
+    std::vector<std::pair<QDateTime, std::int64_t>> openings;
+    for (auto& [order, marking] : m_markings) {
         marking.marks.clear();
+        openings.emplace_back(marking.opened, order);
+    }
+    std::sort(openings.begin(), openings.end());
+    m_openings = 0;
+    for (const auto& opening : openings)
+        m_markings[opening.second].openedAs = ++m_openings;
     for (const auto& [order, given] : marks) {
         const auto found = m_markings.find(order);
         if (found != m_markings.end())

@@ -70,7 +70,8 @@ struct Marking {
     bool open = false;
     JuryRules rules;
     std::vector<GivenMark> marks;  // one a judge, in the order they first came
-    QDateTime opened;              // of the latest opening, which orders those open
+    QDateTime opened;              // of the latest opening
+    std::uint64_t openedAs = 0;    // the desk's count of openings then, which orders those open
 };
 
 // The jury's running state, as plain data with its rules: the set-up and judges with their
@@ -130,6 +131,7 @@ private:
     std::vector<Judge> m_judges;
     std::map<std::int64_t, Marking> m_markings;
     std::set<std::pair<QString, QString>> m_markIds;  // (judge, id) of every mark taken
+    std::uint64_t m_openings = 0;
 };
 
 // The contestant's marks by the judge's marking, in the set-up's criteria order, or why not.

@@ -65,8 +65,6 @@ def check_rows(shown, names):
 
 
 class Phone:
-    """One judge's page over the DevTools protocol."""
-
     def __init__(self, target):
         self.socket, self.calls = websocket.create_connection(target["webSocketDebuggerUrl"], timeout=30), 0
 
@@ -85,7 +83,6 @@ class Phone:
         self.call("Network.emulateNetworkConditions", offline=off, latency=0, downloadThroughput=-1, uploadThroughput=-1)
 
     def mark(self, name, value):
-        """Taps the mark on the contestant's card and "Send", once the card shows."""
         shown = str(int(value)) if value == int(value) else repr(value)
         tap = f"""(() => {{
           const card = [...document.querySelectorAll('.card')].find((c) => c.dataset.name === '{name}');
@@ -103,7 +100,6 @@ class Phone:
 
 
 def phones():
-    """The five pages in the judges' order, found by the address each was opened at."""
     pages = lambda: {t["url"]: t for t in json.load(urllib.request.urlopen(f"http://127.0.0.1:{devtools}/json"))}
     links = json.load(open(os.path.join(work, "links.json")))
     until(lambda: all(link in pages() for link in links), "the judges' pages open")
@@ -111,7 +107,6 @@ def phones():
 
 
 def turn(name, seconds):
-    """A contestant started, held for so long and ended; her marking opens as it ends."""
     check(request("/api/contestant", {"name": name})[0] == 200, f"{name} did not start")
     holder = http.client.HTTPConnection("127.0.0.1", int(port), timeout=5)
     for down in [True] * int(seconds / 0.5) + [False]:

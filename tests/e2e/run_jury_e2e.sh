@@ -1,12 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Ovatron Project
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The jury on their phones against the real program started with --show-control: five judges'
-# pages in headless Chromium in a phone's size, each opened from her link, mark three
-# contestants with the highest and lowest dropped; one phone offline for one contestant sends
-# its mark once when the network returns; SIGKILL while a marking is open, then Resume, and
-# every acknowledged mark is back and the pages mark on. The results are checked against a
-# table of expected ones (tests/e2e/jury_check.py).
+# Five judges' phones (headless Chromium) against the real program with --show-control: the
+# marks of three contestants, one phone offline for a while, SIGKILL while a marking is open and
+# Resume, every result checked against the expected ones (tests/e2e/jury_check.py).
 # Usage: run_jury_e2e.sh OVATRON
 set -euo pipefail
 ovatron="$1"
@@ -29,10 +26,7 @@ chromium --headless=new --no-sandbox --disable-gpu --hide-scrollbars \
   --remote-debugging-port="$devtools" --user-data-dir="$work/chromium" about:blank \
   >"$work/chromium.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do
-  curl -s --max-time 2 "http://127.0.0.1:$devtools/json/version" >/dev/null 2>&1 && break
-  sleep 0.2
-done
+for _ in $(seq 100); do curl -s --max-time 2 "http://127.0.0.1:$devtools/json" >/dev/null && break; sleep 0.2; done
 
 "$python" "$check" marks "$port" "$token" "$devtools" "$work" || fail "marking"
 

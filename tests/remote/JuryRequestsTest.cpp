@@ -57,18 +57,15 @@ TEST_P(JudgeOnOperatorRequests, AreRefusedWhileTheOperatorIsLetIn)
 
 INSTANTIATE_TEST_SUITE_P(
     Every, JudgeOnOperatorRequests,
-    testing::Values(Asked{"GET", "/api/state", ""}, Asked{"GET", "/api/live", ""}, Asked{"GET", "/overlay", ""},
-                    Asked{"GET", "/remote", ""}, Asked{"POST", "/api/enter", ""}, Asked{"POST", "/api/escape", ""},
-                    Asked{"POST", "/api/next", ""}, Asked{"POST", "/api/winners", ""},
-                    Asked{"POST", "/api/reveal", ""}, Asked{"POST", "/api/contestant", R"({"name": "Ana"})"},
-                    Asked{"POST", "/api/applause", R"({"down": true})"},
-                    Asked{"POST", "/api/round", R"({"name": "Final"})"},
-                    Asked{"POST", "/api/clapoff", R"({"round": "x", "names": []})"},
-                    Asked{"POST", "/api/round/current", R"({"name": "x"})"},
-                    Asked{"POST", "/api/round/rename", R"({"name": "x", "to": "y"})"},
-                    Asked{"POST", "/api/jury", R"({"judges": ["Ines"]})"},
-                    Asked{"POST", "/api/jury/close", R"({"name": "Ana"})"},
-                    Asked{"POST", "/api/jury/open", R"({"name": "Ana"})"}));
+    testing::Values(
+        Asked{"GET", "/api/state", ""}, Asked{"GET", "/api/live", ""}, Asked{"GET", "/overlay", ""},
+        Asked{"GET", "/remote", ""}, Asked{"POST", "/api/enter", ""}, Asked{"POST", "/api/escape", ""},
+        Asked{"POST", "/api/next", ""}, Asked{"POST", "/api/winners", ""}, Asked{"POST", "/api/reveal", ""},
+        Asked{"POST", "/api/contestant", R"({"name": "A"})"}, Asked{"POST", "/api/applause", R"({"down": true})"},
+        Asked{"POST", "/api/round", R"({"name": "F"})"}, Asked{"POST", "/api/clapoff", R"({"round": "x"})"},
+        Asked{"POST", "/api/round/current", R"({"name": "x"})"}, Asked{"POST", "/api/round/rename", R"({"name": "x"})"},
+        Asked{"POST", "/api/jury", R"({"judges": ["I"]})"}, Asked{"POST", "/api/jury/close", R"({"name": "A"})"},
+        Asked{"POST", "/api/jury/open", R"({"name": "A"})"}));
 
 TEST(JuryRequests, AFloodOfMarksStopsThatJudgeAloneForAMinute)
 {
@@ -104,10 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
     Table, BadJuryBodies,
     testing::Values(Asked{"O", "/api/jury", "[]"}, Asked{"O", "/api/jury", R"({"judges": ["Ines", 3]})"},
                     Asked{"O", "/api/jury", R"({"judges": ["I"], "step": 0.125})"},
-                    Asked{"O", "/api/jury", R"({"judges": ["I"], "criteria": [{"name": "T", "weight": 1.5}]})"},
                     Asked{"O", "/api/jury", R"({"judges": ["I"], "weights": {"applause": 50}})"},
                     Asked{"J", "/api/mark", R"({"name": "Ana", "mark": 5})"},
-                    Asked{"J", "/api/mark", R"({"name": "Ana", "mark": 5, "marks": {"T": 5}, "id": "a"})"},
                     Asked{"J", "/api/mark", R"({"name": "Ana", "marks": {"T": "5"}, "id": "a"})"}));
 
 TEST(JuryRequests, TheStateTellsOfTheJuryOnlyWhileItIsOnAndOfNobodysOwnMarks)

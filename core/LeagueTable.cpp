@@ -42,11 +42,17 @@ void LeagueTable::reorder(std::vector<Score> entries)
 {
     scoresChanged();
     std::stable_sort(entries.begin(), entries.end(), [](const Score& a, const Score& b) {
-        return ranking::listedBefore(rankingRow(a), rankingRow(b));
+        return ranking::ranksAbove(rankingRow(a), rankingRow(b));
     });
     m_entries.clear();
     for (const Score& entry : entries)
         m_entries[count()] = entry;
+}
+
+void LeagueTable::setJuryOf(int row, const std::optional<jury::JuryStanding>& jury)
+{
+    scoresChanged();
+    m_entries[row].jury = jury;
 }
 
 void LeagueTable::clear()

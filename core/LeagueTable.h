@@ -32,7 +32,7 @@ public:
     void clear();
 
     // Gives each entry its jury's part (weigh) and puts the table in the order the results
-    // rank it; entries ranking alike keep their order of entry.
+    // rank it; entries ranking alike keep the order they had, which a clap-off may have set.
     template <typename Weigh>
     void reweigh(Weigh weigh)
     {
@@ -43,6 +43,8 @@ public:
         }
         reorder(std::move(entries));
     }
+    // The entry's jury's part, where the table stands: whoever gives it keeps the order true.
+    void setJuryOf(int row, const std::optional<jury::JuryStanding>& jury);
 
     // The row of the contestant with this order of entry; -1 when the table has none.
     int rowOf(std::int64_t order) const;

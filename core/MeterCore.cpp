@@ -207,8 +207,8 @@ void MeterCore::startContestant(const brio::BRString& name)
     const brio::BRString entered = contestantName(name);
     const std::int64_t order = m_nextOrder++;
     m_currentIndex = m_table.startContestant(entered, order);
-    if (m_jury)
-        weighTable();
+    // At the foot of the table with no applause and no mark, where any result of hers ranks.
+    m_table.setJuryOf(m_currentIndex, juryOf(order));
     m_turnOf = order;
     m_lastMeasured = order;
     m_selectedRow = -1;
@@ -346,7 +346,7 @@ void MeterCore::restoreEvent(const std::vector<Score>& entries,
         if (!m_lastMeasured || entry.order > *m_lastMeasured)
             m_lastMeasured = entry.order;
     }
-    weighTable();
+    giveJury();
 }
 
 void MeterCore::loadRound(const std::vector<Score>& entries, const brio::BRStringArray& waiting)
@@ -362,7 +362,7 @@ void MeterCore::loadRound(const std::vector<Score>& entries, const brio::BRStrin
         if (!m_lastMeasured || entry.order > *m_lastMeasured)
             m_lastMeasured = entry.order;
     }
-    weighTable();
+    giveJury();
 }
 
 bool MeterCore::correctionsAllowed() const
@@ -547,6 +547,14 @@ std::optional<jury::JuryStanding> MeterCore::juryOf(std::int64_t order) const
         return std::nullopt;
     const auto found = m_juryMarked.find(order);
     return found == m_juryMarked.end() ? m_jury : std::optional(found->second);
+}
+
+void MeterCore::giveJury()
+{
+    for (int row = 0; row < m_table.count(); ++row) {
+        if (m_jury || m_table.entry(row).jury)
+            m_table.setJuryOf(row, juryOf(m_table.entry(row).order));
+    }
 }
 
 void MeterCore::weighTable()

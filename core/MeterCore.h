@@ -196,6 +196,9 @@ private:
     // Gives every entry its jury's part and ranks the table by it, the current contestant and
     // the selection following their rows.
     void weighTable();
+    // Gives the entries of a table loaded best first their jury's part, leaving the order as
+    // given (a clap-off may have set it).
+    void giveJury();
     std::optional<jury::JuryStanding> juryOf(std::int64_t order) const;
     MeterState restingState() const { return m_useLeagueTable ? MeterState::NameEntry : MeterState::Measuring; }
     bool turnUnderWay() const { return m_state == MeterState::Measuring || m_state == MeterState::Summary; }

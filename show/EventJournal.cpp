@@ -69,6 +69,8 @@ void EventJournal::resume(MeterSession& session, const StoredEvent& event)
     // The scores stand; the operator hears once that some curves are gone.
     if (event.unreadableCurves > 0)
         emit session.notice(StoreMessages::unreadableCurves());
+    if (event.jury.unreadable > 0)
+        emit session.notice(StoreMessages::unreadableJury());
     m_recorder.resumeEvent(event.id);
     QStringList waiting = event.preloadList.mid(std::max(0, event.preloadPosition));
     for (const StoredRound& round : event.rounds) {

@@ -107,8 +107,11 @@ void MeterSession::followClock()
 
 void MeterSession::showChanges()
 {
+    // Whose turn just ended, taken while it is known whether it was a clap-off's.
+    const std::optional<std::int64_t> ended = m_meter.takeEndedTurn();
+    const bool clapOffTurn = m_clapOff.has_value();
     finishClapOffWhenMeasured();
-    followJury();
+    followJury(clapOffTurn ? std::nullopt : ended);
     followClock();
     followHiding();
     emit displayChanged();

@@ -257,9 +257,9 @@ private:
     void finishClapOffWhenMeasured();
     // A turn that begins while scores are hidden is hidden too, and ends a reveal's podium.
     void followHiding();
-    // Opens the marking of a turn that has just ended, and gives the meter the jury's part
-    // in the results (none during a clap-off).
-    void followJury();
+    // Opens the marking of a turn that has just ended (not a clap-off's), and gives the meter
+    // the jury's part in the results (none during a clap-off).
+    void followJury(std::optional<std::int64_t> ended);
     void weighResults();
     std::optional<std::int64_t> orderNamed(const QString& name) const;
 

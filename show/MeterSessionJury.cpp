@@ -180,11 +180,10 @@ void MeterSession::restoreJury(const std::optional<jury::JuryRules>& rules,
     showChanges();
 }
 
-void MeterSession::followJury()
+void MeterSession::followJury(std::optional<std::int64_t> ended)
 {
-    const std::optional<std::int64_t> ended = m_meter.takeEndedTurn();
     // Only a first turn opens it: one measured again keeps her marking as the operator left it.
-    if (ended && m_jury.on() && !m_clapOff && !m_jury.markings().contains(*ended) &&
+    if (ended && m_jury.on() && !m_jury.markings().contains(*ended) &&
         m_jury.open(*ended, QDateTime::currentDateTime())) {
         if (MeterJournal* journal = m_meter.journal())
             journal->markingChanged(*ended, true, m_jury.markings().at(*ended).rules);

@@ -97,6 +97,12 @@ QString unreadableCurves()
         "Some stored curves of turns could not be read and are not shown; their scores are kept.");
 }
 
+QString unreadableJury()
+{
+    return QCoreApplication::translate("EventStore",
+        "Some stored marks or set-ups of the jury could not be read and are left out.");
+}
+
 QString firstRoundName()
 {
     return QCoreApplication::translate("EventStore", "Round 1");

@@ -27,6 +27,8 @@ QString savingAgain();
 QString nothingStored();
 // Said once on resume when stored curves of turns could not be read.
 QString unreadableCurves();
+// Stored set-ups or marks of the jury that could not be read (StoredJury::unreadable).
+QString unreadableJury();
 // The first round's name until the operator renames it, and that of a file of the layout
 // before rounds.
 QString firstRoundName();

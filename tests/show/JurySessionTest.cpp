@@ -257,4 +257,33 @@ TEST_F(JurySessionTest, AJuryWeighingNothingLeavesTheTableAsTheApplauseHasIt)
     }
 }
 
+TEST_F(JurySessionTest, ATieOfResultsGoesToAClapOffOfTheApplauseAlone)
+{
+    session().restoreEvent({entry("Ann", 80, 0), entry("Bo", 60, 1), entry("Cy", 10, 2)},
+                           brio::BRStringArray(), 3);
+    const std::vector<jury::Judge> judges = setUp(threeJudges());
+    for (std::int64_t order = 0; order < 3; ++order)
+        ASSERT_TRUE(session().openMarking(order));
+    session().takeMark({judges[0].token, QStringLiteral("Ann"), {{QString(), 2}}, QStringLiteral("1")});
+    session().takeMark({judges[0].token, QStringLiteral("Bo"), {{QString(), 4}}, QStringLiteral("2")});
+    for (std::int64_t order = 0; order < 3; ++order)
+        ASSERT_TRUE(session().closeMarking(order));
+    session().setWinnersShowing(true);  // Ann and Bo both 50: first place is shared
+    ASSERT_TRUE(session().clapOffOffer());
+    ASSERT_EQ(session().startClapOff(*session().clapOffOffer()), QString());
+    EXPECT_FALSE(meter().juryOn());
+    for (const int ticks : {5, 20}) {  // Ann, then Bo the louder
+        session().carryOut(ShowCommand{ShowCommand::Kind::Next, {}, false});
+        session().setSpaceDown(SpaceSource::Remote, true);
+        for (int tick = 0; tick < ticks; ++tick)
+            session().tickOnce();
+        session().setSpaceDown(SpaceSource::Remote, false);
+        session().pressKey(MeterCore::kEnter);
+    }
+    EXPECT_FALSE(session().clapOffRunning());
+    EXPECT_TRUE(meter().juryOn());
+    EXPECT_TRUE(session().openMarkings().empty()) << "a clap-off's turn opens no marking";
+    EXPECT_EQ(names(), (QStringList{"Bo", "Ann", "Cy"}));
+}
+
 }  // namespace

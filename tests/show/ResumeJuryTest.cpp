@@ -9,6 +9,7 @@
 #include "show/EventJournal.h"
 #include "show/MeterSession.h"
 #include "store/EventRecorder.h"
+#include "store/StoreMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,8 @@ protected:
         const std::optional<StoredEvent> event = recorder.latestEvent();
         EXPECT_TRUE(event && needsResumeOffer(*event));
         auto session = std::make_unique<MeterSession>(m_settings);
+        QObject::connect(session.get(), &MeterSession::notice,
+                         [this](const QString& text) { m_notices.append(text); });
         if (event) {
             EventJournal journal(recorder);
             journal.resume(*session, *event);
@@ -123,6 +126,7 @@ protected:
     QTemporaryDir m_folder;
     AppConfig m_settings;
     std::vector<jury::Judge> m_judges;
+    QStringList m_notices;
 };
 
 TEST_F(ResumeJuryTest, TheSetUpTheMarksAndWhoseMarkingIsOpenComeBack)
@@ -174,6 +178,19 @@ TEST_F(ResumeJuryTest, AFileFromBeforeTheJuryOpensAsAShowWithoutOne)
     EXPECT_EQ(session->juryRows()[0].name, QStringLiteral("Ben"));
     EXPECT_EQ(session->juryRows()[0].result, ranking::resultOf(session->juryRows()[0].applause));
     runSql({QStringLiteral("SELECT count(*) FROM jury_mark")});  // made by the migration
+}
+
+TEST_F(ResumeJuryTest, ASetUpThatCannotBeReadIsLeftOutWithANotice)
+{
+    recordShow(true);
+    runSql({QStringLiteral("UPDATE jury_setup SET setup = '{\"judges\": []}'"),
+            QStringLiteral("UPDATE jury_mark SET marks = 'x' WHERE mark_id = 'o1'")});
+
+    const std::unique_ptr<MeterSession> session = resume();
+    EXPECT_FALSE(session->jury().on());
+    EXPECT_EQ(m_notices, QStringList{StoreMessages::unreadableJury()});
+    EXPECT_EQ(session->juryRows().size(), 2u) << "the applause stands";
+    EXPECT_FALSE(session->juryRows()[0].pending);
 }
 
 }  // namespace

@@ -35,8 +35,13 @@ kill -9 "$program"
 wait "$program" 2>/dev/null || true
 start_program '^Resume Event$'
 xdotool key Return
-window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Ovatron$' | head -n1)" \
-  || fail "the main window did not appear after Resume"
+# Searched again while the question's window goes, which a search may trip over.
+for _ in $(seq 100); do
+  window="$(xdotool search --onlyvisible --name '^Ovatron$' 2>/dev/null | head -n1)" || true
+  [ -n "$window" ] && break
+  sleep 0.2
+done
+[ -n "$window" ] || fail "the main window did not appear after Resume"
 
 "$python" "$check" resumed "$port" "$token" "$devtools" "$work" || fail "after the resume"
 grep -q "$token" "$work/ovatron.log" && fail "the token is in the log"

@@ -67,6 +67,9 @@ def check_rows(shown, names):
 class Phone:
     def __init__(self, target):
         self.socket, self.calls = websocket.create_connection(target["webSocketDebuggerUrl"], timeout=30), 0
+        # A phone's screen, for as long as this connection lasts.
+        self.call("Emulation.setDeviceMetricsOverride", width=360, height=640, deviceScaleFactor=2, mobile=True)
+        self.call("Network.enable")
 
     def call(self, method, **params):
         self.calls += 1
@@ -137,8 +140,6 @@ if phase == "marks":
         with urllib.request.urlopen(urllib.request.Request(f"http://127.0.0.1:{devtools}/json/new?about:blank",
                                                            method="PUT"), timeout=10) as answer:
             phone = Phone(json.load(answer))
-        phone.call("Emulation.setDeviceMetricsOverride", width=360, height=640, deviceScaleFactor=2, mobile=True)
-        phone.call("Network.enable")
         phone.call("Page.navigate", url=link)
     found = phones()
     turn("Ana", 1.5)

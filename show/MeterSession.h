@@ -205,6 +205,8 @@ public:
         std::optional<jury::Hundredths> jury;  // J as shown, none without a mark
         ranking::Result result;
         bool pending = false;                  // marking still open: a display shows "…"
+
+        friend bool operator==(const JuryRow&, const JuryRow&) = default;
     };
     std::vector<JuryRow> juryRows() const;
     // Brings back a stored event's jury (after restoreEvent).

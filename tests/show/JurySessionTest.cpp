@@ -52,6 +52,16 @@ protected:
         return std::get<std::vector<jury::Judge>>(judges);
     }
 
+    // The table (best first) with every contestant's marking open.
+    std::vector<jury::Judge> markingOpen(const std::vector<Score>& entries, jury::Weights weights = {})
+    {
+        session().restoreEvent(entries, brio::BRStringArray(), static_cast<std::int64_t>(entries.size()));
+        const std::vector<jury::Judge> judges = setUp(threeJudges(weights));
+        for (const Score& entry : entries)
+            EXPECT_TRUE(session().openMarking(entry.order));
+        return judges;
+    }
+
     QStringList names() const
     {
         QStringList shown;
@@ -71,6 +81,22 @@ protected:
     }
 
     const MeterCore& meter() const { return m_session->meter(); }
+
+    jury::MarkOutcome mark(const jury::Judge& judge, const char* name, double value, const char* id)
+    {
+        return session().takeMark({judge.token, QString::fromUtf8(name), {{QString(), value}},
+                                   QString::fromUtf8(id)});
+    }
+
+    // The turn under way: SPACE held for that many ticks, then Enter.
+    void finishTurn(int ticks)
+    {
+        session().setSpaceDown(SpaceSource::Remote, true);
+        for (int tick = 0; tick < ticks; ++tick)
+            session().tickOnce();
+        session().setSpaceDown(SpaceSource::Remote, false);
+        session().pressKey(MeterCore::kEnter);
+    }
 
     AppConfig m_settings;
     std::unique_ptr<MeterSession> m_session;
@@ -97,22 +123,16 @@ class MarkingRules : public JurySessionTest, public testing::WithParamInterface<
 TEST_P(MarkingRules, EachMarkIsTakenOrRefusedForItsReason)
 {
     const MarkingCase& c = GetParam();
-    session().restoreEvent({entry("Ann", 80, 0), entry("Bo", 60, 1)}, brio::BRStringArray(), 2);
-    const std::vector<jury::Judge> judges = setUp(threeJudges());
-    ASSERT_TRUE(session().openMarking(0));
-    ASSERT_TRUE(session().openMarking(1));
+    const std::vector<jury::Judge> judges = markingOpen({entry("Ann", 80, 0), entry("Bo", 60, 1)});
     ASSERT_TRUE(session().closeMarking(1));
-    if (c.revokeInes) {
-        ASSERT_TRUE(session().revokeJudge(QStringLiteral("ines")));
-    }
+    ASSERT_EQ(session().revokeJudge(QString::fromLatin1(c.revokeInes ? "ines" : "nobody")), c.revokeInes);
     QSignalSpy changes(&session(), &MeterSession::displayChanged);
     jury::MarkOutcome outcome = jury::MarkOutcome::NoJury;
     int accepted = 0;
     for (const Send& send : c.sends) {
-        const QString token = send.judge < 0 ? QStringLiteral("0123456789abcdef")
-                                             : judges[static_cast<std::size_t>(send.judge)].token;
-        outcome = session().takeMark({token, QString::fromUtf8(send.contestant),
-                                      {{QString(), send.mark}}, QString::fromUtf8(send.id)});
+        const jury::Judge stranger{QString(), QStringLiteral("0123456789abcdef")};
+        outcome = mark(send.judge < 0 ? stranger : judges[static_cast<std::size_t>(send.judge)],
+                       send.contestant, send.mark, send.id);
         accepted += outcome == jury::MarkOutcome::Accepted;
     }
     EXPECT_EQ(outcome, c.last);
@@ -139,8 +159,6 @@ INSTANTIATE_TEST_SUITE_P(
                     std::nullopt, 0},
         MarkingCase{"out of range", {{0, "Ann", 10.5, "a"}}, false, jury::MarkOutcome::OutOfRange,
                     std::nullopt, 0},
-        MarkingCase{"below 0", {{0, "Ann", -0.5, "a"}}, false, jury::MarkOutcome::OutOfRange,
-                    std::nullopt, 0},
         MarkingCase{"off step", {{0, "Ann", 7.25, "a"}}, false, jury::MarkOutcome::OffStep,
                     std::nullopt, 0},
         MarkingCase{"unknown token", {{-1, "Ann", 5, "a"}}, false, jury::MarkOutcome::UnknownToken,
@@ -151,22 +169,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(JurySessionTest, MarkingOpensWhenATurnEndsAndClosesOnlyAtTheOperatorsWord)
 {
     const std::vector<jury::Judge> judges = setUp(threeJudges());
-    for (const char* name : {"Ann", "Bo"}) {
-        session().typeText(brio::fromQString(QString::fromUtf8(name)));
+    for (const char16_t* name : {u"Ann", u"Bo"}) {
+        session().typeText(name);
         session().pressKey(MeterCore::kEnter);
-        session().setSpaceDown(SpaceSource::Keyboard, true);
-        for (int tick = 0; tick < 5; ++tick)
-            session().tickOnce();
-        session().setSpaceDown(SpaceSource::Keyboard, false);
-        session().pressKey(MeterCore::kEnter);
+        finishTurn(5);
     }
     std::vector<MeterSession::OpenMarking> open = session().openMarkings();
     ASSERT_EQ(open.size(), 2u);
     EXPECT_EQ(open[0].name, QStringLiteral("Bo")) << "the latest first";
     EXPECT_TRUE(open[1].noMarksYet());
 
-    ASSERT_EQ(session().takeMark({judges[2].token, QStringLiteral("Ann"), {{QString(), 4}}, "x"}),
-              jury::MarkOutcome::Accepted);
+    ASSERT_EQ(mark(judges[2], "Ann", 4, "x"), jury::MarkOutcome::Accepted);
     open = session().openMarkings();
     EXPECT_EQ(open[1].markedBy, QStringList{QStringLiteral("Pia")});
     EXPECT_EQ(open[1].judges, 3);
@@ -175,11 +188,9 @@ TEST_F(JurySessionTest, MarkingOpensWhenATurnEndsAndClosesOnlyAtTheOperatorsWord
     // The next turn began meanwhile: Ann's marking stays open until closed.
     ASSERT_TRUE(session().closeMarking(0));
     EXPECT_FALSE(row("Ann").pending);
-    EXPECT_EQ(session().takeMark({judges[2].token, QStringLiteral("Ann"), {{QString(), 9}}, "y"}),
-              jury::MarkOutcome::MarkingClosed);
+    EXPECT_EQ(mark(judges[2], "Ann", 9, "y"), jury::MarkOutcome::MarkingClosed);
     ASSERT_TRUE(session().openMarking(0)) << "opened again";
-    EXPECT_EQ(session().takeMark({judges[2].token, QStringLiteral("Ann"), {{QString(), 9}}, "y"}),
-              jury::MarkOutcome::Accepted);
+    EXPECT_EQ(mark(judges[2], "Ann", 9, "y"), jury::MarkOutcome::Accepted);
     EXPECT_EQ(row("Ann").jury, 900);
 }
 
@@ -199,38 +210,28 @@ TEST_F(JurySessionTest, JudgesKeepTheirTokensAcrossASetUpAndOneLeftOutLosesHers)
 
     session().restoreEvent({entry("Ann", 50, 0)}, brio::BRStringArray(), 1);
     ASSERT_TRUE(session().openMarking(0));
-    EXPECT_EQ(session().takeMark({first[1].token, QStringLiteral("Ann"), {{QString(), 5}}, "o"}),
-              jury::MarkOutcome::UnknownToken)
-        << "Omar left the jury";
+    EXPECT_EQ(mark(first[1], "Ann", 5, "o"), jury::MarkOutcome::UnknownToken) << "Omar left";
     const std::optional<QString> reissued = session().reissueJudge(QStringLiteral("Uma"));
     ASSERT_TRUE(reissued);
-    EXPECT_EQ(session().takeMark({second[2].token, QStringLiteral("Ann"), {{QString(), 5}}, "u"}),
-              jury::MarkOutcome::UnknownToken);
-    EXPECT_EQ(session().takeMark({*reissued, QStringLiteral("Ann"), {{QString(), 5}}, "u"}),
-              jury::MarkOutcome::Accepted);
+    EXPECT_EQ(mark(second[2], "Ann", 5, "u"), jury::MarkOutcome::UnknownToken);
+    EXPECT_EQ(mark({QString(), *reissued}, "Ann", 5, "u"), jury::MarkOutcome::Accepted);
 
-    jury::JuryRules bad = threeJudges();
-    bad.judges.append(QStringLiteral(" ines"));
-    const auto refused = session().setUpJury(bad);
-    ASSERT_TRUE(std::holds_alternative<jury::RulesCheck>(refused));
-    EXPECT_EQ(std::get<jury::RulesCheck>(refused).problem, jury::RulesProblem::JudgeTwice);
+    jury::JuryRules twice = threeJudges();
+    twice.judges.append(QStringLiteral(" ines"));
+    EXPECT_TRUE(std::holds_alternative<jury::RulesCheck>(session().setUpJury(twice)));
     EXPECT_EQ(session().jury().judges().size(), 3u) << "a refused set-up changes nothing";
 }
 
 TEST_F(JurySessionTest, TheTableRanksByTheResultWhileTheJuryIsOn)
 {
-    session().restoreEvent({entry("Ann", 80, 0), entry("Bo", 60, 1), entry("Cy", 40, 2)}, brio::BRStringArray(), 3);
-    const std::vector<jury::Judge> judges = setUp(threeJudges());
-    for (std::int64_t order = 0; order < 3; ++order)
-        ASSERT_TRUE(session().openMarking(order));
+    const std::vector<jury::Judge> judges =
+        markingOpen({entry("Ann", 80, 0), entry("Bo", 60, 1), entry("Cy", 40, 2)});
     EXPECT_EQ(names(), (QStringList{"Ann", "Bo", "Cy"}));
-    session().takeMark({judges[0].token, QStringLiteral("Ann"), {{QString(), 2}}, "1"});
-    session().takeMark({judges[0].token, QStringLiteral("Bo"), {{QString(), 10}}, "2"});
+    mark(judges[0], "Ann", 2, "1");
+    mark(judges[0], "Bo", 10, "2");
     // Ann (80 + 20) / 2 = 50, Bo (60 + 100) / 2 = 80, Cy 40 / 2 = 20.
     EXPECT_EQ(names(), (QStringList{"Bo", "Ann", "Cy"}));
     EXPECT_EQ(row("Bo").result, ranking::Result{800});
-    EXPECT_EQ(row("Ann").applause, 80);
-    EXPECT_EQ(meter().leagueTable().rankOf(0), 1);
 
     session().switchJuryOff();
     EXPECT_EQ(names(), (QStringList{"Ann", "Bo", "Cy"})) << "without a jury, the applause alone";
@@ -239,33 +240,22 @@ TEST_F(JurySessionTest, TheTableRanksByTheResultWhileTheJuryIsOn)
 
 TEST_F(JurySessionTest, AJuryWeighingNothingLeavesTheTableAsTheApplauseHasIt)
 {
-    const std::vector<Score> entries = {entry("Ann", 70, 0), entry("Bo", 70, 1), entry("Cy", 90, 2)};
-    MeterSession today(m_settings);
-    today.restoreEvent({entries[2], entries[0], entries[1]}, brio::BRStringArray(), 3);
-    session().restoreEvent({entries[2], entries[0], entries[1]}, brio::BRStringArray(), 3);
-    const std::vector<jury::Judge> judges = setUp(threeJudges({100, 0}));
-    for (std::int64_t order = 0; order < 3; ++order)
-        session().openMarking(order);
-    session().takeMark({judges[0].token, QStringLiteral("Bo"), {{QString(), 10}}, "1"});
-    session().takeMark({judges[1].token, QStringLiteral("Ann"), {{QString(), 0}}, "2"});
-    ASSERT_EQ(today.juryRows().size(), session().juryRows().size());
-    for (std::size_t index = 0; index < today.juryRows().size(); ++index) {
-        EXPECT_EQ(session().juryRows()[index].name, today.juryRows()[index].name);
-        EXPECT_EQ(session().juryRows()[index].result, today.juryRows()[index].result);
-        EXPECT_EQ(session().meter().leagueTable().rankOf(static_cast<int>(index)),
-                  today.meter().leagueTable().rankOf(static_cast<int>(index)));
-    }
+    const std::vector<jury::Judge> judges =
+        markingOpen({entry("Cy", 90, 2), entry("Ann", 70, 0), entry("Bo", 70, 1)}, {100, 0});
+    mark(judges[0], "Bo", 10, "1");
+    mark(judges[1], "Ann", 0, "2");
+    EXPECT_EQ(names(), (QStringList{"Cy", "Ann", "Bo"}));
+    for (const MeterSession::JuryRow& row : session().juryRows())
+        EXPECT_EQ(row.result, ranking::resultOf(row.applause));
+    EXPECT_EQ(meter().leagueTable().rankOf(2), 2) << "Ann and Bo share second place";
 }
 
 TEST_F(JurySessionTest, ATieOfResultsGoesToAClapOffOfTheApplauseAlone)
 {
-    session().restoreEvent({entry("Ann", 80, 0), entry("Bo", 60, 1), entry("Cy", 10, 2)},
-                           brio::BRStringArray(), 3);
-    const std::vector<jury::Judge> judges = setUp(threeJudges());
-    for (std::int64_t order = 0; order < 3; ++order)
-        ASSERT_TRUE(session().openMarking(order));
-    session().takeMark({judges[0].token, QStringLiteral("Ann"), {{QString(), 2}}, QStringLiteral("1")});
-    session().takeMark({judges[0].token, QStringLiteral("Bo"), {{QString(), 4}}, QStringLiteral("2")});
+    const std::vector<jury::Judge> judges =
+        markingOpen({entry("Ann", 80, 0), entry("Bo", 60, 1), entry("Cy", 10, 2)});
+    mark(judges[0], "Ann", 2, "1");
+    mark(judges[0], "Bo", 4, "2");
     for (std::int64_t order = 0; order < 3; ++order)
         ASSERT_TRUE(session().closeMarking(order));
     session().setWinnersShowing(true);  // Ann and Bo both 50: first place is shared
@@ -274,11 +264,7 @@ TEST_F(JurySessionTest, ATieOfResultsGoesToAClapOffOfTheApplauseAlone)
     EXPECT_FALSE(meter().juryOn());
     for (const int ticks : {5, 20}) {  // Ann, then Bo the louder
         session().carryOut(ShowCommand{ShowCommand::Kind::Next, {}, false});
-        session().setSpaceDown(SpaceSource::Remote, true);
-        for (int tick = 0; tick < ticks; ++tick)
-            session().tickOnce();
-        session().setSpaceDown(SpaceSource::Remote, false);
-        session().pressKey(MeterCore::kEnter);
+        finishTurn(ticks);
     }
     EXPECT_FALSE(session().clapOffRunning());
     EXPECT_TRUE(meter().juryOn());

@@ -9,6 +9,7 @@
 #include "show/EventJournal.h"
 #include "show/MeterSession.h"
 #include "store/EventRecorder.h"
+#include "store/JuryRecord.h"
 #include "store/StoreMessages.h"
 
 #include <gtest/gtest.h>
@@ -139,19 +140,8 @@ TEST_F(ResumeJuryTest, TheSetUpTheMarksAndWhoseMarkingIsOpenComeBack)
     const jury::JuryDesk& desk = session->jury();
     ASSERT_TRUE(desk.on());
     EXPECT_EQ(desk.judges(), m_judges) << "the reissued token too";
-    EXPECT_EQ(desk.rules()->criteria.size(), 2u);
-    EXPECT_EQ(desk.rules()->criteria[0].weight, 2);
-    EXPECT_EQ(desk.rules()->step, 25);
-    EXPECT_EQ(desk.rules()->weights.jury, 60);
-    const std::vector<MeterSession::JuryRow> after = session->juryRows();
-    ASSERT_EQ(after.size(), before.size());
-    for (std::size_t index = 0; index < after.size(); ++index) {
-        EXPECT_EQ(after[index].name, before[index].name);
-        EXPECT_EQ(after[index].applause, before[index].applause);
-        EXPECT_EQ(after[index].jury, before[index].jury);
-        EXPECT_EQ(after[index].result, before[index].result);
-        EXPECT_EQ(after[index].pending, before[index].pending);
-    }
+    EXPECT_EQ(juryrecord::jsonOf(*desk.rules()), juryrecord::jsonOf(criteriaRules()));
+    EXPECT_TRUE(session->juryRows() == before) << "applause, J, result and pending alike";
     ASSERT_EQ(session->openMarkings().size(), 1u);
     EXPECT_EQ(session->openMarkings()[0].name, QStringLiteral("Ben"));
 
@@ -190,7 +180,6 @@ TEST_F(ResumeJuryTest, ASetUpThatCannotBeReadIsLeftOutWithANotice)
     EXPECT_FALSE(session->jury().on());
     EXPECT_EQ(m_notices, QStringList{StoreMessages::unreadableJury()});
     EXPECT_EQ(session->juryRows().size(), 2u) << "the applause stands";
-    EXPECT_FALSE(session->juryRows()[0].pending);
 }
 
 }  // namespace

@@ -176,9 +176,8 @@ TEST(ResultsCsv, WithAJuryScoreIsTheResultFollowedByTheApplauseEachJudgeAndJ)
               "1,Ben,76.3,60,10,8.5,9.25\r\n"
               "2,Ana,50.0,80,2,,2\r\n"
               "3,Cy,20.0,40,,,\r\n");
-    const std::vector<StoredEntry> byApplause = {entry(QStringLiteral("Ana"), 80, 0),
-                                                 entry(QStringLiteral("Ben"), 60, 1),
-                                                 entry(QStringLiteral("Cy"), 40, 2)};
-    EXPECT_EQ(resultsCsv(juryEvent({100, 0}), QStringLiteral("Round 1")), resultsCsv(byApplause))
+    const StoredEvent weighingNothing = juryEvent({100, 0});
+    EXPECT_EQ(resultsCsv(weighingNothing, QStringLiteral("Round 1")),
+              resultsCsv(weighingNothing.entries))
         << "a jury weighing nothing exports as without one";
 }

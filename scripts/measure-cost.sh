@@ -332,6 +332,28 @@ except (Over, websocket.WebSocketTimeoutException):
 print("%s %.2f" % (sys.argv[3], count / (time.time() - start)))' "$@"
 }
 
+# A jury of five set up over show control, and each judge's page open and asking for its
+# contestants every 2 s, as the page does, for SECONDS; appends "judge-requests PER_SECOND".
+judges_polling() {
+  /usr/bin/python3 -c '
+import json, sys, time, urllib.parse, urllib.request
+port, operator, seconds = sys.argv[1], sys.argv[2], float(sys.argv[3])
+base = "http://127.0.0.1:%s" % port
+def ask(path, token, body=None):
+    request = urllib.request.Request(base + path, data=None if body is None else json.dumps(body).encode(),
+                                     headers={"Authorization": "Bearer " + token, "Content-Type": "application/json"})
+    with urllib.request.urlopen(request, timeout=5) as answer:
+        return json.loads(answer.read() or b"null")
+judges = ask("/api/jury", operator, {"judges": ["Ines", "Oskar", "Petra", "Quentin", "Rosa"]})["judges"]
+tokens = [urllib.parse.parse_qs(urllib.parse.urlparse(j["link"]).query)["token"][0] for j in judges]
+count, start = 0, time.time()
+while time.time() - start < seconds:
+    for token in tokens:
+        ask("/api/judge", token); count += 1
+    time.sleep(2)
+print("judge-requests %.2f" % (count / (time.time() - start)))' "$@"
+}
+
 measure_show_control_run() {
   local run="$1" port=$((20000 + RANDOM % 20000)) token listener
   # SoundCues: the cues' setting, so that the figures hold with cues on where the program has them.
@@ -344,6 +366,11 @@ measure_show_control_run() {
   listener=$!
   pids+=("$listener")
   measure_phase sc-rest
+  wait "$listener" || true
+  judges_polling "$port" "$token" "$seconds" >>"$work/results" &
+  listener=$!
+  pids+=("$listener")
+  measure_phase jury-rest
   wait "$listener" || true
   xdotool type --delay 50 "Ana"
   xdotool key Return
@@ -498,7 +525,7 @@ print_report() {
   echo
   printf '%-12s %9s %7s %9s %9s %9s %8s %8s\n' phase "CPU prog" "CPU X" "CPU sum" "Mpixel/s" "frames/s" "RSS MiB" "PSS MiB"
   for phase in held moving idle bare floor stage-rest stage-moving stage-idle stage-glide \
-      stage-confetti sc-held sc-moving sc-rest osc-rest mic-one mic-two; do
+      stage-confetti sc-held sc-moving sc-rest jury-rest osc-rest mic-one mic-two; do
     cpu_p="$(phase_median "$phase" 2)"
     cpu_x="$(phase_median "$phase" 3)"
     mpix="$(phase_median "$phase" 4)"
@@ -513,6 +540,7 @@ print_report() {
   echo " stage-: the audience screen's Stage look, full screen, at rest and moving; idle in name"
   echo "   entry with cues on; glide: 2 s of a turn climbing past 8 rows; confetti: 4 s of the winners' burst;"
   echo " sc-rest: one overlay connected, at rest, cues on ($(awk '$1 == "rest-messages" { print $2 }' "$work/results" | median) messages/s);"
+  echo " jury-rest: five judges' pages open at rest, each asking every 2 s ($(awk '$1 == "judge-requests" { print $2 }' "$work/results" | median) requests/s);"
   echo " sc-held, sc-moving: show control on, nobody connected / one overlay connected;"
   echo " osc-rest: show control and OSC on, the meter at rest, nobody sending;"
   echo " mic-one, mic-two: a turn measured by one microphone / two, each a sound file)"
@@ -560,6 +588,11 @@ show_control=false
 if "$program" --help 2>/dev/null | grep -q -- '--show-control' && /usr/bin/python3 -c 'import websocket' 2>/dev/null; then
   show_control=true
 fi
+# The microphones are measured where the program takes sound files for them.
+microphones=false
+if "$program" --help 2>/dev/null | grep -q -- '--audio-file'; then
+  microphones=true
+fi
 echo "measuring on display $DISPLAY (${size}), ${runs} run(s) of ${seconds} s per phase..." >&2
 for ((run = 1; run <= runs; run++)); do
   echo "  run $run: program" >&2
@@ -568,8 +601,10 @@ for ((run = 1; run <= runs; run++)); do
     echo "  run $run: program with show control" >&2
     measure_show_control_run "$run"
   fi
-  echo "  run $run: one microphone and two" >&2
-  measure_microphones_run "$run"
+  if $microphones; then
+    echo "  run $run: one microphone and two" >&2
+    measure_microphones_run "$run"
+  fi
   echo "  run $run: the Stage look" >&2
   measure_stage_run "$run"
   echo "  run $run: bare window" >&2

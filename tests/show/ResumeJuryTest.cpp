@@ -157,19 +157,12 @@ TEST_F(ResumeJuryTest, TheSetUpTheMarksAndWhoseMarkingIsOpenComeBack)
     EXPECT_EQ(again(1, "Ben", "o3"), jury::MarkOutcome::Accepted);
 }
 
-// A file from before the jury, or a set-up that cannot be read: the show comes back without a
-// jury, ranked by the applause, told of a set-up it left out.
+// A file from before the jury (its tables gone, the version 4), and a set-up that cannot be read.
 TEST_F(ResumeJuryTest, AFileWithoutAReadableJuryOpensAsAShowWithoutOne)
 {
     const std::tuple<bool, QStringList, QStringList> cases[] = {
-        // The layout before the jury: its tables gone and the version 4.
-        {false,
-         {QStringLiteral("DROP TABLE jury_setup"), QStringLiteral("DROP TABLE jury_marking"),
-          QStringLiteral("DROP TABLE jury_mark"), QStringLiteral("PRAGMA user_version = 4")},
-         {}},
-        {true,
-         {QStringLiteral("UPDATE jury_setup SET setup = '{\"judges\": []}'"),
-          QStringLiteral("UPDATE jury_mark SET marks = 'x' WHERE mark_id = 'o1'")},
+        {false, {"DROP TABLE jury_setup", "DROP TABLE jury_marking", "DROP TABLE jury_mark", "PRAGMA user_version = 4"}, {}},
+        {true, {R"(UPDATE jury_setup SET setup = '{"judges": []}')", "UPDATE jury_mark SET marks = 'x' WHERE mark_id = 'o1'"},
          {StoreMessages::unreadableJury()}},
     };
     for (const auto& [withJury, damage, notices] : cases) {

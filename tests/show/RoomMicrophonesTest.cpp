@@ -283,10 +283,9 @@ TEST_F(RoomMicrophones, AnUnpluggedMicrophoneIsNamedOnceAndTheTurnGoesOnWithTheO
         GTEST_SKIP() << "pulseaudio is not installed";
     if (!claimSoundSystem())
         GTEST_SKIP() << "the sound system was claimed by an earlier test in this process";
-    PulseServer& server = m_server;
-    ASSERT_TRUE(server.start()) << server.error().toStdString();
-    ASSERT_GE(server.loadModule({QStringLiteral("module-null-sink"), QStringLiteral("sink_name=right")}), 0);
-    const int right = server.loadModule({QStringLiteral("module-remap-source"),
+    ASSERT_TRUE(m_server.start()) << m_server.error().toStdString();
+    ASSERT_GE(m_server.loadModule({QStringLiteral("module-null-sink"), QStringLiteral("sink_name=right")}), 0);
+    const int right = m_server.loadModule({QStringLiteral("module-remap-source"),
                                          QStringLiteral("master=right.monitor"),
                                          QStringLiteral("source_name=rightmic")});
     ASSERT_GE(right, 0);
@@ -297,14 +296,14 @@ TEST_F(RoomMicrophones, AnUnpluggedMicrophoneIsNamedOnceAndTheTurnGoesOnWithTheO
     for (const auto& [sink, above] : {std::pair{"hall", 18.0}, {"right", 6.0}}) {
         const QString file = m_folder.filePath(QLatin1String(sink) + QStringLiteral(".wav"));
         ASSERT_TRUE(writeSound(file, {{above, 25000}}));
-        ASSERT_TRUE(server.play(file, QLatin1String(sink)));
+        ASSERT_TRUE(m_server.play(file, QLatin1String(sink)));
     }
     makeShow();
     QSignalSpy notices(&m_show->session(), &MeterSession::notice);
     m_show->microphone().begin();
 
     const int score = turn(80, 10, [&] {
-        ASSERT_TRUE(server.pactl({QStringLiteral("unload-module"), QString::number(right)}));
+        ASSERT_TRUE(m_server.pactl({QStringLiteral("unload-module"), QString::number(right)}));
     });
     EXPECT_NEAR(score, levelOf(18.0), 2.0) << "the score is the left microphone's alone";
     EXPECT_EQ(meter().state(), MeterState::NameEntry);

@@ -143,28 +143,20 @@ TEST_P(MarkingRules, EachMarkIsTakenOrRefusedForItsReason)
     EXPECT_TRUE(row("Ann").pending);
 }
 
+using jury::MarkOutcome;
 INSTANTIATE_TEST_SUITE_P(
     Jury, MarkingRules,
-    testing::Values(
-        MarkingCase{"accepted", {{0, "Ann", 7.5, "a"}}, false, jury::MarkOutcome::Accepted, 750, 1},
-        MarkingCase{"two judges, the mean", {{0, "Ann", 7.5, "a"}, {1, "ann ", 9, "b"}}, false,
-                    jury::MarkOutcome::Accepted, 825, 2},
-        MarkingCase{"same id twice counts once", {{0, "Ann", 7.5, "a"}, {0, "Ann", 3, "a"}}, false,
-                    jury::MarkOutcome::Repeated, 750, 1},
-        MarkingCase{"a changed mark: the latest counts", {{0, "Ann", 7.5, "a"}, {0, "Ann", 3, "b"}},
-                    false, jury::MarkOutcome::Accepted, 300, 1},
-        MarkingCase{"unknown contestant", {{0, "Zed", 5, "a"}}, false,
-                    jury::MarkOutcome::UnknownContestant, std::nullopt, 0},
-        MarkingCase{"closed", {{0, "Bo", 5, "a"}}, false, jury::MarkOutcome::MarkingClosed,
-                    std::nullopt, 0},
-        MarkingCase{"out of range", {{0, "Ann", 10.5, "a"}}, false, jury::MarkOutcome::OutOfRange,
-                    std::nullopt, 0},
-        MarkingCase{"off step", {{0, "Ann", 7.25, "a"}}, false, jury::MarkOutcome::OffStep,
-                    std::nullopt, 0},
-        MarkingCase{"unknown token", {{-1, "Ann", 5, "a"}}, false, jury::MarkOutcome::UnknownToken,
-                    std::nullopt, 0},
-        MarkingCase{"revoked token", {{1, "Ann", 6, "a"}, {0, "Ann", 5, "b"}}, true,
-                    jury::MarkOutcome::UnknownToken, 600, 1}));
+    testing::ValuesIn(std::vector<MarkingCase>{
+        {"accepted", {{0, "Ann", 7.5, "a"}}, false, MarkOutcome::Accepted, 750, 1},
+        {"two judges, the mean", {{0, "Ann", 7.5, "a"}, {1, "ann ", 9, "b"}}, false, MarkOutcome::Accepted, 825, 2},
+        {"same id twice counts once", {{0, "Ann", 7.5, "a"}, {0, "Ann", 3, "a"}}, false, MarkOutcome::Repeated, 750, 1},
+        {"a changed mark: the latest counts", {{0, "Ann", 7.5, "a"}, {0, "Ann", 3, "b"}}, false, MarkOutcome::Accepted, 300, 1},
+        {"unknown contestant", {{0, "Zed", 5, "a"}}, false, MarkOutcome::UnknownContestant, {}, 0},
+        {"closed", {{0, "Bo", 5, "a"}}, false, MarkOutcome::MarkingClosed, {}, 0},
+        {"out of range", {{0, "Ann", 10.5, "a"}}, false, MarkOutcome::OutOfRange, {}, 0},
+        {"off step", {{0, "Ann", 7.25, "a"}}, false, MarkOutcome::OffStep, {}, 0},
+        {"unknown token", {{-1, "Ann", 5, "a"}}, false, MarkOutcome::UnknownToken, {}, 0},
+        {"revoked token", {{1, "Ann", 6, "a"}, {0, "Ann", 5, "b"}}, true, MarkOutcome::UnknownToken, 600, 1}}));
 
 TEST_F(JurySessionTest, MarkingOpensWhenATurnEndsAndClosesOnlyAtTheOperatorsWord)
 {

@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -45,7 +46,7 @@ protected:
         storeTurnSeconds(m_settings, 0);
     }
 
-    QString databasePath() const { return m_folder.filePath(QStringLiteral("events.sqlite")); }
+    QString databasePath() const { return m_folder.filePath(m_file); }
 
     void turn(MeterSession& session, const char16_t* name, int ticks)
     {
@@ -128,6 +129,7 @@ protected:
     AppConfig m_settings;
     std::vector<jury::Judge> m_judges;
     QStringList m_notices;
+    QString m_file = QStringLiteral("events.sqlite");
 };
 
 TEST_F(ResumeJuryTest, TheSetUpTheMarksAndWhoseMarkingIsOpenComeBack)
@@ -155,31 +157,27 @@ TEST_F(ResumeJuryTest, TheSetUpTheMarksAndWhoseMarkingIsOpenComeBack)
     EXPECT_EQ(again(1, "Ben", "o3"), jury::MarkOutcome::Accepted);
 }
 
-TEST_F(ResumeJuryTest, AFileFromBeforeTheJuryOpensAsAShowWithoutOne)
+// A file from before the jury (its tables gone, the version 4), and a set-up that cannot be read.
+TEST_F(ResumeJuryTest, AFileWithoutAReadableJuryOpensAsAShowWithoutOne)
 {
-    recordShow(false);
-    // The layout before the jury: its tables gone and the version 4.
-    runSql({QStringLiteral("DROP TABLE jury_setup"), QStringLiteral("DROP TABLE jury_marking"),
-            QStringLiteral("DROP TABLE jury_mark"), QStringLiteral("PRAGMA user_version = 4")});
-
-    const std::unique_ptr<MeterSession> session = resume();
-    EXPECT_FALSE(session->jury().on());
-    ASSERT_EQ(session->juryRows().size(), 2u);
-    EXPECT_EQ(session->juryRows()[0].name, QStringLiteral("Ben"));
-    EXPECT_EQ(session->juryRows()[0].result, ranking::resultOf(session->juryRows()[0].applause));
-    runSql({QStringLiteral("SELECT count(*) FROM jury_mark")});  // made by the migration
-}
-
-TEST_F(ResumeJuryTest, ASetUpThatCannotBeReadIsLeftOutWithANotice)
-{
-    recordShow(true);
-    runSql({QStringLiteral("UPDATE jury_setup SET setup = '{\"judges\": []}'"),
-            QStringLiteral("UPDATE jury_mark SET marks = 'x' WHERE mark_id = 'o1'")});
-
-    const std::unique_ptr<MeterSession> session = resume();
-    EXPECT_FALSE(session->jury().on());
-    EXPECT_EQ(m_notices, QStringList{StoreMessages::unreadableJury()});
-    EXPECT_EQ(session->juryRows().size(), 2u) << "the applause stands";
+    const std::tuple<bool, QStringList, QStringList> cases[] = {
+        {false, {"DROP TABLE jury_setup", "DROP TABLE jury_marking", "DROP TABLE jury_mark", "PRAGMA user_version = 4"}, {}},
+        {true, {R"(UPDATE jury_setup SET setup = '{"judges": []}')", "UPDATE jury_mark SET marks = 'x' WHERE mark_id = 'o1'"},
+         {StoreMessages::unreadableJury()}},
+    };
+    for (const auto& [withJury, damage, notices] : cases) {
+        SCOPED_TRACE(withJury);
+        m_file = QStringLiteral("events%1.sqlite").arg(withJury);
+        recordShow(withJury);
+        runSql(damage);
+        const std::unique_ptr<MeterSession> session = resume();
+        EXPECT_FALSE(session->jury().on());
+        EXPECT_EQ(m_notices, notices);
+        ASSERT_EQ(session->juryRows().size(), 2u) << "the applause stands";
+        EXPECT_EQ(session->juryRows()[0].name, QStringLiteral("Ben"));
+        EXPECT_EQ(session->juryRows()[0].result, ranking::resultOf(session->juryRows()[0].applause));
+        runSql({QStringLiteral("SELECT count(*) FROM jury_mark")});  // there, or made by the migration
+    }
 }
 
 }  // namespace

@@ -48,13 +48,12 @@ constexpr int kRangeLu = 30;
 // checked to one step of the meter; it stands in for applause as loud.
 using Sound = std::vector<std::pair<double, int>>;  // LU above the floor, for milliseconds
 
-std::vector<float> samplesOf(const Sound& sound)
+bool writeSound(const QString& file, const Sound& sound)
 {
     std::vector<float> samples;
     for (const auto& [above, milliseconds] : sound)
-        samples = joined(samples, sine(framesFor(milliseconds), 997.0,
-                                       sineAmplitudeFor(kFloorLufs + above)));
-    return samples;
+        samples = joined(samples, sine(framesFor(milliseconds), 997.0, sineAmplitudeFor(kFloorLufs + above)));
+    return writeFile(file, wavFile(samples, makeFormat(QAudioFormat::Int16, 1)));
 }
 
 // The level the meter shows for this many LU above the floor.
@@ -130,21 +129,13 @@ protected:
     {
         QStringList files;
         for (const Sound& sound : sounds) {
-            files.append(m_folder.filePath(QStringLiteral("mic%1.wav").arg(++m_files)));
-            if (!writeFile(files.back(), wavFile(samplesOf(sound), makeFormat(QAudioFormat::Int16, 1))))
+            files.append(m_folder.filePath(QStringLiteral("mic%1-%2.wav").arg(m_shows).arg(files.size())));
+            if (!writeSound(files.back(), sound))
                 return false;
         }
         makeShow();
         m_show->microphone().begin(files);
         return true;
-    }
-
-    // The score of a turn with each sound a file standing in for one microphone.
-    int scoreWithFiles(const std::vector<Sound>& sounds, std::size_t readings)
-    {
-        const int score = listenToFiles(sounds) ? turn(readings) : -1;
-        m_show.reset();
-        return score;
     }
 
     // Show control's state, as a remote reads it.
@@ -154,12 +145,8 @@ protected:
             m_show->showControl().startForThisRun(ovatron::test::freePort());
         QTcpSocket remote;
         remote.connectToHost(QHostAddress::LocalHost, quint16(m_show->showControl().current().port));
-        remote.write("GET /api/state HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
-                     loadShowControlSettings(m_settings).token.toLatin1() + "\r\n\r\n");
-        QByteArray reply;
-        [[maybe_unused]] const bool whole =
-            QTest::qWaitFor([&] { return (reply += remote.readAll()).endsWith('}'); }, kSettleMs);
-        return QJsonDocument::fromJson(reply.mid(reply.indexOf("\r\n\r\n") + 4)).object();
+        const QByteArray reply = ovatron::test::get(remote, "/api/state", loadShowControlSettings(m_settings).token);
+        return QJsonDocument::fromJson(ovatron::test::bodyOf(reply)).object();
     }
 
     QTemporaryDir m_folder;
@@ -167,7 +154,6 @@ protected:
     PulseServer m_server;  // started by the test that needs it; stopped after the show
     std::unique_ptr<Show> m_show;
     int m_shows = 0;
-    int m_files = 0;
 };
 
 TEST_F(RoomMicrophones, TheRoomsScoreIsTheEnergyMeanOfItsMicrophonesAboveTheirFloors)
@@ -196,7 +182,8 @@ TEST_F(RoomMicrophones, TheRoomsScoreIsTheEnergyMeanOfItsMicrophonesAboveTheirFl
     std::vector<int> scores;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        scores.push_back(scoreWithFiles(c.microphones, c.readings));
+        // Each sound a file standing in for one microphone.
+        scores.push_back(listenToFiles(c.microphones) ? turn(c.readings) : -1);
         EXPECT_NEAR(scores.back(), c.expected, 1.0);
     }
     ASSERT_EQ(scores.size(), 6u);
@@ -244,7 +231,6 @@ TEST_F(RoomMicrophones, ADuelsLouderSideWinsCloseSidesDrawAndBothAreRows)
                                          .arg(shown.value("score").toInt())))
                 << side << "\n" << csv.toStdString();
         }
-        m_show.reset();
     }
 }
 
@@ -289,7 +275,6 @@ TEST_F(RoomMicrophones, MeasuringTheRoomGivesEachMicrophoneItsOwnFloor)
     EXPECT_NEAR(stored[0].floorLufs, kFloorLufs - 5.0, 1.0);
     EXPECT_NEAR(stored[1].floorLufs, kFloorLufs + 2.0, 1.0);
     EXPECT_DOUBLE_EQ(stored[2].floorLufs, -60.0);
-    m_show.reset();
 }
 
 TEST_F(RoomMicrophones, AnUnpluggedMicrophoneIsNamedOnceAndTheTurnGoesOnWithTheOthers)
@@ -298,10 +283,9 @@ TEST_F(RoomMicrophones, AnUnpluggedMicrophoneIsNamedOnceAndTheTurnGoesOnWithTheO
         GTEST_SKIP() << "pulseaudio is not installed";
     if (!claimSoundSystem())
         GTEST_SKIP() << "the sound system was claimed by an earlier test in this process";
-    PulseServer& server = m_server;
-    ASSERT_TRUE(server.start()) << server.error().toStdString();
-    ASSERT_GE(server.loadModule({QStringLiteral("module-null-sink"), QStringLiteral("sink_name=right")}), 0);
-    const int right = server.loadModule({QStringLiteral("module-remap-source"),
+    ASSERT_TRUE(m_server.start()) << m_server.error().toStdString();
+    ASSERT_GE(m_server.loadModule({QStringLiteral("module-null-sink"), QStringLiteral("sink_name=right")}), 0);
+    const int right = m_server.loadModule({QStringLiteral("module-remap-source"),
                                          QStringLiteral("master=right.monitor"),
                                          QStringLiteral("source_name=rightmic")});
     ASSERT_GE(right, 0);
@@ -311,15 +295,15 @@ TEST_F(RoomMicrophones, AnUnpluggedMicrophoneIsNamedOnceAndTheTurnGoesOnWithTheO
     // room 10 below the left's level.
     for (const auto& [sink, above] : {std::pair{"hall", 18.0}, {"right", 6.0}}) {
         const QString file = m_folder.filePath(QLatin1String(sink) + QStringLiteral(".wav"));
-        ASSERT_TRUE(writeFile(file, wavFile(samplesOf({{above, 25000}}), makeFormat(QAudioFormat::Int16, 1))));
-        ASSERT_TRUE(server.play(file, QLatin1String(sink)));
+        ASSERT_TRUE(writeSound(file, {{above, 25000}}));
+        ASSERT_TRUE(m_server.play(file, QLatin1String(sink)));
     }
     makeShow();
     QSignalSpy notices(&m_show->session(), &MeterSession::notice);
     m_show->microphone().begin();
 
     const int score = turn(80, 10, [&] {
-        ASSERT_TRUE(server.pactl({QStringLiteral("unload-module"), QString::number(right)}));
+        ASSERT_TRUE(m_server.pactl({QStringLiteral("unload-module"), QString::number(right)}));
     });
     EXPECT_NEAR(score, levelOf(18.0), 2.0) << "the score is the left microphone's alone";
     EXPECT_EQ(meter().state(), MeterState::NameEntry);
@@ -329,7 +313,6 @@ TEST_F(RoomMicrophones, AnUnpluggedMicrophoneIsNamedOnceAndTheTurnGoesOnWithTheO
     ASSERT_EQ(notices.size(), 1) << notices.last().first().toString().toStdString();
     EXPECT_TRUE(notices.first().first().toString().contains(QStringLiteral("\"Right\"")))
         << notices.first().first().toString().toStdString();
-    m_show.reset();
 }
 
 }  // namespace

@@ -182,4 +182,14 @@ elif phase == "resumed":
         phone.mark("Cy", mark)
     until(lambda: len(marked("Cy")) == 5, "every mark for Cy, from the pages that lived through the kill", 60)
     check_rows(state(), ["Ana", "Bo", "Cy"])
+elif phase == "export":
+    # Row by row, as the table ranks them: the result, the applause, each judge's mark, J.
+    shown = state()
+    number = lambda value, places: (f"%.{places}f" % value).rstrip("0").rstrip(".")
+    lines = open(os.path.join(work, "results.csv"), encoding="utf-8-sig").read().split("\n")
+    check(lines[0] == ",".join(["rank", "name", "score", "applause"] + judges + ["jury"]), f"header: {lines[0]!r}")
+    wanted = [",".join([str(row["rank"]), row["name"], "%.1f" % row["score"], str(row["applause"])]
+                       + [number(mark, 2) for mark in marks[row["name"]]]
+                       + [number(rounded(expected_j[row["name"]]) / 100, 2)]) for row in shown["table"]]
+    check(lines[1:4] == wanted and lines[4:] == [""], f"export rows: {lines[1:]} instead of {wanted}")
 print(f"{phase}: all checks passed")

@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Five judges' phones (headless Chromium) against the real program with --show-control: the
 # marks of three contestants, one phone offline for a while, SIGKILL while a marking is open and
-# Resume, every result checked against the expected ones (tests/e2e/jury_check.py).
+# Resume, every result checked against the expected ones and the export row by row
+# (tests/e2e/jury_check.py).
 # Usage: run_jury_e2e.sh OVATRON
 set -euo pipefail
 ovatron="$1"
@@ -16,16 +17,21 @@ check="$(dirname "$0")/jury_check.py"
 start_display
 private_folders
 port=$((20000 + RANDOM % 20000))
-devtools=$((port + 1))
 program_args=(--show-control "$port")
 start_program
 token="$(sed -n 's/^ShowControlToken=//p' "$XDG_CONFIG_HOME/Ovatron/Ovatron.conf")"
 [ "${#token}" = 32 ] || fail "no token was stored"
 
-chromium --headless=new --no-sandbox --disable-gpu --hide-scrollbars \
-  --remote-debugging-port="$devtools" --user-data-dir="$work/chromium" about:blank \
+# The browser picks its own DevTools port and names it in its profile, so no port is guessed;
+# on a busy machine it may take a while to come up.
+chromium --headless=new --no-sandbox --disable-gpu --hide-scrollbars --no-first-run \
+  --disable-background-networking --disable-component-update --disable-sync \
+  --remote-debugging-port=0 --user-data-dir="$work/chromium" about:blank \
   >"$work/chromium.log" 2>&1 &
 pids+=($!)
+for _ in $(seq 300); do [ -s "$work/chromium/DevToolsActivePort" ] && break; sleep 0.2; done
+[ -s "$work/chromium/DevToolsActivePort" ] || fail "Chromium's DevTools did not come up: $(tail -n 3 "$work/chromium.log")"
+devtools="$(head -n1 "$work/chromium/DevToolsActivePort")"
 for _ in $(seq 100); do curl -s --max-time 2 "http://127.0.0.1:$devtools/json" >/dev/null && break; sleep 0.2; done
 
 "$python" "$check" marks "$port" "$token" "$devtools" "$work" || fail "marking"
@@ -44,5 +50,7 @@ done
 [ -n "$window" ] || fail "the main window did not appear after Resume"
 
 "$python" "$check" resumed "$port" "$token" "$devtools" "$work" || fail "after the resume"
+"$ovatron" --export "$work/results.csv" || fail "the export failed"
+"$python" "$check" export "$port" "$token" "$devtools" "$work" || fail "the export"
 grep -q "$token" "$work/ovatron.log" && fail "the token is in the log"
 echo "jury: all checks passed"

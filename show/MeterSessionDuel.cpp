@@ -56,8 +56,8 @@ QString MeterSession::startDuel(const QStringList& names, const QStringList& lef
 {
     if (names.size() != 2 || left.isEmpty() || right.isEmpty())
         return tr("A duel needs two sides, each with its name and its microphones.");
-    const QString leftName = brio::toQString(contestantName(brio::fromQString(names[0])));
-    const QString rightName = brio::toQString(contestantName(brio::fromQString(names[1])));
+    const QString leftName = brio::toQString(::contestantName(brio::fromQString(names[0])));
+    const QString rightName = brio::toQString(::contestantName(brio::fromQString(names[1])));
     if (leftName.isEmpty() || rightName.isEmpty() || leftName == rightName)
         return tr("The two sides of a duel need a name each, and not the same one.");
     if (!m_microphoneInUse || !m_microphoneInUse() || !m_sideLevel || !m_placeKnown)

@@ -51,4 +51,5 @@ enum class Command {
     Reveal,
     EndReveal,  // Esc during a reveal; no menu item carries it
     Duel,       // a turn of the hall's two sides, each heard by its own microphones
+    CloseMarking,  // the jury's marking of the latest contestant still open
 };

@@ -163,10 +163,7 @@ StageMoment AudienceWindow::stageMoment()
     moment.newLeader = m_newLeader.isActive();
     moment.countdown = meter.countdownSeconds();
     moment.reveal = m_show.session().scoreReveal();
-    for (const auto& [order, marking] : m_show.session().jury().markings()) {
-        if (marking.open)
-            moment.pending.push_back(order);
-    }
+    moment.pending = m_show.session().jury().openOrders();
     if (const std::optional<Duel>& duel = m_show.session().duel()) {
         StageDuel shown;
         shown.left = {brio::fromQString(duel->sides[0].name), duel->sides[0].level,

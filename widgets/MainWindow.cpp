@@ -21,6 +21,7 @@
 #include "widgets/dialogs/MessageBox.h"
 #include "widgets/dialogs/RoundDialogs.h"
 #include "widgets/dialogs/DuelDialog.h"
+#include "widgets/dialogs/QuestionBox.h"
 #include "widgets/dialogs/MicrophoneDialog.h"
 #include "show/MeterResults.h"
 #include "show/ModuleFile.h"
@@ -167,7 +168,8 @@ CommandContext MainWindow::commandContext() const
                           shown.clapOffOffer().has_value(),
                           shown.hideScores(),
                           shown.canReveal(),
-                          shown.revealUnderWay()};
+                          shown.revealUnderWay(),
+                          !shown.openMarkings().empty()};
 }
 
 void MainWindow::followMenuRules()
@@ -189,6 +191,7 @@ void MainWindow::runCommand(Command command, int roundId)
     case Command::UseMicrophone: toggleMicrophone(); break;
     case Command::MicrophoneSettings: editMicrophone(); break;
     case Command::Duel: startDuel(); break;
+    case Command::CloseMarking: closeLatestMarking(); break;
     case Command::TurnLength: m_view.editTurnLength(); break;
     case Command::BackgroundColor: m_view.chooseBackgroundColor(); break;
     case Command::AudienceScreen: toggleAudienceScreen(); break;
@@ -272,6 +275,27 @@ void MainWindow::editMicrophone()
     microphone.reload();
     if (dialog.duelWanted())
         startDuel();
+}
+
+void MainWindow::closeLatestMarking()
+{
+    const std::vector<MeterSession::OpenMarking> open = session().openMarkings();
+    if (open.empty())
+        return;
+    const MeterSession::OpenMarking& latest = open.front();
+    if (latest.noMarksYet()) {
+        const int answer = askQuestion(
+            this,
+            QuestionText{QStringLiteral("closeUnmarkedQuestion"), QMessageBox::Question,
+                         tr("Close Marking"),
+                         tr("No judge has marked %1: her jury mark will be 0.").arg(latest.name),
+                         tr("Close her marking all the same?")},
+            {{tr("Close Marking"), QMessageBox::AcceptRole}, {tr("Wait"), QMessageBox::RejectRole}},
+            1, 1);
+        if (answer != 0)
+            return;
+    }
+    session().closeMarking(latest.order);
 }
 
 void MainWindow::startDuel()
@@ -380,7 +404,8 @@ void MainWindow::showNotice(const QString& text)
 
 void MainWindow::hideFootUnlessNeeded()
 {
-    if (!isAudienceScreenOpen() && statusBar()->currentMessage().isEmpty())
+    if (!isAudienceScreenOpen() && session().openMarkings().empty() &&
+        statusBar()->currentMessage().isEmpty())
         statusBar()->hide();
 }
 
@@ -420,8 +445,15 @@ void MainWindow::printResults()
 
 void MainWindow::showOperatorStrip()
 {
-    if (isAudienceScreenOpen())
-        m_strip->showMeter(session().meter(), session().winnersShowing());
+    // Also without the audience's screen while the jury marks, so that the operator sees who
+    // has marked before closing.
+    const std::vector<MeterSession::OpenMarking> marking = session().openMarkings();
+    if (!isAudienceScreenOpen() && marking.empty()) {
+        hideFootUnlessNeeded();
+        return;
+    }
+    m_strip->showMeter(session().meter(), session().winnersShowing(), marking);
+    statusBar()->show();
 }
 
 void MainWindow::showStageSettings()

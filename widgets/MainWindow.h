@@ -68,6 +68,9 @@ public slots:
     void editMicrophone();
     // Edit > Duel...: the sides chosen in the dialog, started on the session.
     void startDuel();
+    // The jury's marking of the latest contestant open closed, the operator asked first
+    // when no judge has marked her.
+    void closeLatestMarking();
     // View > Show Control...: the dialog, and the server following what it sets.
     void editShowControl();
     void editOsc();

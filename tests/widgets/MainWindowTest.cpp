@@ -137,7 +137,8 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
                                  "Rem&ove Contestant...", "Measure A&gain", "Turn Deta&ils...", "",
                                  "&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
                                  "&Show Summary Screen", "", "Measure &With Microphone",
-                                 "&Microphone...", "Due&l...", "&Turn Length"}));
+                                 "&Microphone...", "Due&l...", "&Turn Length", "",
+                                 "Close &Marking"}));
 }
 
 TEST_F(MainWindowTest, AViewCommandReachesTheViewFromTheMainMenuAndItsAction)

@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 Ovatron Project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The jury on the operator's screens, on Qt's offscreen platform.
+
+#include "core/FrameSnapshot.h"
+#include "core/MenuRules.h"
+#include "support/UiTestFixture.h"
+#include "ViewTestSupport.h"
+#include "widgets/OperatorStrip.h"
+
+#include "brio/BRStringQt.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ovatron::test::TestMeterView;
+using ovatron::test::testSettings;
+using ovatron::test::UiTest;
+
+class JuryScreensTest : public UiTest {};
+
+TEST_F(JuryScreensTest, AnOpenMarkingShowsAnEllipsisAndWhoMarkedUntilItCloses)
+{
+    TestMeterView view(testSettings());
+    view.resize(640, 480);
+    MeterSession& session = view.session();
+    session.restoreEvent({Score{"Anna", 80, 0}, Score{"Ben", 60, 1}}, brio::BRStringArray(), 2);
+    jury::JuryRules rules;
+    rules.judges = {QStringLiteral("Ines"), QStringLiteral("Omar")};
+    const auto judges = session.setUpJury(rules);
+    ASSERT_TRUE(std::holds_alternative<std::vector<jury::Judge>>(judges));
+    ASSERT_TRUE(session.openMarking(0));
+    ASSERT_TRUE(session.openMarking(1));
+    const jury::Judge& ines = std::get<std::vector<jury::Judge>>(judges).at(0);
+    session.takeMark({ines.token, QStringLiteral("Anna"), {{QString(), 7.5}}, QStringLiteral("m1")});
+
+    const auto snapshot = [&]() {
+        const std::vector<std::int64_t> pending = session.jury().openOrders();
+        return snapshotOf(view.meter(), QString(), layout::Rect{0, 0, 640, 480},
+                          view.lookOn(view), true, nullptr, &pending);
+    };
+    FrameSnapshot open = snapshot();
+    ASSERT_EQ(open.rows.size(), 2u);
+    for (const ShownRow& row : open.rows) {
+        EXPECT_TRUE(row.pending) << brio::toQString(row.name).toStdString();
+        EXPECT_TRUE(row.result.has_value());
+    }
+    const QString strip = markingStripText(session.openMarkings());
+    EXPECT_TRUE(strip.contains(QStringLiteral("Ben 0 of 2"))) << strip.toStdString();
+    EXPECT_TRUE(strip.contains(QStringLiteral("Anna 1 of 2"))) << strip.toStdString();
+    CommandContext context{view.meter()};
+    context.markingOpen = !session.openMarkings().empty();
+    EXPECT_TRUE(commandState(Command::CloseMarking, context)->enabled);
+
+    ASSERT_TRUE(session.closeMarking(0));
+    ASSERT_TRUE(session.closeMarking(1));
+    const FrameSnapshot closed = snapshot();
+    // Anna: (50 × 80 + 50 × 7.5 / 10 × 100) / 100 = 77.5; Ben without a mark: 30.0.
+    ASSERT_EQ(closed.rows.size(), 2u);
+    EXPECT_FALSE(closed.rows[0].pending);
+    EXPECT_EQ(closed.rows[0].result, ranking::Result{775});
+    EXPECT_EQ(closed.rows[1].result, ranking::Result{300});
+    EXPECT_FALSE(changedRects(open, closed).empty());
+    EXPECT_TRUE(markingStripText(session.openMarkings()).isEmpty());
+    context.markingOpen = !session.openMarkings().empty();
+    EXPECT_FALSE(commandState(Command::CloseMarking, context)->enabled);
+}
+
+}  // namespace

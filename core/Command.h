@@ -52,4 +52,5 @@ enum class Command {
     EndReveal,  // Esc during a reveal; no menu item carries it
     Duel,       // a turn of the hall's two sides, each heard by its own microphones
     CloseMarking,  // the jury's marking of the latest contestant still open
+    Jury,          // the jury's set-up and the judges' links
 };

@@ -80,6 +80,7 @@ constexpr CommandEntry kCommands[] = {
     {Command::Duel, "duel", QT_TRANSLATE_NOOP("CommandTable", "Due&l..."), nullptr, {}},
     {Command::CloseMarking, "closeMarking", QT_TRANSLATE_NOOP("CommandTable", "Close &Marking"),
      nullptr, {"F10", nullptr}},
+    {Command::Jury, "jury", QT_TRANSLATE_NOOP("CommandTable", "&Jury..."), nullptr, {}},
 };
 
 constexpr std::optional<Command> kSeparator;
@@ -96,7 +97,7 @@ constexpr std::optional<Command> kEditItems[] = {
     Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
     Command::UseMicrophone,   Command::MicrophoneSettings,
     Command::Duel,            Command::TurnLength,        kSeparator,
-    Command::CloseMarking,
+    Command::Jury,            Command::CloseMarking,
 };
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,

@@ -64,6 +64,8 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
         return CommandState{.enabled = context.microphoneInUse && context.roundsMayChange &&
                                        meter.state() != MeterState::Measuring,
                             .checked = false};
+    case Command::Jury:
+        return CommandState{.enabled = true, .checked = context.juryOn};
     case Command::CloseMarking:
         return CommandState{.enabled = context.markingOpen, .checked = false};
     case Command::HideScores:

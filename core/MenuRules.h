@@ -32,6 +32,7 @@ struct CommandContext {
     bool canReveal = false;       // hidden scores wait and no turn measures
     bool revealUnderWay = false;  // Esc ends it
     bool markingOpen = false;     // the jury's marking of some contestant waits to be closed
+    bool juryOn = false;
 };
 
 // The rule for a command's menu item, asked each time a menu holding it opens; none for

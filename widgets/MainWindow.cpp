@@ -20,7 +20,9 @@
 #include "widgets/HelpViewer.h"
 #include "widgets/dialogs/MessageBox.h"
 #include "widgets/dialogs/RoundDialogs.h"
+#include "show/ShowControlLink.h"
 #include "widgets/dialogs/DuelDialog.h"
+#include "widgets/dialogs/JuryDialog.h"
 #include "widgets/dialogs/QuestionBox.h"
 #include "widgets/dialogs/MicrophoneDialog.h"
 #include "show/MeterResults.h"
@@ -169,7 +171,8 @@ CommandContext MainWindow::commandContext() const
                           shown.hideScores(),
                           shown.canReveal(),
                           shown.revealUnderWay(),
-                          !shown.openMarkings().empty()};
+                          !shown.openMarkings().empty(),
+                          shown.jury().on()};
 }
 
 void MainWindow::followMenuRules()
@@ -192,6 +195,7 @@ void MainWindow::runCommand(Command command, int roundId)
     case Command::MicrophoneSettings: editMicrophone(); break;
     case Command::Duel: startDuel(); break;
     case Command::CloseMarking: closeLatestMarking(); break;
+    case Command::Jury: editJury(); break;
     case Command::TurnLength: m_view.editTurnLength(); break;
     case Command::BackgroundColor: m_view.chooseBackgroundColor(); break;
     case Command::AudienceScreen: toggleAudienceScreen(); break;
@@ -275,6 +279,36 @@ void MainWindow::editMicrophone()
     microphone.reload();
     if (dialog.duelWanted())
         startDuel();
+}
+
+void MainWindow::editJury()
+{
+    MeterSession& shown = session();
+    const ShowControlSettings control = m_show.showControl().current();
+    const JudgeLinkBase links{control.on,
+                              control.address == QLatin1String(kLocalNetworkAddress)
+                                  ? localNetworkHost()
+                                  : QString::fromLatin1(kThisComputerAddress),
+                              control.port};
+    JuryDialog dialog(shown.jury().rules(), shown.jury().judges(), links, this);
+    connect(&dialog, &JuryDialog::revokeWanted, this, [this, &dialog](const QString& judge) {
+        session().revokeJudge(judge);
+        dialog.showJudges(session().jury().judges());
+    });
+    connect(&dialog, &JuryDialog::reissueWanted, this, [this, &dialog](const QString& judge) {
+        session().reissueJudge(judge);
+        dialog.showJudges(session().jury().judges());
+    });
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!dialog.juryOn()) {
+        if (shown.jury().on())
+            shown.switchJuryOff();
+        return;
+    }
+    const auto result = shown.setUpJury(dialog.rules());
+    if (const auto* check = std::get_if<jury::RulesCheck>(&result))
+        showWarningMessage(jury::reasonText(dialog.rules(), *check).toHtmlEscaped(), this);
 }
 
 void MainWindow::closeLatestMarking()

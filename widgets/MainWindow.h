@@ -71,6 +71,8 @@ public slots:
     // The jury's marking of the latest contestant open closed, the operator asked first
     // when no judge has marked her.
     void closeLatestMarking();
+    // Edit > Jury...: the set-up chosen in the dialog carried out on the session.
+    void editJury();
     // View > Show Control...: the dialog, and the server following what it sets.
     void editShowControl();
     void editOsc();

@@ -8,8 +8,18 @@
 #include "support/UiTestFixture.h"
 #include "ViewTestSupport.h"
 #include "widgets/OperatorStrip.h"
+#include "widgets/dialogs/JuryDialog.h"
 
 #include "brio/BRStringQt.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +76,57 @@ TEST_F(JuryScreensTest, AnOpenMarkingShowsAnEllipsisAndWhoMarkedUntilItCloses)
     EXPECT_TRUE(markingStripText(session.openMarkings()).isEmpty());
     context.markingOpen = !session.openMarkings().empty();
     EXPECT_FALSE(commandState(Command::CloseMarking, context)->enabled);
+}
+
+TEST_F(JuryScreensTest, TheJuryDialogHandsBackTheSetUpAndRefusesAProblem)
+{
+    JuryDialog dialog(std::nullopt, {}, JudgeLinkBase{});
+    EXPECT_FALSE(dialog.juryOn());
+    dialog.onBox()->setChecked(true);
+    dialog.judgesBox()->setPlainText(QStringLiteral("Ines\n  Omar \n\nPia"));
+    dialog.criteriaTable()->item(0, 0)->setText(QStringLiteral("Talent"));
+    dialog.criteriaTable()->item(0, 1)->setText(QStringLiteral("2"));
+    dialog.criteriaTable()->item(1, 0)->setText(QStringLiteral("Stage presence"));
+    const jury::JuryRules rules = dialog.rules();
+    EXPECT_TRUE(dialog.juryOn());
+    EXPECT_EQ(rules.judges, (QStringList{"Ines", "Omar", "Pia"}));
+    ASSERT_EQ(rules.criteria.size(), 2u);
+    EXPECT_EQ(rules.criteria[0].name, QStringLiteral("Talent"));
+    EXPECT_EQ(rules.criteria[0].weight, 2);
+    EXPECT_EQ(rules.criteria[1].weight, 1);
+    EXPECT_EQ(rules.max, 10 * jury::kPoint);
+    EXPECT_EQ(rules.step, jury::kPoint / 2);
+    EXPECT_EQ(rules.weights, (jury::Weights{50, 50}));
+    EXPECT_TRUE(dialog.problem()->text().isEmpty());
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_TRUE(ok->isEnabled());
+
+    dialog.judgesBox()->setPlainText(QStringLiteral("Ines\nines"));
+    EXPECT_FALSE(dialog.problem()->text().isEmpty());
+    EXPECT_FALSE(ok->isEnabled());
+    dialog.onBox()->setChecked(false);
+    EXPECT_TRUE(ok->isEnabled());
+}
+
+TEST_F(JuryScreensTest, EachJudgeHasHerLinkAndRevokeAsksTheWindow)
+{
+    const JudgeLinkBase base{true, QStringLiteral("192.168.1.5"), 8080};
+    EXPECT_EQ(judgeLink(base, QStringLiteral("ab12")),
+              QStringLiteral("http://192.168.1.5:8080/judge?token=ab12"));
+    JuryDialog dialog(jury::JuryRules{}, {{QStringLiteral("Ines"), QStringLiteral("ab12")},
+                                         {QStringLiteral("Omar"), QString()}},
+                      base);
+    const QList<QLineEdit*> links = dialog.findChildren<QLineEdit*>(QStringLiteral("judgeLink"));
+    ASSERT_EQ(links.size(), 2);
+    EXPECT_EQ(links[0]->text(), judgeLink(base, QStringLiteral("ab12")));
+    EXPECT_NE(links[1]->text(), judgeLink(base, QString()));  // revoked: no link to give out
+    QSignalSpy revoked(&dialog, &JuryDialog::revokeWanted);
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("Revoke") && button->isEnabled())
+            button->click();
+    }
+    ASSERT_EQ(revoked.size(), 1);
+    EXPECT_EQ(revoked[0][0].toString(), QStringLiteral("Ines"));
 }
 
 }  // namespace

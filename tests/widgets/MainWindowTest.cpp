@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
                                  "&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
                                  "&Show Summary Screen", "", "Measure &With Microphone",
                                  "&Microphone...", "Due&l...", "&Turn Length", "",
-                                 "Close &Marking"}));
+                                 "&Jury...", "Close &Marking"}));
 }
 
 TEST_F(MainWindowTest, AViewCommandReachesTheViewFromTheMainMenuAndItsAction)

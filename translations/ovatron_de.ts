@@ -653,6 +653,26 @@
         <source>Issue Again</source>
         <translation>Neu ausstellen</translation>
     </message>
+    <message>
+        <source>Export &amp;Cards...</source>
+        <translation>&amp;Karten exportieren...</translation>
+    </message>
+    <message>
+        <source>Set up the jury first: its judges get their cards then.</source>
+        <translation>Richten Sie zuerst die Jury ein: dann erhalten ihre Juroren ihre Karten.</translation>
+    </message>
+    <message>
+        <source>Export Cards</source>
+        <translation>Karten exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The cards could not be written to %1.</source>
+        <translation>Die Karten konnten nicht nach %1 geschrieben werden.</translation>
+    </message>
 </context>
 <context>
     <name>JuryRules</name>

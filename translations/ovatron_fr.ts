@@ -653,6 +653,26 @@
         <source>Issue Again</source>
         <translation>Émettre à nouveau</translation>
     </message>
+    <message>
+        <source>Export &amp;Cards...</source>
+        <translation>Exporter les &amp;cartes...</translation>
+    </message>
+    <message>
+        <source>Set up the jury first: its judges get their cards then.</source>
+        <translation>Configurez d’abord le jury : ses jurés recevront alors leurs cartes.</translation>
+    </message>
+    <message>
+        <source>Export Cards</source>
+        <translation>Exporter les cartes</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The cards could not be written to %1.</source>
+        <translation>Les cartes n’ont pas pu être écrites dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>JuryRules</name>

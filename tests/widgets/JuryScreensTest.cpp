@@ -8,18 +8,21 @@
 #include "support/UiTestFixture.h"
 #include "ViewTestSupport.h"
 #include "widgets/OperatorStrip.h"
+#include "widgets/dialogs/JudgeCards.h"
 #include "widgets/dialogs/JuryDialog.h"
 
 #include "brio/BRStringQt.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -127,6 +130,24 @@ TEST_F(JuryScreensTest, EachJudgeHasHerLinkAndRevokeAsksTheWindow)
     }
     ASSERT_EQ(revoked.size(), 1);
     EXPECT_EQ(revoked[0][0].toString(), QStringLiteral("Ines"));
+}
+
+TEST_F(JuryScreensTest, TheCardsAreOnePageForEachJudgeWhoHoldsALink)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("cards.pdf"));
+    const std::vector<jury::Judge> judges{{QStringLiteral("Ines"), QStringLiteral("ab12")},
+                                          {QStringLiteral("Omar"), QString()},
+                                          {QStringLiteral("Pia"), QStringLiteral("cd34")}};
+    ASSERT_TRUE(exportJudgeCards(path, judges, JudgeLinkBase{true, QStringLiteral("10.0.0.2"), 8080}));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(pdf.count("/Type /Page\n"), 2);
+    EXPECT_FALSE(exportJudgeCards(folder.filePath(QStringLiteral("missing/cards.pdf")), judges,
+                                  JudgeLinkBase{}));
 }
 
 }  // namespace

@@ -4,10 +4,13 @@
 #include "widgets/dialogs/JuryDialog.h"
 
 #include "display/QrCodeImage.h"
+#include "widgets/dialogs/JudgeCards.h"
+#include "widgets/dialogs/MessageBox.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -117,6 +120,8 @@ JuryDialog::JuryDialog(const std::optional<jury::JuryRules>& rules,
     scroll->setWidgetResizable(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* cards = buttons->addButton(tr("Export &Cards..."), QDialogButtonBox::ActionRole);
+    connect(cards, &QPushButton::clicked, this, &JuryDialog::exportCards);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -175,8 +180,23 @@ void JuryDialog::showProblem()
     m_problem->setText(juryOn() ? jury::reasonText(chosen, jury::checkRules(chosen)) : QString());
 }
 
+void JuryDialog::exportCards()
+{
+    if (m_shownJudges.empty()) {
+        showWarningMessage(tr("Set up the jury first: its judges get their cards then."), this);
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export Cards"), QString(),
+                                                      tr("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!exportJudgeCards(path, m_shownJudges, m_links))
+        showWarningMessage(tr("The cards could not be written to %1.").arg(path.toHtmlEscaped()), this);
+}
+
 void JuryDialog::showJudges(const std::vector<jury::Judge>& judges)
 {
+    m_shownJudges = judges;
     while (QLayoutItem* item = m_cardGrid->takeAt(0)) {
         delete item->widget();
         delete item;

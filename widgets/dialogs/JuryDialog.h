@@ -57,8 +57,11 @@ signals:
 
 private:
     void showProblem();
+    // The judges' cards (name, link, QR code) as a PDF, one a page.
+    void exportCards();
 
     JudgeLinkBase m_links;
+    std::vector<jury::Judge> m_shownJudges;
     QCheckBox* m_on;
     QPlainTextEdit* m_judges;
     QDoubleSpinBox* m_max;

@@ -24,6 +24,7 @@ struct ShowCommand {
         RenameRound,   // the round called name, to `to`
         Reveal,    // the next hidden score (see MeterSession::reveal)
         Duel,      // a turn of two sides, `names` (two), heard by the places `left` and `right`
+        CloseMarking,  // the jury's marking of the contestant called name
     };
     Kind kind = Kind::Enter;
     QString name;       // with Contestant: never without a printable character

@@ -40,6 +40,7 @@ void carryOut(MeterCore& meter, const ShowCommand& command, bool& spaceDown)
     case ShowCommand::Kind::Winners:
     case ShowCommand::Kind::Reveal:
     case ShowCommand::Kind::Duel:
+    case ShowCommand::Kind::CloseMarking:
         break;
     }
 }

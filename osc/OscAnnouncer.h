@@ -25,6 +25,8 @@ struct OscFacts {
     int level = 0;
     // A duel that is over: each side's name and held level, left first; the show tells it.
     std::vector<std::pair<QString, int>> duelEnded;
+    // The contestants open for the jury's marking, with how many judges have marked each.
+    std::vector<std::pair<QString, int>> marked = {};
 
     friend bool operator==(const OscFacts&, const OscFacts&) = default;
 };
@@ -45,6 +47,7 @@ struct OscMessage {
 //   /ovatron/leader ,si NAME SCORE      /ovatron/countdown ,i SECONDS
 //   /ovatron/winners ,sisisi ...        (the level is sent apart, at most ten a second)
 //   /ovatron/duel/end ,sisi LEFT SCORE RIGHT SCORE
+//   /ovatron/jury/marked ,si NAME COUNT (each time another judge has marked NAME)
 // Nothing when nothing of the above changed.
 std::vector<OscMessage> oscAnnouncements(const OscFacts& before, const OscFacts& now);
 

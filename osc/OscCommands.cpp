@@ -46,6 +46,12 @@ std::optional<ShowCommand> oscCommandOf(const char* path, const char* types, lo_
             return std::nullopt;
         return ShowCommand{Kind::Contestant, name, false};
     }
+    if (is(path, "/ovatron/jury/close") && argc == 1 && is(types, "s")) {
+        const QString name = QString::fromUtf8(&argv[0]->s).left(kLongestName);
+        if (name.trimmed().isEmpty())
+            return std::nullopt;
+        return ShowCommand{Kind::CloseMarking, name, false};
+    }
     // A round is switched to by its name; the session refuses a name it does not know.
     if (is(path, "/ovatron/round") && argc == 1 && is(types, "s")) {
         const QString name = QString::fromUtf8(&argv[0]->s).left(kLongestName);

@@ -13,5 +13,6 @@
 // unknown address or of the wrong types.
 //   /ovatron/contestant ,s NAME    /ovatron/next    /ovatron/enter    /ovatron/escape
 //   /ovatron/applause ,i 1|0       /ovatron/winners
+//   /ovatron/jury/close ,s NAME   (the jury's marking of NAME)
 std::optional<ShowCommand> oscCommandOf(const char* path, const char* types, lo_arg** argv,
                                         int argc);

@@ -15,7 +15,7 @@ void LoginThrottle::recordFailure(const QString& address, std::int64_t now)
     forgetOld(now);
     Record& record = m_records[address];
     record.failures.push_back(now);
-    if (static_cast<int>(record.failures.size()) >= kMaxFailures) {
+    if (static_cast<int>(record.failures.size()) >= m_maxFailures) {
         record.blockedUntil = now + kWindowMs;
         record.failures.clear();
     }

@@ -16,6 +16,10 @@ public:
     static constexpr int kMaxFailures = 10;
     static constexpr std::int64_t kWindowMs = 60'000;
 
+    LoginThrottle() = default;
+    // Another limit, for what else is counted against a name (a judge's marks).
+    explicit LoginThrottle(int maxFailures) : m_maxFailures(maxFailures) {}
+
     bool isBlocked(const QString& address, std::int64_t now);
     void recordFailure(const QString& address, std::int64_t now);
 
@@ -27,5 +31,6 @@ private:
     // Forgets what is older than a window, so that the map holds only recent guessers.
     void forgetOld(std::int64_t now);
 
+    int m_maxFailures = kMaxFailures;
     std::map<QString, Record> m_records;
 };

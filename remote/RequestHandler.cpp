@@ -4,6 +4,7 @@
 #include "remote/RequestHandler.h"
 
 #include "remote/AccessToken.h"
+#include "remote/JuryRequests.h"
 
 #include "brio/BRStringQt.h"
 #include "core/NameText.h"
@@ -53,6 +54,13 @@ constexpr const char* kPageTexts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "Not connected"),
     QT_TRANSLATE_NOOP("RemotePage",
                       "The access token has changed: open this page again from Ovatron."),
+    QT_TRANSLATE_NOOP("RemotePage", "Judge"),
+    QT_TRANSLATE_NOOP("RemotePage", "Mark"),
+    QT_TRANSLATE_NOOP("RemotePage", "Send"),
+    QT_TRANSLATE_NOOP("RemotePage", "Sent"),
+    QT_TRANSLATE_NOOP("RemotePage", "No contestant is open for marking now."),
+    QT_TRANSLATE_NOOP("RemotePage", "No network: the mark is kept and goes as soon as it can."),
+    QT_TRANSLATE_NOOP("RemotePage", "This link has been revoked: ask the operator for a new one."),
 };
 
 // A page with the shared style and script in it, so that it needs no second request.
@@ -325,17 +333,28 @@ RequestHandler::RequestHandler(const QString& token) : m_token(token.toUtf8())
     loadPages();
     m_overlayPage = page(QStringLiteral("overlay.html"));
     m_remotePage = page(QStringLiteral("remote.html"));
+    m_judgePage = page(QStringLiteral("judge.html"));
     m_overlayPolicy = pagePolicy(m_overlayPage);
     m_remotePolicy = pagePolicy(m_remotePage);
+    m_judgePolicy = pagePolicy(m_judgePage);
+}
+
+void RequestHandler::setJury(JudgeTokens judges, JuryDesk desk)
+{
+    m_judges = std::move(judges);
+    m_jury = std::move(desk);
 }
 
 RemoteReply RequestHandler::handle(const RemoteRequest& request, const ShowState& state,
                                    std::int64_t now)
 {
-    if (std::optional<RemoteReply> refused = admit(request, now))
-        return *std::move(refused);
+    Caller caller = identify(request, now);
+    if (caller.refusal)
+        return *std::move(caller.refusal);
     if (request.body.size() > kMaxBody)
         return error(413, "the body is larger than 4 KiB");
+    if (caller.judge)
+        return routeJudge(request, state, *caller.judge, now);
     return route(request, state);
 }
 
@@ -355,22 +374,73 @@ std::optional<RemoteCommand> RequestHandler::liveCommand(const QByteArray& messa
 
 std::optional<RemoteReply> RequestHandler::admit(const RemoteRequest& request, std::int64_t now)
 {
+    return identify(request, now).refusal;
+}
+
+RequestHandler::Caller RequestHandler::identify(const RemoteRequest& request, std::int64_t now)
+{
     // A page of another site may make the operator's browser ask: it is refused without
     // counting against the operator's address.
     const QByteArray origin = headerValue(request, "origin");
     const bool foreignOrigin =
         !origin.isEmpty() && origin != "http://" + headerValue(request, "host");
     if (foreignOrigin || headerValue(request, "sec-fetch-site") == "cross-site")
-        return error(403, "requests from other sites are refused");
+        return {error(403, "requests from other sites are refused"), {}};
     const std::optional<QByteArray> offered = offeredToken(request);
     if (!offered)
-        return error(401, "a valid token is needed");
+        return {error(401, "a valid token is needed"), {}};
     if (sameToken(*offered, m_token))
-        return std::nullopt;
+        return {};
+    // Every judge's token is compared, so that the time taken tells nothing of which matched.
+    std::optional<JudgeToken> judge;
+    for (const JudgeToken& known : m_judges ? m_judges() : std::vector<JudgeToken>()) {
+        if (!known.token.isEmpty() && sameToken(*offered, known.token.toUtf8()))
+            judge = known;
+    }
+    if (judge) {
+        const bool judgesOwn = request.path == u"/judge" || request.path == u"/api/judge" ||
+                               request.path == u"/api/mark";
+        if (!judgesOwn)
+            return {error(403, "a judge's link opens only the judge's page"), {}};
+        return {std::nullopt, judge};
+    }
     if (m_throttle.isBlocked(request.peer, now))
-        return error(429, "too many wrong tokens; try again in a minute");
+        return {error(429, "too many wrong tokens; try again in a minute"), {}};
     m_throttle.recordFailure(request.peer, now);
-    return error(401, "a valid token is needed");
+    return {error(401, "a valid token is needed"), {}};
+}
+
+RemoteReply RequestHandler::askJury(const JuryRequest& asked) const
+{
+    if (!m_jury)
+        return error(503, "there is no jury here");
+    const JuryAnswer answer = m_jury(asked);
+    if (answer.status != 200)
+        return errorText(answer.status, answer.error);
+    return RemoteReply{200, "application/json", R"({"ok":true})", std::nullopt};
+}
+
+RemoteReply RequestHandler::routeJudge(const RemoteRequest& request, const ShowState& state,
+                                       const JudgeToken& judge, std::int64_t now)
+{
+    const bool get = request.method == "GET";
+    if (request.path == u"/judge")
+        return get ? RemoteReply{200, "text/html; charset=utf-8", m_judgePage, std::nullopt,
+                                 {{"Content-Security-Policy", m_judgePolicy}}}
+                   : error(405, "use GET");
+    if (request.path == u"/api/judge")
+        return get ? RemoteReply{200, "application/json", judgeViewJson(state, judge.name),
+                                 std::nullopt}
+                   : error(405, "use GET");
+    if (request.method != "POST")
+        return error(405, "use POST");
+    if (m_markThrottle.isBlocked(judge.token, now))
+        return error(429, "too many marks at once; try again in a minute");
+    m_markThrottle.recordFailure(judge.token, now);
+    std::variant<QString, JuryRequest> asked = juryRequestOf(request.path, request.body, judge.token);
+    if (const QString* reason = std::get_if<QString>(&asked))
+        return errorText(400, *reason);
+    return askJury(std::get<JuryRequest>(asked));
 }
 
 std::optional<QByteArray> RequestHandler::offeredToken(const RemoteRequest& request) const
@@ -409,6 +479,24 @@ RemoteReply RequestHandler::route(const RemoteRequest& request, const ShowState&
                            overlay ? m_overlayPage : m_remotePage,
                            std::nullopt,
                            {{"Content-Security-Policy", overlay ? m_overlayPolicy : m_remotePolicy}}};
+    }
+    if (path == u"/judge" || path == u"/api/judge" || path == u"/api/mark")
+        return error(403, "this is a judge's address: open it from a judge's link");
+    if (path == u"/api/jury" || path == u"/api/jury/close" || path == u"/api/jury/open") {
+        if (!post)
+            return error(405, "use POST");
+        std::variant<QString, JuryRequest> asked = juryRequestOf(path, request.body);
+        if (const QString* reason = std::get_if<QString>(&asked))
+            return errorText(400, *reason);
+        if (!m_jury)
+            return error(503, "there is no jury here");
+        const JuryAnswer answer = m_jury(std::get<JuryRequest>(asked));
+        if (answer.status != 200)
+            return errorText(answer.status, answer.error);
+        if (path != u"/api/jury")
+            return RemoteReply{200, "application/json", R"({"ok":true})", std::nullopt};
+        return RemoteReply{200, "application/json",
+                           judgeLinksJson(answer, headerValue(request, "host")), std::nullopt};
     }
     using Kind = RemoteCommand::Kind;
     // The commands without a body, by address.

@@ -25,6 +25,8 @@ public:
                              if (m_events.commandArrived)
                                  m_events.commandArrived(command);
                          });
+        if (m_events.judges && m_events.juryAsked)
+            m_server.setJury(m_events.judges, m_events.juryAsked);
     }
 
     bool listen(const QString& address, quint16 port) override

@@ -50,6 +50,12 @@ public:
     QString errorString() const;
     quint16 port() const;
 
+    // The judges' tokens and the jury that answers their requests (see RequestHandler).
+    void setJury(RequestHandler::JudgeTokens judges, RequestHandler::JuryDesk desk)
+    {
+        m_handler.setJury(std::move(judges), std::move(desk));
+    }
+
     // Something the show displays may have changed: the live connections hear of it once
     // at the next tick, if it did. Costs nothing while nobody listens.
     void stateMayHaveChanged();

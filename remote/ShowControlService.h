@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "remote/JuryRequest.h"
 #include "remote/RemoteCommand.h"
 #include "remote/ShowState.h"
 
@@ -10,6 +11,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <vector>
 
 // Show control's sockets as the show sees them. The server, with Qt Network and Qt
 // WebSockets, is a module of its own (libovatron_show_control.so), loaded the first time show
@@ -19,6 +21,10 @@
 // What the server reports, on the thread that made it.
 struct ShowControlEvents {
     std::function<void(const RemoteCommand& command)> commandArrived;
+    // The jury, asked at once while the request waits: the judges' tokens as they are now,
+    // and the answer to a set-up, a mark or a marking opened or closed.
+    std::function<std::vector<JudgeToken>()> judges = {};
+    std::function<JuryAnswer(const JuryRequest& request)> juryAsked = {};
 };
 
 // ShowControlServer behind an interface; see there for what each call does.

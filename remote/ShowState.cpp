@@ -11,6 +11,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <utility>
+
 namespace {
 
 QString stateName(MeterState state)
@@ -26,7 +28,32 @@ QString stateName(MeterState state)
     return QStringLiteral("name-entry");
 }
 
+QJsonValue pointsOf(jury::Hundredths hundredths)
+{
+    return QJsonValue(hundredths / double(jury::kPoint));
+}
+
+QJsonValue juryJson(const ShowJury& jury)
+{
+    QJsonObject marked;
+    for (const auto& [contestant, judges] : jury.marked)
+        marked.insert(contestant, QJsonArray::fromStringList(judges));
+    return QJsonObject{
+        {"judges", QJsonArray::fromStringList(jury.rules.judges)},
+        {"open", QJsonArray::fromStringList(jury.open)},
+        {"marked", marked},
+        {"weights", QJsonObject{{"applause", jury.rules.weights.applause},
+                                {"jury", jury.rules.weights.jury}}},
+    };
+}
+
 }  // namespace
+
+const jury::JuryRules& rulesOfOpen(const ShowJury& jury, const QString& contestant)
+{
+    const auto found = jury.rulesOf.find(contestant);
+    return found == jury.rulesOf.end() ? jury.rules : found->second;
+}
 
 ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners,
                       const QStringList& hidden)
@@ -72,13 +99,21 @@ ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners
 QByteArray showStateJson(const ShowState& state)
 {
     QJsonArray rows;
-    for (const ShowRow& row : state.table)
-        rows.append(QJsonObject{{"rank", row.rank},
-                                {"audienceRank", row.audienceRank > 0 ? QJsonValue(row.audienceRank)
-                                                                      : QJsonValue()},
-                                {"name", row.name},
-                                {"score", row.score},
-                                {"current", row.current}});
+    for (const ShowRow& row : state.table) {
+        QJsonObject shown{{"rank", row.rank},
+                          {"audienceRank", row.audienceRank > 0 ? QJsonValue(row.audienceRank)
+                                                                : QJsonValue()},
+                          {"name", row.name},
+                          {"score", row.score},
+                          {"current", row.current}};
+        // With the jury on, the score is what ranks the row, the applause and J beside it.
+        if (state.jury) {
+            shown.insert(QStringLiteral("score"), row.result.tenths / 10.0);
+            shown.insert(QStringLiteral("applause"), row.score);
+            shown.insert(QStringLiteral("jury"), row.jury ? pointsOf(*row.jury) : QJsonValue());
+        }
+        rows.append(shown);
+    }
     QJsonArray curve;
     for (const std::uint8_t reading : state.curve)
         curve.append(int(reading));
@@ -124,6 +159,8 @@ QByteArray showStateJson(const ShowState& state)
                                   {"winner", state.duel->winner ? QJsonValue(*state.duel->winner)
                                                                 : QJsonValue()}});
     }
+    if (state.jury)
+        object.insert(QStringLiteral("jury"), juryJson(*state.jury));
     if (!state.rounds.empty()) {
         object.insert(QStringLiteral("round"), state.round);
         object.insert(QStringLiteral("rounds"), rounds);

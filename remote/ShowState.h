@@ -4,6 +4,8 @@
 #pragma once
 
 #include "core/MeterCore.h"
+#include "core/Ranking.h"
+#include "core/jury/JuryRules.h"
 #include "core/rounds/Advancement.h"
 
 #include <QByteArray>
@@ -11,7 +13,9 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // One row of the league table as show control reports it.
@@ -21,8 +25,24 @@ struct ShowRow {
     // hidden row. The audience's pages show it, so that they never rank a table themselves.
     int audienceRank = 0;
     QString name;
-    int score = 0;
+    int score = 0;  // the applause's
     bool current = false;
+    // While the jury is on: what ranks the row, and J as shown (none before any mark).
+    ranking::Result result = {};
+    std::optional<jury::Hundredths> jury = std::nullopt;
+};
+
+// The jury while it is on, as show control reports it.
+struct ShowJury {
+    jury::JuryRules rules;  // the current set-up, its judges among it
+    QStringList open;       // the contestants whose marking is open, the latest opened first
+    // Who of the judges marked each contestant open or marked, by name.
+    std::vector<std::pair<QString, QStringList>> marked;
+    // Each judge's own marks of the contestants open, one a criterion in the set-up's order
+    // (or one without criteria). Only the judge's page is told hers; the state never is.
+    std::map<QString, std::map<QString, std::vector<jury::Hundredths>>> own;
+    // The set-up each open contestant is marked under (the one in force when it opened).
+    std::map<QString, jury::JuryRules> rulesOf;
 };
 
 // A round as show control reports it, with its standings for deciding who goes on.
@@ -80,10 +100,14 @@ struct ShowState {
     std::vector<ShowMicrophone> microphones;
     // The duel running, or the last one until the next turn.
     std::optional<ShowDuel> duel;
+    std::optional<ShowJury> jury;  // none while there is no jury
 };
 
 ShowState showStateOf(const MeterCore& meter, const QString& title, bool winners = false,
                       const QStringList& hidden = {});
+
+// The rules a contestant open for marking is marked under.
+const jury::JuryRules& rulesOfOpen(const ShowJury& jury, const QString& contestant);
 
 // The state as one line of JSON (UTF-8), the body of GET /api/state and of each live message.
 QByteArray showStateJson(const ShowState& state);

@@ -264,6 +264,12 @@ void MeterSession::carryOut(const ShowCommand& command, SpaceSource from)
             !refused.isEmpty())
             emit notice(refused);
         break;
+    case ShowCommand::Kind::CloseMarking:
+        for (const OpenMarking& open : openMarkings()) {
+            if (open.name.compare(command.name.trimmed(), Qt::CaseInsensitive) == 0)
+                closeMarking(open.order);
+        }
+        break;
     }
 }
 

@@ -59,6 +59,8 @@ void OscBridge::tell()
         for (const DuelSide& side : duel->sides)
             facts.duelEnded.emplace_back(side.name, side.score);
     }
+    for (const MeterSession::OpenMarking& open : m_session.openMarkings())
+        facts.marked.emplace_back(open.name, static_cast<int>(open.markedBy.size()));
     m_link->showChanged(facts);
 }
 

@@ -27,6 +27,8 @@ Show::Show(brio::BRAppConfig& settings, const QString& databasePath, QObject* pa
     // What waited in memory is on disk when saving works again.
     connect(&m_recorder, &EventRecorder::savingResumed, &m_session,
             [this]() { emit m_session.notice(StoreMessages::savingAgain()); });
+    // A judge's page hears that her mark counts only once it is in the file.
+    m_showControl.keepJuryWith([this]() { return m_recorder.flush(); });
 }
 
 void Show::followSettings()

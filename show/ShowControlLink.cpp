@@ -8,6 +8,7 @@
 #include "show/MeterSession.h"
 #include "show/MicrophoneSource.h"
 #include "show/ModuleFile.h"
+#include "show/RemoteJury.h"
 
 ShowControlLink::ShowControlLink(brio::BRAppConfig& settings, MeterSession& session)
     : m_settings(settings), m_session(session)
@@ -81,6 +82,15 @@ void ShowControlLink::start(const ShowControlSettings& settings)
     events.commandArrived = [this](const RemoteCommand& command) {
         m_session.carryOut(command, SpaceSource::Remote);
     };
+    events.judges = [this]() { return judgeTokensOf(m_session); };
+    events.juryAsked = [this](const JuryRequest& request) {
+        JuryAnswer answer = answerJury(m_session, request);
+        // Taken but not yet in the file: the page keeps the mark and sends it again, when its
+        // id makes it count once.
+        if (answer.status == 200 && m_juryKept && !m_juryKept())
+            return JuryAnswer{503, QStringLiteral("the results cannot be saved now; try again"), {}};
+        return answer;
+    };
     std::unique_ptr<ShowControlService> server(make(
         settings.token,
         [this]() {
@@ -98,6 +108,7 @@ void ShowControlLink::start(const ShowControlSettings& settings)
                 };
                 state.duel = ShowDuel{side(duel->sides[0]), side(duel->sides[1]), duelWinner(*duel)};
             }
+            addJury(state, m_session);
             return state;
         },
         std::move(events)));

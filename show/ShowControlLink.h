@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -40,6 +41,9 @@ public:
     // The dialog's choice: stored and followed; in a run started with --show-control it applies
     // to this run, and only a new token is stored.
     void apply(const ShowControlSettings& chosen);
+    // What makes the jury's changes last (the results file's flush): a set-up's links and a
+    // mark are answered only once it says they are kept; without it, at once.
+    void keepJuryWith(std::function<bool()> kept) { m_juryKept = std::move(kept); }
     // The event's title changed (View > Event...): remotes are told with the next state.
     void setEventTitle(const QString& title);
     // The room's microphones, whose levels the state reports while they measure; the source
@@ -56,6 +60,7 @@ private:
     const MicrophoneSource* m_microphones = nullptr;
     std::optional<QString> m_title;  // the event's, read once and then told of changes
     std::optional<ShowControlSettings> m_thisRun;  // set by --show-control
+    std::function<bool()> m_juryKept;
 };
 
 // The address at which other machines reach this one: its first IPv4 address on the local

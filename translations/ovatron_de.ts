@@ -1249,6 +1249,34 @@
         <source>The access token has changed: open this page again from Ovatron.</source>
         <translation>Der Zugangsschlüssel hat sich geändert: Öffnen Sie diese Seite erneut aus Ovatron.</translation>
     </message>
+    <message>
+        <source>Judge</source>
+        <translation>Juror</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>No contestant is open for marking now.</source>
+        <translation>Gerade ist niemand zur Bewertung offen.</translation>
+    </message>
+    <message>
+        <source>No network: the mark is kept and goes as soon as it can.</source>
+        <translation>Kein Netz: Die Note bleibt gespeichert und geht, sobald es geht.</translation>
+    </message>
+    <message>
+        <source>This link has been revoked: ask the operator for a new one.</source>
+        <translation>Dieser Link wurde widerrufen: Bitten Sie die Regie um einen neuen.</translation>
+    </message>
 </context>
 <context>
     <name>RenameRoundDialog</name>

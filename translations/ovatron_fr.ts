@@ -1249,6 +1249,34 @@
         <source>The access token has changed: open this page again from Ovatron.</source>
         <translation>Le jeton d&apos;accès a changé : rouvrez cette page depuis Ovatron.</translation>
     </message>
+    <message>
+        <source>Judge</source>
+        <translation>Juré</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Envoyée</translation>
+    </message>
+    <message>
+        <source>No contestant is open for marking now.</source>
+        <translation>Aucun candidat n&apos;est ouvert à la notation pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>No network: the mark is kept and goes as soon as it can.</source>
+        <translation>Pas de réseau : la note est gardée et partira dès que possible.</translation>
+    </message>
+    <message>
+        <source>This link has been revoked: ask the operator for a new one.</source>
+        <translation>Ce lien a été révoqué : demandez-en un nouveau à la régie.</translation>
+    </message>
 </context>
 <context>
     <name>RenameRoundDialog</name>

@@ -15,7 +15,28 @@ const variableDefinitions = [
 	{ variableId: 'countdown', name: 'Seconds left in an equal turn' },
 	{ variableId: 'countdown_mss', name: 'Time left in an equal turn (m:ss)' },
 	{ variableId: 'round', name: 'Round' },
+	{ variableId: 'marks_in', name: 'Marks in for the latest contestant open to the jury (3 of 5)' },
+	{ variableId: 'marking_name', name: 'Latest contestant open to the jury' },
+	{ variableId: 'marking_result', name: 'Her result as it stands (applause and jury weighed)' },
+	{ variableId: 'marking_jury', name: "The jury's mark of her as it stands" },
 ]
+
+// The latest contestant open to the jury, how many judges have marked her and her row; none
+// while the jury is off or nobody is open.
+function latestMarking(state) {
+	const jury = state.jury
+	if (!jury || !(jury.open || []).length) return null
+	const name = jury.open[0]
+	const marked = ((jury.marked || {})[name] || []).length
+	const row = (state.table || []).find((entry) => entry.name === name)
+	return { name, marked, judges: (jury.judges || []).length, row }
+}
+
+// A row's hidden scores stay hidden on the panel too.
+function shownResult(state, row, value) {
+	if (!row || value === null || value === undefined) return ''
+	return (state.hidden || []).includes(row.name) ? '?' : value
+}
 
 function currentRow(state) {
 	return (state.table || []).find((row) => row.current)
@@ -44,6 +65,18 @@ function variableValues(state) {
 		countdown: counting ? state.countdown : '',
 		countdown_mss: counting ? minutesSeconds(state.countdown) : '',
 		round: state.round || '',
+		...markingValues(state),
+	}
+}
+
+function markingValues(state) {
+	const marking = latestMarking(state)
+	if (!marking) return { marks_in: '', marking_name: '', marking_result: '', marking_jury: '' }
+	return {
+		marks_in: `${marking.marked} of ${marking.judges}`,
+		marking_name: marking.name,
+		marking_result: shownResult(state, marking.row, marking.row && marking.row.score),
+		marking_jury: shownResult(state, marking.row, marking.row && marking.row.jury),
 	}
 }
 

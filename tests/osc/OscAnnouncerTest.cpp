@@ -136,4 +136,25 @@ TEST(OscAnnouncer, ADuelsEndIsToldOnceWithBothSides)
     EXPECT_EQ(oscAnnouncements(over, before), Messages{}) << "the next turn ends its show";
 }
 
+TEST(OscAnnouncer, EachNewCountOfJudgesWhoMarkedIsToldOnce)
+{
+    const QString ana = QStringLiteral("Ana");
+    const QString bo = QStringLiteral("Bo");
+    // Marking opens with nobody marked, two judges mark, both marked again, Ana's closes.
+    const std::pair<std::vector<std::pair<QString, int>>, Messages> steps[] = {
+        {{{ana, 0}}, {}},
+        {{{bo, 0}, {ana, 1}}, {msg("/ovatron/jury/marked", {ana, 1})}},
+        {{{bo, 2}, {ana, 3}}, {msg("/ovatron/jury/marked", {bo, 2}), msg("/ovatron/jury/marked", {ana, 3})}},
+        {{{bo, 2}}, {}},
+    };
+    OscFacts before;
+    for (const auto& [marked, said] : steps) {
+        OscFacts now = before;
+        now.marked = marked;
+        EXPECT_EQ(oscAnnouncements(before, now), said) << marked.size();
+        EXPECT_EQ(oscAnnouncements(now, now), Messages{});
+        before = now;
+    }
+}
+
 }  // namespace

@@ -23,11 +23,11 @@ inline int freePort()
 }
 
 // One request on a remote's connection, which stays open; the reply, or what came of it in
-// five seconds.
-inline QByteArray post(QTcpSocket& remote, const QByteArray& path, const QByteArray& body,
-                       const QString& token)
+// five seconds. A GET has no body.
+inline QByteArray ask(QTcpSocket& remote, const QByteArray& method, const QByteArray& path,
+                      const QByteArray& body, const QString& token)
 {
-    remote.write("POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
+    remote.write(method + " " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nAuthorization: Bearer " +
                  token.toLatin1() + "\r\nContent-Type: application/json\r\nContent-Length: " +
                  QByteArray::number(body.size()) + "\r\n\r\n" + body);
     QByteArray reply;
@@ -40,5 +40,19 @@ inline QByteArray post(QTcpSocket& remote, const QByteArray& path, const QByteAr
         5000);
     return reply;
 }
+
+inline QByteArray post(QTcpSocket& remote, const QByteArray& path, const QByteArray& body,
+                       const QString& token)
+{
+    return ask(remote, "POST", path, body, token);
+}
+
+inline QByteArray get(QTcpSocket& remote, const QByteArray& path, const QString& token)
+{
+    return ask(remote, "GET", path, {}, token);
+}
+
+inline int statusOf(const QByteArray& reply) { return reply.mid(9, 3).toInt(); }
+inline QByteArray bodyOf(const QByteArray& reply) { return reply.mid(reply.indexOf("\r\n\r\n") + 4); }
 
 }  // namespace ovatron::test

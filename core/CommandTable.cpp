@@ -81,6 +81,8 @@ constexpr CommandEntry kCommands[] = {
     {Command::CloseMarking, "closeMarking", QT_TRANSLATE_NOOP("CommandTable", "Close &Marking"),
      nullptr, {"F10", nullptr}},
     {Command::Jury, "jury", QT_TRANSLATE_NOOP("CommandTable", "&Jury..."), nullptr, {}},
+    {Command::ReopenMarking, "reopenMarking", QT_TRANSLATE_NOOP("CommandTable", "Reo&pen Marking"),
+     nullptr, {}},
 };
 
 constexpr std::optional<Command> kSeparator;
@@ -97,7 +99,7 @@ constexpr std::optional<Command> kEditItems[] = {
     Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
     Command::UseMicrophone,   Command::MicrophoneSettings,
     Command::Duel,            Command::TurnLength,        kSeparator,
-    Command::Jury,            Command::CloseMarking,
+    Command::Jury,            Command::CloseMarking,      Command::ReopenMarking,
 };
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,

@@ -66,6 +66,9 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
                             .checked = false};
     case Command::Jury:
         return CommandState{.enabled = true, .checked = context.juryOn};
+    case Command::ReopenMarking:
+        return CommandState{.enabled = context.juryOn && context.selectedMarkingClosed,
+                            .checked = false};
     case Command::CloseMarking:
         return CommandState{.enabled = context.markingOpen, .checked = false};
     case Command::HideScores:

@@ -33,6 +33,7 @@ struct CommandContext {
     bool revealUnderWay = false;  // Esc ends it
     bool markingOpen = false;     // the jury's marking of some contestant waits to be closed
     bool juryOn = false;
+    bool selectedMarkingClosed = false;  // the selected row's marking was closed
 };
 
 // The rule for a command's menu item, asked each time a menu holding it opens; none for

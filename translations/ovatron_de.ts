@@ -299,6 +299,10 @@
         <source>&amp;Jury...</source>
         <translation>&amp;Jury...</translation>
     </message>
+    <message>
+        <source>Reo&amp;pen Marking</source>
+        <translation>Wertung wieder ö&amp;ffnen</translation>
+    </message>
 </context>
 <context>
     <name>CorrectionCommands</name>

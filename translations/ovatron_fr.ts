@@ -299,6 +299,10 @@
         <source>&amp;Jury...</source>
         <translation>&amp;Jury...</translation>
     </message>
+    <message>
+        <source>Reo&amp;pen Marking</source>
+        <translation>&amp;Rouvrir la notation</translation>
+    </message>
 </context>
 <context>
     <name>CorrectionCommands</name>

@@ -172,7 +172,8 @@ CommandContext MainWindow::commandContext() const
                           shown.canReveal(),
                           shown.revealUnderWay(),
                           !shown.openMarkings().empty(),
-                          shown.jury().on()};
+                          shown.jury().on(),
+                          selectedMarking().has_value()};
 }
 
 void MainWindow::followMenuRules()
@@ -196,6 +197,10 @@ void MainWindow::runCommand(Command command, int roundId)
     case Command::Duel: startDuel(); break;
     case Command::CloseMarking: closeLatestMarking(); break;
     case Command::Jury: editJury(); break;
+    case Command::ReopenMarking:
+        if (const std::optional<std::int64_t> order = selectedMarking())
+            shown.openMarking(*order);
+        break;
     case Command::TurnLength: m_view.editTurnLength(); break;
     case Command::BackgroundColor: m_view.chooseBackgroundColor(); break;
     case Command::AudienceScreen: toggleAudienceScreen(); break;
@@ -309,6 +314,20 @@ void MainWindow::editJury()
     const auto result = shown.setUpJury(dialog.rules());
     if (const auto* check = std::get_if<jury::RulesCheck>(&result))
         showWarningMessage(jury::reasonText(dialog.rules(), *check).toHtmlEscaped(), this);
+}
+
+std::optional<std::int64_t> MainWindow::selectedMarking() const
+{
+    const MeterCore& meter = session().meter();
+    const int row = meter.correctionRow();
+    if (!meter.leagueTable().contains(row))
+        return std::nullopt;
+    const std::int64_t order = meter.leagueTable().entry(row).order;
+    const auto& markings = session().jury().markings();
+    const auto found = markings.find(order);
+    if (found == markings.end() || found->second.open)
+        return std::nullopt;
+    return order;
 }
 
 void MainWindow::closeLatestMarking()

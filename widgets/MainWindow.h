@@ -73,6 +73,8 @@ public slots:
     void closeLatestMarking();
     // Edit > Jury...: the set-up chosen in the dialog carried out on the session.
     void editJury();
+    // The selected row's contestant when her marking was closed, to open it again.
+    std::optional<std::int64_t> selectedMarking() const;
     // View > Show Control...: the dialog, and the server following what it sets.
     void editShowControl();
     void editOsc();

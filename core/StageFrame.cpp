@@ -242,7 +242,8 @@ std::vector<StagePairCard> pairOf(const LeagueTable& table, const ScoreReveal& r
             return {};
         const Score& entry = table.entry(row);
         const bool hidden = isHidden(reveal, order);
-        cards.push_back(StagePairCard{entry.name, hidden ? 0 : entry.score, hidden});
+        cards.push_back(StagePairCard{entry.name, hidden ? 0 : entry.score, hidden,
+                                      hidden ? std::nullopt : juryResultOf(entry)});
     }
     return cards;
 }

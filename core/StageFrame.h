@@ -53,6 +53,7 @@ struct StagePairCard {
     brio::BRString name;
     int score = 0;
     bool hidden = true;
+    std::optional<ranking::Result> result;  // with the jury on, once revealed
     friend bool operator==(const StagePairCard&, const StagePairCard&) = default;
 };
 

@@ -310,7 +310,8 @@ private:
                  m_palette.background);
             drawText(rects.name, brio::toQString(card.name), m_scene.fonts.row, m_scene.texts.row,
                      Align::Centre, m_palette.text, true);
-            drawText(rects.score, card.hidden ? kHiddenMark : QString::number(card.score),
+            const QString score = card.result ? resultText(*card.result) : QString::number(card.score);
+            drawText(rects.score, card.hidden ? kHiddenMark : score,
                      m_scene.fonts.large, m_scene.texts.large, Align::Centre, m_palette.text);
         }
     }

@@ -360,6 +360,14 @@ TEST(StageFrame, WithTheJuryRowsShowResultsAndThePodiumTheThreeAwards)
     EXPECT_EQ(podium.awards[0].figure, QStringLiteral("10"));
     EXPECT_EQ(brio::toQString(podium.awards[1].names.at(0)), QStringLiteral("A"));
     EXPECT_EQ(podium.awards[1].figure, QStringLiteral("90"));
+    // The last two side by side: the revealed runner-up's result, the winner's none yet.
+    StageMoment reveal;
+    reveal.reveal = ScoreReveal{{2}, {1, 2}};
+    const StageFrame pair = stageFrameOf(meter, Rect{0, 0, 1280, 720}, StageLook{}, reveal);
+    ASSERT_EQ(pair.pair.size(), 2u);
+    EXPECT_EQ(pair.pair[0].result, ranking::Result{750});
+    EXPECT_TRUE(pair.pair[1].hidden);
+    EXPECT_FALSE(pair.pair[1].result.has_value());
     EXPECT_EQ(pointsText(725), QStringLiteral("7.25"));
     EXPECT_EQ(pointsText(750), QStringLiteral("7.5"));
     EXPECT_EQ(resultText(ranking::Result{775}), QStringLiteral("77.5"));

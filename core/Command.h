@@ -51,4 +51,7 @@ enum class Command {
     Reveal,
     EndReveal,  // Esc during a reveal; no menu item carries it
     Duel,       // a turn of the hall's two sides, each heard by its own microphones
+    CloseMarking,  // the jury's marking of the latest contestant still open
+    Jury,          // the jury's set-up and the judges' links
+    ReopenMarking, // the selected row's closed marking opened again
 };

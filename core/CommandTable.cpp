@@ -78,6 +78,11 @@ constexpr CommandEntry kCommands[] = {
     {Command::SwitchRound, "switchRound", nullptr, nullptr, {}},
     {Command::EndReveal, "endReveal", nullptr, nullptr, {"Esc", nullptr}},
     {Command::Duel, "duel", QT_TRANSLATE_NOOP("CommandTable", "Due&l..."), nullptr, {}},
+    {Command::CloseMarking, "closeMarking", QT_TRANSLATE_NOOP("CommandTable", "Close &Marking"),
+     nullptr, {"F10", nullptr}},
+    {Command::Jury, "jury", QT_TRANSLATE_NOOP("CommandTable", "&Jury..."), nullptr, {}},
+    {Command::ReopenMarking, "reopenMarking", QT_TRANSLATE_NOOP("CommandTable", "Reo&pen Marking"),
+     nullptr, {}},
 };
 
 constexpr std::optional<Command> kSeparator;
@@ -93,7 +98,8 @@ constexpr std::optional<Command> kEditItems[] = {
     Command::EditFont,        Command::UseLeagueTable,    Command::ClearLeagueTable,
     Command::EditPreloadList, Command::ShowSummaryScreen, kSeparator,
     Command::UseMicrophone,   Command::MicrophoneSettings,
-    Command::Duel,            Command::TurnLength,
+    Command::Duel,            Command::TurnLength,        kSeparator,
+    Command::Jury,            Command::CloseMarking,      Command::ReopenMarking,
 };
 
 constexpr std::optional<Command> kViewItems[] = {Command::AudienceScreen, Command::EventSettings,

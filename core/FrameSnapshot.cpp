@@ -90,7 +90,8 @@ public:
             const int top = layout::rowTop(m_frame.view, text.rowHeight, row);
             if ((old && old->selected) != (now && now->selected))
                 add(layout::rowRect(m_frame.view, columnRight, text, top));
-            if (recoloured || old->score != now->score || old->hidden != now->hidden)
+            if (recoloured || old->score != now->score || old->hidden != now->hidden ||
+                old->result != now->result || old->pending != now->pending)
                 add(layout::scoreRect(columnRight, text, top));
             if (recoloured || old->name != now->name)
                 add(layout::nameRect(m_frame.view, columnRight, text, top));
@@ -113,7 +114,8 @@ private:
 }  // namespace
 
 FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const layout::Rect& view,
-                         const FrameLook& look, bool showSelection, const ScoreReveal* hidden)
+                         const FrameLook& look, bool showSelection, const ScoreReveal* hidden,
+                         const std::vector<std::int64_t>* pending)
 {
     FrameSnapshot frame;
     const bool reordered = hidden && !hidden->hidden.empty();
@@ -149,9 +151,18 @@ FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const l
         const Score& entry = table.entry(row);
         frame.rows.push_back(ShownRow{entry.name, rowHidden ? 0 : entry.score,
                                       row == meter.currentIndex(),
-                                      showSelection && row == meter.selectedRow(), rowHidden});
+                                      showSelection && row == meter.selectedRow(), rowHidden,
+                                      rowHidden || !entry.jury ? std::nullopt
+                                                               : std::optional(resultOf(entry)),
+                                      !rowHidden && resultPending(entry, pending)});
     }
     return frame;
+}
+
+bool resultPending(const Score& entry, const std::vector<std::int64_t>* pending)
+{
+    return entry.jury && pending &&
+           std::find(pending->begin(), pending->end(), entry.order) != pending->end();
 }
 
 std::vector<Rect> changedRects(const FrameSnapshot& before, const FrameSnapshot& after)

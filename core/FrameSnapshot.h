@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/Score.h"
+
 #include "brio/BRString.h"
 #include "core/MeterLayout.h"
 #include "core/MeterState.h"
@@ -33,6 +35,8 @@ struct ShownRow {
     bool highlighted = false;
     bool selected = false;  // framed, in the operator's display only
     bool hidden = false;    // "?" for the score, in the audience's display only
+    std::optional<ranking::Result> result;  // with the jury on, shown in place of the score
+    bool pending = false;                   // marking still open: "…" for the result
     friend bool operator==(const ShownRow&, const ShownRow&) = default;
 };
 
@@ -58,10 +62,15 @@ struct FrameSnapshot {
 struct ScoreReveal;
 
 // showSelection: the display is the operator's, which frames the selected row. hidden: the
-// audience's, whose rows go in the order audienceRows gives, hidden scores as "?".
+// audience's, whose rows go in the order audienceRows gives, hidden scores as "?". pending:
+// the contestants (orders) whose jury marking is open, their results as "…".
 FrameSnapshot snapshotOf(const MeterCore& meter, const QString& preedit, const layout::Rect& view,
                          const FrameLook& look, bool showSelection = false,
-                         const ScoreReveal* hidden = nullptr);
+                         const ScoreReveal* hidden = nullptr,
+                         const std::vector<std::int64_t>* pending = nullptr);
+
+// Whether the entry's result waits for its jury marking to close.
+bool resultPending(const Score& entry, const std::vector<std::int64_t>* pending);
 
 // The parts of after.view whose pixels may differ from the frame before: the whole view when
 // the view, the look, the state or the table's use changed; otherwise a marker's old and new

@@ -64,6 +64,13 @@ std::optional<CommandState> commandState(Command command, const CommandContext& 
         return CommandState{.enabled = context.microphoneInUse && context.roundsMayChange &&
                                        meter.state() != MeterState::Measuring,
                             .checked = false};
+    case Command::Jury:
+        return CommandState{.enabled = true, .checked = context.juryOn};
+    case Command::ReopenMarking:
+        return CommandState{.enabled = context.juryOn && context.selectedMarkingClosed,
+                            .checked = false};
+    case Command::CloseMarking:
+        return CommandState{.enabled = context.markingOpen, .checked = false};
     case Command::HideScores:
         return CommandState{.enabled = true, .checked = context.hideScores};
     case Command::Reveal:

@@ -31,6 +31,9 @@ struct CommandContext {
     bool hideScores = false;
     bool canReveal = false;       // hidden scores wait and no turn measures
     bool revealUnderWay = false;  // Esc ends it
+    bool markingOpen = false;     // the jury's marking of some contestant waits to be closed
+    bool juryOn = false;
+    bool selectedMarkingClosed = false;  // the selected row's marking was closed
 };
 
 // The rule for a command's menu item, asked each time a menu holding it opens; none for

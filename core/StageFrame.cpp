@@ -19,6 +19,55 @@ int scoreAt(const LeagueTable& table, int row)
     return table.entry(row).score;
 }
 
+std::optional<ranking::Result> juryResultOf(const Score& entry)
+{
+    return entry.jury ? std::optional(resultOf(entry)) : std::nullopt;
+}
+
+bool juryWeighs(const LeagueTable& table)
+{
+    for (int row = 0; row < table.count(); ++row) {
+        if (table.entry(row).jury)
+            return true;
+    }
+    return false;
+}
+
+std::optional<jury::Hundredths> shownMark(const Score& entry)
+{
+    if (!entry.jury || !entry.jury->mark.given())
+        return std::nullopt;
+    return entry.jury->mark.hundredths();
+}
+
+StageAward awardOf(const LeagueTable& table, const std::vector<std::size_t>& rows, bool byJury)
+{
+    StageAward award;
+    for (const std::size_t index : rows) {
+        const Score& entry = table.entry(static_cast<int>(index));
+        if (static_cast<int>(award.names.size()) < kNamesPerPlace)
+            award.names.push_back(entry.name);
+        else
+            ++award.more;
+        if (award.figure.isEmpty())
+            award.figure = byJury ? pointsText(shownMark(entry).value_or(0))
+                                  : QString::number(entry.score);
+    }
+    return award;
+}
+
+// The Judges' Choice and the People's Choice, by the jury's own arithmetic.
+std::vector<StageAward> awardsOf(const LeagueTable& table)
+{
+    std::vector<jury::AwardRow> rows;
+    for (int row = 0; row < table.count(); ++row) {
+        const Score& entry = table.entry(row);
+        rows.push_back(jury::AwardRow{rankingRow(entry), entry.score, shownMark(entry)});
+    }
+    const jury::Awards awards = jury::awardsOf(rows);
+    return {awardOf(table, awards.judgesChoice, true), awardOf(table, awards.peoplesChoice, false)};
+}
+
 std::vector<PodiumPlace> podiumOf(const LeagueTable& table)
 {
     std::vector<PodiumPlace> places(stage::kPodiumPlaces);
@@ -28,6 +77,7 @@ std::vector<PodiumPlace> podiumOf(const LeagueTable& table)
             break;
         PodiumPlace& place = places[static_cast<std::size_t>(rank - 1)];
         place.score = scoreAt(table, row);
+        place.result = juryResultOf(table.entry(row));
         if (static_cast<int>(place.names.size()) < kNamesPerPlace)
             place.names.push_back(table.entry(row).name);
         else
@@ -42,7 +92,8 @@ bool sameWholeFrame(const StageFrame& before, const StageFrame& after)
            before.winners == after.winners && before.tableInUse == after.tableInUse &&
            before.measuring == after.measuring && before.podium == after.podium &&
            before.levelHidden == after.levelHidden && before.pair == after.pair &&
-           before.duel == after.duel;
+           before.duel == after.duel && before.awards == after.awards &&
+           before.juryFigures.has_value() == after.juryFigures.has_value();
 }
 
 const StageRow* rowInSlot(const StageFrame& frame, int slot)
@@ -83,6 +134,10 @@ public:
             add(m_layout.countdown);
         if (before.newLeader != m_frame.newLeader)
             add(m_layout.leaderLine);
+        if (before.juryFigures != m_frame.juryFigures) {
+            for (int figure = 0; figure < stage::kJuryFigures; ++figure)
+                add(stage::juryFigureRect(m_layout, figure));
+        }
     }
 
     // A glide repaints the slots it crosses, and nothing else of the rows.
@@ -127,7 +182,8 @@ public:
                 add(stage::rankRect(m_layout, slot));
             if (old->name != now->name)
                 add(stage::nameRect(m_layout, slot));
-            if (old->score != now->score)
+            if (old->score != now->score || old->result != now->result ||
+                old->pending != now->pending)
                 add(stage::scoreRect(m_layout, slot));
         }
     }
@@ -146,7 +202,7 @@ stage::Layout stageLayoutOf(const StageFrame& frame)
 {
     return stage::stageLayout(
         stage::LayoutInput{frame.view, frame.look.widths, frame.look.logo, frame.tableInUse,
-                           frame.look.rows});
+                           frame.look.rows, frame.juryFigures || !frame.awards.empty()});
 }
 
 int stageRowsOf(const MeterCore& meter, const ScoreReveal& reveal, bool winners)
@@ -186,15 +242,17 @@ std::vector<StagePairCard> pairOf(const LeagueTable& table, const ScoreReveal& r
             return {};
         const Score& entry = table.entry(row);
         const bool hidden = isHidden(reveal, order);
-        cards.push_back(StagePairCard{entry.name, hidden ? 0 : entry.score, hidden});
+        cards.push_back(StagePairCard{entry.name, hidden ? 0 : entry.score, hidden,
+                                      hidden ? std::nullopt : juryResultOf(entry)});
     }
     return cards;
 }
 
 // The rows from firstSlot on, in the audience's order (the scores shown, then the hidden at
 // the foot), but for those standing side by side.
-void addRows(StageFrame& frame, const MeterCore& meter, const ScoreReveal& reveal, int firstSlot)
+void addRows(StageFrame& frame, const MeterCore& meter, const StageMoment& moment, int firstSlot)
 {
+    const ScoreReveal& reveal = moment.reveal;
     const LeagueTable& table = meter.leagueTable();
     std::vector<AudienceRow> order = audienceRows(table, reveal);
     std::erase_if(order, [&](const AudienceRow& row) {
@@ -219,9 +277,13 @@ void addRows(StageFrame& frame, const MeterCore& meter, const ScoreReveal& revea
                                  scoreAt(table, order[static_cast<std::size_t>(previous)].row) ==
                                      entry.score;
         const bool current = row.row == meter.currentIndex();
+        const bool pending = std::find(moment.pending.begin(), moment.pending.end(), entry.order) !=
+                             moment.pending.end();
         frame.rows.push_back(StageRow{shown.slot + firstSlot, sharesAbove ? 0 : row.rank, entry.name,
                                       row.hidden ? 0 : entry.score, current,
-                                      current && frame.newLeader, row.hidden});
+                                      current && frame.newLeader, row.hidden,
+                                      row.hidden ? std::nullopt : juryResultOf(entry),
+                                      pending && !row.hidden && entry.jury.has_value()});
         previous = shown.index;
     }
 }
@@ -239,6 +301,8 @@ StageFrame stageFrameOf(const MeterCore& meter, const Rect& view, const StageLoo
     const LeagueTable& table = meter.leagueTable();
     if (frame.winners) {
         frame.podium = podiumOf(table);
+        if (juryWeighs(table))
+            frame.awards = awardsOf(table);
         frame.confetti = stage::confettiAt(view, moment.confettiMilliseconds);
         return frame;
     }
@@ -253,10 +317,17 @@ StageFrame stageFrameOf(const MeterCore& meter, const Rect& view, const StageLoo
         frame.peak = frame.levelHidden ? 0 : meter.peak();
         frame.newLeader = moment.newLeader && !frame.levelHidden;
     }
+    if (table.contains(current) && table.entry(current).jury && !frame.duel) {
+        const Score& entry = table.entry(current);
+        const bool pending = std::find(moment.pending.begin(), moment.pending.end(), entry.order) !=
+                             moment.pending.end();
+        frame.juryFigures = StageJuryFigures{entry.score, shownMark(entry), resultOf(entry),
+                                             entry.jury->weights, pending, frame.levelHidden};
+    }
     if (!frame.tableInUse)
         return frame;
     frame.pair = pairOf(table, moment.reveal);
-    addRows(frame, meter, moment.reveal, frame.pair.empty() ? 0 : stage::kPairSlots);
+    addRows(frame, meter, moment, frame.pair.empty() ? 0 : stage::kPairSlots);
     const int slot = currentSlot(frame);
     if (moment.glideFrom && slot >= 0 && *moment.glideFrom != slot &&
         moment.glideProgress < stage::kGlideSteps)
@@ -277,6 +348,21 @@ std::vector<Rect> changedStageRects(const StageFrame& before, const StageFrame& 
     if (before.glide != after.glide)
         changed.addGlide(before);
     return changed.take();
+}
+
+QString pointsText(jury::Hundredths value)
+{
+    QString text = QString::number(static_cast<double>(value) / jury::kPoint, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+QString resultText(ranking::Result result)
+{
+    return QString::number(result.tenths / 10.0, 'f', 1);
 }
 
 QString stageBandText(const QString& eventTitle, const QString& roundName, bool roundsUsed,

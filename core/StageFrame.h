@@ -7,6 +7,7 @@
 #include "core/ScoreReveal.h"
 #include "core/StageLayout.h"
 #include "core/StagePalette.h"
+#include "core/jury/JuryResult.h"
 
 #include <QString>
 
@@ -42,6 +43,8 @@ struct StageRow {
     bool current = false;
     bool newLeader = false;
     bool hidden = false;  // "?" for the score, no rank
+    std::optional<ranking::Result> result;  // with the jury on, shown in place of the score
+    bool pending = false;                   // marking still open: "…" for the result
     friend bool operator==(const StageRow&, const StageRow&) = default;
 };
 
@@ -50,6 +53,7 @@ struct StagePairCard {
     brio::BRString name;
     int score = 0;
     bool hidden = true;
+    std::optional<ranking::Result> result;  // with the jury on, once revealed
     friend bool operator==(const StagePairCard&, const StagePairCard&) = default;
 };
 
@@ -66,6 +70,7 @@ struct PodiumPlace {
     std::vector<brio::BRString> names;
     int more = 0;  // sharing the place beyond those named
     int score = 0;
+    std::optional<ranking::Result> result;  // with the jury on, shown in place of the score
     friend bool operator==(const PodiumPlace&, const PodiumPlace&) = default;
 };
 
@@ -86,6 +91,30 @@ struct StageDuel {
     friend bool operator==(const StageDuel&, const StageDuel&) = default;
 };
 
+// The current contestant's three figures while the jury is on: the applause and J each with
+// its weight, and the result they give.
+struct StageJuryFigures {
+    int applause = 0;
+    std::optional<jury::Hundredths> jury;  // none before any judge marked
+    ranking::Result result;
+    jury::Weights weights;
+    bool pending = false;  // marking still open: the result is not final
+    bool hidden = false;   // the score is hidden from the audience: none of the three is told
+    friend bool operator==(const StageJuryFigures&, const StageJuryFigures&) = default;
+};
+
+// One of the awards beside the winners: who shares it and the figure it was won with.
+struct StageAward {
+    std::vector<brio::BRString> names;
+    int more = 0;
+    QString figure;  // J for the Judges' Choice, the applause for the People's
+    friend bool operator==(const StageAward&, const StageAward&) = default;
+};
+
+// A mark in points as shown: "7.5", "8", "7.25"; a result with its tenth: "77.5".
+QString pointsText(jury::Hundredths value);
+QString resultText(ranking::Result result);
+
 // What the Stage shows beside the meter: the winners instead of the table, the equal turn's
 // countdown, and whether the current contestant has just taken the lead.
 struct StageMoment {
@@ -98,6 +127,7 @@ struct StageMoment {
     int glideProgress = stage::kGlideSteps;
     int confettiMilliseconds = -1;  // since the winners began to show; -1 for none
     std::optional<StageDuel> duel;  // a duel running, or over until the next turn
+    std::vector<std::int64_t> pending;  // the contestants (orders) whose marking is open
 };
 
 // What the Stage look shows in one frame, and nothing it does not show. Two of them tell
@@ -120,6 +150,8 @@ struct StageFrame {
     std::optional<StageGlide> glide;
     std::vector<stage::ConfettiPiece> confetti;
     std::optional<StageDuel> duel;
+    std::optional<StageJuryFigures> juryFigures;  // the current contestant's, with the jury on
+    std::vector<StageAward> awards;  // while the winners show with a jury: Judges', People's
 };
 
 // The slot the current row stands in, -1 when it is not shown.

@@ -98,6 +98,7 @@ Layout stageLayout(const LayoutInput& input)
     const int gap = margin(view);
     Layout layout;
     layout.widths = input.widths;
+    layout.jury = input.jury;
     layout.rows = rowsInView(input.rows);
     layout.pitch = pitchOf(view, layout.rows);
     layout.band = Rect{view.left, view.top, view.right, view.top + bandHeight(view)};
@@ -135,8 +136,9 @@ Layout stageLayout(const LayoutInput& input)
     const int trackLeft = column.left + (column.width() - trackWidth) / 2;
     layout.scaleType = typeSizes(view).scale;
     // Half a number's height above and below, so that 100 and 0 stay inside the column.
+    const int figures = input.jury ? kJuryFigures * pitchOf(view) : 0;
     layout.track = Rect{trackLeft, layout.levelNumber.bottom + gap + layout.scaleType / 2,
-                        trackLeft + trackWidth, column.bottom - layout.scaleType / 2};
+                        trackLeft + trackWidth, column.bottom - figures - layout.scaleType / 2};
     return layout;
 }
 
@@ -281,10 +283,36 @@ std::vector<ConfettiPiece> confettiAt(const Rect& view, int elapsedMilliseconds)
     return pieces;
 }
 
+namespace {
+
+// The podium's room: the awards' line, with the jury on, below it.
+Rect podiumArea(const Layout& layout)
+{
+    const int awards = layout.jury ? layout.leaderLine.height() : 0;
+    return Rect{layout.band.left + layout.pitch, layout.band.bottom + layout.pitch,
+                layout.band.right - layout.pitch, layout.column.bottom - awards};
+}
+
+}  // namespace
+
+Rect juryFigureRect(const Layout& layout, int figure)
+{
+    const int line = layout.leaderLine.height();
+    const int top = layout.column.bottom - (kJuryFigures - figure) * line;
+    return Rect{layout.column.left, top, layout.column.right, top + line};
+}
+
+Rect awardRect(const Layout& layout, int award)
+{
+    const Rect area = podiumArea(layout);
+    const int width = std::max(area.width(), 0) / kJuryAwards;
+    const int left = area.left + award * width;
+    return Rect{left, area.bottom, left + width, layout.column.bottom};
+}
+
 Podium podiumLayout(const Layout& layout)
 {
-    const Rect area{layout.band.left + layout.pitch, layout.band.bottom + layout.pitch,
-                    layout.band.right - layout.pitch, layout.column.bottom};
+    const Rect area = podiumArea(layout);
     const int unit = std::max(area.height(), 0) / 2 / kPodiumUnits;  // blocks take half
     const int width = std::max(area.width(), 0) / kPodiumPlaces;
     // Second, first, third from left to right; the first place the highest.

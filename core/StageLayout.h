@@ -48,6 +48,7 @@ struct LayoutInput {
     Size logo;  // the picture's own size, for its proportions; 0 x 0 for none
     bool tableInUse = true;
     int rows = kRowsInView;  // the table's slots, from rowsInView
+    bool jury = false;       // room for the jury's figures and awards
 };
 
 // One row of the table as shown: the table's index and the slot (line) it stands in.
@@ -80,6 +81,7 @@ struct Layout {
     int rows = kRowsInView;
     int pitch = 0;     // one slot's height
     TextWidths widths;
+    bool jury = false;
 };
 Layout stageLayout(const LayoutInput& input);
 
@@ -134,6 +136,11 @@ struct ConfettiPiece {
 };
 std::vector<ConfettiPiece> confettiAt(const Rect& view, int elapsedMilliseconds);
 
+// While the jury is on, the current contestant's applause, jury and result, one line each at
+// the foot of the meter's column (the track ends above them), from 0 for the applause.
+inline constexpr int kJuryFigures = 3;
+Rect juryFigureRect(const Layout& layout, int figure);
+
 // The podium below the band: for each place (0 first, 1 second, 2 third) its block with the
 // score, and the names above it.
 struct PodiumPlace {
@@ -146,6 +153,10 @@ struct Podium {
     int nameLines = 0;  // how many names each place has room for
 };
 Podium podiumLayout(const Layout& layout);
+// With the jury on, the two awards beside the winners on one line below the podium, side by
+// side: 0 the Judges' Choice, 1 the People's Choice.
+inline constexpr int kJuryAwards = 2;
+Rect awardRect(const Layout& layout, int award);
 
 // A duel's side, the left or the right half of the meter's column: its name on top, the
 // number (its level while it runs, its held level once over), and a bar of its own as wide as

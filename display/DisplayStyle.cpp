@@ -50,11 +50,12 @@ FrameLook DisplayStyle::lookOn(const QFont& base, const QPaintDevice& device) co
 void DisplayStyle::draw(QPainter& painter, const QRect& client, const QRegion& region,
                         const MeterCore& meter, const QString& preedit, const FrameLook& look,
                         MeterTextCache& texts, bool showSelection,
-                        const ScoreReveal* hidden) const
+                        const ScoreReveal* hidden,
+                        const std::vector<std::int64_t>* pending) const
 {
     const MeterScene scene{meter,         m_font,  m_backgroundColor, m_levelMarker,
                            m_peakMarker,  m_scale, m_markerSizes,     look.text,
-                           texts,         preedit, showSelection,     hidden};
+                           texts,         preedit, showSelection,     hidden, pending};
     paintMeter(painter, client, region, scene);
 }
 

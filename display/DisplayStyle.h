@@ -47,7 +47,8 @@ public:
     void draw(QPainter& painter, const QRect& client, const QRegion& region,
               const MeterCore& meter, const QString& preedit, const FrameLook& look,
               MeterTextCache& texts, bool showSelection,
-              const ScoreReveal* hidden = nullptr) const;
+              const ScoreReveal* hidden = nullptr,
+              const std::vector<std::int64_t>* pending = nullptr) const;
     // The whole display as it would look in a display of this size.
     QImage renderToImage(const QSize& size, const MeterCore& meter, const QString& preedit,
                          const FrameLook& look, MeterTextCache& texts) const;

@@ -7,6 +7,8 @@
 #include "display/DisplayFont.h"
 #include "core/MeterCore.h"
 #include "core/ScoreReveal.h"
+#include "core/FrameSnapshot.h"
+#include "core/StageFrame.h"
 #include "display/LayoutRects.h"
 #include "display/ScaledPicture.h"
 
@@ -220,6 +222,16 @@ private:
                            kSelectionColor);
     }
 
+    // The applause, or with the jury on the result ("…" while it waits for the marking).
+    QString scoreText(const Score& entry, bool hidden) const
+    {
+        if (hidden)
+            return QStringLiteral("?");
+        if (resultPending(entry, m_scene.pending))
+            return QStringLiteral("\u2026");
+        return entry.jury ? resultText(resultOf(entry)) : QString::number(entry.score);
+    }
+
     // The line'th line of the table: that row of the table, or of the audience's order.
     void drawRow(const layout::TableMetrics& table, int columnRight, int line)
     {
@@ -232,9 +244,8 @@ private:
         const int top = layout::rowTop(m_view, table.rowHeight, line);
         const layout::Rect score = layout::scoreRect(columnRight, table, top);
         if (reaches(score))
-            drawText(score,
-                     (hidden ? QStringLiteral("?") : QString::number(entry.score)) + QLatin1Char(' '),
-                     Horizontal::Right, Vertical::Top);
+            drawText(score, scoreText(entry, hidden) + QLatin1Char(' '), Horizontal::Right,
+                     Vertical::Top);
         if (entry.name.empty())
             return;
         const layout::Rect room = layout::nameRect(m_view, columnRight, table, top);

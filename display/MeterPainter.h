@@ -76,6 +76,8 @@ struct MeterScene {
     // The audience's display: these scores show as "?" at the table's foot, and the level
     // of a hidden turn has no numbers and no peak marker. None for the operator's.
     const ScoreReveal* hidden = nullptr;
+    // The contestants whose jury marking is open: their results show as "…".
+    const std::vector<std::int64_t>* pending = nullptr;
 };
 
 // A text line's height and the score column's width in this font, resolved for its device.

@@ -18,7 +18,8 @@ public:
     // asked for, empty when none do; the meter's frame is the one asked for from now on.
     QRegion advance(const MeterCore& meter, const QString& preedit, const QRect& client,
                     const FrameLook& look, bool showSelection = false,
-                    const ScoreReveal* hidden = nullptr);
+                    const ScoreReveal* hidden = nullptr,
+                    const std::vector<std::int64_t>* pending = nullptr);
 
 private:
     FrameSnapshot m_frame;

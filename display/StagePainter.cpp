@@ -21,11 +21,14 @@
 namespace {
 
 constexpr QLatin1String kRankSample("888.");
-constexpr QLatin1String kScoreSample("100");
+// Wide enough for a result with its tenth.
+constexpr QLatin1String kScoreSample("100.0");
 constexpr QLatin1String kCountdownSample("888");
 const QString kGapMark = QStringLiteral("⋯");
 // In place of a hidden score.
 const QString kHiddenMark = QStringLiteral("?");
+// In place of a result whose marking is still open.
+const QString kPendingMark = QStringLiteral("\u2026");
 // The confetti's colours, bright on either theme.
 constexpr std::uint32_t kConfettiColours[stage::kConfettiColours] = {0xF94144, 0xF9C74F, 0x43AA8B,
                                                                       0x577590, 0xF3722C};
@@ -64,6 +67,7 @@ public:
         drawBand();
         if (m_frame.winners) {
             drawPodium();
+            drawAwards();
             drawConfetti();
             return;
         }
@@ -71,6 +75,8 @@ public:
             drawDuel(*m_frame.duel);
         else
             drawMeterColumn();
+        if (m_frame.juryFigures)
+            drawJuryFigures(*m_frame.juryFigures);
         if (!m_frame.pair.empty())
             drawPair();
         if (m_frame.tableInUse)
@@ -191,6 +197,25 @@ private:
         }
     }
 
+    // Applause and jury each with its weight, and the result they give.
+    void drawJuryFigures(const StageJuryFigures& figures)
+    {
+        const auto shown = [&](const QString& text) { return figures.hidden ? kHiddenMark : text; };
+        const QString result = figures.pending ? kPendingMark : resultText(figures.result);
+        const QString lines[stage::kJuryFigures] = {
+            QCoreApplication::translate("StagePainter", "Applause %1 \u00d7 %2 %")
+                .arg(shown(QString::number(figures.applause)))
+                .arg(figures.weights.applause),
+            QCoreApplication::translate("StagePainter", "Jury %1 \u00d7 %2 %")
+                .arg(shown(figures.jury ? pointsText(*figures.jury) : kPendingMark))
+                .arg(figures.weights.jury),
+            QCoreApplication::translate("StagePainter", "Result %1").arg(shown(result))};
+        for (int figure = 0; figure < stage::kJuryFigures; ++figure)
+            drawText(stage::juryFigureRect(m_layout, figure), lines[figure], m_scene.fonts.scale,
+                     m_scene.texts.scale, Align::Centre,
+                     figure == stage::kJuryFigures - 1 ? m_palette.current : m_palette.text, true);
+    }
+
     void drawScale()
     {
         for (int value = 0; value <= 100; value += stage::kScaleStep) {
@@ -257,9 +282,17 @@ private:
                      Align::Right, ink);
         drawText(shifted(stage::nameRect(m_layout, row.slot), dy), brio::toQString(row.name), font,
                  cache, Align::Left, ink, true);
-        drawText(shifted(stage::scoreRect(m_layout, row.slot), dy),
-                 row.hidden ? kHiddenMark : QString::number(row.score), font, cache, Align::Right,
-                 ink);
+        drawText(shifted(stage::scoreRect(m_layout, row.slot), dy), scoreText(row), font, cache,
+                 Align::Right, ink);
+    }
+
+    static QString scoreText(const StageRow& row)
+    {
+        if (row.hidden)
+            return kHiddenMark;
+        if (row.pending)
+            return kPendingMark;
+        return row.result ? resultText(*row.result) : QString::number(row.score);
     }
 
     void drawPair()
@@ -277,7 +310,8 @@ private:
                  m_palette.background);
             drawText(rects.name, brio::toQString(card.name), m_scene.fonts.row, m_scene.texts.row,
                      Align::Centre, m_palette.text, true);
-            drawText(rects.score, card.hidden ? kHiddenMark : QString::number(card.score),
+            const QString score = card.result ? resultText(*card.result) : QString::number(card.score);
+            drawText(rects.score, card.hidden ? kHiddenMark : score,
                      m_scene.fonts.large, m_scene.texts.large, Align::Centre, m_palette.text);
         }
     }
@@ -302,7 +336,8 @@ private:
         if (shown.names.empty())
             return;
         const std::uint32_t ink = place == 0 ? m_palette.leaderText : m_palette.text;
-        drawText(rects.score, QString::number(shown.score), m_scene.fonts.large,
+        drawText(rects.score, shown.result ? resultText(*shown.result) : QString::number(shown.score),
+                 m_scene.fonts.large,
                  m_scene.texts.large, Align::Centre, ink);
         QStringList lines;
         for (const brio::BRString& name : shown.names)
@@ -317,6 +352,29 @@ private:
                                     bottom};
             drawText(room, lines[line], m_scene.fonts.row, m_scene.texts.row, Align::Centre,
                      place == 0 ? m_palette.current : m_palette.text, true);
+        }
+    }
+
+    // The Judges' Choice and the People's Choice, side by side below the podium.
+    void drawAwards()
+    {
+        const char* titles[stage::kJuryAwards] = {
+            QT_TRANSLATE_NOOP("StagePainter", "Judges' Choice: %1 (%2)"),
+            QT_TRANSLATE_NOOP("StagePainter", "People's Choice: %1 (%2)")};
+        for (std::size_t award = 0; award < m_frame.awards.size() && award < stage::kJuryAwards;
+             ++award) {
+            const StageAward& shown = m_frame.awards[award];
+            if (shown.names.empty())
+                continue;
+            QStringList names;
+            for (const brio::BRString& name : shown.names)
+                names << brio::toQString(name);
+            if (shown.more > 0)
+                names << QCoreApplication::translate("StagePainter", "and %n more", nullptr, shown.more);
+            const QString text = QCoreApplication::translate("StagePainter", titles[award])
+                                     .arg(names.join(QStringLiteral(", ")), shown.figure);
+            drawText(stage::awardRect(m_layout, static_cast<int>(award)), text, m_scene.fonts.row,
+                     m_scene.texts.row, Align::Centre, m_palette.text, true);
         }
     }
 

@@ -93,7 +93,7 @@ PageGeometry geometryFor(const QPaintDevice& device)
     const qreal rankWidth = std::max(bold.horizontalAdvance(ResultsSheet::tr("Rank")),
         text.horizontalAdvance(QStringLiteral("00000")));
     const qreal scoreWidth = std::max(bold.horizontalAdvance(ResultsSheet::tr("Score")),
-        text.horizontalAdvance(QStringLiteral("000")));
+        text.horizontalAdvance(QStringLiteral("000.0")));
     geometry.rankRight = rankWidth;
     geometry.nameLeft = rankWidth + gap;
     geometry.scoreRight = geometry.page.width();
@@ -147,6 +147,7 @@ ResultsSheet::ResultsSheet(const StoredEvent& event, const QDateTime& printed)
 {
     for (const StoredEntry& entry : event.entries)
         m_curves.push_back(entry.curves.empty() ? TurnCurve{} : entry.curves.back());
+    takeJury(event.jury, event.entries, {});
 }
 
 ResultsSheet::ResultsSheet(const StoredEvent& event, const StoredRound& round,
@@ -159,6 +160,73 @@ ResultsSheet::ResultsSheet(const StoredEvent& event, const StoredRound& round,
     m_rows = rankedRound(round);
     for (const StoredEntry& entry : round.entries)
         m_curves.push_back(entry.curves.empty() ? TurnCurve{} : entry.curves.back());
+    takeJury(event.jury, round.entries, round.clapOff);
+}
+
+namespace {
+
+QString points(jury::Hundredths value)
+{
+    return QLocale::c().toString(static_cast<double>(value) / jury::kPoint, 'g', 6);
+}
+
+QString names(const std::vector<StoredEntry>& entries, const std::vector<std::size_t>& rows)
+{
+    QStringList shown;
+    for (const std::size_t row : rows)
+        shown << entries[row].name;
+    return shown.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+void ResultsSheet::takeJury(const StoredJury& jury, const std::vector<StoredEntry>& entries,
+                            const std::map<qint64, int>& clapOff)
+{
+    const bool weighed = std::any_of(entries.begin(), entries.end(),
+                                     [](const StoredEntry& entry) { return entry.jury.has_value(); });
+    std::vector<jury::AwardRow> awardRows;
+    const std::vector<ranking::Row> ranked = rankingRows(entries, clapOff);
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const StoredEntry& entry = entries[index];
+        m_scores.push_back(entry.jury ? QString::number(resultOf(entry).tenths / 10.0, 'f', 1)
+                                      : QString::number(entry.score));
+        if (!weighed)
+            continue;
+        const std::optional<jury::JuryMark> mark = juryMarkOf(jury, entry.order);
+        const std::optional<jury::Hundredths> shown =
+            mark && mark->given() ? std::optional(mark->hundredths()) : std::nullopt;
+        QStringList parts{tr("applause %1").arg(entry.score)};
+        if (jury.rules) {
+            for (const QString& judge : jury.rules->judges) {
+                const std::optional<jury::JuryMark> given = judgeMarkOf(jury, entry.order, judge);
+                parts << tr("%1 %2").arg(judge, given && given->given()
+                                                    ? points(given->hundredths())
+                                                    : QStringLiteral("\u2013"));
+            }
+        }
+        parts << tr("J %1").arg(shown ? points(*shown) : QStringLiteral("\u2013"));
+        m_breakdowns.push_back(parts.join(QStringLiteral(", ")));
+        awardRows.push_back(jury::AwardRow{ranked[index], entry.score, shown});
+    }
+    if (!weighed)
+        return;
+    const jury::Awards awards = jury::awardsOf(awardRows);
+    m_awards << tr("Winners: %1").arg(names(entries, awards.winners));
+    if (!awards.judgesChoice.empty())
+        m_awards << tr("Judges' Choice: %1 (%2)")
+                        .arg(names(entries, awards.judgesChoice),
+                             points(awardRows[awards.judgesChoice.front()].jury.value_or(0)));
+    if (!awards.peoplesChoice.empty())
+        m_awards << tr("People's Choice: %1 (%2)")
+                        .arg(names(entries, awards.peoplesChoice))
+                        .arg(awardRows[awards.peoplesChoice.front()].applause);
+}
+
+int ResultsSheet::rowsPerPage(const QPaintDevice& device) const
+{
+    // The awards stand under the last page's rows, so every page leaves them room.
+    return std::max(1, geometryFor(device).rowsPerPage - static_cast<int>(m_awards.size()));
 }
 
 std::vector<ResultsSheet> ResultsSheet::sheetsOf(const StoredEvent& event)
@@ -187,7 +255,7 @@ bool ResultsSheet::printAll(const std::vector<ResultsSheet>& sheets, QPagedPaint
 
 int ResultsSheet::pageCount(const QPaintDevice& device) const
 {
-    return sheetPageCount(static_cast<int>(m_rows.size()), geometryFor(device).rowsPerPage);
+    return sheetPageCount(static_cast<int>(m_rows.size()), rowsPerPage(device));
 }
 
 int ResultsSheet::paint(QPainter& painter, QPagedPaintDevice& device) const
@@ -203,7 +271,8 @@ int ResultsSheet::paint(QPainter& painter, QPagedPaintDevice& device) const
 
 void ResultsSheet::paintPage(QPainter& painter, const QPaintDevice& device, int page) const
 {
-    const PageGeometry geometry = geometryFor(device);
+    PageGeometry geometry = geometryFor(device);
+    geometry.rowsPerPage = rowsPerPage(device);
     const int rowCount = static_cast<int>(m_rows.size());
     const int pages = sheetPageCount(rowCount, geometry.rowsPerPage);
     const qreal rule = ruleWidthPoints * device.logicalDpiY() / pointsPerInch;
@@ -251,14 +320,23 @@ void ResultsSheet::paintPage(QPainter& painter, const QPaintDevice& device, int 
                 painter.fillRect(alignedRow(top, 0, geometry.scoreRight), QColor(stripeColour));
             painter.drawText(alignedRow(top, 0, geometry.rankRight),
                 Qt::AlignRight | Qt::AlignVCenter, QString::number(row.rank));
+            const QString breakdown = m_breakdowns.empty()
+                ? QString()
+                : QStringLiteral("  (") + m_breakdowns[static_cast<std::size_t>(index)] + QLatin1Char(')');
             painter.drawText(alignedRow(top, geometry.nameLeft, geometry.nameRight),
                 Qt::AlignLeft | Qt::AlignVCenter,
-                rowMetrics.elidedText(row.name, Qt::ElideRight,
+                rowMetrics.elidedText(row.name + breakdown, Qt::ElideRight,
                     geometry.nameRight - geometry.nameLeft));
             drawSmallCurve(painter, alignedRow(top, geometry.curveLeft, geometry.curveRight),
                 m_curves[static_cast<std::size_t>(index)], pointPixels);
             painter.drawText(alignedRow(top, geometry.curveRight, geometry.scoreRight),
-                Qt::AlignRight | Qt::AlignVCenter, QString::number(row.score));
+                Qt::AlignRight | Qt::AlignVCenter, m_scores[static_cast<std::size_t>(index)]);
+        }
+        if (page == pages - 1) {
+            const qreal awardsTop = geometry.tableTop + (last - first + 1) * geometry.rowHeight;
+            for (int line = 0; line < m_awards.size(); ++line)
+                painter.drawText(alignedRow(awardsTop + line * geometry.rowHeight, 0, geometry.scoreRight),
+                    Qt::AlignLeft | Qt::AlignVCenter, m_awards[line]);
         }
 
         painter.setFont(sheetFont(footPoints));

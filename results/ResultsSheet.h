@@ -51,8 +51,20 @@ public:
     int pageCount(const QPaintDevice& device) const;
     void paintPage(QPainter& painter, const QPaintDevice& device, int page) const;
 
+    // With a jury: each row's breakdown (applause, each judge's mark, J) beside its name, and
+    // the winners, the Judges' Choice and the People's Choice under the table; empty without.
+    const std::vector<QString>& breakdowns() const { return m_breakdowns; }
+    const QStringList& awards() const { return m_awards; }
+
 private:
+    void takeJury(const StoredJury& jury, const std::vector<StoredEntry>& entries,
+                  const std::map<qint64, int>& clapOff);
+    int rowsPerPage(const QPaintDevice& device) const;
+
     std::vector<RankedEntry> m_rows;
+    std::vector<QString> m_scores;      // each row's score, or with a jury its result
+    std::vector<QString> m_breakdowns;  // beside each row's name; empty without a jury
+    QStringList m_awards;
     std::vector<TurnCurve> m_curves;  // each row's latest, empty readings for none
     QDateTime m_started;
     QDateTime m_printed;

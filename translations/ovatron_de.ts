@@ -291,6 +291,18 @@
         <source>Due&amp;l...</source>
         <translation>Due&amp;ll...</translation>
     </message>
+    <message>
+        <source>Close &amp;Marking</source>
+        <translation>&amp;Wertung schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Jury...</source>
+        <translation>&amp;Jury...</translation>
+    </message>
+    <message>
+        <source>Reo&amp;pen Marking</source>
+        <translation>Wertung wieder ö&amp;ffnen</translation>
+    </message>
 </context>
 <context>
     <name>CorrectionCommands</name>
@@ -363,6 +375,29 @@
     <message>
         <source>%1 is longer than a minute; a cue lasts seconds.</source>
         <translation>%1 ist länger als eine Minute; ein Signal dauert Sekunden.</translation>
+    </message>
+</context>
+<context>
+    <name>DuelDialog</name>
+    <message>
+        <source>Duel</source>
+        <translation>Duell</translation>
+    </message>
+    <message>
+        <source>&amp;Left side:</source>
+        <translation>&amp;Linke Seite:</translation>
+    </message>
+    <message>
+        <source>Heard &amp;by:</source>
+        <translation>Ge&amp;hört von:</translation>
+    </message>
+    <message>
+        <source>&amp;Right side:</source>
+        <translation>&amp;Rechte Seite:</translation>
+    </message>
+    <message>
+        <source>Hea&amp;rd by:</source>
+        <translation>Gehör&amp;t von:</translation>
     </message>
 </context>
 <context>
@@ -485,6 +520,10 @@
         <source>Round 1</source>
         <translation>Runde 1</translation>
     </message>
+    <message>
+        <source>Some stored marks or set-ups of the jury could not be read and are left out.</source>
+        <translation>Einige gespeicherte Wertungen oder Einstellungen der Jury konnten nicht gelesen werden und werden ausgelassen.</translation>
+    </message>
 </context>
 <context>
     <name>FontDialog</name>
@@ -545,6 +584,172 @@
     </message>
 </context>
 <context>
+    <name>JuryDialog</name>
+    <message>
+        <source>&amp;Jury on</source>
+        <translation>&amp;Jury an</translation>
+    </message>
+    <message>
+        <source>&amp;Drop each contestant&apos;s highest and lowest mark (from 4 marks up)</source>
+        <translation>Höchste und niedrigste Wertung jedes Teilnehmers &amp;streichen (ab 4 Wertungen)</translation>
+    </message>
+    <message>
+        <source>Jury</source>
+        <translation>Jury</translation>
+    </message>
+    <message>
+        <source>One judge a line, up to %1</source>
+        <translation>Ein Juror pro Zeile, bis zu %1</translation>
+    </message>
+    <message>
+        <source>Criterion</source>
+        <translation>Kriterium</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>J&amp;udges:</source>
+        <translation>J&amp;uroren:</translation>
+    </message>
+    <message>
+        <source>&amp;Highest mark:</source>
+        <translation>&amp;Höchste Wertung:</translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation>S&amp;chritt:</translation>
+    </message>
+    <message>
+        <source>&amp;Criteria (optional):</source>
+        <translation>&amp;Kriterien (optional):</translation>
+    </message>
+    <message>
+        <source>&amp;Applause weighs:</source>
+        <translation>&amp;Applaus zählt:</translation>
+    </message>
+    <message>
+        <source>Jury &amp;weighs:</source>
+        <translation>Jury &amp;zählt:</translation>
+    </message>
+    <message>
+        <source>The judges&apos; personal links:</source>
+        <translation>Die persönlichen Links der Juroren:</translation>
+    </message>
+    <message>
+        <source>Each judge gets her link once the jury is set up.</source>
+        <translation>Jeder Juror erhält seinen Link, sobald die Jury eingerichtet ist.</translation>
+    </message>
+    <message>
+        <source>The links work once show control is on (View &gt; Show Control...).</source>
+        <translation>Die Links funktionieren, sobald die Showsteuerung an ist (Ansicht &gt; Showsteuerung...).</translation>
+    </message>
+    <message>
+        <source>(revoked)</source>
+        <translation>(widerrufen)</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Issue Again</source>
+        <translation>Neu ausstellen</translation>
+    </message>
+    <message>
+        <source>Export &amp;Cards...</source>
+        <translation>&amp;Karten exportieren...</translation>
+    </message>
+    <message>
+        <source>Set up the jury first: its judges get their cards then.</source>
+        <translation>Richten Sie zuerst die Jury ein: dann erhalten ihre Juroren ihre Karten.</translation>
+    </message>
+    <message>
+        <source>Export Cards</source>
+        <translation>Karten exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The cards could not be written to %1.</source>
+        <translation>Die Karten konnten nicht nach %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>JuryRules</name>
+    <message>
+        <source>Name at least one judge.</source>
+        <translation>Nennen Sie mindestens einen Juror.</translation>
+    </message>
+    <message>
+        <source>A jury has at most %1 judges.</source>
+        <translation>Eine Jury hat höchstens %1 Juroren.</translation>
+    </message>
+    <message>
+        <source>Judge %1 has no name.</source>
+        <translation>Juror %1 hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>Judge %1&apos;s name is longer than %2 characters.</source>
+        <translation>Der Name von Juror %1 ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named twice among the judges.</source>
+        <translation>„%1“ steht zweimal unter den Juroren.</translation>
+    </message>
+    <message>
+        <source>The highest mark must be above 0 and at most %1.</source>
+        <translation>Die höchste Wertung muss über 0 und höchstens %1 sein.</translation>
+    </message>
+    <message>
+        <source>The step must be above 0 and at most the highest mark.</source>
+        <translation>Der Schritt muss über 0 und höchstens die höchste Wertung sein.</translation>
+    </message>
+    <message>
+        <source>Steps of %1 do not reach the highest mark, %2.</source>
+        <translation>Schritte von %1 erreichen die höchste Wertung, %2, nicht.</translation>
+    </message>
+    <message>
+        <source>A jury marks at most %1 criteria.</source>
+        <translation>Eine Jury wertet höchstens %1 Kriterien.</translation>
+    </message>
+    <message>
+        <source>Criterion %1 has no name.</source>
+        <translation>Kriterium %1 hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>Criterion %1&apos;s name is longer than %2 characters.</source>
+        <translation>Der Name von Kriterium %1 ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named twice among the criteria.</source>
+        <translation>„%1“ steht zweimal unter den Kriterien.</translation>
+    </message>
+    <message>
+        <source>The weight of &quot;%1&quot; must be from 1 to %2.</source>
+        <translation>Das Gewicht von „%1“ muss zwischen 1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>The weights of the applause and the jury must be from 0 to %1.</source>
+        <translation>Die Gewichte von Applaus und Jury müssen zwischen 0 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The applause and the jury cannot both weigh 0.</source>
+        <translation>Applaus und Jury können nicht beide 0 zählen.</translation>
+    </message>
+    <message>
+        <source>A mark is from 0 to %1.</source>
+        <translation>Eine Wertung liegt zwischen 0 und %1.</translation>
+    </message>
+    <message>
+        <source>A mark goes in steps of %1.</source>
+        <translation>Eine Wertung geht in Schritten von %1.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>The results could not be printed.</source>
@@ -578,6 +783,22 @@
         <source>Rounds</source>
         <translation>Runden</translation>
     </message>
+    <message>
+        <source>Close Marking</source>
+        <translation>Wertung schließen</translation>
+    </message>
+    <message>
+        <source>No judge has marked %1: her jury mark will be 0.</source>
+        <translation>Kein Juror hat %1 gewertet: die Jurywertung wird 0 sein.</translation>
+    </message>
+    <message>
+        <source>Close her marking all the same?</source>
+        <translation>Die Wertung trotzdem schließen?</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Warten</translation>
+    </message>
 </context>
 <context>
     <name>MeterPainter</name>
@@ -588,6 +809,89 @@
     <message>
         <source>Name: </source>
         <translation>Name: </translation>
+    </message>
+</context>
+<context>
+    <name>MeterSession</name>
+    <message>
+        <source>A round needs a name.</source>
+        <translation>Eine Runde braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A round&apos;s name may have at most %1 characters.</source>
+        <translation>Der Name einer Runde darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>There is already a round called &quot;%1&quot;.</source>
+        <translation>Es gibt schon eine Runde namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Rounds change between turns only.</source>
+        <translation>Runden wechseln nur zwischen zwei Durchgängen.</translation>
+    </message>
+    <message>
+        <source>There is no such round.</source>
+        <translation>Diese Runde gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Only a round without scores can be removed.</source>
+        <translation>Nur eine Runde ohne Wertungen kann entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The only round cannot be removed.</source>
+        <translation>Die einzige Runde kann nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Remove Round %1</source>
+        <translation>Runde %1 entfernen</translation>
+    </message>
+    <message>
+        <source>A clap-off starts between turns only.</source>
+        <translation>Ein Stechen beginnt nur zwischen zwei Durchgängen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no score in %2.</source>
+        <translation>„%1“ hat keine Wertung in %2.</translation>
+    </message>
+    <message>
+        <source>A clap-off needs two or more contestants.</source>
+        <translation>Ein Stechen braucht zwei oder mehr Teilnehmende.</translation>
+    </message>
+    <message>
+        <source>A tie at the cut in %1: hold a clap-off first, or share the place.</source>
+        <translation>Gleichstand an der Grenze in %1: zuerst ein Stechen, oder den Platz teilen.</translation>
+    </message>
+    <message>
+        <source>A duel needs two sides, each with its name and its microphones.</source>
+        <translation>Ein Duell braucht zwei Seiten, jede mit ihrem Namen und ihren Mikrofonen.</translation>
+    </message>
+    <message>
+        <source>The two sides of a duel need a name each, and not the same one.</source>
+        <translation>Die beiden Seiten eines Duells brauchen je einen Namen, und nicht denselben.</translation>
+    </message>
+    <message>
+        <source>A duel is measured by the microphones: switch on Edit &gt; Measure With Microphone first.</source>
+        <translation>Ein Duell messen die Mikrofone: zuerst Bearbeiten &gt; Mit Mikrofon messen einschalten.</translation>
+    </message>
+    <message>
+        <source>No microphone stands at &quot;%1&quot;.</source>
+        <translation>Bei „%1“ steht kein Mikrofon.</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; cannot hear both sides.</source>
+        <translation>Das Mikrofon bei „%1“ kann nicht beide Seiten hören.</translation>
+    </message>
+    <message>
+        <source>A duel starts between turns only.</source>
+        <translation>Ein Duell beginnt nur zwischen zwei Auftritten.</translation>
+    </message>
+    <message>
+        <source>A duel&apos;s sides are rows of the league table: switch on Edit &gt; Use League Table first.</source>
+        <translation>Die Seiten eines Duells sind Zeilen der Rangliste: zuerst Bearbeiten &gt; Rangliste verwenden einschalten.</translation>
+    </message>
+    <message>
+        <source>The duel could not begin.</source>
+        <translation>Das Duell konnte nicht beginnen.</translation>
     </message>
 </context>
 <context>
@@ -685,6 +989,83 @@
     </message>
 </context>
 <context>
+    <name>MicrophoneSettings</name>
+    <message>
+        <source>Microphone %1</source>
+        <translation>Mikrofon %1</translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneSource</name>
+    <message>
+        <source>The microphone at &quot;%1&quot; stopped; the others go on measuring the room.</source>
+        <translation>Das Mikrofon bei „%1“ ist ausgefallen; die anderen messen den Saal weiter.</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; stopped, the last that heard the room; the meter follows the keyboard.</source>
+        <translation>Das Mikrofon bei „%1“ ist ausgefallen, das letzte, das den Saal hörte; der Messer folgt der Tastatur.</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; is back; it measures the room again.</source>
+        <translation>Das Mikrofon bei „%1“ ist zurück; es misst den Saal wieder.</translation>
+    </message>
+</context>
+<context>
+    <name>NewRoundDialog</name>
+    <message>
+        <source>All tied at the cut go on</source>
+        <translation>Alle Gleichplatzierten an der Grenze kommen weiter</translation>
+    </message>
+    <message>
+        <source>New Round</source>
+        <translation>Neue Runde</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Runde %1</translation>
+    </message>
+    <message>
+        <source>Rounds in order, best first</source>
+        <translation>Runden der Reihe nach, Beste zuerst</translation>
+    </message>
+    <message>
+        <source>Reversed: the best last</source>
+        <translation>Umgekehrt: die Besten zuletzt</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;From rounds:</source>
+        <translation>&amp;Aus Runden:</translation>
+    </message>
+    <message>
+        <source>&amp;Best of each:</source>
+        <translation>&amp;Beste je Runde:</translation>
+    </message>
+    <message>
+        <source>&amp;Order:</source>
+        <translation>&amp;Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>Running order:</source>
+        <translation>Startreihenfolge:</translation>
+    </message>
+    <message>
+        <source>%1 tie at the cut in %2: hold a clap-off, or let all tied go on.</source>
+        <translation>%1 sind an der Grenze in %2 gleichauf: ein Stechen abhalten oder alle weiterkommen lassen.</translation>
+    </message>
+</context>
+<context>
     <name>OperatorStrip</name>
     <message>
         <source>Meter running (no league table)</source>
@@ -713,6 +1094,14 @@
     <message>
         <source>The winners are showing (Esc ends them)</source>
         <translation>Die Sieger werden gezeigt (Esc beendet das)</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 von %3</translation>
+    </message>
+    <message>
+        <source>Marked: %1</source>
+        <translation>Gewertet: %1</translation>
     </message>
 </context>
 <context>
@@ -894,6 +1283,17 @@
     </message>
 </context>
 <context>
+    <name>RenameRoundDialog</name>
+    <message>
+        <source>Rename Round</source>
+        <translation>Runde umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+</context>
+<context>
     <name>ResultsDialogs</name>
     <message>
         <source>Spreadsheet (CSV) (*.csv)</source>
@@ -977,6 +1377,30 @@
         <source>Results: %1</source>
         <translation>Ergebnisse: %1</translation>
     </message>
+    <message>
+        <source>applause %1</source>
+        <translation>Applaus %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>J %1</source>
+        <translation>J %1</translation>
+    </message>
+    <message>
+        <source>Winners: %1</source>
+        <translation>Sieger: %1</translation>
+    </message>
+    <message>
+        <source>Judges&apos; Choice: %1 (%2)</source>
+        <translation>Preis der Jury: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>People&apos;s Choice: %1 (%2)</source>
+        <translation>Publikumspreis: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>ResumeQuestion</name>
@@ -1007,6 +1431,36 @@
     <message>
         <source>Start New</source>
         <translation>Neu beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>RoomCalibration</name>
+    <message>
+        <source>The microphone at &quot;%1&quot; heard nothing: is it plugged in and switched on?</source>
+        <translation>Das Mikrofon bei „%1“ hat nichts gehört: ist es angeschlossen und eingeschaltet?</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; read more than %2 LU above the others the whole time: it may stand next to a loudspeaker or a noisy spot.</source>
+        <translation>Das Mikrofon bei „%1“ lag die ganze Zeit mehr als %2 LU über den anderen: es steht vielleicht neben einem Lautsprecher oder an einer lauten Stelle.</translation>
+    </message>
+</context>
+<context>
+    <name>RoundDialogs</name>
+    <message>
+        <source>Tie</source>
+        <translation>Gleichstand</translation>
+    </message>
+    <message>
+        <source>%1 share a place in %2.</source>
+        <translation>%1 teilen sich einen Platz in %2.</translation>
+    </message>
+    <message>
+        <source>Clap-off</source>
+        <translation>Stechen</translation>
+    </message>
+    <message>
+        <source>Share the Place</source>
+        <translation>Platz teilen</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1621,26 @@
             <numerusform>und %n weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Applause %1 × %2 %</source>
+        <translation>Applaus %1 × %2 %</translation>
+    </message>
+    <message>
+        <source>Jury %1 × %2 %</source>
+        <translation>Jury %1 × %2 %</translation>
+    </message>
+    <message>
+        <source>Result %1</source>
+        <translation>Ergebnis %1</translation>
+    </message>
+    <message>
+        <source>Judges&apos; Choice: %1 (%2)</source>
+        <translation>Preis der Jury: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>People&apos;s Choice: %1 (%2)</source>
+        <translation>Publikumspreis: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -1325,230 +1799,6 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>MeterSession</name>
-    <message>
-        <source>A round needs a name.</source>
-        <translation>Eine Runde braucht einen Namen.</translation>
-    </message>
-    <message>
-        <source>A round's name may have at most %1 characters.</source>
-        <translation>Der Name einer Runde darf höchstens %1 Zeichen haben.</translation>
-    </message>
-    <message>
-        <source>There is already a round called "%1".</source>
-        <translation>Es gibt schon eine Runde namens „%1“.</translation>
-    </message>
-    <message>
-        <source>Rounds change between turns only.</source>
-        <translation>Runden wechseln nur zwischen zwei Durchgängen.</translation>
-    </message>
-    <message>
-        <source>There is no such round.</source>
-        <translation>Diese Runde gibt es nicht.</translation>
-    </message>
-    <message>
-        <source>Only a round without scores can be removed.</source>
-        <translation>Nur eine Runde ohne Wertungen kann entfernt werden.</translation>
-    </message>
-    <message>
-        <source>The only round cannot be removed.</source>
-        <translation>Die einzige Runde kann nicht entfernt werden.</translation>
-    </message>
-    <message>
-        <source>Remove Round %1</source>
-        <translation>Runde %1 entfernen</translation>
-    </message>
-    <message>
-        <source>A clap-off starts between turns only.</source>
-        <translation>Ein Stechen beginnt nur zwischen zwei Durchgängen.</translation>
-    </message>
-    <message>
-        <source>"%1" has no score in %2.</source>
-        <translation>„%1“ hat keine Wertung in %2.</translation>
-    </message>
-    <message>
-        <source>A clap-off needs two or more contestants.</source>
-        <translation>Ein Stechen braucht zwei oder mehr Teilnehmende.</translation>
-    </message>
-    <message>
-        <source>A tie at the cut in %1: hold a clap-off first, or share the place.</source>
-        <translation>Gleichstand an der Grenze in %1: zuerst ein Stechen, oder den Platz teilen.</translation>
-    </message>
-    <message>
-        <source>A duel needs two sides, each with its name and its microphones.</source>
-        <translation>Ein Duell braucht zwei Seiten, jede mit ihrem Namen und ihren Mikrofonen.</translation>
-    </message>
-    <message>
-        <source>The two sides of a duel need a name each, and not the same one.</source>
-        <translation>Die beiden Seiten eines Duells brauchen je einen Namen, und nicht denselben.</translation>
-    </message>
-    <message>
-        <source>A duel is measured by the microphones: switch on Edit &gt; Measure With Microphone first.</source>
-        <translation>Ein Duell messen die Mikrofone: zuerst Bearbeiten &gt; Mit Mikrofon messen einschalten.</translation>
-    </message>
-    <message>
-        <source>No microphone stands at &quot;%1&quot;.</source>
-        <translation>Bei „%1“ steht kein Mikrofon.</translation>
-    </message>
-    <message>
-        <source>The microphone at &quot;%1&quot; cannot hear both sides.</source>
-        <translation>Das Mikrofon bei „%1“ kann nicht beide Seiten hören.</translation>
-    </message>
-    <message>
-        <source>A duel starts between turns only.</source>
-        <translation>Ein Duell beginnt nur zwischen zwei Auftritten.</translation>
-    </message>
-    <message>
-        <source>A duel&apos;s sides are rows of the league table: switch on Edit &gt; Use League Table first.</source>
-        <translation>Die Seiten eines Duells sind Zeilen der Rangliste: zuerst Bearbeiten &gt; Rangliste verwenden einschalten.</translation>
-    </message>
-    <message>
-        <source>The duel could not begin.</source>
-        <translation>Das Duell konnte nicht beginnen.</translation>
-    </message>
-</context>
-<context>
-    <name>NewRoundDialog</name>
-    <message>
-        <source>All tied at the cut go on</source>
-        <translation>Alle Gleichplatzierten an der Grenze kommen weiter</translation>
-    </message>
-    <message>
-        <source>New Round</source>
-        <translation>Neue Runde</translation>
-    </message>
-    <message>
-        <source>Round %1</source>
-        <translation>Runde %1</translation>
-    </message>
-    <message>
-        <source>Rounds in order, best first</source>
-        <translation>Runden der Reihe nach, Beste zuerst</translation>
-    </message>
-    <message>
-        <source>Reversed: the best last</source>
-        <translation>Umgekehrt: die Besten zuletzt</translation>
-    </message>
-    <message>
-        <source>Move &amp;Up</source>
-        <translation>Nach &amp;oben</translation>
-    </message>
-    <message>
-        <source>Move &amp;Down</source>
-        <translation>Nach &amp;unten</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Name:</translation>
-    </message>
-    <message>
-        <source>&amp;From rounds:</source>
-        <translation>&amp;Aus Runden:</translation>
-    </message>
-    <message>
-        <source>&amp;Best of each:</source>
-        <translation>&amp;Beste je Runde:</translation>
-    </message>
-    <message>
-        <source>&amp;Order:</source>
-        <translation>&amp;Reihenfolge:</translation>
-    </message>
-    <message>
-        <source>Running order:</source>
-        <translation>Startreihenfolge:</translation>
-    </message>
-    <message>
-        <source>%1 tie at the cut in %2: hold a clap-off, or let all tied go on.</source>
-        <translation>%1 sind an der Grenze in %2 gleichauf: ein Stechen abhalten oder alle weiterkommen lassen.</translation>
-    </message>
-</context>
-<context>
-    <name>RenameRoundDialog</name>
-    <message>
-        <source>Rename Round</source>
-        <translation>Runde umbenennen</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Name:</translation>
-    </message>
-</context>
-<context>
-    <name>RoundDialogs</name>
-    <message>
-        <source>Tie</source>
-        <translation>Gleichstand</translation>
-    </message>
-    <message>
-        <source>%1 share a place in %2.</source>
-        <translation>%1 teilen sich einen Platz in %2.</translation>
-    </message>
-    <message>
-        <source>Clap-off</source>
-        <translation>Stechen</translation>
-    </message>
-    <message>
-        <source>Share the Place</source>
-        <translation>Platz teilen</translation>
-    </message>
-</context>
-<context>
-    <name>MicrophoneSettings</name>
-    <message>
-        <source>Microphone %1</source>
-        <translation>Mikrofon %1</translation>
-    </message>
-</context>
-<context>
-    <name>MicrophoneSource</name>
-    <message>
-        <source>The microphone at &quot;%1&quot; stopped; the others go on measuring the room.</source>
-        <translation>Das Mikrofon bei „%1“ ist ausgefallen; die anderen messen den Saal weiter.</translation>
-    </message>
-    <message>
-        <source>The microphone at &quot;%1&quot; stopped, the last that heard the room; the meter follows the keyboard.</source>
-        <translation>Das Mikrofon bei „%1“ ist ausgefallen, das letzte, das den Saal hörte; der Messer folgt der Tastatur.</translation>
-    </message>
-    <message>
-        <source>The microphone at &quot;%1&quot; is back; it measures the room again.</source>
-        <translation>Das Mikrofon bei „%1“ ist zurück; es misst den Saal wieder.</translation>
-    </message>
-</context>
-<context>
-    <name>RoomCalibration</name>
-    <message>
-        <source>The microphone at &quot;%1&quot; heard nothing: is it plugged in and switched on?</source>
-        <translation>Das Mikrofon bei „%1“ hat nichts gehört: ist es angeschlossen und eingeschaltet?</translation>
-    </message>
-    <message>
-        <source>The microphone at &quot;%1&quot; read more than %2 LU above the others the whole time: it may stand next to a loudspeaker or a noisy spot.</source>
-        <translation>Das Mikrofon bei „%1“ lag die ganze Zeit mehr als %2 LU über den anderen: es steht vielleicht neben einem Lautsprecher oder an einer lauten Stelle.</translation>
-    </message>
-</context>
-<context>
-    <name>DuelDialog</name>
-    <message>
-        <source>Duel</source>
-        <translation>Duell</translation>
-    </message>
-    <message>
-        <source>&amp;Left side:</source>
-        <translation>&amp;Linke Seite:</translation>
-    </message>
-    <message>
-        <source>Heard &amp;by:</source>
-        <translation>Ge&amp;hört von:</translation>
-    </message>
-    <message>
-        <source>&amp;Right side:</source>
-        <translation>&amp;Rechte Seite:</translation>
-    </message>
-    <message>
-        <source>Hea&amp;rd by:</source>
-        <translation>Gehör&amp;t von:</translation>
     </message>
 </context>
 </TS>

@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>Measure the sound of the WAV file FILE, played in a loop, instead of the microphone (for rehearsals and tests); given up to four times, each file is one microphone, in order.</source>
-        <translation>Mesurer le son du fichier WAV FICHIER, joué en boucle, au lieu du microphone (pour les répétitions et les tests) ; donné jusqu'à quatre fois, chaque fichier est un microphone, dans l'ordre.</translation>
+        <translation>Mesurer le son du fichier WAV FICHIER, joué en boucle, au lieu du microphone (pour les répétitions et les tests) ; donné jusqu&apos;à quatre fois, chaque fichier est un microphone, dans l&apos;ordre.</translation>
     </message>
     <message>
         <source>Unexpected argument: %1</source>
@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>With --export: write only the round called NAME.</source>
-        <translation>Avec --export : n'écrire que la manche nommée NAME.</translation>
+        <translation>Avec --export : n&apos;écrire que la manche nommée NAME.</translation>
     </message>
     <message>
         <source>NAME</source>
@@ -291,6 +291,18 @@
         <source>Due&amp;l...</source>
         <translation>Due&amp;l...</translation>
     </message>
+    <message>
+        <source>Close &amp;Marking</source>
+        <translation>Clore la &amp;notation</translation>
+    </message>
+    <message>
+        <source>&amp;Jury...</source>
+        <translation>&amp;Jury...</translation>
+    </message>
+    <message>
+        <source>Reo&amp;pen Marking</source>
+        <translation>&amp;Rouvrir la notation</translation>
+    </message>
 </context>
 <context>
     <name>CorrectionCommands</name>
@@ -363,6 +375,29 @@
     <message>
         <source>%1 is longer than a minute; a cue lasts seconds.</source>
         <translation>%1 dure plus d&apos;une minute ; un signal dure quelques secondes.</translation>
+    </message>
+</context>
+<context>
+    <name>DuelDialog</name>
+    <message>
+        <source>Duel</source>
+        <translation>Duel</translation>
+    </message>
+    <message>
+        <source>&amp;Left side:</source>
+        <translation>Camp de &amp;gauche :</translation>
+    </message>
+    <message>
+        <source>Heard &amp;by:</source>
+        <translation>Entendu &amp;par :</translation>
+    </message>
+    <message>
+        <source>&amp;Right side:</source>
+        <translation>Camp de &amp;droite :</translation>
+    </message>
+    <message>
+        <source>Hea&amp;rd by:</source>
+        <translation>En&amp;tendu par :</translation>
     </message>
 </context>
 <context>
@@ -485,6 +520,10 @@
         <source>Round 1</source>
         <translation>Manche 1</translation>
     </message>
+    <message>
+        <source>Some stored marks or set-ups of the jury could not be read and are left out.</source>
+        <translation>Certaines notes ou configurations du jury enregistrées n’ont pas pu être lues et sont laissées de côté.</translation>
+    </message>
 </context>
 <context>
     <name>FontDialog</name>
@@ -545,6 +584,172 @@
     </message>
 </context>
 <context>
+    <name>JuryDialog</name>
+    <message>
+        <source>&amp;Jury on</source>
+        <translation>&amp;Jury activé</translation>
+    </message>
+    <message>
+        <source>&amp;Drop each contestant&apos;s highest and lowest mark (from 4 marks up)</source>
+        <translation>É&amp;carter la note la plus haute et la plus basse de chaque candidat (à partir de 4 notes)</translation>
+    </message>
+    <message>
+        <source>Jury</source>
+        <translation>Jury</translation>
+    </message>
+    <message>
+        <source>One judge a line, up to %1</source>
+        <translation>Un juré par ligne, jusqu’à %1</translation>
+    </message>
+    <message>
+        <source>Criterion</source>
+        <translation>Critère</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Poids</translation>
+    </message>
+    <message>
+        <source>J&amp;udges:</source>
+        <translation>J&amp;urés :</translation>
+    </message>
+    <message>
+        <source>&amp;Highest mark:</source>
+        <translation>Note &amp;maximale :</translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation>&amp;Pas :</translation>
+    </message>
+    <message>
+        <source>&amp;Criteria (optional):</source>
+        <translation>&amp;Critères (facultatif) :</translation>
+    </message>
+    <message>
+        <source>&amp;Applause weighs:</source>
+        <translation>Poids des &amp;applaudissements :</translation>
+    </message>
+    <message>
+        <source>Jury &amp;weighs:</source>
+        <translation>Poids du &amp;jury :</translation>
+    </message>
+    <message>
+        <source>The judges&apos; personal links:</source>
+        <translation>Les liens personnels des jurés :</translation>
+    </message>
+    <message>
+        <source>Each judge gets her link once the jury is set up.</source>
+        <translation>Chaque juré reçoit son lien une fois le jury configuré.</translation>
+    </message>
+    <message>
+        <source>The links work once show control is on (View &gt; Show Control...).</source>
+        <translation>Les liens fonctionnent une fois le contrôle du spectacle activé (Affichage &gt; Contrôle du spectacle...).</translation>
+    </message>
+    <message>
+        <source>(revoked)</source>
+        <translation>(révoqué)</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Révoquer</translation>
+    </message>
+    <message>
+        <source>Issue Again</source>
+        <translation>Émettre à nouveau</translation>
+    </message>
+    <message>
+        <source>Export &amp;Cards...</source>
+        <translation>Exporter les &amp;cartes...</translation>
+    </message>
+    <message>
+        <source>Set up the jury first: its judges get their cards then.</source>
+        <translation>Configurez d’abord le jury : ses jurés recevront alors leurs cartes.</translation>
+    </message>
+    <message>
+        <source>Export Cards</source>
+        <translation>Exporter les cartes</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The cards could not be written to %1.</source>
+        <translation>Les cartes n’ont pas pu être écrites dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>JuryRules</name>
+    <message>
+        <source>Name at least one judge.</source>
+        <translation>Nommez au moins un juré.</translation>
+    </message>
+    <message>
+        <source>A jury has at most %1 judges.</source>
+        <translation>Un jury compte au plus %1 jurés.</translation>
+    </message>
+    <message>
+        <source>Judge %1 has no name.</source>
+        <translation>Le juré %1 n’a pas de nom.</translation>
+    </message>
+    <message>
+        <source>Judge %1&apos;s name is longer than %2 characters.</source>
+        <translation>Le nom du juré %1 dépasse %2 caractères.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named twice among the judges.</source>
+        <translation>« %1 » figure deux fois parmi les jurés.</translation>
+    </message>
+    <message>
+        <source>The highest mark must be above 0 and at most %1.</source>
+        <translation>La note maximale doit être supérieure à 0 et au plus %1.</translation>
+    </message>
+    <message>
+        <source>The step must be above 0 and at most the highest mark.</source>
+        <translation>Le pas doit être supérieur à 0 et au plus la note maximale.</translation>
+    </message>
+    <message>
+        <source>Steps of %1 do not reach the highest mark, %2.</source>
+        <translation>Des pas de %1 n’atteignent pas la note maximale, %2.</translation>
+    </message>
+    <message>
+        <source>A jury marks at most %1 criteria.</source>
+        <translation>Un jury note au plus %1 critères.</translation>
+    </message>
+    <message>
+        <source>Criterion %1 has no name.</source>
+        <translation>Le critère %1 n’a pas de nom.</translation>
+    </message>
+    <message>
+        <source>Criterion %1&apos;s name is longer than %2 characters.</source>
+        <translation>Le nom du critère %1 dépasse %2 caractères.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is named twice among the criteria.</source>
+        <translation>« %1 » figure deux fois parmi les critères.</translation>
+    </message>
+    <message>
+        <source>The weight of &quot;%1&quot; must be from 1 to %2.</source>
+        <translation>Le poids de « %1 » doit être compris entre 1 et %2.</translation>
+    </message>
+    <message>
+        <source>The weights of the applause and the jury must be from 0 to %1.</source>
+        <translation>Les poids des applaudissements et du jury doivent être compris entre 0 et %1.</translation>
+    </message>
+    <message>
+        <source>The applause and the jury cannot both weigh 0.</source>
+        <translation>Les applaudissements et le jury ne peuvent pas peser 0 tous les deux.</translation>
+    </message>
+    <message>
+        <source>A mark is from 0 to %1.</source>
+        <translation>Une note va de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>A mark goes in steps of %1.</source>
+        <translation>Une note va par pas de %1.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>The results could not be printed.</source>
@@ -578,6 +783,22 @@
         <source>Rounds</source>
         <translation>Manches</translation>
     </message>
+    <message>
+        <source>Close Marking</source>
+        <translation>Clore la notation</translation>
+    </message>
+    <message>
+        <source>No judge has marked %1: her jury mark will be 0.</source>
+        <translation>Aucun juré n’a noté %1 : sa note du jury sera 0.</translation>
+    </message>
+    <message>
+        <source>Close her marking all the same?</source>
+        <translation>Clore sa notation quand même ?</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Attendre</translation>
+    </message>
 </context>
 <context>
     <name>MeterPainter</name>
@@ -588,6 +809,89 @@
     <message>
         <source>Name: </source>
         <translation>Nom : </translation>
+    </message>
+</context>
+<context>
+    <name>MeterSession</name>
+    <message>
+        <source>A round needs a name.</source>
+        <translation>Une manche a besoin d&apos;un nom.</translation>
+    </message>
+    <message>
+        <source>A round&apos;s name may have at most %1 characters.</source>
+        <translation>Le nom d&apos;une manche peut compter au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>There is already a round called &quot;%1&quot;.</source>
+        <translation>Il existe déjà une manche nommée « %1 ».</translation>
+    </message>
+    <message>
+        <source>Rounds change between turns only.</source>
+        <translation>Les manches ne changent qu&apos;entre deux passages.</translation>
+    </message>
+    <message>
+        <source>There is no such round.</source>
+        <translation>Cette manche n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Only a round without scores can be removed.</source>
+        <translation>Seule une manche sans scores peut être supprimée.</translation>
+    </message>
+    <message>
+        <source>The only round cannot be removed.</source>
+        <translation>La seule manche ne peut pas être supprimée.</translation>
+    </message>
+    <message>
+        <source>Remove Round %1</source>
+        <translation>Supprimer la manche %1</translation>
+    </message>
+    <message>
+        <source>A clap-off starts between turns only.</source>
+        <translation>Un départage ne commence qu&apos;entre deux passages.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no score in %2.</source>
+        <translation>« %1 » n&apos;a pas de score dans %2.</translation>
+    </message>
+    <message>
+        <source>A clap-off needs two or more contestants.</source>
+        <translation>Un départage demande au moins deux candidats.</translation>
+    </message>
+    <message>
+        <source>A tie at the cut in %1: hold a clap-off first, or share the place.</source>
+        <translation>Égalité à la limite dans %1 : d&apos;abord un départage, ou partager la place.</translation>
+    </message>
+    <message>
+        <source>A duel needs two sides, each with its name and its microphones.</source>
+        <translation>Un duel demande deux camps, chacun avec son nom et ses microphones.</translation>
+    </message>
+    <message>
+        <source>The two sides of a duel need a name each, and not the same one.</source>
+        <translation>Les deux camps d’un duel ont besoin chacun d’un nom, et pas du même.</translation>
+    </message>
+    <message>
+        <source>A duel is measured by the microphones: switch on Edit &gt; Measure With Microphone first.</source>
+        <translation>Un duel se mesure aux microphones : activez d’abord Édition &gt; Mesurer avec le microphone.</translation>
+    </message>
+    <message>
+        <source>No microphone stands at &quot;%1&quot;.</source>
+        <translation>Aucun microphone n’est placé à « %1 ».</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; cannot hear both sides.</source>
+        <translation>Le microphone « %1 » ne peut pas entendre les deux camps.</translation>
+    </message>
+    <message>
+        <source>A duel starts between turns only.</source>
+        <translation>Un duel ne commence qu’entre deux passages.</translation>
+    </message>
+    <message>
+        <source>A duel&apos;s sides are rows of the league table: switch on Edit &gt; Use League Table first.</source>
+        <translation>Les camps d’un duel sont des lignes du classement : activez d’abord Édition &gt; Utiliser le classement.</translation>
+    </message>
+    <message>
+        <source>The duel could not begin.</source>
+        <translation>Le duel n’a pas pu commencer.</translation>
     </message>
 </context>
 <context>
@@ -685,6 +989,83 @@
     </message>
 </context>
 <context>
+    <name>MicrophoneSettings</name>
+    <message>
+        <source>Microphone %1</source>
+        <translation>Microphone %1</translation>
+    </message>
+</context>
+<context>
+    <name>MicrophoneSource</name>
+    <message>
+        <source>The microphone at &quot;%1&quot; stopped; the others go on measuring the room.</source>
+        <translation>Le microphone « %1 » s’est arrêté ; les autres continuent de mesurer la salle.</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; stopped, the last that heard the room; the meter follows the keyboard.</source>
+        <translation>Le microphone « %1 » s’est arrêté, le dernier qui entendait la salle ; le mesureur suit le clavier.</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; is back; it measures the room again.</source>
+        <translation>Le microphone « %1 » est revenu ; il mesure de nouveau la salle.</translation>
+    </message>
+</context>
+<context>
+    <name>NewRoundDialog</name>
+    <message>
+        <source>All tied at the cut go on</source>
+        <translation>Tous les ex aequo à la limite passent</translation>
+    </message>
+    <message>
+        <source>New Round</source>
+        <translation>Nouvelle manche</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Manche %1</translation>
+    </message>
+    <message>
+        <source>Rounds in order, best first</source>
+        <translation>Manches dans l&apos;ordre, les meilleurs d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Reversed: the best last</source>
+        <translation>Inversé : les meilleurs à la fin</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Vers le &amp;haut</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Vers le &amp;bas</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;From rounds:</source>
+        <translation>&amp;Depuis les manches :</translation>
+    </message>
+    <message>
+        <source>&amp;Best of each:</source>
+        <translation>&amp;Meilleurs de chacune :</translation>
+    </message>
+    <message>
+        <source>&amp;Order:</source>
+        <translation>&amp;Ordre :</translation>
+    </message>
+    <message>
+        <source>Running order:</source>
+        <translation>Ordre de passage :</translation>
+    </message>
+    <message>
+        <source>%1 tie at the cut in %2: hold a clap-off, or let all tied go on.</source>
+        <translation>%1 sont ex aequo à la limite dans %2 : organisez un départage ou laissez passer tous les ex aequo.</translation>
+    </message>
+</context>
+<context>
     <name>OperatorStrip</name>
     <message>
         <source>Meter running (no league table)</source>
@@ -713,6 +1094,14 @@
     <message>
         <source>The winners are showing (Esc ends them)</source>
         <translation>Les gagnants sont affichés (Échap les retire)</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 sur %3</translation>
+    </message>
+    <message>
+        <source>Marked: %1</source>
+        <translation>Notés : %1</translation>
     </message>
 </context>
 <context>
@@ -894,6 +1283,17 @@
     </message>
 </context>
 <context>
+    <name>RenameRoundDialog</name>
+    <message>
+        <source>Rename Round</source>
+        <translation>Renommer la manche</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+</context>
+<context>
     <name>ResultsDialogs</name>
     <message>
         <source>Spreadsheet (CSV) (*.csv)</source>
@@ -932,7 +1332,7 @@
     </message>
     <message>
         <source>The latest event has no round called %1.</source>
-        <translation>Le dernier événement n'a pas de manche nommée %1.</translation>
+        <translation>Le dernier événement n&apos;a pas de manche nommée %1.</translation>
     </message>
 </context>
 <context>
@@ -977,6 +1377,30 @@
         <source>Results: %1</source>
         <translation>Résultats : %1</translation>
     </message>
+    <message>
+        <source>applause %1</source>
+        <translation>applaudissements %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>J %1</source>
+        <translation>J %1</translation>
+    </message>
+    <message>
+        <source>Winners: %1</source>
+        <translation>Gagnants : %1</translation>
+    </message>
+    <message>
+        <source>Judges&apos; Choice: %1 (%2)</source>
+        <translation>Prix du jury : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>People&apos;s Choice: %1 (%2)</source>
+        <translation>Prix du public : %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>ResumeQuestion</name>
@@ -1007,6 +1431,36 @@
     <message>
         <source>Start New</source>
         <translation>Nouvel événement</translation>
+    </message>
+</context>
+<context>
+    <name>RoomCalibration</name>
+    <message>
+        <source>The microphone at &quot;%1&quot; heard nothing: is it plugged in and switched on?</source>
+        <translation>Le microphone « %1 » n’a rien entendu : est-il branché et allumé ?</translation>
+    </message>
+    <message>
+        <source>The microphone at &quot;%1&quot; read more than %2 LU above the others the whole time: it may stand next to a loudspeaker or a noisy spot.</source>
+        <translation>Le microphone « %1 » a lu plus de %2 LU au-dessus des autres tout du long : il est peut-être près d’un haut-parleur ou d’un endroit bruyant.</translation>
+    </message>
+</context>
+<context>
+    <name>RoundDialogs</name>
+    <message>
+        <source>Tie</source>
+        <translation>Égalité</translation>
+    </message>
+    <message>
+        <source>%1 share a place in %2.</source>
+        <translation>%1 partagent une place dans %2.</translation>
+    </message>
+    <message>
+        <source>Clap-off</source>
+        <translation>Départage</translation>
+    </message>
+    <message>
+        <source>Share the Place</source>
+        <translation>Partager la place</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1621,26 @@
             <numerusform>et %n autres</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Applause %1 × %2 %</source>
+        <translation>Applaudissements %1 × %2 %</translation>
+    </message>
+    <message>
+        <source>Jury %1 × %2 %</source>
+        <translation>Jury %1 × %2 %</translation>
+    </message>
+    <message>
+        <source>Result %1</source>
+        <translation>Résultat %1</translation>
+    </message>
+    <message>
+        <source>Judges&apos; Choice: %1 (%2)</source>
+        <translation>Prix du jury : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>People&apos;s Choice: %1 (%2)</source>
+        <translation>Prix du public : %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
@@ -1325,230 +1799,6 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
-    </message>
-</context>
-<context>
-    <name>MeterSession</name>
-    <message>
-        <source>A round needs a name.</source>
-        <translation>Une manche a besoin d'un nom.</translation>
-    </message>
-    <message>
-        <source>A round's name may have at most %1 characters.</source>
-        <translation>Le nom d'une manche peut compter au plus %1 caractères.</translation>
-    </message>
-    <message>
-        <source>There is already a round called "%1".</source>
-        <translation>Il existe déjà une manche nommée « %1 ».</translation>
-    </message>
-    <message>
-        <source>Rounds change between turns only.</source>
-        <translation>Les manches ne changent qu'entre deux passages.</translation>
-    </message>
-    <message>
-        <source>There is no such round.</source>
-        <translation>Cette manche n'existe pas.</translation>
-    </message>
-    <message>
-        <source>Only a round without scores can be removed.</source>
-        <translation>Seule une manche sans scores peut être supprimée.</translation>
-    </message>
-    <message>
-        <source>The only round cannot be removed.</source>
-        <translation>La seule manche ne peut pas être supprimée.</translation>
-    </message>
-    <message>
-        <source>Remove Round %1</source>
-        <translation>Supprimer la manche %1</translation>
-    </message>
-    <message>
-        <source>A clap-off starts between turns only.</source>
-        <translation>Un départage ne commence qu'entre deux passages.</translation>
-    </message>
-    <message>
-        <source>"%1" has no score in %2.</source>
-        <translation>« %1 » n'a pas de score dans %2.</translation>
-    </message>
-    <message>
-        <source>A clap-off needs two or more contestants.</source>
-        <translation>Un départage demande au moins deux candidats.</translation>
-    </message>
-    <message>
-        <source>A tie at the cut in %1: hold a clap-off first, or share the place.</source>
-        <translation>Égalité à la limite dans %1 : d'abord un départage, ou partager la place.</translation>
-    </message>
-    <message>
-        <source>A duel needs two sides, each with its name and its microphones.</source>
-        <translation>Un duel demande deux camps, chacun avec son nom et ses microphones.</translation>
-    </message>
-    <message>
-        <source>The two sides of a duel need a name each, and not the same one.</source>
-        <translation>Les deux camps d’un duel ont besoin chacun d’un nom, et pas du même.</translation>
-    </message>
-    <message>
-        <source>A duel is measured by the microphones: switch on Edit &gt; Measure With Microphone first.</source>
-        <translation>Un duel se mesure aux microphones : activez d’abord Édition &gt; Mesurer avec le microphone.</translation>
-    </message>
-    <message>
-        <source>No microphone stands at &quot;%1&quot;.</source>
-        <translation>Aucun microphone n’est placé à « %1 ».</translation>
-    </message>
-    <message>
-        <source>The microphone at &quot;%1&quot; cannot hear both sides.</source>
-        <translation>Le microphone « %1 » ne peut pas entendre les deux camps.</translation>
-    </message>
-    <message>
-        <source>A duel starts between turns only.</source>
-        <translation>Un duel ne commence qu’entre deux passages.</translation>
-    </message>
-    <message>
-        <source>A duel&apos;s sides are rows of the league table: switch on Edit &gt; Use League Table first.</source>
-        <translation>Les camps d’un duel sont des lignes du classement : activez d’abord Édition &gt; Utiliser le classement.</translation>
-    </message>
-    <message>
-        <source>The duel could not begin.</source>
-        <translation>Le duel n’a pas pu commencer.</translation>
-    </message>
-</context>
-<context>
-    <name>NewRoundDialog</name>
-    <message>
-        <source>All tied at the cut go on</source>
-        <translation>Tous les ex aequo à la limite passent</translation>
-    </message>
-    <message>
-        <source>New Round</source>
-        <translation>Nouvelle manche</translation>
-    </message>
-    <message>
-        <source>Round %1</source>
-        <translation>Manche %1</translation>
-    </message>
-    <message>
-        <source>Rounds in order, best first</source>
-        <translation>Manches dans l'ordre, les meilleurs d'abord</translation>
-    </message>
-    <message>
-        <source>Reversed: the best last</source>
-        <translation>Inversé : les meilleurs à la fin</translation>
-    </message>
-    <message>
-        <source>Move &amp;Up</source>
-        <translation>Vers le &amp;haut</translation>
-    </message>
-    <message>
-        <source>Move &amp;Down</source>
-        <translation>Vers le &amp;bas</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
-    </message>
-    <message>
-        <source>&amp;From rounds:</source>
-        <translation>&amp;Depuis les manches :</translation>
-    </message>
-    <message>
-        <source>&amp;Best of each:</source>
-        <translation>&amp;Meilleurs de chacune :</translation>
-    </message>
-    <message>
-        <source>&amp;Order:</source>
-        <translation>&amp;Ordre :</translation>
-    </message>
-    <message>
-        <source>Running order:</source>
-        <translation>Ordre de passage :</translation>
-    </message>
-    <message>
-        <source>%1 tie at the cut in %2: hold a clap-off, or let all tied go on.</source>
-        <translation>%1 sont ex aequo à la limite dans %2 : organisez un départage ou laissez passer tous les ex aequo.</translation>
-    </message>
-</context>
-<context>
-    <name>RenameRoundDialog</name>
-    <message>
-        <source>Rename Round</source>
-        <translation>Renommer la manche</translation>
-    </message>
-    <message>
-        <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
-    </message>
-</context>
-<context>
-    <name>RoundDialogs</name>
-    <message>
-        <source>Tie</source>
-        <translation>Égalité</translation>
-    </message>
-    <message>
-        <source>%1 share a place in %2.</source>
-        <translation>%1 partagent une place dans %2.</translation>
-    </message>
-    <message>
-        <source>Clap-off</source>
-        <translation>Départage</translation>
-    </message>
-    <message>
-        <source>Share the Place</source>
-        <translation>Partager la place</translation>
-    </message>
-</context>
-<context>
-    <name>MicrophoneSettings</name>
-    <message>
-        <source>Microphone %1</source>
-        <translation>Microphone %1</translation>
-    </message>
-</context>
-<context>
-    <name>MicrophoneSource</name>
-    <message>
-        <source>The microphone at &quot;%1&quot; stopped; the others go on measuring the room.</source>
-        <translation>Le microphone « %1 » s’est arrêté ; les autres continuent de mesurer la salle.</translation>
-    </message>
-    <message>
-        <source>The microphone at &quot;%1&quot; stopped, the last that heard the room; the meter follows the keyboard.</source>
-        <translation>Le microphone « %1 » s’est arrêté, le dernier qui entendait la salle ; le mesureur suit le clavier.</translation>
-    </message>
-    <message>
-        <source>The microphone at &quot;%1&quot; is back; it measures the room again.</source>
-        <translation>Le microphone « %1 » est revenu ; il mesure de nouveau la salle.</translation>
-    </message>
-</context>
-<context>
-    <name>RoomCalibration</name>
-    <message>
-        <source>The microphone at &quot;%1&quot; heard nothing: is it plugged in and switched on?</source>
-        <translation>Le microphone « %1 » n’a rien entendu : est-il branché et allumé ?</translation>
-    </message>
-    <message>
-        <source>The microphone at &quot;%1&quot; read more than %2 LU above the others the whole time: it may stand next to a loudspeaker or a noisy spot.</source>
-        <translation>Le microphone « %1 » a lu plus de %2 LU au-dessus des autres tout du long : il est peut-être près d’un haut-parleur ou d’un endroit bruyant.</translation>
-    </message>
-</context>
-<context>
-    <name>DuelDialog</name>
-    <message>
-        <source>Duel</source>
-        <translation>Duel</translation>
-    </message>
-    <message>
-        <source>&amp;Left side:</source>
-        <translation>Camp de &amp;gauche :</translation>
-    </message>
-    <message>
-        <source>Heard &amp;by:</source>
-        <translation>Entendu &amp;par :</translation>
-    </message>
-    <message>
-        <source>&amp;Right side:</source>
-        <translation>Camp de &amp;droite :</translation>
-    </message>
-    <message>
-        <source>Hea&amp;rd by:</source>
-        <translation>En&amp;tendu par :</translation>
     </message>
 </context>
 </TS>

@@ -163,6 +163,7 @@ StageMoment AudienceWindow::stageMoment()
     moment.newLeader = m_newLeader.isActive();
     moment.countdown = meter.countdownSeconds();
     moment.reveal = m_show.session().scoreReveal();
+    moment.pending = m_show.session().jury().openOrders();
     if (const std::optional<Duel>& duel = m_show.session().duel()) {
         StageDuel shown;
         shown.left = {brio::fromQString(duel->sides[0].name), duel->sides[0].level,

@@ -20,7 +20,10 @@
 #include "widgets/HelpViewer.h"
 #include "widgets/dialogs/MessageBox.h"
 #include "widgets/dialogs/RoundDialogs.h"
+#include "show/ShowControlLink.h"
 #include "widgets/dialogs/DuelDialog.h"
+#include "widgets/dialogs/JuryDialog.h"
+#include "widgets/dialogs/QuestionBox.h"
 #include "widgets/dialogs/MicrophoneDialog.h"
 #include "show/MeterResults.h"
 #include "show/ModuleFile.h"
@@ -167,7 +170,10 @@ CommandContext MainWindow::commandContext() const
                           shown.clapOffOffer().has_value(),
                           shown.hideScores(),
                           shown.canReveal(),
-                          shown.revealUnderWay()};
+                          shown.revealUnderWay(),
+                          !shown.openMarkings().empty(),
+                          shown.jury().on(),
+                          selectedMarking().has_value()};
 }
 
 void MainWindow::followMenuRules()
@@ -189,6 +195,12 @@ void MainWindow::runCommand(Command command, int roundId)
     case Command::UseMicrophone: toggleMicrophone(); break;
     case Command::MicrophoneSettings: editMicrophone(); break;
     case Command::Duel: startDuel(); break;
+    case Command::CloseMarking: closeLatestMarking(); break;
+    case Command::Jury: editJury(); break;
+    case Command::ReopenMarking:
+        if (const std::optional<std::int64_t> order = selectedMarking())
+            shown.openMarking(*order);
+        break;
     case Command::TurnLength: m_view.editTurnLength(); break;
     case Command::BackgroundColor: m_view.chooseBackgroundColor(); break;
     case Command::AudienceScreen: toggleAudienceScreen(); break;
@@ -272,6 +284,71 @@ void MainWindow::editMicrophone()
     microphone.reload();
     if (dialog.duelWanted())
         startDuel();
+}
+
+void MainWindow::editJury()
+{
+    MeterSession& shown = session();
+    const ShowControlSettings control = m_show.showControl().current();
+    const JudgeLinkBase links{control.on,
+                              control.address == QLatin1String(kLocalNetworkAddress)
+                                  ? localNetworkHost()
+                                  : QString::fromLatin1(kThisComputerAddress),
+                              control.port};
+    JuryDialog dialog(shown.jury().rules(), shown.jury().judges(), links, this);
+    connect(&dialog, &JuryDialog::revokeWanted, this, [this, &dialog](const QString& judge) {
+        session().revokeJudge(judge);
+        dialog.showJudges(session().jury().judges());
+    });
+    connect(&dialog, &JuryDialog::reissueWanted, this, [this, &dialog](const QString& judge) {
+        session().reissueJudge(judge);
+        dialog.showJudges(session().jury().judges());
+    });
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!dialog.juryOn()) {
+        if (shown.jury().on())
+            shown.switchJuryOff();
+        return;
+    }
+    const auto result = shown.setUpJury(dialog.rules());
+    if (const auto* check = std::get_if<jury::RulesCheck>(&result))
+        showWarningMessage(jury::reasonText(dialog.rules(), *check).toHtmlEscaped(), this);
+}
+
+std::optional<std::int64_t> MainWindow::selectedMarking() const
+{
+    const MeterCore& meter = session().meter();
+    const int row = meter.correctionRow();
+    if (!meter.leagueTable().contains(row))
+        return std::nullopt;
+    const std::int64_t order = meter.leagueTable().entry(row).order;
+    const auto& markings = session().jury().markings();
+    const auto found = markings.find(order);
+    if (found == markings.end() || found->second.open)
+        return std::nullopt;
+    return order;
+}
+
+void MainWindow::closeLatestMarking()
+{
+    const std::vector<MeterSession::OpenMarking> open = session().openMarkings();
+    if (open.empty())
+        return;
+    const MeterSession::OpenMarking& latest = open.front();
+    if (latest.noMarksYet()) {
+        const int answer = askQuestion(
+            this,
+            QuestionText{QStringLiteral("closeUnmarkedQuestion"), QMessageBox::Question,
+                         tr("Close Marking"),
+                         tr("No judge has marked %1: her jury mark will be 0.").arg(latest.name),
+                         tr("Close her marking all the same?")},
+            {{tr("Close Marking"), QMessageBox::AcceptRole}, {tr("Wait"), QMessageBox::RejectRole}},
+            1, 1);
+        if (answer != 0)
+            return;
+    }
+    session().closeMarking(latest.order);
 }
 
 void MainWindow::startDuel()
@@ -380,7 +457,8 @@ void MainWindow::showNotice(const QString& text)
 
 void MainWindow::hideFootUnlessNeeded()
 {
-    if (!isAudienceScreenOpen() && statusBar()->currentMessage().isEmpty())
+    if (!isAudienceScreenOpen() && session().openMarkings().empty() &&
+        statusBar()->currentMessage().isEmpty())
         statusBar()->hide();
 }
 
@@ -420,8 +498,15 @@ void MainWindow::printResults()
 
 void MainWindow::showOperatorStrip()
 {
-    if (isAudienceScreenOpen())
-        m_strip->showMeter(session().meter(), session().winnersShowing());
+    // Also without the audience's screen while the jury marks, so that the operator sees who
+    // has marked before closing.
+    const std::vector<MeterSession::OpenMarking> marking = session().openMarkings();
+    if (!isAudienceScreenOpen() && marking.empty()) {
+        hideFootUnlessNeeded();
+        return;
+    }
+    m_strip->showMeter(session().meter(), session().winnersShowing(), marking);
+    statusBar()->show();
 }
 
 void MainWindow::showStageSettings()

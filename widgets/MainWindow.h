@@ -68,6 +68,13 @@ public slots:
     void editMicrophone();
     // Edit > Duel...: the sides chosen in the dialog, started on the session.
     void startDuel();
+    // The jury's marking of the latest contestant open closed, the operator asked first
+    // when no judge has marked her.
+    void closeLatestMarking();
+    // Edit > Jury...: the set-up chosen in the dialog carried out on the session.
+    void editJury();
+    // The selected row's contestant when her marking was closed, to open it again.
+    std::optional<std::int64_t> selectedMarking() const;
     // View > Show Control...: the dialog, and the server following what it sets.
     void editShowControl();
     void editOsc();

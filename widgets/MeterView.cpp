@@ -102,14 +102,17 @@ void MeterView::drawView(QPainter& painter, const QRect& client) const
 
 void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& region) const
 {
-    drawView(painter, client, region, m_look, m_texts, true);
+    const std::vector<std::int64_t> pending = session().jury().openOrders();
+    drawView(painter, client, region, m_look, m_texts, true, nullptr, &pending);
 }
 
 void MeterView::drawView(QPainter& painter, const QRect& client, const QRegion& region,
                          const FrameLook& look, MeterTextCache& texts, bool showSelection,
-                         const ScoreReveal* hidden) const
+                         const ScoreReveal* hidden,
+                         const std::vector<std::int64_t>* pending) const
 {
-    m_style.draw(painter, client, region, meter(), preedit(), look, texts, showSelection, hidden);
+    m_style.draw(painter, client, region, meter(), preedit(), look, texts, showSelection, hidden,
+                 pending);
 }
 
 QImage MeterView::renderToImage(const QSize& size) const
@@ -142,7 +145,8 @@ void MeterView::refreshLook()
 
 void MeterView::showFrame()
 {
-    const QRegion changed = m_shown.advance(meter(), preedit(), rect(), m_look, true);
+    const std::vector<std::int64_t> pending = session().jury().openOrders();
+    const QRegion changed = m_shown.advance(meter(), preedit(), rect(), m_look, true, nullptr, &pending);
     if (changed.isEmpty())
         return;
     update(changed);

@@ -68,7 +68,8 @@ public:
     // its own text cache, both for its own screen, with the hidden scores as "?".
     void drawView(QPainter& painter, const QRect& client, const QRegion& region,
                   const FrameLook& look, MeterTextCache& texts, bool showSelection = false,
-                  const ScoreReveal* hidden = nullptr) const;
+                  const ScoreReveal* hidden = nullptr,
+                  const std::vector<std::int64_t>* pending = nullptr) const;
     // The look of the display as a painter on this widget draws it: the display font and
     // colours, the pictures' sizes, and the text measured on the widget's screen.
     FrameLook lookOn(const QWidget& display) const;

@@ -61,7 +61,24 @@ OperatorStrip::OperatorStrip(QWidget* parent) : QLabel(parent)
     setMargin(4);
 }
 
-void OperatorStrip::showMeter(const MeterCore& meter, bool winnersShowing)
+QString markingStripText(const std::vector<MeterSession::OpenMarking>& marking)
 {
-    setText(operatorStripText(meter, winnersShowing));
+    QStringList open;
+    for (const MeterSession::OpenMarking& one : marking)
+        open << translated("OperatorStrip", QT_TRANSLATE_NOOP("OperatorStrip", "%1 %2 of %3"))
+                    .arg(one.name)
+                    .arg(one.markedBy.size())
+                    .arg(one.judges);
+    if (open.isEmpty())
+        return QString();
+    return translated("OperatorStrip", QT_TRANSLATE_NOOP("OperatorStrip", "Marked: %1"))
+        .arg(open.join(QStringLiteral(", ")));
+}
+
+void OperatorStrip::showMeter(const MeterCore& meter, bool winnersShowing,
+                              const std::vector<MeterSession::OpenMarking>& marking)
+{
+    const QString jury = markingStripText(marking);
+    setText(jury.isEmpty() ? operatorStripText(meter, winnersShowing)
+                           : operatorStripText(meter, winnersShowing) + QStringLiteral("  ·  ") + jury);
 }

@@ -3,7 +3,11 @@
 
 #pragma once
 
+#include "show/MeterSession.h"
+
 #include <QLabel>
+
+#include <vector>
 
 class MeterCore;
 
@@ -14,8 +18,13 @@ class OperatorStrip : public QLabel {
 public:
     explicit OperatorStrip(QWidget* parent = nullptr);
 
-    void showMeter(const MeterCore& meter, bool winnersShowing = false);
+    void showMeter(const MeterCore& meter, bool winnersShowing = false,
+                   const std::vector<MeterSession::OpenMarking>& marking = {});
 };
+
+// Who has marked each contestant whose marking is open: "Anna 3 of 5, Ben 0 of 5"; empty
+// when none is open.
+QString markingStripText(const std::vector<MeterSession::OpenMarking>& marking);
 
 // The strip's text for this meter: the state (or that the winners show on the audience's
 // screen), then up to a few waiting names.

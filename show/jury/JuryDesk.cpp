@@ -271,6 +271,16 @@ void JuryDesk::restore(const std::optional<JuryRules>& rules, const std::vector<
     }
 }
 
+std::vector<std::int64_t> JuryDesk::openOrders() const
+{
+    std::vector<std::int64_t> open;
+    for (const auto& [order, marking] : m_markings) {
+        if (marking.open)
+            open.push_back(order);
+    }
+    return open;
+}
+
 const Judge* JuryDesk::judgeWithToken(const QString& token) const
 {
     for (const Judge& judge : m_judges) {

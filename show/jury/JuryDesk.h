@@ -116,6 +116,8 @@ public:
     std::optional<JuryStanding> base() const;
 
     const std::map<std::int64_t, Marking>& markings() const { return m_markings; }
+    // The contestants (orders) whose marking is open: their results are not final yet.
+    std::vector<std::int64_t> openOrders() const;
     // A stored state back: the set-up (none: no jury) with the judges' tokens, the markings
     // (their marks aside) and every mark taken, by order of entry, in the order they came.
     void restore(const std::optional<JuryRules>& rules, const std::vector<Judge>& judges,

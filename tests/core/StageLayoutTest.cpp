@@ -282,3 +282,93 @@ TEST(StagePalette, BothThemesReadAtSevenToOneAndTakeStoredColoursThatSuitThem)
 }
 
 }  // namespace
+
+TEST(StageLayout, TheJurysFiguresStandBelowTheTrackAndTheAwardsBelowThePodium)
+{
+    struct ViewCase {
+        Rect view;
+        bool tableInUse;
+    };
+    const ViewCase cases[] = {{Rect{0, 0, 1280, 720}, true},
+                              {Rect{0, 0, 1920, 1080}, false},
+                              {Rect{100, 50, 740, 530}, true}};
+    for (const ViewCase& c : cases) {
+        stage::LayoutInput input{c.view, {60, 80, 90}, {}, c.tableInUse};
+        const stage::Layout plain = stage::stageLayout(input);
+        input.jury = true;
+        const stage::Layout withJury = stage::stageLayout(input);
+        EXPECT_LT(withJury.track.bottom, plain.track.bottom) << c.view.width();
+        EXPECT_EQ(withJury.track.top, plain.track.top);
+        Rect above{withJury.column.left, 0, withJury.column.right, withJury.track.bottom};
+        for (int figure = 0; figure < stage::kJuryFigures; ++figure) {
+            const Rect line = stage::juryFigureRect(withJury, figure);
+            EXPECT_GE(line.top, above.bottom) << figure;
+            EXPECT_EQ(line.left, withJury.column.left);
+            EXPECT_EQ(line.right, withJury.column.right);
+            EXPECT_GT(line.height(), 0);
+            above = line;
+        }
+        EXPECT_EQ(above.bottom, withJury.column.bottom);
+
+        const stage::Podium podium = stage::podiumLayout(withJury);
+        const Rect judges = stage::awardRect(withJury, 0);
+        const Rect people = stage::awardRect(withJury, 1);
+        EXPECT_EQ(judges.right, people.left);
+        EXPECT_GT(judges.height(), 0);
+        EXPECT_LE(people.right, c.view.right);
+        for (const stage::PodiumPlace& place : podium.places)
+            EXPECT_LE(place.block.bottom, judges.top);
+        EXPECT_EQ(stage::podiumLayout(plain).places[0].block.bottom, plain.column.bottom);
+    }
+}
+
+TEST(StageFrame, WithTheJuryRowsShowResultsAndThePodiumTheThreeAwards)
+{
+    MeterCore meter(true, true);
+    fill(meter, {90, 70, 40});  // A, B, C, and Zed measuring at 0
+    const jury::Weights weights{50, 50};
+    const auto marked = [&](std::int64_t points) {
+        return jury::JuryStanding{weights, 10 * jury::kPoint, jury::JuryMark{points * jury::kPoint, 1}};
+    };
+    // Results: A 90 and 4 gives 65.0, B 70 and 8 gives 75.0, C 40 and 10 gives 70.0.
+    meter.setJury(jury::JuryStanding{weights, 10 * jury::kPoint, {}},
+                  {{0, marked(4)}, {1, marked(8)}, {2, marked(10)}});
+    StageMoment moment;
+    moment.pending = {3};
+    const StageFrame frame = stageFrameOf(meter, Rect{0, 0, 1280, 720}, StageLook{}, moment);
+    ASSERT_EQ(frame.rows.size(), 4u);
+    const char* names[] = {"B", "C", "A", "Zed"};
+    const int tenths[] = {750, 700, 650, 0};
+    for (std::size_t row = 0; row < frame.rows.size(); ++row) {
+        EXPECT_EQ(brio::toQString(frame.rows[row].name), QString::fromLatin1(names[row]));
+        ASSERT_TRUE(frame.rows[row].result.has_value());
+        EXPECT_EQ(frame.rows[row].result->tenths, tenths[row]);
+        EXPECT_EQ(frame.rows[row].pending, row == 3);
+    }
+    ASSERT_TRUE(frame.juryFigures.has_value());
+    EXPECT_TRUE(frame.juryFigures->pending);
+    EXPECT_FALSE(frame.juryFigures->jury.has_value());
+    EXPECT_EQ(frame.juryFigures->weights, weights);
+
+    moment.winners = true;
+    const StageFrame podium = stageFrameOf(meter, Rect{0, 0, 1280, 720}, StageLook{}, moment);
+    ASSERT_EQ(podium.podium.size(), 3u);
+    EXPECT_EQ(brio::toQString(podium.podium[0].names.at(0)), QStringLiteral("B"));
+    EXPECT_EQ(podium.podium[0].result, ranking::Result{750});
+    ASSERT_EQ(podium.awards.size(), 2u);
+    EXPECT_EQ(brio::toQString(podium.awards[0].names.at(0)), QStringLiteral("C"));
+    EXPECT_EQ(podium.awards[0].figure, QStringLiteral("10"));
+    EXPECT_EQ(brio::toQString(podium.awards[1].names.at(0)), QStringLiteral("A"));
+    EXPECT_EQ(podium.awards[1].figure, QStringLiteral("90"));
+    // The last two side by side: the revealed runner-up's result, the winner's none yet.
+    StageMoment reveal;
+    reveal.reveal = ScoreReveal{{2}, {1, 2}};
+    const StageFrame pair = stageFrameOf(meter, Rect{0, 0, 1280, 720}, StageLook{}, reveal);
+    ASSERT_EQ(pair.pair.size(), 2u);
+    EXPECT_EQ(pair.pair[0].result, ranking::Result{750});
+    EXPECT_TRUE(pair.pair[1].hidden);
+    EXPECT_FALSE(pair.pair[1].result.has_value());
+    EXPECT_EQ(pointsText(725), QStringLiteral("7.25"));
+    EXPECT_EQ(pointsText(750), QStringLiteral("7.5"));
+    EXPECT_EQ(resultText(ranking::Result{775}), QStringLiteral("77.5"));
+}

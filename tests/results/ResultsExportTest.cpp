@@ -340,3 +340,40 @@ TEST(CommandLineExport, FailsWithAReasonWhenTheFileCannotBeWritten)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ResultsSheet, WithAJuryEachRowHasItsBreakdownAndTheSheetTheThreeAwards)
+{
+    StoredEvent event = eventOf(3);  // applause 100 each, then 60 for contestant 1
+    event.entries[1].score = 60;
+    jury::JuryRules rules;
+    rules.judges = {QStringLiteral("Ines"), QStringLiteral("Omar")};
+    event.jury.rules = rules;
+    struct Given {
+        qint64 order;
+        const char* judge;
+        int hundredths;
+    };
+    const Given marks[] = {{0, "Ines", 800}, {0, "Omar", 700}, {1, "Ines", 1000}, {1, "Omar", 1000}};
+    for (qint64 order = 0; order < 3; ++order)
+        event.jury.markings.push_back({order, false, showStart(), rules});
+    int id = 0;
+    for (const Given& given : marks)
+        event.jury.marks.push_back({given.order, QString::fromLatin1(given.judge),
+                                    QString::number(++id), {given.hundredths}, showStart()});
+    weighEntries(event);
+    const ResultsSheet sheet(event, showStart());
+    ASSERT_EQ(sheet.breakdowns().size(), 3u);
+    EXPECT_EQ(sheet.breakdowns()[0], QStringLiteral("applause 100, Ines 8, Omar 7, J 7.5"));
+    EXPECT_EQ(sheet.breakdowns()[2], QStringLiteral("applause 100, Ines \u2013, Omar \u2013, J \u2013"));
+    // Results: 0 gives (100 + 75) / 2 = 87.5, 1 gives (60 + 100) / 2 = 80.0, 2 has no mark.
+    ASSERT_EQ(sheet.awards().size(), 3);
+    EXPECT_EQ(sheet.awards()[0], QStringLiteral("Winners: Contestant 0, Zoë"));
+    EXPECT_EQ(sheet.awards()[1], QStringLiteral("Judges' Choice: Contestant 1, Zoë (10)"));
+    EXPECT_TRUE(sheet.awards()[2].startsWith(QStringLiteral("People's Choice: Contestant 0, Zoë")))
+        << sheet.awards()[2].toStdString();
+    EXPECT_TRUE(ResultsSheet(eventOf(2), showStart()).awards().isEmpty());
+}
+
+}  // namespace

@@ -137,7 +137,8 @@ TEST_F(MainWindowTest, TheMenuBarHasTheProgramsMenusAndTitle)
                                  "Rem&ove Contestant...", "Measure A&gain", "Turn Deta&ils...", "",
                                  "&Font", "&Use League Table", "&Clear League Table", "&Edit Preload List",
                                  "&Show Summary Screen", "", "Measure &With Microphone",
-                                 "&Microphone...", "Due&l...", "&Turn Length"}));
+                                 "&Microphone...", "Due&l...", "&Turn Length", "",
+                                 "&Jury...", "Close &Marking", "Reo&pen Marking"}));
 }
 
 TEST_F(MainWindowTest, AViewCommandReachesTheViewFromTheMainMenuAndItsAction)
@@ -569,4 +570,41 @@ TEST_F(MainWindowTest, TheOscDialogSwitchesOscOnAndCountsWhatCameIn)
     });
     run(*frame, Command::Osc);
     EXPECT_TRUE(counts.contains(QStringLiteral("in: 1,"))) << counts.toStdString();
+}
+
+TEST_F(MainWindowTest, CloseMarkingClosesTheLatestOpenAndReopenOpensTheSelectedRowsAgain)
+{
+    MainWindow* frame = startFrame();
+    MeterSession& session = shows.back()->session();
+    session.restoreEvent({Score{"Anna", 80, 0}, Score{"Ben", 60, 1}}, brio::BRStringArray(), 2);
+    jury::JuryRules rules;
+    rules.judges = {QStringLiteral("Ines")};
+    const auto judges = session.setUpJury(rules);
+    ASSERT_TRUE(std::holds_alternative<std::vector<jury::Judge>>(judges));
+    const QString token = std::get<std::vector<jury::Judge>>(judges).at(0).token;
+    const QString names[] = {QStringLiteral("Anna"), QStringLiteral("Ben")};
+    for (std::int64_t order = 0; order < 2; ++order) {
+        ASSERT_TRUE(session.openMarking(order));
+        const QString& name = names[order];
+        session.takeMark({token, name, {{QString(), 7.0}}, name});
+    }
+    QMenu* edit = popup(*frame, "&Edit");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(shownItem(*edit, "closeMarking")->isEnabled());
+    run(*frame, Command::CloseMarking);
+    ASSERT_EQ(session.openMarkings().size(), 1u);
+    EXPECT_EQ(session.openMarkings().front().name, QStringLiteral("Anna"));  // Ben opened last
+    run(*frame, Command::CloseMarking);
+    EXPECT_TRUE(session.openMarkings().empty());
+    EXPECT_FALSE(shownItem(*edit, "closeMarking")->isEnabled());
+
+    session.moveSelection(1);
+    const MeterCore& meter = session.meter();
+    ASSERT_TRUE(meter.leagueTable().contains(meter.correctionRow()));
+    const std::int64_t selected = meter.leagueTable().entry(meter.correctionRow()).order;
+    ASSERT_TRUE(shownItem(*edit, "reopenMarking")->isEnabled());
+    run(*frame, Command::ReopenMarking);
+    ASSERT_EQ(session.openMarkings().size(), 1u);
+    EXPECT_EQ(session.openMarkings().front().order, selected);
+    EXPECT_FALSE(shownItem(*edit, "reopenMarking")->isEnabled());
 }

@@ -61,6 +61,7 @@ constexpr const char* kPageTexts[] = {
     QT_TRANSLATE_NOOP("RemotePage", "No contestant is open for marking now."),
     QT_TRANSLATE_NOOP("RemotePage", "No network: the mark is kept and goes as soon as it can."),
     QT_TRANSLATE_NOOP("RemotePage", "This link has been revoked: ask the operator for a new one."),
+    QT_TRANSLATE_NOOP("RemotePage", "%1: %2 of %3 marked"),
 };
 
 // A page with the shared style and script in it, so that it needs no second request.

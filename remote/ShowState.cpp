@@ -44,6 +44,9 @@ QJsonValue juryJson(const ShowJury& jury)
         {"marked", marked},
         {"weights", QJsonObject{{"applause", jury.rules.weights.applause},
                                 {"jury", jury.rules.weights.jury}}},
+        {"awards", QJsonObject{{"winners", QJsonArray::fromStringList(jury.winners)},
+                               {"judgesChoice", QJsonArray::fromStringList(jury.judgesChoice)},
+                               {"peoplesChoice", QJsonArray::fromStringList(jury.peoplesChoice)}}},
     };
 }
 

@@ -43,6 +43,11 @@ struct ShowJury {
     std::map<QString, std::map<QString, std::vector<jury::Hundredths>>> own;
     // The set-up each open contestant is marked under (the one in force when it opened).
     std::map<QString, jury::JuryRules> rulesOf;
+    // The three awards as they stand: the winners by the result, the Judges' Choice (J alone)
+    // and the People's Choice (the applause alone), ties sharing each.
+    QStringList winners;
+    QStringList judgesChoice;
+    QStringList peoplesChoice;
 };
 
 // A round as show control reports it, with its standings for deciding who goes on.

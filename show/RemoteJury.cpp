@@ -91,10 +91,25 @@ void addJury(ShowState& state, const MeterSession& session)
     for (const jury::Judge& judge : desk.judges())
         shown.rules.judges << judge.name;
     const std::vector<MeterSession::JuryRow> rows = session.juryRows();
+    const LeagueTable& table = session.meter().leagueTable();
+    std::vector<jury::AwardRow> awardRows;
     for (std::size_t index = 0; index < rows.size() && index < state.table.size(); ++index) {
         state.table[index].result = rows[index].result;
         state.table[index].jury = rows[index].jury;
+        if (static_cast<int>(index) < table.count())
+            awardRows.push_back(jury::AwardRow{rankingRow(table.entry(static_cast<int>(index))),
+                                               rows[index].applause, rows[index].jury});
     }
+    const jury::Awards awards = jury::awardsOf(awardRows);
+    const auto names = [&](const std::vector<std::size_t>& winners) {
+        QStringList named;
+        for (const std::size_t row : winners)
+            named << state.table[row].name;
+        return named;
+    };
+    shown.winners = names(awards.winners);
+    shown.judgesChoice = names(awards.judgesChoice);
+    shown.peoplesChoice = names(awards.peoplesChoice);
     for (const MeterSession::OpenMarking& open : session.openMarkings()) {
         shown.open << open.name;
         const jury::Marking& marking = desk.markings().at(open.order);

@@ -1281,6 +1281,10 @@
         <source>This link has been revoked: ask the operator for a new one.</source>
         <translation>Dieser Link wurde widerrufen: Bitten Sie die Regie um einen neuen.</translation>
     </message>
+    <message>
+        <source>%1: %2 of %3 marked</source>
+        <translation>%1: %2 von %3 haben bewertet</translation>
+    </message>
 </context>
 <context>
     <name>RenameRoundDialog</name>

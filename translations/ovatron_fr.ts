@@ -1281,6 +1281,10 @@
         <source>This link has been revoked: ask the operator for a new one.</source>
         <translation>Ce lien a été révoqué : demandez-en un nouveau à la régie.</translation>
     </message>
+    <message>
+        <source>%1: %2 of %3 marked</source>
+        <translation>%1 : %2 sur %3 ont noté</translation>
+    </message>
 </context>
 <context>
     <name>RenameRoundDialog</name>

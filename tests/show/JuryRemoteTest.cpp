@@ -122,6 +122,13 @@ TEST_F(JuryRemoteTest, TheOperatorClosesAndOpensMarkingByNameAndTheStateTellsWho
     ASSERT_EQ(seen.size(), 1);
     EXPECT_TRUE(seen[0].toObject()["mine"].isNull()) << "Omar's mark is not Ines's";
     EXPECT_EQ(answer(get(m_desk, "/api/judge", omar))["open"].toArray()[0].toObject()["mine"].toDouble(), 6.0);
+    // Bo, (60 + 100) / 2 = 80, wins and is the Judges' Choice; Ana has the most applause.
+    ASSERT_TRUE(m_session->openMarking(1));
+    ASSERT_EQ(statusOf(ask("/api/mark", R"({"name": "Bo", "mark": 10, "id": "b"})", omar)), 200);
+    const QJsonObject awards = answer(get(m_desk, "/api/state", m_token))["jury"]["awards"].toObject();
+    EXPECT_EQ(awards["winners"].toArray(), QJsonArray{"Bo"});
+    EXPECT_EQ(awards["judgesChoice"].toArray(), QJsonArray{"Bo"});
+    EXPECT_EQ(awards["peoplesChoice"].toArray(), QJsonArray{"Ana"});
 
     const std::tuple<const char*, const char*, int, bool> cases[] = {
         {"/api/jury/close", "ana", 200, false}, {"/api/jury/close", "Ana", 409, false},

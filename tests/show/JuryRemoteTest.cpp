@@ -125,7 +125,8 @@ TEST_F(JuryRemoteTest, TheOperatorClosesAndOpensMarkingByNameAndTheStateTellsWho
     // Bo, (60 + 100) / 2 = 80, wins and is the Judges' Choice; Ana has the most applause.
     ASSERT_TRUE(m_session->openMarking(1));
     ASSERT_EQ(statusOf(ask("/api/mark", R"({"name": "Bo", "mark": 10, "id": "b"})", omar)), 200);
-    const QJsonObject awards = answer(get(m_desk, "/api/state", m_token))["jury"]["awards"].toObject();
+    const QJsonObject after = answer(get(m_desk, "/api/state", m_token));
+    const QJsonObject awards = after["jury"].toObject()["awards"].toObject();
     EXPECT_EQ(awards["winners"].toArray(), QJsonArray{"Bo"});
     EXPECT_EQ(awards["judgesChoice"].toArray(), QJsonArray{"Bo"});
     EXPECT_EQ(awards["peoplesChoice"].toArray(), QJsonArray{"Ana"});

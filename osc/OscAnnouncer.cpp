@@ -69,11 +69,11 @@ std::vector<OscMessage> oscAnnouncements(const OscFacts& before, const OscFacts&
         }
         said.push_back(std::move(winners));
     }
-    for (const auto& [name, count] : now.marked) {
+    for (const std::pair<QString, int>& marked : now.marked) {
         const auto earlier = std::find_if(before.marked.begin(), before.marked.end(),
-                                          [&](const auto& told) { return told.first == name; });
-        if (count != (earlier == before.marked.end() ? 0 : earlier->second))
-            said.push_back(OscMessage{"/ovatron/jury/marked", {name, std::int32_t{count}}});
+                                          [&](const auto& told) { return told.first == marked.first; });
+        if (marked.second != (earlier == before.marked.end() ? 0 : earlier->second))
+            said.push_back(OscMessage{"/ovatron/jury/marked", {marked.first, std::int32_t{marked.second}}});
     }
     return said;
 }

@@ -10,6 +10,8 @@
 #include "core/settings/TurnSettings.h"
 #include "show/MeterSession.h"
 
+#include "SessionTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
@@ -35,10 +37,7 @@ class JurySessionTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_settings.init("Ovatron");
-        storeUseLeagueTable(m_settings, true);
-        storeShowSummaryScreen(m_settings, false);
-        storeTurnSeconds(m_settings, 0);
+        ovatron::test::prepareSessionSettings(m_settings);
         m_session = std::make_unique<MeterSession>(m_settings);
         m_session->setListening([]() { return true; });
     }

@@ -16,6 +16,8 @@
 #include "ShowControlRequests.h"
 #include "support/TickLimit.h"
 
+#include "SessionTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QHostAddress>
@@ -36,11 +38,7 @@ class MeterSessionTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_settings.init("Ovatron");
-        // A table, no summary screen, turns until Enter: every test starts from the same show.
-        storeUseLeagueTable(m_settings, true);
-        storeShowSummaryScreen(m_settings, false);
-        storeTurnSeconds(m_settings, 0);
+        ovatron::test::prepareSessionSettings(m_settings);  // every test starts from the same show
         m_session = std::make_unique<MeterSession>(m_settings);
         m_session->setListening([this]() { return m_listening; });
     }

@@ -13,6 +13,8 @@
 #include "store/EventRecorder.h"
 #include "store/StoreMessages.h"
 
+#include "SessionTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QDateTime>
@@ -31,10 +33,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_folder.isValid());
-        m_settings.init("Ovatron");
-        storeUseLeagueTable(m_settings, true);
-        storeShowSummaryScreen(m_settings, false);
-        storeTurnSeconds(m_settings, 0);
+        ovatron::test::prepareSessionSettings(m_settings);
     }
 
     QString databasePath() const { return m_folder.filePath(QStringLiteral("events.sqlite")); }
@@ -104,14 +103,7 @@ protected:
 
     void runSql(const QString& statement)
     {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "spoil");
-            db.setDatabaseName(databasePath());
-            ASSERT_TRUE(db.open());
-            QSqlQuery query(db);
-            ASSERT_TRUE(query.exec(statement));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("spoil"));
+        EXPECT_EQ(ovatron::test::runSqlOn(databasePath(), {statement}), QString());
     }
 
     QTemporaryDir m_folder;

@@ -12,6 +12,8 @@
 #include "store/JuryRecord.h"
 #include "store/StoreMessages.h"
 
+#include "SessionTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QDateTime>
@@ -40,10 +42,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_folder.isValid());
-        m_settings.init("Ovatron");
-        storeUseLeagueTable(m_settings, true);
-        storeShowSummaryScreen(m_settings, false);
-        storeTurnSeconds(m_settings, 0);
+        ovatron::test::prepareSessionSettings(m_settings);
     }
 
     QString databasePath() const { return m_folder.filePath(m_file); }
@@ -114,15 +113,7 @@ protected:
 
     void runSql(const QStringList& statements)
     {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "older");
-            db.setDatabaseName(databasePath());
-            ASSERT_TRUE(db.open());
-            QSqlQuery query(db);
-            for (const QString& statement : statements)
-                ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("older"));
+        EXPECT_EQ(ovatron::test::runSqlOn(databasePath(), statements), QString());
     }
 
     QTemporaryDir m_folder;

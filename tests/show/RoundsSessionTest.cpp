@@ -12,6 +12,8 @@
 #include "show/MeterSession.h"
 #include "support/TickLimit.h"
 
+#include "SessionTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
@@ -28,10 +30,7 @@ class RoundsSession : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_settings.init("Ovatron");
-        storeUseLeagueTable(m_settings, true);
-        storeShowSummaryScreen(m_settings, false);
-        storeTurnSeconds(m_settings, 0);
+        ovatron::test::prepareSessionSettings(m_settings);
         m_session = std::make_unique<MeterSession>(m_settings);
         m_session->setListening([]() { return true; });
     }

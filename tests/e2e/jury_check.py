@@ -147,7 +147,12 @@ if phase == "marks":
     for phone, mark in zip(found, marks["Ana"]):
         phone.mark("Ana", mark)
     until(lambda: len(marked("Ana")) == 5, "five marks for Ana")
-    check(all(p.evaluate("document.documentElement.scrollWidth") <= 360 for p in found), "a page is wider than a phone")
+    for phone in found:
+        wide = phone.evaluate("""[...document.querySelectorAll('*')]
+          .filter((e) => e.getBoundingClientRect().right > 360.5 || e.scrollWidth > e.clientWidth + 0.5)
+          .map((e) => `${e.tagName}.${e.className} ${Math.round(e.getBoundingClientRect().right)}`
+                      + ` ${e.scrollWidth}/${e.clientWidth} "${e.textContent.slice(0, 30)}"`).join('; ')""")
+        check(phone.evaluate("document.documentElement.scrollWidth") <= 360, f"a page is wider than a phone: {wide}")
 
     # One phone loses its network while its judge marks Bo: the mark waits in the phone and
     # goes, once, when the network returns.

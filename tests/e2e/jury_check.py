@@ -136,12 +136,14 @@ if phase == "marks":
     links = [judge["link"] for judge in setup["judges"]]
     check(all(link.startswith(f"http://127.0.0.1:{port}/judge?token=") for link in links), f"links {links}")
     json.dump(links, open(os.path.join(work, "links.json"), "w"))
+    # One DevTools connection a page, made before it navigates: a second connection's going
+    # would take its phone's screen size with it.
+    found = []
     for link in links:
         with urllib.request.urlopen(urllib.request.Request(f"http://127.0.0.1:{devtools}/json/new?about:blank",
                                                            method="PUT"), timeout=10) as answer:
-            phone = Phone(json.load(answer))
-        phone.call("Page.navigate", url=link)
-    found = phones()
+            found.append(Phone(json.load(answer)))
+        found[-1].call("Page.navigate", url=link)
     turn("Ana", 1.5)
     turn("Bo", 1)
     for phone, mark in zip(found, marks["Ana"]):

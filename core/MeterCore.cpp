@@ -79,7 +79,8 @@ bool MeterCore::onEnter()
     return true;
 }
 
-bool MeterCore::tick(TickInput input, std::optional<int> measured)
+bool MeterCore::tick(TickInput input, std::optional<int> measured,
+                     std::span<const std::uint8_t> microphones)
 {
     if (m_state != MeterState::Measuring)
         return false;
@@ -100,7 +101,7 @@ bool MeterCore::tick(TickInput input, std::optional<int> measured)
     }
     // An equal turn's readings are those of its window, from the tick that opened it.
     if ((m_turnTicks == 0 || m_windowOpened) && m_readingTicks++ % curve::kTicksPerReading == 0)
-        takeReading(measured.has_value());
+        takeReading(measured.has_value(), measured ? microphones : std::span<const std::uint8_t>{});
     if (measured) {
         if (m_held.level() > m_peak)
             raisePeak(m_held.level());
@@ -121,7 +122,7 @@ void MeterCore::raisePeak(int peak)
     }
 }
 
-void MeterCore::takeReading(bool fromRoom)
+void MeterCore::takeReading(bool fromRoom, std::span<const std::uint8_t> microphones)
 {
     m_held.add(m_level);
     if (m_curve.readings.size() >= curve::kMaximumReadings)
@@ -129,12 +130,21 @@ void MeterCore::takeReading(bool fromRoom)
     if (m_curve.readings.empty()) {
         m_curve.source = fromRoom ? m_source : CurveSource{};
         m_curve.source.microphone = fromRoom;
+        m_curve.microphoneReadings.assign(m_curve.source.microphones.size(), {});
         if (m_journal && m_turnOf)
             m_journal->curveStarted(*m_turnOf, m_curve.source);
     }
     m_curve.readings.push_back(static_cast<std::uint8_t>(m_level));
+    // A tick that did not tell each microphone's level leaves them unheard.
+    const bool told = microphones.size() == m_curve.microphoneReadings.size();
+    m_microphonesRead.assign(m_curve.microphoneReadings.size(), curve::kNotHeard);
+    for (std::size_t index = 0; index < m_curve.microphoneReadings.size(); ++index) {
+        if (told)
+            m_microphonesRead[index] = microphones[index];
+        m_curve.microphoneReadings[index].push_back(m_microphonesRead[index]);
+    }
     if (m_journal && m_turnOf)
-        m_journal->curveRead(*m_turnOf, m_level);
+        m_journal->curveRead(*m_turnOf, m_level, m_microphonesRead);
 }
 
 void MeterCore::beginTurnRecord()

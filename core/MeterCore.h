@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -65,8 +66,11 @@ public:
     // momentary loudness on the meter's scale (0..100): the level shows it at once whatever
     // has the focus, SPACE adds nothing, and the peak (the score) is the held level of the
     // turn's readings (see HeldLevel). Every fifth tick of a turn (of its equal window, when
-    // there is one) takes a reading of the level into the turn's curve.
-    bool tick(TickInput input, std::optional<int> measured = std::nullopt);
+    // there is one) takes a reading of the level into the turn's curve, and of microphones
+    // (each microphone's own level, or curve::kNotHeard) beside it when they are as many as
+    // the curve source's microphones.
+    bool tick(TickInput input, std::optional<int> measured = std::nullopt,
+              std::span<const std::uint8_t> microphones = {});
     // Whether a tick from the keyboard with this input could change anything: not outside a
     // turn, nor while the level rests where the keys hold it (0 with SPACE up, 100 with SPACE
     // held) and no equal turn's window is running. The clock sleeps while it cannot; a
@@ -181,7 +185,7 @@ private:
     // answers whether the window has run out.
     bool windowRanOut();
     // A reading of the level into the held level and the curve, told to the journal.
-    void takeReading(bool fromRoom);
+    void takeReading(bool fromRoom, std::span<const std::uint8_t> microphones);
     void raisePeak(int peak);
     // Forgets the turn's readings, for a turn that starts from 0.
     void beginTurnRecord();
@@ -238,6 +242,7 @@ private:
     int m_readingTicks = 0;                // ticks counted for readings in this turn
     bool m_roomMeasured = false;
     CurveSource m_source;
+    std::vector<std::uint8_t> m_microphonesRead;  // the last reading's, for the journal
     std::map<std::int64_t, std::vector<TurnCurve>> m_curves;  // finished turns, by order
     std::optional<jury::JuryStanding> m_jury;                 // while the jury is on
     std::map<std::int64_t, jury::JuryStanding> m_juryMarked;  // by order

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 // Whoever keeps a record of the event hears of each change as the meter makes it. Contestants
@@ -37,10 +38,12 @@ public:
     virtual void entriesRemoved(const std::vector<std::int64_t>& orders) = 0;
     virtual void entriesRestored(const std::vector<std::int64_t>& orders) = 0;
     // A turn's curve: a new one begins for the contestant (a turn measured again gets a
-    // second one), then each reading, ten a second, is added to the latest. A journal that
-    // keeps no curves need not hear them.
+    // second one), then each reading, ten a second, is added to the latest, with each of the
+    // source's microphones' own (see TurnCurve). A journal that keeps no curves need not hear
+    // them.
     virtual void curveStarted(std::int64_t /*order*/, const CurveSource& /*source*/) {}
-    virtual void curveRead(std::int64_t /*order*/, int /*reading*/) {}
+    virtual void curveRead(std::int64_t /*order*/, int /*reading*/,
+                           std::span<const std::uint8_t> /*microphones*/) {}
     // Rounds: one named or renamed, one taken out (or brought back), the current round
     // switched with its running order, and a clap-off among tied contestants of the current
     // round begun (its turns follow as ordinary turns) or over. A journal that keeps no rounds

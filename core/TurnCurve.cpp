@@ -28,3 +28,11 @@ bool isValidCurve(std::span<const int> readings)
                return reading >= level::kMinimum && reading <= level::kMaximum;
            });
 }
+
+bool isValidMicrophoneCurve(std::span<const int> readings, std::size_t count)
+{
+    return readings.size() == count && std::all_of(readings.begin(), readings.end(), [](int reading) {
+               return reading == curve::kNotHeard ||
+                      (reading >= level::kMinimum && reading <= level::kMaximum);
+           });
+}

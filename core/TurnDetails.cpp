@@ -48,6 +48,44 @@ int markedLevel(const TurnCurve& curve)
     return highest == curve.readings.end() ? level::kMinimum : int(*highest);
 }
 
+std::vector<MicrophoneLine> microphoneLines(const TurnCurve& curve)
+{
+    if (!curve.source.microphone)
+        return {};
+    if (curve.source.microphones.empty())
+        return {MicrophoneLine{{{}, curve.source.inputName, curve.source.floorLufs}, curve.readings,
+                               curve.readings.size(), std::nullopt}};
+    std::vector<MicrophoneLine> lines;
+    for (std::size_t index = 0; index < curve.source.microphones.size(); ++index) {
+        MicrophoneLine line{curve.source.microphones[index], {}, 0, std::nullopt};
+        if (index < curve.microphoneReadings.size())
+            line.readings = curve.microphoneReadings[index];
+        line.heard = std::size_t(std::count_if(line.readings.begin(), line.readings.end(),
+                                               [](std::uint8_t reading) { return reading != curve::kNotHeard; }));
+        const auto lastHeard = std::find_if(line.readings.rbegin(), line.readings.rend(),
+                                            [](std::uint8_t reading) { return reading != curve::kNotHeard; });
+        if (line.heard > 0 && lastHeard != line.readings.rbegin())
+            line.stoppedAfter = curveSeconds({line.readings.data(), std::size_t(line.readings.rend() - lastHeard)});
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::vector<std::vector<QPointF>> heardStretches(std::span<const std::uint8_t> readings,
+                                                 const QRectF& area, std::size_t readingsAcross)
+{
+    const std::vector<QPointF> points = curvePoints(readings, area, readingsAcross);
+    std::vector<std::vector<QPointF>> stretches;
+    for (std::size_t index = 0; index < readings.size(); ++index) {
+        if (readings[index] == curve::kNotHeard)
+            continue;
+        if (index == 0 || readings[index - 1] == curve::kNotHeard)
+            stretches.emplace_back();
+        stretches.back().push_back(points[index]);
+    }
+    return stretches;
+}
+
 std::vector<QPointF> curvePoints(std::span<const std::uint8_t> readings, const QRectF& area,
                                  std::size_t readingsAcross)
 {

@@ -33,6 +33,23 @@ std::optional<RowCurves> rowCurves(const MeterCore& meter, int row);
 // Whether rowCurves has some for the row, without copying them (the menu rules ask often).
 bool rowHasCurves(const MeterCore& meter, int row);
 
+// One microphone of a turn of the room, as Turn Details shows it.
+struct MicrophoneLine {
+    CurveMicrophone microphone;
+    std::vector<std::uint8_t> readings;  // beside the room's; curve::kNotHeard where it did not hear
+    std::size_t heard = 0;               // readings it heard
+    // When it stopped for good: seconds from the curve's start to the first of the unheard
+    // readings that end the curve; none when it heard the last one, or none at all.
+    std::optional<double> stoppedAfter;
+
+    friend bool operator==(const MicrophoneLine&, const MicrophoneLine&) = default;
+};
+
+// The microphones that measured a turn of the room, in order. A turn from a file from before
+// microphones were kept apart had one, which heard what the room's readings show. None for
+// the keyboard.
+std::vector<MicrophoneLine> microphoneLines(const TurnCurve& curve);
+
 // The level a turn's curve is marked at: the score that turn earned. The room's score is the
 // held level of its readings; the keyboard's the highest level, which the readings hold.
 int markedLevel(const TurnCurve& curve);
@@ -42,5 +59,9 @@ int markedLevel(const TurnCurve& curve);
 // of one plot share a time scale; the first reading is on the left edge.
 std::vector<QPointF> curvePoints(std::span<const std::uint8_t> readings, const QRectF& area,
                                  std::size_t readingsAcross);
+// A microphone's readings as lines: one for each stretch it heard, so that a line breaks
+// where it did not hear.
+std::vector<std::vector<QPointF>> heardStretches(std::span<const std::uint8_t> readings,
+                                                 const QRectF& area, std::size_t readingsAcross);
 // The height of a level in area.
 qreal levelY(int level, const QRectF& area);

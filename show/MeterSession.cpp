@@ -82,7 +82,9 @@ void MeterSession::tickOnce()
 {
     // A tick may end an equal turn, and with it name entry may begin.
     const bool windowRuns = m_meter.countdownSeconds().has_value();
-    const bool changed = m_meter.tick(tickInput(), measuredNow());
+    const std::optional<int> measured = measuredNow();
+    const bool changed = m_meter.tick(tickInput(), measured,
+                                      measured ? microphonesNow() : std::span<const std::uint8_t>{});
     followDuelSides();
     if (changed) {
         if (windowRuns && !m_meter.countdownSeconds())

@@ -22,6 +22,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -79,6 +80,12 @@ public:
     // room (none when none of them hears), and whether a place names a microphone.
     void setSideLevels(std::function<std::optional<int>(const QStringList& places)> side,
                        std::function<bool(const QString& place)> known);
+    // What measures the room, for the curves of turns from now on; a duel's sides each keep
+    // their own microphones of it.
+    void setCurveSource(const CurveSource& room);
+    // Where each tick of the room reads every microphone's own level, in the order of the
+    // curve source's microphones, for the curves beside the room's.
+    void setMicrophoneReadings(std::function<void(std::vector<std::uint8_t>&)> each);
 
     // The operator's keys: one of the meter's (MeterCore::kEnter, kEscape, kBackspace), text
     // typed into the name, the selection moved, and SPACE held or let go.
@@ -278,6 +285,8 @@ private:
     std::optional<std::int64_t> orderNamed(const QString& name) const;
     // The level the tick hands the meter: the room's, or the left side's during a duel.
     std::optional<int> measuredNow() const;
+    // The microphones' own readings for this tick: the room's, or the duel's left side's.
+    std::span<const std::uint8_t> microphonesNow();
     // After each tick of a duel: the right side's level and readings.
     void followDuelSides();
     // A duel's turn that ended makes the right side's row; a new turn ends the last duel's show.
@@ -291,6 +300,10 @@ private:
     std::function<bool()> m_microphoneInUse;
     std::function<std::optional<int>(const QStringList&)> m_sideLevel;
     std::function<bool(const QString&)> m_placeKnown;
+    std::function<void(std::vector<std::uint8_t>&)> m_readEach;
+    CurveSource m_roomSource;
+    std::vector<std::uint8_t> m_heard;      // this tick's, of every microphone
+    std::vector<std::uint8_t> m_sideHeard;  // of the duel's left side
     std::optional<Duel> m_duel;
     bool m_duelEnding = false;  // the right side's turn is being made
     QString m_composing;

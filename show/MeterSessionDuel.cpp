@@ -25,6 +25,40 @@ std::optional<std::int64_t> currentOrderOf(const MeterCore& meter)
 
 }  // namespace
 
+std::vector<std::size_t> sideMicrophones(const CurveSource& room, const QStringList& places)
+{
+    std::vector<std::size_t> side;
+    for (std::size_t index = 0; index < room.microphones.size(); ++index) {
+        if (places.contains(brio::toQString(room.microphones[index].place), Qt::CaseInsensitive))
+            side.push_back(index);
+    }
+    return side;
+}
+
+CurveSource sideSource(const CurveSource& room, std::span<const std::size_t> side)
+{
+    CurveSource source = room;
+    source.microphones.clear();
+    for (const std::size_t index : side) {
+        if (index < room.microphones.size())
+            source.microphones.push_back(room.microphones[index]);
+    }
+    return source;
+}
+
+void pickSide(std::span<const std::uint8_t> room, std::span<const std::size_t> side,
+              std::vector<std::uint8_t>& into)
+{
+    into.clear();
+    for (const std::size_t index : side) {
+        if (index >= room.size()) {
+            into.clear();
+            return;
+        }
+        into.push_back(room[index]);
+    }
+}
+
 std::optional<QString> duelWinner(const Duel& duel)
 {
     if (!duel.verdict)
@@ -42,6 +76,30 @@ void MeterSession::setSideLevels(std::function<std::optional<int>(const QStringL
 {
     m_sideLevel = std::move(side);
     m_placeKnown = std::move(known);
+}
+
+void MeterSession::setCurveSource(const CurveSource& room)
+{
+    m_roomSource = room;
+    // A duel's turn keeps its side's microphones.
+    if (!m_duel || !m_duel->running)
+        m_meter.setCurveSource(room);
+}
+
+void MeterSession::setMicrophoneReadings(std::function<void(std::vector<std::uint8_t>&)> each)
+{
+    m_readEach = std::move(each);
+}
+
+std::span<const std::uint8_t> MeterSession::microphonesNow()
+{
+    m_heard.clear();
+    if (m_readEach)
+        m_readEach(m_heard);
+    if (!m_duel || !m_duel->running || m_duelEnding)
+        return m_heard;
+    pickSide(m_heard, m_duel->microphones[0], m_sideHeard);
+    return m_sideHeard;
 }
 
 std::optional<int> MeterSession::measuredNow() const
@@ -81,11 +139,14 @@ QString MeterSession::startDuel(const QStringList& names, const QStringList& lef
     typeText(brio::fromQString(leftName));
     Duel duel;
     duel.sides = {DuelSide{leftName, left}, DuelSide{rightName, right}};
+    duel.microphones = {sideMicrophones(m_roomSource, left), sideMicrophones(m_roomSource, right)};
     m_duel = duel;  // before Enter: the turn's first tick reads the left side
+    m_meter.setCurveSource(sideSource(m_roomSource, m_duel->microphones[0]));
     pressKey(MeterCore::kEnter);
     const std::optional<std::int64_t> order = currentOrderOf(m_meter);
     if (m_meter.state() != MeterState::Measuring || !order) {
         m_duel.reset();
+        m_meter.setCurveSource(m_roomSource);
         showChanges();
         return tr("The duel could not begin.");
     }
@@ -102,8 +163,15 @@ void MeterSession::followDuelSides()
     right.level = m_sideLevel ? m_sideLevel(right.places).value_or(0) : 0;
     // A reading of the right side beside each the meter takes of the left.
     const std::vector<std::uint8_t>& leftReadings = m_meter.currentCurve().readings;
-    while (m_duel->rightReadings.size() < leftReadings.size())
+    while (m_duel->rightReadings.size() < leftReadings.size()) {
         m_duel->rightReadings.push_back(static_cast<std::uint8_t>(std::clamp(right.level, 0, 100)));
+        std::vector<std::uint8_t> own;
+        if (m_readEach) {
+            m_readEach(m_heard);
+            pickSide(m_heard, m_duel->microphones[1], own);
+        }
+        m_duel->rightMicrophoneReadings.push_back(std::move(own));
+    }
     right.score = heldLevelOf(m_duel->rightReadings);
     m_duel->sides[0].level = m_meter.level();
     m_duel->sides[0].score = heldLevelOf(leftReadings);
@@ -136,9 +204,11 @@ void MeterSession::followDuel()
     if (const std::optional<std::int64_t> right = currentOrderOf(m_meter);
         m_meter.state() == MeterState::Measuring && right) {
         m_duel->rightOrder = *right;
-        for (const std::uint8_t reading : m_duel->rightReadings) {
+        m_meter.setCurveSource(sideSource(m_roomSource, m_duel->microphones[1]));
+        for (std::size_t index = 0; index < m_duel->rightReadings.size(); ++index) {
             for (int tick = 0; tick < curve::kTicksPerReading; ++tick)
-                m_meter.tick(TickInput{}, int(reading));
+                m_meter.tick(TickInput{}, int(m_duel->rightReadings[index]),
+                             m_duel->rightMicrophoneReadings[index]);
             if (m_meter.state() != MeterState::Measuring)
                 break;  // an equal turn's window ran out
         }
@@ -147,6 +217,7 @@ void MeterSession::followDuel()
         const int rightRow = m_meter.leagueTable().rowOf(*right);
         m_duel->sides[1].score = rightRow >= 0 ? m_meter.leagueTable().entry(rightRow).score : 0;
     }
+    m_meter.setCurveSource(m_roomSource);
     m_duel->sides[0].level = 0;
     m_duel->sides[1].level = 0;
     m_duel->verdict = audio::duelVerdict(m_duel->sides[0].score, m_duel->sides[1].score);

@@ -5,6 +5,7 @@
 
 #include "audio/RoomLevel.h"
 #include "brio/BRStringQt.h"
+#include "core/TurnCurve.h"
 #include "show/MeterSession.h"
 #include "show/RoomCalibration.h"
 
@@ -22,6 +23,7 @@ MicrophoneSource::MicrophoneSource(brio::BRAppConfig& settings, MeterSession& se
     m_session.setMeasuredLevel([this]() { return reading(); }, [this]() { return isInUse(); });
     m_session.setSideLevels([this](const QStringList& places) { return sideReading(places); },
                             [this](const QString& place) { return hasPlace(place); });
+    m_session.setMicrophoneReadings([this](std::vector<std::uint8_t>& into) { readEach(into); });
     m_roomSampler.setInterval(100);
     connect(&m_roomSampler, &QTimer::timeout, this, &MicrophoneSource::sampleRoom);
     tellCurveSource();
@@ -31,6 +33,7 @@ MicrophoneSource::~MicrophoneSource()
 {
     m_session.setMeasuredLevel({}, {});
     m_session.setSideLevels({}, {});
+    m_session.setMicrophoneReadings({});
 }
 
 void MicrophoneSource::begin(const QStringList& audioFiles)
@@ -101,15 +104,32 @@ std::vector<MicrophoneLevel> MicrophoneSource::microphoneLevels() const
     std::vector<MicrophoneLevel> levels;
     if (!m_started)
         return levels;
-    for (const Microphone& microphone : m_microphones) {
-        const bool live = microphone.input->isLive();
-        const audio::MicrophoneReading alone{microphone.input->loudnessLufs(),
-                                             microphone.spot.floorLufs, live};
-        const std::optional<audio::RoomLevel> level =
-            audio::roomLevelOf({&alone, 1}, m_config.calibration.rangeLu);
-        levels.push_back({microphone.place, level ? level->level : 0, live});
-    }
+    for (const Microphone& microphone : m_microphones)
+        levels.push_back({microphone.place, ownLevel(microphone).value_or(0), microphone.input->isLive()});
     return levels;
+}
+
+void MicrophoneSource::readEach(std::vector<std::uint8_t>& into) const
+{
+    into.clear();
+    if (!m_started)
+        return;
+    for (const Microphone& microphone : m_microphones) {
+        const std::optional<int> level = ownLevel(microphone);
+        into.push_back(level ? std::uint8_t(std::clamp(*level, 0, 100)) : curve::kNotHeard);
+    }
+}
+
+std::optional<int> MicrophoneSource::ownLevel(const Microphone& microphone) const
+{
+    if (!microphone.input->isLive())
+        return std::nullopt;
+    // One microphone is the room, through its own calibration.
+    if (m_microphones.size() == 1)
+        return microphone.input->level();
+    const audio::MicrophoneReading alone{microphone.input->loudnessLufs(), microphone.spot.floorLufs, true};
+    const std::optional<audio::RoomLevel> level = audio::roomLevelOf({&alone, 1}, m_config.calibration.rangeLu);
+    return level ? std::optional<int>(level->level) : std::nullopt;
 }
 
 MicrophoneInput* MicrophoneSource::listen()
@@ -299,13 +319,13 @@ void MicrophoneSource::microphoneResumed(std::size_t index, const QString& messa
     emit notice(tr("The microphone at \"%1\" is back; it measures the room again.").arg(back.place));
 }
 
-QString MicrophoneSource::inputName() const
+QStringList MicrophoneSource::inputNames() const
 {
     QStringList names;
     for (const QString& file : m_audioFiles)
         names.append(QFileInfo(file).fileName());
     if (!names.isEmpty())
-        return names.join(QStringLiteral(", "));
+        return names;
     const QList<audio::InputDevice> devices =
         m_microphones.empty() ? QList<audio::InputDevice>{}
                               : m_microphones.front().input->devices();
@@ -317,14 +337,21 @@ QString MicrophoneSource::inputName() const
         }
         names.append(name);
     }
-    return names.join(QStringLiteral(", "));
+    return names;
 }
 
 void MicrophoneSource::tellCurveSource()
 {
     // Each turn's curve copies this at its first reading of the room.
-    m_session.meter().setCurveSource(CurveSource{.microphone = true,
-                                                 .inputName = brio::fromQString(inputName()),
-                                                 .floorLufs = m_config.calibration.floorLufs,
-                                                 .rangeLu = m_config.calibration.rangeLu});
+    const QStringList names = inputNames();
+    CurveSource source{.microphone = true,
+                       .inputName = brio::fromQString(names.join(QStringLiteral(", "))),
+                       .floorLufs = m_config.calibration.floorLufs,
+                       .rangeLu = m_config.calibration.rangeLu,
+                       .microphones = {}};
+    const std::vector<MicrophoneSpot> wanted = wantedMicrophones();
+    for (std::size_t i = 0; i < wanted.size(); ++i)
+        source.microphones.push_back({brio::fromQString(microphonePlaceOf(wanted[i], int(i))),
+                                      brio::fromQString(names.value(qsizetype(i))), wanted[i].floorLufs});
+    m_session.setCurveSource(source);
 }

@@ -60,6 +60,9 @@ public:
     std::optional<int> reading() const;
     // Each microphone's place, level and whether it hears, in order; none while not listening.
     std::vector<MicrophoneLevel> microphoneLevels() const;
+    // Each microphone's level alone, in the order of the curve source's microphones, or
+    // curve::kNotHeard while it does not hear; none while not listening.
+    void readEach(std::vector<std::uint8_t>& into) const;
     // A duel's side: the level of the microphones at these places, as one room; none when
     // none of them hears.
     std::optional<int> sideReading(const QStringList& places) const;
@@ -102,6 +105,8 @@ private:
     void microphoneFailed(std::size_t index, const QString& message);
     void microphoneResumed(std::size_t index, const QString& message);
     void microphoneFloorMeasured(std::size_t index, double floorLufs);
+    // A microphone's level above its own floor; none while it does not hear.
+    std::optional<int> ownLevel(const Microphone& microphone) const;
     void sampleRoom();
 
     // The room being measured: each microphone's floor once it came, and its loudness ten
@@ -112,9 +117,9 @@ private:
         int waiting = 0;
     };
     void followChoice();
-    // What measures the room now, for the meter's turn curves: the files' or the devices'
-    // names (empty for the system's default) and the calibration.
-    QString inputName() const;
+    // What measures the room now, for the meter's turn curves: each microphone's file or
+    // device name (empty for the system's default), in order.
+    QStringList inputNames() const;
     void tellCurveSource();
 
     brio::BRAppConfig& m_settings;

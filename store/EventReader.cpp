@@ -88,9 +88,9 @@ bool readEntries(QSqlDatabase& database, int schemaVersion, StoredEvent& event,
     return !error;
 }
 
-// Stored readings as numbers, or none when they are missing, too many, or not each a number
-// on the meter's scale. A text far longer than the longest curve is not even split.
-std::optional<std::vector<std::uint8_t>> readingsFromStored(const QVariant& stored)
+// Stored readings as numbers, a microphone's "-" as curve::kNotHeard; none when they are
+// missing or not each a number. A text far longer than the longest curve is not even split.
+std::optional<std::vector<int>> numbersFromStored(const QVariant& stored)
 {
     constexpr qsizetype kLongestText = qsizetype(curve::kMaximumReadings) * 4;
     if (stored.isNull())
@@ -101,26 +101,83 @@ std::optional<std::vector<std::uint8_t>> readingsFromStored(const QVariant& stor
     std::vector<int> values;
     for (const QStringView part : QStringView(text).split(QLatin1Char(','))) {
         bool isNumber = false;
-        const int value = part.toInt(&isNumber);
-        if (!isNumber)
+        const int value = part == u"-" ? int(curve::kNotHeard) : part.toInt(&isNumber);
+        if (!isNumber && part != u"-")
             return std::nullopt;
         values.push_back(value);
     }
-    if (!isValidCurve(values))
+    return values;
+}
+
+// A turn's readings, or none when they are missing, too many, or off the meter's scale.
+std::optional<std::vector<std::uint8_t>> readingsFromStored(const QVariant& stored)
+{
+    const std::optional<std::vector<int>> values = numbersFromStored(stored);
+    if (!values || !isValidCurve(*values))
         return std::nullopt;
-    return std::vector<std::uint8_t>(values.begin(), values.end());
+    return std::vector<std::uint8_t>(values->begin(), values->end());
+}
+
+// Each microphone's curve beside a turn, by the turn's id, in their order.
+struct StoredMicrophone {
+    CurveMicrophone microphone;
+    QVariant readings;
+};
+using StoredMicrophones = QHash<qint64, std::vector<StoredMicrophone>>;
+
+bool readMicrophoneCurves(QSqlDatabase& database, qint64 eventId, StoredMicrophones& microphones,
+                          std::optional<QSqlError>& error)
+{
+    QSqlQuery query(database);
+    if (!runForEvent(query,
+            "SELECT m.turn_id, m.place, m.input_name, m.floor_lufs, m.readings"
+            " FROM turn_microphone m JOIN turn t ON t.id = m.turn_id"
+            " WHERE t.event_id = ? ORDER BY m.turn_id, m.position",
+            eventId, error))
+        return false;
+    while (query.next()) {
+        microphones[query.value(0).toLongLong()].push_back(
+            {{brio::fromQString(query.value(1).toString()), brio::fromQString(query.value(2).toString()),
+              query.value(3).toDouble()},
+             query.value(4)});
+    }
+    if (query.lastError().isValid())
+        error = query.lastError();
+    return !error;
+}
+
+// Puts each microphone's curve beside the turn's; false when one cannot be read, and the turn
+// then keeps none of them.
+bool addMicrophones(TurnCurve& turn, const std::vector<StoredMicrophone>& stored)
+{
+    for (const StoredMicrophone& microphone : stored) {
+        const std::optional<std::vector<int>> values = numbersFromStored(microphone.readings);
+        if (!values || !isValidMicrophoneCurve(*values, turn.readings.size())) {
+            turn.source.microphones.clear();
+            turn.microphoneReadings.clear();
+            return false;
+        }
+        turn.source.microphones.push_back(microphone.microphone);
+        turn.microphoneReadings.emplace_back(values->begin(), values->end());
+    }
+    return true;
 }
 
 // The curves of the entries read, each entry's in the order they were measured. A curve
 // that cannot be read is left out and counted; its entry keeps its score.
-bool readCurves(QSqlDatabase& database, StoredEvent& event, std::optional<QSqlError>& error)
+bool readCurves(QSqlDatabase& database, int schemaVersion, StoredEvent& event,
+                std::optional<QSqlError>& error)
 {
     QHash<qint64, StoredEntry*> entries;
     for (StoredEntry& entry : event.entries)
         entries.insert(entry.order, &entry);
+    // Microphones were kept apart from version 6 on.
+    StoredMicrophones microphones;
+    if (schemaVersion >= 6 && !readMicrophoneCurves(database, event.id, microphones, error))
+        return false;
     QSqlQuery query(database);
     if (!runForEvent(query,
-            "SELECT entry_order, microphone, input_name, floor_lufs, range_lu, readings"
+            "SELECT entry_order, microphone, input_name, floor_lufs, range_lu, readings, id"
             " FROM turn WHERE event_id = ? ORDER BY id",
             event.id, error))
         return false;
@@ -138,7 +195,11 @@ bool readCurves(QSqlDatabase& database, StoredEvent& event, std::optional<QSqlEr
         source.inputName = brio::fromQString(query.value(2).toString());
         source.floorLufs = query.value(3).toDouble();
         source.rangeLu = query.value(4).toDouble();
-        entry->curves.push_back({std::move(source), std::move(*readings)});
+        TurnCurve turn{std::move(source), std::move(*readings), {}};
+        const std::vector<StoredMicrophone> stored = microphones.value(query.value(6).toLongLong());
+        if (!stored.empty() && !addMicrophones(turn, stored))
+            ++event.unreadableCurves;
+        entry->curves.push_back(std::move(turn));
     }
     if (query.lastError().isValid())
         error = query.lastError();
@@ -337,7 +398,7 @@ std::optional<StoredEvent> readLatestEvent(SqliteConnection& connection, int sch
 
     // Curves were kept from version 3 on.
     if (!readEntries(connection.database(), schemaVersion, event, error)
-        || (schemaVersion >= 3 && !readCurves(connection.database(), event, error))
+        || (schemaVersion >= 3 && !readCurves(connection.database(), schemaVersion, event, error))
         || !readNextOrder(connection.database(), event, error))
         return std::nullopt;
     // Rounds from version 4 on; before, the whole event is its first round.

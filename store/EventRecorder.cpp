@@ -145,9 +145,9 @@ void EventRecorder::curveStarted(const StoreOp::CurveStarted& first)
     enqueue(first);
 }
 
-void EventRecorder::curveRead(qint64 order, int reading)
+void EventRecorder::curveRead(qint64 order, int reading, const QList<int>& microphones)
 {
-    enqueue(StoreOp::CurveRead{order, {reading}});
+    enqueue(StoreOp::CurveRead{order, {reading}, {microphones}});
 }
 
 void EventRecorder::roundNamed(int roundId, const QString& name)

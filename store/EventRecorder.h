@@ -60,7 +60,7 @@ public:
     // A turn's curve: a new one for the contestant with its first reading, then each reading
     // added to the contestant's latest.
     void curveStarted(const StoreOp::CurveStarted& first);
-    void curveRead(qint64 order, int reading);
+    void curveRead(qint64 order, int reading, const QList<int>& microphones);
     // Rounds and clap-offs (see StoreOp).
     void roundNamed(int roundId, const QString& name);
     void roundRemoved(int roundId, bool removed);

@@ -3,6 +3,7 @@
 
 #include "store/EventWriter.h"
 
+#include "core/TurnCurve.h"
 #include "store/JuryRecord.h"
 #include "store/SqliteConnection.h"
 #include "store/StoredTime.h"
@@ -37,6 +38,12 @@ QString jsonOf(const QStringList& names)
 {
     return QString::fromUtf8(
         QJsonDocument(QJsonArray::fromStringList(names)).toJson(QJsonDocument::Compact));
+}
+
+// A microphone's reading as its row keeps it.
+QString storedReading(int reading)
+{
+    return reading == curve::kNotHeard ? QStringLiteral("-") : QString::number(reading);
 }
 
 QVariant orNull(std::optional<qint64> value)
@@ -96,6 +103,13 @@ EventWriter::EventWriter(SqliteConnection& connection)
     , m_appendReading(prepared(connection.database(),
           "UPDATE turn SET readings = readings || ',' || ?"
           " WHERE id = (SELECT max(id) FROM turn WHERE event_id = ? AND entry_order = ?)"))
+    , m_insertMicrophoneCurve(prepared(connection.database(),
+          "INSERT INTO turn_microphone (turn_id, position, place, input_name, floor_lufs, readings)"
+          " VALUES (?, ?, ?, ?, ?, ?)"))
+    , m_appendMicrophoneReading(prepared(connection.database(),
+          "UPDATE turn_microphone SET readings = readings || ',' || ?"
+          " WHERE turn_id = (SELECT max(id) FROM turn WHERE event_id = ? AND entry_order = ?)"
+          " AND position = ?"))
     , m_nameRound(prepared(connection.database(),
           "INSERT INTO round (event_id, round_id, name) VALUES (?, ?, ?)"
           " ON CONFLICT (event_id, round_id) DO UPDATE SET name = excluded.name"))
@@ -266,8 +280,18 @@ std::optional<QSqlError> EventWriter::write(const StoreOp::CurveStarted& op)
     // The keyboard has no floor or range.
     const QVariant floor = op.microphone ? QVariant(op.floorLufs) : QVariant();
     const QVariant range = op.microphone ? QVariant(op.rangeLu) : QVariant();
-    return run(m_insertCurve, {*m_eventId, op.order, int(op.microphone), op.inputName, floor,
-                                  range, QString::number(op.reading)});
+    if (auto error = run(m_insertCurve, {*m_eventId, op.order, int(op.microphone), op.inputName,
+                                         floor, range, QString::number(op.reading)}))
+        return error;
+    const QVariant turn = m_insertCurve.lastInsertId();
+    for (qsizetype position = 0; position < op.microphones.size(); ++position) {
+        const StoreOp::MicrophoneStarted& microphone = op.microphones[position];
+        if (auto error = run(m_insertMicrophoneCurve,
+                             {turn, position, microphone.place, microphone.inputName,
+                              microphone.floorLufs, storedReading(microphone.reading)}))
+            return error;
+    }
+    return std::nullopt;
 }
 
 std::optional<QSqlError> EventWriter::write(const StoreOp::CurveRead& op)
@@ -277,7 +301,24 @@ std::optional<QSqlError> EventWriter::write(const StoreOp::CurveRead& op)
     QStringList readings;
     for (const int reading : op.readings)
         readings << QString::number(reading);
-    return run(m_appendReading, {readings.join(QLatin1Char(',')), *m_eventId, op.order});
+    if (auto error = run(m_appendReading, {readings.join(QLatin1Char(',')), *m_eventId, op.order}))
+        return error;
+    // Each microphone's row takes its own reading of each; one a reading did not tell of is
+    // unheard.
+    qsizetype microphones = 0;
+    for (const QList<int>& told : op.microphones)
+        microphones = std::max(microphones, told.size());
+    for (qsizetype position = 0; position < microphones; ++position) {
+        QStringList own;
+        for (qsizetype index = 0; index < op.readings.size(); ++index) {
+            const QList<int> told = op.microphones.value(index);
+            own << storedReading(told.value(position, curve::kNotHeard));
+        }
+        if (auto error = run(m_appendMicrophoneReading,
+                             {own.join(QLatin1Char(',')), *m_eventId, op.order, position}))
+            return error;
+    }
+    return std::nullopt;
 }
 
 std::optional<QSqlError> EventWriter::writeEach(QSqlQuery& query, const QList<qint64>& orders)

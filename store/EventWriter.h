@@ -69,6 +69,8 @@ private:
     QSqlQuery m_restoreEntry;
     QSqlQuery m_insertCurve;
     QSqlQuery m_appendReading;
+    QSqlQuery m_insertMicrophoneCurve;
+    QSqlQuery m_appendMicrophoneReading;
     QSqlQuery m_nameRound;
     QSqlQuery m_removeRound;
     QSqlQuery m_roundWaiting;

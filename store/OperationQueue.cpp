@@ -18,6 +18,7 @@ void OperationQueue::push(StoreOperation operation)
         const auto* read = std::get_if<StoreOp::CurveRead>(&operation);
         if (unread && read && unread->order == read->order) {
             unread->readings += read->readings;
+            unread->microphones += read->microphones;
             return;
         }
     }

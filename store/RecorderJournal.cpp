@@ -94,16 +94,24 @@ void RecorderJournal::curveStarted(std::int64_t order, const CurveSource& source
     m_newCurve.emplace(order, source);
 }
 
-void RecorderJournal::curveRead(std::int64_t order, int reading)
+void RecorderJournal::curveRead(std::int64_t order, int reading,
+                                std::span<const std::uint8_t> microphones)
 {
     if (m_newCurve && m_newCurve->first == order) {
         const CurveSource& source = m_newCurve->second;
-        m_recorder.curveStarted({order, source.microphone, brio::toQString(source.inputName),
-                                 source.floorLufs, source.rangeLu, reading});
+        StoreOp::CurveStarted first{order, source.microphone, brio::toQString(source.inputName),
+                                    source.floorLufs, source.rangeLu, reading, {}};
+        for (std::size_t index = 0; index < source.microphones.size(); ++index) {
+            const CurveMicrophone& microphone = source.microphones[index];
+            first.microphones.append({brio::toQString(microphone.place), brio::toQString(microphone.inputName),
+                                      microphone.floorLufs,
+                                      index < microphones.size() ? microphones[index] : curve::kNotHeard});
+        }
+        m_recorder.curveStarted(first);
         m_newCurve.reset();
         return;
     }
-    m_recorder.curveRead(order, reading);
+    m_recorder.curveRead(order, reading, QList<int>(microphones.begin(), microphones.end()));
 }
 
 void RecorderJournal::roundNamed(int id, const brio::BRString& name)

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <span>
 #include <utility>
 
 class EventRecorder;
@@ -32,7 +33,7 @@ public:
     void entriesRemoved(const std::vector<std::int64_t>& orders) override;
     void entriesRestored(const std::vector<std::int64_t>& orders) override;
     void curveStarted(std::int64_t order, const CurveSource& source) override;
-    void curveRead(std::int64_t order, int reading) override;
+    void curveRead(std::int64_t order, int reading, std::span<const std::uint8_t> microphones) override;
     void roundNamed(int id, const brio::BRString& name) override;
     void roundRemoved(int id, bool removed) override;
     void roundSwitched(int id, const brio::BRStringArray& waiting) override;

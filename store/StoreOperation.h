@@ -71,6 +71,15 @@ struct EntriesRestored {
     QList<qint64> orders;
 };
 
+// One of the microphones that measured a turn, with its first reading (curve::kNotHeard when
+// it did not hear).
+struct MicrophoneStarted {
+    QString place;
+    QString inputName;
+    double floorLufs = 0.0;
+    int reading = 0;
+};
+
 // A turn's curve begins with its first reading: a new row, after the contestant's earlier ones.
 struct CurveStarted {
     qint64 order = 0;
@@ -79,12 +88,15 @@ struct CurveStarted {
     double floorLufs = 0.0;
     double rangeLu = 0.0;
     int reading = 0;
+    QList<MicrophoneStarted> microphones;
 };
 
-// More readings of the contestant's latest curve, in the order they came.
+// More readings of the contestant's latest curve, in the order they came, each with its
+// microphones' own (none for a curve without microphones).
 struct CurveRead {
     qint64 order = 0;
     QList<int> readings;
+    QList<QList<int>> microphones;  // a list for each of readings
 };
 
 struct EventEnded {};

@@ -110,6 +110,20 @@ constexpr std::array version5 = {
     "CREATE INDEX jury_mark_of_event ON jury_mark (event_id)",
 };
 
+// Each microphone's own curve beside its turn's (the room's): its place, its input, its floor
+// then, and its readings written with the turn's, "-" for a reading it did not hear. A
+// microphone turn without such rows, as in every file from before, had one microphone.
+constexpr std::array version6 = {
+    "CREATE TABLE turn_microphone ("
+    " turn_id INTEGER NOT NULL REFERENCES turn(id),"
+    " position INTEGER NOT NULL,"
+    " place TEXT NOT NULL,"
+    " input_name TEXT NOT NULL DEFAULT '',"
+    " floor_lufs REAL,"
+    " readings TEXT NOT NULL,"
+    " PRIMARY KEY (turn_id, position)) WITHOUT ROWID",
+};
+
 // steps[n] takes a file from version n to n + 1.
 constexpr std::array<std::span<const char* const>, currentVersion> steps = {
     std::span<const char* const>(version1),
@@ -117,6 +131,7 @@ constexpr std::array<std::span<const char* const>, currentVersion> steps = {
     std::span<const char* const>(version3),
     std::span<const char* const>(version4),
     std::span<const char* const>(version5),
+    std::span<const char* const>(version6),
 };
 
 struct RequiredColumn {
@@ -125,7 +140,7 @@ struct RequiredColumn {
     int sinceVersion = 1;
 };
 
-constexpr std::array<RequiredColumn, 39> requiredColumns = {{
+constexpr std::array<RequiredColumn, 42> requiredColumns = {{
     {"event", "id"},
     {"event", "started_ms"},
     {"event", "ended_cleanly"},
@@ -165,6 +180,9 @@ constexpr std::array<RequiredColumn, 39> requiredColumns = {{
     {"jury_mark", "entry_order", 5},
     {"jury_mark", "mark_id", 5},
     {"jury_mark", "marks", 5},
+    {"turn_microphone", "turn_id", 6},
+    {"turn_microphone", "position", 6},
+    {"turn_microphone", "readings", 6},
 }};
 
 QSet<QString> columnsOf(SqliteConnection& connection, const QString& table,

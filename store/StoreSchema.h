@@ -13,7 +13,7 @@ class SqliteConnection;
 // new and empty; each migration step brings it one version further.
 namespace StoreSchema {
 
-constexpr int currentVersion = 5;
+constexpr int currentVersion = 6;
 
 int version(SqliteConnection& connection, std::optional<QSqlError>& error);
 

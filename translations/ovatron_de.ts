@@ -1735,6 +1735,34 @@
         <source>None yet</source>
         <translation>Noch keiner</translation>
     </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>the system&apos;s default</source>
+        <translation>Standard des Systems</translation>
+    </message>
+    <message>
+        <source>%1: %2, floor %3 LUFS</source>
+        <translation>%1: %2, Grundpegel %3 LUFS</translation>
+    </message>
+    <message>
+        <source>%1; it did not hear the room</source>
+        <translation>%1; es hat den Saal nicht gehört</translation>
+    </message>
+    <message>
+        <source>%1; stopped after %2</source>
+        <translation>%1; nach %2 ausgefallen</translation>
+    </message>
+    <message>
+        <source>%1; heard %2 of the turn</source>
+        <translation>%1; hat %2 des Durchgangs gehört</translation>
+    </message>
+    <message>
+        <source>Microphones:</source>
+        <translation>Mikrofone:</translation>
+    </message>
 </context>
 <context>
     <name>TurnLengthDialog</name>

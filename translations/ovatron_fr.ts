@@ -1735,6 +1735,34 @@
         <source>None yet</source>
         <translation>Aucun pour l&apos;instant</translation>
     </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>the system&apos;s default</source>
+        <translation>celui du système par défaut</translation>
+    </message>
+    <message>
+        <source>%1: %2, floor %3 LUFS</source>
+        <translation>%1 : %2, plancher %3 LUFS</translation>
+    </message>
+    <message>
+        <source>%1; it did not hear the room</source>
+        <translation>%1 ; il n’a pas entendu la salle</translation>
+    </message>
+    <message>
+        <source>%1; stopped after %2</source>
+        <translation>%1 ; arrêté après %2</translation>
+    </message>
+    <message>
+        <source>%1; heard %2 of the turn</source>
+        <translation>%1 ; a entendu %2 du passage</translation>
+    </message>
+    <message>
+        <source>Microphones:</source>
+        <translation>Microphones :</translation>
+    </message>
 </context>
 <context>
     <name>TurnLengthDialog</name>

@@ -31,7 +31,7 @@ public:
     void entriesRemoved(const std::vector<std::int64_t>&) override { ++calls; }
     void entriesRestored(const std::vector<std::int64_t>&) override { ++calls; }
     void curveStarted(std::int64_t, const CurveSource&) override { ++calls; }
-    void curveRead(std::int64_t, int) override { ++calls; }
+    void curveRead(std::int64_t, int, std::span<const std::uint8_t>) override { ++calls; }
 };
 
 // A room that claps: a level that wanders between 30 and 90.

@@ -112,7 +112,10 @@ public:
     {
         started.push_back({order, source});
     }
-    void curveRead(std::int64_t order, int reading) override { readings.emplace_back(order, reading); }
+    void curveRead(std::int64_t order, int reading, std::span<const std::uint8_t>) override
+    {
+        readings.emplace_back(order, reading);
+    }
 
     std::vector<std::uint8_t> readingsOf(std::int64_t order) const
     {

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Which row Turn Details shows and with which curves, when its command is enabled, the level
-// a curve is marked at, and where a curve's points go in a plot.
+// a curve is marked at, where a curve's points go in a plot, and how long each microphone of
+// a turn heard.
 #include "core/MenuRules.h"
 #include "core/MeterCore.h"
 #include "core/TurnDetails.h"
@@ -127,6 +128,51 @@ TEST(TurnDetails, CurvesShareOneTimeScaleFromTheLeftEdgeAndLevelsRunUpFromTheFoo
               (std::vector<QPointF>{{10, 70}, {35, 20}, {60, 45}}));
     EXPECT_EQ(curvePoints(std::vector<std::uint8_t>{80}, area, 0).size(), 1u);
     EXPECT_TRUE(curvePoints({}, area, 10).empty());
+}
+
+// Each microphone's own readings against the room's 4: how much it heard, and when it
+// stopped for good.
+TEST(TurnDetails, EachMicrophoneTellsHowLongItHeardAndBreaksWhereItDidNot)
+{
+    constexpr std::uint8_t off = curve::kNotHeard;
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> readings;
+        std::size_t heard;
+        std::optional<double> stoppedAfter;
+        std::size_t stretches;
+    };
+    const Case cases[] = {
+        {"heard throughout", {10, 20, 30, 40}, 4, std::nullopt, 1},
+        {"stopped after 0.2 s", {10, 20, off, off}, 2, 0.2, 1},
+        {"away a while and back", {10, off, off, 40}, 2, std::nullopt, 2},
+        {"never heard", {off, off, off, off}, 0, std::nullopt, 0},
+    };
+    const QRectF area(0, 0, 30, 100);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TurnCurve turn{{.microphone = true, .microphones = {{u"Left", u"", -50.0}, {u"Right", u"", -48.0}}},
+                       {10, 20, 30, 40}, {{10, 20, 30, 40}, c.readings}};
+        const std::vector<MicrophoneLine> lines = microphoneLines(turn);
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[1].microphone.place, brio::BRString(u"Right"));
+        EXPECT_EQ(lines[1].heard, c.heard);
+        EXPECT_EQ(lines[1].stoppedAfter.has_value(), c.stoppedAfter.has_value());
+        if (c.stoppedAfter && lines[1].stoppedAfter)
+            EXPECT_DOUBLE_EQ(*lines[1].stoppedAfter, *c.stoppedAfter);
+        const auto stretches = heardStretches(c.readings, area, 4);
+        EXPECT_EQ(stretches.size(), c.stretches);
+        std::size_t points = 0;
+        for (const std::vector<QPointF>& stretch : stretches)
+            points += stretch.size();
+        EXPECT_EQ(points, c.heard) << "a point for each reading heard, none for the others";
+    }
+    // A turn of the room from a file from before: one microphone, which heard the room's
+    // readings; the keyboard's turn has none.
+    const TurnCurve before{{.microphone = true, .inputName = u"Hall", .floorLufs = -45.0}, {5, 6}, {}};
+    EXPECT_EQ(microphoneLines(before),
+              (std::vector<MicrophoneLine>{{{u"", u"Hall", -45.0}, {5, 6}, 2, std::nullopt}}));
+    EXPECT_TRUE(microphoneLines(TurnCurve{{}, {5, 6}, {}}).empty());
 }
 
 }  // namespace

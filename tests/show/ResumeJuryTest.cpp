@@ -152,7 +152,7 @@ TEST_F(ResumeJuryTest, TheSetUpTheMarksAndWhoseMarkingIsOpenComeBack)
 TEST_F(ResumeJuryTest, AFileWithoutAReadableJuryOpensAsAShowWithoutOne)
 {
     const std::tuple<bool, QStringList, QStringList> cases[] = {
-        {false, {"DROP TABLE jury_setup", "DROP TABLE jury_marking", "DROP TABLE jury_mark", "PRAGMA user_version = 4"}, {}},
+        {false, {"DROP TABLE jury_setup", "DROP TABLE jury_marking", "DROP TABLE jury_mark", "DROP TABLE turn_microphone", "PRAGMA user_version = 4"}, {}},
         {true, {R"(UPDATE jury_setup SET setup = '{"judges": []}')", "UPDATE jury_mark SET marks = 'x' WHERE mark_id = 'o1'"},
          {StoreMessages::unreadableJury()}},
     };

@@ -9,6 +9,7 @@
 #include "audio/TestSignals.h"
 #include "brio/BRStringQt.h"
 #include "core/AppConfig.h"
+#include "core/TurnDetails.h"
 #include "core/settings/DisplaySettings.h"
 #include "core/settings/MicrophoneSettings.h"
 #include "remote/ShowControlSettings.h"
@@ -222,8 +223,17 @@ TEST_F(RoomMicrophones, ADuelsLouderSideWinsCloseSidesDrawAndBothAreRows)
         EXPECT_EQ(over.value("winner").toString(), QLatin1String(winner));
         EXPECT_NEAR(over.value("left").toObject().value("score").toInt(), levelOf(left), 1.0);
         EXPECT_NEAR(over.value("right").toObject().value("score").toInt(), levelOf(right), 1.0);
-        // Both sides are rows with those scores, in the export as any turn.
+        // Both sides are rows with those scores, in the export as any turn, each row's curve
+        // with its own side's microphone beside it.
         const StoredEvent results = resultsOf(m_show->session(), m_show->eventStarted());
+        const Duel& ended = *m_show->session().duel();
+        for (const auto& [order, place] : {std::pair{ended.leftOrder, u"Left"}, {ended.rightOrder, u"Right"}}) {
+            ASSERT_FALSE(meter().curvesOf(order).empty());
+            const TurnCurve& curve = meter().curvesOf(order).back();
+            ASSERT_EQ(curve.source.microphones.size(), 1u);
+            EXPECT_EQ(curve.source.microphones[0].place, brio::BRString(place));
+            EXPECT_EQ(curve.microphoneReadings.at(0), curve.readings) << "one microphone is its side";
+        }
         const QString csv = QString::fromUtf8(resultsCsv(results, StoreMessages::firstRoundName()));
         for (const char* side : {"left", "right"}) {
             const QJsonObject shown = over.value(side).toObject();
@@ -307,6 +317,13 @@ TEST_F(RoomMicrophones, AnUnpluggedMicrophoneIsNamedOnceAndTheTurnGoesOnWithTheO
     });
     EXPECT_NEAR(score, levelOf(18.0), 2.0) << "the score is the left microphone's alone";
     EXPECT_EQ(meter().state(), MeterState::NameEntry);
+    // The turn's curve records that the right microphone stopped, and the left heard it all.
+    const std::vector<MicrophoneLine> heard = microphoneLines(meter().curvesOf(0).back());
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard[0].heard, heard[0].readings.size());
+    ASSERT_TRUE(heard[1].stoppedAfter);
+    EXPECT_GE(*heard[1].stoppedAfter, 0.5);
+    EXPECT_LT(*heard[1].stoppedAfter, 6.0);
     const std::vector<MicrophoneLevel> levels = m_show->microphone().microphoneLevels();
     ASSERT_EQ(levels.size(), 2u);
     EXPECT_TRUE(levels[0].live && !levels[1].live);

@@ -52,9 +52,10 @@ void startTurn(MeterCore& meter, char name)
     meter.onChar(MeterCore::kEnter);
 }
 
-// A show recorded through the meter's own journal: Ana by the room, Ben by the keyboard and
-// then again by the room; Cal's turn is under way when the program stops. Answers the curves
-// the meter kept, by name.
+// A show recorded through the meter's own journal: Ana by the room's two microphones, the
+// second stopping halfway, Ben by the keyboard and then again by the room with no microphone
+// told apart; Cal's turn is under way when the program stops. Answers the curves the meter
+// kept, by name.
 std::map<QString, std::vector<TurnCurve>> recordShow()
 {
     EventRecorder recorder(databasePath());
@@ -64,10 +65,14 @@ std::map<QString, std::vector<TurnCurve>> recordShow()
     MeterCore meter(true, false);
     meter.setJournal(&journal);
     meter.setCurveSource({.microphone = true, .inputName = brio::BRString(u"Hall microphone"),
-                          .floorLufs = -47.5, .rangeLu = 28.0});
+                          .floorLufs = -47.5, .rangeLu = 28.0,
+                          .microphones = {{u"Left", u"left.wav", -47.5}, {u"Balcony", u"", -52.0}}});
     startTurn(meter, 'A');
-    for (int tick = 0; tick < 400; ++tick)
-        meter.tick(kSpaceUp, tick < 300 ? 40 + tick % 7 : 90);
+    for (int tick = 0; tick < 400; ++tick) {
+        const int level = tick < 300 ? 40 + tick % 7 : 90;
+        const std::uint8_t each[] = {std::uint8_t(level + 3), tick < 200 ? std::uint8_t(level - 5) : curve::kNotHeard};
+        meter.tick(kSpaceUp, level, each);
+    }
     meter.onChar(MeterCore::kEnter);
     startTurn(meter, 'B');
     for (int tick = 0; tick < 120; ++tick)
@@ -96,6 +101,7 @@ TEST(TurnCurveStore, CurvesComeBackAsTheMeterTookThem)
     const std::optional<StoredEvent> event = restored();
     ASSERT_TRUE(event);
     EXPECT_EQ(event->unreadableCurves, 0);
+    ASSERT_EQ(recorded.at(QStringLiteral("A")).front().microphoneReadings.size(), 2u);
     for (const auto& [name, curves] : recorded) {
         const StoredEntry* entry = entryNamed(*event, name);
         ASSERT_NE(entry, nullptr) << name.toStdString();
@@ -146,7 +152,7 @@ TEST(TurnCurveStore, AFileOfTheEarlierLayoutMigratesAndKeepsCurvesFromThenOn)
         RecorderJournal journal(recorder);
         journal.curveStarted(0, CurveSource{});
         for (const int reading : {3, 9, 12})
-            journal.curveRead(0, reading);
+            journal.curveRead(0, reading, {});
         ASSERT_TRUE(recorder.flush());
     }
     const std::optional<StoredEvent> event = restored();
@@ -191,6 +197,17 @@ TEST(TurnCurveStore, ACurveThatCannotBeReadComesBackAsNoneWithItsScore)
         ASSERT_EQ(ben->curves.size(), 1u);
         EXPECT_EQ(ben->curves[0], recorded.at(QStringLiteral("B"))[1]);
         EXPECT_EQ(entryNamed(*event, QStringLiteral("A"))->curves, recorded.at(QStringLiteral("A")));
+    }
+    // A microphone's curve spoilt: the room's curve stays, without its microphones.
+    for (const char* readings : {"'1,2'", "'x'"}) {
+        runSql(databasePath(), {QStringLiteral("UPDATE turn_microphone SET readings = %1 WHERE position = 1"
+                                " AND turn_id = (SELECT id FROM turn WHERE entry_order = 0)").arg(readings)});
+        const std::optional<StoredEvent> event = restored();
+        ASSERT_TRUE(event);
+        EXPECT_EQ(event->unreadableCurves, 2) << "Ben's first, and Ana's microphones";
+        const TurnCurve& ana = entryNamed(*event, QStringLiteral("A"))->curves.at(0);
+        EXPECT_EQ(ana.readings, recorded.at(QStringLiteral("A"))[0].readings);
+        EXPECT_TRUE(ana.source.microphones.empty() && ana.microphoneReadings.empty());
     }
     // Every curve spoilt: one count each, every score as stored.
     runSql(databasePath(), {QStringLiteral("UPDATE turn SET readings = '200'")});

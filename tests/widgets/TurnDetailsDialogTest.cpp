@@ -119,6 +119,32 @@ TEST_F(TurnDetailsDialogTest, DrawsBothTurnsAndMarksTheChosenOnesLevel)
                            "Not used (the keyboard measured)"}));
 }
 
+// A turn of two microphones, the second stopping halfway: each listed, each drawn in its
+// colour, the stopped one over the first half only.
+TEST_F(TurnDetailsDialogTest, ListsEachMicrophoneAndDrawsItsCurveWhereItHeard)
+{
+    RowCurves row = measuredAgain();
+    TurnCurve& room = row.curves[1];
+    room.source.microphones = {{u"Left", u"left.wav", -45.0}, {u"Balcony", u"", -50.0}};
+    room.microphoneReadings = {std::vector<std::uint8_t>(40, 30), std::vector<std::uint8_t>(40, curve::kNotHeard)};
+    std::fill_n(room.microphoneReadings[1].begin(), 20, std::uint8_t(50));
+    TurnDetailsDialog dialog(row);
+    dialog.resize(640, 520);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(dialog.microphoneTexts(),
+              (QStringList{"Left: left.wav, floor -45.0 LUFS",
+                           "Balcony: the system's default, floor -50.0 LUFS; stopped after 2.0 s"}));
+    const QImage plot = dialog.plot().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int width = plot.width();
+    using namespace curveplot;
+    EXPECT_TRUE(lineNear(plot, 30, microphoneColour(0), width * 3 / 4));
+    EXPECT_TRUE(lineNear(plot, 50, microphoneColour(1), width / 3, 0, width / 2));
+    EXPECT_FALSE(lineNear(plot, 50, microphoneColour(1), 1, width / 2 + kMargin, width));
+    dialog.chooseTurn(0);
+    EXPECT_TRUE(dialog.microphoneTexts().isEmpty()) << "the keyboard's turn had none";
+}
+
 TEST_F(TurnDetailsDialogTest, ATurnUnderWayGrowsAndKeepsTheChoice)
 {
     RowCurves row = measuredAgain();

@@ -18,9 +18,27 @@ QRect plotArea(QSize size)
     return QRect(QPoint(0, 0), size).adjusted(kMargin, kMargin, -kMargin, -kMargin);
 }
 
+QRgb microphoneColour(std::size_t index)
+{
+    return kMicrophoneCurves[index % kMicrophoneCurves.size()];
+}
+
 }  // namespace curveplot
 
 using namespace curveplot;
+
+namespace {
+
+// A lone reading is a dot.
+void drawLine(QPainter& painter, const std::vector<QPointF>& points)
+{
+    if (points.size() == 1)
+        painter.drawPoint(points.front());
+    else if (!points.empty())
+        painter.drawPolyline(QPolygonF(QList<QPointF>(points.begin(), points.end())));
+}
+
+}  // namespace
 
 CurvePlot::CurvePlot(QWidget* parent) : QWidget(parent)
 {
@@ -44,6 +62,7 @@ void CurvePlot::paintEvent(QPaintEvent*)
     drawBackground(painter, area);
     drawGrid(painter, area);
     drawOtherCurves(painter, area);
+    drawMicrophoneCurves(painter, area);
     drawHeldLevel(painter, area);
     drawChosenCurve(painter, area);
 }
@@ -70,6 +89,21 @@ void CurvePlot::drawOtherCurves(QPainter& painter, const QRect& area) const
     }
 }
 
+void CurvePlot::drawMicrophoneCurves(QPainter& painter, const QRect& area) const
+{
+    if (m_chosen < 0)
+        return;
+    const std::vector<MicrophoneLine> lines = microphoneLines(m_curves[std::size_t(m_chosen)]);
+    if (lines.size() < 2)
+        return;  // one microphone is the room's curve itself
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        painter.setPen(QPen(QColor(microphoneColour(index)), kMicrophonePen, Qt::SolidLine, Qt::RoundCap,
+                            Qt::RoundJoin));
+        for (const std::vector<QPointF>& stretch : heardStretches(lines[index].readings, area, m_readingsAcross))
+            drawLine(painter, stretch);
+    }
+}
+
 void CurvePlot::drawHeldLevel(QPainter& painter, const QRect& area) const
 {
     if (m_chosen < 0 || m_curves[std::size_t(m_chosen)].readings.empty())
@@ -90,8 +124,5 @@ void CurvePlot::drawCurve(QPainter& painter, const QRect& area, const TurnCurve&
 {
     const std::vector<QPointF> points = curvePoints(curve.readings, area, m_readingsAcross);
     painter.setPen(QPen(QColor(colour), pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (points.size() == 1)
-        painter.drawPoint(points.front());
-    else
-        painter.drawPolyline(QPolygonF(QList<QPointF>(points.begin(), points.end())));
+    drawLine(painter, points);
 }

@@ -7,6 +7,7 @@
 #include "show/MeterSession.h"
 #include "widgets/dialogs/CurvePlot.h"
 
+#include <QColor>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFont>
@@ -14,6 +15,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -40,6 +43,26 @@ QString roomText(const CurveSource& source)
         .arg(QLocale().toString(source.rangeLu, 'f', 0));
 }
 
+// A microphone of the turn: where it stood, what it was, and how long it heard.
+QString microphoneText(const MicrophoneLine& line, std::size_t readings)
+{
+    const QString place = line.microphone.place.empty() ? TurnDetailsDialog::tr("Microphone")
+                                                        : brio::toQString(line.microphone.place);
+    const QString input = line.microphone.inputName.empty()
+                              ? TurnDetailsDialog::tr("the system's default")
+                              : brio::toQString(line.microphone.inputName);
+    const QString what = TurnDetailsDialog::tr("%1: %2, floor %3 LUFS")
+                             .arg(place, input, QLocale().toString(line.microphone.floorLufs, 'f', 1));
+    if (line.heard == 0)
+        return TurnDetailsDialog::tr("%1; it did not hear the room").arg(what);
+    const double heard = double(line.heard) / curve::kReadingsPerSecond;
+    if (line.stoppedAfter && std::abs(*line.stoppedAfter - heard) < 1e-9)
+        return TurnDetailsDialog::tr("%1; stopped after %2").arg(what, seconds(*line.stoppedAfter));
+    if (line.heard < readings)
+        return TurnDetailsDialog::tr("%1; heard %2 of the turn").arg(what, seconds(heard));
+    return what;
+}
+
 }  // namespace
 
 TurnDetailsDialog::TurnDetailsDialog(const RowCurves& row, QWidget* parent)
@@ -53,15 +76,18 @@ TurnDetailsDialog::TurnDetailsDialog(const RowCurves& row, QWidget* parent)
       m_length(new QLabel(this)),
       m_loudest(new QLabel(this)),
       m_input(new QLabel(this)),
-      m_room(new QLabel(this))
+      m_room(new QLabel(this)),
+      m_microphones(new QLabel(this)),
+      m_form(new QFormLayout)
 {
     setWindowTitle(tr("Turn Details"));
     QFont heading = m_name->font();
     heading.setBold(true);
     m_name->setFont(heading);
     m_input->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_microphones->setTextFormat(Qt::RichText);
 
-    auto* form = new QFormLayout;
+    QFormLayout* form = m_form;
     form->addRow(tr("&Turn:"), m_turns);
     form->addRow(tr("Score:"), m_score);
     form->addRow(m_markedCaption, m_marked);
@@ -69,6 +95,7 @@ TurnDetailsDialog::TurnDetailsDialog(const RowCurves& row, QWidget* parent)
     form->addRow(tr("Loudest moment:"), m_loudest);
     form->addRow(tr("Input:"), m_input);
     form->addRow(tr("Room:"), m_room);
+    form->addRow(tr("Microphones:"), m_microphones);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_name);
@@ -126,6 +153,26 @@ void TurnDetailsDialog::showTurn()
                                : tr("None yet"));
     m_input->setText(inputText(curve.source));
     m_room->setText(roomText(curve.source));
+    showMicrophones(curve);
+}
+
+void TurnDetailsDialog::showMicrophones(const TurnCurve& curve)
+{
+    const std::vector<MicrophoneLine> lines = microphoneLines(curve);
+    m_form->setRowVisible(m_microphones, !lines.empty());
+    m_microphoneTexts.clear();
+    QStringList shown;
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        const QString text = microphoneText(lines[index], curve.readings.size());
+        m_microphoneTexts.append(text);
+        // Several have their curves in the plot, each in the colour before its text.
+        const QString swatch = lines.size() > 1
+            ? QStringLiteral("<span style=\"color:%1\">&#9632;</span> ")
+                  .arg(QColor(curveplot::microphoneColour(index)).name())
+            : QString();
+        shown.append(swatch + text.toHtmlEscaped());
+    }
+    m_microphones->setText(shown.join(QStringLiteral("<br>")));
 }
 
 QStringList TurnDetailsDialog::figures() const

@@ -10,12 +10,13 @@
 class CurvePlot;
 class MeterSession;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 
 // Edit > Turn Details...: a row's turns, each with its curve drawn large and the level it is
 // marked at, the score, the turn's length, its loudest moment, the input that measured it and
-// the room's calibration then. A contestant measured again has a turn to choose; the other
-// turns stay drawn in grey.
+// the room's calibration then, and each microphone that measured it. A contestant measured
+// again has a turn to choose; the other turns stay drawn in grey.
 class TurnDetailsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -31,9 +32,12 @@ public:
     // Each figure's text, in the order shown: score, marked level, length, loudest moment,
     // input, room.
     QStringList figures() const;
+    // The chosen turn's microphones as listed, one line each.
+    const QStringList& microphoneTexts() const { return m_microphoneTexts; }
 
 private:
     void showTurn();
+    void showMicrophones(const TurnCurve& curve);
 
     RowCurves m_row;
     QLabel* m_name;
@@ -46,6 +50,9 @@ private:
     QLabel* m_loudest;
     QLabel* m_input;
     QLabel* m_room;
+    QLabel* m_microphones;
+    QFormLayout* m_form;
+    QStringList m_microphoneTexts;
 };
 
 // Opens Turn Details for the row a correction would act on, and keeps it up to date while that

@@ -54,6 +54,9 @@ std::variant<MarkOutcome, JudgeMarks> marksOf(const JuryRules& rules,
     std::vector<bool> given(wanted, false);
     for (const auto& [criterion, mark] : sent) {
         std::size_t index = 0;
+        // Without criteria the one mark has no name: a named one was meant for another set-up.
+        if (rules.criteria.empty() && !criterion.isEmpty())
+            return MarkOutcome::CriteriaMismatch;
         if (!rules.criteria.empty()) {
             const auto found = std::find_if(rules.criteria.begin(), rules.criteria.end(),
                                             [&](const Criterion& c) { return sameName(c.name, criterion); });

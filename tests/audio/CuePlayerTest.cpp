@@ -58,8 +58,9 @@ TEST(CueFiles, AFileThatCannotBeACueIsNamedWithItsReason)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        if (!c.bytes.isEmpty())
+        if (!c.bytes.isEmpty()) {
             ASSERT_TRUE(writeFile(path(c.name), c.bytes));
+        }
         const LoadedCue loaded = loadCueFile(path(c.name));
         EXPECT_TRUE(loaded.problem.contains(QLatin1String(c.name))) << loaded.problem.toStdString();
         EXPECT_TRUE(loaded.problem.contains(QLatin1String(c.reason))) << loaded.problem.toStdString();

@@ -81,9 +81,10 @@ protected:
 
     const MeterCore& meter() const { return m_session->meter(); }
 
-    jury::MarkOutcome mark(const jury::Judge& judge, const char* name, double value, const char* id)
+    jury::MarkOutcome mark(const jury::Judge& judge, const char* name, double value, const char* id,
+                           const char* criterion = "")
     {
-        return session().takeMark({judge.token, QString::fromUtf8(name), {{QString(), value}},
+        return session().takeMark({judge.token, QString::fromUtf8(name), {{QString::fromUtf8(criterion), value}},
                                    QString::fromUtf8(id)});
     }
 
@@ -106,6 +107,7 @@ struct Send {
     const char* contestant;
     double mark;
     const char* id;
+    const char* criterion = "";  // none: the jury marks no criteria
 };
 
 struct MarkingCase {
@@ -131,7 +133,7 @@ TEST_P(MarkingRules, EachMarkIsTakenOrRefusedForItsReason)
     for (const Send& send : c.sends) {
         const jury::Judge stranger{QString(), QStringLiteral("0123456789abcdef")};
         outcome = mark(send.judge < 0 ? stranger : judges[static_cast<std::size_t>(send.judge)],
-                       send.contestant, send.mark, send.id);
+                       send.contestant, send.mark, send.id, send.criterion);
         accepted += outcome == jury::MarkOutcome::Accepted;
     }
     EXPECT_EQ(outcome, c.last);
@@ -154,6 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
         {"closed", {{0, "Bo", 5, "a"}}, false, MarkOutcome::MarkingClosed, {}, 0},
         {"out of range", {{0, "Ann", 10.5, "a"}}, false, MarkOutcome::OutOfRange, {}, 0},
         {"off step", {{0, "Ann", 7.25, "a"}}, false, MarkOutcome::OffStep, {}, 0},
+        {"a criterion the jury does not mark", {{0, "Ann", 5, "a", "Talent"}}, false, MarkOutcome::CriteriaMismatch, {}, 0},
         {"unknown token", {{-1, "Ann", 5, "a"}}, false, MarkOutcome::UnknownToken, {}, 0},
         {"revoked token", {{1, "Ann", 6, "a"}, {0, "Ann", 5, "b"}}, true, MarkOutcome::UnknownToken, 600, 1}}));
 

@@ -4,7 +4,7 @@
 Usage: jury_check.py marks|resumed PORT TOKEN DEVTOOLS_PORT WORKDIR (see run_jury_e2e.sh)."""
 import http.client, json, os, sqlite3, sys, time, urllib.error, urllib.request
 from fractions import Fraction
-import websocket
+from devtools import Page
 
 phase, port, token, devtools, work = sys.argv[1:6]
 judges = ["Ines", "Oskar", "Pia", "Rui", "Sol"]
@@ -64,23 +64,10 @@ def check_rows(shown, names):
         check(abs(row["score"] * 10 - tenths) < 1e-6, f"{name}'s result is {row['score']}, not {tenths / 10}")
 
 
-class Phone:
+class Phone(Page):
     def __init__(self, target):
-        self.socket, self.calls = websocket.create_connection(target["webSocketDebuggerUrl"], timeout=30), 0
-        # A phone's screen, for as long as this connection lasts.
-        self.call("Emulation.setDeviceMetricsOverride", width=360, height=640, deviceScaleFactor=2, mobile=True)
+        super().__init__(target, 360, 640, scale=2, mobile=True)  # for as long as this connection lasts
         self.call("Network.enable")
-
-    def call(self, method, **params):
-        self.calls += 1
-        self.socket.send(json.dumps({"id": self.calls, "method": method, "params": params}))
-        while (message := json.loads(self.socket.recv())).get("id") != self.calls:
-            pass  # events
-        check("error" not in message, f"{method}: {message.get('error')}")
-        return message.get("result", {})
-
-    def evaluate(self, expression):
-        return self.call("Runtime.evaluate", expression=expression, returnByValue=True)["result"].get("value")
 
     def offline(self, off):
         self.call("Network.emulateNetworkConditions", offline=off, latency=0, downloadThroughput=-1, uploadThroughput=-1)

@@ -4,6 +4,7 @@
 Usage: show_control_check.py PORT TOKEN WORKDIR"""
 import http.client, json, socket, struct, subprocess, sys, threading, time, urllib.error, urllib.request, zlib
 import websocket
+from devtools import Browser
 
 port, token, work = sys.argv[1], sys.argv[2], sys.argv[3]
 base = f"http://127.0.0.1:{port}"
@@ -129,13 +130,26 @@ live.close()
 holder.close()
 print(f"live messages per second while the level moves: {rate:.1f}")
 
-# The overlay in a browser source's size: transparent around the meter and the table.
+# The overlay, each time as a browser source opens it, on a transparent background; read once
+# it shows the show.
+overlays = Browser(f"{work}/chromium-shot")
+
+
+def overlay_page(width, height):
+    page = overlays.open(f"{base}/overlay?token={token}", width, height, transparent=True)
+    page.until("!!(document.body && document.body.dataset.state)", "the overlay did not show the show")
+    return page
+
+
+def overlay_shot(path, width, height):
+    page = overlay_page(width, height)
+    page.screenshot(path)
+    page.close()
+
+
+# In a browser source's size: transparent around the meter and the table.
 overlay = f"{work}/overlay.png"
-subprocess.run(["chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
-                f"--user-data-dir={work}/chromium-shot", "--window-size=960,540",
-                "--default-background-color=00000000", "--virtual-time-budget=3000",
-                f"--screenshot={overlay}", f"{base}/overlay?token={token}"],
-               check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
+overlay_shot(overlay, 960, 540)
 width, height, rows = rgba_pixels(overlay)
 alphas = [row[x + 3] for row in rows for x in range(0, len(row), 4)]
 clear = sum(a == 0 for a in alphas) / len(alphas)
@@ -149,33 +163,11 @@ print(f"overlay: {clear:.0%} transparent, {lit} pixels of the current row's ligh
 
 # The phone remote: End Turn leads to the summary, and a tap on "Start Next" starts Ben.
 check(request("/api/enter", {})[0] == 200 and state()["state"] == "summary", "no summary after Enter")
-profile = f"{work}/chromium-remote"
-browser = subprocess.Popen(["chromium", "--headless=new", "--no-sandbox", "--disable-gpu",
-                            "--remote-debugging-port=0", f"--user-data-dir={profile}",
-                            "--window-size=360,740", "about:blank"],
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+browser = Browser(f"{work}/chromium-remote")
 try:
-    check(until(lambda: __import__("os").path.exists(f"{profile}/DevToolsActivePort"), 30), "no DevTools port")
-    devtools = open(f"{profile}/DevToolsActivePort").read().split()[0]
-    tabs = json.load(urllib.request.urlopen(f"http://127.0.0.1:{devtools}/json"))
-    page = next(t for t in tabs if t["type"] == "page")
-    tab = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=10)
-    calls = iter(range(1, 10**6))
-
-    def call(method, **params):
-        n = next(calls)
-        tab.send(json.dumps({"id": n, "method": method, "params": params}))
-        while (m := json.loads(tab.recv())).get("id") != n:
-            pass
-        return m.get("result", {})
-
-    def evaluate(expression):
-        return call("Runtime.evaluate", expression=expression, returnByValue=True)["result"].get("value")
-
     # A phone's screen, 360 px wide, with touch.
-    call("Emulation.setDeviceMetricsOverride", width=360, height=740, deviceScaleFactor=2, mobile=True)
-    call("Emulation.setTouchEmulationEnabled", enabled=True)
-    call("Page.navigate", url=f"{base}/remote?token={token}")
+    tab = browser.open(f"{base}/remote?token={token}", 360, 740, scale=2, mobile=True, touch=True)
+    call, evaluate = tab.call, tab.evaluate
     check(until(lambda: evaluate("document.body && document.body.dataset.state") == "summary"),
           "the remote did not show the summary")
     check(evaluate("document.querySelector('#start').textContent") == "Start Next", "no Start Next button")
@@ -206,8 +198,7 @@ try:
           f"Start Next did not start the next preloaded name: {now}")
     tab.close()
 finally:
-    browser.terminate()
-    browser.wait(10)
+    browser.close()
 print("remote: Start Next started Ben")
 
 # Hidden scores (the program runs with HideScores=1): the overlay, read back by OCR, shows no
@@ -218,11 +209,7 @@ SCALE = {str(step) for step in range(0, 101, 10)}  # the scale's own numbers
 
 def overlay_numbers(name):
     shot = f"{work}/{name}.png"
-    subprocess.run(["chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
-                    f"--user-data-dir={work}/chromium-shot", "--window-size=1920,1080",
-                    "--default-background-color=00000000", "--virtual-time-budget=3000",
-                    f"--screenshot={shot}", f"{base}/overlay?token={token}"],
-                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=60)
+    overlay_shot(shot, 1920, 1080)
     # Light text on the overlay's plates, flattened onto black and turned black on white.
     subprocess.run(["convert", shot, "-background", "black", "-flatten", "-colorspace", "Gray",
                     "-negate", "-threshold", "55%", f"{work}/{name}-ocr.png"], check=True)
@@ -290,11 +277,10 @@ check(request("/api/escape", {})[0] == 200 and until(lambda: state()["state"] ==
       "Esc did not end Ben's turn")
 check(request("/api/round", {"name": "Final"})[0] == 200, "POST /api/round was refused")
 check(until(lambda: state()["round"] == "Final"), "the new round did not become current")
-dom = subprocess.run(["chromium", "--headless=new", "--no-sandbox", "--disable-gpu",
-                      f"--user-data-dir={work}/chromium-dom", "--virtual-time-budget=3000",
-                      "--dump-dom", f"{base}/overlay?token={token}"],
-                     check=True, capture_output=True, text=True, timeout=60).stdout
-check('id="round">Final</div>' in dom, "the overlay does not name the round")
+named = overlay_page(800, 600)
+named.until("document.getElementById('round').textContent === 'Final'", "the overlay does not name the round")
+named.close()
+overlays.close()
 print("overlay: names the round")
 
 # Attacks from the venue's network, none carrying the token, each bounded in time and bytes.

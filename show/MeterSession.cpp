@@ -83,6 +83,8 @@ void MeterSession::tickOnce()
     // A tick may end an equal turn, and with it name entry may begin.
     const bool windowRuns = m_meter.countdownSeconds().has_value();
     const std::optional<int> measured = measuredNow();
+    if (!measured)
+        m_heard.clear();
     const bool changed = m_meter.tick(tickInput(), measured,
                                       measured ? microphonesNow() : std::span<const std::uint8_t>{});
     followDuelSides();

@@ -302,7 +302,7 @@ private:
     std::function<bool(const QString&)> m_placeKnown;
     std::function<void(std::vector<std::uint8_t>&)> m_readEach;
     CurveSource m_roomSource;
-    std::vector<std::uint8_t> m_heard;      // this tick's, of every microphone
+    std::vector<std::uint8_t> m_heard;      // this tick's, of every microphone; none unheard
     std::vector<std::uint8_t> m_sideHeard;  // of the duel's left side
     std::optional<Duel> m_duel;
     bool m_duelEnding = false;  // the right side's turn is being made

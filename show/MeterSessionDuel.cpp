@@ -165,11 +165,9 @@ void MeterSession::followDuelSides()
     const std::vector<std::uint8_t>& leftReadings = m_meter.currentCurve().readings;
     while (m_duel->rightReadings.size() < leftReadings.size()) {
         m_duel->rightReadings.push_back(static_cast<std::uint8_t>(std::clamp(right.level, 0, 100)));
+        // This tick's reading of every microphone, none when the room was not heard.
         std::vector<std::uint8_t> own;
-        if (m_readEach) {
-            m_readEach(m_heard);
-            pickSide(m_heard, m_duel->microphones[1], own);
-        }
+        pickSide(m_heard, m_duel->microphones[1], own);
         m_duel->rightMicrophoneReadings.push_back(std::move(own));
     }
     right.score = heldLevelOf(m_duel->rightReadings);

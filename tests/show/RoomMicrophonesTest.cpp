@@ -321,9 +321,8 @@ TEST_F(RoomMicrophones, AnUnpluggedMicrophoneIsNamedOnceAndTheTurnGoesOnWithTheO
     const std::vector<MicrophoneLine> heard = microphoneLines(meter().curvesOf(0).back());
     ASSERT_EQ(heard.size(), 2u);
     EXPECT_EQ(heard[0].heard, heard[0].readings.size());
-    ASSERT_TRUE(heard[1].stoppedAfter);
-    EXPECT_GE(*heard[1].stoppedAfter, 0.5);
-    EXPECT_LT(*heard[1].stoppedAfter, 6.0);
+    ASSERT_TRUE(heard[1].stoppedAfter) << "the right microphone heard to the end";
+    EXPECT_GE(*heard[1].stoppedAfter, 1.0) << "it heard the ten readings before it was removed";
     const std::vector<MicrophoneLevel> levels = m_show->microphone().microphoneLevels();
     ASSERT_EQ(levels.size(), 2u);
     EXPECT_TRUE(levels[0].live && !levels[1].live);

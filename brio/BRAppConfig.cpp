@@ -4,6 +4,7 @@
 #include "brio/BRAppConfig.h"
 
 #include "brio/BRFileInfo.h"
+#include "brio/BRIniFileCache.h"
 #include "brio/BRIniText.h"
 #include "brio/BRStringQt.h"
 
@@ -120,9 +121,20 @@ std::optional<BRIniContents> readIniFile(const QString& path)
 
 enum class WriteOutcome { Failed, Unchanged, Changed };
 
-// The user's settings file of the product, read as it is on disk now. The file is read here
-// rather than through QSettings, which serves its own earlier parse until the file changes and
-// reports a garbled file only once.
+// The stored value, or none when the file cannot be read, is garbled anywhere or lacks the key.
+std::optional<QVariant> valueIn(const std::optional<BRIniContents>& file, const QString& key)
+{
+    if (!file || !file->wellFormed)
+        return std::nullopt;
+    const auto found = file->values.constFind(key);
+    if (found == file->values.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+// The user's settings file of the product, written through QSettings. It is read as it is on
+// disk now, by BRIniFileCache rather than through QSettings, which serves its own earlier parse
+// until the file changes and reports a garbled file only once.
 class UserSettings {
 public:
     explicit UserSettings(const BRString& productName)
@@ -133,27 +145,16 @@ public:
         m_settings.setFallbacksEnabled(false);
     }
 
-    // The stored value, or none when the file cannot be read, is garbled anywhere or lacks the
-    // key.
-    std::optional<QVariant> read(const QString& key) const
-    {
-        const std::optional<BRIniContents> file = readIniFile(m_settings.fileName());
-        if (!file || !file->wellFormed)
-            return std::nullopt;
-        const auto found = file->values.constFind(key);
-        if (found == file->values.constEnd())
-            return std::nullopt;
-        return *found;
-    }
-
     // QSettings replaces the file as a whole through a temporary copy, so a write that
     // fails (a full disk) leaves the old file as it was.
-    WriteOutcome write(const QString& key, const QVariant& value)
+    WriteOutcome write(const QString& key, const QVariant& value, BRIniFileCache& file)
     {
         makePrivate(m_settings.fileName());
         if (!writableFile(m_settings.fileName()))
             return WriteOutcome::Failed;
-        const std::optional<QVariant> before = read(key);
+        const std::optional<BRIniContents> now = file.read(m_settings.fileName());
+        const std::optional<QVariant> before = valueIn(now, key);
+        catchUp(now);
         m_settings.setValue(key, value);
         m_settings.sync();
         if (m_settings.status() == QSettings::NoError) {
@@ -173,18 +174,25 @@ public:
     QString fileName() const { return m_settings.fileName(); }
 
 private:
+    // Qt serves its own earlier parse while the file's size and time look unchanged, so an
+    // edit from outside within one tick of the file system's clock would be written over with
+    // what Qt read before it. What Qt holds is made what the file holds now first.
+    void catchUp(const std::optional<BRIniContents>& now)
+    {
+        if (!now)
+            return;
+        for (const QString& held : m_settings.allKeys()) {
+            if (!now->values.contains(held))
+                m_settings.remove(held);
+        }
+        for (auto stored = now->values.cbegin(); stored != now->values.cend(); ++stored) {
+            if (m_settings.value(stored.key()) != stored.value())
+                m_settings.setValue(stored.key(), stored.value());
+        }
+    }
+
     QSettings m_settings;
 };
-
-// The stored value of section/name, or none when the store is closed to the call, cannot
-// be read or lacks the key.
-std::optional<QVariant> storedValue(bool open, const BRString& productName,
-                                    const BRString& section, const BRString& name)
-{
-    if (!open)
-        return std::nullopt;
-    return UserSettings(productName).read(settingsKey(section, name));
-}
 
 // A stored value is a text, a list or a serialized object; only a text can be a number.
 std::optional<int> integerOf(const QVariant& value)
@@ -225,7 +233,8 @@ BRAppInfo::BRAppInfo(const BRString& title, int majorVersion, int minorVersion, 
 BRAppConfig::BRAppConfig(const BRString& appDirectoryOverride)
     : m_appDirectory(fromQString(appDirectoryOverride.empty()
                                      ? programDirectory()
-                                     : absoluteFolder(toQString(appDirectoryOverride))))
+                                     : absoluteFolder(toQString(appDirectoryOverride)))),
+      m_file(std::make_unique<BRIniFileCache>())
 {
 }
 
@@ -277,6 +286,20 @@ void BRAppConfig::loadProductInfo(const BRString& path)
 void BRAppConfig::init(const BRString& productName)
 {
     m_productName = productName;
+    m_settingsFile.clear();
+}
+
+// Qt settles where the user's settings live once per process, so the name is asked for once.
+const QString& BRAppConfig::settingsFile()
+{
+    if (m_settingsFile.isEmpty())
+        m_settingsFile = UserSettings(m_productName).fileName();
+    return m_settingsFile;
+}
+
+std::optional<QVariant> BRAppConfig::storedValue(const BRString& section, const BRString& name)
+{
+    return valueIn(m_file->read(settingsFile()), settingsKey(section, name));
 }
 
 bool BRAppConfig::settingsOpen(const BRString& name, BRRegistryHive hive) const
@@ -288,7 +311,7 @@ int BRAppConfig::getRegistryInteger(const BRString& section, const BRString& nam
                                     int defaultValue, BRRegistryHive hive)
 {
     const std::optional<QVariant> stored =
-        storedValue(settingsOpen(name, hive), m_productName, section, name);
+        settingsOpen(name, hive) ? storedValue(section, name) : std::nullopt;
     const std::optional<int> number = stored ? integerOf(*stored) : std::nullopt;
     return number.value_or(defaultValue);
 }
@@ -304,7 +327,7 @@ BRString BRAppConfig::getRegistryString(const BRString& section, const BRString&
                                         const BRString& defaultValue, BRRegistryHive hive)
 {
     const std::optional<QVariant> stored =
-        storedValue(settingsOpen(name, hive), m_productName, section, name);
+        settingsOpen(name, hive) ? storedValue(section, name) : std::nullopt;
     const std::optional<QString> text = stored ? textOf(*stored) : std::nullopt;
     return text ? fromQString(*text) : defaultValue;
 }
@@ -319,7 +342,7 @@ void BRAppConfig::setRegistryString(const BRString& section, const BRString& nam
 void BRAppConfig::store(const BRString& section, const BRString& name, const QVariant& value)
 {
     const QString key = settingsKey(section, name);
-    const WriteOutcome outcome = UserSettings(m_productName).write(key, value);
+    const WriteOutcome outcome = UserSettings(m_productName).write(key, value, *m_file);
     noteWrite(outcome != WriteOutcome::Failed);
     if (outcome == WriteOutcome::Changed)
         emit valueChanged(key, value.toString());

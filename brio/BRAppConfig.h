@@ -11,11 +11,14 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 class QVariant;
 
 namespace brio {
+
+class BRIniFileCache;
 
 // Where a setting lives. Only the current user's own settings exist: they must be writable
 // by an ordinary user, since the program saves settings whenever its window closes.
@@ -111,6 +114,9 @@ private:
 
     // Whether a settings call for name in hive can reach the store at all.
     bool settingsOpen(const BRString& name, BRRegistryHive hive) const;
+    const QString& settingsFile();
+    // The stored value of section/name, or none when the file cannot be read or lacks the key.
+    std::optional<QVariant> storedValue(const BRString& section, const BRString& name);
 
     BRString m_appDirectory;
     BRString m_productName;
@@ -118,6 +124,8 @@ private:
     BRAppInfo m_productInfo;
     std::function<void(const BRString& path)> m_writeFailureHandler;
     bool m_writeFailing = false;
+    QString m_settingsFile;
+    std::unique_ptr<BRIniFileCache> m_file;
 };
 
 }  // namespace brio

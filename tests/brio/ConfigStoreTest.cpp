@@ -114,6 +114,23 @@ TEST(ConfigStore, FileAndTheFolderItMakesAreTheOwnersAlone)
     }
 }
 
+// One store keeps no reading of its own: each get sees the file as it is now, even an edit
+// from outside that keeps the file's size and lands within the same clock tick as the read.
+TEST(ConfigStore, EachGetSeesTheFileAsItIsNow)
+{
+    OpenStore store;
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontSize=105\n"));
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 105);
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontSize=106\n"));
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 106);
+    store.setRegistryInteger("", "FontName", 1, kUser);
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 106);
+    ASSERT_TRUE(writeSettingsFile("[General]\nFontSize=107\n[broken\n"));
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+    ASSERT_TRUE(QFile::remove(settingsFile()));
+    EXPECT_EQ(store.getRegistryInteger("", "FontSize", 240, kUser), 240);
+}
+
 TEST(ConfigStore, LaterSetReplacesTheEarlierValue)
 {
     OpenStore store;

@@ -98,10 +98,11 @@ audience applauds, the operator holds the space bar and a large meter
 climbs. The peak becomes the contestant's score, and a league table,
 best first, is kept up to date on screen.")
 # The libraries the program links come from dpkg-shlibdeps; what Qt loads at run time
-# (platform, Wayland, SQL, SVG and multimedia plugins, translations) and the meter's font it cannot see.
+# (platform, Wayland, SQL, SVG and multimedia plugins, translations), the QR encoder that the
+# program loads when it first draws a code, and the meter's font it cannot see.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "fonts-comic-neue, libqt6sql6-sqlite, libqt6svg6, qt6-qpa-plugins, qt6-wayland, libqt6multimedia6, qt6-translations-l10n")
+  "fonts-comic-neue, libqrencode4, libqt6sql6-sqlite, libqt6svg6, qt6-qpa-plugins, qt6-wayland, libqt6multimedia6, qt6-translations-l10n")
 # Qt 6.4's default media backend is GStreamer, which needs these to open sound devices and files.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 

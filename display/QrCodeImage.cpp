@@ -5,6 +5,7 @@
 
 #include <qrencode.h>
 
+#include <QLibrary>
 #include <QPainter>
 
 #include <memory>
@@ -13,17 +14,24 @@ namespace {
 
 constexpr int kQuietModules = 4;
 
-struct QrCodeFree {
-    void operator()(QRcode* code) const { QRcode_free(code); }
-};
+// The encoder is loaded the first time a code is drawn, as the program's modules are: most
+// shows never draw one, and a start need not map it. It stays loaded once it is.
+constexpr int kEncoderVersion = 4;
+using EncodeFunction = QRcode* (*)(const char*, int, QRecLevel);
+using FreeFunction = void (*)(QRcode*);
 
 }  // namespace
 
 QImage qrCodeImage(const QString& text, int moduleSize)
 {
+    QLibrary encoder(QStringLiteral("qrencode"), kEncoderVersion);
+    const auto encode = reinterpret_cast<EncodeFunction>(encoder.resolve("QRcode_encodeString8bit"));
+    const auto release = reinterpret_cast<FreeFunction>(encoder.resolve("QRcode_free"));
+    if (encode == nullptr || release == nullptr)
+        return {};
     const QByteArray utf8 = text.toUtf8();
-    const std::unique_ptr<QRcode, QrCodeFree> code(
-        QRcode_encodeString8bit(utf8.constData(), 0, QR_ECLEVEL_M));
+    const std::unique_ptr<QRcode, FreeFunction> code(encode(utf8.constData(), 0, QR_ECLEVEL_M),
+                                                     release);
     if (!code)
         return {};
     const int side = (code->width + 2 * kQuietModules) * moduleSize;

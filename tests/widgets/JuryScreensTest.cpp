@@ -123,6 +123,15 @@ TEST_F(JuryScreensTest, EachJudgeHasHerLinkAndRevokeAsksTheWindow)
     ASSERT_EQ(links.size(), 2);
     EXPECT_EQ(links[0]->text(), judgeLink(base, QStringLiteral("ab12")));
     EXPECT_NE(links[1]->text(), judgeLink(base, QString()));  // revoked: no link to give out
+    // The held link's QR code, drawn by the encoder loaded on first use; none for the revoked.
+    QList<QPixmap> codes;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull())
+            codes.append(label->pixmap());
+    }
+    ASSERT_EQ(codes.size(), 1);
+    EXPECT_EQ(codes[0].width(), codes[0].height());
+    EXPECT_GT(codes[0].width(), 21 * 2);  // the smallest code's 21 modules, at least 2 px each
     QSignalSpy revoked(&dialog, &JuryDialog::revokeWanted);
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
         if (button->text() == QStringLiteral("Revoke") && button->isEnabled())

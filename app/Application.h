@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "app/StartupWarmUp.h"
 #include "core/AppConfig.h"
 #include "show/Show.h"
 #include "widgets/MainWindow.h"
@@ -25,7 +26,9 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    void start();
+    // Shows the window, then, once its first frame is drawn, sets the icon from warmUp's
+    // pictures, opens the results file and begins or resumes the event.
+    void start(StartupWarmUp& warmUp);
 
 private:
     // Resumes the last event or begins a new one; the operator is asked when the last one was

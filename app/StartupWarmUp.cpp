@@ -9,7 +9,9 @@
 
 StartupWarmUp::StartupWarmUp()
     : m_fonts(std::async(std::launch::async, [] { FcInit(); })),
-      m_icon(std::async(std::launch::async, [] { return programIconPictures(); }))
+      m_decoding(std::async(std::launch::async, [] {
+          return Pictures{decodeDisplayPictures(), programIconPictures()};
+      }))
 {
 }
 
@@ -18,8 +20,8 @@ StartupWarmUp::~StartupWarmUp()
     // Whatever is still asked of neither is waited for, so no thread outlives main().
     if (m_fonts.valid())
         m_fonts.wait();
-    if (m_icon.valid())
-        m_icon.wait();
+    if (m_decoding.valid())
+        m_decoding.wait();
 }
 
 void StartupWarmUp::awaitFonts()
@@ -28,7 +30,19 @@ void StartupWarmUp::awaitFonts()
         m_fonts.get();
 }
 
-std::vector<QImage> StartupWarmUp::iconPictures()
+StartupWarmUp::Pictures& StartupWarmUp::pictures()
 {
-    return m_icon.valid() ? m_icon.get() : std::vector<QImage>{};
+    if (!m_pictures)
+        m_pictures = m_decoding.get();
+    return *m_pictures;
+}
+
+const DisplayPictures& StartupWarmUp::displayPictures()
+{
+    return pictures().display;
+}
+
+const std::vector<QImage>& StartupWarmUp::iconPictures()
+{
+    return pictures().icon;
 }

@@ -8,7 +8,6 @@
 #include "core/ProductConfig.h"
 #include "core/Version.h"
 #include "display/FontSubstitutes.h"
-#include "widgets/ProgramIcon.h"
 #include "results/ResultsExport.h"
 #include "widgets/Translations.h"
 
@@ -164,8 +163,7 @@ int main(int argc, char** argv)
     // font configuration has been read meanwhile.
     warmUp.awaitFonts();
     installFontSubstitutes();
-    QApplication::setWindowIcon(programIconOf(warmUp.iconPictures()));
     Application application(config, request.audioFiles, request.showControlPort);
-    application.start();
+    application.start(warmUp);
     return QApplication::exec();
 }

@@ -13,11 +13,12 @@
 
 namespace {
 
-ScaledPicture loadedPicture(DisplayPicture picture)
+// A missing picture draws nothing and measures 0 x 0.
+ScaledPicture adopted(DisplayPicture picture, const QImage& decoded)
 {
-    ScaledPicture loaded;
-    loaded.load(picture);  // a missing picture draws nothing and measures 0 x 0
-    return loaded;
+    ScaledPicture adopted;
+    adopted.adopt(picture, decoded);
+    return adopted;
 }
 
 layout::Size sizeOf(const ScaledPicture& picture)
@@ -28,13 +29,13 @@ layout::Size sizeOf(const ScaledPicture& picture)
 
 }  // namespace
 
-DisplayStyle::DisplayStyle(const DisplaySettings& stored)
+DisplayStyle::DisplayStyle(const DisplaySettings& stored, const DisplayPictures& pictures)
     : m_font(brio::toQString(stored.fontName), fontPointSize(stored.fontSize), stored.fontStyle,
              colorFromColorRef(stored.fontColor)),
       m_backgroundColor(colorFromColorRef(stored.backgroundColor)),
-      m_levelMarker(loadedPicture(DisplayPicture::LevelMarker)),
-      m_peakMarker(loadedPicture(DisplayPicture::PeakMarker)),
-      m_scale(loadedPicture(DisplayPicture::Scale)),
+      m_levelMarker(adopted(DisplayPicture::LevelMarker, pictures.levelMarker)),
+      m_peakMarker(adopted(DisplayPicture::PeakMarker, pictures.peakMarker)),
+      m_scale(adopted(DisplayPicture::Scale, pictures.scale)),
       m_markerSizes{sizeOf(m_levelMarker), sizeOf(m_peakMarker)}
 {
 }

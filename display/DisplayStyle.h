@@ -28,8 +28,10 @@ class QRect;
 // a frame of any meter, for any display.
 class DisplayStyle {
 public:
-    // The stored font and colours; the pictures come from the program's resources.
-    explicit DisplayStyle(const DisplaySettings& stored);
+    // The stored font and colours; the pictures come from the program's resources, decoded
+    // here unless the caller has them already.
+    explicit DisplayStyle(const DisplaySettings& stored,
+                          const DisplayPictures& pictures = decodeDisplayPictures());
 
     const DisplayFont& font() const { return m_font; }
     const QColor& backgroundColor() const { return m_backgroundColor; }

@@ -43,7 +43,26 @@ QImage blendedOver(const QImage& picture, QRgb background)
     return blended;
 }
 
+QImage decoded(DisplayPicture picture)
+{
+    return loadedPicture(resourcePath(static_cast<int>(picture), QString()));
+}
+
 }  // namespace
+
+DisplayPictures decodeDisplayPictures()
+{
+    return DisplayPictures{decoded(DisplayPicture::LevelMarker), decoded(DisplayPicture::PeakMarker),
+                           decoded(DisplayPicture::Scale)};
+}
+
+void ScaledPicture::adopt(DisplayPicture picture, const QImage& decoded)
+{
+    m_scaled.clear();
+    m_resourceId = static_cast<int>(picture);
+    m_original = decoded;
+    m_double.reset();
+}
 
 bool ScaledPicture::load(int resourceId)
 {

@@ -16,6 +16,15 @@ class QPainter;
 // The display's pictures by role; each number is its resource file's name.
 enum class DisplayPicture { LevelMarker = 500, PeakMarker = 501, Scale = 502 };
 
+// The display's pictures at 1x, decoded. Decoding touches no GUI state, so the start does it
+// on a thread of its own beside Qt's start.
+struct DisplayPictures {
+    QImage levelMarker;
+    QImage peakMarker;
+    QImage scale;
+};
+DisplayPictures decodeDisplayPictures();
+
 // A picture from the program's resources, found by its number (":/images/<id>.png", and
 // ":/images/<id>@2x.png" drawn at twice the size for high-density screens), and drawn scaled
 // into a rectangle, blended over the background colour. Blended copies are kept by target
@@ -27,6 +36,8 @@ public:
 
     // Loads one of the display's pictures; false when it is missing.
     bool load(DisplayPicture picture) { return load(static_cast<int>(picture)); }
+    // Takes the picture as decodeDisplayPictures() decoded it.
+    void adopt(DisplayPicture picture, const QImage& decoded);
     // Loads the picture with this number; false when there is none. The 2x picture is
     // optional, and read only once a high-density device draws the picture.
     bool load(int resourceId);

@@ -35,7 +35,6 @@
 #include "widgets/dialogs/ShowControlDialog.h"
 #include "widgets/dialogs/TurnDetailsDialog.h"
 #include "widgets/PrintService.h"
-#include "widgets/ProgramIcon.h"
 #include "widgets/dialogs/UnsavedResultsQuestion.h"
 
 #include <QCloseEvent>
@@ -82,21 +81,20 @@ std::vector<ScreenInfo> screenInfos()
 
 }  // namespace
 
-MainWindow::MainWindow(Show& show, brio::BRAppConfig& settings)
+MainWindow::MainWindow(Show& show, brio::BRAppConfig& settings, const DisplayPictures& pictures)
     : m_show(show),
       m_settings(settings),
-      m_view(show, settings),
+      m_view(show, settings, nullptr, pictures),
       m_commands(new CommandActions(
           *this, [this](Command command) { runCommand(command); },
           [this]() { return commandContext(); })),
-      m_fullScreen(loadFullScreenFlag(settings)),
-      m_strip(new OperatorStrip(this))
+      m_fullScreen(loadFullScreenFlag(settings))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setCentralWidget(&m_view);
     setFocusProxy(&m_view);
     setWindowTitle(QString::fromUtf8(kProductName));
-    setWindowIcon(programIcon());
+    // The icon is the application's, which main() sets once the first frame is on the screen.
     resize(kDefaultSize);
     // A window that starts full screen shows no menu bar: it is made when the window leaves
     // full-screen mode (the command keys work without it).
@@ -137,10 +135,6 @@ MainWindow::MainWindow(Show& show, brio::BRAppConfig& settings)
         placeAudienceWindow(true);
         keepOnAScreen();
     });
-    statusBar()->addWidget(m_strip, 1);
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->hide();
-    connect(statusBar(), &QStatusBar::messageChanged, this, &MainWindow::hideFootUnlessNeeded);
     // The settings store tells of a failing write once, until a write succeeds again.
     m_settings.setWriteFailureHandler([this](const brio::BRString& path) {
         showNotice(tr("Settings are not being saved: %1 cannot be written.")
@@ -433,7 +427,7 @@ void MainWindow::placeAudienceWindow(bool screensChanged)
     }
     m_audience->showOn(QGuiApplication::screens().at(placement.screen), fullScreen);
     showOperatorStrip();
-    statusBar()->show();
+    foot().show();
     // The operator keeps the keyboard: the meter listens only while this window has it.
     activateWindow();
     m_view.setFocus();
@@ -451,13 +445,26 @@ void MainWindow::keepOnAScreen()
 void MainWindow::showNotice(const QString& text)
 {
     qCInfo(lcNotices).noquote() << text;
-    statusBar()->show();
-    statusBar()->showMessage(text, kNoticeMilliseconds);
+    foot().show();
+    foot().showMessage(text, kNoticeMilliseconds);
+}
+
+QStatusBar& MainWindow::foot()
+{
+    // Made the first time something is shown there: a window that starts with nothing at its
+    // foot lays out and draws none.
+    if (m_strip == nullptr) {
+        m_strip = new OperatorStrip(this);
+        statusBar()->addWidget(m_strip, 1);
+        statusBar()->setSizeGripEnabled(false);
+        connect(statusBar(), &QStatusBar::messageChanged, this, &MainWindow::hideFootUnlessNeeded);
+    }
+    return *statusBar();
 }
 
 void MainWindow::hideFootUnlessNeeded()
 {
-    if (!isAudienceScreenOpen() && session().openMarkings().empty() &&
+    if (m_strip != nullptr && !isAudienceScreenOpen() && session().openMarkings().empty() &&
         statusBar()->currentMessage().isEmpty())
         statusBar()->hide();
 }
@@ -505,8 +512,9 @@ void MainWindow::showOperatorStrip()
         hideFootUnlessNeeded();
         return;
     }
+    QStatusBar& shown = foot();
     m_strip->showMeter(session().meter(), session().winnersShowing(), marking);
-    statusBar()->show();
+    shown.show();
 }
 
 void MainWindow::showStageSettings()

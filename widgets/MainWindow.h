@@ -28,7 +28,9 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Title, icon, menu bar and keys; the show and the settings store must outlive the window.
-    MainWindow(Show& show, brio::BRAppConfig& settings);
+    // pictures: the display's, when the caller has decoded them already.
+    MainWindow(Show& show, brio::BRAppConfig& settings,
+               const DisplayPictures& pictures = decodeDisplayPictures());
     ~MainWindow() override;
 
     // Applies the stored placement and shows the window, and the audience screen when it was
@@ -120,6 +122,7 @@ private:
     void keepOnAScreen();
     void showOperatorStrip();
     void hideFootUnlessNeeded();
+    QStatusBar& foot();
     void followMenuRules();
     // False when results are not on disk and the operator does not let them go.
     bool mayClose();
@@ -133,7 +136,7 @@ private:
     MeterView m_view;
     CommandActions* m_commands;  // owned by the window, as Qt objects are
     bool m_fullScreen;
-    OperatorStrip* m_strip;  // at the foot of the window while the audience screen is open
+    OperatorStrip* m_strip = nullptr;  // at the foot while the audience screen is open; made by foot()
     HelpActions m_helpActions = desktopHelpActions();
     std::unique_ptr<AudienceWindow> m_audience;
     ResultsDialogs m_resultsDialogs = standardResultsDialogs();

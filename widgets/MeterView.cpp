@@ -63,12 +63,13 @@ FontChoice fontDialogStart(const DisplayFont& font)
 
 }  // namespace
 
-MeterView::MeterView(Show& show, brio::BRAppConfig& settings, QWidget* parent)
+MeterView::MeterView(Show& show, brio::BRAppConfig& settings, QWidget* parent,
+                     const DisplayPictures& pictures)
     : QWidget(parent),
       m_show(show),
       m_settings(settings),
       m_dialogs(standardViewDialogs()),
-      m_style(loadDisplaySettings(settings)),
+      m_style(loadDisplaySettings(settings), pictures),
       m_inNameEntry(meter().state() == MeterState::NameEntry)
 {
     setFocusPolicy(Qt::StrongFocus);

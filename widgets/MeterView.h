@@ -47,7 +47,9 @@ public:
     // Shows and drives the show's session; reads the display settings from the store, and
     // writes them back there when a command changes one. The show and the store must outlive
     // the view.
-    MeterView(Show& show, brio::BRAppConfig& settings, QWidget* parent = nullptr);
+    // pictures: the display's, when the caller has decoded them already.
+    MeterView(Show& show, brio::BRAppConfig& settings, QWidget* parent = nullptr,
+              const DisplayPictures& pictures = decodeDisplayPictures());
     ~MeterView() override;
 
     const MeterSession& session() const { return m_show.session(); }

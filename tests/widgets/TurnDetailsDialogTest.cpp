@@ -120,11 +120,13 @@ TEST_F(TurnDetailsDialogTest, DrawsBothTurnsAndMarksTheChosenOnesLevel)
 }
 
 // A turn of two microphones, the second stopping halfway: each listed, each drawn in its
-// colour, the stopped one over the first half only.
+// colour, the stopped one over the first half only. The first heard just what the room did,
+// and still shows.
 TEST_F(TurnDetailsDialogTest, ListsEachMicrophoneAndDrawsItsCurveWhereItHeard)
 {
     RowCurves row = measuredAgain();
     TurnCurve& room = row.curves[1];
+    room.readings.assign(40, 30);
     room.source.microphones = {{u"Left", u"left.wav", -45.0}, {u"Balcony", u"", -50.0}};
     room.microphoneReadings = {std::vector<std::uint8_t>(40, 30), std::vector<std::uint8_t>(40, curve::kNotHeard)};
     std::fill_n(room.microphoneReadings[1].begin(), 20, std::uint8_t(50));

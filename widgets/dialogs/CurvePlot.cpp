@@ -62,9 +62,11 @@ void CurvePlot::paintEvent(QPaintEvent*)
     drawBackground(painter, area);
     drawGrid(painter, area);
     drawOtherCurves(painter, area);
-    drawMicrophoneCurves(painter, area);
     drawHeldLevel(painter, area);
     drawChosenCurve(painter, area);
+    // Thinner and above the room's curve, so that a microphone that heard what the room did
+    // shows inside it rather than hidden under it.
+    drawMicrophoneCurves(painter, area);
 }
 
 void CurvePlot::drawBackground(QPainter& painter, const QRect&) const

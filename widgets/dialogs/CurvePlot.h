@@ -26,8 +26,8 @@ inline constexpr QRgb kGrid = qRgb(0xe4, 0xe4, 0xe4);
 inline constexpr QRgb kCurve = qRgb(0x1f, 0x5f, 0xbf);
 inline constexpr QRgb kOtherCurve = qRgb(0xa8, 0xa8, 0xa8);  // the turns not chosen
 inline constexpr QRgb kHeld = qRgb(0xd0, 0x30, 0x20);        // the level the turn is marked at
-inline constexpr int kMicrophonePen = 2;
-// The chosen turn's microphones, each its own colour, under the room's curve.
+inline constexpr int kMicrophonePen = 1;
+// The chosen turn's microphones, each its own colour, thin and over the room's curve.
 inline constexpr std::array<QRgb, 4> kMicrophoneCurves = {
     qRgb(0x2e, 0x9d, 0x4f), qRgb(0xe0, 0x8a, 0x00), qRgb(0x8e, 0x44, 0xad), qRgb(0x17, 0xa2, 0xb8)};
 
@@ -40,7 +40,7 @@ QRgb microphoneColour(std::size_t index);
 
 // A row's turns drawn large, on one time scale: the chosen turn's curve over the others, and
 // the level it is marked at (its score) across the plot. A turn of several microphones has
-// each microphone's own curve under the room's, broken where it did not hear.
+// each microphone's own curve over the room's, broken where it did not hear.
 class CurvePlot : public QWidget {
     Q_OBJECT
 public:

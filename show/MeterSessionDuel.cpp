@@ -39,9 +39,17 @@ CurveSource sideSource(const CurveSource& room, std::span<const std::size_t> sid
 {
     CurveSource source = room;
     source.microphones.clear();
+    QStringList inputs;
     for (const std::size_t index : side) {
-        if (index < room.microphones.size())
+        if (index < room.microphones.size()) {
             source.microphones.push_back(room.microphones[index]);
+            inputs.append(brio::toQString(room.microphones[index].inputName));
+        }
+    }
+    // The side's own inputs and floor, as the room's are its microphones' and its first one's.
+    if (!source.microphones.empty()) {
+        source.inputName = brio::fromQString(inputs.join(QStringLiteral(", ")));
+        source.floorLufs = source.microphones.front().floorLufs;
     }
     return source;
 }

@@ -232,6 +232,8 @@ TEST_F(RoomMicrophones, ADuelsLouderSideWinsCloseSidesDrawAndBothAreRows)
             const TurnCurve& curve = meter().curvesOf(order).back();
             ASSERT_EQ(curve.source.microphones.size(), 1u);
             EXPECT_EQ(curve.source.microphones[0].place, brio::BRString(place));
+            EXPECT_EQ(curve.source.inputName, curve.source.microphones[0].inputName);
+            EXPECT_EQ(curve.source.floorLufs, curve.source.microphones[0].floorLufs);
             EXPECT_EQ(curve.microphoneReadings.at(0), curve.readings) << "one microphone is its side";
         }
         const QString csv = QString::fromUtf8(resultsCsv(results, StoreMessages::firstRoundName()));
